@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace oxlin::store {
+
+class ByteSource;
+class ByteSink;
+
+// Why a codec stopped. The file operations collapse this to the 1/0 their
+// callers expect; the stream functions keep it for tests and diagnostics.
+enum class CodecStatus {
+    Ok,
+    BadHeader,   // not a member we accept; nothing was written
+    BadData,     // invalid deflate data, early end, CRC or length mismatch
+    ReadFailed,  // the source reported a read error
+    WriteFailed, // the sink refused bytes
+    NoMemory,
+};
+
+// Writes one gzip member (fixed 10-byte header, level-6 deflate, CRC-32 and
+// ISIZE trailer) holding everything `source` delivers.
+CodecStatus compressStream(ByteSource& source, ByteSink& sink);
+
+// Reads the first gzip member, or a single-entry PKZIP archive, and writes
+// what it decodes to `sink` as it goes; on failure the sink keeps what was
+// decoded before the fault.
+CodecStatus decompressStream(ByteSource& source, ByteSink& sink);
+
+// File to file. Both stream through fixed buffers, share no state, and may
+// run on several threads at once. They return 1 on success and 0 on failure.
+//
+// compressFile leaves the target untouched when the source is missing, and
+// replaces an existing target only once the new one is complete, so a failed
+// compression never costs the previous compressed copy.
+int compressFile(const QString& sourcePath, const QString& targetPath);
+
+// decompressFile follows the rules callers depend on: a missing source leaves
+// an empty target; a rejected header leaves an empty target; damaged data
+// leaves the bytes decoded before the damage.
+int decompressFile(const QString& sourcePath, const QString& targetPath);
+
+// Decompresses a file into memory for callers that only read the content.
+// `out` receives what was decoded (possibly partial on failure).
+int decompressFileToBuffer(const QString& sourcePath, QByteArray& out);
+
+// In-memory helpers over the same codec.
+int compressBuffer(const QByteArray& data, QByteArray& out);
+int decompressBuffer(const QByteArray& data, QByteArray& out);
+
+} // namespace oxlin::store

@@ -1,0 +1,216 @@
+#include "store/package.h"
+
+#include "store/file_names.h"
+#include "store/gzip_format.h"
+#include "store/package_format.h"
+#include "store/stored_text.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace oxlin::store {
+
+namespace pf = package_format;
+using gzip_format::readLe32;
+using gzip_format::writeLe32;
+
+namespace {
+
+// Copy block for member data. Larger than the format's historical 20 KiB
+// block; the block size is not visible in the package.
+constexpr qint64 kCopyBlock = 256 * 1024;
+
+struct Entry {
+    QByteArray name; // at most 8 bytes
+    std::uint32_t offset = 0;
+    std::uint32_t size = 0;
+};
+
+QByteArray memberName(const QString& fileName) {
+    const qsizetype dot = fileName.indexOf(QLatin1Char('.'));
+    return QFile::encodeName(dot < 0 ? fileName : fileName.left(dot)).left(pf::kNameSize);
+}
+
+// Entries are listed in name order without regard to case, the order a
+// case-insensitive file system lists them in.
+QStringList listMembers(const QString& folder) {
+    QDir dir(folder);
+    return dir.entryList({QStringLiteral("*.xtz")},
+                         QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden |
+                             QDir::System,
+                         QDir::Name | QDir::IgnoreCase);
+}
+
+// A stored name may only become a plain file name inside the folder.
+bool isPlainName(const QByteArray& name) {
+    if (name.isEmpty() || name == "." || name == "..")
+        return false;
+    return !name.contains('/') && !name.contains('\\');
+}
+
+} // namespace
+
+int packFolder(const QString& workingFolder, const QString& packageFile) {
+    const QStringList members = listMembers(workingFolder);
+    if (members.isEmpty())
+        return 0;
+
+    QSaveFile package(packageFile);
+    package.setDirectWriteFallback(false);
+    if (!package.open(QIODevice::WriteOnly))
+        return 0;
+
+    std::vector<Entry> entries;
+    std::unique_ptr<char[]> block(new char[kCopyBlock]);
+    std::uint64_t total = 0;
+    const QDir dir(workingFolder);
+    for (const QString& name : members) {
+        const QString path = dir.filePath(name);
+        if (QFileInfo(path).isDir())
+            continue;
+        QFile member(path);
+        if (!member.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            continue;
+        if (entries.size() == pf::kMaxPackedEntries) {
+            package.cancelWriting();
+            return 0;
+        }
+        std::uint64_t size = 0;
+        for (;;) {
+            const qint64 got = member.read(block.get(), kCopyBlock);
+            if (got <= 0)
+                break; // a failed read keeps what was copied before it
+            if (package.write(block.get(), got) != got) {
+                package.cancelWriting();
+                return 0;
+            }
+            size += std::uint64_t(got);
+        }
+        if (total + size > 0xFFFFFFFFull) {
+            package.cancelWriting();
+            return 0;
+        }
+        entries.push_back({memberName(name), std::uint32_t(total), std::uint32_t(size)});
+        total += size;
+    }
+    if (entries.empty()) {
+        package.cancelWriting();
+        return 0;
+    }
+
+    QByteArray directory(qsizetype(entries.size() * pf::kEntrySize + pf::kTrailerSize), '\0');
+    auto* out = reinterpret_cast<unsigned char*>(directory.data());
+    for (const Entry& entry : entries) {
+        std::memcpy(out, entry.name.constData(), std::size_t(entry.name.size()));
+        writeLe32(out + 8, entry.offset);
+        writeLe32(out + 12, entry.size);
+        out += pf::kEntrySize;
+    }
+    writeLe32(out, std::uint32_t(total));
+    if (package.write(directory) != directory.size()) {
+        package.cancelWriting();
+        return 0;
+    }
+    return package.commit() ? 1 : 0;
+}
+
+namespace {
+
+// Reads and checks the directory. Returns false for a package that must not be unpacked.
+bool readDirectory(QFile& package, std::vector<Entry>& entries) {
+    const qint64 packageSize = package.size();
+    if (packageSize < qint64(pf::kTrailerSize))
+        return false;
+    unsigned char trailer[pf::kTrailerSize];
+    if (!package.seek(packageSize - qint64(pf::kTrailerSize)) ||
+        package.read(reinterpret_cast<char*>(trailer), sizeof trailer) != qint64(sizeof trailer))
+        return false;
+    const std::uint32_t dataSize = readLe32(trailer);
+    if (dataSize == 0 || qint64(dataSize) > packageSize - qint64(pf::kTrailerSize))
+        return false;
+    const qint64 directorySize = packageSize - qint64(pf::kTrailerSize) - dataSize;
+    const qint64 count = directorySize / qint64(pf::kEntrySize);
+    if (count > qint64(pf::kMaxReadEntries))
+        return false;
+
+    QByteArray directory(qsizetype(count * qint64(pf::kEntrySize)), '\0');
+    if (!package.seek(dataSize) || package.read(directory.data(), directory.size()) != directory.size())
+        return false;
+    const auto* in = reinterpret_cast<const unsigned char*>(directory.constData());
+    entries.reserve(std::size_t(count));
+    for (qint64 i = 0; i < count; ++i, in += pf::kEntrySize) {
+        Entry entry;
+        entry.name = QByteArray(reinterpret_cast<const char*>(in),
+                                qsizetype(strnlen(reinterpret_cast<const char*>(in), pf::kNameSize)));
+        entry.offset = readLe32(in + 8);
+        entry.size = readLe32(in + 12);
+        if (std::uint64_t(entry.offset) + entry.size > dataSize)
+            return false;
+        entries.push_back(entry);
+    }
+    return true;
+}
+
+// Existing entries of the folder by upper-case name, so an unpacked member
+// replaces "0000000A.XTZ" rather than creating "0000000A.xtz" beside it.
+QHash<QString, QString> existingNames(const QString& folder) {
+    QHash<QString, QString> names;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System);
+    while (it.hasNext()) {
+        it.next();
+        names.insert(it.fileName().toUpper(), it.fileName());
+    }
+    return names;
+}
+
+bool copyRange(QFile& package, const Entry& entry, QFile& target, char* block) {
+    if (!package.seek(entry.offset))
+        return false;
+    std::uint32_t remaining = entry.size;
+    while (remaining > 0) {
+        const qint64 got = package.read(block, std::min<qint64>(kCopyBlock, remaining));
+        if (got <= 0)
+            break;
+        if (target.write(block, got) != got)
+            return false;
+        remaining -= std::uint32_t(got);
+    }
+    return true;
+}
+
+} // namespace
+
+int unpackPackage(const QString& workingFolder, const QString& packageFile) {
+    QFile package(packageFile);
+    if (!QFileInfo(packageFile).isFile() || !package.open(QIODevice::ReadOnly))
+        return 0;
+    std::vector<Entry> entries;
+    if (!readDirectory(package, entries))
+        return 0;
+
+    const QHash<QString, QString> existing = existingNames(workingFolder);
+    const QDir dir(workingFolder);
+    std::unique_ptr<char[]> block(new char[kCopyBlock]);
+    for (const Entry& entry : entries) {
+        if (!isPlainName(entry.name))
+            continue;
+        const QString fileName = decodeStoredText(entry.name) + QLatin1String(pf::kMemberExtension);
+        const QString onDisk = existing.value(fileName.toUpper(), fileName);
+        QFile target(dir.filePath(onDisk));
+        if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+            continue;
+        copyRange(package, entry, target, block.get());
+        target.close();
+    }
+    return 1;
+}
+
+} // namespace oxlin::store

@@ -1,0 +1,230 @@
+#include "store/profile.h"
+
+#include "store/stored_text.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <climits>
+#include <vector>
+
+namespace oxlin::store {
+
+namespace {
+
+// One line of an INI file: its bytes as found (re-written unchanged unless the
+// line itself is replaced) and its decoded text.
+struct Line {
+    QByteArray raw;
+    QString text;
+};
+
+bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+
+QString trimBlanks(QStringView text) {
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return text.mid(begin, end - begin).toString();
+}
+
+std::vector<Line> readLines(const QString& path) {
+    std::vector<Line> lines;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return lines;
+    const QByteArray bytes = file.readAll();
+    qsizetype start = 0;
+    const qsizetype size = bytes.size();
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
+        QByteArray raw = bytes.mid(start, end - start);
+        QString text = decodeStoredText(raw);
+        lines.push_back({std::move(raw), std::move(text)});
+        if (end < size && bytes[end] == '\r' && end + 1 < size && bytes[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+    return lines;
+}
+
+// The name of a section header line, or nothing for other lines.
+std::optional<QString> sectionName(const QString& text) {
+    const QString trimmed = trimBlanks(text);
+    if (!trimmed.startsWith(QLatin1Char('[')))
+        return std::nullopt;
+    qsizetype close = trimmed.indexOf(QLatin1Char(']'));
+    if (close < 0)
+        close = trimmed.size();
+    return trimBlanks(QStringView(trimmed).mid(1, close - 1));
+}
+
+struct KeyValue {
+    QString key;
+    QString value;
+};
+
+std::optional<KeyValue> keyValue(const QString& text) {
+    const qsizetype equals = text.indexOf(QLatin1Char('='));
+    if (equals < 0)
+        return std::nullopt;
+    return KeyValue{trimBlanks(QStringView(text).left(equals)),
+                    trimBlanks(QStringView(text).mid(equals + 1))};
+}
+
+bool sameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// Index range [begin, end) of the body of the first section named `section`;
+// begin is npos when the section is missing. `end` stops at the next header.
+struct SectionRange {
+    std::size_t header = std::size_t(-1);
+    std::size_t end = 0;
+    bool found() const { return header != std::size_t(-1); }
+};
+
+SectionRange findSection(const std::vector<Line>& lines, const QString& section) {
+    SectionRange range;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto name = sectionName(lines[i].text);
+        if (!name)
+            continue;
+        if (range.found()) {
+            range.end = i;
+            return range;
+        }
+        if (sameName(*name, section))
+            range.header = i;
+    }
+    range.end = lines.size();
+    return range;
+}
+
+Line makeLine(const QString& text) { return {text.toUtf8(), text}; }
+
+void setKey(std::vector<Line>& lines, const QString& section, const QString& key,
+            const QString& value) {
+    const Line entry = makeLine(key + QLatin1Char('=') + value);
+    const SectionRange range = findSection(lines, section);
+    if (!range.found()) {
+        lines.push_back(makeLine(QLatin1Char('[') + section + QLatin1Char(']')));
+        lines.push_back(entry);
+        return;
+    }
+    std::size_t lastContent = range.header;
+    for (std::size_t i = range.header + 1; i < range.end; ++i) {
+        if (trimBlanks(lines[i].text).isEmpty())
+            continue;
+        lastContent = i;
+        const auto kv = keyValue(lines[i].text);
+        if (kv && sameName(kv->key, key)) {
+            lines[i] = entry;
+            return;
+        }
+    }
+    lines.insert(lines.begin() + std::ptrdiff_t(lastContent + 1), entry);
+}
+
+bool writeLines(const QString& path, const std::vector<Line>& lines) {
+    QByteArray bytes;
+    qsizetype total = 0;
+    for (const Line& line : lines)
+        total += line.raw.size() + 2;
+    bytes.reserve(total);
+    for (const Line& line : lines) {
+        bytes += line.raw;
+        bytes += "\r\n";
+    }
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace
+
+std::optional<QString> ProfileService::find(const QString& file, const QString& section,
+                                            const QString& key) const {
+    QMutexLocker lock(&mutex_);
+    const std::vector<Line> lines = readLines(file);
+    const SectionRange range = findSection(lines, section);
+    if (!range.found())
+        return std::nullopt;
+    for (std::size_t i = range.header + 1; i < range.end; ++i) {
+        const auto kv = keyValue(lines[i].text);
+        if (kv && sameName(kv->key, key))
+            return kv->value;
+    }
+    return std::nullopt;
+}
+
+bool ProfileService::writeString(const QString& file, const QString& section, const QString& key,
+                                 const QString& value) {
+    return writeStrings(file, section, {{key, value}});
+}
+
+bool ProfileService::writeStrings(const QString& file, const QString& section,
+                                  const QList<std::pair<QString, QString>>& entries) {
+    QMutexLocker lock(&mutex_);
+    std::vector<Line> lines = readLines(file);
+    for (const auto& [key, value] : entries)
+        setKey(lines, section, key, value);
+    return writeLines(file, lines);
+}
+
+QStringList ProfileService::readSection(const QString& file, const QString& section) const {
+    QMutexLocker lock(&mutex_);
+    const std::vector<Line> lines = readLines(file);
+    const SectionRange range = findSection(lines, section);
+    QStringList result;
+    if (!range.found())
+        return result;
+    for (std::size_t i = range.header + 1; i < range.end; ++i) {
+        const QString trimmed = trimBlanks(lines[i].text);
+        if (trimmed.isEmpty())
+            continue;
+        if (const auto kv = keyValue(trimmed))
+            result.append(kv->key + QLatin1Char('=') + kv->value);
+        else
+            result.append(trimmed);
+    }
+    return result;
+}
+
+bool ProfileService::deleteFile(const QString& file) {
+    QMutexLocker lock(&mutex_);
+    return QFile::remove(file);
+}
+
+int leadingInteger(const QString& text) {
+    qsizetype i = 0;
+    while (i < text.size() && text[i].isSpace())
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i) {
+        value = value * 10 + (text[i].unicode() - '0');
+        if (value > 0x80000000LL)
+            value = 0x80000000LL; // saturate; the stored values are 32-bit
+    }
+    if (negative)
+        value = -value;
+    return int(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
+
+} // namespace oxlin::store

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace oxlin::store {
+
+// Stored text (INI files, labels, plain topics) is UTF-8. Notebooks made on
+// Windows hold their system code page instead, so bytes that are not valid
+// UTF-8 are read as Windows-1252: nothing a user wrote is rejected or lost.
+QString decodeStoredText(QByteArrayView bytes);
+
+// True when the bytes are well-formed UTF-8 (an empty view is).
+bool isValidUtf8(QByteArrayView bytes);
+
+// Windows-1252 to Unicode. The five bytes the code page leaves undefined map
+// to the control character of the same value, as the Windows converter does.
+QString decodeWindows1252(QByteArrayView bytes);
+
+} // namespace oxlin::store
