@@ -1,44 +1,24 @@
 #include "cli/commands.h"
 
-#include "store/compressed_file.h"
-#include "store/package.h"
-
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 namespace oxlin::cli {
 
 namespace {
 
-struct Command {
-    const char* name;
-    const char* arguments;
-    const char* summary;
-    int argumentCount;
-    std::function<int(const QStringList&)> action;
-};
-
-int fromResult(int result) { return result == 1 ? kSuccess : kFailure; }
-
-const std::vector<Command>& commands() {
-    static const std::vector<Command> table = {
-        {"compress", "SRC DST", "compress a file into the notebook's gzip format", 2,
-         [](const QStringList& a) { return fromResult(store::compressFile(a[0], a[1])); }},
-        {"decompress", "SRC DST", "decompress a gzip (or single-entry zip) file", 2,
-         [](const QStringList& a) { return fromResult(store::decompressFile(a[0], a[1])); }},
-        {"pack", "FOLDER PACKAGE", "pack the .xtz files of a folder into a notebook package", 2,
-         [](const QStringList& a) { return fromResult(store::packFolder(a[0], a[1])); }},
-        {"unpack", "PACKAGE FOLDER", "unpack a notebook package into a folder", 2,
-         [](const QStringList& a) { return fromResult(store::unpackPackage(a[1], a[0])); }},
-    };
-    return table;
+std::vector<Command> allCommands() {
+    std::vector<Command> all;
+    for (auto group : {storeCommands}) {
+        std::vector<Command> commands = group();
+        all.insert(all.end(), commands.begin(), commands.end());
+    }
+    return all;
 }
 
-void printHelp(FILE* out) {
-    std::fprintf(out, "usage: oxlin COMMAND ARGUMENTS\n\ncommands:\n");
-    for (const Command& command : commands())
-        std::fprintf(out, "  %-10s %-16s %s\n", command.name, command.arguments, command.summary);
+void printHelp(const std::vector<Command>& commands) {
+    std::printf("usage: oxlin COMMAND ARGUMENTS\n\ncommands:\n");
+    for (const Command& command : commands)
+        std::printf("  %-10s %-24s %s\n", command.name, command.arguments, command.summary);
 }
 
 int usage(const Command* command) {
@@ -54,17 +34,18 @@ int usage(const Command* command) {
 int run(const QStringList& arguments) {
     if (arguments.isEmpty())
         return usage(nullptr);
+    const std::vector<Command> commands = allCommands();
     const QString& name = arguments.first();
     if (name == QLatin1String("--help") || name == QLatin1String("-h") ||
         name == QLatin1String("help")) {
-        printHelp(stdout);
+        printHelp(commands);
         return kSuccess;
     }
-    for (const Command& command : commands()) {
+    for (const Command& command : commands) {
         if (name != QLatin1String(command.name))
             continue;
         const QStringList rest = arguments.mid(1);
-        if (rest.size() != command.argumentCount)
+        if (rest.size() < command.minArguments || rest.size() > command.maxArguments)
             return usage(&command);
         return command.action(rest);
     }

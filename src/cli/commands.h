@@ -2,10 +2,25 @@
 
 #include <QStringList>
 
+#include <functional>
+#include <vector>
+
 namespace oxlin::cli {
 
 // Exit codes shared by every subcommand.
 enum ExitCode { kSuccess = 0, kFailure = 1, kUsage = 2 };
+
+struct Command {
+    const char* name;
+    const char* arguments; // shown in usage lines, e.g. "SRC DST"
+    const char* summary;
+    int minArguments;
+    int maxArguments;
+    std::function<int(const QStringList&)> action; // gets the arguments after the name
+};
+
+// Each group of subcommands lives in its own file.
+std::vector<Command> storeCommands();
 
 // Runs one subcommand; `arguments` excludes the program name.
 int run(const QStringList& arguments);
