@@ -1,0 +1,346 @@
+#include "editor/editor_host.h"
+
+#include "editor/topic_text_edit.h"
+#include "shell/prompter.h"
+#include "store/compressed_file.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
+namespace oxlin::app {
+
+namespace {
+
+const QString kErrorCaption = QStringLiteral("Error");
+
+// Shows the wait cursor for the life of the object.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// Makes sure the block has been laid out, so its lines can be counted.
+QTextLayout* laidOut(const QTextDocument* document, const QTextBlock& block) {
+    document->documentLayout()->blockBoundingRect(block);
+    return block.layout();
+}
+
+struct LineAt {
+    int number = 0;    // visual line counted from 0 over the whole document
+    int start = 0;     // document position of the line's first character
+    int length = 0;    // characters on the line, without the paragraph end
+};
+
+LineAt lineAt(const QTextDocument* document, int position) {
+    LineAt result;
+    const QTextBlock target = document->findBlock(position);
+    for (QTextBlock b = document->begin(); b.isValid() && b != target; b = b.next())
+        result.number += std::max(1, laidOut(document, b)->lineCount());
+    if (!target.isValid())
+        return result;
+    QTextLayout* layout = laidOut(document, target);
+    const QTextLine line = layout->lineForTextPosition(position - target.position());
+    if (line.isValid()) {
+        result.number += line.lineNumber();
+        result.start = target.position() + line.textStart();
+        result.length = line.textLength();
+    } else {
+        result.start = target.position();
+        result.length = target.length() - 1;
+    }
+    return result;
+}
+
+// Document y of visual line `number`, or -1 when the document is shorter.
+qreal lineTop(const QTextDocument* document, int number) {
+    for (QTextBlock b = document->begin(); b.isValid(); b = b.next()) {
+        QTextLayout* layout = laidOut(document, b);
+        const int count = std::max(1, layout->lineCount());
+        if (number < count) {
+            const qreal top = document->documentLayout()->blockBoundingRect(b).top();
+            return layout->lineCount() ? top + layout->lineAt(number).y() : top;
+        }
+        number -= count;
+    }
+    return -1;
+}
+
+} // namespace
+
+QString richTextLabel(const QString& label) {
+    const qsizetype at = label.indexOf(QLatin1String(".TXT"), 0, Qt::CaseInsensitive);
+    return at < 0 ? label : label.left(at) + QLatin1String(".rtf");
+}
+
+QString exportPathFor(const QString& chosenPath, StreamFormat format) {
+    const bool plain = format == StreamFormat::Plain;
+    const QString wanted = plain ? QStringLiteral("TXT") : QStringLiteral("RTF");
+    // Only the file name is looked at: a dot in a folder name is not an extension.
+    const qsizetype slash = std::max(chosenPath.lastIndexOf(u'/'), chosenPath.lastIndexOf(u'\\'));
+    const qsizetype dot = chosenPath.lastIndexOf(u'.');
+    const bool hasExtension = dot > slash;
+    if (hasExtension && chosenPath.mid(dot + 1).toUpper() == wanted)
+        return chosenPath;
+    const QString base = hasExtension ? chosenPath.left(dot) : chosenPath;
+    return base + (plain ? QLatin1String(".txt") : QLatin1String(".rtf"));
+}
+
+QString workingCopyName(const QString& label) {
+    QString name = label;
+    name.replace(u'/', u'_');
+    name.replace(QChar(0), u'_');
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        name.prepend(u'_');
+    return name;
+}
+
+EditorHost::EditorHost(EditorTopics& topics, Prompter& prompter, QWidget* parent)
+    : QObject(parent), topics_(topics), prompter_(prompter) {
+    defaultFont_ = QFont(QStringLiteral("Arial"));
+    defaultFont_.setStyleHint(QFont::SansSerif);
+    defaultFont_.setPixelSize(14);
+
+    edit_ = new TopicTextEdit(parent);
+    edit_->setObjectName(QStringLiteral("editor"));
+    edit_->setFont(defaultFont_);
+    edit_->document()->setDefaultFont(defaultFont_);
+    edit_->setAcceptRichText(true);
+    edit_->setTabStopDistance(QFontMetricsF(defaultFont_).averageCharWidth() * 4);
+    edit_->setEnabled(false);
+
+    connect(edit_, &TopicTextEdit::textCut, this, [this](int dropped) {
+        prompter_.message(
+            QStringLiteral("A topic holds at most %L1 characters. %L2 characters of the inserted "
+                           "text did not fit and were left out.")
+                .arg(TopicTextEdit::kTextLimit)
+                .arg(dropped),
+            QStringLiteral("Oxlin"), PromptIcon::Warning);
+    });
+    connect(edit_, &TopicTextEdit::contextMenuRequested, this, [this](const QPoint& at) {
+        if (contextMenu_)
+            contextMenu_->popup(at);
+    });
+
+    toggleWordWrap(); // the editor starts with word wrap on
+}
+
+int EditorHost::loadTopic(ItemHandle topic) {
+    if (open_) {
+        if (current_ != 0 && !workingCopy_.isEmpty()) {
+            if (saveWorkingCopy() != 0)
+                return -1; // keep the text rather than lose it
+            if (const auto file = topics_.topicFilePath(current_))
+                store::compressFile(workingCopy_, *file);
+            QFile::remove(workingCopy_);
+        }
+        current_ = 0;
+        workingCopy_.clear();
+    } else {
+        edit_->setEnabled(true);
+        open_ = true;
+        Q_EMIT editingAvailableChanged(true);
+    }
+    if (topic == 0)
+        return 0;
+
+    const auto file = topics_.topicFilePath(topic);
+    if (!file)
+        return -14;
+    const auto label = topics_.label(topic);
+    if (!label)
+        return -13;
+
+    const QString copy = QDir(topics_.workingFolder()).filePath(workingCopyName(*label));
+    store::decompressFile(*file, copy);
+    format_ = StreamFormat::Unknown;
+    streamIn(copy);
+
+    workingCopy_ = copy;
+    current_ = topic;
+    Q_EMIT topicChanged();
+    return 0;
+}
+
+bool EditorHost::streamIn(const QString& path) {
+    WaitCursor wait;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    file.close();
+    if (format_ == StreamFormat::Unknown)
+        format_ = looksLikeRichText(bytes) ? StreamFormat::Rich : StreamFormat::Plain;
+
+    edit_->setUpdatesEnabled(false);
+    QTextDocument* document = edit_->document();
+    readTopicStream(bytes, format_, *document);
+    document->clearUndoRedoStacks();
+    document->setModified(false);
+    edit_->moveCursor(QTextCursor::Start);
+    edit_->setUpdatesEnabled(true);
+    edit_->viewport()->update();
+
+    if (edit_->textLength() > TopicTextEdit::kTextLimit) {
+        // The whole topic stays in the editor: cutting it here would lose the
+        // rest on the next save. Only growth beyond the limit is refused.
+        prompter_.message(
+            QStringLiteral("This topic holds %L1 characters, more than the %L2 an editable topic "
+                           "may hold. It is shown whole; text can be removed but no more added.")
+                .arg(edit_->textLength())
+                .arg(TopicTextEdit::kTextLimit),
+            QStringLiteral("Oxlin"), PromptIcon::Warning);
+    }
+    return true;
+}
+
+void EditorHost::reportSaveError(long code) {
+    prompter_.message(QStringLiteral("Error saving document. [%1]").arg(code), kErrorCaption,
+                      PromptIcon::None);
+}
+
+int EditorHost::saveWorkingCopy() {
+    WaitCursor wait;
+    const StreamFormat format =
+        format_ == StreamFormat::Unknown ? StreamFormat::Plain : format_;
+    QSaveFile file(workingCopy_);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly)) {
+        reportSaveError(long(file.error()));
+        return -1;
+    }
+    const QByteArray bytes = writeTopicStream(*edit_->document(), format);
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        reportSaveError(long(file.error()));
+        return -1;
+    }
+    edit_->document()->setModified(false);
+    edit_->setReadOnly(false);
+    return 0;
+}
+
+int EditorHost::saveTopic() {
+    if (!open_)
+        return -15;
+    if (current_ == 0)
+        return -16;
+    if (saveWorkingCopy() != 0)
+        return -1;
+    const auto file = topics_.topicFilePath(current_);
+    if (!file || store::compressFile(workingCopy_, *file) != 1) {
+        reportSaveError(long(QFileDevice::WriteError));
+        return -1;
+    }
+    if (format_ == StreamFormat::Rich) {
+        if (const auto label = topics_.label(current_)) {
+            const QString relabelled = richTextLabel(*label);
+            if (relabelled != *label)
+                topics_.relabel(current_, relabelled);
+        }
+    }
+    return 0;
+}
+
+int EditorHost::closeTopic() {
+    if (!open_)
+        return -15;
+    edit_->setEnabled(false);
+    edit_->clear();
+    current_ = 0;
+    open_ = false;
+    if (!workingCopy_.isEmpty())
+        QFile::remove(workingCopy_);
+    workingCopy_.clear();
+    Q_EMIT editingAvailableChanged(false);
+    Q_EMIT topicChanged();
+    return 0;
+}
+
+void EditorHost::shutDown() {
+    saveTopic();
+    open_ = false;
+    workingCopy_.clear();
+    format_ = StreamFormat::Plain;
+    Q_EMIT editingAvailableChanged(false);
+    Q_EMIT shutDownDone();
+    edit_->setEnabled(false);
+    edit_->clear();
+    Q_EMIT topicChanged();
+}
+
+void EditorHost::toggleWordWrap() {
+    WaitCursor wait;
+    wordWrap_ = !wordWrap_;
+    edit_->setLineWrapMode(wordWrap_ ? QTextEdit::WidgetWidth : QTextEdit::NoWrap);
+    Q_EMIT wordWrapChanged(wordWrap_);
+}
+
+QString EditorHost::propertiesText() const {
+    QString label;
+    if (current_ != 0)
+        label = topics_.label(current_).value_or(QString());
+    const LineAt line = lineAt(edit_->document(), edit_->textCursor().position());
+    return QStringLiteral("[%1]\nchar   : %2\nline    : %3\ncount : %4")
+        .arg(label)
+        .arg(line.start + line.length)
+        .arg(line.number + 1)
+        .arg(line.length);
+}
+
+void EditorHost::showProperties() {
+    prompter_.message(propertiesText(), QStringLiteral("Properties"), PromptIcon::None);
+    Q_EMIT focusSwitchRequested();
+}
+
+quint32 EditorHost::viewPosition() const {
+    const QTextCursor top = edit_->cursorForPosition(QPoint(0, 0));
+    const quint32 firstLine = quint32(lineAt(edit_->document(), top.position()).number);
+    const quint32 caret = quint32(edit_->textCursor().selectionStart());
+    return (firstLine << 16) | (caret & 0xFFFFu);
+}
+
+void EditorHost::restoreViewPosition(quint32 position) {
+    if (position == 0)
+        return;
+    QTextCursor caret(edit_->document());
+    caret.setPosition(std::min(int(position & 0xFFFFu), edit_->textLength()));
+    edit_->setTextCursor(caret);
+    const qreal top = lineTop(edit_->document(), int(position >> 16));
+    if (top >= 0)
+        edit_->verticalScrollBar()->setValue(int(top));
+}
+
+int EditorHost::exportCurrentTopic() {
+    if (current_ == 0 || workingCopy_.isEmpty())
+        return -16;
+    const QStringList filters =
+        format_ == StreamFormat::Plain
+            ? QStringList{QStringLiteral("Text Files (*.TXT)")}
+            : QStringList{QStringLiteral("Rich Text Format (*.RTF)"),
+                          QStringLiteral("RTF w/o Objects (*.RTF)")};
+    const QString chosen =
+        prompter_.saveFileName(QString(), QFileInfo(workingCopy_).fileName(), filters);
+    if (chosen.isEmpty())
+        return -1;
+    WaitCursor wait;
+    const QString target = exportPathFor(chosen, format_);
+    const auto file = topics_.topicFilePath(current_);
+    if (!file || store::decompressFile(*file, target) != 1) {
+        reportSaveError(long(QFileDevice::WriteError));
+        return -1;
+    }
+    return 0;
+}
+
+} // namespace oxlin::app

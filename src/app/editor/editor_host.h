@@ -1,0 +1,105 @@
+#pragma once
+
+#include "editor/content_stream.h"
+#include "editor/editor_topics.h"
+
+#include <QFont>
+#include <QObject>
+#include <QMenu>
+#include <QPointer>
+
+
+class QWidget;
+
+namespace oxlin::app {
+
+class Prompter;
+class TopicTextEdit;
+
+// The editor host: the one editor control, the topic it shows and that topic's
+// working copy. A topic is edited through a plain working copy in the working
+// folder: loading decompresses the topic file into it and reads it into the
+// control; saving writes the control into it and compresses it back.
+//
+// Results follow the editor's codes: 0 for success, -13 a label that cannot be
+// read, -14 a topic file path that cannot be formed, -15 no topic open, -16 no
+// current topic, -1 the topic could not be written (the editor keeps its text).
+//
+// The host owns no widget: the control is created as a child of `parent`.
+// `topics` and `prompter` must outlive the host.
+class EditorHost final : public QObject {
+    Q_OBJECT
+public:
+    EditorHost(EditorTopics& topics, Prompter& prompter, QWidget* parent);
+
+    TopicTextEdit* editor() const { return edit_; }
+    QFont defaultFont() const { return defaultFont_; }
+
+    int loadTopic(ItemHandle topic);
+    int saveTopic();
+    int closeTopic();
+    void shutDown();
+
+    bool isOpen() const { return open_; }
+    ItemHandle currentTopic() const { return current_; }
+    // Points the editor at the topic's new item after a move.
+    void repointTopic(ItemHandle newHandle) { current_ = newHandle; }
+    QString workingCopyPath() const { return workingCopy_; }
+    StreamFormat streamFormat() const { return format_; }
+    // Formatting commands call this: the topic now carries formatting.
+    void markRichText() { format_ = StreamFormat::Rich; }
+
+    void toggleWordWrap();
+    bool wordWrap() const { return wordWrap_; }
+
+    QString propertiesText() const;
+    void showProperties();
+
+    // High 16 bits: first visible line; low 16 bits: caret position. 0 = none.
+    quint32 viewPosition() const;
+    void restoreViewPosition(quint32 position);
+
+    int exportCurrentTopic();
+
+    void setContextMenu(QMenu* menu) { contextMenu_ = menu; }
+
+Q_SIGNALS:
+    // A topic was opened or closed: the window title follows.
+    void topicChanged();
+    // The editing commands become available or not.
+    void editingAvailableChanged(bool available);
+    void wordWrapChanged(bool on);
+    // The editor has been emptied at shutdown: history navigation ends too.
+    void shutDownDone();
+    // Asks the window to move the focus between tree and editor.
+    void focusSwitchRequested();
+
+private:
+    int saveWorkingCopy();
+    bool streamIn(const QString& path);
+    void reportSaveError(long code);
+
+    EditorTopics& topics_;
+    Prompter& prompter_;
+    TopicTextEdit* edit_ = nullptr;
+    QPointer<QMenu> contextMenu_;
+    QFont defaultFont_;
+    bool open_ = false;
+    ItemHandle current_ = 0;
+    QString workingCopy_;
+    StreamFormat format_ = StreamFormat::Plain;
+    bool wordWrap_ = false;
+};
+
+// "Plan.TXT" -> "Plan.rtf": the label from its first ".TXT" (any case) on is
+// replaced; a label without ".TXT" comes back unchanged.
+QString richTextLabel(const QString& label);
+
+// The path an export is written to: a file name whose extension is not the
+// one for `format` gets it (".txt" or ".rtf"), replacing any other extension.
+QString exportPathFor(const QString& chosenPath, StreamFormat format);
+
+// A label made safe to use as a file name inside the working folder.
+QString workingCopyName(const QString& label);
+
+} // namespace oxlin::app

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QTextEdit>
+
+namespace oxlin::app {
+
+// The editor control: a QTextEdit that holds at most kTextLimit characters.
+// Typing at the limit is refused with a beep; a paste or drop that does not
+// fit is cut to the room left and reported through textCut, so the host can
+// tell the user.
+class TopicTextEdit final : public QTextEdit {
+    Q_OBJECT
+public:
+    static constexpr int kTextLimit = 400 * 1024;
+
+    explicit TopicTextEdit(QWidget* parent = nullptr);
+
+    int textLength() const;
+
+Q_SIGNALS:
+    void textCut(int droppedCharacters);
+    void contextMenuRequested(const QPoint& globalPos);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    int roomLeft() const;
+};
+
+} // namespace oxlin::app

@@ -1,0 +1,81 @@
+#pragma once
+
+// Every command identifier of the Notebook application, in one place. Menus,
+// accelerators, toolbars, context menus and the tray all produce these numbers
+// and hand them to the one dispatch (command_router.h), which routes by range
+// first and then by the menu table.
+
+namespace oxlin::app::cmd {
+
+// Ranges owned by one part of the program each, both ends included.
+inline constexpr int TreeFirst = 1001;
+inline constexpr int TreeLast = 1098;
+inline constexpr int TrayFirst = 1101;
+inline constexpr int TrayLast = 1198;
+inline constexpr int EditingFirst = 1201;
+inline constexpr int EditingLast = 1298;
+
+// Tree commands.
+inline constexpr int NewTopic = 1013;
+inline constexpr int NewFolder = 1014;
+inline constexpr int DeleteTopic = 1015;
+inline constexpr int DeleteFolder = 1016;
+inline constexpr int NewSubfolder = 1017;
+inline constexpr int PasteFiles = 1018;
+inline constexpr int ExportFolder = 1021;
+inline constexpr int LevelUp = 1023;
+inline constexpr int LevelDown = 1024;
+inline constexpr int MoveUp = 1025;
+inline constexpr int MoveDown = 1026;
+inline constexpr int Backward = 1027;
+inline constexpr int Forward = 1028;
+
+// Tray menu commands.
+inline constexpr int TrayShowHide = 1101;
+inline constexpr int TrayExit = 1107;
+
+// Editing commands that the menus name.
+inline constexpr int InsertTable = 1209;
+inline constexpr int InsertPicture = 1210;
+inline constexpr int InsertTextFile = 1211;
+
+// Window commands, offered to the shell before the menu table.
+inline constexpr int HideWindow = 10002;
+inline constexpr int SwitchFocus = 10004;
+
+// The menu command table.
+inline constexpr int NewNotebook = 57600;
+inline constexpr int OpenNotebook = 57601;
+inline constexpr int Save = 57603;
+inline constexpr int ImportPopup = 40015;
+inline constexpr int ImportFile = 40025;
+inline constexpr int ImportFolder = 40026;
+inline constexpr int Export = 40016;
+inline constexpr int PageSetup = 40007;
+inline constexpr int Print = 57607;
+inline constexpr int Exit = 57665;
+inline constexpr int Undo = 57643;
+inline constexpr int Redo = 57644;
+inline constexpr int Cut = 57635;
+inline constexpr int Copy = 57634;
+inline constexpr int Paste = 57637;
+inline constexpr int Find = 57636;
+inline constexpr int FindNext = 40011;
+inline constexpr int WordWrap = 40008;
+inline constexpr int LinkToFile = 40028;
+inline constexpr int LinkToTopic = 40029;
+inline constexpr int DropWindow = 40034;
+inline constexpr int AlwaysOnTop = 40023;
+inline constexpr int KeyShortcuts = 40033;
+inline constexpr int Properties = 40013;
+inline constexpr int HelpTopics = 57667;
+inline constexpr int About = 57664;
+
+inline constexpr int MenuTable[] = {
+    NewNotebook, OpenNotebook, Save,       ImportPopup, ImportFile,  ImportFolder, Export,
+    PageSetup,   Print,        Exit,       Undo,        Redo,        Cut,          Copy,
+    Paste,       Find,         FindNext,   WordWrap,    LinkToFile,  LinkToTopic,  DropWindow,
+    AlwaysOnTop, KeyShortcuts, Properties, HelpTopics,  About,
+};
+
+} // namespace oxlin::app::cmd

@@ -1,0 +1,193 @@
+#include "shell/main_window.h"
+
+#include "editor/editor_host.h"
+#include "editor/topic_text_edit.h"
+#include "shell/about_dialog.h"
+#include "shell/action_registry.h"
+#include "shell/app_icons.h"
+#include "shell/command_ids.h"
+#include "shell/launcher.h"
+#include "shell/prompter.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace oxlin::app {
+
+MainWindow::MainWindow(EditorTopics& topics, Prompter& prompter, Launcher& launcher,
+                       const QString& executableFolder, QWidget* parent)
+    : QMainWindow(parent), topics_(topics), prompter_(prompter), launcher_(launcher),
+      executableFolder_(executableFolder) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QStringLiteral("Oxlin"));
+    setWindowIcon(applicationIcon());
+
+    actions_ = new ActionRegistry([this](int id) { router_.dispatch(quint32(id)); }, this);
+    actions_->buildMenuBar(menuBar());
+    actions_->installAccelerators(this);
+
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->setObjectName(QStringLiteral("splitter"));
+    splitter_->setChildrenCollapsible(false);
+    splitter_->setHandleWidth(5);
+
+    tree_ = new QTreeView(splitter_);
+    tree_->setObjectName(QStringLiteral("tree"));
+    tree_->setHeaderHidden(true);
+    tree_->setMinimumWidth(kMinimumTreeWidth);
+    tree_->setUniformRowHeights(true);
+    tree_->setAnimated(true);
+    tree_->setEditTriggers(QAbstractItemView::EditKeyPressed);
+    tree_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tree_->setIconSize(QSize(16, 16));
+
+    editor_ = new EditorHost(topics_, prompter_, splitter_);
+    editor_->editor()->setMinimumWidth(kMinimumEditorWidth);
+    editor_->setContextMenu(actions_->buildEditorContextMenu(this));
+
+    splitter_->addWidget(tree_);
+    splitter_->addWidget(editor_->editor());
+    // Growing the window widens the editor; the tree keeps its width.
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
+    setCentralWidget(splitter_);
+
+    connect(editor_, &EditorHost::topicChanged, this, &MainWindow::refreshTitle);
+    connect(editor_, &EditorHost::wordWrapChanged, this,
+            [this](bool on) { actions_->setChecked(cmd::WordWrap, on); });
+    connect(editor_, &EditorHost::focusSwitchRequested, this, &MainWindow::switchFocus,
+            Qt::QueuedConnection);
+    actions_->setChecked(cmd::WordWrap, editor_->wordWrap());
+
+    // Enabled states of the edit commands follow the editor's own signals.
+    auto* edit = editor_->editor();
+    for (int id : {cmd::Undo, cmd::Redo, cmd::Cut, cmd::Copy})
+        actions_->setEnabled(id, false);
+    connect(edit, &QTextEdit::undoAvailable, this,
+            [this](bool on) { actions_->setEnabled(cmd::Undo, on); });
+    connect(edit, &QTextEdit::redoAvailable, this,
+            [this](bool on) { actions_->setEnabled(cmd::Redo, on); });
+    connect(edit, &QTextEdit::copyAvailable, this, [this](bool on) {
+        actions_->setEnabled(cmd::Cut, on);
+        actions_->setEnabled(cmd::Copy, on);
+    });
+    connect(editor_, &EditorHost::editingAvailableChanged, this,
+            [this](bool on) { actions_->setEnabled(cmd::Paste, on); });
+    actions_->setEnabled(cmd::Paste, false);
+
+    installCommands();
+    refreshTitle();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::installCommands() {
+    router_.setWindowHandler([this](int id) {
+        switch (id) {
+        case cmd::HideWindow: hideAndSave(); return true;
+        case cmd::SwitchFocus: switchFocus(); return true;
+        default: return false;
+        }
+    });
+    router_.setMenuHandler(cmd::Exit, [this] { exitApplication(); });
+    router_.setMenuHandler(cmd::Undo, [this] { editor_->editor()->undo(); });
+    router_.setMenuHandler(cmd::Redo, [this] { editor_->editor()->redo(); });
+    router_.setMenuHandler(cmd::Cut, [this] { editor_->editor()->cut(); });
+    router_.setMenuHandler(cmd::Copy, [this] { editor_->editor()->copy(); });
+    router_.setMenuHandler(cmd::Paste, [this] { editor_->editor()->paste(); });
+    router_.setMenuHandler(cmd::WordWrap, [this] { editor_->toggleWordWrap(); });
+    router_.setMenuHandler(cmd::Properties, [this] { editor_->showProperties(); });
+    router_.setMenuHandler(cmd::HelpTopics, [this] { showHelp(); });
+    router_.setMenuHandler(cmd::About, [this] {
+        AboutDialog about(editor_->defaultFont(), this);
+        about.exec();
+    });
+}
+
+void MainWindow::setNotebookName(const QString& name) {
+    notebookName_ = name;
+    refreshTitle();
+}
+
+QString MainWindow::titleText() const {
+    const QString copy = editor_->workingCopyPath();
+    if (editor_->isOpen() && !copy.isEmpty())
+        return QStringLiteral("%1 - Quarrow Notebook - [%2]")
+            .arg(notebookName_, QFileInfo(copy).fileName());
+    return QStringLiteral("%1 - Quarrow Notebook").arg(notebookName_);
+}
+
+void MainWindow::refreshTitle() { setWindowTitle(titleText()); }
+
+void MainWindow::showHelp() {
+#ifdef Q_OS_WIN
+    const QString viewerName = QStringLiteral("Vistelo.exe");
+#else
+    const QString viewerName = QStringLiteral("Vistelo");
+#endif
+    const QDir folder(executableFolder_);
+    const QString viewer = folder.filePath(viewerName);
+    const QString package = folder.filePath(QStringLiteral("OxlinHelp.xzz"));
+    if (QFileInfo::exists(viewer) && QFileInfo::exists(package))
+        launcher_.startViewer(viewer, package);
+}
+
+void MainWindow::hideAndSave() {
+    hide();
+    if (onHidden)
+        onHidden();
+}
+
+void MainWindow::switchFocus() {
+    QWidget* edit = editor_->editor();
+    if (edit->hasFocus() || edit->isAncestorOf(QApplication::focusWidget()))
+        tree_->setFocus(Qt::OtherFocusReason);
+    else if (edit->isEnabled())
+        edit->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::exitApplication() {
+    if (exited_)
+        return;
+    exited_ = true;
+    if (onExit)
+        onExit();
+    hide();
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (exited_) {
+        event->accept();
+        return;
+    }
+    // The close box only hides the window; File > Exit ends the program.
+    event->ignore();
+    hideAndSave();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && onMinimised)
+        onMinimised();
+    QMainWindow::changeEvent(event);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!initialSplitDone_) {
+        initialSplitDone_ = true;
+        const int total = splitter_->width();
+        const int treeWidth = std::max(kMinimumTreeWidth, total * 3 / 7);
+        splitter_->setSizes({treeWidth, std::max(kMinimumEditorWidth, total - treeWidth)});
+    }
+}
+
+} // namespace oxlin::app

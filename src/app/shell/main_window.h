@@ -1,0 +1,87 @@
+#pragma once
+
+#include "shell/command_router.h"
+
+#include <QMainWindow>
+
+#include <functional>
+
+class QSplitter;
+class QTreeView;
+
+namespace oxlin::app {
+
+class ActionRegistry;
+class EditorHost;
+class EditorTopics;
+class Launcher;
+class Prompter;
+
+// The main window: menu bar, the tree pane on the left, the editor on the
+// right, and the one dispatch every command goes through. The window knows
+// nothing of notebooks; the notebook controller installs the handlers for
+// saving and for the exit sequence (see NotebookController).
+//
+// `topics`, `prompter` and `launcher` must outlive the window.
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+public:
+    // The narrowest the tree pane and the editor may become.
+    static constexpr int kMinimumTreeWidth = 110;
+    static constexpr int kMinimumEditorWidth = 160;
+
+    MainWindow(EditorTopics& topics, Prompter& prompter, Launcher& launcher,
+               const QString& executableFolder, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    CommandRouter& router() { return router_; }
+    ActionRegistry& actions() { return *actions_; }
+    EditorHost& editorHost() { return *editor_; }
+    QTreeView* treeView() const { return tree_; }
+    QSplitter* splitter() const { return splitter_; }
+
+    CommandRoute dispatch(quint32 command) { return router_.dispatch(command); }
+
+    void setNotebookName(const QString& name);
+    QString notebookName() const { return notebookName_; }
+    QString titleText() const;
+    void refreshTitle();
+
+    // What hiding the window and minimising it save, and the exit sequence.
+    // Installed by the notebook controller.
+    std::function<void()> onHidden;
+    std::function<void()> onMinimised;
+    std::function<void()> onExit;
+
+    // Runs the exit sequence once and ends the event loop with code 0.
+    void exitApplication();
+    bool hasExited() const { return exited_; }
+
+    // Hides the window and saves, as the close box does.
+    void hideAndSave();
+    void switchFocus();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void installCommands();
+    void showHelp();
+
+    EditorTopics& topics_;
+    Prompter& prompter_;
+    Launcher& launcher_;
+    QString executableFolder_;
+    QString notebookName_;
+    CommandRouter router_;
+    ActionRegistry* actions_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QTreeView* tree_ = nullptr;
+    EditorHost* editor_ = nullptr;
+    bool exited_ = false;
+    bool initialSplitDone_ = false;
+};
+
+} // namespace oxlin::app

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QPrinter;
+
+namespace oxlin::app {
+
+enum class PromptIcon { None, Information, Warning, Error, Question };
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class PromptAnswer { Ok, Cancel, Yes, No };
+
+// Every message box, question and standard dialog of the application goes
+// through this interface. QtPrompter shows the real dialogs; ScriptedPrompter
+// answers from a script and records what was asked, so no test ever waits on a
+// modal dialog.
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    virtual PromptAnswer message(const QString& text, const QString& caption, PromptIcon icon,
+                                 PromptButtons buttons = PromptButtons::Ok) = 0;
+
+    // File dialogs return an empty string when cancelled. `filters` are Qt
+    // filter strings such as "Text Files (*.TXT)".
+    virtual QString saveFileName(const QString& caption, const QString& initialPath,
+                                 const QStringList& filters) = 0;
+    virtual QStringList openFileNames(const QString& caption, const QString& folder,
+                                      const QStringList& filters, bool multiple) = 0;
+    virtual QString existingFolder(const QString& caption, const QString& folder) = 0;
+
+    virtual std::optional<QFont> font(const QFont& initial) = 0;
+    virtual std::optional<QColor> colour(const QColor& initial) = 0;
+    // True when the user accepted; the printer holds the choices.
+    virtual bool print(QPrinter& printer) = 0;
+    virtual bool pageSetup(QPrinter& printer) = 0;
+};
+
+} // namespace oxlin::app

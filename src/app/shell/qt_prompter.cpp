@@ -1,0 +1,80 @@
+#include "shell/qt_prompter.h"
+
+#include <QColorDialog>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace oxlin::app {
+
+PromptAnswer QtPrompter::message(const QString& text, const QString& caption, PromptIcon icon,
+                                 PromptButtons buttons) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    switch (icon) {
+    case PromptIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case PromptIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case PromptIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case PromptIcon::Error: box.setIcon(QMessageBox::Critical); break;
+    case PromptIcon::Question: box.setIcon(QMessageBox::Question); break;
+    }
+    switch (buttons) {
+    case PromptButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case PromptButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case PromptButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case PromptButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok: return PromptAnswer::Ok;
+    case QMessageBox::Yes: return PromptAnswer::Yes;
+    case QMessageBox::No: return PromptAnswer::No;
+    default: return PromptAnswer::Cancel;
+    }
+}
+
+QString QtPrompter::saveFileName(const QString& caption, const QString& initialPath,
+                                 const QStringList& filters) {
+    return QFileDialog::getSaveFileName(parent_, caption, initialPath, filters.join(QStringLiteral(";;")));
+}
+
+QStringList QtPrompter::openFileNames(const QString& caption, const QString& folder,
+                                      const QStringList& filters, bool multiple) {
+    const QString filter = filters.join(QStringLiteral(";;"));
+    if (multiple)
+        return QFileDialog::getOpenFileNames(parent_, caption, folder, filter);
+    const QString one = QFileDialog::getOpenFileName(parent_, caption, folder, filter);
+    return one.isEmpty() ? QStringList{} : QStringList{one};
+}
+
+QString QtPrompter::existingFolder(const QString& caption, const QString& folder) {
+    return QFileDialog::getExistingDirectory(parent_, caption, folder);
+}
+
+std::optional<QFont> QtPrompter::font(const QFont& initial) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, initial, parent_);
+    return ok ? std::optional<QFont>(chosen) : std::nullopt;
+}
+
+std::optional<QColor> QtPrompter::colour(const QColor& initial) {
+    const QColor chosen = QColorDialog::getColor(initial, parent_);
+    return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;
+}
+
+bool QtPrompter::print(QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPrompter::pageSetup(QPrinter& printer) {
+    QPageSetupDialog dialog(&printer, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace oxlin::app

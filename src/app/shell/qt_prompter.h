@@ -1,0 +1,32 @@
+#pragma once
+
+#include "shell/prompter.h"
+
+#include <QPointer>
+#include <QWidget>
+
+namespace oxlin::app {
+
+// Shows the real Qt dialogs, owned by `parent` (which may be null or change).
+class QtPrompter final : public Prompter {
+public:
+    explicit QtPrompter(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    PromptAnswer message(const QString& text, const QString& caption, PromptIcon icon,
+                         PromptButtons buttons) override;
+    QString saveFileName(const QString& caption, const QString& initialPath,
+                         const QStringList& filters) override;
+    QStringList openFileNames(const QString& caption, const QString& folder,
+                              const QStringList& filters, bool multiple) override;
+    QString existingFolder(const QString& caption, const QString& folder) override;
+    std::optional<QFont> font(const QFont& initial) override;
+    std::optional<QColor> colour(const QColor& initial) override;
+    bool print(QPrinter& printer) override;
+    bool pageSetup(QPrinter& printer) override;
+
+private:
+    QPointer<QWidget> parent_;
+};
+
+} // namespace oxlin::app

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "shell/prompter.h"
+
+#include <QList>
+#include <QQueue>
+
+namespace oxlin::app {
+
+// A Prompter for tests: answers come from queues the test fills, and every
+// question is recorded with its text and caption. An empty queue gives the
+// cautious answer (Cancel or No, an empty file name, no font or colour), so a
+// test that forgot to script an answer fails on its assertions, never hangs.
+class ScriptedPrompter final : public Prompter {
+public:
+    struct Asked {
+        QString kind; // "message", "save", "open", "folder", "font", "colour", "print", "pageSetup"
+        QString text;
+        QString caption;
+        PromptIcon icon = PromptIcon::None;
+        PromptButtons buttons = PromptButtons::Ok;
+        QStringList filters;
+    };
+
+    QList<Asked> asked;
+    QQueue<PromptAnswer> answers;
+    QQueue<QString> fileNames;
+    QQueue<QStringList> openNames;
+    QQueue<QString> folders;
+    QQueue<QFont> fonts;
+    QQueue<QColor> colours;
+    QQueue<bool> printAnswers;
+
+    QStringList messageTexts() const;
+
+    PromptAnswer message(const QString& text, const QString& caption, PromptIcon icon,
+                         PromptButtons buttons) override;
+    QString saveFileName(const QString& caption, const QString& initialPath,
+                         const QStringList& filters) override;
+    QStringList openFileNames(const QString& caption, const QString& folder,
+                              const QStringList& filters, bool multiple) override;
+    QString existingFolder(const QString& caption, const QString& folder) override;
+    std::optional<QFont> font(const QFont& initial) override;
+    std::optional<QColor> colour(const QColor& initial) override;
+    bool print(QPrinter& printer) override;
+    bool pageSetup(QPrinter& printer) override;
+};
+
+} // namespace oxlin::app
