@@ -77,6 +77,22 @@ qreal lineTop(const QTextDocument* document, int number) {
     return -1;
 }
 
+// Visual line showing at document y, counted from 0: the first line whose
+// bottom lies below y.
+int lineAtY(const QTextDocument* document, qreal y) {
+    int number = 0;
+    for (QTextBlock b = document->begin(); b.isValid(); b = b.next()) {
+        QTextLayout* layout = laidOut(document, b);
+        const qreal top = document->documentLayout()->blockBoundingRect(b).top();
+        for (int i = 0; i < layout->lineCount(); ++i, ++number)
+            if (top + layout->lineAt(i).rect().bottom() > y + 0.5)
+                return number;
+        if (layout->lineCount() == 0)
+            ++number;
+    }
+    return std::max(0, number - 1);
+}
+
 } // namespace
 
 QString richTextLabel(const QString& label) {
@@ -304,8 +320,8 @@ void EditorHost::showProperties() {
 }
 
 quint32 EditorHost::viewPosition() const {
-    const QTextCursor top = edit_->cursorForPosition(QPoint(0, 0));
-    const quint32 firstLine = quint32(lineAt(edit_->document(), top.position()).number);
+    const quint32 firstLine =
+        quint32(lineAtY(edit_->document(), edit_->verticalScrollBar()->value()));
     const quint32 caret = quint32(edit_->textCursor().selectionStart());
     return (firstLine << 16) | (caret & 0xFFFFu);
 }

@@ -1,0 +1,267 @@
+#include "editor/editor_host.h"
+#include "editor/topic_text_edit.h"
+#include "fake_topics.h"
+#include "shell/scripted_prompter.h"
+
+#include <QClipboard>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QtTest>
+
+#include <memory>
+
+using namespace oxlin::app;
+
+Q_DECLARE_METATYPE(oxlin::app::StreamFormat)
+
+class EditorHostTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void typedTextReachesTheTopicFile();
+    void detectsTheStreamFormat_data();
+    void detectsTheStreamFormat();
+    void formattedTextTopicIsRelabelled();
+    void topicWithoutFileOpensEmptyAndIsCreatedOnSave();
+    void closeRemovesTheWorkingCopy();
+    void viewPositionSurvivesASwitch();
+    void propertiesText_data();
+    void propertiesText();
+    void pasteBeyondTheLimitIsCutWithAMessage();
+    void oversizedTopicLoadsWhole();
+    void failedSaveKeepsTheText();
+    void exportPath_data();
+    void exportPath();
+    void exportWritesTheStoredTopic();
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<FakeTopics> topics_;
+    std::unique_ptr<ScriptedPrompter> prompter_;
+    std::unique_ptr<QWidget> parent_;
+    EditorHost* host_ = nullptr;
+};
+
+void EditorHostTest::init() {
+    dir_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(dir_->isValid());
+    topics_ = std::make_unique<FakeTopics>(dir_->path());
+    prompter_ = std::make_unique<ScriptedPrompter>();
+    parent_ = std::make_unique<QWidget>();
+    host_ = new EditorHost(*topics_, *prompter_, parent_.get());
+    host_->editor()->setGeometry(0, 0, 400, 200);
+    parent_->resize(400, 200);
+    parent_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(parent_.get()));
+}
+
+void EditorHostTest::cleanup() {
+    parent_.reset();
+    prompter_.reset();
+    topics_.reset();
+    dir_.reset();
+}
+
+void EditorHostTest::typedTextReachesTheTopicFile() {
+    const ItemHandle topic = topics_->add("Notes.txt", "hello");
+    QVERIFY(!host_->editor()->isEnabled());
+    QCOMPARE(host_->loadTopic(topic), 0);
+    QVERIFY(host_->editor()->isEnabled());
+    QCOMPARE(host_->workingCopyPath(), QDir(dir_->path()).filePath("Notes.txt"));
+    QVERIFY(QFile::exists(host_->workingCopyPath()));
+
+    host_->editor()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(host_->editor(), " world");
+    QTest::keyClick(host_->editor(), Qt::Key_Return);
+    QTest::keyClicks(host_->editor(), "line 2");
+    QCOMPARE(host_->saveTopic(), 0);
+    QCOMPARE(topics_->stored(topic), QByteArray("hello world\r\nline 2"));
+    QCOMPARE(host_->streamFormat(), StreamFormat::Plain);
+    QVERIFY(topics_->relabelled.isEmpty());
+}
+
+void EditorHostTest::detectsTheStreamFormat_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<StreamFormat>("format");
+    QTest::newRow("nominal: rtf") << QByteArray("{\\rtf1\\ansi hi}") << StreamFormat::Rich;
+    QTest::newRow("nominal: upper-case signature") << QByteArray("{\\RTF1 hi}") << StreamFormat::Rich;
+    QTest::newRow("nominal: plain") << QByteArray("just words") << StreamFormat::Plain;
+    QTest::newRow("robustness: four bytes are plain") << QByteArray("{\\rt") << StreamFormat::Plain;
+    QTest::newRow("robustness: empty") << QByteArray() << StreamFormat::Plain;
+}
+
+void EditorHostTest::detectsTheStreamFormat() {
+    QFETCH(QByteArray, content);
+    QFETCH(StreamFormat, format);
+    QCOMPARE(host_->loadTopic(topics_->add("T.txt", content)), 0);
+    QCOMPARE(host_->streamFormat(), format);
+}
+
+void EditorHostTest::formattedTextTopicIsRelabelled() {
+    const ItemHandle topic = topics_->add("Plan.txt.bak", "plain words");
+    QCOMPARE(host_->loadTopic(topic), 0);
+    host_->markRichText();
+    QCOMPARE(host_->saveTopic(), 0);
+    QCOMPARE(topics_->relabelled, QStringList{"Plan.rtf"});
+    QCOMPARE(*topics_->label(topic), QStringLiteral("Plan.rtf"));
+#ifdef OXLIN_HAVE_RICHTEXT
+    QVERIFY(topics_->stored(topic).startsWith("{\\rtf"));
+#endif
+    QCOMPARE(richTextLabel("Plan.TXT"), QStringLiteral("Plan.rtf"));
+    QCOMPARE(richTextLabel("notes.rtf"), QStringLiteral("notes.rtf"));
+}
+
+void EditorHostTest::topicWithoutFileOpensEmptyAndIsCreatedOnSave() {
+    const ItemHandle topic = topics_->add("New.txt", {}, false);
+    QCOMPARE(host_->loadTopic(topic), 0);
+    QVERIFY(host_->editor()->isEnabled());
+    QVERIFY(host_->editor()->document()->isEmpty());
+    QTest::keyClicks(host_->editor(), "first words");
+    QCOMPARE(host_->saveTopic(), 0);
+    QCOMPARE(topics_->stored(topic), QByteArray("first words"));
+}
+
+void EditorHostTest::closeRemovesTheWorkingCopy() {
+    QCOMPARE(host_->saveTopic(), -15);
+    const ItemHandle topic = topics_->add("A.txt", "a");
+    QCOMPARE(host_->loadTopic(topic), 0);
+    const QString copy = host_->workingCopyPath();
+    QCOMPARE(host_->closeTopic(), 0);
+    QVERIFY(!QFile::exists(copy));
+    QVERIFY(!host_->editor()->isEnabled());
+    QVERIFY(host_->workingCopyPath().isEmpty());
+    QCOMPARE(host_->closeTopic(), -15);
+    QCOMPARE(host_->loadTopic(12345), -14);
+}
+
+void EditorHostTest::viewPositionSurvivesASwitch() {
+    QByteArray text;
+    for (int i = 0; i < 400; ++i)
+        text += "line number " + QByteArray::number(i) + "\r\n";
+    const ItemHandle a = topics_->add("A.txt", text);
+    const ItemHandle b = topics_->add("B.txt", "short");
+
+    QCOMPARE(host_->loadTopic(a), 0);
+    QTextCursor caret(host_->editor()->document());
+    caret.setPosition(5000);
+    host_->editor()->setTextCursor(caret);
+    host_->editor()->verticalScrollBar()->setValue(host_->editor()->verticalScrollBar()->maximum() / 2);
+    const quint32 position = host_->viewPosition();
+    QVERIFY(position >> 16 > 0);
+    QCOMPARE(position & 0xFFFFu, 5000u);
+
+    QCOMPARE(host_->saveTopic(), 0);
+    QCOMPARE(host_->loadTopic(b), 0);
+    QCOMPARE(host_->viewPosition(), 0u);
+    QCOMPARE(host_->loadTopic(a), 0);
+    host_->restoreViewPosition(position);
+    QCOMPARE(host_->viewPosition(), position);
+}
+
+void EditorHostTest::propertiesText_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("caret");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("nominal: empty topic") << QByteArray() << 0
+                                          << "[P.txt]\nchar   : 0\nline    : 1\ncount : 0";
+    QTest::newRow("nominal: caret on the second line") << QByteArray("ab\r\ncdef") << 4
+                                                       << "[P.txt]\nchar   : 7\nline    : 2\ncount : 4";
+}
+
+void EditorHostTest::propertiesText() {
+    QFETCH(QByteArray, content);
+    QFETCH(int, caret);
+    QFETCH(QString, expected);
+    QCOMPARE(host_->loadTopic(topics_->add("P.txt", content)), 0);
+    QTextCursor c(host_->editor()->document());
+    c.setPosition(caret);
+    host_->editor()->setTextCursor(c);
+    QCOMPARE(host_->propertiesText(), expected);
+    host_->showProperties();
+    QCOMPARE(prompter_->asked.last().caption, QStringLiteral("Properties"));
+}
+
+void EditorHostTest::pasteBeyondTheLimitIsCutWithAMessage() {
+    const QByteArray almost(TopicTextEdit::kTextLimit - 4, 'x');
+    QCOMPARE(host_->loadTopic(topics_->add("Big.txt", almost)), 0);
+    host_->editor()->moveCursor(QTextCursor::End);
+    auto* data = new QMimeData; // the clipboard takes it
+    data->setText("0123456789");
+    QApplication::clipboard()->setMimeData(data, QClipboard::Clipboard);
+    host_->editor()->paste();
+    QCOMPARE(host_->editor()->textLength(), TopicTextEdit::kTextLimit);
+    QVERIFY(host_->editor()->toPlainText().endsWith("xx0123"));
+    QCOMPARE(prompter_->messageTexts().size(), 1);
+    QVERIFY(prompter_->messageTexts().first().contains("409,600"));
+
+    // At the limit, typing adds nothing.
+    QTest::keyClicks(host_->editor(), "zz");
+    QCOMPARE(host_->editor()->textLength(), TopicTextEdit::kTextLimit);
+}
+
+void EditorHostTest::oversizedTopicLoadsWhole() {
+    const QByteArray big(TopicTextEdit::kTextLimit + 100, 'y');
+    const ItemHandle topic = topics_->add("Huge.txt", big);
+    QCOMPARE(host_->loadTopic(topic), 0);
+    QCOMPARE(prompter_->messageTexts().size(), 1);
+    QCOMPARE(host_->editor()->textLength(), big.size());
+    QCOMPARE(host_->saveTopic(), 0);
+    QCOMPARE(topics_->stored(topic), big); // nothing of the stored topic was lost
+}
+
+void EditorHostTest::failedSaveKeepsTheText() {
+    const ItemHandle a = topics_->add("A.txt", "keep me");
+    const ItemHandle b = topics_->add("B.txt", "other");
+    QCOMPARE(host_->loadTopic(a), 0);
+    QTest::keyClicks(host_->editor(), "typed ");
+    // The working copy's place is taken by a folder: the copy cannot be written.
+    QVERIFY(QFile::remove(host_->workingCopyPath()));
+    QVERIFY(QDir().mkdir(host_->workingCopyPath()));
+
+    QCOMPARE(host_->saveTopic(), -1);
+    QVERIFY(prompter_->messageTexts().last().startsWith("Error saving document. ["));
+    QCOMPARE(prompter_->asked.last().caption, QStringLiteral("Error"));
+    QCOMPARE(host_->loadTopic(b), -1);
+    QCOMPARE(host_->currentTopic(), a);
+    QCOMPARE(host_->editor()->toPlainText(), QStringLiteral("typed keep me"));
+}
+
+void EditorHostTest::exportPath_data() {
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<StreamFormat>("format");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("nominal: other extension replaced") << "/x/notes.doc" << StreamFormat::Plain << "/x/notes.txt";
+    QTest::newRow("nominal: no extension") << "/x/notes" << StreamFormat::Plain << "/x/notes.txt";
+    QTest::newRow("nominal: upper case kept") << "/x/NOTES.TXT" << StreamFormat::Plain << "/x/NOTES.TXT";
+    QTest::newRow("nominal: rich text") << "/x/a.txt" << StreamFormat::Rich << "/x/a.rtf";
+    QTest::newRow("robustness: dot in a folder name") << "/x.y/notes" << StreamFormat::Plain << "/x.y/notes.txt";
+}
+
+void EditorHostTest::exportPath() {
+    QFETCH(QString, chosen);
+    QFETCH(StreamFormat, format);
+    QFETCH(QString, expected);
+    QCOMPARE(exportPathFor(chosen, format), expected);
+}
+
+void EditorHostTest::exportWritesTheStoredTopic() {
+    const ItemHandle topic = topics_->add("Out.txt", "exported words");
+    QCOMPARE(host_->loadTopic(topic), 0);
+    const QString target = QDir(dir_->path()).filePath("copy.doc");
+    prompter_->fileNames.enqueue(target);
+    QCOMPARE(host_->exportCurrentTopic(), 0);
+    QCOMPARE(prompter_->asked.last().text, QStringLiteral("Out.txt"));
+    QCOMPARE(prompter_->asked.last().filters, QStringList{"Text Files (*.TXT)"});
+    QFile written(QDir(dir_->path()).filePath("copy.txt"));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), QByteArray("exported words"));
+
+    QCOMPARE(host_->exportCurrentTopic(), -1); // cancelled: nothing written, nothing asked
+}
+
+QTEST_MAIN(EditorHostTest)
+#include "editor_host_test.moc"

@@ -1,0 +1,121 @@
+#include "fake_topics.h"
+#include "editor/editor_host.h"
+#include "editor/topic_text_edit.h"
+#include "shell/command_ids.h"
+#include "shell/launcher.h"
+#include "shell/main_window.h"
+#include "shell/scripted_prompter.h"
+
+#include <QSplitter>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <QtTest>
+
+using namespace oxlin::app;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void titleInBothStates();
+    void closeBoxHidesAndSaves();
+    void exitRunsTheSequenceOnce();
+    void helpStartsTheViewerOnlyWhenBothFilesExist();
+    void splitterKeepsBothPanesUsable();
+};
+
+void MainWindowTest::titleInBothStates() {
+    QTemporaryDir dir;
+    FakeTopics topics(dir.path());
+    ScriptedPrompter prompter;
+    RecordingLauncher launcher;
+    MainWindow window(topics, prompter, launcher, dir.path());
+    window.setNotebookName("Work");
+    QCOMPARE(window.windowTitle(), QStringLiteral("Work - Quarrow Notebook"));
+    QCOMPARE(window.editorHost().loadTopic(topics.add("Notes.rtf", "{\\rtf1 x}")), 0);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Work - Quarrow Notebook - [Notes.rtf]"));
+    window.editorHost().closeTopic();
+    QCOMPARE(window.windowTitle(), QStringLiteral("Work - Quarrow Notebook"));
+}
+
+void MainWindowTest::closeBoxHidesAndSaves() {
+    QTemporaryDir dir;
+    FakeTopics topics(dir.path());
+    ScriptedPrompter prompter;
+    RecordingLauncher launcher;
+    MainWindow window(topics, prompter, launcher, dir.path());
+    int hidden = 0;
+    window.onHidden = [&] { ++hidden; };
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.close();
+    QVERIFY(window.isHidden());
+    QCOMPARE(hidden, 1);
+    QVERIFY(!window.hasExited());
+
+    window.show();
+    window.dispatch(cmd::HideWindow);
+    QVERIFY(window.isHidden());
+    QCOMPARE(hidden, 2);
+}
+
+void MainWindowTest::exitRunsTheSequenceOnce() {
+    QTemporaryDir dir;
+    FakeTopics topics(dir.path());
+    ScriptedPrompter prompter;
+    RecordingLauncher launcher;
+    MainWindow window(topics, prompter, launcher, dir.path());
+    int exits = 0;
+    window.onExit = [&] { ++exits; };
+    window.show();
+    QCOMPARE(window.dispatch(cmd::Exit), CommandRoute::Menu);
+    window.exitApplication();
+    QCOMPARE(exits, 1);
+    QVERIFY(window.hasExited());
+}
+
+void MainWindowTest::helpStartsTheViewerOnlyWhenBothFilesExist() {
+    QTemporaryDir dir;
+    FakeTopics topics(dir.path());
+    ScriptedPrompter prompter;
+    RecordingLauncher launcher;
+    MainWindow window(topics, prompter, launcher, dir.path());
+    auto touch = [&](const QString& name) {
+        QFile f(QDir(dir.path()).filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+    };
+    window.dispatch(cmd::HelpTopics);
+    touch("OxlinHelp.xzz");
+    window.dispatch(cmd::HelpTopics);
+    QVERIFY(launcher.started.isEmpty());
+#ifdef Q_OS_WIN
+    touch("Vistelo.exe");
+#else
+    touch("Vistelo");
+#endif
+    window.dispatch(cmd::HelpTopics);
+    QCOMPARE(launcher.started.size(), 1);
+    QCOMPARE(launcher.started[0].kind, QStringLiteral("viewer"));
+    QCOMPARE(launcher.started[0].arguments[1], QDir(dir.path()).filePath("OxlinHelp.xzz"));
+    QVERIFY(prompter.asked.isEmpty());
+}
+
+void MainWindowTest::splitterKeepsBothPanesUsable() {
+    QTemporaryDir dir;
+    FakeTopics topics(dir.path());
+    ScriptedPrompter prompter;
+    RecordingLauncher launcher;
+    MainWindow window(topics, prompter, launcher, dir.path());
+    window.resize(700, 500);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QList<int> sizes = window.splitter()->sizes();
+    QCOMPARE(sizes[0], window.splitter()->width() * 3 / 7);
+
+    window.splitter()->setSizes({0, 10000});
+    QCOMPARE(window.treeView()->width(), MainWindow::kMinimumTreeWidth);
+    window.splitter()->setSizes({10000, 0});
+    QVERIFY(window.editorHost().editor()->width() >= MainWindow::kMinimumEditorWidth);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
