@@ -74,7 +74,8 @@ int newNotebook(const QStringList& arguments) {
           std::pair{store::kRuntimeFileName, store::kCompressedRuntimeFileName}}) {
         QFile empty(folder.filePath(QLatin1String(plain)));
         if (!empty.open(QIODevice::WriteOnly) ||
-            store::compressFile(empty.fileName(), folder.filePath(QLatin1String(compressed))) != 1) {
+            store::compressFile(empty.fileName(), folder.filePath(QLatin1String(compressed))) !=
+                1) {
             complain(QStringLiteral("cannot prepare the notebook"));
             return kFailure;
         }

@@ -30,6 +30,8 @@ bool SingleInstanceLock::tryAcquire() {
     return lock_->tryLock(0);
 }
 
-void SingleInstanceLock::release() { lock_->unlock(); }
+void SingleInstanceLock::release() {
+    lock_->unlock();
+}
 
 } // namespace oxlin::store

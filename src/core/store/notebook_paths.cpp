@@ -12,8 +12,7 @@ QString usableNotebookName(const QString& name) {
     if (cut.size() == CurrentBook::kMaxNameLength && cut.back().isHighSurrogate())
         cut.chop(1);
     if (cut.isEmpty() || cut == QLatin1String(".") || cut == QLatin1String("..") ||
-        cut.contains(QLatin1Char('/')) || cut.contains(QLatin1Char('\\')) ||
-        cut.contains(QChar(0)))
+        cut.contains(QLatin1Char('/')) || cut.contains(QLatin1Char('\\')) || cut.contains(QChar(0)))
         return QString::fromLatin1(CurrentBook::kDefaultName);
     return cut;
 }
@@ -23,8 +22,8 @@ NotebookPaths NotebookPaths::forNotebook(const QString& dataFolder, const QStrin
     const QDir data(dataFolder);
     paths.dataFolder = QDir::toNativeSeparators(dataFolder);
     paths.settingsFile = QDir::toNativeSeparators(data.filePath(QLatin1String(kSettingsFileName)));
-    paths.packageFile = QDir::toNativeSeparators(
-        data.filePath(notebookName + QLatin1String(kPackageExtension)));
+    paths.packageFile =
+        QDir::toNativeSeparators(data.filePath(notebookName + QLatin1String(kPackageExtension)));
     paths.workingFolder = QDir::toNativeSeparators(data.filePath(notebookName));
     const QDir working(data.filePath(notebookName));
     const auto inWorking = [&](const char* name) {

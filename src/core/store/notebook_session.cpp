@@ -41,8 +41,8 @@ NotebookSession::NotebookSession(ProfileService& profiles, QString dataFolder,
 void NotebookSession::readLastBook() {
     const QString settings = NotebookPaths::forNotebook(dataFolder_, QString()).settingsFile;
     book_.notebookName = usableNotebookName(
-        profiles_.readString(settings, QLatin1String(kSettingsSection),
-                             QLatin1String(kLastBookKey), QLatin1String(CurrentBook::kDefaultName)));
+        profiles_.readString(settings, QLatin1String(kSettingsSection), QLatin1String(kLastBookKey),
+                             QLatin1String(CurrentBook::kDefaultName)));
 }
 
 int NotebookSession::setUpPaths() {
@@ -120,7 +120,9 @@ void NotebookSession::closeTree() {
     tree_.clear();
 }
 
-bool NotebookSession::saveTreeFile() { return tree::saveTree(tree_, paths_.treeFile); }
+bool NotebookSession::saveTreeFile() {
+    return tree::saveTree(tree_, paths_.treeFile);
+}
 
 int NotebookSession::closeNotebook() {
     call(hooks_.waitForIndexWorker);
@@ -170,8 +172,8 @@ bool NotebookSession::pathExists(const QString& path) {
 }
 
 bool NotebookSession::removeFolder(const QString& path) {
-    const QFileInfoList entries = QDir(path).entryInfoList(
-        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    const QFileInfoList entries = QDir(path).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot |
+                                                           QDir::Hidden | QDir::System);
     for (const QFileInfo& entry : entries) {
         if (entry.isSymLink() || !entry.isDir())
             QFile::remove(entry.filePath());

@@ -36,7 +36,9 @@ bool IniTextBuffer::writeFile(const QString& path) const {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 QByteArrayView trimmed(QByteArrayView line) {
     while (!line.isEmpty() && isBlank(line.front()))
@@ -69,8 +71,7 @@ IniDocument IniDocument::parse(QByteArrayView bytes) {
             qsizetype close = content.indexOf(']');
             if (close < 0)
                 close = content.size();
-            const QString name =
-                store::decodeStoredText(trimmed(content.sliced(1, close - 1)));
+            const QString name = store::decodeStoredText(trimmed(content.sliced(1, close - 1)));
             document.byName_[name.toCaseFolded()].push_back(int(document.bodies_.size()));
             document.bodies_.emplace_back();
             body = &document.bodies_.back();

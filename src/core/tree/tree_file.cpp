@@ -17,8 +17,9 @@ QString sectionName(const QString& folderPath) {
 }
 
 QString childPath(const QString& parentPath, const QString& label) {
-    return parentPath.isEmpty() ? label
-                                : parentPath + QLatin1Char(tree_file_format::kPathSeparator) + label;
+    return parentPath.isEmpty()
+               ? label
+               : parentPath + QLatin1Char(tree_file_format::kPathSeparator) + label;
 }
 
 IniTextBuffer buildTreeText(const TopicTree& tree) {
@@ -50,7 +51,8 @@ IniTextBuffer buildTreeText(const TopicTree& tree) {
         if (!child.children.empty()) {
             QString path = childPath(frame.path, child.label);
             IniSection section{sectionName(path), {}};
-            stack.push_back({child.handle, std::move(path), std::move(section)}); // invalidates frame
+            stack.push_back(
+                {child.handle, std::move(path), std::move(section)}); // invalidates frame
         }
     }
     return buffer;
@@ -58,7 +60,9 @@ IniTextBuffer buildTreeText(const TopicTree& tree) {
 
 } // namespace
 
-QByteArray treeFileText(const TopicTree& tree) { return buildTreeText(tree).bytes(); }
+QByteArray treeFileText(const TopicTree& tree) {
+    return buildTreeText(tree).bytes();
+}
 
 bool saveTree(const TopicTree& tree, const QString& path) {
     return buildTreeText(tree).writeFile(path);

@@ -159,15 +159,13 @@ std::optional<std::size_t> TopicTree::insertionRow(ItemHandle parent,
     return std::size_t(it - siblings.begin()) + 1;
 }
 
-ItemHandle TopicTree::insertItem(ItemHandle parent, InsertPosition position,
-                                 const QString& label, int image,
-                                 std::optional<TopicRecord> record) {
+ItemHandle TopicTree::insertItem(ItemHandle parent, InsertPosition position, const QString& label,
+                                 int image, std::optional<TopicRecord> record) {
     return insertCopy(parent, position, label, image, record, nullptr);
 }
 
-ItemHandle TopicTree::insertCopy(ItemHandle parent, InsertPosition position,
-                                 const QString& label, int image,
-                                 const std::optional<TopicRecord>& record,
+ItemHandle TopicTree::insertCopy(ItemHandle parent, InsertPosition position, const QString& label,
+                                 int image, const std::optional<TopicRecord>& record,
                                  const TreeItem* childrenFrom) {
     const std::optional<std::size_t> row = insertionRow(parent, position);
     if (!row || lastHandle_ == 0xFFFFFFFFu)
@@ -237,8 +235,8 @@ void TopicTree::copyChildren(const TreeItem& from, ItemHandle to) {
         pending.pop_back();
         for (ItemHandle child : source->children) {
             const TreeItem& original = *find(child);
-            const ItemHandle handle = createItem(copy, original.label, original.image,
-                                                 original.record);
+            const ItemHandle handle =
+                createItem(copy, original.label, original.image, original.record);
             findMutable(copy)->children.push_back(handle);
             if (!original.children.empty())
                 pending.push_back({&original, handle});

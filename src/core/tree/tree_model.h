@@ -155,8 +155,7 @@ private:
                           const std::optional<TopicRecord>& record);
     void copyChildren(const TreeItem& from, ItemHandle to);
     void dropSubtree(ItemHandle item);
-    template <typename F>
-    void notify(F&& f) {
+    template <typename F> void notify(F&& f) {
         if (resetDepth_ == 0)
             for (TreeObserver* observer : observers_)
                 f(*observer);

@@ -181,10 +181,10 @@ TEST_F(NotebookSessionTest, SequencesCallTheirHooksInOrder) {
     session.setUpPaths();
     session.openNotebook();
     EXPECT_EQ(session.exitNotebook(), 1);
-    EXPECT_EQ(calls, QStringList({"start", "saveEditor", "lastEdit",                  // save
-                                  "wait", "shutDown", "lastEdit", "compress", "forget", // close
-                                  "start", "wait", "shutDown", "lastEdit", "compress",
-                                  "keywords"}));
+    EXPECT_EQ(calls,
+              QStringList({"start", "saveEditor", "lastEdit",                    // save
+                           "wait", "shutDown", "lastEdit", "compress", "forget", // close
+                           "start", "wait", "shutDown", "lastEdit", "compress", "keywords"}));
 }
 
 TEST_F(NotebookSessionTest, RuntimeNumbersReadMinusOneWhenAbsentOrEmpty) {

@@ -60,7 +60,7 @@ TEST(TreeFile, WritesTheExampleByteForByte) {
 TEST(TreeFile, LoadsSubFoldersFirstThenTopicsInFileOrder) {
     // Interleaved siblings: topic, folder, topic, folder.
     const auto owner = loaded("[\\B]\r\nx.txt=9\r\n"
-                                  "[\\]\r\nt1.txt=2\r\nB=0\r\nt2.txt=3\r\nA=0\r\n");
+                              "[\\]\r\nt1.txt=2\r\nB=0\r\nt2.txt=3\r\nA=0\r\n");
     const TopicTree& tree = *owner;
     EXPECT_EQ(outline(tree), QStringList({"B", " x.txt=9", "A", "t1.txt=2", "t2.txt=3"}));
     // Saving the loaded tree gives the order it now has.
@@ -106,8 +106,8 @@ TEST(TreeFile, DamagedContentLoadsWhatCanBeRead) {
     // folder; a section whose first line has no "=" is empty; blank lines and
     // text before the first section are ignored.
     const auto owner = loaded("junk\r\n[\\]\r\n\r\na.txt=2\r\nnot a number=x\r\n"
-                                  "broken line\r\nlost.txt=3\r\n"
-                                  "[\\not a number]\r\nnothing here\r\nb.txt=4\r\n");
+                              "broken line\r\nlost.txt=3\r\n"
+                              "[\\not a number]\r\nnothing here\r\nb.txt=4\r\n");
     const TopicTree& tree = *owner;
     EXPECT_EQ(outline(tree), QStringList({"not a number", "a.txt=2"}));
 }
@@ -143,7 +143,8 @@ TEST(TreeFile, LoadChoosesImagesByTheTopicImageRule) {
     FakeIcons icons;
     TopicImages images(&icons);
     TopicTree tree;
-    loadTree(tree, IniDocument::parse("[\\]\r\nMemo=2\r\na.TXT=3\r\nb.doc=4\r\nc.DOC=5\r\nd.exe=6\r\n"),
+    loadTree(tree,
+             IniDocument::parse("[\\]\r\nMemo=2\r\na.TXT=3\r\nb.doc=4\r\nc.DOC=5\r\nd.exe=6\r\n"),
              &images);
     QList<int> found;
     for (ItemHandle child : tree.children(kTopLevel))

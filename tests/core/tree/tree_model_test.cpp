@@ -69,9 +69,8 @@ TEST(TopicTree, PathsAndPreOrderWalk) {
     EXPECT_EQ(tree.findByPath("Work\\a.txt"), kNoItem);
 
     QStringList order;
-    tree.walk([&](const TreeItem& item, int depth) {
-        order << QString::number(depth) + item.label;
-    });
+    tree.walk(
+        [&](const TreeItem& item, int depth) { order << QString::number(depth) + item.label; });
     EXPECT_EQ(order, QStringList({"0Work", "1Old", "2a.txt", "1b.txt", "0c.txt"}));
 }
 
@@ -117,8 +116,12 @@ TEST(TopicTree, MoveRefusesTargetsInsideTheMovedSubtree) {
 struct Recorder : TreeObserver {
     std::vector<QString> events;
     void aboutToInsert(ItemHandle, int row) override { events.push_back(QString("+?%1").arg(row)); }
-    void inserted(ItemHandle, int row, ItemHandle) override { events.push_back(QString("+%1").arg(row)); }
-    void aboutToRemove(ItemHandle, int row, ItemHandle) override { events.push_back(QString("-?%1").arg(row)); }
+    void inserted(ItemHandle, int row, ItemHandle) override {
+        events.push_back(QString("+%1").arg(row));
+    }
+    void aboutToRemove(ItemHandle, int row, ItemHandle) override {
+        events.push_back(QString("-?%1").arg(row));
+    }
     void removed(ItemHandle, int row) override { events.push_back(QString("-%1").arg(row)); }
     void changed(ItemHandle) override { events.push_back("~"); }
     void aboutToReset() override { events.push_back("reset?"); }
@@ -136,9 +139,8 @@ TEST(TopicTree, ObserversSeePairedNotifications) {
     tree.clear();
     tree.removeObserver(&recorder);
     topic(tree, kTopLevel, "unseen.txt", 4);
-    EXPECT_EQ(recorder.events,
-              (std::vector<QString>{"+?0", "+0", "+?1", "+1", "~", "+?2", "+2", "-?0", "-0",
-                                    "reset?", "reset"}));
+    EXPECT_EQ(recorder.events, (std::vector<QString>{"+?0", "+0", "+?1", "+1", "~", "+?2", "+2",
+                                                     "-?0", "-0", "reset?", "reset"}));
 }
 
 } // namespace
