@@ -1,0 +1,99 @@
+#include "cli/commands.h"
+
+#include "store/compressed_file.h"
+#include "store/file_names.h"
+#include "store/notebook_paths.h"
+#include "store/package.h"
+#include "tree/tree_file.h"
+#include "tree/tree_model.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace oxlin::cli {
+
+namespace {
+
+void printLine(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
+    std::fputc('\n', stdout);
+}
+
+void complain(const QString& text) {
+    std::fprintf(stderr, "oxlin: %s\n", text.toLocal8Bit().constData());
+}
+
+// Lists the tree of a package, one item per line in tree order.
+int listTree(const QStringList& arguments) {
+    const QString& package = arguments[0];
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        complain(QStringLiteral("cannot create a temporary folder"));
+        return kFailure;
+    }
+    if (!QFileInfo(package).isFile() || store::unpackPackage(folder.path(), package) != 1) {
+        complain(QStringLiteral("cannot read the package %1").arg(package));
+        return kFailure;
+    }
+    const QString treeFile = folder.filePath(QLatin1String(store::kTreeFileName));
+    store::decompressFile(
+        store::resolveInFolder(folder.path(), QLatin1String(store::kCompressedTreeFileName)),
+        treeFile);
+    tree::TopicTree tree;
+    tree::loadTree(tree, treeFile, nullptr);
+    tree.walk([&](const tree::TreeItem& item, int) {
+        const QString path = tree.itemPath(item.handle);
+        if (item.isFolder())
+            printLine(path + QLatin1Char('\\'));
+        else
+            printLine(path + QLatin1Char('\t') + QString::number(item.record->fileId));
+    });
+    return std::fflush(stdout) == 0 ? kSuccess : kFailure;
+}
+
+// Writes the package of a brand-new, empty notebook: the entries Tree and Z,
+// each an empty file compressed. An existing file is never replaced.
+int newNotebook(const QStringList& arguments) {
+    const QString& package = arguments[0];
+    if (QFileInfo::exists(package)) {
+        complain(QStringLiteral("%1 already exists").arg(package));
+        return kFailure;
+    }
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        complain(QStringLiteral("cannot create a temporary folder"));
+        return kFailure;
+    }
+    for (const auto& [plain, compressed] :
+         {std::pair{store::kTreeFileName, store::kCompressedTreeFileName},
+          std::pair{store::kRuntimeFileName, store::kCompressedRuntimeFileName}}) {
+        QFile empty(folder.filePath(QLatin1String(plain)));
+        if (!empty.open(QIODevice::WriteOnly) ||
+            store::compressFile(empty.fileName(), folder.filePath(QLatin1String(compressed))) !=
+                1) {
+            complain(QStringLiteral("cannot prepare the notebook"));
+            return kFailure;
+        }
+    }
+    if (store::packFolder(folder.path(), package) != 1) {
+        complain(QStringLiteral("cannot write %1").arg(package));
+        return kFailure;
+    }
+    return kSuccess;
+}
+
+} // namespace
+
+std::vector<Command> treeCommands() {
+    return {
+        {"tree", "PACKAGE", "list the folders and topics of a notebook package", 1, 1, listTree},
+        {"new", "PACKAGE", "create an empty notebook package", 1, 1, newNotebook},
+    };
+}
+
+} // namespace oxlin::cli

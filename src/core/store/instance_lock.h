@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+class QLockFile;
+
+namespace oxlin::store {
+
+// Keeps a second copy of the program from running. The first process holds a
+// lock file named "Oxlin" in the user's runtime folder (the temporary folder
+// where there is none) until it ends; a lock left by a process that died is
+// taken over. A lock held by a running process is never taken over, however
+// old it is.
+class SingleInstanceLock {
+public:
+    static constexpr char kName[] = "Oxlin";
+    static constexpr char kRunningMessage[] = "Oxlin is running.";
+    static constexpr int kSecondInstanceExitCode = 1;
+
+    // `folder` is where the lock file lives; empty means the default folder.
+    explicit SingleInstanceLock(const QString& folder = {});
+    ~SingleInstanceLock();
+    SingleInstanceLock(const SingleInstanceLock&) = delete;
+    SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
+
+    // True when this process is the first (and now holds the lock).
+    bool tryAcquire();
+    void release();
+    QString fileName() const { return fileName_; }
+
+private:
+    QString fileName_;
+    std::unique_ptr<QLockFile> lock_;
+};
+
+} // namespace oxlin::store

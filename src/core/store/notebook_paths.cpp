@@ -1,0 +1,54 @@
+#include "store/notebook_paths.h"
+
+#include "store/file_names.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+namespace oxlin::store {
+
+QString usableNotebookName(const QString& name) {
+    QString cut = name.left(CurrentBook::kMaxNameLength);
+    if (cut.size() == CurrentBook::kMaxNameLength && cut.back().isHighSurrogate())
+        cut.chop(1);
+    if (cut.isEmpty() || cut == QLatin1String(".") || cut == QLatin1String("..") ||
+        cut.contains(QLatin1Char('/')) || cut.contains(QLatin1Char('\\')) || cut.contains(QChar(0)))
+        return QString::fromLatin1(CurrentBook::kDefaultName);
+    return cut;
+}
+
+NotebookPaths NotebookPaths::forNotebook(const QString& dataFolder, const QString& notebookName) {
+    NotebookPaths paths;
+    const QDir data(dataFolder);
+    paths.dataFolder = QDir::toNativeSeparators(dataFolder);
+    paths.settingsFile = QDir::toNativeSeparators(data.filePath(QLatin1String(kSettingsFileName)));
+    paths.packageFile =
+        QDir::toNativeSeparators(data.filePath(notebookName + QLatin1String(kPackageExtension)));
+    paths.workingFolder = QDir::toNativeSeparators(data.filePath(notebookName));
+    const QDir working(data.filePath(notebookName));
+    const auto inWorking = [&](const char* name) {
+        return QDir::toNativeSeparators(working.filePath(QLatin1String(name)));
+    };
+    paths.runtimeFile = inWorking(kRuntimeFileName);
+    paths.searchIndexFile = inWorking(kSearchIndexFileName);
+    paths.topicIndexFile = inWorking(kTopicIndexFileName);
+    paths.treeFile = inWorking(kTreeFileName);
+    return paths;
+}
+
+QString NotebookPaths::compressedTreeFile() const {
+    return QDir::toNativeSeparators(
+        resolveInFolder(workingFolder, QLatin1String(kCompressedTreeFileName)));
+}
+
+QString NotebookPaths::compressedRuntimeFile() const {
+    return QDir::toNativeSeparators(
+        resolveInFolder(workingFolder, QLatin1String(kCompressedRuntimeFileName)));
+}
+
+QString defaultDataFolder() {
+    return QDir::toNativeSeparators(
+        QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(kDataFolderName)));
+}
+
+} // namespace oxlin::store

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "store/notebook_paths.h"
+#include "tree/file_ids.h"
+#include "tree/topic_history.h"
+#include "tree/tree_model.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace oxlin::tree {
+class TopicImages;
+}
+
+namespace oxlin::store {
+
+class ProfileService;
+
+// What later layers plug into the store's sequences. Every hook is optional;
+// an empty one does nothing. They run on the caller's (user-interface) thread.
+struct SessionHooks {
+    std::function<void()> saveEditorTopic;         // Save: the editor's topic into its topic file
+    std::function<void()> shutDownEditor;          // close/exit: save the topic, empty the editor
+    std::function<void()> writeLastEdit;           // LastEdit for the editor's topic, if any
+    std::function<void()> compressLastOpenedTopic; // close tree: the last opened working copy
+    std::function<void()> saveKeywordHistory;      // exit: SearchHistory of Z.ini
+    std::function<void()> startIndexWorker;        // after every load of the tree
+    std::function<void()> waitForIndexWorker;      // before the tree is emptied and packed
+    std::function<void()> forgetOpenedTopics;      // close: last opened topic, last export path
+};
+
+// How the last openNotebook() found the notebook.
+enum class OpenOutcome {
+    Resumed,           // the working folder was used as it was; the package was not read
+    Unpacked,          // the package was unpacked into the working folder
+    New,               // no package: the notebook starts empty
+    PackageUnreadable, // the package could not be read; it was copied aside
+                       // (damagedPackageCopy()) and the notebook opened from
+                       // what the working folder held
+};
+
+// The open notebook: its paths, its tree, its file id counter and history,
+// and the sequences that open, save, close and end it. One per process,
+// owned by the application; not thread-safe.
+class NotebookSession {
+public:
+    // `profiles` and `images` are borrowed and must outlive the session;
+    // `images` may be null.
+    NotebookSession(ProfileService& profiles, QString dataFolder,
+                    tree::TopicImages* images = nullptr);
+    NotebookSession(const NotebookSession&) = delete;
+    NotebookSession& operator=(const NotebookSession&) = delete;
+
+    void setHooks(SessionHooks hooks) { hooks_ = std::move(hooks); }
+
+    CurrentBook& currentBook() { return book_; }
+    const NotebookPaths& paths() const { return paths_; }
+    tree::TopicTree& tree() { return tree_; }
+    tree::FileIdCounter& fileIds() { return fileIds_; }
+    tree::TopicHistory& history() { return history_; }
+    const QString& browserProgram() const { return browserProgram_; }
+    OpenOutcome lastOpenOutcome() const { return outcome_; }
+    const QString& damagedPackageCopy() const { return damagedCopy_; }
+
+    // Sets the notebook name from LastBook of Notebook.ini (default "OxlinHelp").
+    void readLastBook();
+    // Creates the data folder and the notebook's working folder when missing
+    // and recomputes the paths for the current name. Returns 1.
+    int setUpPaths();
+    // Resumes the working folder when it holds Z.xtz and Tree.ini, else
+    // unpacks the package (if any) and decompresses Tree.xtz and Z.xtz, then
+    // loads the tree and starts the index worker. Returns 1.
+    int openNotebook();
+    // Compresses Tree.ini and Z.ini and packs the working folder. Returns 1
+    // when the package was written.
+    int packNotebook();
+    // The store's part of the Save command. Returns the packing's result.
+    int save();
+    // Writes LastEdit and Tree.ini, puts back the last opened working copy and
+    // empties the tree.
+    void closeTree();
+    // Writes Tree.ini (when the window is hidden or minimised).
+    bool saveTreeFile();
+    // Closes the notebook before another becomes current. The working folder
+    // is removed only when the package was written; otherwise it stays and
+    // the next open resumes from it. Returns the packing's result.
+    int closeNotebook();
+    // The store's steps of the exit sequence: LastBook, editor, tree, keyword
+    // history, pack, and removal of the working folder when packing succeeded.
+    // Returns the packing's result.
+    int exitNotebook();
+
+    // Values of the notebook's Z.ini. A number that is absent or empty reads as -1.
+    int readRuntimeNumber(const QString& section, const QString& key) const;
+    std::optional<QString> readRuntimeText(const QString& section, const QString& key) const;
+    bool writeRuntimeText(const QString& section, const QString& key, const QString& text);
+
+    static bool pathExists(const QString& path);
+    // Deletes the folder's files, its sub-folders except those whose names
+    // begin with ".", then the folder itself. Symbolic links are removed, not
+    // followed. Returns whether the folder itself was removed.
+    static bool removeFolder(const QString& path);
+
+private:
+    void loadTreeAndStart();
+    void keepDamagedPackage();
+    static void call(const std::function<void()>& hook) {
+        if (hook)
+            hook();
+    }
+
+    ProfileService& profiles_;
+    tree::TopicImages* images_;
+    QString dataFolder_;
+    CurrentBook book_;
+    NotebookPaths paths_;
+    QString browserProgram_;
+    SessionHooks hooks_;
+    tree::TopicTree tree_;
+    tree::FileIdCounter fileIds_;
+    tree::TopicHistory history_;
+    OpenOutcome outcome_ = OpenOutcome::New;
+    QString damagedCopy_;
+};
+
+} // namespace oxlin::store

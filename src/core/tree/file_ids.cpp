@@ -1,0 +1,33 @@
+#include "tree/file_ids.h"
+
+#include "store/profile.h"
+
+#include <limits>
+
+namespace oxlin::tree {
+
+void FileIdCounter::load() {
+    const QString text =
+        profiles_.readString(runtimeFile_, QLatin1String(kSection), QLatin1String(kKey));
+    const int value = text.isEmpty() ? -1 : store::leadingInteger(text);
+    counter_ = value == -1 ? 1 : value;
+}
+
+void FileIdCounter::raiseTo(qint32 fileId) {
+    if (fileId > counter_)
+        counter_ = fileId;
+}
+
+qint32 FileIdCounter::allocate() {
+    if (counter_ == std::numeric_limits<qint32>::max())
+        return 0;
+    // A negative counter from a damaged Z.ini would give out 0 or negative ids.
+    const qint32 next = counter_ < 1 ? 2 : counter_ + 1;
+    if (!profiles_.writeString(runtimeFile_, QLatin1String(kSection), QLatin1String(kKey),
+                               QString::number(next)))
+        return 0;
+    counter_ = next;
+    return next;
+}
+
+} // namespace oxlin::tree

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <optional>
+#include <vector>
+
+namespace oxlin::store {
+class ProfileService;
+}
+
+namespace oxlin::tree {
+
+struct IniEntry {
+    QString key;
+    qint32 value = 0;
+};
+
+// One section to be written: entries keep the order they were added in, and
+// the same key may appear more than once.
+struct IniSection {
+    QString name;
+    std::vector<IniEntry> entries;
+
+    void add(const QString& key, qint32 value) { entries.push_back({key, value}); }
+};
+
+// Builds INI text in memory: "[name]\r\n" then "key=value\r\n" per entry, text
+// as UTF-8. The buffer grows as needed; there is no capacity limit.
+class IniTextBuffer {
+public:
+    // A section without entries appends nothing.
+    void append(const IniSection& section);
+    const QByteArray& bytes() const { return text_; }
+
+    // Replaces `path` with the text, atomically: on failure the old file stays.
+    bool writeFile(const QString& path) const;
+
+private:
+    QByteArray text_;
+};
+
+// An INI file read once and split into its sections, for readers that need
+// many sections of one file (the tree loader). Section names are matched
+// without regard to case; a name may occur more than once and each occurrence
+// is kept. Body lines keep their text exactly (only the line end is dropped)
+// except that blank lines are skipped. Lines that are not valid UTF-8 are
+// read as Windows-1252.
+class IniDocument {
+public:
+    static IniDocument parse(QByteArrayView bytes);
+    // Nothing when the file cannot be opened or read whole.
+    static std::optional<IniDocument> readFile(const QString& path);
+
+    int occurrences(const QString& name) const;
+    // The body lines of the given occurrence of a section, or null.
+    const QStringList* section(const QString& name, int occurrence = 0) const;
+
+private:
+    std::vector<QStringList> bodies_;
+    QHash<QString, std::vector<int>> byName_; // case-folded name -> bodies_ indexes
+};
+
+// Iterates over the "key=value" lines of one section. Each line is split at
+// its first "="; the value converts as a leading decimal integer ("12x" is 12,
+// "x" is 0). Iteration ends at the end of the section or at the first line
+// without "=". A missing or empty section, or one whose first line has no
+// "=", does not open.
+class IniSectionReader {
+public:
+    explicit IniSectionReader(QStringList lines);
+    // The first section so named in an INI file, read through the profile service.
+    static IniSectionReader open(const store::ProfileService& profiles, const QString& file,
+                                 const QString& section);
+
+    bool isOpen() const;
+    // The next entry, or false at the end.
+    bool next(IniEntry& entry);
+
+private:
+    QStringList lines_;
+    qsizetype position_ = 0;
+};
+
+} // namespace oxlin::tree

@@ -1,0 +1,58 @@
+#include "tree/topic_kind.h"
+
+#include "store/file_names.h"
+
+#include "tree/tree_model.h"
+
+#include <QDir>
+
+namespace oxlin::tree {
+
+QString topicExtension(const QString& label) {
+    const qsizetype dot = label.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? label.mid(dot) : QString();
+}
+
+TopicKind topicKind(const QString& label) {
+    const QString extension = topicExtension(label);
+    if (extension.isEmpty())
+        return TopicKind::None;
+    if (extension.compare(QLatin1String(".txt"), Qt::CaseInsensitive) == 0)
+        return TopicKind::Text;
+    if (extension.compare(QLatin1String(".rtf"), Qt::CaseInsensitive) == 0)
+        return TopicKind::RichText;
+    return TopicKind::File;
+}
+
+QString topicFilePath(const QString& workingFolder, qint32 fileId) {
+    return store::resolveInFolder(workingFolder, store::topicFileName(quint32(fileId)));
+}
+
+QString workingCopyPath(const QString& workingFolder, const QString& label) {
+    if (label.isEmpty() || label == QLatin1String(".") || label == QLatin1String("..") ||
+        label.contains(QLatin1Char('/')) || label.contains(QChar(0)))
+        return {};
+    return QDir(workingFolder).filePath(label);
+}
+
+int TopicImages::imageFor(const QString& label) {
+    const QString extension = topicExtension(label).toUpper();
+    if (extension.isEmpty())
+        return kDocumentImage;
+    if (extension == QLatin1String(".EXE"))
+        return kProgramImage;
+    if (extension == QLatin1String(".TXT"))
+        return kTextImage;
+    for (const Entry& entry : cache_)
+        if (entry.extension == extension)
+            return entry.image;
+    if (int(cache_.size()) >= kCapacity || !lookup_)
+        return kDocumentImage;
+    const int image = lookup_->addIcon(extension);
+    if (image < 0)
+        return kDocumentImage; // not cached: the next use asks again
+    cache_.push_back({extension, image});
+    return image;
+}
+
+} // namespace oxlin::tree

@@ -1,0 +1,129 @@
+#include "tree/tree_file.h"
+
+#include "tree/ini_text.h"
+#include "tree/topic_kind.h"
+#include "tree/tree_file_format.h"
+
+#include <QHash>
+
+#include <vector>
+
+namespace oxlin::tree {
+
+namespace {
+
+QString sectionName(const QString& folderPath) {
+    return QLatin1Char(tree_file_format::kPathSeparator) + folderPath;
+}
+
+QString childPath(const QString& parentPath, const QString& label) {
+    return parentPath.isEmpty()
+               ? label
+               : parentPath + QLatin1Char(tree_file_format::kPathSeparator) + label;
+}
+
+IniTextBuffer buildTreeText(const TopicTree& tree) {
+    IniTextBuffer buffer;
+    // Post-order without recursion: a folder's section is appended when its
+    // last child has been listed, after the sections of its sub-folders.
+    struct Frame {
+        ItemHandle folder;
+        QString path;
+        IniSection section;
+        std::size_t next = 0;
+    };
+    std::vector<Frame> stack;
+    stack.push_back({kTopLevel, QString(), IniSection{sectionName(QString()), {}}});
+    while (!stack.empty()) {
+        Frame& frame = stack.back();
+        const std::vector<ItemHandle>& children = tree.children(frame.folder);
+        if (frame.next == children.size()) {
+            buffer.append(frame.section);
+            stack.pop_back();
+            continue;
+        }
+        const TreeItem& child = *tree.find(children[frame.next++]);
+        if (child.isTopic()) {
+            frame.section.add(child.label, child.record->fileId);
+            continue;
+        }
+        frame.section.add(child.label, tree_file_format::kFolderValue);
+        if (!child.children.empty()) {
+            QString path = childPath(frame.path, child.label);
+            IniSection section{sectionName(path), {}};
+            stack.push_back(
+                {child.handle, std::move(path), std::move(section)}); // invalidates frame
+        }
+    }
+    return buffer;
+}
+
+} // namespace
+
+QByteArray treeFileText(const TopicTree& tree) {
+    return buildTreeText(tree).bytes();
+}
+
+bool saveTree(const TopicTree& tree, const QString& path) {
+    return buildTreeText(tree).writeFile(path);
+}
+
+bool loadTree(TopicTree& tree, const QString& path, TopicImages* images) {
+    const std::optional<IniDocument> document = IniDocument::readFile(path);
+    if (!document) {
+        tree.clear();
+        return false;
+    }
+    loadTree(tree, *document, images);
+    return true;
+}
+
+void loadTree(TopicTree& tree, const IniDocument& document, TopicImages* images) {
+    tree.beginReset();
+    tree.clear();
+    QHash<QString, int> claimed; // case-folded section name -> occurrences handed out
+    struct Pending {
+        ItemHandle folder;
+        QString path;
+    };
+    // Folders are filled in pre-order, the order in which the writer emitted
+    // sections of folders that share a name.
+    std::vector<Pending> stack{{kTopLevel, QString()}};
+    std::vector<std::pair<QString, qint32>> topics;
+    std::vector<Pending> folders;
+    while (!stack.empty()) {
+        const Pending pending = std::move(stack.back());
+        stack.pop_back();
+        const QString name = sectionName(pending.path);
+        const int occurrence = claimed[name.toCaseFolded()]++;
+        const QStringList* lines = document.section(name, occurrence);
+        if (!lines)
+            continue;
+        IniSectionReader reader(*lines);
+        if (!reader.isOpen())
+            continue;
+        topics.clear();
+        folders.clear();
+        IniEntry entry;
+        while (reader.next(entry)) {
+            if (entry.value != tree_file_format::kFolderValue) {
+                topics.emplace_back(entry.key, entry.value);
+                continue;
+            }
+            const ItemHandle folder =
+                tree.insertFolder(pending.folder, InsertPosition::last(), entry.key);
+            if (folder != kNoItem)
+                folders.push_back({folder, childPath(pending.path, entry.key)});
+        }
+        for (const auto& [label, fileId] : topics) {
+            const int image = images ? images->imageFor(label) : kDocumentImage;
+            tree.insertItem(pending.folder, InsertPosition::last(), label, image,
+                            TopicRecord{fileId, 0});
+        }
+        for (auto it = folders.rbegin(); it != folders.rend(); ++it)
+            stack.push_back(std::move(*it));
+    }
+    tree.endReset();
+}
+
+} // namespace oxlin::tree

@@ -1,0 +1,183 @@
+#include "store/file_names.h"
+#include "store/package.h"
+#include "test_files.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace oxlin::store;
+using namespace oxlin::test;
+
+namespace {
+
+class PackageTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("work")));
+        ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("out")));
+    }
+    QString work(const QString& name = {}) const { return dir_.filePath(QStringLiteral("work/") + name); }
+    QString out(const QString& name = {}) const { return dir_.filePath(QStringLiteral("out/") + name); }
+    QString package() const { return dir_.filePath(QStringLiteral("book.xzz")); }
+    QStringList outFiles() const { return QDir(out()).entryList(QDir::Files, QDir::Name); }
+
+    QTemporaryDir dir_;
+};
+
+// Builds a package by hand: (name, data) members, then the directory and trailer.
+QByteArray handMadePackage(const QList<std::pair<QByteArray, QByteArray>>& members) {
+    QByteArray data, directory;
+    for (const auto& [name, bytes] : members) {
+        QByteArray field = name.left(8);
+        field.append(QByteArray(8 - field.size(), '\0'));
+        directory += field;
+        appendLe32(directory, quint32(data.size()));
+        appendLe32(directory, quint32(bytes.size()));
+        data += bytes;
+    }
+    QByteArray package = data + directory;
+    appendLe32(package, quint32(data.size()));
+    return package;
+}
+
+} // namespace
+
+TEST_F(PackageTest, TwoMembersPackToTheDocumentedLayout) {
+    writeAll(work(QStringLiteral("Tree.xtz")), QByteArray(20, 'T'));
+    writeAll(work(QStringLiteral("Z.xtz")), QByteArray(20, 'Z'));
+    ASSERT_EQ(packFolder(work(), package()), 1);
+
+    QByteArray expected = QByteArray(20, 'T') + QByteArray(20, 'Z');
+    expected += QByteArray("Tree\0\0\0\0", 8);
+    appendLe32(expected, 0);
+    appendLe32(expected, 20);
+    expected += QByteArray("Z\0\0\0\0\0\0\0", 8);
+    appendLe32(expected, 20);
+    appendLe32(expected, 20);
+    appendLe32(expected, 40);
+    EXPECT_EQ(readAll(package()), expected);
+    EXPECT_EQ(expected.size(), 76);
+
+    ASSERT_EQ(unpackPackage(out(), package()), 1);
+    EXPECT_EQ(outFiles(), QStringList({QStringLiteral("Tree.xtz"), QStringLiteral("Z.xtz")}));
+    EXPECT_EQ(readAll(out(QStringLiteral("Tree.xtz"))), QByteArray(20, 'T'));
+    EXPECT_EQ(readAll(out(QStringLiteral("Z.xtz"))), QByteArray(20, 'Z'));
+}
+
+TEST_F(PackageTest, NamesAndMembersThatReachThePackage) {
+    writeAll(work(QStringLiteral("0000000A.XTZ")), "topic");
+    writeAll(work(QStringLiteral("Empty.xtz")), "");
+    writeAll(work(QStringLiteral("LongerName.xtz")), "long");
+    writeAll(work(QStringLiteral("Tree.ini")), "[\\]\r\n");
+    writeAll(work(QStringLiteral("notes.txt")), "working copy");
+    QDir(work()).mkdir(QStringLiteral("folder.xtz"));
+    ASSERT_EQ(packFolder(work(), package()), 1);
+
+    const QByteArray bytes = readAll(package());
+    // data: "topic" (5) + "" (0) + "long" (4) = 9 bytes, then three entries.
+    ASSERT_EQ(bytes.size(), 9 + 3 * 16 + 4);
+    EXPECT_EQ(bytes.mid(9, 8), QByteArray("0000000A"));
+    EXPECT_EQ(bytes.mid(9 + 16, 8), QByteArray("Empty\0\0\0", 8));
+    EXPECT_EQ(bytes.mid(9 + 16 + 8, 8), QByteArray("\x05\0\0\0\0\0\0\0", 8))
+        << "a zero-length member has the offset of the next member";
+    EXPECT_EQ(bytes.mid(9 + 32, 8), QByteArray("LongerNa")) << "names are cut to 8 bytes";
+
+    ASSERT_EQ(unpackPackage(out(), package()), 1);
+    EXPECT_EQ(outFiles(), QStringList({QStringLiteral("0000000A.xtz"), QStringLiteral("Empty.xtz"),
+                                       QStringLiteral("LongerNa.xtz")}));
+}
+
+TEST_F(PackageTest, UnpackReplacesFilesOfTheSameNameInAnyCase) {
+    writeAll(work(QStringLiteral("0000000A.XTZ")), "new");
+    ASSERT_EQ(packFolder(work(), package()), 1);
+    writeAll(out(QStringLiteral("0000000A.XTZ")), "old content");
+    writeAll(out(QStringLiteral("Tree.ini")), "stays");
+    ASSERT_EQ(unpackPackage(out(), package()), 1);
+    EXPECT_EQ(outFiles(), QStringList({QStringLiteral("0000000A.XTZ"), QStringLiteral("Tree.ini")}))
+        << "no twin 0000000A.xtz beside 0000000A.XTZ";
+    EXPECT_EQ(readAll(out(QStringLiteral("0000000A.XTZ"))), "new");
+    EXPECT_EQ(readAll(resolveInFolder(out(), QStringLiteral("0000000a.xtz"))), "new");
+}
+
+TEST_F(PackageTest, PackRefusesWithoutTouchingTheOldPackage) {
+    writeAll(package(), "old package");
+    writeAll(work(QStringLiteral("Tree.ini")), "not packed");
+    EXPECT_EQ(packFolder(work(), package()), 0) << "no member files";
+    EXPECT_EQ(readAll(package()), "old package");
+
+    for (int i = 0; i < 3840; ++i)
+        writeAll(work(topicFileName(quint32(i + 1))), "x");
+    EXPECT_EQ(packFolder(work(), package()), 0) << "more members than a directory holds";
+    EXPECT_EQ(readAll(package()), "old package");
+
+    QFile::remove(work(topicFileName(1)));
+    EXPECT_EQ(packFolder(work(), package()), 1) << "3,839 members still fit";
+    EXPECT_EQ(readAll(package()).size(), 3839 + 3839 * 16 + 4);
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList(QStringLiteral("book.xzz")))
+        << "no temporary file is left behind";
+}
+
+TEST_F(PackageTest, DamagedPackagesAreRefusedAndTheFolderIsUntouched) {
+    const QByteArray good = handMadePackage({{"Tree", "tree data"}, {"Z", "z data"}});
+    auto withTrailer = [&](quint32 trailer) {
+        QByteArray bytes = good.left(good.size() - 4);
+        appendLe32(bytes, trailer);
+        return bytes;
+    };
+    QByteArray entryPastData = good;
+    entryPastData[15 + 16 + 12] = 0x40; // Z's size runs past the data area
+    QByteArray manyEntries(16 * 3841, '\0');
+    manyEntries.prepend("d");
+    appendLe32(manyEntries, 1);
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+    } cases[] = {
+        {"trailer 0", withTrailer(0)},
+        {"trailer past the end", withTrailer(10000)},
+        {"entry past the data area", entryPastData},
+        {"directory of 3,841 entries", manyEntries},
+        {"three bytes", "abc"},
+        {"empty", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeAll(package(), c.bytes);
+        EXPECT_EQ(unpackPackage(out(), package()), 0);
+        EXPECT_TRUE(outFiles().isEmpty());
+    }
+    EXPECT_EQ(unpackPackage(out(), dir_.filePath(QStringLiteral("missing.xzz"))), 0);
+    EXPECT_EQ(unpackPackage(out(), out()), 0) << "a folder is not a package";
+    writeAll(package(), good);
+    EXPECT_EQ(unpackPackage(out(), package()), 1);
+    EXPECT_EQ(readAll(out(QStringLiteral("Z.xtz"))), "z data");
+}
+
+TEST_F(PackageTest, EntriesThatAreNotPlainFileNamesAreSkipped) {
+    writeAll(package(), handMadePackage({{"..", "up"},
+                                         {"../evil", "escape"},
+                                         {"a\\b", "backslash"},
+                                         {".", "dot"},
+                                         {QByteArray(8, '\0'), "nameless"},
+                                         {"Tree", "kept"}}));
+    EXPECT_EQ(unpackPackage(out(), package()), 1);
+    EXPECT_EQ(outFiles(), QStringList(QStringLiteral("Tree.xtz")));
+    EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("evil.xtz"))));
+    EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("..xtz"))));
+}
+
+TEST_F(PackageTest, WindowsNamesAreReadAsWindows1252) {
+    writeAll(package(), handMadePackage({{"Caf\xE9", "menu"}}));
+    EXPECT_EQ(unpackPackage(out(), package()), 1);
+    EXPECT_EQ(outFiles(), QStringList(QStringLiteral("Caf\u00E9.xtz")));
+}
+
+TEST_F(PackageTest, TopicFileNames) {
+    EXPECT_EQ(topicFileName(10), QStringLiteral("0000000A.XTZ"));
+    EXPECT_EQ(topicFileName(0xFFFFFFFFu), QStringLiteral("FFFFFFFF.XTZ"));
+    EXPECT_TRUE(hasCompressedExtension(QStringLiteral("Tree.XtZ")));
+    EXPECT_FALSE(hasCompressedExtension(QStringLiteral("Tree.xtz.bak")));
+    EXPECT_EQ(resolveInFolder(out(), QStringLiteral("none.xtz")), out(QStringLiteral("none.xtz")));
+}

@@ -1,0 +1,172 @@
+#include "tree/ini_text.h"
+#include "tree/topic_kind.h"
+#include "tree/tree_file.h"
+#include "tree/tree_model.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace oxlin::tree {
+namespace {
+
+// The example tree: Work (a.txt, Old (b.rtf, Empty)), Plan.txt.
+const QByteArray kExample = "[\\Work\\Old]\r\nb.rtf=7\r\nEmpty=0\r\n"
+                            "[\\Work]\r\na.txt=3\r\nOld=0\r\n"
+                            "[\\]\r\nWork=0\r\nPlan.txt=2\r\n";
+
+ItemHandle addTopic(TopicTree& tree, ItemHandle parent, const QString& label, qint32 id) {
+    return tree.insertItem(parent, InsertPosition::last(), label, kTextImage, TopicRecord{id, 0});
+}
+
+// One line per item: depth, label, and the id of a topic.
+QStringList outline(const TopicTree& tree) {
+    QStringList lines;
+    tree.walk([&](const TreeItem& item, int depth) {
+        lines << QString(depth, QLatin1Char(' ')) + item.label +
+                     (item.isTopic() ? QLatin1Char('=') + QString::number(item.record->fileId)
+                                     : QString());
+    });
+    return lines;
+}
+
+std::unique_ptr<TopicTree> loaded(const QByteArray& text) {
+    auto tree = std::make_unique<TopicTree>();
+    loadTree(*tree, IniDocument::parse(text), nullptr);
+    return tree;
+}
+
+TEST(TreeFile, WritesTheExampleByteForByte) {
+    TopicTree tree;
+    const ItemHandle work = tree.insertFolder(kTopLevel, InsertPosition::last(), "Work");
+    addTopic(tree, kTopLevel, "Plan.txt", 2);
+    addTopic(tree, work, "a.txt", 3);
+    const ItemHandle old = tree.insertFolder(work, InsertPosition::last(), "Old");
+    addTopic(tree, old, "b.rtf", 7);
+    tree.insertFolder(old, InsertPosition::last(), "Empty");
+    EXPECT_EQ(treeFileText(tree), kExample);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Tree.ini");
+    ASSERT_TRUE(saveTree(tree, path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), kExample);
+}
+
+TEST(TreeFile, LoadsSubFoldersFirstThenTopicsInFileOrder) {
+    // Interleaved siblings: topic, folder, topic, folder.
+    const auto owner = loaded("[\\B]\r\nx.txt=9\r\n"
+                              "[\\]\r\nt1.txt=2\r\nB=0\r\nt2.txt=3\r\nA=0\r\n");
+    const TopicTree& tree = *owner;
+    EXPECT_EQ(outline(tree), QStringList({"B", " x.txt=9", "A", "t1.txt=2", "t2.txt=3"}));
+    // Saving the loaded tree gives the order it now has.
+    EXPECT_EQ(treeFileText(tree),
+              "[\\B]\r\nx.txt=9\r\n[\\]\r\nB=0\r\nA=0\r\nt1.txt=2\r\nt2.txt=3\r\n");
+}
+
+TEST(TreeFile, RoundTripsEmptyTreesEmptyFoldersAndDuplicateTopics) {
+    TopicTree empty;
+    EXPECT_TRUE(treeFileText(empty).isEmpty());
+    EXPECT_TRUE(loaded(QByteArray())->isEmpty());
+
+    TopicTree tree;
+    const ItemHandle only = tree.insertFolder(kTopLevel, InsertPosition::last(), "Only");
+    tree.insertFolder(only, InsertPosition::last(), "Inner");
+    addTopic(tree, kTopLevel, "same.txt", 4);
+    addTopic(tree, kTopLevel, "same.txt", 5);
+    const QByteArray text = treeFileText(tree);
+    EXPECT_EQ(text, "[\\Only]\r\nInner=0\r\n[\\]\r\nOnly=0\r\nsame.txt=4\r\nsame.txt=5\r\n");
+    EXPECT_EQ(outline(*loaded(text)), QStringList({"Only", " Inner", "same.txt=4", "same.txt=5"}));
+}
+
+TEST(TreeFile, SiblingFoldersWithTheSameNameKeepTheirOwnChildren) {
+    TopicTree tree;
+    const ItemHandle first = tree.insertFolder(kTopLevel, InsertPosition::last(), "Notes");
+    const ItemHandle second = tree.insertFolder(kTopLevel, InsertPosition::last(), "NOTES");
+    const ItemHandle sub1 = tree.insertFolder(first, InsertPosition::last(), "Sub");
+    const ItemHandle sub2 = tree.insertFolder(second, InsertPosition::last(), "Sub");
+    addTopic(tree, sub1, "one.txt", 2);
+    addTopic(tree, sub2, "two.txt", 3);
+    addTopic(tree, second, "three.txt", 4);
+    const QStringList before = outline(tree);
+    EXPECT_EQ(outline(*loaded(treeFileText(tree))), before);
+
+    // A file that has one section for two such folders gives it to the first;
+    // the second stays empty instead of sharing the same topic files.
+    EXPECT_EQ(outline(*loaded("[\\A]\r\nx.txt=2\r\n[\\]\r\nA=0\r\na=0\r\n")),
+              QStringList({"A", " x.txt=2", "a"}));
+}
+
+TEST(TreeFile, DamagedContentLoadsWhatCanBeRead) {
+    // A line without "=" ends its section; a value that is not a number is a
+    // folder; a section whose first line has no "=" is empty; blank lines and
+    // text before the first section are ignored.
+    const auto owner = loaded("junk\r\n[\\]\r\n\r\na.txt=2\r\nnot a number=x\r\n"
+                              "broken line\r\nlost.txt=3\r\n"
+                              "[\\not a number]\r\nnothing here\r\nb.txt=4\r\n");
+    const TopicTree& tree = *owner;
+    EXPECT_EQ(outline(tree), QStringList({"not a number", "a.txt=2"}));
+}
+
+TEST(TreeFile, LabelsAreUtf8WithAWindows1252Fallback) {
+    const auto owner = loaded("[\\]\r\nR\xC3\xA9sum\xC3\xA9.txt=2\r\ncaf\xE9 \x80.txt=3\r\n");
+    const TopicTree& tree = *owner;
+    EXPECT_EQ(outline(tree),
+              QStringList({QString::fromUtf8("Résumé.txt=2"), QString::fromUtf8("café €.txt=3")}));
+    // Written back as UTF-8.
+    EXPECT_EQ(treeFileText(tree),
+              "[\\]\r\nR\xC3\xA9sum\xC3\xA9.txt=2\r\ncaf\xC3\xA9 \xE2\x82\xAC.txt=3\r\n");
+}
+
+TEST(TreeFile, MissingFileGivesAnEmptyTree) {
+    TopicTree tree;
+    tree.insertFolder(kTopLevel, InsertPosition::last(), "Old");
+    QTemporaryDir dir;
+    EXPECT_FALSE(loadTree(tree, dir.filePath("Tree.ini"), nullptr));
+    EXPECT_TRUE(tree.isEmpty());
+}
+
+struct FakeIcons : IconLookup {
+    int asked = 0;
+    int next = 4;
+    int addIcon(const QString& extension) override {
+        ++asked;
+        return extension == QLatin1String(".NONE") ? -1 : next++;
+    }
+};
+
+TEST(TreeFile, LoadChoosesImagesByTheTopicImageRule) {
+    FakeIcons icons;
+    TopicImages images(&icons);
+    TopicTree tree;
+    loadTree(tree,
+             IniDocument::parse("[\\]\r\nMemo=2\r\na.TXT=3\r\nb.doc=4\r\nc.DOC=5\r\nd.exe=6\r\n"),
+             &images);
+    QList<int> found;
+    for (ItemHandle child : tree.children(kTopLevel))
+        found << tree.find(child)->image;
+    EXPECT_EQ(found, QList<int>({kDocumentImage, kTextImage, 4, 4, kProgramImage}));
+    EXPECT_EQ(icons.asked, 1);
+}
+
+TEST(IniSectionReader, StopsAtTheFirstLineWithoutEquals) {
+    IniSectionReader reader(QStringList({"a=1", "b=-2x", "c", "d=4"}));
+    ASSERT_TRUE(reader.isOpen());
+    IniEntry entry;
+    ASSERT_TRUE(reader.next(entry));
+    EXPECT_EQ(entry.value, 1);
+    ASSERT_TRUE(reader.next(entry));
+    EXPECT_EQ(entry.key, "b");
+    EXPECT_EQ(entry.value, -2);
+    EXPECT_FALSE(reader.next(entry));
+    EXPECT_FALSE(reader.next(entry));
+    EXPECT_FALSE(IniSectionReader(QStringList({"c", "d=4"})).isOpen());
+    EXPECT_FALSE(IniSectionReader(QStringList()).isOpen());
+}
+
+} // namespace
+} // namespace oxlin::tree
