@@ -3,6 +3,7 @@
 #include "editor/topic_text_edit.h"
 #include "shell/prompter.h"
 #include "store/compressed_file.h"
+#include "tree/topic_kind.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -113,15 +114,6 @@ QString exportPathFor(const QString& chosenPath, StreamFormat format) {
     return base + (plain ? QLatin1String(".txt") : QLatin1String(".rtf"));
 }
 
-QString workingCopyName(const QString& label) {
-    QString name = label;
-    name.replace(u'/', u'_');
-    name.replace(QChar(0), u'_');
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        name.prepend(u'_');
-    return name;
-}
-
 EditorHost::EditorHost(EditorTopics& topics, Prompter& prompter, QWidget* parent)
     : QObject(parent), topics_(topics), prompter_(prompter) {
     defaultFont_ = QFont(QStringLiteral("Arial"));
@@ -178,7 +170,10 @@ int EditorHost::loadTopic(ItemHandle topic) {
     if (!label)
         return -13;
 
-    const QString copy = QDir(topics_.workingFolder()).filePath(workingCopyName(*label));
+    // A label that cannot name a file inside the working folder is not opened.
+    const QString copy = tree::workingCopyPath(topics_.workingFolder(), *label);
+    if (copy.isEmpty())
+        return -13;
     store::decompressFile(*file, copy);
     format_ = StreamFormat::Unknown;
     streamIn(copy);

@@ -99,7 +99,4 @@ QString richTextLabel(const QString& label);
 // one for `format` gets it (".txt" or ".rtf"), replacing any other extension.
 QString exportPathFor(const QString& chosenPath, StreamFormat format);
 
-// A label made safe to use as a file name inside the working folder.
-QString workingCopyName(const QString& label);
-
 } // namespace oxlin::app

@@ -1,35 +1,68 @@
 #include "shell/notebook_application.h"
 
-#include "editor/editor_topics.h"
+#include "editor/editor_host.h"
+#include "shell/app_icons.h"
+#include "shell/exit_signals.h"
 #include "shell/launcher.h"
+#include "shell/loading_banner.h"
 #include "shell/main_window.h"
+#include "shell/notebook_controller.h"
 #include "shell/qt_prompter.h"
+#include "store/instance_lock.h"
+#include "store/notebook_paths.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QScreen>
+#include <QSessionManager>
 
 namespace oxlin::app {
 
-namespace {
-class NoTopics final : public EditorTopics {
-public:
-    QString workingFolder() const override { return QDir::tempPath(); }
-    std::optional<QString> topicFilePath(ItemHandle) const override { return std::nullopt; }
-    std::optional<QString> label(ItemHandle) const override { return std::nullopt; }
-    void relabel(ItemHandle, const QString&) override {}
-};
-} // namespace
-
 int runNotebook(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    NoTopics topics;
+    QApplication::setApplicationName(QStringLiteral("Oxlin"));
+    QApplication::setWindowIcon(applicationIcon());
+    // The close box only hides the window: the program ends through the exit sequence.
+    QApplication::setQuitOnLastWindowClosed(false);
+
     QtPrompter prompter;
+    store::SingleInstanceLock lock;
+    if (!lock.tryAcquire()) {
+        prompter.message(QString::fromLatin1(store::SingleInstanceLock::kRunningMessage),
+                         QStringLiteral("Oxlin"), PromptIcon::Error);
+        return store::SingleInstanceLock::kSecondInstanceExitCode;
+    }
+
     DesktopLauncher launcher;
-    MainWindow window(topics, prompter, launcher, QCoreApplication::applicationDirPath());
+    NotebookController controller(store::defaultDataFolder(), prompter, launcher);
+
+    // The main window's creation sequence.
+    controller.prepare();
+    MainWindow window(controller, prompter, launcher, QCoreApplication::applicationDirPath());
     prompter.setParent(&window);
-    window.setNotebookName(QStringLiteral("OxlinHelp"));
+    controller.attach(window);
+
+    LoadingBanner banner(QStringLiteral("Loading notebook data..."));
+    banner.show();
+    app.processEvents();
+    controller.openNotebook();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.setGeometry(screen->availableGeometry());
+
+    // Every way the program can end runs the exit sequence, so nothing typed is lost.
+    ExitSignals signals_;
+    QObject::connect(&signals_, &ExitSignals::exitRequested, &window,
+                     [&window](int) { window.exitApplication(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.exitApplication(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
+                     [&window] { window.exitApplication(); });
+
     window.show();
-    return app.exec();
+    banner.finish(&window);
+    app.exec();
+    lock.release();
+    return 0;
 }
 
 } // namespace oxlin::app

@@ -34,7 +34,7 @@ public:
     QStringList messageTexts() const;
 
     PromptAnswer message(const QString& text, const QString& caption, PromptIcon icon,
-                         PromptButtons buttons) override;
+                         PromptButtons buttons = PromptButtons::Ok) override;
     QString saveFileName(const QString& caption, const QString& initialPath,
                          const QStringList& filters) override;
     QStringList openFileNames(const QString& caption, const QString& folder,

@@ -1,0 +1,158 @@
+#include "shell/notebook_controller.h"
+
+#include "editor/editor_host.h"
+#include "editor/topic_text_edit.h"
+#include "shell/action_registry.h"
+#include "shell/command_ids.h"
+#include "shell/main_window.h"
+#include "tree/topic_opener.h"
+#include "tree/tree_item_model.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTreeView>
+
+namespace oxlin::app {
+
+namespace {
+
+const QString kRunTimeData = QStringLiteral("RunTimeData");
+const QString kLastEdit = QStringLiteral("LastEdit");
+
+// Space on the tree opens the selected topic.
+class SpaceOpens final : public QObject {
+public:
+    SpaceOpens(std::function<void()> open, QObject* parent) : QObject(parent), open_(std::move(open)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space &&
+            static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
+            open_();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> open_;
+};
+
+} // namespace
+
+NotebookController::NotebookController(const QString& dataFolder, Prompter& prompter,
+                                       Launcher& launcher, QObject* parent)
+    : QObject(parent), prompter_(prompter), launcher_(launcher), images_(&icons_) {
+    session_ = std::make_unique<store::NotebookSession>(profiles_, dataFolder, &images_);
+    model_ = std::make_unique<TreeItemModel>(session_->tree(), icons_);
+}
+
+NotebookController::~NotebookController() = default;
+
+void NotebookController::prepare() {
+    session_->readLastBook();
+    session_->setUpPaths();
+}
+
+void NotebookController::attach(MainWindow& window) {
+    window_ = &window;
+    EditorHost& editor = window.editorHost();
+    opener_ = new TopicOpener(*session_, editor, launcher_, this);
+
+    QTreeView* view = window.treeView();
+    view->setModel(model_.get());
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(view, &QTreeView::doubleClicked, this, &NotebookController::openIndex);
+    view->installEventFilter(new SpaceOpens([this, view] { openIndex(view->currentIndex()); }, view));
+
+    connect(opener_, &TopicOpener::openedInEditor, &window, &MainWindow::switchFocus,
+            Qt::QueuedConnection);
+    connect(opener_, &TopicOpener::selectRequested, view, [this, view](tree::ItemHandle item) {
+        view->setCurrentIndex(model_->indexOf(item));
+    });
+    connect(opener_, &TopicOpener::historyChanged, &window, [&window](bool back, bool forward) {
+        window.actions().setEnabled(cmd::Backward, back);
+        window.actions().setEnabled(cmd::Forward, forward);
+    });
+
+    store::SessionHooks hooks;
+    hooks.saveEditorTopic = [&editor] { editor.saveTopic(); };
+    hooks.shutDownEditor = [&editor] { editor.shutDown(); };
+    hooks.writeLastEdit = [this] { writeLastEdit(); };
+    hooks.compressLastOpenedTopic = [this] { opener_->compressLastOpenedTopic(); };
+    hooks.waitForIndexWorker = [this] { opener_->waitForWorkers(); };
+    hooks.forgetOpenedTopics = [this] { opener_->forget(); };
+    session_->setHooks(std::move(hooks));
+
+    CommandRouter& router = window.router();
+    router.setTreeHandler([this](int id) {
+        if (id == cmd::Backward)
+            opener_->back();
+        else if (id == cmd::Forward)
+            opener_->forward();
+    });
+    router.setMenuHandler(cmd::Save, [this] { save(); });
+    window.onHidden = [this, &editor] {
+        editor.saveTopic();
+        session_->saveTreeFile();
+    };
+    window.onMinimised = [this] { session_->saveTreeFile(); };
+    window.onExit = [this] { exitSequence(); };
+    window.setNotebookName(session_->currentBook().notebookName);
+}
+
+void NotebookController::openNotebook() {
+    session_->openNotebook();
+    if (window_)
+        window_->setNotebookName(session_->currentBook().notebookName);
+}
+
+void NotebookController::openIndex(const QModelIndex& index) {
+    if (index.isValid())
+        opener_->open(model_->handle(index));
+}
+
+void NotebookController::save() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    session_->save();
+    QApplication::restoreOverrideCursor();
+}
+
+int NotebookController::exitSequence() { return session_->exitNotebook(); }
+
+void NotebookController::writeLastEdit() {
+    if (!window_)
+        return;
+    const ItemHandle topic = window_->editorHost().currentTopic();
+    if (topic == 0 || !session_->tree().contains(topic))
+        return;
+    session_->writeRuntimeText(kRunTimeData, kLastEdit, session_->tree().itemPath(topic));
+}
+
+QString NotebookController::workingFolder() const { return session_->paths().workingFolder; }
+
+std::optional<QString> NotebookController::topicFilePath(ItemHandle topic) const {
+    const tree::TreeItem* item = session_->tree().find(topic);
+    if (!item || !item->isTopic())
+        return std::nullopt;
+    return tree::topicFilePath(session_->paths().workingFolder, item->record->fileId);
+}
+
+std::optional<QString> NotebookController::label(ItemHandle topic) const {
+    const tree::TreeItem* item = session_->tree().find(topic);
+    if (!item)
+        return std::nullopt;
+    return item->label;
+}
+
+void NotebookController::relabel(ItemHandle topic, const QString& newLabel) {
+    tree::TopicTree& tree = session_->tree();
+    if (!tree.setLabel(topic, newLabel))
+        return;
+    tree.setImage(topic, images_.imageFor(newLabel.toUpper()));
+    // The tree file follows at once, so the new label survives an unclean end.
+    session_->saveTreeFile();
+}
+
+} // namespace oxlin::app

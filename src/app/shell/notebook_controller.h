@@ -1,0 +1,72 @@
+#pragma once
+
+#include "editor/editor_topics.h"
+#include "store/notebook_session.h"
+#include "store/profile.h"
+#include "tree/topic_kind.h"
+#include "tree/tree_icons.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace oxlin::app {
+
+class Launcher;
+class MainWindow;
+class Prompter;
+class TopicOpener;
+class TreeItemModel;
+
+// Puts the notebook behind the main window: owns the profile service, the
+// session (paths, tree, history, sequences), the tree's images and the model
+// adapter, and the topic opener; answers the editor's questions about topics;
+// installs the commands and the hide, minimise and exit handlers.
+//
+// Create it first, then the window with it as the window's EditorTopics, then
+// attach(). `prompter` and `launcher` are borrowed and must outlive it.
+class NotebookController final : public QObject, public EditorTopics {
+    Q_OBJECT
+public:
+    NotebookController(const QString& dataFolder, Prompter& prompter, Launcher& launcher,
+                       QObject* parent = nullptr);
+    ~NotebookController() override;
+
+    store::NotebookSession& session() { return *session_; }
+    store::ProfileService& profiles() { return profiles_; }
+    TopicOpener& opener() { return *opener_; }
+    TreeItemModel& model() { return *model_; }
+
+    // Reads LastBook and sets up the paths: the first steps of the window's creation.
+    void prepare();
+    // Connects to the window's tree view, editor and commands.
+    void attach(MainWindow& window);
+    // Opens the notebook named by the session's current book.
+    void openNotebook();
+
+    // The Save command.
+    void save();
+    // The exit sequence; returns the packing's result.
+    int exitSequence();
+
+    QString workingFolder() const override;
+    std::optional<QString> topicFilePath(ItemHandle topic) const override;
+    std::optional<QString> label(ItemHandle topic) const override;
+    void relabel(ItemHandle topic, const QString& newLabel) override;
+
+private:
+    void writeLastEdit();
+    void openIndex(const QModelIndex& index);
+
+    Prompter& prompter_;
+    Launcher& launcher_;
+    store::ProfileService profiles_;
+    TreeIcons icons_;
+    tree::TopicImages images_;
+    std::unique_ptr<store::NotebookSession> session_;
+    std::unique_ptr<TreeItemModel> model_;
+    TopicOpener* opener_ = nullptr;
+    MainWindow* window_ = nullptr;
+};
+
+} // namespace oxlin::app
