@@ -1,0 +1,254 @@
+#include "editor/editor_host.h"
+#include "editor/topic_text_edit.h"
+#include "shell/command_ids.h"
+#include "shell/launcher.h"
+#include "shell/main_window.h"
+#include "shell/notebook_controller.h"
+#include "shell/scripted_prompter.h"
+#include "store/compressed_file.h"
+#include "store/package.h"
+#include "tree/topic_kind.h"
+#include "tree/topic_opener.h"
+#include "tree/tree_item_model.h"
+
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <QtTest>
+
+#include <memory>
+
+using namespace oxlin;
+using namespace oxlin::app;
+
+// The application as the program puts it together, over a temporary data
+// folder, with a scripted prompter and a recording launcher.
+struct App {
+    QTemporaryDir dir;
+    ScriptedPrompter prompter;
+    RecordingLauncher launcher;
+    std::unique_ptr<NotebookController> controller;
+    std::unique_ptr<MainWindow> window;
+
+    App() { start(); }
+
+    void start() {
+        controller = std::make_unique<NotebookController>(dataFolder(), prompter, launcher);
+        controller->prepare();
+        window = std::make_unique<MainWindow>(*controller, prompter, launcher, dir.path());
+        controller->attach(*window);
+        controller->openNotebook();
+        window->resize(800, 500);
+        window->show();
+    }
+
+    QString dataFolder() const { return QDir(dir.path()).filePath("OxlinData"); }
+    store::NotebookSession& session() { return controller->session(); }
+    EditorHost& editor() { return window->editorHost(); }
+
+    tree::ItemHandle addTopic(tree::ItemHandle parent, const QString& label,
+                              const QByteArray& content) {
+        const qint32 id = session().fileIds().allocate();
+        const tree::ItemHandle item = session().tree().insertItem(
+            parent, tree::InsertPosition::last(), label, tree::kTextImage, tree::TopicRecord{id, 0});
+        QByteArray compressed;
+        store::compressBuffer(content, compressed);
+        QFile file(tree::topicFilePath(session().paths().workingFolder, id));
+        file.open(QIODevice::WriteOnly);
+        file.write(compressed);
+        return item;
+    }
+
+    QByteArray storedInPackage(qint32 fileId) {
+        QTemporaryDir unpacked;
+        store::unpackPackage(unpacked.path(), session().paths().packageFile);
+        QByteArray out;
+        store::decompressFileToBuffer(tree::topicFilePath(unpacked.path(), fileId), out);
+        return out;
+    }
+};
+
+class NotebookTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void firstStartCreatesAndOpensTheHelpNotebook();
+    void typedTextReachesThePackage();
+    void formattedTopicIsSavedAsRichTextAndRelabelled();
+    void switchingTopicsRestoresTheViewPosition();
+    void openingRecordsTheHistory();
+    void whatOpenTopicLeavesAlone();
+    void fileTopicsGoToTheirApplication();
+    void closeBoxKeepsRunningAndSaves();
+    void exitWritesLastBookPacksAndRemovesTheFolder();
+};
+
+void NotebookTest::firstStartCreatesAndOpensTheHelpNotebook() {
+    App app;
+    QCOMPARE(app.session().currentBook().notebookName, QStringLiteral("OxlinHelp"));
+    QVERIFY(QFileInfo(QDir(app.dataFolder()).filePath("OxlinHelp")).isDir());
+    QVERIFY(QFile::exists(app.session().paths().treeFile));
+    QCOMPARE(app.window->windowTitle(), QStringLiteral("OxlinHelp - Quarrow Notebook"));
+    QCOMPARE(app.window->treeView()->model()->rowCount(), 0);
+    QVERIFY(!app.editor().editor()->isEnabled());
+}
+
+void NotebookTest::typedTextReachesThePackage() {
+    App app;
+    const tree::ItemHandle folder = app.session().tree().insertFolder(0, tree::InsertPosition::last(), "Work");
+    const tree::ItemHandle topic = app.addTopic(folder, "Plan.txt", "first");
+    app.controller->opener().open(topic);
+    QCOMPARE(app.editor().currentTopic(), topic);
+    QCOMPARE(app.window->windowTitle(), QStringLiteral("OxlinHelp - Quarrow Notebook - [Plan.txt]"));
+
+    app.editor().editor()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(app.editor().editor(), " and second");
+    QCOMPARE(app.window->dispatch(cmd::Save), CommandRoute::Menu);
+
+    const qint32 id = app.session().tree().record(topic)->fileId;
+    QCOMPARE(app.storedInPackage(id), QByteArray("first and second"));
+    QCOMPARE(app.session().readRuntimeText("RunTimeData", "LastEdit").value_or(QString()),
+             QStringLiteral("Work\\Plan.txt"));
+}
+
+void NotebookTest::formattedTopicIsSavedAsRichTextAndRelabelled() {
+    App app;
+    const tree::ItemHandle topic = app.addTopic(0, "Plan.TXT", "make me bold");
+    app.controller->opener().open(topic);
+    QTextCursor all(app.editor().editor()->document());
+    all.select(QTextCursor::Document);
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    all.mergeCharFormat(bold);
+    app.editor().markRichText();
+    QCOMPARE(app.editor().saveTopic(), 0);
+
+    QCOMPARE(app.session().tree().find(topic)->label, QStringLiteral("Plan.rtf"));
+    QCOMPARE(app.window->treeView()->model()->index(0, 0).data().toString(), QStringLiteral("Plan.rtf"));
+    QFile treeFile(app.session().paths().treeFile);
+    QVERIFY(treeFile.open(QIODevice::ReadOnly));
+    QVERIFY(treeFile.readAll().contains("Plan.rtf="));
+#ifdef OXLIN_HAVE_RICHTEXT
+    QByteArray stored;
+    store::decompressFileToBuffer(*app.controller->topicFilePath(topic), stored);
+    QVERIFY(stored.startsWith("{\\rtf"));
+#endif
+}
+
+void NotebookTest::switchingTopicsRestoresTheViewPosition() {
+    App app;
+    QByteArray text;
+    for (int i = 0; i < 300; ++i)
+        text += "row " + QByteArray::number(i) + "\r\n";
+    const tree::ItemHandle a = app.addTopic(0, "A.txt", text);
+    const tree::ItemHandle b = app.addTopic(0, "B.txt", "b");
+    QVERIFY(QTest::qWaitForWindowExposed(app.window.get()));
+
+    app.controller->opener().open(a);
+    QTextCursor caret(app.editor().editor()->document());
+    caret.setPosition(1234);
+    app.editor().editor()->setTextCursor(caret);
+    auto* bar = app.editor().editor()->verticalScrollBar();
+    bar->setValue(bar->maximum() / 3);
+    const quint32 before = app.editor().viewPosition();
+
+    app.controller->opener().open(b);
+    QCOMPARE(app.session().tree().record(a)->viewPosition, before);
+    app.controller->opener().open(a);
+    QCOMPARE(app.editor().viewPosition(), before);
+    QCOMPARE(app.editor().editor()->textCursor().position(), 1234);
+}
+
+void NotebookTest::openingRecordsTheHistory() {
+    App app;
+    const tree::ItemHandle t1 = app.addTopic(0, "T1.txt", "1");
+    const tree::ItemHandle t2 = app.addTopic(0, "T2.txt", "2");
+    const tree::ItemHandle t3 = app.addTopic(0, "T3.txt", "3");
+    TopicOpener& opener = app.controller->opener();
+    for (auto t : {t1, t2, t3})
+        opener.open(t);
+    QCOMPARE(app.window->dispatch(cmd::Backward), CommandRoute::Tree);
+    QCOMPARE(app.editor().currentTopic(), t2);
+    app.window->dispatch(cmd::Forward);
+    QCOMPARE(app.editor().currentTopic(), t3);
+    opener.open(t1);
+    const std::deque<tree::ItemHandle> expected{t2, t3, t1};
+    QVERIFY(app.session().history().entries() == expected);
+}
+
+void NotebookTest::whatOpenTopicLeavesAlone() {
+    App app;
+    const tree::ItemHandle folder = app.session().tree().insertFolder(0, tree::InsertPosition::last(), "F");
+    const tree::ItemHandle bare = app.addTopic(0, "readme", "x");
+    const tree::ItemHandle notes = app.addTopic(0, "Notes.txt", "n");
+    TopicOpener& opener = app.controller->opener();
+    opener.open(folder);
+    opener.open(bare);
+    QCOMPARE(app.editor().currentTopic(), 0u);
+    QVERIFY(app.session().history().isEmpty());
+    opener.open(notes);
+    QTest::keyClicks(app.editor().editor(), "typed ");
+    opener.open(notes); // already shown: nothing is reloaded
+    QCOMPARE(app.editor().editor()->toPlainText(), QStringLiteral("typed n"));
+    QCOMPARE(app.session().history().size(), 1);
+}
+
+void NotebookTest::fileTopicsGoToTheirApplication() {
+    App app;
+    const tree::ItemHandle sheet = app.addTopic(0, "Budget.csv", "a,b\r\n1,2\r\n");
+    const tree::ItemHandle notes = app.addTopic(0, "Notes.txt", "n");
+    app.controller->opener().open(notes);
+    app.controller->opener().open(sheet);
+    QTRY_COMPARE(app.launcher.started.size(), 1);
+    const QString copy = QDir(app.session().paths().workingFolder).filePath("Budget.csv");
+    QCOMPARE(app.launcher.started[0].arguments, QStringList{copy});
+    QFile file(copy);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("a,b\r\n1,2\r\n"));
+    QCOMPARE(app.controller->opener().lastOpened(), sheet);
+    QCOMPARE(app.editor().currentTopic(), notes); // the editor keeps its topic
+    QCOMPARE(app.session().history().size(), 1);
+}
+
+void NotebookTest::closeBoxKeepsRunningAndSaves() {
+    App app;
+    const tree::ItemHandle topic = app.addTopic(0, "Keep.txt", "");
+    app.controller->opener().open(topic);
+    QTest::keyClicks(app.editor().editor(), "not lost");
+    app.window->close();
+    QVERIFY(app.window->isHidden());
+    QVERIFY(!app.window->hasExited());
+    QByteArray stored;
+    store::decompressFileToBuffer(*app.controller->topicFilePath(topic), stored);
+    QCOMPARE(stored, QByteArray("not lost"));
+    QFile treeFile(app.session().paths().treeFile);
+    QVERIFY(treeFile.open(QIODevice::ReadOnly));
+    QVERIFY(treeFile.readAll().contains("Keep.txt="));
+}
+
+void NotebookTest::exitWritesLastBookPacksAndRemovesTheFolder() {
+    App app;
+    const tree::ItemHandle topic = app.addTopic(0, "Last.txt", "");
+    const qint32 id = app.session().tree().record(topic)->fileId;
+    app.controller->opener().open(topic);
+    QTest::keyClicks(app.editor().editor(), "written at exit");
+    const QString working = app.session().paths().workingFolder;
+
+    app.window->dispatch(cmd::Exit);
+    QVERIFY(app.window->hasExited());
+    QVERIFY(!QFileInfo::exists(working));
+    QCOMPARE(app.controller->profiles().readString(app.session().paths().settingsFile, "Notebook",
+                                                   "LastBook"),
+             QStringLiteral("OxlinHelp"));
+    QCOMPARE(app.storedInPackage(id), QByteArray("written at exit"));
+
+    // The next start opens it again, with the topic and LastEdit in place.
+    app.window.reset();
+    app.controller.reset();
+    app.start();
+    QCOMPARE(app.session().tree().itemCount(), 1);
+    QCOMPARE(app.session().readRuntimeText("RunTimeData", "LastEdit").value_or(QString()),
+             QStringLiteral("Last.txt"));
+}
+
+QTEST_MAIN(NotebookTest)
+#include "notebook_test.moc"
