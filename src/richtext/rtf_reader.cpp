@@ -757,7 +757,10 @@ void Reader::controlWord(const RtfToken& token) {
         if (!has)
             break;
         const int value = n < 0 ? n + 65536 : n;
-        if (value >= 0 && value <= 0xFFFF)
+        if (value < 0 || value > 0xFFFF)
+            break; // not a UTF-16 unit: the fallback text that follows is all there is
+        // Control characters other than tab are not text, as for literal bytes.
+        if (value >= 0x20 || value == '\t')
             appendChar(QChar(char16_t(value)));
         unicodeSkipLeft_ = s.unicodeSkip;
         break;
@@ -1103,6 +1106,14 @@ void Reader::startTable() {
             left = edge;
         }
         format.setColumnWidthConstraints(widths);
+    }
+    // At the start of a paragraph the table goes after the previous one, so
+    // no empty paragraph appears before it.
+    if (cursor_.atBlockStart() && cursor_.block().previous().isValid()) {
+        QTextCursor before(cursor_);
+        before.setPosition(cursor_.position() - 1);
+        if (!before.currentTable())
+            cursor_ = before;
     }
     table_ = cursor_.insertTable(1, columns, format);
     tableRow_ = 0;

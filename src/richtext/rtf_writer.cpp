@@ -265,7 +265,7 @@ void Writer::writeRuns(const QTextBlock& block) {
             word("*");
             word("fldinst");
             raw("{");
-            word("HYPERLINK");
+            raw("HYPERLINK ");
             QString target = href;
             QString argument;
             if (target.startsWith(u'#')) {
