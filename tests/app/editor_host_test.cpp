@@ -108,9 +108,7 @@ void EditorHostTest::formattedTextTopicIsRelabelled() {
     QCOMPARE(host_->saveTopic(), 0);
     QCOMPARE(topics_->relabelled, QStringList{"Plan.rtf"});
     QCOMPARE(*topics_->label(topic), QStringLiteral("Plan.rtf"));
-#ifdef OXLIN_HAVE_RICHTEXT
     QVERIFY(topics_->stored(topic).startsWith("{\\rtf"));
-#endif
     QCOMPARE(richTextLabel("Plan.TXT"), QStringLiteral("Plan.rtf"));
     QCOMPARE(richTextLabel("notes.rtf"), QStringLiteral("notes.rtf"));
 }

@@ -127,11 +127,9 @@ void NotebookTest::formattedTopicIsSavedAsRichTextAndRelabelled() {
     QFile treeFile(app.session().paths().treeFile);
     QVERIFY(treeFile.open(QIODevice::ReadOnly));
     QVERIFY(treeFile.readAll().contains("Plan.rtf="));
-#ifdef OXLIN_HAVE_RICHTEXT
     QByteArray stored;
     store::decompressFileToBuffer(*app.controller->topicFilePath(topic), stored);
     QVERIFY(stored.startsWith("{\\rtf"));
-#endif
 }
 
 void NotebookTest::switchingTopicsRestoresTheViewPosition() {

@@ -1,28 +1,26 @@
 #include "editor/content_stream.h"
 
-#include "store/stored_text.h"
+#include "richtext/content_stream.h"
+#include "richtext/plain_text.h"
+#include "richtext/rtf_reader.h"
 
 #include <QTextDocument>
 
 namespace oxlin::app {
 
-bool looksLikeRichText(const QByteArray& bytes) {
-    return bytes.size() >= 5 && bytes.left(5).compare("{\\rtf", Qt::CaseInsensitive) == 0;
-}
+bool looksLikeRichText(const QByteArray& bytes) { return richtext::isRichText(bytes); }
 
 void readTopicStream(const QByteArray& bytes, StreamFormat format, QTextDocument& document) {
-    Q_UNUSED(format);
-    QString text = store::decodeStoredText(bytes);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    document.setPlainText(text);
+    if (format == StreamFormat::Rich)
+        richtext::readRtf(bytes, document);
+    else
+        richtext::readPlainText(bytes, document);
 }
 
 QByteArray writeTopicStream(const QTextDocument& document, StreamFormat format) {
-    Q_UNUSED(format);
-    QString text = document.toPlainText();
-    text.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-    return text.toUtf8();
+    return richtext::saveTopicStream(document, format == StreamFormat::Rich
+                                                   ? richtext::StreamFormat::RichText
+                                                   : richtext::StreamFormat::PlainText);
 }
 
 } // namespace oxlin::app
