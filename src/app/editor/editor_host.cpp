@@ -125,6 +125,7 @@ EditorHost::EditorHost(EditorTopics& topics, Prompter& prompter, QWidget* parent
     edit_->setFont(defaultFont_);
     edit_->document()->setDefaultFont(defaultFont_);
     edit_->setAcceptRichText(true);
+    edit_->document()->setDocumentMargin(10);
     edit_->setTabStopDistance(QFontMetricsF(defaultFont_).averageCharWidth() * 4);
     edit_->setEnabled(false);
 
