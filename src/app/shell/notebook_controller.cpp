@@ -93,6 +93,14 @@ void NotebookController::attach(MainWindow& window) {
             opener_->forward();
     });
     router.setMenuHandler(cmd::Save, [this] { save(); });
+    // Exporting the topic the editor shows; folders and other topics come with import/export.
+    router.setMenuHandler(cmd::Export, [this, view, &editor] {
+        const ItemHandle selected = model_->handle(view->currentIndex());
+        if (selected == 0 || selected != editor.currentTopic())
+            return;
+        if (editor.saveTopic() == 0)
+            editor.exportCurrentTopic();
+    });
     window.onHidden = [this, &editor] {
         editor.saveTopic();
         session_->saveTreeFile();
