@@ -140,8 +140,8 @@ QString labelCheckMessage(LabelCheck check, const QString& label) {
     return {};
 }
 
-TreeOperations::TreeOperations(TreeServices services, TreeQuestions& questions,
-                               TreeEditor& editor, TreeHooks hooks)
+TreeOperations::TreeOperations(TreeServices services, TreeQuestions& questions, TreeEditor& editor,
+                               TreeHooks hooks)
     : services_(std::move(services)), tree_(services_.tree), history_(services_.history),
       questions_(questions), editor_(editor), hooks_(std::move(hooks)) {}
 
@@ -332,8 +332,7 @@ TreeOperations::Deleted TreeOperations::deleteItem(ItemHandle selection) {
     return {true, selectAfter};
 }
 
-ItemHandle TreeOperations::moveTo(ItemHandle item, ItemHandle newParent,
-                                  InsertPosition position) {
+ItemHandle TreeOperations::moveTo(ItemHandle item, ItemHandle newParent, InsertPosition position) {
     const std::vector<ItemHandle> before = subtree(tree_, item);
     const ItemHandle moved = tree_.moveItem(item, newParent, position);
     if (moved == kNoItem)
@@ -395,8 +394,7 @@ ItemHandle TreeOperations::move(ItemHandle selection, Move move) {
 }
 
 bool TreeOperations::canDrop(ItemHandle dragged, ItemHandle target) const {
-    return tree_.contains(dragged) && tree_.contains(target) &&
-           !tree_.isWithin(target, dragged);
+    return tree_.contains(dragged) && tree_.contains(target) && !tree_.isWithin(target, dragged);
 }
 
 ItemHandle TreeOperations::drop(ItemHandle dragged, ItemHandle target) {
@@ -404,10 +402,10 @@ ItemHandle TreeOperations::drop(ItemHandle dragged, ItemHandle target) {
         return kNoItem;
     const ItemHandle folder = isTopic(tree_, target) ? tree_.parent(target) : target;
     const QString label = tree_.find(dragged)->label;
-    const QString text = folder == kTopLevel
-                             ? QStringLiteral("move [%1] to root?\r\n").arg(label)
-                             : QStringLiteral("move [%1] to [%2]?\r\n")
-                                   .arg(label, tree_.itemPath(folder));
+    const QString text =
+        folder == kTopLevel
+            ? QStringLiteral("move [%1] to root?\r\n").arg(label)
+            : QStringLiteral("move [%1] to [%2]?\r\n").arg(label, tree_.itemPath(folder));
     if (!questions_.askYesNo(text, QString::fromUtf8(kDropCaption), QuestionIcon::Question))
         return kNoItem;
     if (isFolder(tree_, dragged)) {
