@@ -460,8 +460,16 @@ ItemHandle TreeOperations::navigate(bool towardsOlder) {
         return kNoItem;
     }
     navigating_ = true;
-    openTopic(entry);
+    const OpenAction opened = openTopic(entry);
     navigating_ = false;
+    if (opened == OpenAction::None) {
+        // Renamed to a label without a kind, or the editor could not load
+        // it: going there again would stop at the same entry.
+        history_.remove(entry);
+        if (history_.isEmpty())
+            setNavigation({false, false});
+        return kNoItem;
+    }
     if (towardsOlder)
         setNavigation({history_.older(entry) != kNoItem, true});
     else
