@@ -1,10 +1,10 @@
 #include "store/profile.h"
 
+#include "store/atomic_file.h"
 #include "store/stored_text.h"
 
 #include <QFile>
 #include <QHash>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <climits>
@@ -142,15 +142,7 @@ bool writeLines(const QString& path, const std::vector<Line>& lines) {
         bytes += line.raw;
         bytes += "\r\n";
     }
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeFileAtomically(path, bytes);
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 #include "tree/ini_text.h"
 
+#include "store/atomic_file.h"
 #include "store/profile.h"
 #include "store/stored_text.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace oxlin::tree {
 
@@ -23,15 +23,7 @@ void IniTextBuffer::append(const IniSection& section) {
 }
 
 bool IniTextBuffer::writeFile(const QString& path) const {
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(text_) != text_.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return store::writeFileAtomically(path, text_);
 }
 
 namespace {

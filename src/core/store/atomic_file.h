@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace oxlin::store {
+
+// Writes `bytes` to a new file beside `path` and renames it over `path` only
+// when every byte is written, so readers see the old file or the new one,
+// never half of one. Returns false (and leaves `path` as it was) on failure.
+bool writeFileAtomically(const QString& path, const QByteArray& bytes);
+
+} // namespace oxlin::store
