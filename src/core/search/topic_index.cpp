@@ -119,10 +119,9 @@ void TopicIndex::writeFiles(const IndexSnapshot& snapshot) {
     QList<std::pair<QString, QString>> topics, searchable;
     topics.reserve(qsizetype(snapshot.size()));
     for (const IndexedTopic& topic : snapshot) {
-        if (!isStorableKey(topic.itemPath))
-            continue;
         const QString value = handleText(topic.handle);
-        topics.append({topic.itemPath, value});
+        if (isStorableKey(topic.itemPath))
+            topics.append({topic.itemPath, value});
         if (!topic.topicFile.isEmpty())
             searchable.append({topic.topicFile, value});
     }
