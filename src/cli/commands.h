@@ -23,6 +23,7 @@ struct Command {
 std::vector<Command> storeCommands();
 std::vector<Command> treeCommands();
 std::vector<Command> searchCommands();
+std::vector<Command> rtfCommands();
 
 // Runs one subcommand; `arguments` excludes the program name.
 int run(const QStringList& arguments);

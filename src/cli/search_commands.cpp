@@ -1,5 +1,8 @@
 #include "cli/commands.h"
 
+#include "richtext/content_stream.h"
+#include "richtext/plain_text.h"
+
 #include "search/keyword_search.h"
 #include "search/topic_index.h"
 #include "store/compressed_file.h"
@@ -7,16 +10,16 @@
 #include "store/notebook_paths.h"
 #include "store/package.h"
 #include "store/profile.h"
-#include "store/stored_text.h"
 #include "tree/tree_file.h"
 #include "tree/tree_model.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QTemporaryDir>
+#include <QTextDocument>
 
-#include <cctype>
 #include <cstdio>
-#include <vector>
+#include <memory>
 
 namespace oxlin::cli {
 
@@ -32,93 +35,25 @@ void complain(const QString& text) {
     std::fprintf(stderr, "oxlin: %s\n", text.toLocal8Bit().constData());
 }
 
-// The visible text of a stored topic. Plain text is decoded as stored text;
-// rich text loses its control words, groups that are not text (font and
-// colour tables, pictures, "\*" destinations) and its escapes become the
-// characters they stand for.
+// The text a user sees in a stored topic, from the rich-text codec.
 QString visibleText(const QByteArray& stored) {
-    if (!search::isRichTextContent(stored))
-        return store::decodeStoredText(stored);
-    QString text;
-    QByteArray ansi; // \'xx bytes, decoded together so multi-byte runs stay whole
-    auto flush = [&] {
-        if (!ansi.isEmpty())
-            text += store::decodeWindows1252(ansi);
-        ansi.clear();
-    };
-    std::vector<bool> skipping{false};
-    int skipAfterUnicode = 0;
-    const qsizetype size = stored.size();
-    for (qsizetype i = 0; i < size;) {
-        const char c = stored[i];
-        if (c == '{') {
-            skipping.push_back(skipping.back());
-            ++i;
-        } else if (c == '}') {
-            if (skipping.size() > 1)
-                skipping.pop_back();
-            ++i;
-        } else if (c == '\\' && i + 1 < size) {
-            const char next = stored[i + 1];
-            if (next == '\'' && i + 3 < size) {
-                if (skipAfterUnicode > 0)
-                    --skipAfterUnicode;
-                else if (!skipping.back())
-                    ansi += char(stored.mid(i + 2, 2).toInt(nullptr, 16));
-                i += 4;
-                continue;
-            }
-            flush();
-            if (!std::isalpha(static_cast<unsigned char>(next))) {
-                if (next == '*')
-                    skipping.back() = true;
-                else if (!skipping.back() && (next == '\\' || next == '{' || next == '}'))
-                    text += QLatin1Char(next);
-                i += 2;
-                continue;
-            }
-            qsizetype j = i + 1;
-            while (j < size && std::isalpha(static_cast<unsigned char>(stored[j])))
-                ++j;
-            const QByteArray word = stored.mid(i + 1, j - i - 1);
-            qsizetype k = j;
-            if (k < size && (stored[k] == '-' || std::isdigit(static_cast<unsigned char>(stored[k]))))
-                ++k;
-            while (k < size && std::isdigit(static_cast<unsigned char>(stored[k])))
-                ++k;
-            const int number = stored.mid(j, k - j).toInt();
-            if (k < size && stored[k] == ' ')
-                ++k;
-            i = k;
-            static const char* const hidden[] = {"fonttbl", "colortbl", "stylesheet", "info",
-                                                 "pict", "object", "header", "footer"};
-            for (const char* name : hidden)
-                if (word == name)
-                    skipping.back() = true;
-            if (skipping.back())
-                continue;
-            if (word == "par" || word == "line" || word == "row")
-                text += QLatin1Char('\n');
-            else if (word == "tab" || word == "cell")
-                text += QLatin1Char('\t');
-            else if (word == "u") {
-                text += QChar(char16_t(number < 0 ? number + 65536 : number));
-                skipAfterUnicode = 1;
-            }
-        } else {
-            if (c != '\r' && c != '\n' && !skipping.back()) {
-                if (skipAfterUnicode > 0)
-                    --skipAfterUnicode;
-                else
-                    ansi += c;
-            }
-            ++i;
-            continue;
-        }
-        flush();
-    }
-    flush();
-    return text;
+    if (!richtext::isRichText(stored))
+        return richtext::decodePlainText(stored);
+    QTextDocument document;
+    richtext::loadTopicStream(stored, document);
+    return richtext::documentText(document);
+}
+
+// QTextDocument needs a GUI application for its fonts; no window is shown.
+std::unique_ptr<QGuiApplication> guiApplication() {
+    if (QCoreApplication::instance())
+        return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "oxlin";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 // Searches a package's topics without changing the package: it is unpacked
@@ -127,17 +62,18 @@ int searchPackage(const QStringList& arguments) {
     QStringList positional;
     search::SearchOptions options;
     options.treeOnly = false;
+    bool unknownOption = false;
     for (const QString& argument : arguments) {
         if (argument == QLatin1String("--match-case"))
             options.matchCase = true;
         else if (argument == QLatin1String("--titles"))
             options.treeOnly = true;
         else if (argument.startsWith(QLatin1String("--")))
-            return kUsage;
+            unknownOption = true;
         else
             positional.append(argument);
     }
-    if (positional.size() != 2 || positional[1].isEmpty()) {
+    if (unknownOption || positional.size() != 2 || positional[1].isEmpty()) {
         std::fprintf(stderr, "usage: oxlin search PACKAGE KEYWORD [--match-case] [--titles]\n");
         return kUsage;
     }
@@ -167,6 +103,7 @@ int searchPackage(const QStringList& arguments) {
     search::TopicIndex index(profiles, paths);
     index.rebuildNow(tree);
 
+    const auto app = options.treeOnly ? nullptr : guiApplication();
     search::KeywordSearch searcher(profiles, tree, visibleText);
     searcher.setPaths(paths);
     search::SortedRows rows;

@@ -1,0 +1,443 @@
+#include "richtext/rtf_writer.h"
+
+#include "richtext/text_objects.h"
+
+#include <QBuffer>
+#include <QFont>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QTextFrame>
+#include <QTextList>
+#include <QTextTable>
+
+#include <vector>
+
+namespace oxlin::richtext {
+
+namespace {
+
+struct RunState {
+    int font = 0;
+    int halfPoints = 24;
+    int foreground = 0;
+    int background = 0;
+    int vertical = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+};
+
+constexpr int kDefaultCellWidth = 2200; // twips
+constexpr int kHexLineLength = 128;
+
+int toTwips(double pixels) {
+    return int(std::clamp(pixels * kTwipsPerPixel, -1.0e7, 1.0e7) + (pixels >= 0 ? 0.5 : -0.5));
+}
+
+class Writer {
+public:
+    explicit Writer(const QTextDocument& document) : document_(document) {
+        defaultFamily_ = document.defaultFont().family();
+        if (defaultFamily_.isEmpty())
+            defaultFamily_ = QStringLiteral("Arial");
+        fonts_.push_back(defaultFamily_);
+        const double size = document.defaultFont().pointSizeF();
+        defaultHalfPoints_ = size > 0 ? qRound(size * 2) : 24;
+    }
+
+    QByteArray write();
+
+private:
+    void writeFrameContent(const QTextFrame* frame);
+    void writeBlocksIn(int first, int last, bool inTable);
+    void writeBlock(const QTextBlock& block, bool inTable);
+    void writeTable(const QTextTable* table);
+    void writeRuns(const QTextBlock& block);
+    void writeFragmentText(const QString& text, const QTextCharFormat& format);
+    void writePicture(const QTextImageFormat& format);
+    void switchTo(const QTextCharFormat& format);
+
+    void word(const char* name) {
+        body_ += '\\';
+        body_ += name;
+        delimit_ = true;
+    }
+    void word(const char* name, long long value) {
+        body_ += '\\';
+        body_ += name;
+        body_ += QByteArray::number(value);
+        delimit_ = true;
+    }
+    void raw(const QByteArray& bytes) {
+        body_ += bytes;
+        delimit_ = false;
+    }
+    void text(const QString& s, bool fontName = false);
+
+    int fontIndex(const QString& family);
+    int colorIndex(const QColor& color);
+
+    const QTextDocument& document_;
+    QString defaultFamily_;
+    int defaultHalfPoints_ = 24;
+    std::vector<QString> fonts_;
+    std::vector<QColor> colors_;
+    QByteArray body_;
+    bool delimit_ = false;
+    RunState run_;
+};
+
+int Writer::fontIndex(const QString& family) {
+    const QString name = family.isEmpty() ? defaultFamily_ : family;
+    for (size_t i = 0; i < fonts_.size(); ++i)
+        if (fonts_[i] == name)
+            return int(i);
+    fonts_.push_back(name);
+    return int(fonts_.size() - 1);
+}
+
+int Writer::colorIndex(const QColor& color) {
+    const QRgb rgb = color.rgb();
+    for (size_t i = 0; i < colors_.size(); ++i)
+        if (colors_[i].rgb() == rgb)
+            return int(i + 1);
+    colors_.push_back(color);
+    return int(colors_.size());
+}
+
+void Writer::text(const QString& s, bool fontName) {
+    QByteArray& out = body_;
+    for (QChar qc : s) {
+        const char16_t c = qc.unicode();
+        if (c == u'\\' || c == u'{' || c == u'}') {
+            out += '\\';
+            out += char(c);
+            delimit_ = false;
+        } else if (c == u'\t' && !fontName) {
+            word("tab");
+        } else if (c == QChar::LineSeparator && !fontName) {
+            word("line");
+        } else if (c == QChar::Nbsp && !fontName) {
+            out += "\\~";
+            delimit_ = false;
+        } else if (c < 0x20 || c == QChar::ObjectReplacementCharacter ||
+                   c == QChar::ParagraphSeparator || (fontName && c == u';')) {
+            continue;
+        } else if (c < 0x80) {
+            if (delimit_) {
+                out += ' ';
+                delimit_ = false;
+            }
+            out += char(c);
+        } else {
+            out += "\\u";
+            out += QByteArray::number(int(qint16(c)));
+            out += '?';
+            delimit_ = false;
+        }
+    }
+}
+
+void Writer::switchTo(const QTextCharFormat& format) {
+    RunState next;
+    QString family;
+    const QStringList families = format.fontFamilies().toStringList();
+    if (!families.isEmpty())
+        family = families.first();
+    next.font = fontIndex(family);
+    const double size = format.fontPointSize();
+    next.halfPoints = size > 0 ? std::clamp(qRound(size * 2), 1, 3276) : defaultHalfPoints_;
+    next.bold = format.fontWeight() > QFont::Medium;
+    next.italic = format.fontItalic();
+    next.underline = format.fontUnderline();
+    next.strike = format.fontStrikeOut();
+    if (format.foreground().style() != Qt::NoBrush)
+        next.foreground = colorIndex(format.foreground().color());
+    if (format.background().style() != Qt::NoBrush)
+        next.background = colorIndex(format.background().color());
+    const auto v = format.verticalAlignment();
+    next.vertical = v == QTextCharFormat::AlignSuperScript ? 1
+                    : v == QTextCharFormat::AlignSubScript ? -1
+                                                          : 0;
+
+    if (next.font != run_.font) word("f", next.font);
+    if (next.halfPoints != run_.halfPoints) word("fs", next.halfPoints);
+    if (next.foreground != run_.foreground) word("cf", next.foreground);
+    if (next.background != run_.background) word("highlight", next.background);
+    if (next.bold != run_.bold) next.bold ? word("b") : word("b", 0);
+    if (next.italic != run_.italic) next.italic ? word("i") : word("i", 0);
+    if (next.underline != run_.underline) next.underline ? word("ul") : word("ulnone");
+    if (next.strike != run_.strike) next.strike ? word("strike") : word("strike", 0);
+    if (next.vertical != run_.vertical)
+        next.vertical > 0 ? word("super") : next.vertical < 0 ? word("sub") : word("nosupersub");
+    run_ = next;
+}
+
+void Writer::writePicture(const QTextImageFormat& format) {
+    const QByteArray kept = format.property(kKeptRtfProperty).toByteArray();
+    if (!kept.isEmpty()) {
+        raw(kept);
+        return;
+    }
+    QByteArray data = format.property(kPictureDataProperty).toByteArray();
+    auto kind = PictureKind(format.property(kPictureKindProperty).toInt());
+    const QImage image = pictureImage(document_, format);
+    if (data.isEmpty() || (kind != PictureKind::Png && kind != PictureKind::Jpeg)) {
+        if (image.isNull())
+            return; // nothing to write: the picture's image is not in the document
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
+        kind = PictureKind::Png;
+    }
+    const double w = format.width() > 0 ? format.width() : image.width();
+    const double h = format.height() > 0 ? format.height() : image.height();
+    raw("{");
+    word("pict");
+    word(kind == PictureKind::Jpeg ? "jpegblip" : "pngblip");
+    word("picw", image.isNull() ? qRound(w) : image.width());
+    word("pich", image.isNull() ? qRound(h) : image.height());
+    word("picwgoal", toTwips(w));
+    word("pichgoal", toTwips(h));
+    raw("\r\n");
+    static const char kHex[] = "0123456789abcdef";
+    QByteArray hex;
+    hex.reserve(data.size() * 2 + data.size() / (kHexLineLength / 2) * 2 + 4);
+    for (qsizetype i = 0; i < data.size(); ++i) {
+        const uchar b = uchar(data[i]);
+        hex += kHex[b >> 4];
+        hex += kHex[b & 15];
+        if ((i + 1) % (kHexLineLength / 2) == 0)
+            hex += "\r\n";
+    }
+    raw(hex);
+    raw("}");
+}
+
+void Writer::writeFragmentText(const QString& s, const QTextCharFormat& format) {
+    if (format.isImageFormat()) {
+        const QTextImageFormat image = format.toImageFormat();
+        for (QChar c : s)
+            if (c == QChar::ObjectReplacementCharacter)
+                writePicture(image);
+        return;
+    }
+    switchTo(format);
+    text(s);
+}
+
+void Writer::writeRuns(const QTextBlock& block) {
+    if (QTextList* list = block.textList()) {
+        // Lists are written as the visible text of their markers.
+        raw("{");
+        word("pntext");
+        text(list->itemText(block));
+        word("tab");
+        raw("}");
+    }
+    QString linkTarget;
+    RunState outside;
+    bool inLink = false;
+    auto closeLink = [&] {
+        if (inLink) {
+            raw("}}}");
+            run_ = outside;
+            inLink = false;
+        }
+    };
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (!fragment.isValid())
+            continue;
+        const QTextCharFormat format = fragment.charFormat();
+        const QString href = format.isAnchor() ? format.anchorHref() : QString();
+        if (inLink && href != linkTarget)
+            closeLink();
+        if (!href.isEmpty() && !inLink) {
+            outside = run_;
+            linkTarget = href;
+            inLink = true;
+            raw("{");
+            word("field");
+            raw("{");
+            word("*");
+            word("fldinst");
+            raw("{");
+            raw("HYPERLINK ");
+            QString target = href;
+            QString argument;
+            if (target.startsWith(u'#')) {
+                argument = QStringLiteral("\\l ");
+                target = target.mid(1);
+            }
+            target.replace(u'\\', QLatin1String("\\\\")).replace(u'"', QLatin1String("\\\""));
+            text(argument + u'"' + target + u'"');
+            raw("}}{");
+            word("fldrslt");
+            raw("{");
+        }
+        writeFragmentText(fragment.text(), format);
+    }
+    closeLink();
+    if (block.length() <= 1)
+        switchTo(block.charFormat());
+}
+
+void Writer::writeBlock(const QTextBlock& block, bool inTable) {
+    const QTextBlockFormat format = block.blockFormat();
+    word("pard");
+    if (inTable)
+        word("intbl");
+    const Qt::Alignment align = format.alignment() & Qt::AlignHorizontal_Mask;
+    if (align & Qt::AlignJustify)
+        word("qj");
+    else if (align & Qt::AlignHCenter)
+        word("qc");
+    else if (align & (Qt::AlignRight | Qt::AlignTrailing) && !(align & Qt::AlignLeft))
+        word("qr");
+    const double left = format.leftMargin() + format.indent() * document_.indentWidth();
+    if (int v = toTwips(left)) word("li", v);
+    if (int v = toTwips(format.rightMargin())) word("ri", v);
+    if (int v = toTwips(format.textIndent())) word("fi", v);
+    if (int v = toTwips(format.topMargin())) word("sb", v);
+    if (int v = toTwips(format.bottomMargin())) word("sa", v);
+    writeRuns(block);
+}
+
+void Writer::writeBlocksIn(int first, int last, bool inTable) {
+    bool firstBlock = true;
+    for (QTextBlock block = document_.findBlock(first); block.isValid() && block.position() <= last;
+         block = block.next()) {
+        if (!firstBlock) {
+            word("par");
+            raw("\r\n");
+        }
+        firstBlock = false;
+        writeBlock(block, inTable);
+    }
+    if (firstBlock) {
+        word("pard");
+        if (inTable)
+            word("intbl");
+    }
+}
+
+void Writer::writeTable(const QTextTable* table) {
+    const QTextTableFormat format = table->format();
+    const bool borders = format.border() > 0 && format.borderStyle() != QTextFrameFormat::BorderStyle_None;
+    const QList<QTextLength> widths = format.columnWidthConstraints();
+    std::vector<int> edges;
+    int edge = 0;
+    for (int c = 0; c < table->columns(); ++c) {
+        int width = kDefaultCellWidth;
+        if (c < widths.size() && widths[c].type() == QTextLength::FixedLength && widths[c].rawValue() > 0)
+            width = toTwips(widths[c].rawValue());
+        edge += width;
+        edges.push_back(edge);
+    }
+    for (int r = 0; r < table->rows(); ++r) {
+        word("trowd");
+        word("trgaph", 108);
+        word("trleft", 8);
+        if (borders) {
+            for (const char* side : {"trbrdrl", "trbrdrt", "trbrdrr", "trbrdrb"}) {
+                word(side);
+                word("brdrs");
+                word("brdrw", 10);
+            }
+        }
+        for (int c = 0; c < table->columns(); ++c) {
+            const QTextTableCell cell = table->cellAt(r, c);
+            if (cell.column() != c)
+                continue; // covered by a cell spanning columns
+            if (cell.row() != r)
+                word("clvmrg");
+            else if (cell.rowSpan() > 1)
+                word("clvmgf");
+            if (borders) {
+                for (const char* side : {"clbrdrl", "clbrdrt", "clbrdrr", "clbrdrb"}) {
+                    word(side);
+                    word("brdrw", 10);
+                    word("brdrs");
+                }
+            }
+            word("cellx", edges[size_t(std::min(c + cell.columnSpan() - 1, table->columns() - 1))]);
+        }
+        raw("\r\n");
+        for (int c = 0; c < table->columns(); ++c) {
+            const QTextTableCell cell = table->cellAt(r, c);
+            if (cell.column() != c)
+                continue;
+            if (cell.row() != r) {
+                word("pard");
+                word("intbl");
+            } else {
+                writeBlocksIn(cell.firstPosition(), cell.lastPosition(), true);
+            }
+            word("cell");
+            raw("\r\n");
+        }
+        word("row");
+        raw("\r\n");
+    }
+}
+
+void Writer::writeFrameContent(const QTextFrame* frame) {
+    for (auto it = frame->begin(); !it.atEnd(); ++it) {
+        if (QTextFrame* child = it.currentFrame()) {
+            if (auto* table = qobject_cast<QTextTable*>(child)) {
+                writeTable(table);
+            } else {
+                writeBlocksIn(child->firstPosition(), child->lastPosition(), false);
+                word("par");
+                raw("\r\n");
+            }
+            continue;
+        }
+        const QTextBlock block = it.currentBlock();
+        if (!block.isValid())
+            continue;
+        writeBlock(block, false);
+        word("par");
+        raw("\r\n");
+    }
+}
+
+QByteArray Writer::write() {
+    body_.reserve(document_.characterCount() * 2 + 1024);
+    word("viewkind4");
+    word("uc", 1);
+    writeFrameContent(document_.rootFrame());
+
+    QByteArray body;
+    body.swap(body_);
+    // Font names go through text(), which writes into body_.
+    QByteArray fontTable;
+    for (size_t i = 0; i < fonts_.size(); ++i) {
+        body_ = "{\\f" + QByteArray::number(qsizetype(i)) + "\\fnil\\fcharset0 ";
+        delimit_ = false;
+        text(fonts_[i], true);
+        fontTable += body_ + ";}";
+    }
+    QByteArray header = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl" + fontTable + "}\r\n";
+    if (!colors_.empty()) {
+        header += "{\\colortbl ;";
+        for (const QColor& c : colors_)
+            header += "\\red" + QByteArray::number(c.red()) + "\\green" +
+                      QByteArray::number(c.green()) + "\\blue" + QByteArray::number(c.blue()) + ';';
+        header += "}\r\n";
+    }
+    header += "{\\*\\generator Oxlin;}";
+    return header + body + "}\r\n";
+}
+
+} // namespace
+
+QByteArray writeRtf(const QTextDocument& document) {
+    Writer writer(document);
+    return writer.write();
+}
+
+} // namespace oxlin::richtext

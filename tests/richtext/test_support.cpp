@@ -1,0 +1,127 @@
+#include "test_support.h"
+
+#include "richtext/text_objects.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <QTextTable>
+
+#include <gtest/gtest.h>
+
+namespace oxlin::richtext::test {
+
+namespace {
+
+// QTextDocument needs a GUI application for fonts.
+class GuiEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "richtext_tests";
+        static char* argv[] = {name, nullptr};
+        app_ = new QGuiApplication(argc, argv);
+    }
+    void TearDown() override { delete app_; }
+
+private:
+    QGuiApplication* app_ = nullptr;
+};
+
+[[maybe_unused]] const auto* const environment =
+    ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+} // namespace
+
+QByteArray readFixture(const QString& relativePath) {
+    QFile file(QStringLiteral(OXLIN_TEST_DATA_DIR "/") + relativePath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        ADD_FAILURE() << "missing fixture " << relativePath.toStdString();
+        return {};
+    }
+    return file.readAll();
+}
+
+QStringList corpusFiles() {
+    return QDir(QStringLiteral(OXLIN_TEST_DATA_DIR "/corpus"))
+        .entryList({QStringLiteral("*.rtf")}, QDir::Files, QDir::Name);
+}
+
+QString describe(const QTextDocument& document) {
+    QString out;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextBlockFormat bf = block.blockFormat();
+        QTextCursor at(block);
+        if (QTextTable* table = at.currentTable()) {
+            const QTextTableCell cell = table->cellAt(block.position());
+            out += QStringLiteral("[cell %1,%2] ").arg(cell.row()).arg(cell.column());
+        }
+        out += QStringLiteral("align=%1 li=%2 ri=%3 fi=%4 sb=%5 sa=%6 |")
+                   .arg(int(bf.alignment() & Qt::AlignHorizontal_Mask))
+                   .arg(qRound(bf.leftMargin() * 15))
+                   .arg(qRound(bf.rightMargin() * 15))
+                   .arg(qRound(bf.textIndent() * 15))
+                   .arg(qRound(bf.topMargin() * 15))
+                   .arg(qRound(bf.bottomMargin() * 15));
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            const QTextCharFormat cf = f.charFormat();
+            if (cf.isImageFormat()) {
+                const QTextImageFormat img = cf.toImageFormat();
+                out += QStringLiteral(" <img %1x%2 kept=%3>")
+                           .arg(qRound(img.width()))
+                           .arg(qRound(img.height()))
+                           .arg(img.hasProperty(kKeptRtfProperty));
+                continue;
+            }
+            // Runs without a family or size use the document's default font.
+            const QStringList families = cf.fontFamilies().toStringList();
+            const double size = cf.fontPointSize() > 0 ? cf.fontPointSize()
+                                                       : document.defaultFont().pointSizeF();
+            out += QStringLiteral(" {%1 %2pt%3%4%5%6 fg=%7 bg=%8 va=%9 href=%10}")
+                       .arg(families.value(0, document.defaultFont().family()))
+                       .arg(size)
+                       .arg(cf.fontWeight() > QFont::Medium ? QStringLiteral(" b") : QString())
+                       .arg(cf.fontItalic() ? QStringLiteral(" i") : QString())
+                       .arg(cf.fontUnderline() ? QStringLiteral(" u") : QString())
+                       .arg(cf.fontStrikeOut() ? QStringLiteral(" s") : QString())
+                       .arg(cf.foreground().style() != Qt::NoBrush ? cf.foreground().color().name() : QString())
+                       .arg(cf.background().style() != Qt::NoBrush ? cf.background().color().name() : QString())
+                       .arg(int(cf.verticalAlignment()))
+                       .arg(cf.anchorHref());
+            out += f.text();
+        }
+        out += u'\n';
+    }
+    return out;
+}
+
+int countImages(const QTextDocument& document, bool keptOnly) {
+    int count = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat cf = it.fragment().charFormat();
+            if (cf.isImageFormat() && (!keptOnly || cf.hasProperty(kKeptRtfProperty)))
+                count += int(it.fragment().text().count(QChar::ObjectReplacementCharacter));
+        }
+    return count;
+}
+
+QStringList linkTargets(const QTextDocument& document) {
+    QStringList links;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat cf = it.fragment().charFormat();
+            if (cf.isAnchor() && (links.isEmpty() || links.last() != cf.anchorHref()))
+                links.append(cf.anchorHref());
+        }
+    return links;
+}
+
+} // namespace oxlin::richtext::test
