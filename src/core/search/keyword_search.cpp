@@ -224,6 +224,11 @@ bool KeywordHistory::save(store::ProfileService& profiles, const QString& runtim
     QList<std::pair<QString, QString>> keys;
     for (qsizetype i = 0; i < entries_.size(); ++i)
         keys.append({QString::number(i), entries_[i]});
+    // A longer history saved here before would otherwise come back behind
+    // this one on the next load; an empty key ends the list.
+    const QString next = QString::number(entries_.size());
+    if (profiles.find(runtimeFile, QLatin1String(kSection), next))
+        keys.append({next, QString()});
     return profiles.writeStrings(runtimeFile, QLatin1String(kSection), keys);
 }
 

@@ -151,6 +151,13 @@ TEST(KeywordHistoryTest, KeepsTwentyDistinctKeywordsAndRoundTrips) {
     EXPECT_EQ(loaded.entries().size(), 3);
     loaded.load(profiles, dir.filePath(QStringLiteral("missing.ini")));
     EXPECT_TRUE(loaded.entries().isEmpty());
+
+    // A shorter history saved over a longer one does not bring the rest back.
+    KeywordHistory shorter;
+    shorter.noteFound(QStringLiteral("only"), 1);
+    ASSERT_TRUE(shorter.save(profiles, z));
+    loaded.load(profiles, z);
+    EXPECT_EQ(loaded.entries(), QStringList(QStringLiteral("only")));
 }
 
 TEST(SortedRowsTest, SortsWithoutCaseAndFindsPrefixes) {
