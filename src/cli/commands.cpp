@@ -8,7 +8,7 @@ namespace {
 
 std::vector<Command> allCommands() {
     std::vector<Command> all;
-    for (auto group : {storeCommands, treeCommands, rtfCommands}) {
+    for (auto group : {storeCommands, treeCommands, rtfCommands, searchCommands}) {
         std::vector<Command> commands = group();
         all.insert(all.end(), commands.begin(), commands.end());
     }

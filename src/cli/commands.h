@@ -22,6 +22,7 @@ struct Command {
 // Each group of subcommands lives in its own file.
 std::vector<Command> storeCommands();
 std::vector<Command> treeCommands();
+std::vector<Command> searchCommands();
 std::vector<Command> rtfCommands();
 
 // Runs one subcommand; `arguments` excludes the program name.

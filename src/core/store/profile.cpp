@@ -4,6 +4,7 @@
 #include "store/stored_text.h"
 
 #include <QFile>
+#include <QHash>
 
 #include <algorithm>
 #include <climits>
@@ -170,8 +171,48 @@ bool ProfileService::writeStrings(const QString& file, const QString& section,
                                   const QList<std::pair<QString, QString>>& entries) {
     QMutexLocker lock(&mutex_);
     std::vector<Line> lines = readLines(file);
-    for (const auto& [key, value] : entries)
-        setKey(lines, section, key, value);
+    if (entries.size() == 1) {
+        setKey(lines, section, entries.first().first, entries.first().second);
+        return writeLines(file, lines);
+    }
+    // Many keys (an index rebuild): the same result as one setKey per entry,
+    // but with the section's keys looked up in a hash and the new keys spliced
+    // in once, so the cost stays linear in the size of the file.
+    const SectionRange range = findSection(lines, section);
+    std::size_t insertAt = lines.size();
+    QHash<QString, std::ptrdiff_t> where; // folded key -> line (>= 0) or ~appended index
+    if (range.found()) {
+        std::size_t lastContent = range.header;
+        for (std::size_t i = range.header + 1; i < range.end; ++i) {
+            if (trimBlanks(lines[i].text).isEmpty())
+                continue;
+            lastContent = i;
+            if (const auto kv = keyValue(lines[i].text)) {
+                const QString folded = kv->key.toCaseFolded();
+                if (!where.contains(folded))
+                    where.insert(folded, std::ptrdiff_t(i));
+            }
+        }
+        insertAt = lastContent + 1;
+    }
+    std::vector<Line> appended;
+    if (!range.found())
+        appended.push_back(makeLine(QLatin1Char('[') + section + QLatin1Char(']')));
+    for (const auto& [key, value] : entries) {
+        Line entry = makeLine(key + QLatin1Char('=') + value);
+        const QString folded = key.toCaseFolded();
+        const auto found = where.constFind(folded);
+        if (found == where.cend()) {
+            where.insert(folded, ~std::ptrdiff_t(appended.size()));
+            appended.push_back(std::move(entry));
+        } else if (*found >= 0) {
+            lines[std::size_t(*found)] = std::move(entry);
+        } else {
+            appended[std::size_t(~*found)] = std::move(entry);
+        }
+    }
+    lines.insert(lines.begin() + std::ptrdiff_t(insertAt), std::make_move_iterator(appended.begin()),
+                 std::make_move_iterator(appended.end()));
     return writeLines(file, lines);
 }
 

@@ -21,6 +21,18 @@ void TopicHistory::remove(ItemHandle item) {
         entries_.erase(it);
 }
 
+void TopicHistory::replace(ItemHandle from, ItemHandle to) {
+    const auto it = std::find(entries_.begin(), entries_.end(), from);
+    if (it == entries_.end() || from == to)
+        return;
+    *it = to;
+    for (auto other = entries_.begin(); other != entries_.end(); ++other)
+        if (*other == to && other != it) {
+            entries_.erase(other);
+            break;
+        }
+}
+
 ItemHandle TopicHistory::older(ItemHandle item) const {
     const auto it = std::find(entries_.begin(), entries_.end(), item);
     if (it == entries_.end() || it == entries_.begin())

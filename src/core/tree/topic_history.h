@@ -15,6 +15,9 @@ public:
     // Moves the item to the newest end, dropping the oldest entry when full.
     void record(ItemHandle item);
     void remove(ItemHandle item);
+    // Puts `to` in the place of `from` (an item that moved). Nothing when
+    // `from` is not in the history; an older entry of `to` is dropped.
+    void replace(ItemHandle from, ItemHandle to);
     void clear() { entries_.clear(); }
 
     // The entry just older / newer than `item`, or kNoItem when there is none

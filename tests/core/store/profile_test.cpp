@@ -86,6 +86,30 @@ TEST_F(ProfileTest, ManyKeysInOneRewrite) {
     EXPECT_EQ(lines[999], QStringLiteral("Key999=999"));
 }
 
+TEST_F(ProfileTest, ManyKeysInOneRewriteEqualOneWriteEach) {
+    // An existing file with blank lines, a repeated key and a later section:
+    // the batch must put every key exactly where single writes would.
+    const QByteArray start = "[Other]\r\nx=1\r\n[TopicIndex]\r\na=1\r\n\r\nA=2\r\nb=3\r\n\r\n"
+                             "[Last]\r\ny=2\r\n";
+    const QList<std::pair<QString, QString>> entries = {
+        {"new", "1"}, {"A", "9"}, {"NEW", "2"}, {"b", "0"}, {"c", "4"}};
+    const QString single = dir_.filePath(QStringLiteral("single.ini"));
+    writeAll(single, start);
+    for (const auto& [key, value] : entries)
+        profile_.writeString(single, QStringLiteral("TopicIndex"), key, value);
+    writeAll(file(), start);
+    ASSERT_TRUE(profile_.writeStrings(file(), QStringLiteral("topicindex"), entries));
+    EXPECT_EQ(text(), QString::fromUtf8(readAll(single)));
+
+    // A missing section is added at the end, once.
+    writeAll(single, "[Other]\r\nx=1\r\n");
+    for (const auto& [key, value] : entries)
+        profile_.writeString(single, QStringLiteral("TopicIndex"), key, value);
+    writeAll(file(), "[Other]\r\nx=1\r\n");
+    profile_.writeStrings(file(), QStringLiteral("TopicIndex"), entries);
+    EXPECT_EQ(text(), QString::fromUtf8(readAll(single)));
+}
+
 TEST_F(ProfileTest, ConcurrentWritersLoseNothing) {
     constexpr int kThreads = 4, kKeys = 40;
     std::vector<std::thread> threads;

@@ -1,0 +1,128 @@
+#include "cli/commands.h"
+
+#include "richtext/content_stream.h"
+#include "richtext/plain_text.h"
+
+#include "search/keyword_search.h"
+#include "search/topic_index.h"
+#include "store/compressed_file.h"
+#include "store/file_names.h"
+#include "store/notebook_paths.h"
+#include "store/package.h"
+#include "store/profile.h"
+#include "tree/tree_file.h"
+#include "tree/tree_model.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <QTextDocument>
+
+#include <cstdio>
+#include <memory>
+
+namespace oxlin::cli {
+
+namespace {
+
+void printLine(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
+    std::fputc('\n', stdout);
+}
+
+void complain(const QString& text) {
+    std::fprintf(stderr, "oxlin: %s\n", text.toLocal8Bit().constData());
+}
+
+// The text a user sees in a stored topic, from the rich-text codec.
+QString visibleText(const QByteArray& stored) {
+    if (!richtext::isRichText(stored))
+        return richtext::decodePlainText(stored);
+    QTextDocument document;
+    richtext::loadTopicStream(stored, document);
+    return richtext::documentText(document);
+}
+
+// QTextDocument needs a GUI application for its fonts; no window is shown.
+std::unique_ptr<QGuiApplication> guiApplication() {
+    if (QCoreApplication::instance())
+        return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "oxlin";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// Searches a package's topics without changing the package: it is unpacked
+// into a temporary folder, indexed there and searched.
+int searchPackage(const QStringList& arguments) {
+    QStringList positional;
+    search::SearchOptions options;
+    options.treeOnly = false;
+    bool unknownOption = false;
+    for (const QString& argument : arguments) {
+        if (argument == QLatin1String("--match-case"))
+            options.matchCase = true;
+        else if (argument == QLatin1String("--titles"))
+            options.treeOnly = true;
+        else if (argument.startsWith(QLatin1String("--")))
+            unknownOption = true;
+        else
+            positional.append(argument);
+    }
+    if (unknownOption || positional.size() != 2 || positional[1].isEmpty()) {
+        std::fprintf(stderr, "usage: oxlin search PACKAGE KEYWORD [--match-case] [--titles]\n");
+        return kUsage;
+    }
+    const QString& package = positional[0];
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        complain(QStringLiteral("cannot create a temporary folder"));
+        return kFailure;
+    }
+    if (!QFileInfo(package).isFile() || store::unpackPackage(folder.path(), package) != 1) {
+        complain(QStringLiteral("cannot read the package %1").arg(package));
+        return kFailure;
+    }
+    store::NotebookPaths paths;
+    paths.workingFolder = folder.path();
+    paths.treeFile = folder.filePath(QLatin1String(store::kTreeFileName));
+    paths.runtimeFile = folder.filePath(QLatin1String(store::kRuntimeFileName));
+    paths.topicIndexFile = folder.filePath(QLatin1String(store::kTopicIndexFileName));
+    paths.searchIndexFile = folder.filePath(QLatin1String(store::kSearchIndexFileName));
+    store::decompressFile(
+        store::resolveInFolder(folder.path(), QLatin1String(store::kCompressedTreeFileName)),
+        paths.treeFile);
+
+    tree::TopicTree tree;
+    tree::loadTree(tree, paths.treeFile, nullptr);
+    store::ProfileService profiles;
+    search::TopicIndex index(profiles, paths);
+    index.rebuildNow(tree);
+
+    const auto app = options.treeOnly ? nullptr : guiApplication();
+    search::KeywordSearch searcher(profiles, tree, visibleText);
+    searcher.setPaths(paths);
+    search::SortedRows rows;
+    const int count = searcher.run(positional[1], options, rows).value_or(0);
+    for (const auto& row : rows.rows())
+        printLine(row.text);
+    if (std::fflush(stdout) != 0)
+        return kFailure;
+    return count > 0 ? kSuccess : kFailure;
+}
+
+} // namespace
+
+std::vector<Command> searchCommands() {
+    return {
+        {"search", "PACKAGE KEYWORD [--match-case] [--titles]",
+         "list the topics whose text (or, with --titles, whose label) holds a keyword", 2, 4,
+         searchPackage},
+    };
+}
+
+} // namespace oxlin::cli

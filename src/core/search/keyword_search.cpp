@@ -1,0 +1,235 @@
+#include "search/keyword_search.h"
+
+#include "store/compressed_file.h"
+#include "store/file_names.h"
+#include "store/profile.h"
+#include "tree/ini_text.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+namespace oxlin::search {
+
+using tree::ItemHandle;
+using tree::kNoItem;
+
+namespace {
+
+bool sortsBefore(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) < 0;
+}
+
+} // namespace
+
+int SortedRows::add(const QString& text, ItemHandle handle) {
+    // After every row that does not sort after the new one: equal texts keep
+    // the order they came in.
+    const auto at = std::upper_bound(rows_.begin(), rows_.end(), text,
+                                     [](const QString& t, const Row& row) {
+                                         return sortsBefore(t, row.text);
+                                     });
+    const auto placed = rows_.insert(at, Row{text, handle});
+    return int(placed - rows_.begin());
+}
+
+int SortedRows::removeFirst(ItemHandle handle) {
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        if (rows_[i].handle == handle) {
+            rows_.erase(rows_.begin() + std::ptrdiff_t(i));
+            return int(i);
+        }
+    }
+    return -1;
+}
+
+int SortedRows::findPrefix(const QString& text) const {
+    if (text.isEmpty())
+        return -1;
+    const QStringView prefix = QStringView(text).left(kMaxKeywordLength);
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (QStringView(rows_[i].text).startsWith(prefix, Qt::CaseInsensitive))
+            return int(i);
+    return -1;
+}
+
+void refillLocate(SortedRows& list, const std::vector<LocateRow>& rows) {
+    list.clear();
+    for (const LocateRow& row : rows)
+        list.add(row.text, row.handle);
+}
+
+bool isRichTextContent(const QByteArray& content) {
+    return content.size() >= 5 && content[0] == '{' && content[1] == '\\' &&
+           QByteArrayView(content).sliced(2, 3).compare("rtf", Qt::CaseInsensitive) == 0;
+}
+
+bool textMatches(QStringView text, QStringView keyword, bool matchCase) {
+    if (keyword.isEmpty())
+        return false;
+    return text.indexOf(keyword, 0, matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive) >= 0;
+}
+
+SearchMode chooseMode(const SearchOptions& options) {
+    if (options.searchInResult)
+        return SearchMode::InResult;
+    if (options.treeOnly)
+        return SearchMode::TreeOnly;
+    return SearchMode::Content;
+}
+
+QString resultMessage(int count) {
+    if (count <= 0)
+        return QStringLiteral("no topic includes the keyword.");
+    if (count == 1)
+        return QStringLiteral("1 topic includes the keyword.");
+    return QStringLiteral("%1 topics include the keyword.").arg(count);
+}
+
+KeywordSearch::KeywordSearch(const store::ProfileService& profiles, const tree::TopicTree& tree,
+                             TextExtractor extractor)
+    : profiles_(profiles), tree_(tree), extractor_(std::move(extractor)) {}
+
+std::optional<int> KeywordSearch::run(const QString& keyword, const SearchOptions& options,
+                                      SortedRows& results) const {
+    const QString word = keyword.left(kMaxKeywordLength);
+    if (word.isEmpty())
+        return std::nullopt;
+    switch (chooseMode(options)) {
+    case SearchMode::InResult:
+        return searchInResult(word, options.matchCase, results);
+    case SearchMode::TreeOnly:
+        return treeOnlySearch(word, options.matchCase, results);
+    case SearchMode::Content:
+        break;
+    }
+    return contentSearch(word, options.matchCase, results);
+}
+
+bool KeywordSearch::contentMatches(const QString& fileName, const QString& keyword,
+                                   bool matchCase) const {
+    if (fileName.isEmpty() || !fileName.contains(QLatin1Char('.')))
+        return false;
+    // A topic file is a plain name inside the working folder; an index entry
+    // that names anything else is not followed.
+    if (fileName.contains(QLatin1Char('/')) || fileName.contains(QLatin1Char('\\')) ||
+        fileName.startsWith(QLatin1Char('.')))
+        return false;
+    QByteArray content;
+    if (store::decompressFileToBuffer(store::resolveInFolder(paths_.workingFolder, fileName),
+                                      content) != 1 ||
+        content.isEmpty())
+        return false;
+    const QString text = extractor_ ? extractor_(content) : QString();
+    return textMatches(text, keyword, matchCase);
+}
+
+int KeywordSearch::contentSearch(const QString& keyword, bool matchCase,
+                                 SortedRows& results) const {
+    results.clear();
+    int count = 0;
+    tree::IniSectionReader reader = tree::IniSectionReader::open(
+        profiles_, paths_.searchIndexFile, QLatin1String(kSearchIndexSection));
+    tree::IniEntry entry;
+    while (reader.next(entry)) {
+        const ItemHandle handle = handleFromValue(entry.value);
+        // A dead entry (the topic was deleted or moved since the load) is
+        // skipped before its file is read.
+        if (handle == kNoItem || !tree_.contains(handle))
+            continue;
+        if (!contentMatches(entry.key, keyword, matchCase))
+            continue;
+        results.add(tree_.itemPath(handle), handle);
+        ++count;
+    }
+    return count;
+}
+
+int KeywordSearch::searchInResult(const QString& keyword, bool matchCase,
+                                  SortedRows& results) const {
+    QStringList names;
+    for (const SortedRows::Row& row : results.rows()) {
+        const tree::TreeItem* item = tree_.find(row.handle);
+        names.append(item && item->record ? store::topicFileName(quint32(item->record->fileId))
+                                          : QString());
+    }
+    results.clear();
+
+    // SearchIndex read once; the first entry of a key wins, as a key lookup would.
+    QHash<QString, int> index;
+    for (const QString& line :
+         profiles_.readSection(paths_.searchIndexFile, QLatin1String(kSearchIndexSection))) {
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals < 0)
+            continue;
+        const QString key = line.left(equals).toCaseFolded();
+        if (!index.contains(key))
+            index.insert(key, store::leadingInteger(line.mid(equals + 1)));
+    }
+
+    int count = 0;
+    for (const QString& name : names) {
+        if (!contentMatches(name, keyword, matchCase))
+            continue;
+        ++count;
+        const ItemHandle handle = handleFromValue(index.value(name.toCaseFolded(), 0));
+        if (tree_.contains(handle))
+            results.add(tree_.itemPath(handle), handle);
+    }
+    return count;
+}
+
+int KeywordSearch::treeOnlySearch(const QString& keyword, bool matchCase,
+                                  SortedRows& results) const {
+    results.clear();
+    // Topics have no children in the tree, so a full walk searches exactly
+    // the folders' contents.
+    tree_.walk([&](const tree::TreeItem& item, int) {
+        if (!textMatches(item.label, keyword, matchCase))
+            return;
+        const QString path = tree_.itemPath(item.handle);
+        results.add(item.isFolder() ? QLatin1Char('[') + path + QLatin1Char(']') : path,
+                    item.handle);
+    });
+    return results.size();
+}
+
+bool KeywordHistory::noteFound(const QString& keyword, int count) {
+    const QString word = keyword.left(kMaxKeywordLength);
+    if (count <= 0 || word.isEmpty())
+        return false;
+    for (const QString& entry : entries_)
+        if (entry.compare(word, Qt::CaseInsensitive) == 0)
+            return false;
+    entries_.append(word);
+    while (entries_.size() > kCapacity)
+        entries_.removeFirst();
+    return true;
+}
+
+void KeywordHistory::load(const store::ProfileService& profiles, const QString& runtimeFile) {
+    entries_.clear();
+    for (int i = 0; i < kCapacity; ++i) {
+        const QString value =
+            profiles.readString(runtimeFile, QLatin1String(kSection), QString::number(i));
+        if (value.isEmpty())
+            break;
+        entries_.append(value.left(kMaxKeywordLength));
+    }
+}
+
+bool KeywordHistory::save(store::ProfileService& profiles, const QString& runtimeFile) const {
+    if (entries_.isEmpty())
+        return true;
+    QList<std::pair<QString, QString>> keys;
+    for (qsizetype i = 0; i < entries_.size(); ++i)
+        keys.append({QString::number(i), entries_[i]});
+    // A longer history saved here before would otherwise come back behind
+    // this one on the next load; an empty key ends the list.
+    const QString next = QString::number(entries_.size());
+    if (profiles.find(runtimeFile, QLatin1String(kSection), next))
+        keys.append({next, QString()});
+    return profiles.writeStrings(runtimeFile, QLatin1String(kSection), keys);
+}
+
+} // namespace oxlin::search

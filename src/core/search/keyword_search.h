@@ -1,0 +1,149 @@
+#pragma once
+
+#include "search/topic_index.h"
+#include "tree/tree_model.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace oxlin::store {
+class ProfileService;
+}
+
+namespace oxlin::search {
+
+// The keyword field, the Locate field and history entries hold at most this
+// many characters.
+inline constexpr int kMaxKeywordLength = 259;
+
+// A list whose rows stay sorted alphabetically without regard to case, as the
+// Locate and result lists show them. Each row carries an item handle. Rows
+// with equal text keep the order they were added in.
+class SortedRows {
+public:
+    struct Row {
+        QString text;
+        tree::ItemHandle handle = tree::kNoItem;
+    };
+
+    // Returns the row index the new row got.
+    int add(const QString& text, tree::ItemHandle handle);
+    // Removes the first row, from the top, that carries `handle`. Returns its
+    // index, or -1 when no row does.
+    int removeFirst(tree::ItemHandle handle);
+    void clear() { rows_.clear(); }
+
+    const std::vector<Row>& rows() const { return rows_; }
+    int size() const { return int(rows_.size()); }
+    const Row& at(int index) const { return rows_[std::size_t(index)]; }
+
+    // The first row, from the top, whose text begins with `text` without
+    // regard to case, or -1. Empty text finds nothing; text longer than
+    // kMaxKeywordLength is cut to it first.
+    int findPrefix(const QString& text) const;
+
+private:
+    std::vector<Row> rows_;
+};
+
+// Fills the Locate list from locate rows (TopicIndex::locateRows).
+void refillLocate(SortedRows& list, const std::vector<LocateRow>& rows);
+
+// The text a user sees in a topic, from the topic's stored bytes (plain text
+// or RTF). The application and the command-line tool pass the rich-text
+// codec's; it must be safe to call from the thread that runs the search.
+using TextExtractor = std::function<QString(const QByteArray& storedTopic)>;
+
+// True for stored content that opens with "{\rtf" (letters in any case).
+bool isRichTextContent(const QByteArray& content);
+
+// The keyword in the text: with `matchCase` exactly as typed, otherwise
+// without regard to case (Unicode-aware). An empty keyword is found nowhere.
+bool textMatches(QStringView text, QStringView keyword, bool matchCase);
+
+// Which of the three searches the check boxes choose: "Search in result"
+// first, then "Topics-tree Only", else the content search.
+struct SearchOptions {
+    bool searchInResult = false;
+    bool matchCase = false;
+    bool treeOnly = true;
+};
+enum class SearchMode { InResult, TreeOnly, Content };
+SearchMode chooseMode(const SearchOptions& options);
+
+// "no topic includes the keyword.", "1 topic includes the keyword.",
+// "%d topics include the keyword."
+QString resultMessage(int count);
+
+// The three keyword searches over one open notebook. Runs on the thread that
+// owns the tree (the user-interface thread). Reads SearchIndex.ini through
+// the shared profile service and each topic file straight into memory.
+class KeywordSearch {
+public:
+    // Everything is borrowed and must outlive the search object.
+    KeywordSearch(const store::ProfileService& profiles, const tree::TopicTree& tree,
+                  TextExtractor extractor);
+
+    void setPaths(const store::NotebookPaths& paths) { paths_ = paths; }
+
+    // The whole search for the "Locate" button, after the caller has saved
+    // the editor's topic: nothing (and no message) for an empty keyword,
+    // otherwise the count of the chosen mode, with `results` refilled.
+    std::optional<int> run(const QString& keyword, const SearchOptions& options,
+                           SortedRows& results) const;
+
+    // Each topic of SearchIndex (file order) whose visible text holds the
+    // keyword gives a row with its item path. Dead entries give no row and
+    // are not counted.
+    int contentSearch(const QString& keyword, bool matchCase, SortedRows& results) const;
+    // Re-searches the contents of the current rows' topics. Every matching
+    // topic counts; it gets a row only when SearchIndex names a live item for
+    // its topic file. Folder rows and dead rows drop out.
+    int searchInResult(const QString& keyword, bool matchCase, SortedRows& results) const;
+    // Labels of the whole tree: topics as their item path, folders as
+    // "[path]"; only folders are searched below. The count is the row count.
+    int treeOnlySearch(const QString& keyword, bool matchCase, SortedRows& results) const;
+
+    // The topic file `fileName` ("%08X.XTZ") of the working folder holds the
+    // keyword in its visible text. Missing, damaged or empty files do not.
+    bool contentMatches(const QString& fileName, const QString& keyword, bool matchCase) const;
+
+private:
+    const store::ProfileService& profiles_;
+    const tree::TopicTree& tree_;
+    TextExtractor extractor_;
+    store::NotebookPaths paths_;
+};
+
+// The keyword combo box's list: oldest first, at most 20 entries, no two
+// equal without regard to case. Stored in Z.ini, section SearchHistory, keys
+// "0".."19".
+class KeywordHistory {
+public:
+    static constexpr int kCapacity = 20;
+    static constexpr char kSection[] = "SearchHistory";
+
+    // After a search that found at least one topic: appends the keyword
+    // unless it is already there (in any case), dropping the oldest entry
+    // beyond 20. Returns whether the list changed.
+    bool noteFound(const QString& keyword, int count);
+
+    // Replaces the list with keys "0".."19" of the runtime file, stopping at
+    // the first missing or empty key.
+    void load(const store::ProfileService& profiles, const QString& runtimeFile);
+    // Writes key i = entry i, in one rewrite of the file.
+    bool save(store::ProfileService& profiles, const QString& runtimeFile) const;
+
+    const QStringList& entries() const { return entries_; }
+    void clear() { entries_.clear(); }
+
+private:
+    QStringList entries_;
+};
+
+} // namespace oxlin::search

@@ -1,0 +1,502 @@
+#include "tree/tree_operations.h"
+
+#include "tree/file_ids.h"
+#include "tree/topic_history.h"
+#include "tree/topic_kind.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <unordered_map>
+#include <vector>
+
+namespace oxlin::tree {
+
+namespace {
+
+const QString kNewTopicBase = QStringLiteral("NewTopic");
+const QString kNewFolderBase = QStringLiteral("NewFolder");
+
+// Longest label in bytes: the longest file name the file systems we run on take.
+constexpr qsizetype kMaxLabelBytes = 255;
+// A topic file left behind by a lost FileIDCount is skipped, not reused; this
+// bounds the search for a free id.
+constexpr int kMaxIdAttempts = 64;
+
+bool isReservedCharacter(QChar c) {
+    return c == QLatin1Char('\\') || c == QLatin1Char('/') || c == QLatin1Char('=') ||
+           c == QLatin1Char('[') || c == QLatin1Char(']') || c.unicode() < 0x20 ||
+           c.unicode() == 0x7F;
+}
+
+// The item and its subtree, the item first, in tree order.
+std::vector<ItemHandle> subtree(const TopicTree& tree, ItemHandle item) {
+    std::vector<ItemHandle> handles{item};
+    tree.walk([&](const TreeItem& each, int) { handles.push_back(each.handle); }, item);
+    return handles;
+}
+
+bool isFolder(const TopicTree& tree, ItemHandle item) {
+    const TreeItem* found = tree.find(item);
+    return found && found->isFolder();
+}
+
+bool isTopic(const TopicTree& tree, ItemHandle item) {
+    const TreeItem* found = tree.find(item);
+    return found && found->isTopic();
+}
+
+ItemHandle previousFolderSibling(const TopicTree& tree, ItemHandle item) {
+    const std::vector<ItemHandle>& siblings = tree.children(tree.parent(item));
+    for (int row = tree.row(item) - 1; row >= 0; --row)
+        if (isFolder(tree, siblings[std::size_t(row)]))
+            return siblings[std::size_t(row)];
+    return kNoItem;
+}
+
+} // namespace
+
+bool canMove(const TopicTree& tree, ItemHandle item, Move move) {
+    if (!tree.contains(item))
+        return false;
+    const int row = tree.row(item);
+    switch (move) {
+    case Move::LevelUp:
+        return tree.parent(item) != kTopLevel;
+    case Move::LevelDown:
+        return previousFolderSibling(tree, item) != kNoItem;
+    case Move::Up:
+        return row > 0;
+    case Move::Down:
+        return row + 1 < int(tree.children(tree.parent(item)).size());
+    }
+    return false;
+}
+
+SelectionState selectionState(const TopicTree& tree, ItemHandle selection) {
+    SelectionState state;
+    state.levelUp = canMove(tree, selection, Move::LevelUp);
+    state.levelDown = canMove(tree, selection, Move::LevelDown);
+    state.up = canMove(tree, selection, Move::Up);
+    state.down = canMove(tree, selection, Move::Down);
+    state.folder = isFolder(tree, selection);
+    state.topic = isTopic(tree, selection);
+    return state;
+}
+
+OpenAction openActionFor(const TopicTree& tree, ItemHandle item, ItemHandle editorItem) {
+    const TreeItem* found = tree.find(item);
+    if (!found || found->isFolder() || item == editorItem)
+        return OpenAction::None;
+    switch (topicKind(found->label)) {
+    case TopicKind::Text:
+    case TopicKind::RichText:
+        return OpenAction::Editor;
+    case TopicKind::File:
+        return OpenAction::File;
+    case TopicKind::None:
+        break;
+    }
+    return OpenAction::None;
+}
+
+LabelCheck checkLabel(const TopicTree& tree, ItemHandle parent, ItemHandle item, bool folder,
+                      const QString& label) {
+    if (label.isEmpty())
+        return LabelCheck::Empty;
+    for (QChar c : label)
+        if (isReservedCharacter(c))
+            return LabelCheck::ReservedCharacter;
+    if (label == QLatin1String(".") || label == QLatin1String(".."))
+        return LabelCheck::NotAFileName;
+    if (label.toUtf8().size() > kMaxLabelBytes)
+        return LabelCheck::TooLong;
+    if (folder) {
+        if (item != kNoItem)
+            parent = tree.parent(item);
+        for (ItemHandle sibling : tree.children(parent))
+            if (sibling != item && isFolder(tree, sibling) &&
+                tree.find(sibling)->label.compare(label, Qt::CaseInsensitive) == 0)
+                return LabelCheck::FolderExists;
+    }
+    return LabelCheck::Accepted;
+}
+
+QString labelCheckMessage(LabelCheck check, const QString& label) {
+    switch (check) {
+    case LabelCheck::Accepted:
+        return {};
+    case LabelCheck::Empty:
+        return QStringLiteral("The name cannot be empty.");
+    case LabelCheck::ReservedCharacter:
+        return QStringLiteral("A name cannot contain \\ / = [ ] or control characters.");
+    case LabelCheck::NotAFileName:
+        return QStringLiteral("%1 cannot be used as a name.").arg(label);
+    case LabelCheck::TooLong:
+        return QStringLiteral("The name is too long.");
+    case LabelCheck::FolderExists:
+        return QStringLiteral("A catalog named %1 already exists here.").arg(label);
+    }
+    return {};
+}
+
+TreeOperations::TreeOperations(TreeServices services, TreeQuestions& questions, TreeEditor& editor,
+                               TreeHooks hooks)
+    : services_(std::move(services)), tree_(services_.tree), history_(services_.history),
+      questions_(questions), editor_(editor), hooks_(std::move(hooks)) {}
+
+QString TreeOperations::workingFolder() const {
+    return services_.workingFolder ? services_.workingFolder() : QString();
+}
+
+qint32 TreeOperations::allocateFreeFileId() {
+    const QString folder = workingFolder();
+    for (int attempt = 0; attempt < kMaxIdAttempts; ++attempt) {
+        const qint32 id = services_.fileIds.allocate();
+        if (id == 0)
+            return 0;
+        bool taken = !folder.isEmpty() && QFileInfo::exists(topicFilePath(folder, id));
+        if (!taken)
+            tree_.walk([&](const TreeItem& item, int) {
+                taken = taken || (item.isTopic() && item.record->fileId == id);
+            });
+        if (!taken)
+            return id;
+    }
+    return 0;
+}
+
+ItemHandle TreeOperations::insertNewTopic(ItemHandle parent, InsertPosition position) {
+    if (parent != kTopLevel && !isFolder(tree_, parent))
+        return kNoItem;
+    const QString label = defaultItemName(tree_, parent, kNewTopicBase);
+    const qint32 id = allocateFreeFileId();
+    if (id == 0)
+        return kNoItem;
+    return tree_.insertItem(parent, position, label, kTextImage, TopicRecord{id, 0});
+}
+
+ItemHandle TreeOperations::insertNewFolder(ItemHandle parent, InsertPosition position) {
+    return tree_.insertFolder(parent, position, defaultItemName(tree_, parent, kNewFolderBase));
+}
+
+ItemHandle TreeOperations::newTopic(ItemHandle selection) {
+    if (!isFolder(tree_, selection))
+        return kNoItem;
+    return insertNewTopic(selection, InsertPosition::last());
+}
+
+ItemHandle TreeOperations::newFolder(ItemHandle selection) {
+    const ItemHandle parent = tree_.contains(selection) ? tree_.parent(selection) : kTopLevel;
+    return insertNewFolder(parent, InsertPosition::last());
+}
+
+ItemHandle TreeOperations::newSubfolder(ItemHandle selection) {
+    if (!isFolder(tree_, selection))
+        return kNoItem;
+    return insertNewFolder(selection, InsertPosition::last());
+}
+
+ItemHandle TreeOperations::newItemAfter(ItemHandle selection) {
+    const TreeItem* item = tree_.find(selection);
+    if (!item)
+        return kNoItem;
+    const InsertPosition after = InsertPosition::after(selection);
+    return item->isTopic() ? insertNewTopic(item->parent, after)
+                           : insertNewFolder(item->parent, after);
+}
+
+TreeOperations::Created TreeOperations::insertKey(ItemHandle selection) {
+    if (isFolder(tree_, selection))
+        return {newTopic(selection), true};
+    if (isTopic(tree_, selection))
+        return {wrapInFolder(selection), false};
+    return {};
+}
+
+ItemHandle TreeOperations::wrapInFolder(ItemHandle topic) {
+    const TreeItem* item = tree_.find(topic);
+    if (!item || item->isFolder())
+        return kNoItem;
+    const qsizetype dot = item->label.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return kNoItem;
+    const QString base = item->label.left(dot);
+    const ItemHandle parent = item->parent;
+    const LabelCheck check = checkLabel(tree_, parent, kNoItem, true, base);
+    if (check == LabelCheck::Empty)
+        return kNoItem; // ".txt" has no base name to give a folder
+    if (check != LabelCheck::Accepted) {
+        questions_.tell(labelCheckMessage(check, base), QLatin1String(kCaption),
+                        QuestionIcon::Warning);
+        return kNoItem;
+    }
+    const ItemHandle folder = tree_.insertFolder(parent, InsertPosition::after(topic), base);
+    if (folder == kNoItem)
+        return kNoItem;
+    const ItemHandle moved = moveTo(topic, folder, InsertPosition::first());
+    if (moved == kNoItem)
+        tree_.removeItem(folder);
+    return moved;
+}
+
+TreeOperations::RenameResult TreeOperations::rename(ItemHandle item, const QString& text) {
+    const TreeItem* found = tree_.find(item);
+    if (!found)
+        return RenameResult::NoItem;
+    // Blanks around a name are dropped: the tree file would lose them anyway.
+    QString label = text.trimmed();
+    if (found->isTopic() && !label.isEmpty() && !label.contains(QLatin1Char('.')))
+        label = QStringLiteral("%1.txt").arg(label);
+    const LabelCheck check = checkLabel(tree_, kNoItem, item, found->isFolder(), label);
+    if (check != LabelCheck::Accepted) {
+        questions_.tell(labelCheckMessage(check, label), QLatin1String(kCaption),
+                        QuestionIcon::Warning);
+        return RenameResult::Refused;
+    }
+    if (hooks_.dropFromIndex)
+        hooks_.dropFromIndex(item, tree_.itemPath(item));
+    tree_.setLabel(item, label);
+    if (hooks_.addToIndex)
+        hooks_.addToIndex(item);
+    return RenameResult::Renamed;
+}
+
+bool TreeOperations::relabel(ItemHandle topic, const QString& label) {
+    if (!isTopic(tree_, topic) ||
+        checkLabel(tree_, kNoItem, topic, false, label) != LabelCheck::Accepted)
+        return false;
+    TopicImages fallback;
+    TopicImages& images = services_.images ? *services_.images : fallback;
+    if (hooks_.dropFromIndex)
+        hooks_.dropFromIndex(topic, tree_.itemPath(topic));
+    tree_.setLabel(topic, label);
+    tree_.setImage(topic, images.imageFor(label));
+    if (hooks_.addToIndex)
+        hooks_.addToIndex(topic);
+    return true;
+}
+
+void TreeOperations::deleteTopicFile(qint32 fileId, ItemHandle deletedRoot) {
+    const QString folder = workingFolder();
+    if (folder.isEmpty())
+        return;
+    // A damaged tree file can give two items one id; the file then stays for
+    // the item that remains.
+    bool shared = false;
+    tree_.walk([&](const TreeItem& item, int) {
+        shared = shared || (item.isTopic() && item.record->fileId == fileId &&
+                            !tree_.isWithin(item.handle, deletedRoot));
+    });
+    if (!shared)
+        QFile::remove(topicFilePath(folder, fileId));
+}
+
+TreeOperations::Deleted TreeOperations::deleteItem(ItemHandle selection) {
+    const TreeItem* item = tree_.find(selection);
+    if (!item)
+        return {};
+    const std::vector<ItemHandle>& siblings = tree_.children(item->parent);
+    const std::size_t row = std::size_t(tree_.row(selection));
+    const ItemHandle selectAfter = row + 1 < siblings.size() ? siblings[row + 1] : item->parent;
+
+    if (item->isTopic()) {
+        if (!questions_.askYesNo(QStringLiteral("Do you want to delete %1?").arg(item->label),
+                                 QLatin1String(kCaption), QuestionIcon::Warning))
+            return {};
+        if (editor_.currentItem() == selection)
+            editor_.closeWithoutSaving();
+        deleteTopicFile(item->record->fileId, selection);
+        history_.remove(selection);
+        if (history_.isEmpty())
+            setNavigation({false, false});
+    } else {
+        if (!questions_.askYesNo(
+                QStringLiteral("Do you want to delete %1 and all topics in this folder?")
+                    .arg(item->label),
+                QLatin1String(kCaption), QuestionIcon::Warning))
+            return {};
+        editor_.saveTopic();
+        editor_.closeWithoutSaving();
+        for (ItemHandle each : subtree(tree_, selection)) {
+            const TreeItem* topic = tree_.find(each);
+            if (!topic->isTopic())
+                continue;
+            deleteTopicFile(topic->record->fileId, selection);
+            history_.remove(each);
+        }
+    }
+    if (tree_.isWithin(lastOpened_, selection))
+        lastOpened_ = kNoItem;
+    tree_.removeItem(selection);
+    return {true, selectAfter};
+}
+
+ItemHandle TreeOperations::moveTo(ItemHandle item, ItemHandle newParent, InsertPosition position) {
+    const std::vector<ItemHandle> before = subtree(tree_, item);
+    const ItemHandle moved = tree_.moveItem(item, newParent, position);
+    if (moved == kNoItem)
+        return kNoItem;
+    // The copy has the same shape, so both walks pair old and new handles.
+    const std::vector<ItemHandle> after = subtree(tree_, moved);
+    std::unordered_map<ItemHandle, ItemHandle> newHandle;
+    for (std::size_t i = 0; i < before.size() && i < after.size(); ++i)
+        newHandle[before[i]] = after[i];
+
+    const auto it = newHandle.find(editor_.currentItem());
+    if (it != newHandle.end())
+        editor_.repoint(it->second);
+    // The last opened topic is where Back and Forward start and whose working
+    // copy goes back into its file; it follows the move. Other history
+    // entries keep their old handles and are dropped when Back or Forward
+    // reaches them.
+    const auto last = newHandle.find(lastOpened_);
+    if (last != newHandle.end()) {
+        history_.replace(lastOpened_, last->second);
+        lastOpened_ = last->second;
+    }
+    return moved;
+}
+
+ItemHandle TreeOperations::move(ItemHandle selection, Move move) {
+    if (!canMove(tree_, selection, move))
+        return kNoItem;
+    const bool folder = isFolder(tree_, selection);
+    const ItemHandle parent = tree_.parent(selection);
+    const std::vector<ItemHandle>& siblings = tree_.children(parent);
+    const int row = tree_.row(selection);
+    const InsertPosition byKind = folder ? InsertPosition::first() : InsertPosition::last();
+
+    ItemHandle newParent = parent;
+    InsertPosition position;
+    switch (move) {
+    case Move::LevelUp:
+        newParent = tree_.parent(parent);
+        position = byKind;
+        break;
+    case Move::LevelDown:
+        newParent = previousFolderSibling(tree_, selection);
+        position = byKind;
+        break;
+    case Move::Up:
+        position = row >= 2 ? InsertPosition::after(siblings[std::size_t(row - 2)])
+                            : InsertPosition::first();
+        break;
+    case Move::Down:
+        position = InsertPosition::after(siblings[std::size_t(row + 1)]);
+        break;
+    }
+    if (folder) {
+        editor_.saveTopic();
+        editor_.closeWithoutSaving();
+    }
+    return moveTo(selection, newParent, position);
+}
+
+bool TreeOperations::canDrop(ItemHandle dragged, ItemHandle target) const {
+    return tree_.contains(dragged) && tree_.contains(target) && !tree_.isWithin(target, dragged);
+}
+
+ItemHandle TreeOperations::drop(ItemHandle dragged, ItemHandle target) {
+    if (!canDrop(dragged, target))
+        return kNoItem;
+    const ItemHandle folder = isTopic(tree_, target) ? tree_.parent(target) : target;
+    const QString label = tree_.find(dragged)->label;
+    const QString text =
+        folder == kTopLevel
+            ? QStringLiteral("move [%1] to root?\r\n").arg(label)
+            : QStringLiteral("move [%1] to [%2]?\r\n").arg(label, tree_.itemPath(folder));
+    if (!questions_.askYesNo(text, QString::fromUtf8(kDropCaption), QuestionIcon::Question))
+        return kNoItem;
+    if (isFolder(tree_, dragged)) {
+        editor_.saveTopic();
+        editor_.closeWithoutSaving();
+        return moveTo(dragged, folder, InsertPosition::first());
+    }
+    return moveTo(dragged, folder, InsertPosition::last());
+}
+
+OpenAction TreeOperations::openTopic(ItemHandle item) {
+    const OpenAction action = openActionFor(tree_, item, editor_.currentItem());
+    if (action == OpenAction::File) {
+        if (hooks_.openFileTopic)
+            hooks_.openFileTopic(item);
+        lastOpened_ = item;
+        return action;
+    }
+    if (action != OpenAction::Editor)
+        return action;
+
+    if (TopicRecord* current = tree_.record(editor_.currentItem()))
+        current->viewPosition = editor_.viewPosition();
+    editor_.saveTopic();
+    editor_.closeWithoutSaving();
+    if (!editor_.loadTopic(item))
+        return OpenAction::None;
+    lastOpened_ = item;
+    if (!navigating_) {
+        history_.record(item);
+        if (history_.size() > 1)
+            setNavigation({true, navigation_.forward});
+    }
+    if (const quint32 position = tree_.record(item)->viewPosition; position != 0)
+        editor_.restoreViewPosition(position);
+    return action;
+}
+
+ItemHandle TreeOperations::navigate(bool towardsOlder) {
+    const ItemHandle entry =
+        towardsOlder ? history_.older(lastOpened_) : history_.newer(lastOpened_);
+    if (entry == kNoItem) {
+        setNavigation(towardsOlder ? NavigationState{false, navigation_.forward}
+                                   : NavigationState{navigation_.back, false});
+        return kNoItem;
+    }
+    if (!isTopic(tree_, entry)) {
+        // Moved or deleted since it was opened: its handle names no item now.
+        history_.remove(entry);
+        if (history_.isEmpty())
+            setNavigation({false, false});
+        return kNoItem;
+    }
+    navigating_ = true;
+    const OpenAction opened = openTopic(entry);
+    navigating_ = false;
+    if (opened == OpenAction::None) {
+        // Renamed to a label without a kind, or the editor could not load
+        // it: going there again would stop at the same entry.
+        history_.remove(entry);
+        if (history_.isEmpty())
+            setNavigation({false, false});
+        return kNoItem;
+    }
+    if (towardsOlder)
+        setNavigation({history_.older(entry) != kNoItem, true});
+    else
+        setNavigation({true, history_.newer(entry) != kNoItem});
+    return entry;
+}
+
+ItemHandle TreeOperations::back() {
+    return navigate(true);
+}
+
+ItemHandle TreeOperations::forward() {
+    return navigate(false);
+}
+
+void TreeOperations::forgetOpenedTopics() {
+    lastOpened_ = kNoItem;
+    navigating_ = false;
+    setNavigation({false, false});
+}
+
+void TreeOperations::setNavigation(NavigationState state) {
+    if (state == navigation_)
+        return;
+    navigation_ = state;
+    if (hooks_.navigationChanged)
+        hooks_.navigationChanged(state);
+}
+
+} // namespace oxlin::tree

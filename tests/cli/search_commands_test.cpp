@@ -1,0 +1,104 @@
+#include "cli/commands.h"
+
+#include "store/compressed_file.h"
+#include "store/file_names.h"
+#include "store/package.h"
+#include "tree/tree_file.h"
+#include "tree/tree_model.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+
+using oxlin::cli::run;
+using namespace oxlin;
+
+namespace {
+
+// A package with a folder Old holding a plain-text topic, and a rich-text
+// topic whose word "Planned" is split by formatting.
+QString makePackage(const QTemporaryDir& dir) {
+    const QString work = dir.filePath(QStringLiteral("work"));
+    QDir().mkpath(work);
+    tree::TopicTree tree;
+    const tree::ItemHandle old = tree.insertFolder(tree::kTopLevel, tree::InsertPosition::last(),
+                                                   QStringLiteral("Old"));
+    const std::pair<const char*, QByteArray> topics[] = {
+        {"a.txt", "the plan for monday"},
+        {"b.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Pl{\\b an}ned\\par}"},
+        {"c.doc", "plan"},
+    };
+    qint32 id = 1;
+    for (const auto& [label, content] : topics) {
+        QByteArray packed;
+        store::compressBuffer(content, packed);
+        QFile file(QDir(work).filePath(store::topicFileName(quint32(id))));
+        file.open(QIODevice::WriteOnly);
+        file.write(packed);
+        file.close();
+        tree.insertItem(id == 1 ? old : tree::kTopLevel, tree::InsertPosition::last(),
+                        QString::fromLatin1(label), tree::kTextImage, tree::TopicRecord{id, 0});
+        ++id;
+    }
+    const QString treeFile = dir.filePath(QStringLiteral("Tree.ini"));
+    tree::saveTree(tree, treeFile);
+    store::compressFile(treeFile, QDir(work).filePath(QStringLiteral("Tree.xtz")));
+    const QString package = dir.filePath(QStringLiteral("Book.xzz"));
+    store::packFolder(work, package);
+    return package;
+}
+
+// Runs a command with stdout sent to a file; returns what it printed.
+QString runCaptured(const QStringList& arguments, int& exitCode, const QTemporaryDir& dir) {
+    const QString path = dir.filePath(QStringLiteral("stdout.txt"));
+    std::fflush(stdout);
+    const int saved = dup(fileno(stdout));
+    if (!std::freopen(path.toLocal8Bit().constData(), "w", stdout))
+        return {};
+    exitCode = run(arguments);
+    std::fflush(stdout);
+    dup2(saved, fileno(stdout));
+    close(saved);
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
+
+TEST(SearchCommand, PrintsTheMatchingTopicsAndExitsByTheCount) {
+    QTemporaryDir dir;
+    const QString package = makePackage(dir);
+    const QByteArray before = [&] {
+        QFile f(package);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    int code = -1;
+    EXPECT_EQ(runCaptured({"search", package, "PLAN"}, code, dir), "b.rtf\nOld\\a.txt\n");
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(runCaptured({"search", package, "PLAN", "--match-case"}, code, dir), "");
+    EXPECT_EQ(code, 1);
+    EXPECT_EQ(runCaptured({"search", package, "planned"}, code, dir), "b.rtf\n")
+        << "the word split by formatting is found in the visible text";
+    EXPECT_EQ(runCaptured({"search", package, "par"}, code, dir), "");
+    EXPECT_EQ(code, 1) << "RTF control words are not text";
+    EXPECT_EQ(runCaptured({"search", "--titles", package, "o"}, code, dir),
+              "[Old]\nc.doc\n");
+    EXPECT_EQ(code, 0);
+
+    QFile after(package);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), before) << "the package is never changed";
+
+    EXPECT_EQ(run({"search", dir.filePath(QStringLiteral("none.xzz")), "plan"}), 1);
+    EXPECT_EQ(run({"search", package}), 2);
+    EXPECT_EQ(run({"search", package, "plan", "--fuzzy"}), 2);
+    EXPECT_EQ(run({"search", package, ""}), 2);
+}
