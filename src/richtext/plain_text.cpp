@@ -65,6 +65,11 @@ QString documentText(const QTextDocument& document) {
         }
         lastTable = nullptr;
         lastRow = -1;
+        // A document cannot begin with a table, so one that does holds an
+        // empty paragraph before it that nobody wrote.
+        if (first && text.isEmpty() && block.next().isValid() &&
+            QTextCursor(block.next()).currentTable())
+            continue;
         if (!first)
             out += u'\n';
         out += text;

@@ -72,6 +72,11 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"29-libreoffice-lists-cjk-font.rtf", "A short ordered list:\n 1.\tone"}),
     [](const auto& param) { return std::string(param.param.file).substr(0, 2); });
 
+TEST(Corpus, TextOfALeadingTableStartsWithItsFirstRow) {
+    // The empty paragraph a document needs before a leading table is not text.
+    EXPECT_TRUE(textOf("15-msftedit-table-borders.rtf").startsWith(QStringLiteral("a\tb\n")));
+}
+
 TEST(Corpus, CharacterAndParagraphFormats) {
     QTextDocument document;
     readRtf(readFixture(QStringLiteral("corpus/10-msftedit-formatting-alignment-linebreak.rtf")), document);
