@@ -47,7 +47,10 @@ NotebookController::NotebookController(const QString& dataFolder, Prompter& prom
     model_ = std::make_unique<TreeItemModel>(session_->tree(), icons_);
 }
 
-NotebookController::~NotebookController() = default;
+NotebookController::~NotebookController() {
+    // The index's worker writes through profiles_: stop it while that lives.
+    delete search_;
+}
 
 void NotebookController::prepare() {
     session_->readLastBook();
