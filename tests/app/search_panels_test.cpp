@@ -349,7 +349,12 @@ void SearchPanelsTest::goingToRowsAndTheTopicsTab() {
     QVERIFY(view->isExpanded(model.indexOf(old)));
     QCOMPARE(app.side().activeTab(), SidePane::Search);
 
-    // A folder row also returns to the tree, with the folder selected.
+    // "&Display" on a folder row selects it and leaves the panel in front;
+    // a double click on it also returns to the tree.
+    results->setCurrentRow(0);
+    QTest::mouseClick(app.keyword().displayButton(), Qt::LeftButton);
+    QCOMPARE(model.handle(view->currentIndex()), old);
+    QCOMPARE(app.side().activeTab(), SidePane::Search);
     app.doubleClickRow(*results, 0);
     QCOMPARE(app.side().activeTab(), SidePane::Topics);
     QCOMPARE(model.handle(view->currentIndex()), old);
