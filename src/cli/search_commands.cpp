@@ -1,7 +1,6 @@
 #include "cli/commands.h"
 
-#include "richtext/content_stream.h"
-#include "richtext/plain_text.h"
+#include "richtext/visible_text.h"
 
 #include "search/keyword_search.h"
 #include "search/topic_index.h"
@@ -16,7 +15,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
-#include <QTextDocument>
 
 #include <cstdio>
 #include <memory>
@@ -33,15 +31,6 @@ void printLine(const QString& text) {
 
 void complain(const QString& text) {
     std::fprintf(stderr, "oxlin: %s\n", text.toLocal8Bit().constData());
-}
-
-// The text a user sees in a stored topic, from the rich-text codec.
-QString visibleText(const QByteArray& stored) {
-    if (!richtext::isRichText(stored))
-        return richtext::decodePlainText(stored);
-    QTextDocument document;
-    richtext::loadTopicStream(stored, document);
-    return richtext::documentText(document);
 }
 
 // QTextDocument needs a GUI application for its fonts; no window is shown.
@@ -104,7 +93,9 @@ int searchPackage(const QStringList& arguments) {
     index.rebuildNow(tree);
 
     const auto app = options.treeOnly ? nullptr : guiApplication();
-    search::KeywordSearch searcher(profiles, tree, visibleText);
+    search::KeywordSearch searcher(profiles, tree, [](const QByteArray& stored) {
+        return richtext::visibleText(stored);
+    });
     searcher.setPaths(paths);
     search::SortedRows rows;
     const int count = searcher.run(positional[1], options, rows).value_or(0);

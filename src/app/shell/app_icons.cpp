@@ -155,6 +155,63 @@ QIcon programTopicIcon() {
     return icon;
 }
 
+QIcon topicsTabIcon() {
+    static const QIcon icon = drawnIcon([](QPainter& p) {
+        // A root with two branches, one of them with a child.
+        p.setPen(QPen(kInk, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath links;
+        links.moveTo(8, 9);
+        links.lineTo(8, 24);
+        links.lineTo(15, 24);
+        links.moveTo(8, 15);
+        links.lineTo(15, 15);
+        links.moveTo(19, 15);
+        links.lineTo(19, 24);
+        p.drawPath(links);
+        p.setPen(QPen(kInk, 1.2));
+        p.setBrush(kAmber);
+        p.drawRoundedRect(QRectF(3.5, 3.5, 10, 7), 1.5, 1.5);
+        p.setBrush(kTealLight);
+        p.drawRoundedRect(QRectF(14.5, 11.5, 12, 7), 1.5, 1.5);
+        p.setBrush(kPaper);
+        p.drawRoundedRect(QRectF(14.5, 20.5, 14, 7), 1.5, 1.5);
+    });
+    return icon;
+}
+
+QIcon indexTabIcon() {
+    static const QIcon icon = drawnIcon([](QPainter& p) {
+        // Index cards with a letter tab.
+        p.setPen(QPen(kInk, 1.2));
+        p.setBrush(kPaper);
+        p.drawRoundedRect(QRectF(6.5, 4.5, 20, 24), 2, 2);
+        p.setBrush(kTeal);
+        p.drawRoundedRect(QRectF(3.5, 8.5, 6, 7), 1.5, 1.5);
+        p.setBrush(kAmber);
+        p.drawRoundedRect(QRectF(3.5, 17.5, 6, 7), 1.5, 1.5);
+        p.setPen(QPen(QColor(0x78, 0x86, 0x8c), 2, Qt::SolidLine, Qt::RoundCap));
+        for (qreal y : {10.0, 15.0, 20.0, 25.0})
+            p.drawLine(QPointF(13, y), QPointF(y == 25.0 ? 18 : 23, y));
+    });
+    return icon;
+}
+
+QIcon searchTabIcon() {
+    static const QIcon icon = drawnIcon([](QPainter& p) {
+        // A magnifying glass.
+        p.setPen(QPen(kInk, 3.2, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(QPointF(19.5, 19.5), QPointF(27.5, 27.5));
+        p.setPen(QPen(kInk, 2));
+        p.setBrush(QColor(0xdf, 0xf2, 0xef));
+        p.drawEllipse(QPointF(13, 13), 9, 9);
+        p.setPen(QPen(kTealLight, 1.6, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(7.5, 7.5, 11, 11), 100 * 16, 70 * 16);
+    });
+    return icon;
+}
+
 QPixmap splashPicture() {
     const QSize size(389, 166);
     QPixmap pixmap(size);

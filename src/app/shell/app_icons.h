@@ -15,6 +15,11 @@ QIcon richTextTopicIcon();
 QIcon genericTopicIcon();
 QIcon programTopicIcon();
 
+// The side pane's tabs: the topic tree, the Locate list, the keyword search.
+QIcon topicsTabIcon();
+QIcon indexTabIcon();
+QIcon searchTabIcon();
+
 // The picture of the loading banner and the About box. Text is drawn by the
 // caller in the band from y = 133 to y = 160, x = 4 to x = 255.
 QPixmap splashPicture();

@@ -8,6 +8,9 @@
 #include "shell/command_ids.h"
 #include "shell/launcher.h"
 #include "shell/prompter.h"
+#include "shell/side_tabs.h"
+#include "search/keyword_panel.h"
+#include "search/locate_panel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -49,11 +52,16 @@ MainWindow::MainWindow(EditorTopics& topics, Prompter& prompter, Launcher& launc
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
     tree_->setIconSize(QSize(16, 16));
 
+    locate_ = new LocatePanel;
+    keyword_ = new KeywordPanel;
+    side_ = new SidePane(tree_, locate_, keyword_, splitter_);
+    side_->setMinimumWidth(kMinimumTreeWidth);
+
     editor_ = new EditorHost(topics_, prompter_, splitter_);
     editor_->editor()->setMinimumWidth(kMinimumEditorWidth);
     editor_->setContextMenu(actions_->buildEditorContextMenu(this));
 
-    splitter_->addWidget(tree_);
+    splitter_->addWidget(side_);
     splitter_->addWidget(editor_->editor());
     // Growing the window widens the editor; the tree keeps its width.
     splitter_->setStretchFactor(0, 0);
@@ -149,7 +157,7 @@ void MainWindow::hideAndSave() {
 void MainWindow::switchFocus() {
     QWidget* edit = editor_->editor();
     if (edit->hasFocus() || edit->isAncestorOf(QApplication::focusWidget()))
-        tree_->setFocus(Qt::OtherFocusReason);
+        side_->focusActive();
     else if (edit->isEnabled())
         edit->setFocus(Qt::OtherFocusReason);
 }

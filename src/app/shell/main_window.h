@@ -14,8 +14,11 @@ namespace oxlin::app {
 class ActionRegistry;
 class EditorHost;
 class EditorTopics;
+class KeywordPanel;
 class Launcher;
+class LocatePanel;
 class Prompter;
+class SidePane;
 
 // The main window: menu bar, the tree pane on the left, the editor on the
 // right, and the one dispatch every command goes through. The window knows
@@ -39,6 +42,10 @@ public:
     EditorHost& editorHost() { return *editor_; }
     QTreeView* treeView() const { return tree_; }
     QSplitter* splitter() const { return splitter_; }
+    // The left pane: the tree and the two search panels under a tab strip.
+    SidePane* sidePane() const { return side_; }
+    LocatePanel* locatePanel() const { return locate_; }
+    KeywordPanel* keywordPanel() const { return keyword_; }
 
     CommandRoute dispatch(quint32 command) { return router_.dispatch(command); }
 
@@ -79,6 +86,9 @@ private:
     ActionRegistry* actions_ = nullptr;
     QSplitter* splitter_ = nullptr;
     QTreeView* tree_ = nullptr;
+    LocatePanel* locate_ = nullptr;
+    KeywordPanel* keyword_ = nullptr;
+    SidePane* side_ = nullptr;
     EditorHost* editor_ = nullptr;
     bool exited_ = false;
     bool initialSplitDone_ = false;

@@ -2,9 +2,11 @@
 
 #include "editor/editor_host.h"
 #include "editor/topic_text_edit.h"
+#include "search/search_controller.h"
 #include "shell/action_registry.h"
 #include "shell/command_ids.h"
 #include "shell/main_window.h"
+#include "shell/side_tabs.h"
 #include "tree/topic_opener.h"
 #include "tree/tree_item_model.h"
 
@@ -15,9 +17,6 @@
 namespace oxlin::app {
 
 namespace {
-
-const QString kRunTimeData = QStringLiteral("RunTimeData");
-const QString kLastEdit = QStringLiteral("LastEdit");
 
 // Space on the tree opens the selected topic.
 class SpaceOpens final : public QObject {
@@ -48,7 +47,10 @@ NotebookController::NotebookController(const QString& dataFolder, Prompter& prom
     model_ = std::make_unique<TreeItemModel>(session_->tree(), icons_);
 }
 
-NotebookController::~NotebookController() = default;
+NotebookController::~NotebookController() {
+    // The index's worker writes through profiles_: stop it while that lives.
+    delete search_;
+}
 
 void NotebookController::prepare() {
     session_->readLastBook();
@@ -76,12 +78,24 @@ void NotebookController::attach(MainWindow& window) {
         window.actions().setEnabled(cmd::Forward, forward);
     });
 
+    search_ = new SearchController({profiles_, *session_, prompter_, editor, *opener_, *model_, *view,
+                                    *window.sidePane(), *window.locatePanel(),
+                                    *window.keywordPanel()},
+                                   this);
+    indexDrop = [this](tree::ItemHandle item, const QString&) { search_->dropItem(item); };
+    indexAdd = [this](tree::ItemHandle item) { search_->addItem(item); };
+
     store::SessionHooks hooks;
     hooks.saveEditorTopic = [&editor] { editor.saveTopic(); };
     hooks.shutDownEditor = [&editor] { editor.shutDown(); };
-    hooks.writeLastEdit = [this] { writeLastEdit(); };
+    hooks.writeLastEdit = [this] { search_->writeLastEdit(); };
     hooks.compressLastOpenedTopic = [this] { opener_->compressLastOpenedTopic(); };
-    hooks.waitForIndexWorker = [this] { opener_->waitForWorkers(); };
+    hooks.startIndexWorker = [this] { search_->startRebuild(); };
+    hooks.waitForIndexWorker = [this] {
+        search_->waitForRebuild();
+        opener_->waitForWorkers();
+    };
+    hooks.saveKeywordHistory = [this] { search_->saveHistory(); };
     hooks.forgetOpenedTopics = [this] { opener_->forget(); };
     session_->setHooks(std::move(hooks));
 
@@ -112,6 +126,8 @@ void NotebookController::attach(MainWindow& window) {
 
 void NotebookController::openNotebook() {
     session_->openNotebook();
+    if (search_)
+        search_->loadHistoryOnce();
     if (window_)
         window_->setNotebookName(session_->currentBook().notebookName);
 }
@@ -128,15 +144,6 @@ void NotebookController::save() {
 }
 
 int NotebookController::exitSequence() { return session_->exitNotebook(); }
-
-void NotebookController::writeLastEdit() {
-    if (!window_)
-        return;
-    const ItemHandle topic = window_->editorHost().currentTopic();
-    if (topic == 0 || !session_->tree().contains(topic))
-        return;
-    session_->writeRuntimeText(kRunTimeData, kLastEdit, session_->tree().itemPath(topic));
-}
 
 QString NotebookController::workingFolder() const { return session_->paths().workingFolder; }
 
@@ -156,9 +163,17 @@ std::optional<QString> NotebookController::label(ItemHandle topic) const {
 
 void NotebookController::relabel(ItemHandle topic, const QString& newLabel) {
     tree::TopicTree& tree = session_->tree();
-    if (!tree.setLabel(topic, newLabel))
+    if (!tree.contains(topic))
         return;
-    tree.setImage(topic, images_.imageFor(newLabel.toUpper()));
+    if (indexDrop)
+        indexDrop(topic, tree.itemPath(topic));
+    const bool changed = tree.setLabel(topic, newLabel);
+    if (changed)
+        tree.setImage(topic, images_.imageFor(newLabel.toUpper()));
+    if (indexAdd)
+        indexAdd(topic);
+    if (!changed)
+        return;
     // The tree file follows at once, so the new label survives an unclean end.
     session_->saveTreeFile();
 }

@@ -8,6 +8,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 namespace oxlin::app {
@@ -15,6 +16,7 @@ namespace oxlin::app {
 class Launcher;
 class MainWindow;
 class Prompter;
+class SearchController;
 class TopicOpener;
 class TreeItemModel;
 
@@ -36,6 +38,14 @@ public:
     store::ProfileService& profiles() { return profiles_; }
     TopicOpener& opener() { return *opener_; }
     TreeItemModel& model() { return *model_; }
+    // The indexes and the search panels; exists from attach() on.
+    SearchController& search() { return *search_; }
+
+    // The topic index around every label change: drop while the old label is
+    // still set (`oldPath` is the item path under it), then add once the new
+    // label is set. Both also keep the Locate list in step. Set in attach().
+    std::function<void(tree::ItemHandle, const QString& oldPath)> indexDrop;
+    std::function<void(tree::ItemHandle)> indexAdd;
 
     // Reads LastBook and sets up the paths: the first steps of the window's creation.
     void prepare();
@@ -55,7 +65,6 @@ public:
     void relabel(ItemHandle topic, const QString& newLabel) override;
 
 private:
-    void writeLastEdit();
     void openIndex(const QModelIndex& index);
 
     Prompter& prompter_;
@@ -66,6 +75,7 @@ private:
     std::unique_ptr<store::NotebookSession> session_;
     std::unique_ptr<TreeItemModel> model_;
     TopicOpener* opener_ = nullptr;
+    SearchController* search_ = nullptr;
     MainWindow* window_ = nullptr;
 };
 

@@ -1,0 +1,111 @@
+#include "search/keyword_panel.h"
+
+#include "search/row_list.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace oxlin::app {
+
+KeywordPanel::KeywordPanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("keywordPanel"));
+
+    auto* keywordCaption = new QLabel(QStringLiteral("Key&word:"), this);
+    keyword_ = new QComboBox(this);
+    keyword_->setObjectName(QStringLiteral("keywordBox"));
+    keyword_->setEditable(true);
+    // The history changes only after a search that found something.
+    keyword_->setInsertPolicy(QComboBox::NoInsert);
+    keyword_->setMaxVisibleItems(search::KeywordHistory::kCapacity);
+    keyword_->lineEdit()->setMaxLength(search::kMaxKeywordLength);
+    keyword_->lineEdit()->setClearButtonEnabled(true);
+    keyword_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    keyword_->setMinimumContentsLength(8);
+    keywordCaption->setBuddy(keyword_);
+
+    locate_ = new QPushButton(QStringLiteral("&Locate"), this);
+    locate_->setObjectName(QStringLiteral("keywordLocate"));
+    display_ = new QPushButton(QStringLiteral("&Display"), this);
+    display_->setObjectName(QStringLiteral("keywordDisplay"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(locate_);
+    buttons->addWidget(display_);
+
+    auto* resultCaption = new QLabel(QStringLiteral("Resul&t:"), this);
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("resultList"));
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setUniformItemSizes(true);
+    resultCaption->setBuddy(list_);
+
+    inResult_ = new QCheckBox(QStringLiteral("Search in result"), this);
+    matchCase_ = new QCheckBox(QStringLiteral("Match case"), this);
+    treeOnly_ = new QCheckBox(QStringLiteral("Topics-tree Only"), this);
+    treeOnly_->setChecked(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 8);
+    layout->setSpacing(6);
+    layout->addWidget(keywordCaption);
+    layout->addWidget(keyword_);
+    layout->addLayout(buttons);
+    layout->addSpacing(4);
+    layout->addWidget(resultCaption);
+    layout->addWidget(list_, 1);
+    layout->addWidget(inResult_);
+    layout->addWidget(matchCase_);
+    layout->addWidget(treeOnly_);
+
+    setFocusProxy(keyword_);
+    connect(locate_, &QPushButton::clicked, this, &KeywordPanel::searchRequested);
+    connect(keyword_->lineEdit(), &QLineEdit::returnPressed, this, &KeywordPanel::searchRequested);
+    connect(display_, &QPushButton::clicked, this, [this] {
+        const tree::ItemHandle item = selectedItem();
+        if (item != tree::kNoItem)
+            Q_EMIT goToRequested(item, false);
+    });
+    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        Q_EMIT goToRequested(rowItem(*list_, list_->row(item)), true);
+    });
+}
+
+QString KeywordPanel::keyword() const { return keyword_->currentText().left(search::kMaxKeywordLength); }
+
+search::SearchOptions KeywordPanel::options() const {
+    search::SearchOptions options;
+    options.searchInResult = inResult_->isChecked();
+    options.matchCase = matchCase_->isChecked();
+    options.treeOnly = treeOnly_->isChecked();
+    return options;
+}
+
+void KeywordPanel::showResults() { fillRowList(*list_, results_); }
+
+void KeywordPanel::setHistory(const QStringList& keywords) {
+    // The typed keyword stays in the field while the list below it changes.
+    const QString typed = keyword_->currentText();
+    keyword_->clear();
+    keyword_->addItems(keywords);
+    keyword_->setEditText(typed);
+}
+
+QStringList KeywordPanel::history() const {
+    QStringList keywords;
+    for (int i = 0; i < keyword_->count(); ++i)
+        keywords.append(keyword_->itemText(i));
+    return keywords;
+}
+
+tree::ItemHandle KeywordPanel::selectedItem() const {
+    const QList<QListWidgetItem*> selected = list_->selectedItems();
+    return selected.isEmpty() ? tree::kNoItem : rowItem(*list_, list_->row(selected.first()));
+}
+
+} // namespace oxlin::app

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "search/keyword_search.h"
+#include "tree/tree_model.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QListWidget;
+class QPushButton;
+
+namespace oxlin::app {
+
+// The "Search" face of the side pane: the keyword with its history, the
+// result list (item paths, folders in square brackets, sorted without regard
+// to case) and the three check boxes that choose the search.
+//
+// The panel holds the result rows in a search::SortedRows that the search
+// fills; showResults() mirrors them in the list. Running the search and going
+// to an item are the owner's business.
+class KeywordPanel final : public QWidget {
+    Q_OBJECT
+public:
+    explicit KeywordPanel(QWidget* parent = nullptr);
+
+    QString keyword() const;
+    search::SearchOptions options() const;
+
+    search::SortedRows& results() { return results_; }
+    // Shows the result rows again after the search changed them.
+    void showResults();
+
+    // The combo box's list, oldest first.
+    void setHistory(const QStringList& keywords);
+    QStringList history() const;
+
+    tree::ItemHandle selectedItem() const;
+
+    QComboBox* keywordBox() const { return keyword_; }
+    QListWidget* list() const { return list_; }
+    QPushButton* locateButton() const { return locate_; }
+    QPushButton* displayButton() const { return display_; }
+    QCheckBox* inResultBox() const { return inResult_; }
+    QCheckBox* matchCaseBox() const { return matchCase_; }
+    QCheckBox* treeOnlyBox() const { return treeOnly_; }
+
+Q_SIGNALS:
+    // "&Locate", or Enter in the keyword field.
+    void searchRequested();
+    // "&Display" (doubleClicked false) or a double click on a row.
+    void goToRequested(tree::ItemHandle item, bool doubleClicked);
+
+private:
+    search::SortedRows results_;
+    QComboBox* keyword_ = nullptr;
+    QListWidget* list_ = nullptr;
+    QPushButton* locate_ = nullptr;
+    QPushButton* display_ = nullptr;
+    QCheckBox* inResult_ = nullptr;
+    QCheckBox* matchCase_ = nullptr;
+    QCheckBox* treeOnly_ = nullptr;
+};
+
+} // namespace oxlin::app

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "search/keyword_search.h"
+#include "search/topic_index.h"
+#include "tree/tree_model.h"
+
+#include <QObject>
+
+class QTreeView;
+
+namespace oxlin::store {
+class NotebookSession;
+class ProfileService;
+}
+
+namespace oxlin::app {
+
+class EditorHost;
+class KeywordPanel;
+class LocatePanel;
+class Prompter;
+class SidePane;
+class TopicOpener;
+class TreeItemModel;
+
+// The notebook's indexes and the two search panels put together: owns the
+// TopicIndex (rebuilt off the user-interface thread after every load), the
+// keyword search and the keyword history, fills the Locate and result lists,
+// and goes to the item a row names.
+//
+// The rebuild's worker never reaches the tree or a widget; its end is posted
+// to this object, which then reopens LastEdit and refills the Locate list on
+// the user-interface thread. Everything else runs on that thread too.
+//
+// All references are borrowed and must outlive the controller. The notebook
+// controller creates it in attach() and plugs it into the session's hooks.
+class SearchController final : public QObject {
+    Q_OBJECT
+public:
+    struct Parts {
+        store::ProfileService& profiles;
+        store::NotebookSession& session;
+        Prompter& prompter;
+        EditorHost& editor;
+        TopicOpener& opener;
+        TreeItemModel& model;
+        QTreeView& treeView;
+        SidePane& side;
+        LocatePanel& locate;
+        KeywordPanel& keyword;
+    };
+
+    explicit SearchController(Parts parts, QObject* parent = nullptr);
+    ~SearchController() override; // stops a running rebuild
+
+    search::TopicIndex& index() { return index_; }
+    const search::KeywordHistory& history() const { return history_; }
+
+    // Session hooks.
+    void startRebuild();
+    void waitForRebuild() { index_.waitForRebuild(); }
+    void writeLastEdit();
+    void saveHistory();
+    // Loads the keyword history of the notebook now open, once per run: the
+    // history then follows the user from notebook to notebook.
+    void loadHistoryOnce();
+
+    // A rename or relabel: drop with the old label still set, then add.
+    void dropItem(tree::ItemHandle item);
+    void addItem(tree::ItemHandle item);
+
+    // Selects and opens the topic TopicIndex names for `itemPath` (links, the
+    // drop window). Returns it, or kNoItem when the path names no live topic.
+    tree::ItemHandle selectTopicByPath(const QString& itemPath);
+
+    // Collapses the current selection and its ancestors, selects `item` and
+    // opens it. A handle that names no item any more does nothing.
+    void goTo(tree::ItemHandle item);
+
+    // "&Refresh": the Locate list from TopicIndex.ini again.
+    void refillLocate();
+    // "&Locate" in the keyword panel.
+    void runSearch();
+
+Q_SIGNALS:
+    // The posted end of a rebuild has been handled (LastEdit reopened, Locate
+    // list refilled).
+    void rebuildFinished();
+
+private:
+    void rebuildDone(quint64 generation);
+    void selectAndOpen(tree::ItemHandle item);
+
+    Parts parts_;
+    search::TopicIndex index_;
+    search::KeywordSearch search_;
+    search::KeywordHistory history_;
+    quint64 generation_ = 0;
+    bool historyLoaded_ = false;
+};
+
+} // namespace oxlin::app

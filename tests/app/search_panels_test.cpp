@@ -1,0 +1,400 @@
+#include "editor/editor_host.h"
+#include "editor/topic_text_edit.h"
+#include "search/keyword_panel.h"
+#include "search/locate_panel.h"
+#include "search/search_controller.h"
+#include "shell/launcher.h"
+#include "shell/main_window.h"
+#include "shell/notebook_controller.h"
+#include "shell/scripted_prompter.h"
+#include "shell/side_tabs.h"
+#include "store/compressed_file.h"
+#include "store/profile.h"
+#include "tree/topic_kind.h"
+#include "tree/topic_opener.h"
+#include "tree/tree_item_model.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <QtTest>
+
+#include <memory>
+
+using namespace oxlin;
+using namespace oxlin::app;
+using tree::ItemHandle;
+
+namespace {
+
+// The application over a temporary data folder, as the program puts it
+// together, with the notebook it opens filled by the test.
+struct App {
+    QTemporaryDir dir;
+    ScriptedPrompter prompter;
+    RecordingLauncher launcher;
+    std::unique_ptr<NotebookController> controller;
+    std::unique_ptr<MainWindow> window;
+
+    App() { start(); }
+
+    void start() {
+        controller = std::make_unique<NotebookController>(
+            QDir(dir.path()).filePath("OxlinData"), prompter, launcher);
+        controller->prepare();
+        window = std::make_unique<MainWindow>(*controller, prompter, launcher, dir.path());
+        controller->attach(*window);
+        controller->openNotebook();
+        window->resize(900, 600);
+        window->show();
+    }
+    // The exit sequence without ending the event loop (File > Exit would also
+    // quit the application, and no later wait of the test would run).
+    void restart() {
+        controller->exitSequence();
+        window.reset();
+        controller.reset();
+        start();
+    }
+
+    store::NotebookSession& session() { return controller->session(); }
+    tree::TopicTree& tree() { return session().tree(); }
+    SearchController& search() { return controller->search(); }
+    LocatePanel& locate() { return *window->locatePanel(); }
+    KeywordPanel& keyword() { return *window->keywordPanel(); }
+    SidePane& side() { return *window->sidePane(); }
+
+    ItemHandle folder(ItemHandle parent, const QString& label) {
+        return tree().insertFolder(parent, tree::InsertPosition::last(), label);
+    }
+    ItemHandle topic(ItemHandle parent, const QString& label, const QByteArray& content = {}) {
+        const qint32 id = session().fileIds().allocate();
+        const ItemHandle item = tree().insertItem(parent, tree::InsertPosition::last(), label,
+                                                  tree::kTextImage, tree::TopicRecord{id, 0});
+        QByteArray compressed;
+        store::compressBuffer(content, compressed);
+        QFile file(tree::topicFilePath(session().paths().workingFolder, id));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(compressed);
+        return item;
+    }
+
+    // What a load does once the tree is in: the rebuild, and its end handled
+    // on this thread.
+    bool rebuild() {
+        QSignalSpy finished(&search(), &SearchController::rebuildFinished);
+        search().startRebuild();
+        return finished.wait(5000);
+    }
+    bool waitForLoadedIndex() {
+        QSignalSpy finished(&search(), &SearchController::rebuildFinished);
+        return finished.wait(5000);
+    }
+
+    QStringList rowsOf(const QListWidget& list) const {
+        QStringList rows;
+        for (int i = 0; i < list.count(); ++i)
+            rows.append(list.item(i)->text());
+        return rows;
+    }
+    QString topicIndexValue(const QString& key) {
+        return controller->profiles().readString(session().paths().topicIndexFile, "TopicIndex",
+                                                 key, "missing");
+    }
+
+    // Types the keyword, sets the check boxes and presses "&Locate".
+    QStringList search(const QString& keyword, bool inResult, bool matchCase, bool treeOnly) {
+        KeywordPanel& panel = this->keyword();
+        panel.keywordBox()->setEditText(keyword);
+        panel.inResultBox()->setChecked(inResult);
+        panel.matchCaseBox()->setChecked(matchCase);
+        panel.treeOnlyBox()->setChecked(treeOnly);
+        prompter.asked.clear();
+        QTest::mouseClick(panel.locateButton(), Qt::LeftButton);
+        return rowsOf(*panel.list());
+    }
+
+    void doubleClickRow(QListWidget& list, int row) {
+        const QPoint at = list.visualItemRect(list.item(row)).center();
+        // A double click on a row is the second press on the row just pressed.
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
+    }
+    void clickTab(SidePane::Tab tab) {
+        QTabBar* bar = side().tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(int(tab)).center());
+    }
+};
+
+} // namespace
+
+class SearchPanelsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void loadRebuildsTheIndexAndReopensLastEdit();
+    void locateFindsByPrefixAndGoesToTheRow();
+    void renameAndRelabelKeepLocateInStep();
+    void eachSearchModeThroughThePanel();
+    void contentSearchReadsTheVisibleText();
+    void historyKeepsTwentyAndSurvivesARestart();
+    void goingToRowsAndTheTopicsTab();
+    void tabsSwitchTheLeftPane();
+};
+
+void SearchPanelsTest::loadRebuildsTheIndexAndReopensLastEdit() {
+    App app;
+    const ItemHandle work = app.folder(0, "Work");
+    app.topic(app.folder(work, "Old"), "ideas.txt", "garden");
+    const ItemHandle plan = app.topic(work, "Plan.txt", "weekly plan");
+    app.topic(0, "report.doc", "binary");
+    app.controller->opener().open(plan);
+    QCOMPARE(app.window->editorHost().currentTopic(), plan);
+
+    // Exit packs the notebook with LastEdit = Work\Plan.txt; the next start
+    // loads it, and the rebuild's end reopens that topic.
+    app.restart();
+    QVERIFY(app.waitForLoadedIndex());
+    const ItemHandle reopened = app.tree().findByPath("Work\\Plan.txt");
+    QVERIFY(reopened != tree::kNoItem);
+    QCOMPARE(app.window->editorHost().currentTopic(), reopened);
+    QCOMPARE(app.controller->model().handle(app.window->treeView()->currentIndex()), reopened);
+    QCOMPARE(app.topicIndexValue("Work\\Plan.txt"), QString::number(reopened));
+    QVERIFY(QFile::exists(app.session().paths().searchIndexFile));
+    // Every topic, file topics too, sorted without regard to case; no folders.
+    QCOMPARE(app.rowsOf(*app.locate().list()),
+             (QStringList{"ideas.txt", "Plan.txt", "report.doc"}));
+}
+
+void SearchPanelsTest::locateFindsByPrefixAndGoesToTheRow() {
+    App app;
+    const ItemHandle b = app.topic(0, "b.txt", "b");
+    const ItemHandle about = app.topic(0, "about.txt", "about");
+    const ItemHandle a = app.topic(app.folder(0, "F"), "a.txt", "a");
+    QVERIFY(app.rebuild());
+    QCOMPARE(app.rowsOf(*app.locate().list()), (QStringList{"a.txt", "about.txt", "b.txt"}));
+    app.clickTab(SidePane::Index);
+
+    QLineEdit* field = app.locate().field();
+    QListWidget* list = app.locate().list();
+    QTest::keyClicks(field, "a");
+    QCOMPARE(app.locate().selectedItem(), a);
+    QCOMPARE(field->text(), QStringLiteral("a")); // the typed text stays
+    QTest::keyClicks(field, "b");
+    QCOMPARE(app.locate().selectedItem(), about);
+    QTest::keyClicks(field, "z"); // "abz": nothing begins so, nothing changes
+    QCOMPARE(app.locate().selectedItem(), about);
+
+    // Down moves into the list by one row; a selection made there is copied.
+    QTest::keyClick(field, Qt::Key_Down);
+    QVERIFY(list->hasFocus());
+    QCOMPARE(app.locate().selectedItem(), b);
+    QCOMPARE(field->text(), QStringLiteral("b.txt"));
+
+    // Enter in the field shows the selected row: selected and opened, panel kept.
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(app.window->editorHost().currentTopic(), b);
+    QCOMPARE(app.side().activeTab(), SidePane::Index);
+
+    // "&Show" goes to the selected row; the tree expands down to it.
+    list->setCurrentRow(0);
+    QTest::mouseClick(app.locate().showButton(), Qt::LeftButton);
+    QCOMPARE(app.window->editorHost().currentTopic(), a);
+    QCOMPARE(app.controller->model().handle(app.window->treeView()->currentIndex()), a);
+}
+
+void SearchPanelsTest::renameAndRelabelKeepLocateInStep() {
+    App app;
+    const ItemHandle a = app.topic(app.folder(0, "Work"), "a.txt", "x");
+    QVERIFY(app.rebuild());
+
+    // A label edit as the tree reports it: drop, new label, add.
+    app.controller->indexDrop(a, "Work\\a.txt");
+    app.tree().setLabel(a, "b.txt");
+    app.controller->indexAdd(a);
+    QCOMPARE(app.topicIndexValue("Work\\a.txt"), QStringLiteral("0"));
+    QCOMPARE(app.topicIndexValue("Work\\b.txt"), QString::number(a));
+    QCOMPARE(app.rowsOf(*app.locate().list()), QStringList{"b.txt"});
+
+    // The editor's relabel to ".rtf" goes through the same pair.
+    app.controller->relabel(a, "b.rtf");
+    QCOMPARE(app.topicIndexValue("Work\\b.txt"), QStringLiteral("0"));
+    QCOMPARE(app.topicIndexValue("Work\\b.rtf"), QString::number(a));
+    QCOMPARE(app.rowsOf(*app.locate().list()), QStringList{"b.rtf"});
+    QCOMPARE(app.locate().rows().at(0).handle, a);
+
+    // "&Refresh" reads the same rows back from TopicIndex.ini.
+    QTest::mouseClick(app.locate().refreshButton(), Qt::LeftButton);
+    QCOMPARE(app.rowsOf(*app.locate().list()), QStringList{"b.rtf"});
+}
+
+void SearchPanelsTest::eachSearchModeThroughThePanel() {
+    App app;
+    const ItemHandle work = app.folder(0, "Work");
+    app.folder(work, "Old");
+    app.topic(work, "old notes.txt", "a Plan for the week");
+    app.topic(work, "lower.txt", "the plan");
+    app.topic(0, "upper.txt", "THE PLAN");
+    app.topic(0, "draft.doc", "Plan"); // not searchable by content
+    QVERIFY(app.rebuild());
+
+    // Defaults: "Topics-tree Only" checked, the others cleared.
+    QVERIFY(app.keyword().treeOnlyBox()->isChecked());
+    QVERIFY(!app.keyword().matchCaseBox()->isChecked());
+    QVERIFY(!app.keyword().inResultBox()->isChecked());
+
+    // Tree only: labels, folders in brackets, full paths.
+    QCOMPARE(app.search("OLD", false, false, true),
+             (QStringList{"[Work\\Old]", "Work\\old notes.txt"}));
+    QCOMPARE(app.prompter.asked.size(), 1);
+    QCOMPARE(app.prompter.asked[0].text, QStringLiteral("2 topics include the keyword."));
+    QCOMPARE(app.prompter.asked[0].caption, QStringLiteral("Oxlin"));
+    QCOMPARE(app.prompter.asked[0].icon, PromptIcon::Information);
+
+    // Search in result takes precedence: the listed topics' content; the folder drops out.
+    QCOMPARE(app.search("plan", true, false, true), QStringList{"Work\\old notes.txt"});
+    QCOMPARE(app.prompter.messageTexts(), QStringList{"1 topic includes the keyword."});
+
+    // Content, without and with "Match case".
+    QCOMPARE(app.search("plan", false, false, false),
+             (QStringList{"upper.txt", "Work\\lower.txt", "Work\\old notes.txt"}));
+    QCOMPARE(app.prompter.messageTexts(), QStringList{"3 topics include the keyword."});
+    QCOMPARE(app.search("PLAN", false, true, false), QStringList{"upper.txt"});
+
+    // An empty keyword does nothing, not even a message; the rows stay.
+    QCOMPARE(app.search("", false, false, false), QStringList{"upper.txt"});
+    QVERIFY(app.prompter.asked.isEmpty());
+
+    QCOMPARE(app.search("nowhere", false, false, false), QStringList{});
+    QCOMPARE(app.prompter.messageTexts(), QStringList{"no topic includes the keyword."});
+
+    // Enter in the keyword field searches as "&Locate" does.
+    app.keyword().keywordBox()->setEditText("lower");
+    app.keyword().treeOnlyBox()->setChecked(true);
+    QTest::keyClick(app.keyword().keywordBox()->lineEdit(), Qt::Key_Return);
+    QCOMPARE(app.rowsOf(*app.keyword().list()), QStringList{"Work\\lower.txt"});
+}
+
+void SearchPanelsTest::contentSearchReadsTheVisibleText() {
+    App app;
+    const ItemHandle rich =
+        app.topic(0, "Meeting.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 bud\\b get\\b0 "
+                                    "caf\\'e9\\par}");
+    const ItemHandle plain = app.topic(0, "notes.txt", "plain words");
+    QVERIFY(app.rebuild());
+    // The open topic is saved first, so what was just typed is found.
+    app.controller->opener().open(plain);
+    QTest::keyClicks(app.window->editorHost().editor(), "typed ");
+
+    QCOMPARE(app.search("budget", false, false, false), QStringList{"Meeting.rtf"});
+    QCOMPARE(app.search("par", false, false, false), QStringList{});
+    QCOMPARE(app.search("fonttbl", false, false, false), QStringList{});
+    QCOMPARE(app.search(QString::fromUtf8("CAFÉ"), false, false, false), QStringList{"Meeting.rtf"});
+    QCOMPARE(app.search("typed", false, false, false), QStringList{"notes.txt"});
+    QCOMPARE(app.keyword().results().at(0).handle, plain);
+    Q_UNUSED(rich);
+}
+
+void SearchPanelsTest::historyKeepsTwentyAndSurvivesARestart() {
+    App app;
+    for (int i = 0; i < 21; ++i)
+        app.folder(0, QStringLiteral("k%1").arg(i, 2, 10, QLatin1Char('0')));
+    QVERIFY(app.rebuild());
+    QComboBox* box = app.keyword().keywordBox();
+
+    app.search("k00", false, false, true);
+    app.search("K00", false, false, true); // the same keyword in other case
+    app.search("absent", false, false, true); // found nothing: not kept
+    QCOMPARE(app.keyword().history(), QStringList{"k00"});
+    for (int i = 1; i < 21; ++i)
+        app.search(QStringLiteral("k%1").arg(i, 2, 10, QLatin1Char('0')), false, false, true);
+    QCOMPARE(box->count(), 20);
+    QCOMPARE(box->itemText(0), QStringLiteral("k01")); // the oldest went
+    QCOMPARE(box->itemText(19), QStringLiteral("k20"));
+    QCOMPARE(box->currentText(), QStringLiteral("k20")); // the field keeps the keyword
+
+    // Saved at exit into Z.ini, loaded at the next start.
+    app.restart();
+    QCOMPARE(app.keyword().history().size(), 20);
+    QCOMPARE(app.keyword().history().first(), QStringLiteral("k01"));
+    QCOMPARE(app.keyword().history().last(), QStringLiteral("k20"));
+}
+
+void SearchPanelsTest::goingToRowsAndTheTopicsTab() {
+    App app;
+    const ItemHandle work = app.folder(0, "Work");
+    const ItemHandle old = app.folder(work, "Old");
+    const ItemHandle gone = app.topic(old, "old a.txt", "a");
+    const ItemHandle other = app.topic(app.folder(0, "Home"), "other.txt", "o");
+    QVERIFY(app.rebuild());
+    QTreeView* view = app.window->treeView();
+    TreeItemModel& model = app.controller->model();
+    view->setCurrentIndex(model.indexOf(other));
+    view->expand(model.indexOf(app.tree().parent(other)));
+
+    app.clickTab(SidePane::Search);
+    QCOMPARE(app.search("old", false, false, true),
+             (QStringList{"[Work\\Old]", "Work\\Old\\old a.txt"}));
+    QListWidget* results = app.keyword().list();
+
+    // A topic row: the old selection's branch folds, the topic opens, the panel stays.
+    app.doubleClickRow(*results, 1);
+    QCOMPARE(app.window->editorHost().currentTopic(), gone);
+    QVERIFY(!view->isExpanded(model.indexOf(app.tree().parent(other))));
+    QVERIFY(view->isExpanded(model.indexOf(old)));
+    QCOMPARE(app.side().activeTab(), SidePane::Search);
+
+    // "&Display" on a folder row selects it and leaves the panel in front;
+    // a double click on it also returns to the tree.
+    results->setCurrentRow(0);
+    QTest::mouseClick(app.keyword().displayButton(), Qt::LeftButton);
+    QCOMPARE(model.handle(view->currentIndex()), old);
+    QCOMPARE(app.side().activeTab(), SidePane::Search);
+    app.doubleClickRow(*results, 0);
+    QCOMPARE(app.side().activeTab(), SidePane::Topics);
+    QCOMPARE(model.handle(view->currentIndex()), old);
+
+    // A row whose item was deleted goes nowhere, through either button.
+    app.window->editorHost().closeTopic();
+    app.tree().removeItem(old);
+    app.clickTab(SidePane::Search);
+    const ItemHandle selected = model.handle(view->currentIndex());
+    results->setCurrentRow(1);
+    QTest::mouseClick(app.keyword().displayButton(), Qt::LeftButton);
+    app.doubleClickRow(*results, 0);
+    QCOMPARE(app.window->editorHost().currentTopic(), 0u);
+    QCOMPARE(app.side().activeTab(), SidePane::Search);
+    QCOMPARE(model.handle(view->currentIndex()), selected);
+}
+
+void SearchPanelsTest::tabsSwitchTheLeftPane() {
+    App app;
+    auto* stack = app.side().findChild<QStackedWidget*>();
+    QCOMPARE(app.side().activeTab(), SidePane::Topics);
+    QCOMPARE(stack->currentWidget(), app.window->treeView());
+    QStringList texts;
+    for (int i = 0; i < app.side().tabBar()->count(); ++i)
+        texts.append(app.side().tabBar()->tabText(i));
+    QCOMPARE(texts, (QStringList{"Topics", "Index", "Search"}));
+
+    QVERIFY(QTest::qWaitForWindowActive(app.window.get()));
+    QSignalSpy changed(&app.side(), &SidePane::tabChanged);
+    app.clickTab(SidePane::Index);
+    QCOMPARE(stack->currentWidget(), &app.locate());
+    QVERIFY(app.locate().field()->hasFocus());
+    app.clickTab(SidePane::Index); // the active tab: nothing
+    app.clickTab(SidePane::Search);
+    QCOMPARE(stack->currentWidget(), &app.keyword());
+    QVERIFY(app.window->treeView()->isHidden() && app.locate().isHidden());
+    app.clickTab(SidePane::Topics);
+    QCOMPARE(stack->currentWidget(), app.window->treeView());
+    QCOMPARE(changed.size(), 3);
+}
+
+QTEST_MAIN(SearchPanelsTest)
+#include "search_panels_test.moc"
