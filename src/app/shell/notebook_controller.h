@@ -8,6 +8,7 @@
 
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 namespace oxlin::app {
@@ -16,6 +17,7 @@ class Launcher;
 class MainWindow;
 class Prompter;
 class TopicOpener;
+class TreeController;
 class TreeItemModel;
 
 // Puts the notebook behind the main window: owns the profile service, the
@@ -36,6 +38,16 @@ public:
     store::ProfileService& profiles() { return profiles_; }
     TopicOpener& opener() { return *opener_; }
     TreeItemModel& model() { return *model_; }
+    // The tree pane's commands, keys and drops; exists after attach().
+    TreeController& treeController() { return *treeController_; }
+
+    // Selects a topic in the tree and opens it (panels, links, the last edited topic).
+    void openTopic(ItemHandle item);
+
+    // The topic index, kept by the search side: a renamed item is dropped
+    // under its old path and added under its new one. Empty until installed.
+    std::function<void(ItemHandle item, const QString& oldPath)> indexDrop;
+    std::function<void(ItemHandle item)> indexAdd;
 
     // Reads LastBook and sets up the paths: the first steps of the window's creation.
     void prepare();
@@ -56,7 +68,6 @@ public:
 
 private:
     void writeLastEdit();
-    void openIndex(const QModelIndex& index);
 
     Prompter& prompter_;
     Launcher& launcher_;
@@ -66,6 +77,7 @@ private:
     std::unique_ptr<store::NotebookSession> session_;
     std::unique_ptr<TreeItemModel> model_;
     TopicOpener* opener_ = nullptr;
+    TreeController* treeController_ = nullptr;
     MainWindow* window_ = nullptr;
 };
 
