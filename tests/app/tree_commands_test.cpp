@@ -513,9 +513,13 @@ void TreeCommandsTest::contextMenuGreysByTheSelection() {
     QCoreApplication::sendEvent(app.view(), &keyboard);
     QTRY_VERIFY(menu->isVisible());
     QCOMPARE(greyed(), (QStringList{"&Paste", "New SubFolder", "New Topic", "Delete Catalog"}));
-    const QRect label = app.view()->visualRect(app.controller->model().indexOf(topic));
-    QCOMPARE(menu->pos(), app.view()->viewport()->mapToGlobal(
-                              QPoint(label.center().x(), label.bottom() + 1)));
+    // Below the row, under the short label rather than the middle of the wide row.
+    const QRect row = app.view()->visualRect(app.controller->model().indexOf(topic));
+    const QPoint shown = app.view()->viewport()->mapFromGlobal(menu->pos());
+    QCOMPARE(shown.y(), row.bottom() + 1);
+    QVERIFY(shown.x() > row.left() + app.view()->iconSize().width());
+    QVERIFY(shown.x() < row.left() + app.view()->iconSize().width() +
+                            app.view()->fontMetrics().horizontalAdvance("Plan.txt") + 10);
     menu->hide();
 
     auto* files = new QMimeData;
@@ -529,6 +533,11 @@ void TreeCommandsTest::contextMenuGreysByTheSelection() {
     QCOMPARE(greyed(), QStringList{"Delete Topic"});
     QCOMPARE(menu->pos(), at);
     menu->hide();
+
+    // A click on empty space keeps the selection.
+    QTest::mouseClick(app.view()->viewport(), Qt::LeftButton, {}, QPoint(5, 300));
+    QCOMPARE(app.selection(), folder);
+    QVERIFY(app.view()->selectionModel()->isSelected(app.controller->model().indexOf(folder)));
 
     // The entries dispatch their commands: New Foloder beside the folder.
     menu->actions()[2]->trigger();

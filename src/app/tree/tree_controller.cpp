@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QStyle>
 #include <QTreeView>
 
 namespace oxlin::app {
@@ -61,6 +62,13 @@ TreeController::TreeController(Parts parts, QObject* parent)
     });
     connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &TreeController::updateSelectionState);
+    // A click on empty space clears Qt's selection but keeps the current item,
+    // which stays the selection here: keep it shown as selected.
+    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        QItemSelectionModel* selection = view_->selectionModel();
+        if (!selection->hasSelection() && selection->currentIndex().isValid())
+            selection->select(selection->currentIndex(), QItemSelectionModel::Select);
+    });
     // The moves a selection allows change with its siblings too.
     connect(&model_, &QAbstractItemModel::rowsInserted, this, &TreeController::updateSelectionState);
     connect(&model_, &QAbstractItemModel::rowsRemoved, this, &TreeController::updateSelectionState);
@@ -170,6 +178,15 @@ void TreeController::updateContextMenu() {
     enable(cmd::PasteFiles, clipboard && clipboard->hasUrls());
 }
 
+QRect TreeController::labelRect(const QModelIndex& index) const {
+    // The row runs the width of the view; the label is the text after the icon.
+    const QRect row = view_->visualRect(index);
+    const int margin = view_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 1;
+    const int left = row.left() + view_->iconSize().width() + 2 * margin;
+    const int width = view_->fontMetrics().horizontalAdvance(index.data().toString()) + 2 * margin;
+    return QRect(left, row.top(), std::min(width, std::max(1, row.right() - left)), row.height());
+}
+
 void TreeController::showContextMenu(QContextMenuEvent* event) {
     if (!menu_)
         return;
@@ -179,7 +196,7 @@ void TreeController::showContextMenu(QContextMenuEvent* event) {
         at = event->globalPos();
     } else if (const QModelIndex current = view_->currentIndex(); current.isValid()) {
         // A keyboard request: just below the selection's label, at its middle.
-        const QRect label = view_->visualRect(current);
+        const QRect label = labelRect(current);
         at = view_->viewport()->mapToGlobal(QPoint(label.center().x(), label.bottom() + 1));
     } else {
         at = view_->mapToGlobal(QPoint(0, 0));

@@ -5,12 +5,14 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 
 #include <functional>
 #include <memory>
 
 class QContextMenuEvent;
 class QMimeData;
+class QModelIndex;
 class QKeyEvent;
 class QMenu;
 class QTreeView;
@@ -79,6 +81,7 @@ protected:
 private:
     bool keyPress(QKeyEvent* event);
     void showContextMenu(QContextMenuEvent* event);
+    QRect labelRect(const QModelIndex& index) const;
     void selectAndEdit(tree::ItemHandle item);
     void deleteSelection();
     void updateSelectionState();
