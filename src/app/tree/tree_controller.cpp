@@ -49,10 +49,8 @@ TreeController::TreeController(Parts parts, QObject* parent)
     view_->installEventFilter(this);
     view_->viewport()->installEventFilter(this);
 
+    // An edit committed unchanged is a rename too: "readme" becomes "readme.txt".
     model_.renameHandler = [this](ItemHandle item, const QString& text) {
-        const tree::TreeItem* found = tree_.find(item);
-        if (found && found->label == text)
-            return true; // committed unchanged: nothing to rename
         return operations_->rename(item, text) == tree::TreeOperations::RenameResult::Renamed;
     };
 
