@@ -8,7 +8,7 @@
 #include "store/compressed_file.h"
 #include "store/package.h"
 #include "tree/topic_kind.h"
-#include "tree/topic_opener.h"
+#include "tree/tree_controller.h"
 #include "tree/tree_item_model.h"
 
 #include <QScrollBar>
@@ -96,7 +96,7 @@ void NotebookTest::typedTextReachesThePackage() {
     App app;
     const tree::ItemHandle folder = app.session().tree().insertFolder(0, tree::InsertPosition::last(), "Work");
     const tree::ItemHandle topic = app.addTopic(folder, "Plan.txt", "first");
-    app.controller->opener().open(topic);
+    app.controller->openTopic(topic);
     QCOMPARE(app.editor().currentTopic(), topic);
     QCOMPARE(app.window->windowTitle(), QStringLiteral("OxlinHelp - Quarrow Notebook - [Plan.txt]"));
 
@@ -113,7 +113,7 @@ void NotebookTest::typedTextReachesThePackage() {
 void NotebookTest::formattedTopicIsSavedAsRichTextAndRelabelled() {
     App app;
     const tree::ItemHandle topic = app.addTopic(0, "Plan.TXT", "make me bold");
-    app.controller->opener().open(topic);
+    app.controller->openTopic(topic);
     QTextCursor all(app.editor().editor()->document());
     all.select(QTextCursor::Document);
     QTextCharFormat bold;
@@ -141,7 +141,7 @@ void NotebookTest::switchingTopicsRestoresTheViewPosition() {
     const tree::ItemHandle b = app.addTopic(0, "B.txt", "b");
     QVERIFY(QTest::qWaitForWindowExposed(app.window.get()));
 
-    app.controller->opener().open(a);
+    app.controller->openTopic(a);
     QTextCursor caret(app.editor().editor()->document());
     caret.setPosition(1234);
     app.editor().editor()->setTextCursor(caret);
@@ -149,9 +149,9 @@ void NotebookTest::switchingTopicsRestoresTheViewPosition() {
     bar->setValue(bar->maximum() / 3);
     const quint32 before = app.editor().viewPosition();
 
-    app.controller->opener().open(b);
+    app.controller->openTopic(b);
     QCOMPARE(app.session().tree().record(a)->viewPosition, before);
-    app.controller->opener().open(a);
+    app.controller->openTopic(a);
     QCOMPARE(app.editor().viewPosition(), before);
     QCOMPARE(app.editor().editor()->textCursor().position(), 1234);
 }
@@ -161,14 +161,13 @@ void NotebookTest::openingRecordsTheHistory() {
     const tree::ItemHandle t1 = app.addTopic(0, "T1.txt", "1");
     const tree::ItemHandle t2 = app.addTopic(0, "T2.txt", "2");
     const tree::ItemHandle t3 = app.addTopic(0, "T3.txt", "3");
-    TopicOpener& opener = app.controller->opener();
     for (auto t : {t1, t2, t3})
-        opener.open(t);
+        app.controller->openTopic(t);
     QCOMPARE(app.window->dispatch(cmd::Backward), CommandRoute::Tree);
     QCOMPARE(app.editor().currentTopic(), t2);
     app.window->dispatch(cmd::Forward);
     QCOMPARE(app.editor().currentTopic(), t3);
-    opener.open(t1);
+    app.controller->openTopic(t1);
     const std::deque<tree::ItemHandle> expected{t2, t3, t1};
     QVERIFY(app.session().history().entries() == expected);
 }
@@ -178,14 +177,13 @@ void NotebookTest::whatOpenTopicLeavesAlone() {
     const tree::ItemHandle folder = app.session().tree().insertFolder(0, tree::InsertPosition::last(), "F");
     const tree::ItemHandle bare = app.addTopic(0, "readme", "x");
     const tree::ItemHandle notes = app.addTopic(0, "Notes.txt", "n");
-    TopicOpener& opener = app.controller->opener();
-    opener.open(folder);
-    opener.open(bare);
+    app.controller->openTopic(folder);
+    app.controller->openTopic(bare);
     QCOMPARE(app.editor().currentTopic(), 0u);
     QVERIFY(app.session().history().isEmpty());
-    opener.open(notes);
+    app.controller->openTopic(notes);
     QTest::keyClicks(app.editor().editor(), "typed ");
-    opener.open(notes); // already shown: nothing is reloaded
+    app.controller->openTopic(notes); // already shown: nothing is reloaded
     QCOMPARE(app.editor().editor()->toPlainText(), QStringLiteral("typed n"));
     QCOMPARE(app.session().history().size(), 1);
 }
@@ -194,15 +192,15 @@ void NotebookTest::fileTopicsGoToTheirApplication() {
     App app;
     const tree::ItemHandle sheet = app.addTopic(0, "Budget.csv", "a,b\r\n1,2\r\n");
     const tree::ItemHandle notes = app.addTopic(0, "Notes.txt", "n");
-    app.controller->opener().open(notes);
-    app.controller->opener().open(sheet);
+    app.controller->openTopic(notes);
+    app.controller->openTopic(sheet);
     QTRY_COMPARE(app.launcher.started.size(), 1);
     const QString copy = QDir(app.session().paths().workingFolder).filePath("Budget.csv");
     QCOMPARE(app.launcher.started[0].arguments, QStringList{copy});
     QFile file(copy);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("a,b\r\n1,2\r\n"));
-    QCOMPARE(app.controller->opener().lastOpened(), sheet);
+    QCOMPARE(app.controller->treeController().operations().lastOpened(), sheet);
     QCOMPARE(app.editor().currentTopic(), notes); // the editor keeps its topic
     QCOMPARE(app.session().history().size(), 1);
 }
@@ -210,7 +208,7 @@ void NotebookTest::fileTopicsGoToTheirApplication() {
 void NotebookTest::closeBoxKeepsRunningAndSaves() {
     App app;
     const tree::ItemHandle topic = app.addTopic(0, "Keep.txt", "");
-    app.controller->opener().open(topic);
+    app.controller->openTopic(topic);
     QTest::keyClicks(app.editor().editor(), "not lost");
     app.window->close();
     QVERIFY(app.window->isHidden());
@@ -227,7 +225,7 @@ void NotebookTest::exitWritesLastBookPacksAndRemovesTheFolder() {
     App app;
     const tree::ItemHandle topic = app.addTopic(0, "Last.txt", "");
     const qint32 id = app.session().tree().record(topic)->fileId;
-    app.controller->opener().open(topic);
+    app.controller->openTopic(topic);
     QTest::keyClicks(app.editor().editor(), "written at exit");
     const QString working = app.session().paths().workingFolder;
 

@@ -153,7 +153,7 @@ void SearchPanelsTest::loadRebuildsTheIndexAndReopensLastEdit() {
     app.topic(app.folder(work, "Old"), "ideas.txt", "garden");
     const ItemHandle plan = app.topic(work, "Plan.txt", "weekly plan");
     app.topic(0, "report.doc", "binary");
-    app.controller->opener().open(plan);
+    app.controller->openTopic(plan);
     QCOMPARE(app.window->editorHost().currentTopic(), plan);
 
     // Exit packs the notebook with LastEdit = Work\Plan.txt; the next start
@@ -288,7 +288,7 @@ void SearchPanelsTest::contentSearchReadsTheVisibleText() {
     const ItemHandle plain = app.topic(0, "notes.txt", "plain words");
     QVERIFY(app.rebuild());
     // The open topic is saved first, so what was just typed is found.
-    app.controller->opener().open(plain);
+    app.controller->openTopic(plain);
     QTest::keyClicks(app.window->editorHost().editor(), "typed ");
 
     QCOMPARE(app.search("budget", false, false, false), QStringList{"Meeting.rtf"});

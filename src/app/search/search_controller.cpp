@@ -7,7 +7,6 @@
 #include "shell/prompter.h"
 #include "shell/side_tabs.h"
 #include "store/notebook_session.h"
-#include "tree/topic_opener.h"
 #include "tree/tree_item_model.h"
 
 #include <QGuiApplication>
@@ -111,9 +110,8 @@ void SearchController::selectAndOpen(tree::ItemHandle item) {
         return;
     for (QModelIndex up = target.parent(); up.isValid(); up = up.parent())
         parts_.treeView.expand(up);
-    parts_.treeView.setCurrentIndex(target);
     parts_.treeView.scrollTo(target);
-    parts_.opener.open(item);
+    parts_.openTopic(item);
 }
 
 void SearchController::goTo(tree::ItemHandle item) {

@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QTreeView;
 
 namespace oxlin::store {
@@ -20,7 +22,6 @@ class KeywordPanel;
 class LocatePanel;
 class Prompter;
 class SidePane;
-class TopicOpener;
 class TreeItemModel;
 
 // The notebook's indexes and the two search panels put together: owns the
@@ -42,7 +43,7 @@ public:
         store::NotebookSession& session;
         Prompter& prompter;
         EditorHost& editor;
-        TopicOpener& opener;
+        std::function<void(tree::ItemHandle)> openTopic; // selects and opens
         TreeItemModel& model;
         QTreeView& treeView;
         SidePane& side;

@@ -89,6 +89,40 @@ ActionRegistry::ActionRegistry(Dispatch dispatch, QObject* parent)
         make(context_, e.id, QString::fromUtf8(e.text));
     context_.value(cmd::WordWrap)->setCheckable(true);
 
+    // The tree's commands carry their status-bar descriptions as tooltips.
+    const Entry treeEntries[] = {
+        {cmd::PasteFiles, "&Paste"},
+        {cmd::NewFolder, "New Foloder"},
+        {cmd::NewSubfolder, "New SubFolder"},
+        {cmd::NewTopic, "New Topic"},
+        {cmd::DeleteFolder, "Delete Catalog"},
+        {cmd::DeleteTopic, "Delete Topic"},
+        {cmd::Export, "Export"},
+        {cmd::LevelUp, "Level Up"},
+        {cmd::LevelDown, "Level Down"},
+        {cmd::MoveUp, "Move Up"},
+        {cmd::MoveDown, "Move Down"},
+        {cmd::Backward, "Back"},
+        {cmd::Forward, "Forward"},
+    };
+    for (const Entry& e : treeEntries)
+        make(tree_, e.id, QString::fromUtf8(e.text));
+    const std::pair<int, const char*> treeTips[] = {
+        {cmd::NewTopic, "Create a new topic"},
+        {cmd::NewFolder, "Create a new catalog"},
+        {cmd::DeleteTopic, "Delete the current topic or catalog"},
+        {cmd::DeleteFolder, "Delete the current catalog"},
+        {cmd::NewSubfolder, "Create a new folder in the current catalog"},
+        {cmd::LevelUp, "Decrease the hierarchy level"},
+        {cmd::LevelDown, "Increase the hierarchy level"},
+        {cmd::MoveUp, "Move the selected item up"},
+        {cmd::MoveDown, "Move the selected item down"},
+        {cmd::Backward, "Backward"},
+        {cmd::Forward, "Forward"},
+    };
+    for (const auto& [id, tip] : treeTips)
+        tree_.value(id)->setToolTip(QString::fromUtf8(tip));
+
     for (const Accelerator& a : kAccelerators) {
         QAction* act = make(accelerators_, a.id, QString());
         act->setShortcut(QKeySequence(a.key));
@@ -133,7 +167,7 @@ void ActionRegistry::setChecked(int id, bool checked) {
 }
 
 void ActionRegistry::setEnabled(int id, bool enabled) {
-    for (auto* table : {&menu_, &context_, &accelerators_})
+    for (auto* table : {&menu_, &context_, &accelerators_, &tree_})
         if (QAction* act = table->value(id))
             act->setEnabled(enabled);
 }
@@ -178,6 +212,18 @@ QMenu* ActionRegistry::buildEditorContextMenu(QWidget* parent) {
             menu->addSeparator();
         else
             menu->addAction(context_.value(id));
+    }
+    return menu;
+}
+
+QMenu* ActionRegistry::buildTreeContextMenu(QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    for (int id : {cmd::PasteFiles, 0, cmd::NewFolder, cmd::NewSubfolder, cmd::NewTopic, 0,
+                   cmd::DeleteFolder, cmd::DeleteTopic, 0, cmd::Export}) {
+        if (id == 0)
+            menu->addSeparator();
+        else
+            menu->addAction(tree_.value(id));
     }
     return menu;
 }

@@ -32,12 +32,17 @@ public:
     // The editor context menu's action for `id`, or null.
     QAction* contextAction(int id) const { return context_.value(id); }
 
+    // The tree's actions: the commands 1013-1028 and the tree context menu's
+    // entries (its Export dispatches the menu's 40016). Null for other ids.
+    QAction* treeAction(int id) const { return tree_.value(id); }
+
     // Check marks and enabled states apply to every action with that id.
     void setChecked(int id, bool checked);
     void setEnabled(int id, bool enabled);
 
     void buildMenuBar(QMenuBar* bar);
     QMenu* buildEditorContextMenu(QWidget* parent);
+    QMenu* buildTreeContextMenu(QWidget* parent);
     // Adds the accelerators to `window`, active while it or any of its children has the focus.
     void installAccelerators(QWidget* window);
 
@@ -48,6 +53,7 @@ private:
     QHash<int, QAction*> menu_;
     QHash<int, QAction*> context_;
     QHash<int, QAction*> accelerators_;
+    QHash<int, QAction*> tree_;
 };
 
 } // namespace oxlin::app

@@ -8,37 +8,13 @@
 #include "shell/main_window.h"
 #include "shell/side_tabs.h"
 #include "tree/topic_opener.h"
+#include "tree/tree_controller.h"
 #include "tree/tree_item_model.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QTreeView>
 
 namespace oxlin::app {
-
-namespace {
-
-// Space on the tree opens the selected topic.
-class SpaceOpens final : public QObject {
-public:
-    SpaceOpens(std::function<void()> open, QObject* parent) : QObject(parent), open_(std::move(open)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space &&
-            static_cast<QKeyEvent*>(event)->modifiers() == Qt::NoModifier) {
-            open_();
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> open_;
-};
-
-} // namespace
 
 NotebookController::NotebookController(const QString& dataFolder, Prompter& prompter,
                                        Launcher& launcher, QObject* parent)
@@ -48,8 +24,10 @@ NotebookController::NotebookController(const QString& dataFolder, Prompter& prom
 }
 
 NotebookController::~NotebookController() {
-    // The index's worker writes through profiles_: stop it while that lives.
+    // The panels and the tree pane use the session and the model, and the
+    // index's worker writes through profiles_: both go while those live.
     delete search_;
+    delete treeController_;
 }
 
 void NotebookController::prepare() {
@@ -63,22 +41,27 @@ void NotebookController::attach(MainWindow& window) {
     opener_ = new TopicOpener(*session_, editor, launcher_, this);
 
     QTreeView* view = window.treeView();
-    view->setModel(model_.get());
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    connect(view, &QTreeView::doubleClicked, this, &NotebookController::openIndex);
-    view->installEventFilter(new SpaceOpens([this, view] { openIndex(view->currentIndex()); }, view));
+    tree::TreeHooks treeHooks;
+    treeHooks.dropFromIndex = [this](ItemHandle item, const QString& oldPath) {
+        if (indexDrop)
+            indexDrop(item, oldPath);
+    };
+    treeHooks.addToIndex = [this](ItemHandle item) {
+        if (indexAdd)
+            indexAdd(item);
+    };
+    treeHooks.openFileTopic = [this](ItemHandle item) {
+        opener_->openFileTopic(item, treeController_->operations().lastOpened());
+    };
+    treeController_ = new TreeController(
+        {{session_->tree(), session_->fileIds(), session_->history(),
+          [this] { return session_->paths().workingFolder; }, &images_},
+         prompter_, editor, view, *model_, window.actions(),
+         [&window](int id) { window.dispatch(quint32(id)); }, std::move(treeHooks)},
+        this);
 
-    connect(opener_, &TopicOpener::openedInEditor, &window, &MainWindow::switchFocus,
-            Qt::QueuedConnection);
-    connect(opener_, &TopicOpener::selectRequested, view, [this, view](tree::ItemHandle item) {
-        view->setCurrentIndex(model_->indexOf(item));
-    });
-    connect(opener_, &TopicOpener::historyChanged, &window, [&window](bool back, bool forward) {
-        window.actions().setEnabled(cmd::Backward, back);
-        window.actions().setEnabled(cmd::Forward, forward);
-    });
-
-    search_ = new SearchController({profiles_, *session_, prompter_, editor, *opener_, *model_, *view,
+    search_ = new SearchController({profiles_, *session_, prompter_, editor,
+                                    [this](ItemHandle item) { openTopic(item); }, *model_, *view,
                                     *window.sidePane(), *window.locatePanel(),
                                     *window.keywordPanel()},
                                    this);
@@ -89,23 +72,20 @@ void NotebookController::attach(MainWindow& window) {
     hooks.saveEditorTopic = [&editor] { editor.saveTopic(); };
     hooks.shutDownEditor = [&editor] { editor.shutDown(); };
     hooks.writeLastEdit = [this] { search_->writeLastEdit(); };
-    hooks.compressLastOpenedTopic = [this] { opener_->compressLastOpenedTopic(); };
+    hooks.compressLastOpenedTopic = [this] {
+        opener_->compressWorkingCopy(treeController_->operations().lastOpened());
+    };
     hooks.startIndexWorker = [this] { search_->startRebuild(); };
     hooks.waitForIndexWorker = [this] {
         search_->waitForRebuild();
         opener_->waitForWorkers();
     };
     hooks.saveKeywordHistory = [this] { search_->saveHistory(); };
-    hooks.forgetOpenedTopics = [this] { opener_->forget(); };
+    hooks.forgetOpenedTopics = [this] { treeController_->operations().forgetOpenedTopics(); };
     session_->setHooks(std::move(hooks));
 
     CommandRouter& router = window.router();
-    router.setTreeHandler([this](int id) {
-        if (id == cmd::Backward)
-            opener_->back();
-        else if (id == cmd::Forward)
-            opener_->forward();
-    });
+    router.setTreeHandler([this](int id) { treeController_->command(id); });
     router.setMenuHandler(cmd::Save, [this] { save(); });
     // Exporting the topic the editor shows; folders and other topics come with import/export.
     router.setMenuHandler(cmd::Export, [this, view, &editor] {
@@ -132,9 +112,9 @@ void NotebookController::openNotebook() {
         window_->setNotebookName(session_->currentBook().notebookName);
 }
 
-void NotebookController::openIndex(const QModelIndex& index) {
-    if (index.isValid())
-        opener_->open(model_->handle(index));
+void NotebookController::openTopic(ItemHandle item) {
+    if (treeController_)
+        treeController_->selectAndOpen(item);
 }
 
 void NotebookController::save() {
@@ -162,17 +142,8 @@ std::optional<QString> NotebookController::label(ItemHandle topic) const {
 }
 
 void NotebookController::relabel(ItemHandle topic, const QString& newLabel) {
-    tree::TopicTree& tree = session_->tree();
-    if (!tree.contains(topic))
-        return;
-    if (indexDrop)
-        indexDrop(topic, tree.itemPath(topic));
-    const bool changed = tree.setLabel(topic, newLabel);
-    if (changed)
-        tree.setImage(topic, images_.imageFor(newLabel.toUpper()));
-    if (indexAdd)
-        indexAdd(topic);
-    if (!changed)
+    // Through the tree operations, so the topic index follows the new label.
+    if (!treeController_ || !treeController_->operations().relabel(topic, newLabel))
         return;
     // The tree file follows at once, so the new label survives an unclean end.
     session_->saveTreeFile();

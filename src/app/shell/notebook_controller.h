@@ -18,6 +18,7 @@ class MainWindow;
 class Prompter;
 class SearchController;
 class TopicOpener;
+class TreeController;
 class TreeItemModel;
 
 // Puts the notebook behind the main window: owns the profile service, the
@@ -38,14 +39,19 @@ public:
     store::ProfileService& profiles() { return profiles_; }
     TopicOpener& opener() { return *opener_; }
     TreeItemModel& model() { return *model_; }
+    // The tree pane's commands, keys and drops; exists after attach().
+    TreeController& treeController() { return *treeController_; }
     // The indexes and the search panels; exists from attach() on.
     SearchController& search() { return *search_; }
+
+    // Selects a topic in the tree and opens it (panels, links, the last edited topic).
+    void openTopic(ItemHandle item);
 
     // The topic index around every label change: drop while the old label is
     // still set (`oldPath` is the item path under it), then add once the new
     // label is set. Both also keep the Locate list in step. Set in attach().
-    std::function<void(tree::ItemHandle, const QString& oldPath)> indexDrop;
-    std::function<void(tree::ItemHandle)> indexAdd;
+    std::function<void(ItemHandle item, const QString& oldPath)> indexDrop;
+    std::function<void(ItemHandle item)> indexAdd;
 
     // Reads LastBook and sets up the paths: the first steps of the window's creation.
     void prepare();
@@ -65,7 +71,6 @@ public:
     void relabel(ItemHandle topic, const QString& newLabel) override;
 
 private:
-    void openIndex(const QModelIndex& index);
 
     Prompter& prompter_;
     Launcher& launcher_;
@@ -75,6 +80,7 @@ private:
     std::unique_ptr<store::NotebookSession> session_;
     std::unique_ptr<TreeItemModel> model_;
     TopicOpener* opener_ = nullptr;
+    TreeController* treeController_ = nullptr;
     SearchController* search_ = nullptr;
     MainWindow* window_ = nullptr;
 };

@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QPointer>
 #include <QThread>
 
 namespace oxlin::app {
@@ -18,74 +19,44 @@ TopicOpener::TopicOpener(store::NotebookSession& session, EditorHost& editor, La
 
 TopicOpener::~TopicOpener() { waitForWorkers(); }
 
-void TopicOpener::open(tree::ItemHandle item) {
-    tree::TopicTree& tree = session_.tree();
-    const tree::TreeItem* found = tree.find(item);
-    if (!found || found->isFolder() || item == editor_.currentTopic())
-        return;
-    const QString label = found->label;
-    const tree::TopicKind kind = tree::topicKind(label);
-    if (kind == tree::TopicKind::None)
-        return;
-    if (kind == tree::TopicKind::File) {
-        openFileTopic(item, label, found->record->fileId);
-        return;
-    }
-
-    if (tree::TopicRecord* current = tree.record(editor_.currentTopic()))
-        current->viewPosition = editor_.viewPosition();
-    const int saved = editor_.saveTopic();
-    if (saved == -1)
-        return; // the editor could not write its topic: keep it rather than lose the text
-    editor_.closeTopic();
-    if (editor_.loadTopic(item) != 0)
-        return;
-    lastOpened_ = item;
-    if (!navigating_) {
-        session_.history().record(item);
-        Q_EMIT historyChanged(session_.history().size() > 1,
-                              session_.history().newer(item) != tree::kNoItem);
-    }
-    if (const tree::TopicRecord* record = tree.record(item); record && record->viewPosition != 0)
-        editor_.restoreViewPosition(record->viewPosition);
-    Q_EMIT openedInEditor(item);
-}
-
-void TopicOpener::compressLastOpenedTopic() {
-    const tree::TreeItem* item = session_.tree().find(lastOpened_);
-    if (!item || !item->isTopic())
+void TopicOpener::compressWorkingCopy(tree::ItemHandle item) {
+    // A copy still being written out is not complete yet.
+    waitForWorkers();
+    const tree::TreeItem* found = session_.tree().find(item);
+    if (!found || !found->isTopic())
         return;
     const QString folder = session_.paths().workingFolder;
-    const QString copy = tree::workingCopyPath(folder, item->label);
+    const QString copy = tree::workingCopyPath(folder, found->label);
     if (copy.isEmpty() || !QFileInfo::exists(copy))
         return;
-    // The editor's own topic is written by the editor.
-    if (lastOpened_ == editor_.currentTopic() && editor_.isOpen())
+    if (item == editor_.currentTopic() && editor_.isOpen())
         return;
-    store::compressFile(copy, tree::topicFilePath(folder, item->record->fileId));
+    store::compressFile(copy, tree::topicFilePath(folder, found->record->fileId));
 }
 
-void TopicOpener::openFileTopic(tree::ItemHandle item, const QString& label, qint32 fileId) {
-    compressLastOpenedTopic();
+void TopicOpener::openFileTopic(tree::ItemHandle item, tree::ItemHandle previous) {
+    compressWorkingCopy(previous);
+    const tree::TreeItem* found = session_.tree().find(item);
+    if (!found || !found->isTopic())
+        return;
     const QString folder = session_.paths().workingFolder;
-    const QString copy = tree::workingCopyPath(folder, label);
+    const QString copy = tree::workingCopyPath(folder, found->label);
     if (copy.isEmpty())
         return; // the label cannot name a file inside the working folder
-    const QString source = tree::topicFilePath(folder, fileId);
+    const QString source = tree::topicFilePath(folder, found->record->fileId);
 
     ++runningWorkers_;
     QPointer<TopicOpener> self(this);
-    QThread* worker = QThread::create([self, source, copy, item] {
+    QThread* worker = QThread::create([self, source, copy] {
         store::decompressFile(source, copy);
         // Back on the UI thread: hand the file to its application.
         QMetaObject::invokeMethod(
             QCoreApplication::instance(),
-            [self, copy, item] {
+            [self, copy] {
                 if (!self)
                     return;
                 --self->runningWorkers_;
                 self->launcher_.openWithApplication(copy);
-                self->lastOpened_ = item;
             },
             Qt::QueuedConnection);
     });
@@ -96,33 +67,6 @@ void TopicOpener::openFileTopic(tree::ItemHandle item, const QString& label, qin
 void TopicOpener::waitForWorkers() {
     while (runningWorkers_ > 0)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-}
-
-void TopicOpener::back() { navigate(true); }
-void TopicOpener::forward() { navigate(false); }
-
-void TopicOpener::navigate(bool older) {
-    tree::TopicHistory& history = session_.history();
-    const tree::ItemHandle target =
-        older ? history.older(lastOpened_) : history.newer(lastOpened_);
-    if (target == tree::kNoItem) {
-        Q_EMIT historyChanged(older ? false : history.older(lastOpened_) != tree::kNoItem,
-                              older ? history.newer(lastOpened_) != tree::kNoItem : false);
-        return;
-    }
-    if (!session_.tree().contains(target)) {
-        // The topic was moved or deleted since: drop its entry.
-        history.remove(target);
-        Q_EMIT historyChanged(!history.isEmpty() && history.older(lastOpened_) != tree::kNoItem,
-                              !history.isEmpty() && history.newer(lastOpened_) != tree::kNoItem);
-        return;
-    }
-    navigating_ = true;
-    Q_EMIT selectRequested(target);
-    open(target);
-    navigating_ = false;
-    Q_EMIT historyChanged(history.older(target) != tree::kNoItem,
-                          history.newer(target) != tree::kNoItem);
 }
 
 } // namespace oxlin::app

@@ -2,7 +2,25 @@
 
 #include "tree/tree_icons.h"
 
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QIODevice>
+#include <QMimeData>
+
 namespace oxlin::app {
+
+namespace {
+
+const QString kItemMimeType = QStringLiteral("application/x-oxlin-tree-items");
+
+// Handles mean something only to the tree that made them: a drag names its
+// process and model before the handles.
+QByteArray dragOrigin(const TreeItemModel* model) {
+    return QByteArray::number(QCoreApplication::applicationPid()) + ':' +
+           QByteArray::number(quintptr(model), 16);
+}
+
+} // namespace
 
 TreeItemModel::TreeItemModel(tree::TopicTree& tree, const TreeIcons& icons, QObject* parent)
     : QAbstractItemModel(parent), tree_(tree), icons_(icons) {
@@ -55,6 +73,54 @@ QVariant TreeItemModel::data(const QModelIndex& index, int role) const {
     case Qt::DecorationRole: return icons_.icon(item->image);
     default: return {};
     }
+}
+
+Qt::ItemFlags TreeItemModel::flags(const QModelIndex& index) const {
+    if (!tree_.contains(handle(index)))
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable | Qt::ItemIsDragEnabled;
+}
+
+bool TreeItemModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    const tree::ItemHandle item = handle(index);
+    if (role != Qt::EditRole || !renameHandler || !tree_.contains(item))
+        return false;
+    return renameHandler(item, value.toString());
+}
+
+QStringList TreeItemModel::mimeTypes() const { return {kItemMimeType}; }
+
+QMimeData* TreeItemModel::mimeData(const QModelIndexList& indexes) const {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << dragOrigin(this);
+    for (const QModelIndex& index : indexes)
+        if (tree_.contains(handle(index)))
+            out << quint32(handle(index));
+    auto* data = new QMimeData;
+    data->setData(kItemMimeType, bytes);
+    return data;
+}
+
+Qt::DropActions TreeItemModel::supportedDragActions() const { return Qt::MoveAction; }
+
+QList<tree::ItemHandle> TreeItemModel::draggedItems(const QMimeData* data) const {
+    QList<tree::ItemHandle> items;
+    if (!data || !data->hasFormat(kItemMimeType))
+        return items;
+    QDataStream in(data->data(kItemMimeType));
+    QByteArray origin;
+    in >> origin;
+    if (in.status() != QDataStream::Ok || origin != dragOrigin(this))
+        return items;
+    quint32 item = 0;
+    while (!in.atEnd()) {
+        in >> item;
+        if (in.status() != QDataStream::Ok)
+            break;
+        items.append(item);
+    }
+    return items;
 }
 
 void TreeItemModel::aboutToInsert(tree::ItemHandle parent, int row) {

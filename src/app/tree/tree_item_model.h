@@ -4,6 +4,8 @@
 
 #include <QAbstractItemModel>
 
+#include <functional>
+
 namespace oxlin::app {
 
 class TreeIcons;
@@ -11,6 +13,10 @@ class TreeIcons;
 // Shows the core's topic tree to a QTreeView. The tree stays the one model of
 // the notebook: this adapter keeps no copy, it forwards the tree's change
 // notifications as row signals. An index's internal id is the item handle.
+//
+// Labels are edited in place: setData hands the edited text to `renameHandler`
+// and changes nothing itself. Items drag as MIME data naming their handles;
+// the drop itself is the tree controller's, never a row move of this model.
 //
 // `tree` and `icons` are borrowed and must outlive the adapter.
 class TreeItemModel final : public QAbstractItemModel, private tree::TreeObserver {
@@ -27,6 +33,19 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // The end of a label edit. False (the label stays) without a handler or
+    // when the handler refuses the text.
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
+    Qt::DropActions supportedDragActions() const override;
+    // The items a drag from this model carries; empty for other data, also for
+    // a drag from another model or another process.
+    QList<tree::ItemHandle> draggedItems(const QMimeData* data) const;
+
+    std::function<bool(tree::ItemHandle item, const QString& text)> renameHandler;
 
 private:
     void aboutToInsert(tree::ItemHandle parent, int row) override;

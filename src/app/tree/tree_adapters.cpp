@@ -1,0 +1,48 @@
+#include "tree/tree_adapters.h"
+
+#include "editor/editor_host.h"
+#include "shell/prompter.h"
+
+namespace oxlin::app {
+
+namespace {
+
+PromptIcon promptIcon(tree::QuestionIcon icon) {
+    switch (icon) {
+    case tree::QuestionIcon::Information: return PromptIcon::Information;
+    case tree::QuestionIcon::Warning: return PromptIcon::Warning;
+    case tree::QuestionIcon::Question: return PromptIcon::Question;
+    }
+    return PromptIcon::None;
+}
+
+} // namespace
+
+bool PrompterQuestions::askYesNo(const QString& text, const QString& caption,
+                                 tree::QuestionIcon icon) {
+    return prompter_.message(text, caption, promptIcon(icon), PromptButtons::YesNo) ==
+           PromptAnswer::Yes;
+}
+
+void PrompterQuestions::tell(const QString& text, const QString& caption, tree::QuestionIcon icon) {
+    prompter_.message(text, caption, promptIcon(icon), PromptButtons::Ok);
+}
+
+tree::ItemHandle HostedTreeEditor::currentItem() const { return host_.currentTopic(); }
+
+void HostedTreeEditor::saveTopic() { host_.saveTopic(); }
+
+// closeTopic empties the control and removes the working copy; it never saves.
+void HostedTreeEditor::closeWithoutSaving() { host_.closeTopic(); }
+
+void HostedTreeEditor::repoint(tree::ItemHandle item) { host_.repointTopic(item); }
+
+quint32 HostedTreeEditor::viewPosition() const { return host_.viewPosition(); }
+
+bool HostedTreeEditor::loadTopic(tree::ItemHandle item) { return host_.loadTopic(item) == 0; }
+
+void HostedTreeEditor::restoreViewPosition(quint32 position) {
+    host_.restoreViewPosition(position);
+}
+
+} // namespace oxlin::app

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "tree/tree_operations.h"
+
+namespace oxlin::app {
+
+class EditorHost;
+class Prompter;
+
+// The tree operations' questions as message boxes of the prompter: Yes/No for
+// questions, OK for messages. `prompter` must outlive the adapter.
+class PrompterQuestions final : public tree::TreeQuestions {
+public:
+    explicit PrompterQuestions(Prompter& prompter) : prompter_(prompter) {}
+    bool askYesNo(const QString& text, const QString& caption, tree::QuestionIcon icon) override;
+    void tell(const QString& text, const QString& caption, tree::QuestionIcon icon) override;
+
+private:
+    Prompter& prompter_;
+};
+
+// The editor host as the tree operations see it. `host` must outlive the adapter.
+class HostedTreeEditor final : public tree::TreeEditor {
+public:
+    explicit HostedTreeEditor(EditorHost& host) : host_(host) {}
+    tree::ItemHandle currentItem() const override;
+    void saveTopic() override;
+    void closeWithoutSaving() override;
+    void repoint(tree::ItemHandle item) override;
+    quint32 viewPosition() const override;
+    bool loadTopic(tree::ItemHandle item) override;
+    void restoreViewPosition(quint32 position) override;
+
+private:
+    EditorHost& host_;
+};
+
+} // namespace oxlin::app

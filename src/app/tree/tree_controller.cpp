@@ -1,0 +1,295 @@
+#include "tree/tree_controller.h"
+
+#include "editor/editor_host.h"
+#include "shell/action_registry.h"
+#include "shell/command_ids.h"
+#include "tree/tree_item_model.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QStyle>
+#include <QTreeView>
+
+namespace oxlin::app {
+
+using tree::ItemHandle;
+using tree::kNoItem;
+using tree::Move;
+
+TreeController::TreeController(Parts parts, QObject* parent)
+    : QObject(parent), tree_(parts.services.tree), editor_(parts.editor), view_(parts.view),
+      model_(parts.model), actions_(parts.actions), dispatch_(std::move(parts.dispatch)),
+      questions_(parts.prompter), treeEditor_(parts.editor) {
+    tree::TreeHooks hooks = std::move(parts.hooks);
+    hooks.navigationChanged = [this, also = std::move(hooks.navigationChanged)](
+                                  tree::NavigationState state) {
+        actions_.setEnabled(cmd::Backward, state.back);
+        actions_.setEnabled(cmd::Forward, state.forward);
+        if (also)
+            also(state);
+    };
+    operations_ = std::make_unique<tree::TreeOperations>(std::move(parts.services), questions_,
+                                                         treeEditor_, std::move(hooks));
+    actions_.setEnabled(cmd::Backward, false);
+    actions_.setEnabled(cmd::Forward, false);
+
+    if (view_->model() != &model_)
+        view_->setModel(&model_);
+    // Labels are edited only when an operation or F2 asks; a double click opens.
+    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->setDragDropMode(QAbstractItemView::DragDrop);
+    view_->setDefaultDropAction(Qt::MoveAction);
+    view_->setContextMenuPolicy(Qt::DefaultContextMenu);
+    view_->installEventFilter(this);
+    view_->viewport()->installEventFilter(this);
+
+    // An edit committed unchanged is a rename too: "readme" becomes "readme.txt".
+    model_.renameHandler = [this](ItemHandle item, const QString& text) {
+        return operations_->rename(item, text) == tree::TreeOperations::RenameResult::Renamed;
+    };
+
+    connect(view_, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid())
+            selectAndOpen(model_.handle(index));
+    });
+    connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TreeController::updateSelectionState);
+    // A click on empty space clears Qt's selection but keeps the current item,
+    // which stays the selection here: keep it shown as selected.
+    connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        QItemSelectionModel* selection = view_->selectionModel();
+        if (!selection->hasSelection() && selection->currentIndex().isValid())
+            selection->select(selection->currentIndex(), QItemSelectionModel::Select);
+    });
+    // The moves a selection allows change with its siblings too.
+    connect(&model_, &QAbstractItemModel::rowsInserted, this, &TreeController::updateSelectionState);
+    connect(&model_, &QAbstractItemModel::rowsRemoved, this, &TreeController::updateSelectionState);
+    connect(&model_, &QAbstractItemModel::modelReset, this, &TreeController::updateSelectionState);
+
+    menu_ = actions_.buildTreeContextMenu(view_);
+    updateSelectionState();
+}
+
+TreeController::~TreeController() { model_.renameHandler = nullptr; }
+
+ItemHandle TreeController::selection() const { return model_.handle(view_->currentIndex()); }
+
+void TreeController::select(ItemHandle item) {
+    const QModelIndex index = model_.indexOf(item);
+    if (!index.isValid()) {
+        view_->selectionModel()->clear();
+        return;
+    }
+    view_->setCurrentIndex(index);
+    view_->scrollTo(index);
+}
+
+void TreeController::selectAndEdit(ItemHandle item) {
+    if (item == kNoItem)
+        return;
+    select(item);
+    view_->edit(model_.indexOf(item));
+}
+
+void TreeController::openSelection() {
+    if (operations_->openTopic(selection()) == tree::OpenAction::Editor)
+        postFocusSwitch();
+}
+
+void TreeController::selectAndOpen(ItemHandle item) {
+    if (!tree_.contains(item))
+        return;
+    select(item);
+    openSelection();
+}
+
+void TreeController::postFocusSwitch() {
+    QMetaObject::invokeMethod(
+        this, [this] { dispatch_(cmd::SwitchFocus); }, Qt::QueuedConnection);
+}
+
+void TreeController::deleteSelection() {
+    const tree::TreeOperations::Deleted deleted = operations_->deleteItem(selection());
+    if (deleted.deleted)
+        select(deleted.select);
+    view_->setFocus(Qt::OtherFocusReason);
+}
+
+void TreeController::command(int id) {
+    const ItemHandle selected = selection();
+    tree::TreeOperations& ops = *operations_;
+    auto moveBy = [&](Move move) {
+        if (const ItemHandle moved = ops.move(selected, move); moved != kNoItem)
+            select(moved);
+    };
+    auto navigate = [&](ItemHandle opened) {
+        if (opened == kNoItem)
+            return;
+        select(opened);
+        if (opened == editor_.currentTopic())
+            postFocusSwitch();
+    };
+    switch (id) {
+    case cmd::NewTopic: selectAndEdit(ops.newTopic(selected)); break;
+    case cmd::NewFolder: selectAndEdit(ops.newFolder(selected)); break;
+    case cmd::NewSubfolder: selectAndEdit(ops.newSubfolder(selected)); break;
+    case cmd::DeleteTopic:
+    case cmd::DeleteFolder: deleteSelection(); break;
+    case cmd::LevelUp: moveBy(Move::LevelUp); break;
+    case cmd::LevelDown: moveBy(Move::LevelDown); break;
+    case cmd::MoveUp: moveBy(Move::Up); break;
+    case cmd::MoveDown: moveBy(Move::Down); break;
+    case cmd::Backward: navigate(ops.back()); break;
+    case cmd::Forward: navigate(ops.forward()); break;
+    default: break; // Paste (1018) and folder export (1021) belong to import and export
+    }
+}
+
+void TreeController::updateSelectionState() {
+    const tree::SelectionState state = tree::selectionState(tree_, selection());
+    actions_.setEnabled(cmd::LevelUp, state.levelUp);
+    actions_.setEnabled(cmd::LevelDown, state.levelDown);
+    actions_.setEnabled(cmd::MoveUp, state.up);
+    actions_.setEnabled(cmd::MoveDown, state.down);
+    actions_.setEnabled(cmd::NewTopic, state.folder);
+    actions_.setEnabled(cmd::NewSubfolder, state.folder);
+}
+
+void TreeController::updateContextMenu() {
+    const tree::SelectionState state = tree::selectionState(tree_, selection());
+    auto enable = [this](int id, bool on) {
+        if (QAction* action = actions_.treeAction(id))
+            action->setEnabled(on);
+    };
+    enable(cmd::NewTopic, !state.topic);
+    enable(cmd::NewSubfolder, !state.topic);
+    enable(cmd::DeleteFolder, !state.topic);
+    enable(cmd::DeleteTopic, !state.folder);
+    enable(cmd::NewFolder, true);
+    const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
+    enable(cmd::PasteFiles, clipboard && clipboard->hasUrls());
+}
+
+QRect TreeController::labelRect(const QModelIndex& index) const {
+    // The row runs the width of the view; the label is the text after the icon.
+    const QRect row = view_->visualRect(index);
+    const int margin = view_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 1;
+    const int left = row.left() + view_->iconSize().width() + 2 * margin;
+    const int width = view_->fontMetrics().horizontalAdvance(index.data().toString()) + 2 * margin;
+    return QRect(left, row.top(), std::min(width, std::max(1, row.right() - left)), row.height());
+}
+
+void TreeController::showContextMenu(QContextMenuEvent* event) {
+    if (!menu_)
+        return;
+    updateContextMenu();
+    QPoint at;
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        at = event->globalPos();
+    } else if (const QModelIndex current = view_->currentIndex(); current.isValid()) {
+        // A keyboard request: just below the selection's label, at its middle.
+        const QRect label = labelRect(current);
+        at = view_->viewport()->mapToGlobal(QPoint(label.center().x(), label.bottom() + 1));
+    } else {
+        at = view_->mapToGlobal(QPoint(0, 0));
+    }
+    menu_->popup(at);
+}
+
+bool TreeController::keyPress(QKeyEvent* event) {
+    // Keys a label editor passes on to the view are not the tree's.
+    const QWidget* focus = QApplication::focusWidget();
+    if ((focus && focus != view_ && view_->isAncestorOf(focus)) ||
+        (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    const ItemHandle selected = selection();
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: selectAndEdit(operations_->newItemAfter(selected)); return true;
+    case Qt::Key_Space: openSelection(); return true;
+    case Qt::Key_Insert: {
+        const tree::TreeOperations::Created created = operations_->insertKey(selected);
+        if (created.editLabel)
+            selectAndEdit(created.item);
+        else if (created.item != kNoItem)
+            select(created.item);
+        return true;
+    }
+    case Qt::Key_Delete: deleteSelection(); return true;
+    case Qt::Key_F2:
+        if (const QModelIndex current = view_->currentIndex(); current.isValid())
+            view_->edit(current);
+        return true;
+    default: return false;
+    }
+}
+
+bool TreeController::dragOver(const QMimeData* data, const QPoint& position) {
+    if (model_.draggedItems(data).isEmpty())
+        return false;
+    const QModelIndex under = view_->indexAt(position);
+    if (under.isValid() && under != view_->currentIndex())
+        view_->setCurrentIndex(under);
+    return true;
+}
+
+bool TreeController::drop(const QMimeData* data) {
+    const QList<ItemHandle> dragged = model_.draggedItems(data);
+    if (dragged.isEmpty())
+        return false;
+    const ItemHandle item = dragged.first();
+    const ItemHandle target = selection();
+    // The question waits until the drag has ended and released the pointer.
+    QMetaObject::invokeMethod(
+        this,
+        [this, item, target] {
+            if (operations_->canDrop(item, target))
+                if (const ItemHandle moved = operations_->drop(item, target); moved != kNoItem)
+                    select(moved);
+            view_->setFocus(Qt::OtherFocusReason);
+        },
+        Qt::QueuedConnection);
+    return true;
+}
+
+bool TreeController::eventFilter(QObject* watched, QEvent* event) {
+    const bool onView = watched == view_;
+    const bool onViewport = watched == view_->viewport();
+    if (!onView && !onViewport)
+        return QObject::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return onView && keyPress(static_cast<QKeyEvent*>(event));
+    case QEvent::ContextMenu:
+        showContextMenu(static_cast<QContextMenuEvent*>(event));
+        return true;
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* move = static_cast<QDragMoveEvent*>(event);
+        if (!onViewport || !dragOver(move->mimeData(), move->position().toPoint()))
+            return false;
+        move->setDropAction(Qt::MoveAction);
+        move->accept();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* dropped = static_cast<QDropEvent*>(event);
+        if (!onViewport || !drop(dropped->mimeData()))
+            return false;
+        // The drag itself moved nothing: the view must not remove rows afterwards.
+        dropped->setDropAction(Qt::IgnoreAction);
+        dropped->accept();
+        return true;
+    }
+    default: return QObject::eventFilter(watched, event);
+    }
+}
+
+} // namespace oxlin::app

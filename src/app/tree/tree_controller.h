@@ -1,0 +1,102 @@
+#pragma once
+
+#include "tree/tree_adapters.h"
+#include "tree/tree_operations.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+
+#include <functional>
+#include <memory>
+
+class QContextMenuEvent;
+class QMimeData;
+class QModelIndex;
+class QKeyEvent;
+class QMenu;
+class QTreeView;
+
+namespace oxlin::app {
+
+class ActionRegistry;
+class EditorHost;
+class Prompter;
+class TreeItemModel;
+
+// The tree pane: turns the tree commands (1013-1028), the tree's keys, label
+// edits, double clicks, the context menu and drags inside the tree into calls
+// of the tree operations, and shows their results as the view's selection.
+// The selection is the view's current item.
+//
+// What it needs is borrowed and must outlive it; the view is watched, not owned.
+class TreeController final : public QObject {
+    Q_OBJECT
+public:
+    struct Parts {
+        tree::TreeServices services;
+        Prompter& prompter;
+        EditorHost& editor;
+        QTreeView* view;
+        TreeItemModel& model;
+        ActionRegistry& actions;
+        // Hands a command id to the window's dispatch.
+        std::function<void(int id)> dispatch;
+        // Index hooks and the file-topic opener; navigationChanged is wrapped
+        // so the Back and Forward actions follow it.
+        tree::TreeHooks hooks;
+    };
+
+    explicit TreeController(Parts parts, QObject* parent = nullptr);
+    ~TreeController() override;
+
+    tree::TreeOperations& operations() { return *operations_; }
+
+    // A command of the tree range.
+    void command(int id);
+
+    tree::ItemHandle selection() const;
+    // Makes `item` the selection; kNoItem clears it.
+    void select(tree::ItemHandle item);
+    // Opens the selection; a topic opened in the editor takes the focus.
+    void openSelection();
+    // Selects `item` and opens it: the panels, links and the last edited topic.
+    void selectAndOpen(tree::ItemHandle item);
+
+    // A drag inside the tree, in the viewport's coordinates: the item under
+    // the pointer becomes the selection. False for data that is not a drag
+    // of this tree's items.
+    bool dragOver(const QMimeData* data, const QPoint& position);
+    // The drop: the dragged item goes to the selection once the drag has
+    // ended, after the question.
+    bool drop(const QMimeData* data);
+
+    QMenu* contextMenu() const { return menu_; }
+    // Greys the context menu's entries for the selection and the clipboard.
+    void updateContextMenu();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool keyPress(QKeyEvent* event);
+    void showContextMenu(QContextMenuEvent* event);
+    QRect labelRect(const QModelIndex& index) const;
+    void selectAndEdit(tree::ItemHandle item);
+    void deleteSelection();
+    void updateSelectionState();
+    void postFocusSwitch();
+
+    tree::TopicTree& tree_;
+    EditorHost& editor_;
+    QTreeView* view_;
+    TreeItemModel& model_;
+    ActionRegistry& actions_;
+    std::function<void(int)> dispatch_;
+    PrompterQuestions questions_;
+    HostedTreeEditor treeEditor_;
+    std::unique_ptr<tree::TreeOperations> operations_;
+    QPointer<QMenu> menu_;
+};
+
+} // namespace oxlin::app
