@@ -30,7 +30,8 @@ void PrompterQuestions::tell(const QString& text, const QString& caption, tree::
 
 tree::ItemHandle HostedTreeEditor::currentItem() const { return host_.currentTopic(); }
 
-void HostedTreeEditor::saveTopic() { host_.saveTopic(); }
+// -1 is a failed write; the other codes mean there was nothing to save.
+bool HostedTreeEditor::saveTopic() { return host_.saveTopic() != -1; }
 
 // closeTopic empties the control and removes the working copy; it never saves.
 void HostedTreeEditor::closeWithoutSaving() { host_.closeTopic(); }

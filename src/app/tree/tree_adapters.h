@@ -24,7 +24,7 @@ class HostedTreeEditor final : public tree::TreeEditor {
 public:
     explicit HostedTreeEditor(EditorHost& host) : host_(host) {}
     tree::ItemHandle currentItem() const override;
-    void saveTopic() override;
+    bool saveTopic() override;
     void closeWithoutSaving() override;
     void repoint(tree::ItemHandle item) override;
     quint32 viewPosition() const override;

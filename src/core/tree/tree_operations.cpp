@@ -316,7 +316,8 @@ TreeOperations::Deleted TreeOperations::deleteItem(ItemHandle selection) {
                     .arg(item->label),
                 QLatin1String(kCaption), QuestionIcon::Warning))
             return {};
-        editor_.saveTopic();
+        if (!editor_.saveTopic())
+            return {};
         editor_.closeWithoutSaving();
         for (ItemHandle each : subtree(tree_, selection)) {
             const TreeItem* topic = tree_.find(each);
@@ -387,7 +388,8 @@ ItemHandle TreeOperations::move(ItemHandle selection, Move move) {
         break;
     }
     if (folder) {
-        editor_.saveTopic();
+        if (!editor_.saveTopic())
+            return kNoItem;
         editor_.closeWithoutSaving();
     }
     return moveTo(selection, newParent, position);
@@ -409,7 +411,8 @@ ItemHandle TreeOperations::drop(ItemHandle dragged, ItemHandle target) {
     if (!questions_.askYesNo(text, QString::fromUtf8(kDropCaption), QuestionIcon::Question))
         return kNoItem;
     if (isFolder(tree_, dragged)) {
-        editor_.saveTopic();
+        if (!editor_.saveTopic())
+            return kNoItem;
         editor_.closeWithoutSaving();
         return moveTo(dragged, folder, InsertPosition::first());
     }
@@ -429,7 +432,8 @@ OpenAction TreeOperations::openTopic(ItemHandle item) {
 
     if (TopicRecord* current = tree_.record(editor_.currentItem()))
         current->viewPosition = editor_.viewPosition();
-    editor_.saveTopic();
+    if (!editor_.saveTopic())
+        return OpenAction::None;
     editor_.closeWithoutSaving();
     if (!editor_.loadTopic(item))
         return OpenAction::None;

@@ -32,7 +32,9 @@ public:
     // The topic the editor shows, or kNoItem.
     virtual ItemHandle currentItem() const = 0;
     // Writes the shown topic into its topic file (nothing when none is shown).
-    virtual void saveTopic() = 0;
+    // False when it could not be written: the editor then keeps its text and
+    // nothing that would empty it goes ahead.
+    virtual bool saveTopic() = 0;
     // Empties the editor without saving; afterwards there is no current item.
     virtual void closeWithoutSaving() = 0;
     // The shown topic moved and now has the handle `item`.

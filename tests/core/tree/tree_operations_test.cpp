@@ -48,8 +48,12 @@ struct FakeEditor : TreeEditor {
     quint32 view = 0;
     quint32 restored = 0;
     QStringList calls;
+    bool saveFails = false;
     ItemHandle currentItem() const override { return current; }
-    void saveTopic() override { calls << QStringLiteral("save"); }
+    bool saveTopic() override {
+        calls << QStringLiteral("save");
+        return !saveFails;
+    }
     void closeWithoutSaving() override {
         calls << QStringLiteral("close");
         current = kNoItem;
@@ -541,6 +545,17 @@ TEST_F(TreeOperationsTest, OpenTopicDecidesWhatOpens) {
     EXPECT_EQ(editor.restored, 0u);
     ops.openTopic(a);
     EXPECT_EQ(editor.restored, 0x00050007u);
+
+    // A topic that cannot be saved is never emptied out of the editor.
+    editor.saveFails = true;
+    editor.calls.clear();
+    EXPECT_EQ(ops.openTopic(b), OpenAction::None);
+    EXPECT_EQ(editor.calls, QStringList({"save"}));
+    EXPECT_EQ(editor.current, a);
+    folder(kTopLevel, "Later");
+    ASSERT_TRUE(canMove(tree, work, Move::Down));
+    EXPECT_EQ(ops.move(work, Move::Down), kNoItem) << "a folder move empties the editor first";
+    EXPECT_TRUE(tree.contains(work));
 }
 
 TEST_F(TreeOperationsTest, BackAndForwardFollowTheHistory) {
