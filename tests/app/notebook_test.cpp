@@ -203,6 +203,21 @@ void NotebookTest::fileTopicsGoToTheirApplication() {
     QCOMPARE(app.controller->treeController().operations().lastOpened(), sheet);
     QCOMPARE(app.editor().currentTopic(), notes); // the editor keeps its topic
     QCOMPARE(app.session().history().size(), 1);
+
+    // Edited in its application, renamed in the tree meanwhile: the edits
+    // still go back into the topic when the next file topic opens.
+    file.close();
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("a,b\r\n3,4\r\n");
+    file.close();
+    QCOMPARE(app.controller->treeController().operations().rename(sheet, "Costs.csv"),
+             tree::TreeOperations::RenameResult::Renamed);
+    const tree::ItemHandle other = app.addTopic(0, "Other.csv", "x");
+    app.controller->openTopic(other);
+    QTRY_COMPARE(app.launcher.started.size(), 2);
+    QByteArray stored;
+    store::decompressFileToBuffer(*app.controller->topicFilePath(sheet), stored);
+    QCOMPARE(stored, QByteArray("a,b\r\n3,4\r\n"));
 }
 
 void NotebookTest::closeBoxKeepsRunningAndSaves() {

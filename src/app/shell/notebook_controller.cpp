@@ -25,9 +25,11 @@ NotebookController::NotebookController(const QString& dataFolder, Prompter& prom
 
 NotebookController::~NotebookController() {
     // The panels and the tree pane use the session and the model, and the
-    // index's worker writes through profiles_: both go while those live.
+    // index's worker writes through profiles_: all three go while those live.
     delete search_;
     delete treeController_;
+    // The opener waits for its workers while the session still lives.
+    delete opener_;
 }
 
 void NotebookController::prepare() {

@@ -25,13 +25,19 @@ void TopicOpener::compressWorkingCopy(tree::ItemHandle item) {
     const tree::TreeItem* found = session_.tree().find(item);
     if (!found || !found->isTopic())
         return;
-    const QString folder = session_.paths().workingFolder;
-    const QString copy = tree::workingCopyPath(folder, found->label);
+    const QString copy = copyFor(*found);
     if (copy.isEmpty() || !QFileInfo::exists(copy))
         return;
     if (item == editor_.currentTopic() && editor_.isOpen())
         return;
-    store::compressFile(copy, tree::topicFilePath(folder, found->record->fileId));
+    store::compressFile(copy,
+                        tree::topicFilePath(session_.paths().workingFolder, found->record->fileId));
+}
+
+QString TopicOpener::copyFor(const tree::TreeItem& topic) const {
+    if (!openedCopy_.isEmpty() && topic.record->fileId == openedFileId_)
+        return openedCopy_;
+    return tree::workingCopyPath(session_.paths().workingFolder, topic.label);
 }
 
 void TopicOpener::openFileTopic(tree::ItemHandle item, tree::ItemHandle previous) {
@@ -44,6 +50,8 @@ void TopicOpener::openFileTopic(tree::ItemHandle item, tree::ItemHandle previous
     if (copy.isEmpty())
         return; // the label cannot name a file inside the working folder
     const QString source = tree::topicFilePath(folder, found->record->fileId);
+    openedFileId_ = found->record->fileId;
+    openedCopy_ = copy;
 
     ++runningWorkers_;
     QPointer<TopicOpener> self(this);

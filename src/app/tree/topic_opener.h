@@ -16,7 +16,9 @@ class Launcher;
 // File topics (neither ".txt" nor ".rtf"): each is decompressed off the UI
 // thread into a working copy named by its label and handed to its
 // application; the working copy goes back into the topic file when another
-// file topic opens or the notebook closes. Text and rich-text topics open in
+// file topic opens or the notebook closes. The copy's path is remembered
+// with the topic's file id, so a rename or a move while the copy is open in
+// its application still finds the copy the user is editing. Text and rich-text topics open in
 // the editor through the tree operations, not here.
 //
 // `session`, `editor` and `launcher` are borrowed and must outlive the opener.
@@ -36,10 +38,15 @@ public:
     void waitForWorkers();
 
 private:
+    // Which working copy belongs to which topic file.
+    QString copyFor(const tree::TreeItem& topic) const;
+
     store::NotebookSession& session_;
     EditorHost& editor_;
     Launcher& launcher_;
     int runningWorkers_ = 0;
+    qint32 openedFileId_ = 0;
+    QString openedCopy_;
 };
 
 } // namespace oxlin::app
