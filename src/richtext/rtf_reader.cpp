@@ -2,6 +2,7 @@
 
 #include "richtext/code_page.h"
 #include "richtext/rtf_tokenizer.h"
+#include "richtext/table_grid.h"
 #include "richtext/text_objects.h"
 
 #include <QColor>
@@ -44,7 +45,7 @@ enum class Action : std::uint8_t {
     Pard, AlignLeft, AlignCenter, AlignRight, AlignJustify, LeftIndent, RightIndent,
     FirstIndent, SpaceBefore, SpaceAfter, InTable,
     // tables
-    RowDefaults, CellX,
+    RowDefaults, CellX, CellMergeUp, CellMergeLeft,
     // document
     Ansi, Mac, Pc, Pca, AnsiCodePage, DefaultFont, FontCharset, FontCodePage, Red, Green, Blue,
     // pictures and objects
@@ -73,6 +74,8 @@ constexpr Keyword kKeywords[] = {
     {"cellx", Action::CellX},
     {"cf", Action::Foreground},
     {"chcbpat", Action::Background},
+    {"clmrg", Action::CellMergeLeft},
+    {"clvmrg", Action::CellMergeUp},
     {"colortbl", Action::ColorTable},
     {"cpg", Action::FontCodePage},
     {"deff", Action::DefaultFont},
@@ -259,8 +262,8 @@ struct PictureData {
 
 // Deeper nesting than this is counted but not kept, to bound memory.
 constexpr qsizetype kMaxDepth = 1 << 20;
-// Wider rows than this keep their extra text in the last cell.
-constexpr int kMaxColumns = 63;
+// Row definitions longer than this keep only their first cells.
+constexpr size_t kMaxRowCells = 1024;
 
 double twipsToPixels(int twips) { return twips / kTwipsPerPixel; }
 
@@ -351,6 +354,12 @@ public:
 
     RtfReadReport run();
 
+    // Rows read at `end` join `table`, which ends there.
+    void continueTable(QTextTable* table, int end) {
+        leftTable_ = table;
+        leftTableEnd_ = end;
+    }
+
 private:
     GroupState& state() { return stack_.back(); }
 
@@ -417,11 +426,16 @@ private:
     bool pendingParagraph_ = false;
     bool pendingParagraphAfterTable_ = false;
     QTextTable* table_ = nullptr;
+    QTextTable* leftTable_ = nullptr; // the table last left, and where it ended
+    int leftTableEnd_ = -1;
     int tableRow_ = 0;
-    int tableColumn_ = 0;
+    int rowCell_ = 0; // the cell of the row that text goes into
     bool rowEnded_ = false;
-    bool cellReady_ = false; // the cursor is in cell (tableRow_, tableColumn_)
-    std::vector<int> cellEdges_;    // \cellx of the row being defined
+    bool cellReady_ = false; // the cursor is in that cell
+    PlacedCell cell_;        // where that cell is on the grid
+    TableGrid grid_;
+    std::vector<CellSpec> rowCells_; // the row being defined
+    CellSpec pendingCell_;            // what was said of the next \cellx
     bool rowBorders_ = false;
 
     PictureData picture_;
@@ -798,12 +812,17 @@ void Reader::controlWord(const RtfToken& token) {
     case Action::SpaceAfter: s.para.spaceAfter = n; break;
     case Action::InTable: s.para.inTable = on; break;
     case Action::RowDefaults:
-        cellEdges_.clear();
+        rowCells_.clear();
+        pendingCell_ = CellSpec{};
         rowBorders_ = false;
         break;
+    case Action::CellMergeUp: pendingCell_.mergesUp = true; break;
+    case Action::CellMergeLeft: pendingCell_.mergesLeft = true; break;
     case Action::CellX:
-        if (int(cellEdges_.size()) < kMaxColumns)
-            cellEdges_.push_back(n);
+        pendingCell_.right = n;
+        if (rowCells_.size() < kMaxRowCells)
+            rowCells_.push_back(pendingCell_);
+        pendingCell_ = CellSpec{};
         break;
     case Action::Ansi: ansiCodePage_ = 1252; break;
     case Action::Mac: ansiCodePage_ = 10000; break;
@@ -1024,22 +1043,15 @@ void Reader::beginContent(bool forceTable) {
         if (!table_) {
             startTable();
         } else if (rowEnded_) {
-            table_->appendRows(1);
+            grid_.appendRow(rowCells_);
             tableRow_ = table_->rows() - 1;
-            tableColumn_ = 0;
+            rowCell_ = 0;
             rowEnded_ = false;
             cellReady_ = false;
-            if (int(cellEdges_.size()) > table_->columns())
-                table_->appendColumns(int(cellEdges_.size()) - table_->columns());
         }
         if (!cellReady_) {
-            if (tableColumn_ >= table_->columns()) {
-                if (table_->columns() < kMaxColumns)
-                    table_->appendColumns(tableColumn_ - table_->columns() + 1);
-                else
-                    tableColumn_ = table_->columns() - 1; // the text stays, in the last cell
-            }
-            cursor_ = table_->cellAt(tableRow_, tableColumn_).lastCursorPosition();
+            cell_ = grid_.place(rowCell_);
+            cursor_ = table_->cellAt(tableRow_, cell_.column).lastCursorPosition();
             cellReady_ = true;
         }
     } else if (table_) {
@@ -1063,27 +1075,25 @@ void Reader::paragraphBreak() {
 }
 
 void Reader::startTable() {
-    const int columns = std::max<int>(1, int(cellEdges_.size()));
+    // The table that ends right before the cursor, if any. The document's
+    // frames are not looked up: inside the edit block they are not current.
+    QTextTable* previous = leftTable_ && cursor_.position() == leftTableEnd_ ? leftTable_ : nullptr;
     // A row right after a table joins it, as consecutive rows do in RTF.
-    if (cursor_.atBlockStart() && cursor_.position() > 0) {
-        QTextCursor before(cursor_);
-        before.setPosition(cursor_.position() - 1);
-        QTextTable* previous = before.currentTable();
-        if (previous && previous->lastPosition() + 1 == cursor_.position() &&
-            !previous->parentFrame()->parentFrame()) {
-            table_ = previous;
-            table_->appendRows(1);
-            if (columns > table_->columns())
-                table_->appendColumns(columns - table_->columns());
-            tableRow_ = table_->rows() - 1;
-            tableColumn_ = 0;
-            rowEnded_ = false;
-            pendingParagraph_ = false;
-            cursor_ = table_->cellAt(tableRow_, 0).firstCursorPosition();
-            cellReady_ = true;
-            return;
-        }
+    if (previous && !pendingParagraph_) {
+        table_ = previous;
+        grid_.adopt(table_);
+        grid_.appendRow(rowCells_);
+        tableRow_ = table_->rows() - 1;
+        rowCell_ = 0;
+        rowEnded_ = false;
+        cell_ = grid_.place(0);
+        cursor_ = table_->cellAt(tableRow_, cell_.column).firstCursorPosition();
+        cellReady_ = true;
+        return;
     }
+    // A paragraph ended right after a table is the one that Qt keeps between
+    // two tables: the new table goes after it.
+    const bool betweenTables = previous != nullptr;
     if (cursor_.block().length() > 1 && !pendingParagraph_)
         applyParagraph();
     pendingParagraph_ = false;
@@ -1097,36 +1107,26 @@ void Reader::startTable() {
     format.setBorderStyle(rowBorders_ ? QTextFrameFormat::BorderStyle_Solid
                                       : QTextFrameFormat::BorderStyle_None);
     format.setAlignment(Qt::AlignLeft);
-    if (!cellEdges_.empty()) {
-        QList<QTextLength> widths;
-        int left = 0;
-        for (int edge : cellEdges_) {
-            widths.append(QTextLength(QTextLength::FixedLength,
-                                      std::clamp(edge - left, 1, 100000) / kTwipsPerPixel));
-            left = edge;
-        }
-        format.setColumnWidthConstraints(widths);
-    }
     // At the start of a paragraph the table goes after the previous one, so
     // no empty paragraph appears before it.
-    if (cursor_.atBlockStart() && cursor_.block().previous().isValid()) {
-        QTextCursor before(cursor_);
-        before.setPosition(cursor_.position() - 1);
-        if (!before.currentTable())
-            cursor_ = before;
-    }
-    table_ = cursor_.insertTable(1, columns, format);
+    if (!betweenTables && cursor_.atBlockStart() && cursor_.block().previous().isValid())
+        cursor_.setPosition(cursor_.position() - 1);
+    table_ = grid_.create(cursor_, format, rowCells_);
     tableRow_ = 0;
-    tableColumn_ = 0;
+    rowCell_ = 0;
     rowEnded_ = false;
-    cursor_ = table_->cellAt(0, 0).firstCursorPosition();
+    cell_ = grid_.place(0);
+    cursor_ = table_->cellAt(0, cell_.column).firstCursorPosition();
     cellReady_ = true;
 }
 
 void Reader::leaveTable() {
     if (!table_)
         return;
+
     cursor_.setPosition(table_->lastPosition() + 1);
+    leftTable_ = table_;
+    leftTableEnd_ = cursor_.position();
     table_ = nullptr;
     rowEnded_ = false;
 }
@@ -1135,8 +1135,10 @@ void Reader::endCell() {
     if (state().destination != Destination::Text)
         return;
     beginContent(true);
-    applyParagraph();
-    ++tableColumn_;
+    // A merged-away cell's paragraph format is not the merged cell's.
+    if (!cell_.continuation)
+        applyParagraph();
+    ++rowCell_;
     cellReady_ = false;
 }
 
@@ -1242,10 +1244,23 @@ RtfReadReport readRtf(QByteArrayView rtf, QTextDocument& document) {
 RtfReadReport insertRtf(QByteArrayView rtf, QTextCursor& cursor) {
     if (cursor.isNull())
         return {};
+    // A top-level table that ends where the text goes: rows inserted there
+    // join it. Looked up before editing, while the document's frames are current.
+    const int at = cursor.selectionStart();
+    QTextTable* before = nullptr;
+    if (at > 0) {
+        QTextCursor probe(cursor.document());
+        probe.setPosition(at - 1);
+        QTextTable* table = probe.currentTable();
+        if (table && table->lastPosition() + 1 == at && !table->parentFrame()->parentFrame())
+            before = table;
+    }
     cursor.beginEditBlock();
     cursor.removeSelectedText();
     QTextCursor work(cursor);
     Reader reader(rtf, work, true);
+    if (before)
+        reader.continueTable(before, work.position());
     const RtfReadReport report = reader.run();
     cursor.endEditBlock();
     cursor.setPosition(work.position());

@@ -53,6 +53,43 @@ QStringList corpusFiles() {
         .entryList({QStringLiteral("*.rtf")}, QDir::Files, QDir::Name);
 }
 
+namespace {
+
+QString textBetween(const QTextDocument& document, int from, int to) {
+    QTextCursor range(const_cast<QTextDocument*>(&document));
+    range.setPosition(from);
+    range.setPosition(to, QTextCursor::KeepAnchor);
+    return range.selectedText().replace(QChar::ParagraphSeparator, u'|');
+}
+
+} // namespace
+
+QString outline(const QTextDocument& document) {
+    QStringList lines;
+    QTextFrame* root = document.rootFrame();
+    for (auto it = root->begin(); !it.atEnd(); ++it) {
+        if (auto* table = qobject_cast<QTextTable*>(it.currentFrame())) {
+            lines += QStringLiteral("table %1x%2").arg(table->rows()).arg(table->columns());
+            for (int r = 0; r < table->rows(); ++r) {
+                for (int c = 0; c < table->columns(); ++c) {
+                    const QTextTableCell cell = table->cellAt(r, c);
+                    if (cell.row() != r || cell.column() != c)
+                        continue;
+                    lines += QStringLiteral("  %1,%2 %3x%4: %5")
+                                 .arg(r)
+                                 .arg(c)
+                                 .arg(cell.rowSpan())
+                                 .arg(cell.columnSpan())
+                                 .arg(textBetween(document, cell.firstPosition(), cell.lastPosition()));
+                }
+            }
+        } else if (it.currentBlock().isValid()) {
+            lines += QStringLiteral("p: ") + it.currentBlock().text();
+        }
+    }
+    return lines.join(u'\n');
+}
+
 QString describe(const QTextDocument& document) {
     QString out;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {

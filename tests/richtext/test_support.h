@@ -15,6 +15,11 @@ QStringList corpusFiles();
 // with its alignment, indents and the formats of its runs.
 QString describe(const QTextDocument& document);
 
+// The document's top-level layout: one line per paragraph ("p: text") and
+// per table ("table RxC" and then one line per cell that starts there:
+// "  r,c RSxCS: text", paragraphs inside a cell joined by "|").
+QString outline(const QTextDocument& document);
+
 int countImages(const QTextDocument& document, bool keptOnly = false);
 QStringList linkTargets(const QTextDocument& document);
 
