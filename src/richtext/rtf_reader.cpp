@@ -208,6 +208,7 @@ const Keyword* findKeyword(QByteArrayView name) {
 }
 
 constexpr int kSymbolCodePage = -2; // \fcharset2: 1252 with the Symbol bullet
+constexpr int kSymbolFontPage = -3; // the Symbol font itself: read as the Unicode it shows
 
 struct CharState {
     int font = -1; // -1: the document's default font
@@ -247,6 +248,7 @@ struct Font {
     QString name;
     int charset = -1;
     int codePage = 0;
+    bool symbolFont = false; // named "Symbol"
 };
 
 struct Field {
@@ -775,7 +777,8 @@ void Reader::controlWord(const RtfToken& token) {
             break; // not a UTF-16 unit: the fallback text that follows is all there is
         // Control characters other than tab are not text, as for literal bytes.
         if (value >= 0x20 || value == '\t')
-            appendChar(QChar(char16_t(value)));
+            appendChar(QChar(currentCodePage() == kSymbolFontPage ? symbolFontCharacter(char16_t(value))
+                                                                  : char16_t(value)));
         unicodeSkipLeft_ = s.unicodeSkip;
         break;
     }
@@ -904,6 +907,7 @@ void Reader::fontTableText(QByteArrayView bytes) {
             if (fontBeingDefined_ >= 0) {
                 Font& font = fonts_[fontBeingDefined_];
                 font.name = font.name.trimmed();
+                font.symbolFont = isSymbolFontName(font.name);
             }
         }
         start = i + 1;
@@ -936,6 +940,8 @@ int Reader::currentCodePage() const {
     else
         font = fontFor(stack_.back().chars.font);
     if (font) {
+        if (font->symbolFont)
+            return kSymbolFontPage;
         if (font->codePage > 0 && font->codePage != 1200)
             return font->codePage;
         if (font->charset == 2)
@@ -950,7 +956,10 @@ void Reader::decodeBytes() {
     if (pendingBytes_.isEmpty())
         return;
     const int page = currentCodePage();
-    if (page == kSymbolCodePage) {
+    if (page == kSymbolFontPage) {
+        for (char byte : pendingBytes_)
+            pendingText_ += QChar(symbolFontCharacter(char16_t(uchar(byte))));
+    } else if (page == kSymbolCodePage) {
         QString text = decoder_.decode(1252, pendingBytes_);
         text.replace(QChar(0x00B7), QChar(0x2022)); // the Symbol font's bullet
         pendingText_ += text;
@@ -988,7 +997,9 @@ QTextCharFormat Reader::charFormat(const CharState& chars) {
     if (haveFormat_ && chars == formatState_)
         return format_;
     QTextCharFormat format;
-    if (const Font* font = fontFor(chars.font); font && !font->name.isEmpty())
+    // The Symbol font's characters are read as the Unicode they show, which
+    // the Symbol font of this system may not have.
+    if (const Font* font = fontFor(chars.font); font && !font->name.isEmpty() && !font->symbolFont)
         format.setFontFamilies(QStringList{font->name});
     format.setFontPointSize(chars.halfPoints / 2.0);
     if (chars.bold)

@@ -77,6 +77,19 @@ TEST(Corpus, TextOfALeadingTableStartsWithItsFirstRow) {
     EXPECT_TRUE(textOf("15-msftedit-table-borders.rtf").startsWith(QStringLiteral("a\tb\n")));
 }
 
+TEST(Corpus, SymbolFontShowsItsOwnCharacters) {
+    // Word's and RichEdit's bullets and Greek letters set in the Symbol font,
+    // as bytes and as private-use \u: read as the characters they show, in
+    // the default family, which has those glyphs where Symbol may not.
+    QTextDocument document;
+    readRtf("{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}{\\f1\\fnil\\fcharset2 Symbol;}}"
+            "{\\f1\\'b7}\\tab x {\\f1 a\\'b3b\\u-3913?} {\\f0 a}}",
+            document);
+    EXPECT_EQ(documentText(document), QStringLiteral("\u2022\tx \u03B1\u2265\u03B2\u2022 a"));
+    EXPECT_FALSE(test::describe(document).contains(QStringLiteral("Symbol")));
+    EXPECT_TRUE(textOf("12-riched20-bullets-numbering.rtf").contains(QStringLiteral("\u2022\tBullet")));
+}
+
 TEST(Corpus, CharacterAndParagraphFormats) {
     QTextDocument document;
     readRtf(readFixture(QStringLiteral("corpus/10-msftedit-formatting-alignment-linebreak.rtf")), document);
