@@ -16,49 +16,14 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include "running_app.h"
+
 #include <memory>
 
 using namespace oxlin;
 using namespace oxlin::app;
 
-// The application as the program puts it together, over a temporary data
-// folder, with a scripted prompter and a recording launcher.
-struct App {
-    QTemporaryDir dir;
-    ScriptedPrompter prompter;
-    RecordingLauncher launcher;
-    std::unique_ptr<NotebookController> controller;
-    std::unique_ptr<MainWindow> window;
-
-    App() { start(); }
-
-    void start() {
-        controller = std::make_unique<NotebookController>(dataFolder(), prompter, launcher);
-        controller->prepare();
-        window = std::make_unique<MainWindow>(*controller, prompter, launcher, dir.path());
-        controller->attach(*window);
-        controller->openNotebook();
-        window->resize(800, 500);
-        window->show();
-    }
-
-    QString dataFolder() const { return QDir(dir.path()).filePath("OxlinData"); }
-    store::NotebookSession& session() { return controller->session(); }
-    EditorHost& editor() { return window->editorHost(); }
-
-    tree::ItemHandle addTopic(tree::ItemHandle parent, const QString& label,
-                              const QByteArray& content) {
-        const qint32 id = session().fileIds().allocate();
-        const tree::ItemHandle item = session().tree().insertItem(
-            parent, tree::InsertPosition::last(), label, tree::kTextImage, tree::TopicRecord{id, 0});
-        QByteArray compressed;
-        store::compressBuffer(content, compressed);
-        QFile file(tree::topicFilePath(session().paths().workingFolder, id));
-        file.open(QIODevice::WriteOnly);
-        file.write(compressed);
-        return item;
-    }
-
+struct App : RunningApp {
     QByteArray storedInPackage(qint32 fileId) {
         QTemporaryDir unpacked;
         store::unpackPackage(unpacked.path(), session().paths().packageFile);
@@ -95,7 +60,7 @@ void NotebookTest::firstStartCreatesAndOpensTheHelpNotebook() {
 void NotebookTest::typedTextReachesThePackage() {
     App app;
     const tree::ItemHandle folder = app.session().tree().insertFolder(0, tree::InsertPosition::last(), "Work");
-    const tree::ItemHandle topic = app.addTopic(folder, "Plan.txt", "first");
+    const tree::ItemHandle topic = app.topic(folder, "Plan.txt", "first");
     app.controller->openTopic(topic);
     QCOMPARE(app.editor().currentTopic(), topic);
     QCOMPARE(app.window->windowTitle(), QStringLiteral("OxlinHelp - Quarrow Notebook - [Plan.txt]"));
@@ -112,7 +77,7 @@ void NotebookTest::typedTextReachesThePackage() {
 
 void NotebookTest::formattedTopicIsSavedAsRichTextAndRelabelled() {
     App app;
-    const tree::ItemHandle topic = app.addTopic(0, "Plan.TXT", "make me bold");
+    const tree::ItemHandle topic = app.topic(0, "Plan.TXT", "make me bold");
     app.controller->openTopic(topic);
     QTextCursor all(app.editor().editor()->document());
     all.select(QTextCursor::Document);
@@ -137,8 +102,8 @@ void NotebookTest::switchingTopicsRestoresTheViewPosition() {
     QByteArray text;
     for (int i = 0; i < 300; ++i)
         text += "row " + QByteArray::number(i) + "\r\n";
-    const tree::ItemHandle a = app.addTopic(0, "A.txt", text);
-    const tree::ItemHandle b = app.addTopic(0, "B.txt", "b");
+    const tree::ItemHandle a = app.topic(0, "A.txt", text);
+    const tree::ItemHandle b = app.topic(0, "B.txt", "b");
     QVERIFY(QTest::qWaitForWindowExposed(app.window.get()));
 
     app.controller->openTopic(a);
@@ -158,9 +123,9 @@ void NotebookTest::switchingTopicsRestoresTheViewPosition() {
 
 void NotebookTest::openingRecordsTheHistory() {
     App app;
-    const tree::ItemHandle t1 = app.addTopic(0, "T1.txt", "1");
-    const tree::ItemHandle t2 = app.addTopic(0, "T2.txt", "2");
-    const tree::ItemHandle t3 = app.addTopic(0, "T3.txt", "3");
+    const tree::ItemHandle t1 = app.topic(0, "T1.txt", "1");
+    const tree::ItemHandle t2 = app.topic(0, "T2.txt", "2");
+    const tree::ItemHandle t3 = app.topic(0, "T3.txt", "3");
     for (auto t : {t1, t2, t3})
         app.controller->openTopic(t);
     QCOMPARE(app.window->dispatch(cmd::Backward), CommandRoute::Tree);
@@ -175,8 +140,8 @@ void NotebookTest::openingRecordsTheHistory() {
 void NotebookTest::whatOpenTopicLeavesAlone() {
     App app;
     const tree::ItemHandle folder = app.session().tree().insertFolder(0, tree::InsertPosition::last(), "F");
-    const tree::ItemHandle bare = app.addTopic(0, "readme", "x");
-    const tree::ItemHandle notes = app.addTopic(0, "Notes.txt", "n");
+    const tree::ItemHandle bare = app.topic(0, "readme", "x");
+    const tree::ItemHandle notes = app.topic(0, "Notes.txt", "n");
     app.controller->openTopic(folder);
     app.controller->openTopic(bare);
     QCOMPARE(app.editor().currentTopic(), 0u);
@@ -190,8 +155,8 @@ void NotebookTest::whatOpenTopicLeavesAlone() {
 
 void NotebookTest::fileTopicsGoToTheirApplication() {
     App app;
-    const tree::ItemHandle sheet = app.addTopic(0, "Budget.csv", "a,b\r\n1,2\r\n");
-    const tree::ItemHandle notes = app.addTopic(0, "Notes.txt", "n");
+    const tree::ItemHandle sheet = app.topic(0, "Budget.csv", "a,b\r\n1,2\r\n");
+    const tree::ItemHandle notes = app.topic(0, "Notes.txt", "n");
     app.controller->openTopic(notes);
     app.controller->openTopic(sheet);
     QTRY_COMPARE(app.launcher.started.size(), 1);
@@ -212,7 +177,7 @@ void NotebookTest::fileTopicsGoToTheirApplication() {
     file.close();
     QCOMPARE(app.controller->treeController().operations().rename(sheet, "Costs.csv"),
              tree::TreeOperations::RenameResult::Renamed);
-    const tree::ItemHandle other = app.addTopic(0, "Other.csv", "x");
+    const tree::ItemHandle other = app.topic(0, "Other.csv", "x");
     app.controller->openTopic(other);
     QTRY_COMPARE(app.launcher.started.size(), 2);
     QByteArray stored;
@@ -222,7 +187,7 @@ void NotebookTest::fileTopicsGoToTheirApplication() {
 
 void NotebookTest::closeBoxKeepsRunningAndSaves() {
     App app;
-    const tree::ItemHandle topic = app.addTopic(0, "Keep.txt", "");
+    const tree::ItemHandle topic = app.topic(0, "Keep.txt", "");
     app.controller->openTopic(topic);
     QTest::keyClicks(app.editor().editor(), "not lost");
     app.window->close();
@@ -238,7 +203,7 @@ void NotebookTest::closeBoxKeepsRunningAndSaves() {
 
 void NotebookTest::exitWritesLastBookPacksAndRemovesTheFolder() {
     App app;
-    const tree::ItemHandle topic = app.addTopic(0, "Last.txt", "");
+    const tree::ItemHandle topic = app.topic(0, "Last.txt", "");
     const qint32 id = app.session().tree().record(topic)->fileId;
     app.controller->openTopic(topic);
     QTest::keyClicks(app.editor().editor(), "written at exit");

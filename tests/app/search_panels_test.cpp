@@ -25,6 +25,8 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include "running_app.h"
+
 #include <memory>
 
 using namespace oxlin;
@@ -33,57 +35,15 @@ using tree::ItemHandle;
 
 namespace {
 
-// The application over a temporary data folder, as the program puts it
-// together, with the notebook it opens filled by the test.
-struct App {
-    QTemporaryDir dir;
-    ScriptedPrompter prompter;
-    RecordingLauncher launcher;
-    std::unique_ptr<NotebookController> controller;
-    std::unique_ptr<MainWindow> window;
+// The application with the search panels at hand.
+struct App : RunningApp {
+    App() : RunningApp(QSize(900, 600)) {}
 
-    App() { start(); }
-
-    void start() {
-        controller = std::make_unique<NotebookController>(
-            QDir(dir.path()).filePath("OxlinData"), prompter, launcher);
-        controller->prepare();
-        window = std::make_unique<MainWindow>(*controller, prompter, launcher, dir.path());
-        controller->attach(*window);
-        controller->openNotebook();
-        window->resize(900, 600);
-        window->show();
-    }
-    // The exit sequence without ending the event loop (File > Exit would also
-    // quit the application, and no later wait of the test would run).
-    void restart() {
-        controller->exitSequence();
-        window.reset();
-        controller.reset();
-        start();
-    }
-
-    store::NotebookSession& session() { return controller->session(); }
-    tree::TopicTree& tree() { return session().tree(); }
     SearchController& search() { return controller->search(); }
     LocatePanel& locate() { return *window->locatePanel(); }
     KeywordPanel& keyword() { return *window->keywordPanel(); }
     SidePane& side() { return *window->sidePane(); }
 
-    ItemHandle folder(ItemHandle parent, const QString& label) {
-        return tree().insertFolder(parent, tree::InsertPosition::last(), label);
-    }
-    ItemHandle topic(ItemHandle parent, const QString& label, const QByteArray& content = {}) {
-        const qint32 id = session().fileIds().allocate();
-        const ItemHandle item = tree().insertItem(parent, tree::InsertPosition::last(), label,
-                                                  tree::kTextImage, tree::TopicRecord{id, 0});
-        QByteArray compressed;
-        store::compressBuffer(content, compressed);
-        QFile file(tree::topicFilePath(session().paths().workingFolder, id));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(compressed);
-        return item;
-    }
 
     // What a load does once the tree is in: the rebuild, and its end handled
     // on this thread.

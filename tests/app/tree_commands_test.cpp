@@ -21,6 +21,8 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include "running_app.h"
+
 #include <deque>
 #include <memory>
 
@@ -31,58 +33,31 @@ using tree::InsertPosition;
 
 namespace {
 
-// The application over a temporary data folder, driven through its dispatch,
-// its tree view's events and a scripted prompter.
-struct App {
-    QTemporaryDir dir;
-    ScriptedPrompter prompter;
-    RecordingLauncher launcher;
-    std::unique_ptr<NotebookController> controller;
-    std::unique_ptr<MainWindow> window;
+// The application driven through its dispatch, its tree view's events and
+// a scripted prompter; the index calls are recorded instead of made.
+struct App : RunningApp {
     QStringList indexCalls;
 
     App() {
-        controller = std::make_unique<NotebookController>(
-            QDir(dir.path()).filePath("OxlinData"), prompter, launcher);
-        controller->prepare();
-        window = std::make_unique<MainWindow>(*controller, prompter, launcher, dir.path());
-        controller->attach(*window);
-        controller->openNotebook();
         controller->indexDrop = [this](ItemHandle item, const QString& oldPath) {
             indexCalls << QStringLiteral("drop %1 %2").arg(item).arg(oldPath);
         };
         controller->indexAdd = [this](ItemHandle item) {
             indexCalls << QStringLiteral("add %1 %2").arg(item).arg(tree().itemPath(item));
         };
-        window->resize(800, 500);
-        window->show();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
-    ~App() { window.reset(); }
 
-    tree::TopicTree& tree() { return controller->session().tree(); }
     QTreeView* view() { return window->treeView(); }
     TreeController& pane() { return controller->treeController(); }
-    EditorHost& editor() { return window->editorHost(); }
     ItemHandle selection() { return pane().selection(); }
     QString label(ItemHandle item) { return tree().find(item) ? tree().find(item)->label : QString(); }
     QString filePath(qint32 id) { return tree::topicFilePath(controller->session().paths().workingFolder, id); }
     qint32 fileId(ItemHandle topic) { return tree().record(topic)->fileId; }
     bool enabled(int id) { return window->actions().treeAction(id)->isEnabled(); }
 
-    ItemHandle folder(ItemHandle parent, const QString& label) {
-        return tree().insertFolder(parent, InsertPosition::last(), label);
-    }
     ItemHandle topic(ItemHandle parent, const QString& label, const QByteArray& content = "x") {
-        const qint32 id = controller->session().fileIds().allocate();
-        const ItemHandle item = tree().insertItem(parent, InsertPosition::last(), label,
-                                                  tree::kTextImage, tree::TopicRecord{id, 0});
-        QByteArray compressed;
-        store::compressBuffer(content, compressed);
-        QFile file(filePath(id));
-        file.open(QIODevice::WriteOnly);
-        file.write(compressed);
-        return item;
+        return RunningApp::topic(parent, label, content);
     }
     QStringList labels(ItemHandle parent) {
         QStringList out;

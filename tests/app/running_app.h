@@ -1,0 +1,75 @@
+#pragma once
+
+#include "editor/editor_host.h"
+#include "shell/launcher.h"
+#include "shell/main_window.h"
+#include "shell/notebook_controller.h"
+#include "shell/scripted_prompter.h"
+#include "store/compressed_file.h"
+#include "tree/topic_kind.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSize>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// The application as the program puts it together, over a temporary data
+// folder, with a scripted prompter and a recording launcher. Tests fill the
+// notebook it opens through the tree and the helpers here.
+struct RunningApp {
+    QTemporaryDir dir;
+    oxlin::app::ScriptedPrompter prompter;
+    oxlin::app::RecordingLauncher launcher;
+    std::unique_ptr<oxlin::app::NotebookController> controller;
+    std::unique_ptr<oxlin::app::MainWindow> window;
+
+    explicit RunningApp(QSize size = {800, 500}) : size_(size) { start(); }
+    ~RunningApp() { window.reset(); }
+
+    void start() {
+        controller = std::make_unique<oxlin::app::NotebookController>(dataFolder(), prompter, launcher);
+        controller->prepare();
+        window = std::make_unique<oxlin::app::MainWindow>(*controller, prompter, launcher, dir.path());
+        controller->attach(*window);
+        controller->openNotebook();
+        window->resize(size_);
+        window->show();
+    }
+    // The exit sequence without ending the event loop (File > Exit would also
+    // quit the application, and no later wait of the test would run), then a
+    // new start over the same data folder.
+    void restart() {
+        controller->exitSequence();
+        window.reset();
+        controller.reset();
+        start();
+    }
+
+    QString dataFolder() const { return QDir(dir.path()).filePath("OxlinData"); }
+    oxlin::store::NotebookSession& session() { return controller->session(); }
+    oxlin::tree::TopicTree& tree() { return session().tree(); }
+    oxlin::app::EditorHost& editor() { return window->editorHost(); }
+
+    oxlin::tree::ItemHandle folder(oxlin::tree::ItemHandle parent, const QString& label) {
+        return tree().insertFolder(parent, oxlin::tree::InsertPosition::last(), label);
+    }
+    // A topic at the end of `parent`, with its topic file holding `content`.
+    oxlin::tree::ItemHandle topic(oxlin::tree::ItemHandle parent, const QString& label,
+                                  const QByteArray& content = {}) {
+        const qint32 id = session().fileIds().allocate();
+        const oxlin::tree::ItemHandle item =
+            tree().insertItem(parent, oxlin::tree::InsertPosition::last(), label,
+                              oxlin::tree::kTextImage, oxlin::tree::TopicRecord{id, 0});
+        QByteArray compressed;
+        oxlin::store::compressBuffer(content, compressed);
+        QFile file(oxlin::tree::topicFilePath(session().paths().workingFolder, id));
+        if (file.open(QIODevice::WriteOnly))
+            file.write(compressed);
+        return item;
+    }
+
+private:
+    QSize size_;
+};
