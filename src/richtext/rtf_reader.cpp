@@ -530,6 +530,7 @@ RtfReadReport Reader::run() {
     }
     if (table_ && fragment_)
         leaveTable();
+    grid_.finish();
     return report_;
 }
 
@@ -1134,7 +1135,7 @@ void Reader::startTable() {
 void Reader::leaveTable() {
     if (!table_)
         return;
-
+    grid_.finish();
     cursor_.setPosition(table_->lastPosition() + 1);
     leftTable_ = table_;
     leftTableEnd_ = cursor_.position();

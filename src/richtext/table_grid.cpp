@@ -20,7 +20,9 @@ constexpr int kDefaultWidthTwips = 2200;
 
 QTextTable* TableGrid::create(QTextCursor& cursor, QTextTableFormat format,
                               const std::vector<CellSpec>& cells) {
+    finish();
     table_ = nullptr;
+    frozen_ = false;
     edges_.clear();
     for (const CellSpec& cell : cells)
         edgeIndex(cell.right, true);
@@ -38,7 +40,12 @@ QTextTable* TableGrid::create(QTextCursor& cursor, QTextTableFormat format,
 void TableGrid::adopt(QTextTable* table) {
     if (table == table_)
         return;
+    finish();
     table_ = table;
+    frozen_ = false;
+    for (int r = 0; r < table->rows() && !frozen_; ++r)
+        for (int c = 0; c < table->columns() && !frozen_; ++c)
+            frozen_ = table->cellAt(r, c).rowSpan() > 1;
     edges_.clear();
     const QList<QTextLength> widths = table->format().columnWidthConstraints();
     widthsKnown_ = !widths.isEmpty();
@@ -55,7 +62,7 @@ void TableGrid::adopt(QTextTable* table) {
 void TableGrid::appendRow(const std::vector<CellSpec>& cells) {
     const size_t before = edges_.size();
     for (const CellSpec& cell : cells)
-        edgeIndex(cell.right, true);
+        edgeIndex(cell.right, !frozen_);
     table_->appendRows(1);
     layOutRow(table_->rows() - 1, cells);
     if (edges_.size() != before)
@@ -66,7 +73,7 @@ PlacedCell TableGrid::place(int index) {
     if (index < int(placed_.size()))
         return placed_[size_t(index)];
     int column = nextFreeColumn_ + (index - int(placed_.size()));
-    while (column >= table_->columns() && table_->columns() < kMaxColumns) {
+    while (column >= table_->columns() && table_->columns() < kMaxColumns && !frozen_) {
         edges_.push_back(edges_.back() + kDefaultWidthTwips);
         table_->appendColumns(1);
         applyWidths();
@@ -99,6 +106,12 @@ void TableGrid::insertEdge(int at, int edge) {
         return;
     }
     // Column `at` is split in two; every cell that ended with it still does.
+    for (DownMerge& merge : downMerges_) {
+        if (merge.column > at)
+            ++merge.column;
+        else if (merge.column + merge.width - 1 >= at)
+            ++merge.width;
+    }
     table_->insertColumns(at + 1, 1);
     for (int r = 0; r < table_->rows(); ++r) {
         const QTextTableCell cell = table_->cellAt(r, at);
@@ -139,14 +152,27 @@ void TableGrid::layOutRow(int row, const std::vector<CellSpec>& cells) {
         const int width = span.last - span.first + 1;
         if (width > 1)
             table_->mergeCells(row, span.first, 1, width);
-        if (!span.mergesUp || row == 0)
-            continue;
-        const QTextTableCell above = table_->cellAt(row - 1, span.first);
-        if (above.column() != span.first || above.columnSpan() != width)
-            continue; // nothing of the same width to continue: the cell stays on its own
-        table_->mergeCells(above.row(), span.first, row - above.row() + 1, width);
-        placed_[span.placedIndex].continuation = true;
+        if (span.mergesUp && row > 0) {
+            downMerges_.push_back({row, span.first, width});
+            placed_[span.placedIndex].continuation = true;
+        }
     }
+}
+
+void TableGrid::finish() {
+    if (!table_)
+        return;
+    // Top down, so a cell continued twice grows by one row each time.
+    for (const DownMerge& merge : downMerges_) {
+        const QTextTableCell above = table_->cellAt(merge.row - 1, merge.column);
+        const QTextTableCell cell = table_->cellAt(merge.row, merge.column);
+        if (above.column() != merge.column || above.columnSpan() != merge.width ||
+            cell.row() != merge.row || cell.column() != merge.column ||
+            cell.columnSpan() != merge.width)
+            continue; // nothing of the same width to continue: the cell stays on its own
+        table_->mergeCells(above.row(), merge.column, merge.row - above.row() + 1, merge.width);
+    }
+    downMerges_.clear();
 }
 
 QList<QTextLength> TableGrid::columnWidths() const {

@@ -8,6 +8,10 @@
 // grid for all rows. TableGrid keeps the edges every row has used so far; a
 // cell spans the grid columns between its left and right edge, and a new edge
 // splits a column without splitting any cell already laid out.
+//
+// Cells merged down a column are merged when the table is finished: Qt's
+// column insertion mistakes a cell spanning rows for one spanning columns,
+// so no column is inserted into a table that has such cells.
 
 #include <QList>
 #include <QTextLength>
@@ -42,8 +46,12 @@ public:
     QTextTable* create(QTextCursor& cursor, QTextTableFormat format,
                        const std::vector<CellSpec>& cells);
     // Continues `table`, which this grid did not lay out (its edges are read
-    // from its column widths), or did (its edges are kept).
+    // from its column widths, and a table with cells spanning rows keeps its
+    // columns), or did (its edges are kept).
     void adopt(QTextTable* table);
+    // Merges the cells that continue the cell above them. The table is not
+    // changed after this but through adopt().
+    void finish();
     // Appends a row laid out by `cells`.
     void appendRow(const std::vector<CellSpec>& cells);
 
@@ -60,7 +68,13 @@ private:
     QList<QTextLength> columnWidths() const;
     void applyWidths();
 
+    struct DownMerge {
+        int row, column, width; // a cell that continues the one above it
+    };
+
     QTextTable* table_ = nullptr;
+    bool frozen_ = false; // no columns may be added
+    std::vector<DownMerge> downMerges_;
     std::vector<int> edges_; // right edges of the grid columns, ascending
     bool widthsKnown_ = false; // some row named its edges; else Qt sizes the columns
     std::vector<PlacedCell> placed_;

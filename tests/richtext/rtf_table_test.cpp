@@ -86,6 +86,13 @@ TEST(RtfTables, MergedCellsBecomeSpans) {
                         "\\trowd\\clvmrg\\cellx2000\\pard\\intbl c\\cell\\row ")
                   .toStdString(),
               "p: \ntable 2x2\n  0,0 1x1: a\n  0,1 1x1: b\n  1,0 1x2: c\np: ");
+    // A later row splitting the column left of a cell merged down.
+    EXPECT_EQ(outlineOf("\\trowd\\cellx1000\\clvmgf\\cellx2000\\pard\\intbl a\\cell tall\\cell\\row "
+                        "\\trowd\\cellx1000\\clvmrg\\cellx2000\\pard\\intbl b\\cell\\cell\\row "
+                        "\\trowd\\cellx500\\cellx1000\\cellx2000\\pard\\intbl c\\cell d\\cell e\\cell\\row ")
+                  .toStdString(),
+              "p: \ntable 3x3\n  0,0 1x2: a\n  0,2 2x1: tall\n  1,0 1x2: b\n"
+              "  2,0 1x1: c\n  2,1 1x1: d\n  2,2 1x1: e\np: ");
     // In the first row there is nothing to continue.
     EXPECT_EQ(outlineOf("\\trowd\\clvmrg\\cellx1000\\pard\\intbl a\\cell\\row ").toStdString(),
               "p: \ntable 1x1\n  0,0 1x1: a\np: ");
