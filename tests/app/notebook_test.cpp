@@ -45,6 +45,7 @@ private Q_SLOTS:
     void fileTopicsGoToTheirApplication();
     void closeBoxKeepsRunningAndSaves();
     void exitWritesLastBookPacksAndRemovesTheFolder();
+    void damagedPackageIsReportedAndKept();
 };
 
 void NotebookTest::firstStartCreatesAndOpensTheHelpNotebook() {
@@ -224,6 +225,31 @@ void NotebookTest::exitWritesLastBookPacksAndRemovesTheFolder() {
     QCOMPARE(app.session().tree().itemCount(), 1);
     QCOMPARE(app.session().readRuntimeText("RunTimeData", "LastEdit").value_or(QString()),
              QStringLiteral("Last.txt"));
+}
+
+void NotebookTest::damagedPackageIsReportedAndKept() {
+    App app;
+    app.topic(0, "Kept.txt", "words");
+    const QString package = app.session().paths().packageFile;
+    app.controller->exitSequence(); // packed and removed, so the next start unpacks
+    app.window.reset();
+    app.controller.reset();
+    QFile file(package);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    bytes.chop(8); // the trailer is cut off
+    QVERIFY(file.resize(0) && file.write(bytes) == bytes.size());
+    file.close();
+
+    app.prompter.asked.clear();
+    app.start();
+    QTRY_COMPARE(app.prompter.messageTexts().size(), 1);
+    QVERIFY(app.prompter.messageTexts()[0].contains(QStringLiteral("\"OxlinHelp.xzz.damaged\"")));
+    QCOMPARE(app.prompter.asked[0].icon, PromptIcon::Warning);
+    QFile kept(package + QStringLiteral(".damaged"));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), bytes);
+    QVERIFY(app.window->isVisible());
 }
 
 QTEST_MAIN(NotebookTest)

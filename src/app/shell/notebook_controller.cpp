@@ -6,12 +6,14 @@
 #include "shell/action_registry.h"
 #include "shell/command_ids.h"
 #include "shell/main_window.h"
+#include "shell/prompter.h"
 #include "shell/side_tabs.h"
 #include "tree/topic_opener.h"
 #include "tree/tree_controller.h"
 #include "tree/tree_item_model.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTreeView>
 
 namespace oxlin::app {
@@ -112,6 +114,24 @@ void NotebookController::openNotebook() {
         search_->loadHistoryOnce();
     if (window_)
         window_->setNotebookName(session_->currentBook().notebookName);
+    if (session_->lastOpenOutcome() == store::OpenOutcome::PackageUnreadable) {
+        // Said once the window is up: the notebook opens all the same.
+        QMetaObject::invokeMethod(this, &NotebookController::reportDamagedPackage,
+                                  Qt::QueuedConnection);
+    }
+}
+
+void NotebookController::reportDamagedPackage() {
+    const QString package = QFileInfo(session_->paths().packageFile).fileName();
+    const QString copy = session_->damagedPackageCopy();
+    const QString text =
+        copy.isEmpty()
+            ? QStringLiteral("The notebook package \"%1\" is damaged and could not be read.")
+                  .arg(package)
+            : QStringLiteral("The notebook package \"%1\" is damaged and could not be read.\n"
+                             "It was kept unchanged as \"%2\"; the notebook opens without it.")
+                  .arg(package, QFileInfo(copy).fileName());
+    prompter_.message(text, QStringLiteral("Oxlin"), PromptIcon::Warning);
 }
 
 void NotebookController::openTopic(ItemHandle item) {

@@ -71,6 +71,8 @@ public:
     void relabel(ItemHandle topic, const QString& newLabel) override;
 
 private:
+    // The package could not be unpacked: says so, and where the original is kept.
+    void reportDamagedPackage();
 
     Prompter& prompter_;
     Launcher& launcher_;
