@@ -44,6 +44,7 @@ private Q_SLOTS:
     void detectsTheStreamFormat();
     void formattedTextTopicIsRelabelled();
     void topicWithoutFileOpensEmptyAndIsCreatedOnSave();
+    void damagedTopicFileIsReportedAndKept();
     void closeRemovesTheWorkingCopy();
     void viewPositionSurvivesASwitch();
     void propertiesText_data();
@@ -138,6 +139,36 @@ void EditorHostTest::topicWithoutFileOpensEmptyAndIsCreatedOnSave() {
     QTest::keyClicks(host_->editor(), "first words");
     QCOMPARE(host_->saveTopic(), 0);
     QCOMPARE(topics_->stored(topic), QByteArray("first words"));
+}
+
+void EditorHostTest::damagedTopicFileIsReportedAndKept() {
+    QByteArray text;
+    for (int i = 0; i < 2000; ++i)
+        text += "line " + QByteArray::number(i) + "\r\n";
+    const ItemHandle topic = topics_->add("Long.txt", text);
+    QFile file(*topics_->topicFilePath(topic));
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    const QByteArray damaged = file.readAll().left(int(file.size() / 2));
+    QVERIFY(file.resize(damaged.size()));
+    file.close();
+
+    QCOMPARE(host_->loadTopic(topic), 0);
+    QCOMPARE(prompter_->messageTexts().size(), 1);
+    QVERIFY(prompter_->messageTexts()[0].contains(QStringLiteral("\"Long.txt\"")));
+    QVERIFY(host_->editor()->toPlainText().startsWith(QStringLiteral("line 0\nline 1\n")));
+    // Kept beside the working folder, where saving the topic cannot reach it.
+    const QDir working(dir_->path());
+    const QString kept = QDir::cleanPath(working.filePath(
+        "../" + working.dirName() + "." + QFileInfo(file).fileName() + ".damaged"));
+    QFile copy(kept);
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), damaged);
+    copy.remove();
+
+    // A topic that simply has no file yet opens empty without a word.
+    prompter_->asked.clear();
+    QCOMPARE(host_->loadTopic(topics_->add("New.txt", {}, false)), 0);
+    QVERIFY(prompter_->asked.isEmpty());
 }
 
 void EditorHostTest::closeRemovesTheWorkingCopy() {

@@ -175,7 +175,8 @@ int EditorHost::loadTopic(ItemHandle topic) {
     const QString copy = tree::workingCopyPath(topics_.workingFolder(), *label);
     if (copy.isEmpty())
         return -13;
-    store::decompressFile(*file, copy);
+    if (store::decompressFile(*file, copy) != 1 && QFileInfo(*file).size() > 0)
+        reportDamagedTopic(*label, *file);
     format_ = StreamFormat::Unknown;
     streamIn(copy);
 
@@ -215,6 +216,26 @@ bool EditorHost::streamIn(const QString& path) {
             QStringLiteral("Oxlin"), PromptIcon::Warning);
     }
     return true;
+}
+
+void EditorHost::reportDamagedTopic(const QString& label, const QString& topicFile) {
+    // Saving the topic replaces its file, so the damaged one is kept beside
+    // the notebook's package first, where neither packing nor closing removes it.
+    const QDir working(topics_.workingFolder());
+    QDir dataFolder(working);
+    dataFolder.cdUp();
+    const QString base = dataFolder.filePath(working.dirName() + u'.' +
+                                             QFileInfo(topicFile).fileName() + QStringLiteral(".damaged"));
+    QString kept = base;
+    for (int n = 1; QFileInfo::exists(kept) && n < 1000; ++n)
+        kept = base + QString::number(n);
+    const bool copied = QFile::copy(topicFile, kept);
+    QString text = QStringLiteral("The topic \"%1\" could not be read completely: its file is damaged.\n"
+                                  "What could be read of it is shown.")
+                       .arg(label);
+    if (copied)
+        text += QStringLiteral("\nThe damaged file was kept as \"%1\".").arg(QDir::toNativeSeparators(kept));
+    prompter_.message(text, QStringLiteral("Oxlin"), PromptIcon::Warning);
 }
 
 void EditorHost::reportSaveError(long code) {

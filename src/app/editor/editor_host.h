@@ -78,6 +78,7 @@ private:
     int saveWorkingCopy();
     bool streamIn(const QString& path);
     void reportSaveError(long code);
+    void reportDamagedTopic(const QString& label, const QString& topicFile);
 
     EditorTopics& topics_;
     Prompter& prompter_;
