@@ -1,5 +1,9 @@
 #include "cli/commands.h"
 
+#include "store/package.h"
+
+#include <QFileInfo>
+
 #include <cstdio>
 
 namespace oxlin::cli {
@@ -30,6 +34,33 @@ int usage(const Command* command) {
 }
 
 } // namespace
+
+void printLine(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
+    std::fputc('\n', stdout);
+}
+
+void complain(const QString& text) {
+    std::fprintf(stderr, "oxlin: %s\n", text.toLocal8Bit().constData());
+}
+
+bool unpackForReading(const QString& package, const QString& folder) {
+    if (folder.isEmpty()) {
+        complain(QStringLiteral("cannot create a temporary folder"));
+        return false;
+    }
+    if (!QFileInfo(package).isFile()) {
+        complain(QStringLiteral("cannot read the package %1: no such file").arg(package));
+        return false;
+    }
+    if (store::unpackPackage(folder, package) != 1) {
+        complain(QStringLiteral("cannot read the package %1: it is damaged or not a notebook package")
+                     .arg(package));
+        return false;
+    }
+    return true;
+}
 
 int run(const QStringList& arguments) {
     if (arguments.isEmpty())

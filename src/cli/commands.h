@@ -25,6 +25,15 @@ std::vector<Command> treeCommands();
 std::vector<Command> searchCommands();
 std::vector<Command> rtfCommands();
 
+// Output shared by the subcommands: a line of UTF-8 on stdout, and
+// "oxlin: TEXT" on stderr.
+void printLine(const QString& text);
+void complain(const QString& text);
+
+// Unpacks `package` into `folder` (a fresh temporary folder), saying why not
+// when it cannot.
+bool unpackForReading(const QString& package, const QString& folder);
+
 // Runs one subcommand; `arguments` excludes the program name.
 int run(const QStringList& arguments);
 

@@ -23,16 +23,6 @@ namespace oxlin::cli {
 
 namespace {
 
-void printLine(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
-    std::fputc('\n', stdout);
-}
-
-void complain(const QString& text) {
-    std::fprintf(stderr, "oxlin: %s\n", text.toLocal8Bit().constData());
-}
-
 // QTextDocument needs a GUI application for its fonts; no window is shown.
 std::unique_ptr<QGuiApplication> guiApplication() {
     if (QCoreApplication::instance())
@@ -68,14 +58,8 @@ int searchPackage(const QStringList& arguments) {
     }
     const QString& package = positional[0];
     QTemporaryDir folder;
-    if (!folder.isValid()) {
-        complain(QStringLiteral("cannot create a temporary folder"));
+    if (!unpackForReading(package, folder.isValid() ? folder.path() : QString()))
         return kFailure;
-    }
-    if (!QFileInfo(package).isFile() || store::unpackPackage(folder.path(), package) != 1) {
-        complain(QStringLiteral("cannot read the package %1").arg(package));
-        return kFailure;
-    }
     store::NotebookPaths paths;
     paths.workingFolder = folder.path();
     paths.treeFile = folder.filePath(QLatin1String(store::kTreeFileName));

@@ -18,28 +18,12 @@ namespace oxlin::cli {
 
 namespace {
 
-void printLine(const QString& text) {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
-    std::fputc('\n', stdout);
-}
-
-void complain(const QString& text) {
-    std::fprintf(stderr, "oxlin: %s\n", text.toLocal8Bit().constData());
-}
-
 // Lists the tree of a package, one item per line in tree order.
 int listTree(const QStringList& arguments) {
     const QString& package = arguments[0];
     QTemporaryDir folder;
-    if (!folder.isValid()) {
-        complain(QStringLiteral("cannot create a temporary folder"));
+    if (!unpackForReading(package, folder.isValid() ? folder.path() : QString()))
         return kFailure;
-    }
-    if (!QFileInfo(package).isFile() || store::unpackPackage(folder.path(), package) != 1) {
-        complain(QStringLiteral("cannot read the package %1").arg(package));
-        return kFailure;
-    }
     const QString treeFile = folder.filePath(QLatin1String(store::kTreeFileName));
     store::decompressFile(
         store::resolveInFolder(folder.path(), QLatin1String(store::kCompressedTreeFileName)),
