@@ -28,6 +28,7 @@ enum class Destination : std::uint8_t {
     ColorTable,    // colour entries
     Picture,       // hex or binary picture data
     FieldInstruction,
+    NestedRowProperties, // \*\nesttableprops: a nested row's definition, no text
     Object,        // an OLE object; only its result picture is looked at
     ObjectResult,
 };
@@ -37,15 +38,15 @@ enum class Action : std::uint8_t {
     FontTable, ColorTable, SkipGroup, TextGroup, Picture, Object, ObjectData, ObjectResult,
     Field, FieldInstruction, FieldResult, UnicodeAlternative, UnicodeOnly,
     // characters
-    Par, Line, Tab, Cell, Row, Char, Unicode, UnicodeSkip,
+    Par, Line, Tab, Cell, Row, NestCell, NestRow, Char, Unicode, UnicodeSkip,
     // character formats
     Plain, Bold, Italic, Underline, UnderlineNone, Strike, Font, FontSize, Foreground,
     Background, Super, Sub, NoSuperSub,
     // paragraph formats
     Pard, AlignLeft, AlignCenter, AlignRight, AlignJustify, LeftIndent, RightIndent,
-    FirstIndent, SpaceBefore, SpaceAfter, InTable,
+    FirstIndent, SpaceBefore, SpaceAfter, InTable, TableDepth,
     // tables
-    RowDefaults, CellX, CellMergeUp, CellMergeLeft,
+    RowDefaults, CellX, CellMergeUp, CellMergeLeft, NestedRowProperties,
     // document
     Ansi, Mac, Pc, Pca, AnsiCodePage, DefaultFont, FontCharset, FontCodePage, Red, Green, Blue,
     // pictures and objects
@@ -107,6 +108,7 @@ constexpr Keyword kKeywords[] = {
     {"i", Action::Italic},
     {"info", Action::SkipGroup},
     {"intbl", Action::InTable},
+    {"itap", Action::TableDepth},
     {"jpegblip", Action::PictJpeg},
     {"ldblquote", Action::Char, 0x201C},
     {"li", Action::LeftIndent},
@@ -119,8 +121,10 @@ constexpr Keyword kKeywords[] = {
     {"ltrmark", Action::Char, 0x200E},
     {"mac", Action::Mac},
     {"macpict", Action::PictOpaque},
-    {"nestcell", Action::Tab},
-    {"nestrow", Action::Par},
+    {"nestcell", Action::NestCell},
+    {"nestrow", Action::NestRow},
+    {"nesttableprops", Action::NestedRowProperties},
+    {"nonesttables", Action::SkipGroup},
     {"nonshppict", Action::SkipGroup},
     {"nosupersub", Action::NoSuperSub},
     {"objdata", Action::ObjectData},
@@ -232,7 +236,7 @@ struct ParState {
     int spaceBefore = 0;
     int spaceAfter = 0;
     std::uint8_t align = 0; // 0 left, 1 centre, 2 right, 3 justify
-    bool inTable = false;
+    int tableDepth = 0;     // 0 outside tables, 1 in a table, 2 in a table in a cell...
 };
 
 struct GroupState {
@@ -266,6 +270,26 @@ struct PictureData {
 constexpr qsizetype kMaxDepth = 1 << 20;
 // Row definitions longer than this keep only their first cells.
 constexpr size_t kMaxRowCells = 1024;
+// Tables nested deeper than this hold their text in the deepest one kept.
+constexpr int kMaxTableDepth = 8;
+
+// What \trowd ... \cellx said of a row.
+struct RowDefinition {
+    std::vector<CellSpec> cells;
+    CellSpec pending; // what was said of the next \cellx
+    bool borders = false;
+};
+
+// One table being read, at one depth of nesting.
+struct TableLevel {
+    QTextTable* table = nullptr;
+    TableGrid grid;
+    int row = 0;
+    int rowCell = 0; // the cell of the row that text goes into
+    bool rowEnded = false;
+    bool cellReady = false; // the cursor is in that cell
+    PlacedCell cell;        // where that cell is on the grid
+};
 
 double twipsToPixels(int twips) { return twips / kTwipsPerPixel; }
 
@@ -357,10 +381,7 @@ public:
     RtfReadReport run();
 
     // Rows read at `end` join `table`, which ends there.
-    void continueTable(QTextTable* table, int end) {
-        leftTable_ = table;
-        leftTableEnd_ = end;
-    }
+    void continueTable(QTextTable* table, int end) { left_ = {table, end, 1}; }
 
 private:
     GroupState& state() { return stack_.back(); }
@@ -384,14 +405,21 @@ private:
     QTextCharFormat charFormat(const CharState& chars);
 
     // Document building.
-    void beginContent(bool forceTable = false);
+    // Puts the cursor where content goes: in the cell of the table at the
+    // paragraph's depth (or at `depth`, when given), leaving deeper tables
+    // and starting missing ones.
+    void beginContent(int depth = -1);
+    void readyCell(TableLevel& level);
+    RowDefinition& definedRow() {
+        return state().destination == Destination::NestedRowProperties ? nestedRow_ : outerRow_;
+    }
     void applyParagraph();
     void paragraphBreak();
     void insertCharacter(QChar c);
     void startTable();
     void leaveTable();
-    void endCell();
-    void endRow();
+    void endCell(int depth);
+    void endRow(int depth);
     void finishPicture(qsizetype groupEnd, const GroupState& closed);
     void finishObject(qsizetype groupEnd, const GroupState& closed);
     QSizeF pictureSize(const PictureData& p, const QImage& image) const;
@@ -427,18 +455,14 @@ private:
 
     bool pendingParagraph_ = false;
     bool pendingParagraphAfterTable_ = false;
-    QTextTable* table_ = nullptr;
-    QTextTable* leftTable_ = nullptr; // the table last left, and where it ended
-    int leftTableEnd_ = -1;
-    int tableRow_ = 0;
-    int rowCell_ = 0; // the cell of the row that text goes into
-    bool rowEnded_ = false;
-    bool cellReady_ = false; // the cursor is in that cell
-    PlacedCell cell_;        // where that cell is on the grid
-    TableGrid grid_;
-    std::vector<CellSpec> rowCells_; // the row being defined
-    CellSpec pendingCell_;            // what was said of the next \cellx
-    bool rowBorders_ = false;
+    std::vector<TableLevel> levels_; // the tables the cursor is in, outermost first
+    struct LeftTable {
+        QTextTable* table = nullptr;
+        int end = -1;
+        size_t depth = 0;
+    } left_; // the table last left, where it ended, and at which depth
+    RowDefinition outerRow_;  // rows of the outermost tables, defined before their cells
+    RowDefinition nestedRow_; // rows of nested tables, defined after their cells
 
     PictureData picture_;
     int objectW_ = 0, objectH_ = 0;
@@ -525,12 +549,15 @@ RtfReadReport Reader::run() {
         if (fragment_ && !pendingParagraphAfterTable_)
             cursor_.insertBlock();
         pendingParagraph_ = false;
-    } else if (!table_) {
+    } else if (levels_.empty()) {
         applyParagraph();
     }
-    if (table_ && fragment_)
-        leaveTable();
-    grid_.finish();
+    if (fragment_) {
+        while (!levels_.empty())
+            leaveTable();
+    }
+    for (auto level = levels_.rbegin(); level != levels_.rend(); ++level)
+        level->grid.finish();
     return report_;
 }
 
@@ -611,7 +638,7 @@ void Reader::controlWord(const RtfToken& token) {
         else if (token.name.startsWith("brdr") && token.name != "brdrw" &&
                  token.name != "brdrnone" && token.name != "brdrcf" && token.name != "brdrtbl" &&
                  token.name != "brdrsp")
-            rowBorders_ = true;
+            definedRow().borders = true;
         return;
     }
     const int n = token.parameter;
@@ -698,6 +725,20 @@ void Reader::controlWord(const RtfToken& token) {
             return;
         }
         break;
+    case Destination::NestedRowProperties:
+        switch (action) {
+        case Action::RowDefaults:
+        case Action::CellX:
+        case Action::CellMergeUp:
+        case Action::CellMergeLeft:
+        case Action::NestRow:
+            break;
+        default:
+            if (star)
+                s.destination = Destination::Skip;
+            return;
+        }
+        break;
     case Destination::Text:
         break;
     }
@@ -762,10 +803,19 @@ void Reader::controlWord(const RtfToken& token) {
         insertCharacter(QChar(u'\t'));
         break;
     case Action::Cell:
-        endCell();
+        endCell(1);
         break;
     case Action::Row:
-        endRow();
+        endRow(1);
+        break;
+    case Action::NestCell:
+        endCell(std::max(2, s.para.tableDepth));
+        break;
+    case Action::NestRow:
+        endRow(std::max(2, int(levels_.size())));
+        break;
+    case Action::NestedRowProperties:
+        s.destination = Destination::NestedRowProperties;
         break;
     case Action::Char:
         insertCharacter(QChar(keyword->character));
@@ -814,20 +864,21 @@ void Reader::controlWord(const RtfToken& token) {
     case Action::FirstIndent: s.para.firstIndent = n; break;
     case Action::SpaceBefore: s.para.spaceBefore = n; break;
     case Action::SpaceAfter: s.para.spaceAfter = n; break;
-    case Action::InTable: s.para.inTable = on; break;
+    case Action::InTable: s.para.tableDepth = on ? std::max(s.para.tableDepth, 1) : 0; break;
+    case Action::TableDepth: s.para.tableDepth = std::clamp(has ? n : 1, 0, kMaxTableDepth); break;
     case Action::RowDefaults:
-        rowCells_.clear();
-        pendingCell_ = CellSpec{};
-        rowBorders_ = false;
+        definedRow() = RowDefinition{};
         break;
-    case Action::CellMergeUp: pendingCell_.mergesUp = true; break;
-    case Action::CellMergeLeft: pendingCell_.mergesLeft = true; break;
-    case Action::CellX:
-        pendingCell_.right = n;
-        if (rowCells_.size() < kMaxRowCells)
-            rowCells_.push_back(pendingCell_);
-        pendingCell_ = CellSpec{};
+    case Action::CellMergeUp: definedRow().pending.mergesUp = true; break;
+    case Action::CellMergeLeft: definedRow().pending.mergesLeft = true; break;
+    case Action::CellX: {
+        RowDefinition& row = definedRow();
+        row.pending.right = n;
+        if (row.cells.size() < kMaxRowCells)
+            row.cells.push_back(row.pending);
+        row.pending = CellSpec{};
         break;
+    }
     case Action::Ansi: ansiCodePage_ = 1252; break;
     case Action::Mac: ansiCodePage_ = 10000; break;
     case Action::Pc: ansiCodePage_ = 437; break;
@@ -1050,24 +1101,16 @@ void Reader::applyParagraph() {
     cursor_.setBlockFormat(format);
 }
 
-void Reader::beginContent(bool forceTable) {
-    if (state().para.inTable || forceTable) {
-        if (!table_) {
-            startTable();
-        } else if (rowEnded_) {
-            grid_.appendRow(rowCells_);
-            tableRow_ = table_->rows() - 1;
-            rowCell_ = 0;
-            rowEnded_ = false;
-            cellReady_ = false;
-        }
-        if (!cellReady_) {
-            cell_ = grid_.place(rowCell_);
-            cursor_ = table_->cellAt(tableRow_, cell_.column).lastCursorPosition();
-            cellReady_ = true;
-        }
-    } else if (table_) {
+void Reader::beginContent(int depth) {
+    const size_t want = size_t(std::clamp(depth < 0 ? state().para.tableDepth : depth, 0, kMaxTableDepth));
+    while (levels_.size() > want)
         leaveTable();
+    for (;;) {
+        if (!levels_.empty())
+            readyCell(levels_.back());
+        if (levels_.size() >= want)
+            break;
+        startTable();
     }
     if (pendingParagraph_) {
         pendingParagraph_ = false;
@@ -1076,31 +1119,52 @@ void Reader::beginContent(bool forceTable) {
     }
 }
 
+void Reader::readyCell(TableLevel& level) {
+    if (level.rowEnded) {
+        // Nested rows are defined after their cells: theirs are placed in turn.
+        level.grid.appendRow(&level == &levels_.front() ? outerRow_.cells : std::vector<CellSpec>{});
+        level.row = level.table->rows() - 1;
+        level.rowCell = 0;
+        level.rowEnded = false;
+        level.cellReady = false;
+    }
+    if (!level.cellReady) {
+        level.cell = level.grid.place(level.rowCell);
+        cursor_ = level.table->cellAt(level.row, level.cell.column).lastCursorPosition();
+        level.cellReady = true;
+    }
+}
+
 void Reader::paragraphBreak() {
     if (state().destination != Destination::Text)
         return;
-    const bool wasInTable = table_ != nullptr;
+    const bool wasInTable = !levels_.empty();
     beginContent();
     applyParagraph();
     pendingParagraph_ = true;
-    pendingParagraphAfterTable_ = wasInTable && !table_;
+    pendingParagraphAfterTable_ = wasInTable && levels_.empty();
 }
 
 void Reader::startTable() {
+    const bool nested = !levels_.empty();
+    const std::vector<CellSpec> cells = nested ? std::vector<CellSpec>{} : outerRow_.cells;
     // The table that ends right before the cursor, if any. The document's
     // frames are not looked up: inside the edit block they are not current.
-    QTextTable* previous = leftTable_ && cursor_.position() == leftTableEnd_ ? leftTable_ : nullptr;
+    QTextTable* previous = left_.table && cursor_.position() == left_.end &&
+                                   left_.depth == levels_.size() + 1
+                               ? left_.table
+                               : nullptr;
+    TableLevel level;
     // A row right after a table joins it, as consecutive rows do in RTF.
     if (previous && !pendingParagraph_) {
-        table_ = previous;
-        grid_.adopt(table_);
-        grid_.appendRow(rowCells_);
-        tableRow_ = table_->rows() - 1;
-        rowCell_ = 0;
-        rowEnded_ = false;
-        cell_ = grid_.place(0);
-        cursor_ = table_->cellAt(tableRow_, cell_.column).firstCursorPosition();
-        cellReady_ = true;
+        level.table = previous;
+        level.grid.adopt(previous);
+        level.grid.appendRow(cells);
+        level.row = previous->rows() - 1;
+        level.cell = level.grid.place(0);
+        cursor_ = previous->cellAt(level.row, level.cell.column).firstCursorPosition();
+        level.cellReady = true;
+        levels_.push_back(std::move(level));
         return;
     }
     // A paragraph ended right after a table is the one that Qt keeps between
@@ -1111,54 +1175,74 @@ void Reader::startTable() {
     pendingParagraph_ = false;
     pendingParagraphAfterTable_ = false;
 
+    const bool borders = nested ? nestedRow_.borders : outerRow_.borders;
     QTextTableFormat format;
     format.setCellPadding(4);
     format.setCellSpacing(0);
     format.setBorderCollapse(true);
-    format.setBorder(rowBorders_ ? 1 : 0);
-    format.setBorderStyle(rowBorders_ ? QTextFrameFormat::BorderStyle_Solid
-                                      : QTextFrameFormat::BorderStyle_None);
+    format.setBorder(borders ? 1 : 0);
+    format.setBorderStyle(borders ? QTextFrameFormat::BorderStyle_Solid
+                                  : QTextFrameFormat::BorderStyle_None);
     format.setAlignment(Qt::AlignLeft);
     // At the start of a paragraph the table goes after the previous one, so
-    // no empty paragraph appears before it.
-    if (!betweenTables && cursor_.atBlockStart() && cursor_.block().previous().isValid())
+    // no empty paragraph appears before it; not out of the cell it is in.
+    int start = 0;
+    if (nested) {
+        const TableLevel& outer = levels_.back();
+        start = outer.table->cellAt(outer.row, outer.cell.column).firstPosition();
+    }
+    if (!betweenTables && cursor_.atBlockStart() && cursor_.position() > start &&
+        cursor_.block().previous().isValid())
         cursor_.setPosition(cursor_.position() - 1);
-    table_ = grid_.create(cursor_, format, rowCells_);
-    tableRow_ = 0;
-    rowCell_ = 0;
-    rowEnded_ = false;
-    cell_ = grid_.place(0);
-    cursor_ = table_->cellAt(0, cell_.column).firstCursorPosition();
-    cellReady_ = true;
+    level.table = level.grid.create(cursor_, format, cells);
+    level.cell = level.grid.place(0);
+    cursor_ = level.table->cellAt(0, level.cell.column).firstCursorPosition();
+    level.cellReady = true;
+    levels_.push_back(std::move(level));
 }
 
 void Reader::leaveTable() {
-    if (!table_)
+    if (levels_.empty())
         return;
-    grid_.finish();
-    cursor_.setPosition(table_->lastPosition() + 1);
-    leftTable_ = table_;
-    leftTableEnd_ = cursor_.position();
-    table_ = nullptr;
-    rowEnded_ = false;
+    TableLevel& level = levels_.back();
+    level.grid.finish();
+    cursor_.setPosition(level.table->lastPosition() + 1);
+    left_ = {level.table, cursor_.position(), levels_.size()};
+    levels_.pop_back();
 }
 
-void Reader::endCell() {
+void Reader::endCell(int depth) {
     if (state().destination != Destination::Text)
         return;
-    beginContent(true);
+    beginContent(depth);
+    TableLevel& level = levels_.back();
     // A merged-away cell's paragraph format is not the merged cell's.
-    if (!cell_.continuation)
+    if (!level.cell.continuation)
         applyParagraph();
-    ++rowCell_;
-    cellReady_ = false;
+    ++level.rowCell;
+    level.cellReady = false;
 }
 
-void Reader::endRow() {
-    if (state().destination != Destination::Text || !table_)
+void Reader::endRow(int depth) {
+    const Destination destination = state().destination;
+    if (destination != Destination::Text && destination != Destination::NestedRowProperties)
         return;
+    if (levels_.empty() || int(levels_.size()) < depth)
+        return;
+    while (int(levels_.size()) > depth)
+        leaveTable();
+    TableLevel& level = levels_.back();
+    if (depth > 1) {
+        level.grid.describeColumns(nestedRow_.cells);
+        if (nestedRow_.borders && level.table->format().border() <= 0) {
+            QTextTableFormat format = level.table->format();
+            format.setBorder(1);
+            format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+            level.table->setFormat(format);
+        }
+    }
     pendingParagraph_ = false;
-    rowEnded_ = true;
+    level.rowEnded = true;
 }
 
 QSizeF Reader::pictureSize(const PictureData& p, const QImage& image) const {

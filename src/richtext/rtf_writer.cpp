@@ -30,6 +30,8 @@ struct RunState {
 };
 
 constexpr int kDefaultCellWidth = 2200; // twips
+// As deep as the reader keeps tables inside cells.
+constexpr int kMaxTableDepth = 8;
 constexpr int kHexLineLength = 128;
 
 int toTwips(double pixels) {
@@ -51,9 +53,15 @@ public:
 
 private:
     void writeFrameContent(const QTextFrame* frame);
-    void writeBlocksIn(int first, int last, bool inTable);
-    void writeBlock(const QTextBlock& block, bool inTable);
-    void writeTable(const QTextTable* table);
+    // `depth` is how deep in tables the text is: 0 outside, 1 in a table,
+    // 2 in a table inside a cell, and so on.
+    void writeBlocksIn(int first, int last, int depth);
+    void writeBlock(const QTextBlock& block, int depth);
+    void writeParagraphStart(int depth);
+    void writeTable(const QTextTable* table, int depth);
+    void writeRowDefinition(const QTextTable* table, int row, const std::vector<int>& edges,
+                            bool borders);
+    void writeCell(const QTextTableCell& cell, int depth);
     void writeRuns(const QTextBlock& block);
     void writeFragmentText(const QString& text, const QTextCharFormat& format);
     void writePicture(const QTextImageFormat& format);
@@ -285,11 +293,17 @@ void Writer::writeRuns(const QTextBlock& block) {
         switchTo(block.charFormat());
 }
 
-void Writer::writeBlock(const QTextBlock& block, bool inTable) {
-    const QTextBlockFormat format = block.blockFormat();
+void Writer::writeParagraphStart(int depth) {
     word("pard");
-    if (inTable)
+    if (depth > 0)
         word("intbl");
+    if (depth > 1)
+        word("itap", depth);
+}
+
+void Writer::writeBlock(const QTextBlock& block, int depth) {
+    const QTextBlockFormat format = block.blockFormat();
+    writeParagraphStart(depth);
     const Qt::Alignment align = format.alignment() & Qt::AlignHorizontal_Mask;
     if (align & Qt::AlignJustify)
         word("qj");
@@ -306,7 +320,7 @@ void Writer::writeBlock(const QTextBlock& block, bool inTable) {
     writeRuns(block);
 }
 
-void Writer::writeBlocksIn(int first, int last, bool inTable) {
+void Writer::writeBlocksIn(int first, int last, int depth) {
     bool firstBlock = true;
     for (QTextBlock block = document_.findBlock(first); block.isValid() && block.position() <= last;
          block = block.next()) {
@@ -315,16 +329,76 @@ void Writer::writeBlocksIn(int first, int last, bool inTable) {
             raw("\r\n");
         }
         firstBlock = false;
-        writeBlock(block, inTable);
+        writeBlock(block, depth);
     }
-    if (firstBlock) {
-        word("pard");
-        if (inTable)
-            word("intbl");
+    if (firstBlock)
+        writeParagraphStart(depth);
+}
+
+void Writer::writeCell(const QTextTableCell& cell, int depth) {
+    // Paragraphs end with \par but the last, which the cell's end ends; a
+    // table inside the cell ends the paragraph before it and is followed by
+    // one of its own.
+    bool paragraphOpen = false;
+    bool wroteAnything = false;
+    for (auto it = cell.begin(); !it.atEnd(); ++it) {
+        if (auto* nested = qobject_cast<QTextTable*>(it.currentFrame())) {
+            if (paragraphOpen) {
+                word("par");
+                raw("\r\n");
+            }
+            writeTable(nested, std::min(depth + 1, kMaxTableDepth));
+            paragraphOpen = false;
+            wroteAnything = true;
+            continue;
+        }
+        const QTextBlock block = it.currentBlock();
+        if (!block.isValid())
+            continue;
+        if (paragraphOpen) {
+            word("par");
+            raw("\r\n");
+        }
+        writeBlock(block, depth);
+        paragraphOpen = true;
+        wroteAnything = true;
+    }
+    if (!paragraphOpen || !wroteAnything)
+        writeParagraphStart(depth);
+}
+
+void Writer::writeRowDefinition(const QTextTable* table, int r, const std::vector<int>& edges,
+                                bool borders) {
+    word("trowd");
+    word("trgaph", 108);
+    word("trleft", 8);
+    if (borders) {
+        for (const char* side : {"trbrdrl", "trbrdrt", "trbrdrr", "trbrdrb"}) {
+            word(side);
+            word("brdrs");
+            word("brdrw", 10);
+        }
+    }
+    for (int c = 0; c < table->columns(); ++c) {
+        const QTextTableCell cell = table->cellAt(r, c);
+        if (cell.column() != c)
+            continue; // covered by a cell spanning columns
+        if (cell.row() != r)
+            word("clvmrg");
+        else if (cell.rowSpan() > 1)
+            word("clvmgf");
+        if (borders) {
+            for (const char* side : {"clbrdrl", "clbrdrt", "clbrdrr", "clbrdrb"}) {
+                word(side);
+                word("brdrw", 10);
+                word("brdrs");
+            }
+        }
+        word("cellx", edges[size_t(std::min(c + cell.columnSpan() - 1, table->columns() - 1))]);
     }
 }
 
-void Writer::writeTable(const QTextTable* table) {
+void Writer::writeTable(const QTextTable* table, int depth) {
     const QTextTableFormat format = table->format();
     const bool borders = format.border() > 0 && format.borderStyle() != QTextFrameFormat::BorderStyle_None;
     const QList<QTextLength> widths = format.columnWidthConstraints();
@@ -337,50 +411,38 @@ void Writer::writeTable(const QTextTable* table) {
         edge += width;
         edges.push_back(edge);
     }
+    const bool nested = depth > 1;
     for (int r = 0; r < table->rows(); ++r) {
-        word("trowd");
-        word("trgaph", 108);
-        word("trleft", 8);
-        if (borders) {
-            for (const char* side : {"trbrdrl", "trbrdrt", "trbrdrr", "trbrdrb"}) {
-                word(side);
-                word("brdrs");
-                word("brdrw", 10);
-            }
+        // An outer row is defined before its cells; a nested one after them.
+        if (!nested) {
+            writeRowDefinition(table, r, edges, borders);
+            raw("\r\n");
         }
-        for (int c = 0; c < table->columns(); ++c) {
-            const QTextTableCell cell = table->cellAt(r, c);
-            if (cell.column() != c)
-                continue; // covered by a cell spanning columns
-            if (cell.row() != r)
-                word("clvmrg");
-            else if (cell.rowSpan() > 1)
-                word("clvmgf");
-            if (borders) {
-                for (const char* side : {"clbrdrl", "clbrdrt", "clbrdrr", "clbrdrb"}) {
-                    word(side);
-                    word("brdrw", 10);
-                    word("brdrs");
-                }
-            }
-            word("cellx", edges[size_t(std::min(c + cell.columnSpan() - 1, table->columns() - 1))]);
-        }
-        raw("\r\n");
         for (int c = 0; c < table->columns(); ++c) {
             const QTextTableCell cell = table->cellAt(r, c);
             if (cell.column() != c)
                 continue;
-            if (cell.row() != r) {
-                word("pard");
-                word("intbl");
-            } else {
-                writeBlocksIn(cell.firstPosition(), cell.lastPosition(), true);
-            }
-            word("cell");
+            if (cell.row() != r)
+                writeParagraphStart(depth);
+            else
+                writeCell(cell, depth);
+            word(nested ? "nestcell" : "cell");
             raw("\r\n");
         }
-        word("row");
-        raw("\r\n");
+        if (nested) {
+            raw("{");
+            word("*");
+            word("nesttableprops");
+            writeRowDefinition(table, r, edges, borders);
+            word("nestrow");
+            raw("}{");
+            word("nonesttables");
+            word("par");
+            raw("}\r\n");
+        } else {
+            word("row");
+            raw("\r\n");
+        }
     }
 }
 
@@ -388,9 +450,9 @@ void Writer::writeFrameContent(const QTextFrame* frame) {
     for (auto it = frame->begin(); !it.atEnd(); ++it) {
         if (QTextFrame* child = it.currentFrame()) {
             if (auto* table = qobject_cast<QTextTable*>(child)) {
-                writeTable(table);
+                writeTable(table, 1);
             } else {
-                writeBlocksIn(child->firstPosition(), child->lastPosition(), false);
+                writeBlocksIn(child->firstPosition(), child->lastPosition(), 0);
                 word("par");
                 raw("\r\n");
             }
@@ -399,7 +461,7 @@ void Writer::writeFrameContent(const QTextFrame* frame) {
         const QTextBlock block = it.currentBlock();
         if (!block.isValid())
             continue;
-        writeBlock(block, false);
+        writeBlock(block, 0);
         word("par");
         raw("\r\n");
     }

@@ -69,6 +69,19 @@ void TableGrid::appendRow(const std::vector<CellSpec>& cells) {
         applyWidths();
 }
 
+void TableGrid::describeColumns(const std::vector<CellSpec>& cells) {
+    if (widthsKnown_ || cells.empty() || int(cells.size()) != table_->columns())
+        return;
+    for (size_t i = 1; i < cells.size(); ++i)
+        if (cells[i].right <= cells[i - 1].right)
+            return;
+    edges_.clear();
+    for (const CellSpec& cell : cells)
+        edges_.push_back(cell.right);
+    widthsKnown_ = true;
+    applyWidths();
+}
+
 PlacedCell TableGrid::place(int index) {
     if (index < int(placed_.size()))
         return placed_[size_t(index)];

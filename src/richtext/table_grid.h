@@ -54,6 +54,9 @@ public:
     void finish();
     // Appends a row laid out by `cells`.
     void appendRow(const std::vector<CellSpec>& cells);
+    // Takes the column widths from a row definition that comes after its
+    // cells, when no row has given them yet and it names every column.
+    void describeColumns(const std::vector<CellSpec>& cells);
 
     QTextTable* table() const { return table_; }
     // The grid column of the row's `index`-th cell; cells the row definition

@@ -145,5 +145,57 @@ TEST(RtfTables, MalformedRowDefinitionsKeepEveryWord) {
     EXPECT_TRUE(outline.contains(QStringLiteral("w80")));
 }
 
+TEST(RtfTables, TablesInsideCellsAsWordWritesThem) {
+    // The nested rows' definitions come after their cells, in \nesttableprops;
+    // \nonesttables holds what readers without nesting show instead.
+    const QByteArray word =
+        "\\trowd\\trgaph108\\trleft-108\\cellx4320\\cellx8640\r\n"
+        "\\pard\\intbl\\itap1 Outer A\\cell\r\n"
+        "\\pard\\intbl\\itap1 Before\\par\r\n"
+        "\\pard\\intbl\\itap2 in1\\nestcell in2\\nestcell\r\n"
+        "{\\*\\nesttableprops\\trowd\\trgaph108\\trbrdrt\\brdrs\\brdrw10 \\cellx1500\\cellx3000\\nestrow}"
+        "{\\nonesttables\\par}\r\n"
+        "\\pard\\intbl\\itap2 in3\\nestcell in4\\nestcell\r\n"
+        "{\\*\\nesttableprops\\trowd\\trgaph108\\cellx1500\\cellx3000\\nestrow}{\\nonesttables\\par}\r\n"
+        "\\pard\\intbl\\itap1 After\\cell\r\n"
+        "{\\trowd\\trgaph108\\trleft-108\\cellx4320\\cellx8640\\row}\r\n"
+        "\\pard Text after\\par\r\n";
+    const std::string expected = "p: \ntable 1x2\n  0,0 1x1: Outer A\n"
+                                 "  0,1 1x1: Before|{in1/in2;in3/in4}|After\np: Text after";
+    QTextDocument document;
+    readRtf("{\\rtf1\\ansi " + word + "}", document);
+    EXPECT_EQ(test::outline(document).toStdString(), expected);
+
+    // Written back the same way, and read back the same.
+    const QByteArray written = writeRtf(document);
+    EXPECT_TRUE(written.contains("\\pard\\intbl\\itap2 in1\\nestcell")) << written.constData();
+    EXPECT_TRUE(written.contains("\\cellx3000\\nestrow}{\\nonesttables\\par}")) << written.constData();
+    QTextDocument back;
+    readRtf(written, back);
+    EXPECT_EQ(test::outline(back).toStdString(), expected);
+    EXPECT_EQ(writeRtf(back), written);
+
+    // A table inside a cell inside a cell.
+    QTextDocument deep;
+    readRtf("{\\rtf1 \\trowd\\cellx5000\\pard\\intbl\\itap3 x\\nestcell"
+            "{\\*\\nesttableprops\\trowd\\cellx1000\\nestrow}"
+            "\\pard\\intbl\\itap2 \\nestcell{\\*\\nesttableprops\\trowd\\cellx2000\\nestrow}"
+            "\\pard\\intbl\\itap1 \\cell\\row}",
+            deep);
+    EXPECT_EQ(test::outline(deep).toStdString(), "p: \ntable 1x1\n  0,0 1x1: |{|{x}|}|\np: ");
+}
+
+TEST(RtfTables, NestingWordsOutOfPlaceKeepEveryWord) {
+    for (const QByteArray& body :
+         {QByteArray("one\\nestcell two\\nestrow three\\par"),
+          QByteArray("\\pard\\intbl\\itap99 one\\nestcell two\\nestcell\\nestrow three\\cell\\row"),
+          QByteArray("\\trowd\\cellx1000\\pard\\intbl\\itap2 one\\cell two\\row three\\par"),
+          QByteArray("{\\*\\nesttableprops one\\nestrow} two\\nestcell three")}) {
+        const QString outline = outlineOf(body);
+        for (const char* word : {"two", "three"})
+            EXPECT_TRUE(outline.contains(QLatin1String(word))) << body.constData() << outline.toStdString();
+    }
+}
+
 } // namespace
 } // namespace oxlin::richtext

@@ -55,11 +55,32 @@ QStringList corpusFiles() {
 
 namespace {
 
-QString textBetween(const QTextDocument& document, int from, int to) {
-    QTextCursor range(const_cast<QTextDocument*>(&document));
-    range.setPosition(from);
-    range.setPosition(to, QTextCursor::KeepAnchor);
-    return range.selectedText().replace(QChar::ParagraphSeparator, u'|');
+QString tableText(const QTextTable& table);
+
+// A cell's paragraphs joined by "|", a table inside it as {a/b;c/d}.
+QString cellText(const QTextTableCell& cell) {
+    QStringList parts;
+    for (auto it = cell.begin(); !it.atEnd(); ++it) {
+        if (auto* nested = qobject_cast<QTextTable*>(it.currentFrame()))
+            parts += tableText(*nested);
+        else if (it.currentBlock().isValid())
+            parts += it.currentBlock().text();
+    }
+    return parts.join(u'|');
+}
+
+QString tableText(const QTextTable& table) {
+    QStringList rows;
+    for (int r = 0; r < table.rows(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < table.columns(); ++c) {
+            const QTextTableCell cell = table.cellAt(r, c);
+            if (cell.row() == r && cell.column() == c)
+                cells += cellText(cell);
+        }
+        rows += cells.join(u'/');
+    }
+    return u'{' + rows.join(u';') + u'}';
 }
 
 } // namespace
@@ -80,7 +101,7 @@ QString outline(const QTextDocument& document) {
                                  .arg(c)
                                  .arg(cell.rowSpan())
                                  .arg(cell.columnSpan())
-                                 .arg(textBetween(document, cell.firstPosition(), cell.lastPosition()));
+                                 .arg(cellText(cell));
                 }
             }
         } else if (it.currentBlock().isValid()) {

@@ -17,7 +17,8 @@ QString describe(const QTextDocument& document);
 
 // The document's top-level layout: one line per paragraph ("p: text") and
 // per table ("table RxC" and then one line per cell that starts there:
-// "  r,c RSxCS: text", paragraphs inside a cell joined by "|").
+// "  r,c RSxCS: text", paragraphs inside a cell joined by "|", a table
+// inside a cell as {a/b;c/d}).
 QString outline(const QTextDocument& document);
 
 int countImages(const QTextDocument& document, bool keptOnly = false);
