@@ -46,6 +46,7 @@ private Q_SLOTS:
     void closeBoxKeepsRunningAndSaves();
     void exitWritesLastBookPacksAndRemovesTheFolder();
     void damagedPackageIsReportedAndKept();
+    void workReachesTheWorkingFolderWithoutASave();
 };
 
 void NotebookTest::firstStartCreatesAndOpensTheHelpNotebook() {
@@ -250,6 +251,31 @@ void NotebookTest::damagedPackageIsReportedAndKept() {
     QVERIFY(kept.open(QIODevice::ReadOnly));
     QCOMPARE(kept.readAll(), bytes);
     QVERIFY(app.window->isVisible());
+}
+
+void NotebookTest::workReachesTheWorkingFolderWithoutASave() {
+    App app;
+    const tree::ItemHandle topic = app.topic(0, "Draft.txt", "");
+    app.controller->openTopic(topic);
+    QTest::keyClicks(app.editor().editor(), "typed, never saved");
+    // A process killed now would leave this for the next start to resume.
+    QByteArray stored;
+    QTRY_VERIFY_WITH_TIMEOUT((store::decompressFileToBuffer(*app.controller->topicFilePath(topic), stored),
+                              stored == "typed, never saved"),
+                             NotebookController::kSafetyQuietMs + 3000);
+    QFile treeFile(app.session().paths().treeFile);
+    QVERIFY(treeFile.open(QIODevice::ReadOnly));
+    QVERIFY(treeFile.readAll().contains("Draft.txt="));
+    QCOMPARE(app.session().tree().find(topic)->label, QStringLiteral("Draft.txt"));
+
+    // Once the exit sequence has run, nothing more is written.
+    QTest::keyClicks(app.editor().editor(), " and more");
+    const qint32 id = app.session().tree().record(topic)->fileId;
+    const QString working = app.session().paths().workingFolder;
+    app.controller->exitSequence();
+    QTest::qWait(NotebookController::kSafetyQuietMs + 500);
+    QVERIFY(!QFileInfo::exists(working));
+    QCOMPARE(app.storedInPackage(id), QByteArray("typed, never saved and more"));
 }
 
 QTEST_MAIN(NotebookTest)

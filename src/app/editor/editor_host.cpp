@@ -243,24 +243,41 @@ void EditorHost::reportSaveError(long code) {
                       PromptIcon::None);
 }
 
-int EditorHost::saveWorkingCopy() {
-    WaitCursor wait;
+bool EditorHost::writeWorkingCopy(QFileDevice::FileError& error) {
     const StreamFormat format =
         format_ == StreamFormat::Unknown ? StreamFormat::Plain : format_;
     QSaveFile file(workingCopy_);
     file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
-        reportSaveError(long(file.error()));
-        return -1;
-    }
-    const QByteArray bytes = writeTopicStream(*edit_->document(), format);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        reportSaveError(long(file.error()));
-        return -1;
+    const QByteArray bytes = file.open(QIODevice::WriteOnly)
+                                 ? writeTopicStream(*edit_->document(), format)
+                                 : QByteArray();
+    if (!file.isOpen() || file.write(bytes) != bytes.size() || !file.commit()) {
+        error = file.error();
+        return false;
     }
     edit_->document()->setModified(false);
+    return true;
+}
+
+int EditorHost::saveWorkingCopy() {
+    WaitCursor wait;
+    QFileDevice::FileError error = QFileDevice::NoError;
+    if (!writeWorkingCopy(error)) {
+        reportSaveError(long(error));
+        return -1;
+    }
     edit_->setReadOnly(false);
     return 0;
+}
+
+bool EditorHost::writeBackQuietly() {
+    if (!open_ || current_ == 0 || workingCopy_.isEmpty() || !edit_->document()->isModified())
+        return false;
+    QFileDevice::FileError error = QFileDevice::NoError;
+    if (!writeWorkingCopy(error))
+        return false; // the next save says what went wrong
+    const auto file = topics_.topicFilePath(current_);
+    return file && store::compressFile(workingCopy_, *file) == 1;
 }
 
 int EditorHost::saveTopic() {

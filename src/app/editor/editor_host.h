@@ -3,6 +3,7 @@
 #include "editor/content_stream.h"
 #include "editor/editor_topics.h"
 
+#include <QFileDevice>
 #include <QFont>
 #include <QObject>
 #include <QMenu>
@@ -37,6 +38,10 @@ public:
 
     int loadTopic(ItemHandle topic);
     int saveTopic();
+    // Writes the open topic back into its topic file when it changed since
+    // it was last written, as a save would but without relabelling it and
+    // without a word on failure (the next save reports). True when written.
+    bool writeBackQuietly();
     int closeTopic();
     void shutDown();
 
@@ -76,6 +81,8 @@ Q_SIGNALS:
 
 private:
     int saveWorkingCopy();
+    // The document into the working copy; false with the reason when it fails.
+    bool writeWorkingCopy(QFileDevice::FileError& error);
     bool streamIn(const QString& path);
     void reportSaveError(long code);
     void reportDamagedTopic(const QString& label, const QString& topicFile);

@@ -7,6 +7,7 @@
 #include "shell/command_ids.h"
 #include "shell/main_window.h"
 #include "shell/prompter.h"
+#include "shell/safety_saver.h"
 #include "shell/side_tabs.h"
 #include "tree/topic_opener.h"
 #include "tree/tree_controller.h"
@@ -104,6 +105,28 @@ void NotebookController::attach(MainWindow& window) {
         session_->saveTreeFile();
     };
     window.onMinimised = [this] { session_->saveTreeFile(); };
+
+    // Between saves, what the user typed and how they changed the tree reach
+    // the working folder within seconds, for the next start to resume.
+    safety_ = new SafetySaver(
+        [this, &editor] {
+            editor.writeBackQuietly();
+            if (treeChanged_) {
+                treeChanged_ = false;
+                session_->saveTreeFile();
+            }
+        },
+        kSafetyQuietMs, kSafetyLatestMs, this);
+    connect(editor.editor(), &QTextEdit::textChanged, safety_, &SafetySaver::changed);
+    const auto treeChanged = [this] {
+        treeChanged_ = true;
+        safety_->changed();
+    };
+    // Not the model's resets: those are loads and closes, not the user's work.
+    connect(model_.get(), &QAbstractItemModel::rowsInserted, this, treeChanged);
+    connect(model_.get(), &QAbstractItemModel::rowsRemoved, this, treeChanged);
+    connect(model_.get(), &QAbstractItemModel::rowsMoved, this, treeChanged);
+    connect(model_.get(), &QAbstractItemModel::dataChanged, this, treeChanged);
     window.onExit = [this] { exitSequence(); };
     window.setNotebookName(session_->currentBook().notebookName);
 }
@@ -145,7 +168,11 @@ void NotebookController::save() {
     QApplication::restoreOverrideCursor();
 }
 
-int NotebookController::exitSequence() { return session_->exitNotebook(); }
+int NotebookController::exitSequence() {
+    if (safety_)
+        safety_->stop(); // the sequence writes everything itself, then empties the tree
+    return session_->exitNotebook();
+}
 
 QString NotebookController::workingFolder() const { return session_->paths().workingFolder; }
 

@@ -16,6 +16,7 @@ namespace oxlin::app {
 class Launcher;
 class MainWindow;
 class Prompter;
+class SafetySaver;
 class SearchController;
 class TopicOpener;
 class TreeController;
@@ -53,6 +54,10 @@ public:
     std::function<void(ItemHandle item, const QString& oldPath)> indexDrop;
     std::function<void(ItemHandle item)> indexAdd;
 
+    // How soon changes are written after the user pauses, and at the latest.
+    static constexpr int kSafetyQuietMs = 2000;
+    static constexpr int kSafetyLatestMs = 20000;
+
     // Reads LastBook and sets up the paths: the first steps of the window's creation.
     void prepare();
     // Connects to the window's tree view, editor and commands.
@@ -85,6 +90,8 @@ private:
     TreeController* treeController_ = nullptr;
     SearchController* search_ = nullptr;
     MainWindow* window_ = nullptr;
+    SafetySaver* safety_ = nullptr;
+    bool treeChanged_ = false; // since Tree.ini was last written by the safety saver
 };
 
 } // namespace oxlin::app

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+namespace oxlin::app {
+
+// Writes what the user changed to disk soon after they pause, so that a
+// crash, a power cut or a killed process costs at most the last seconds of
+// work: an unclean end leaves the working folder, and the next start resumes
+// it. Only writing is done here; packing, LastEdit and relabelling stay with
+// the save, hide and exit sequences.
+class SafetySaver final : public QObject {
+    Q_OBJECT
+public:
+    // `write` is called on the UI thread once changes have been quiet for
+    // `quietMs`, or at the latest `latestMs` after the first unwritten change.
+    SafetySaver(std::function<void()> write, int quietMs, int latestMs, QObject* parent = nullptr);
+
+    // Something changed that is not on disk yet.
+    void changed();
+    // Nothing more is written: the notebook is being closed.
+    void stop();
+
+private:
+    void writeNow();
+
+    std::function<void()> write_;
+    QTimer timer_;
+    QElapsedTimer firstChange_;
+    int quietMs_;
+    int latestMs_;
+    bool stopped_ = false;
+};
+
+} // namespace oxlin::app
