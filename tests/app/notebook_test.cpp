@@ -267,6 +267,8 @@ void NotebookTest::workReachesTheWorkingFolderWithoutASave() {
     QVERIFY(treeFile.open(QIODevice::ReadOnly));
     QVERIFY(treeFile.readAll().contains("Draft.txt="));
     QCOMPARE(app.session().tree().find(topic)->label, QStringLiteral("Draft.txt"));
+    QCOMPARE(app.session().readRuntimeText("RunTimeData", "LastEdit").value_or(QString()),
+             QStringLiteral("Draft.txt"));
 
     // Once the exit sequence has run, nothing more is written.
     QTest::keyClicks(app.editor().editor(), " and more");

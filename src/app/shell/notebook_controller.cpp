@@ -111,6 +111,7 @@ void NotebookController::attach(MainWindow& window) {
     safety_ = new SafetySaver(
         [this, &editor] {
             editor.writeBackQuietly();
+            search_->writeLastEdit(); // so the next start reopens this topic
             if (treeChanged_) {
                 treeChanged_ = false;
                 session_->saveTreeFile();
