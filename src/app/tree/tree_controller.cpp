@@ -205,8 +205,15 @@ void TreeController::showContextMenu(QContextMenuEvent* event) {
 bool TreeController::keyPress(QKeyEvent* event) {
     // Keys a label editor passes on to the view are not the tree's.
     const QWidget* focus = QApplication::focusWidget();
-    if ((focus && focus != view_ && view_->isAncestorOf(focus)) ||
-        (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+    if (focus && focus != view_ && view_->isAncestorOf(focus))
+        return false;
+    // Shift+F10 asks for the context menu from the keyboard, like the Menu key.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint());
+        showContextMenu(&request);
+        return true;
+    }
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
     const ItemHandle selected = selection();
     switch (event->key()) {
