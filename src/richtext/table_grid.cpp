@@ -15,6 +15,10 @@ namespace {
 constexpr int kSnapTwips = 10;
 // The width given to columns no row definition described.
 constexpr int kDefaultWidthTwips = 2200;
+// Edges beyond this (about 17 m) are taken as this, so no sum overflows.
+constexpr int kMaxEdgeTwips = 1'000'000;
+
+int usableEdge(int edge) { return std::clamp(edge, -kMaxEdgeTwips, kMaxEdgeTwips); }
 
 } // namespace
 
@@ -52,7 +56,8 @@ void TableGrid::adopt(QTextTable* table) {
     int edge = 0;
     for (int c = 0; c < table->columns(); ++c) {
         const bool fixed = c < widths.size() && widths[c].type() == QTextLength::FixedLength;
-        edge += fixed ? std::max(1, int(widths[c].rawValue() * kTwipsPerPixel)) : kDefaultWidthTwips;
+        const double width = fixed ? widths[c].rawValue() * kTwipsPerPixel : kDefaultWidthTwips;
+        edge = std::min(edge, kMaxEdgeTwips) + int(std::clamp(width, 1.0, 100000.0));
         edges_.push_back(edge);
     }
     placed_.clear();
@@ -73,11 +78,11 @@ void TableGrid::describeColumns(const std::vector<CellSpec>& cells) {
     if (widthsKnown_ || cells.empty() || int(cells.size()) != table_->columns())
         return;
     for (size_t i = 1; i < cells.size(); ++i)
-        if (cells[i].right <= cells[i - 1].right)
+        if (usableEdge(cells[i].right) <= usableEdge(cells[i - 1].right))
             return;
     edges_.clear();
     for (const CellSpec& cell : cells)
-        edges_.push_back(cell.right);
+        edges_.push_back(usableEdge(cell.right));
     widthsKnown_ = true;
     applyWidths();
 }
@@ -87,7 +92,7 @@ PlacedCell TableGrid::place(int index) {
         return placed_[size_t(index)];
     int column = nextFreeColumn_ + (index - int(placed_.size()));
     while (column >= table_->columns() && table_->columns() < kMaxColumns && !frozen_) {
-        edges_.push_back(edges_.back() + kDefaultWidthTwips);
+        edges_.push_back(std::min(edges_.back(), kMaxEdgeTwips) + kDefaultWidthTwips);
         table_->appendColumns(1);
         applyWidths();
     }
@@ -97,6 +102,7 @@ PlacedCell TableGrid::place(int index) {
 }
 
 int TableGrid::edgeIndex(int edge, bool insert) {
+    edge = usableEdge(edge);
     const auto at = std::lower_bound(edges_.begin(), edges_.end(), edge - kSnapTwips);
     const int index = int(at - edges_.begin());
     if (at != edges_.end() && *at <= edge + kSnapTwips)

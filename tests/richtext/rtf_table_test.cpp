@@ -132,6 +132,10 @@ TEST(RtfTables, MalformedRowDefinitionsKeepEveryWord) {
         for (const char* word : {"one", "two", "three"})
             EXPECT_TRUE(outline.contains(QLatin1String(word))) << body.constData() << outline.toStdString();
     }
+    // Edges at the ends of the integers.
+    EXPECT_TRUE(outlineOf("\\trowd\\cellx2147483647\\cellx-2147483647\\pard\\intbl one\\cell two\\cell"
+                          " three\\cell\\row \\trowd\\cellx2147483646\\pard\\intbl four\\cell\\row ")
+                    .contains(QStringLiteral("four")));
     // Far more columns than a table keeps: the rest shares the last cell.
     QByteArray wide = "\\trowd";
     for (int c = 1; c <= 80; ++c)
