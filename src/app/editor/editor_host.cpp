@@ -2,6 +2,7 @@
 
 #include "editor/topic_text_edit.h"
 #include "shell/prompter.h"
+#include "store/atomic_file.h"
 #include "store/compressed_file.h"
 #include "tree/topic_kind.h"
 
@@ -224,16 +225,13 @@ void EditorHost::reportDamagedTopic(const QString& label, const QString& topicFi
     const QDir working(topics_.workingFolder());
     QDir dataFolder(working);
     dataFolder.cdUp();
-    const QString base = dataFolder.filePath(working.dirName() + u'.' +
-                                             QFileInfo(topicFile).fileName() + QStringLiteral(".damaged"));
-    QString kept = base;
-    for (int n = 1; QFileInfo::exists(kept) && n < 1000; ++n)
-        kept = base + QString::number(n);
-    const bool copied = QFile::copy(topicFile, kept);
+    const QString kept = store::keepDamagedCopy(
+        topicFile, dataFolder.filePath(working.dirName() + u'.' + QFileInfo(topicFile).fileName() +
+                                       QStringLiteral(".damaged")));
     QString text = QStringLiteral("The topic \"%1\" could not be read completely: its file is damaged.\n"
                                   "What could be read of it is shown.")
                        .arg(label);
-    if (copied)
+    if (!kept.isEmpty())
         text += QStringLiteral("\nThe damaged file was kept as \"%1\".").arg(QDir::toNativeSeparators(kept));
     prompter_.message(text, QStringLiteral("Oxlin"), PromptIcon::Warning);
 }

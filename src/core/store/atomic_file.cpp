@@ -1,5 +1,7 @@
 #include "store/atomic_file.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace oxlin::store {
@@ -14,6 +16,13 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
         return false;
     }
     return file.commit();
+}
+
+QString keepDamagedCopy(const QString& source, const QString& target) {
+    QString copy = target;
+    for (int n = 1; QFileInfo::exists(copy) && n < 1000; ++n)
+        copy = target + QString::number(n);
+    return QFile::copy(source, copy) ? copy : QString();
 }
 
 } // namespace oxlin::store

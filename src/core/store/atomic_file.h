@@ -10,4 +10,9 @@ namespace oxlin::store {
 // never half of one. Returns false (and leaves `path` as it was) on failure.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes);
 
+// Copies a damaged file to `target`, or to `target` followed by 1, 2, ... when
+// that name is taken, before anything replaces the original. Returns the
+// copy's path, or an empty string when no copy could be made.
+QString keepDamagedCopy(const QString& source, const QString& target);
+
 } // namespace oxlin::store

@@ -1,5 +1,6 @@
 #include "store/notebook_session.h"
 
+#include "store/atomic_file.h"
 #include "store/browser.h"
 #include "store/compressed_file.h"
 #include "store/file_names.h"
@@ -70,7 +71,8 @@ int NotebookSession::openNotebook() {
             // Packing at close would replace the package with what this
             // session holds; keep the original for whatever can be saved of it.
             outcome_ = OpenOutcome::PackageUnreadable;
-            keepDamagedPackage();
+            damagedCopy_ = keepDamagedCopy(paths_.packageFile,
+                                           paths_.packageFile + QLatin1String(".damaged"));
         }
     }
     decompressFile(paths_.compressedTreeFile(), paths_.treeFile);
@@ -91,14 +93,6 @@ void NotebookSession::loadTreeAndStart() {
     });
     fileIds_.raiseTo(highest);
     call(hooks_.startIndexWorker);
-}
-
-void NotebookSession::keepDamagedPackage() {
-    QString copy = paths_.packageFile + QLatin1String(".damaged");
-    for (int n = 1; QFileInfo::exists(copy) && n < 1000; ++n)
-        copy = paths_.packageFile + QLatin1String(".damaged") + QString::number(n);
-    if (QFile::copy(paths_.packageFile, copy))
-        damagedCopy_ = copy;
 }
 
 int NotebookSession::packNotebook() {

@@ -105,7 +105,6 @@ public:
 
 private:
     void loadTreeAndStart();
-    void keepDamagedPackage();
     static void call(const std::function<void()>& hook) {
         if (hook)
             hook();
