@@ -12,11 +12,11 @@
 #include "tree/tree_file.h"
 #include "tree/tree_model.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <cstdio>
+
 #include <memory>
 
 namespace oxlin::cli {

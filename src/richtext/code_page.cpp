@@ -55,7 +55,6 @@ char16_t symbolFontCharacter(char16_t code) {
     return code >= 0x20 && code <= 0xFF ? kSymbolFont[code - 0x20] : code;
 }
 
-
 namespace {
 
 const char* iconvName(int codePage) {

@@ -270,8 +270,6 @@ struct PictureData {
 constexpr qsizetype kMaxDepth = 1 << 20;
 // Row definitions longer than this keep only their first cells.
 constexpr size_t kMaxRowCells = 1024;
-// Tables nested deeper than this hold their text in the deepest one kept.
-constexpr int kMaxTableDepth = 8;
 
 // What \trowd ... \cellx said of a row.
 struct RowDefinition {
@@ -292,6 +290,12 @@ struct TableLevel {
 };
 
 double twipsToPixels(int twips) { return twips / kTwipsPerPixel; }
+
+void setBorders(QTextTableFormat& format, bool borders) {
+    format.setBorder(borders ? 1 : 0);
+    format.setBorderStyle(borders ? QTextFrameFormat::BorderStyle_Solid
+                                  : QTextFrameFormat::BorderStyle_None);
+}
 
 QString hyperlinkTarget(const QString& instruction) {
     QString text = instruction.trimmed();
@@ -412,6 +416,12 @@ private:
     void readyCell(TableLevel& level);
     RowDefinition& definedRow() {
         return state().destination == Destination::NestedRowProperties ? nestedRow_ : outerRow_;
+    }
+    // The row definition a new row at this depth is laid out by: nested rows
+    // are defined after their cells, so theirs are placed in turn.
+    const std::vector<CellSpec>& layoutOfNewRow(size_t depth) const {
+        static const std::vector<CellSpec> inTurn;
+        return depth == 1 ? outerRow_.cells : inTurn;
     }
     void applyParagraph();
     void paragraphBreak();
@@ -1121,8 +1131,7 @@ void Reader::beginContent(int depth) {
 
 void Reader::readyCell(TableLevel& level) {
     if (level.rowEnded) {
-        // Nested rows are defined after their cells: theirs are placed in turn.
-        level.grid.appendRow(&level == &levels_.front() ? outerRow_.cells : std::vector<CellSpec>{});
+        level.grid.appendRow(layoutOfNewRow(size_t(&level - levels_.data()) + 1));
         level.row = level.table->rows() - 1;
         level.rowCell = 0;
         level.rowEnded = false;
@@ -1147,7 +1156,7 @@ void Reader::paragraphBreak() {
 
 void Reader::startTable() {
     const bool nested = !levels_.empty();
-    const std::vector<CellSpec> cells = nested ? std::vector<CellSpec>{} : outerRow_.cells;
+    const std::vector<CellSpec>& cells = layoutOfNewRow(levels_.size() + 1);
     // The table that ends right before the cursor, if any. The document's
     // frames are not looked up: inside the edit block they are not current.
     QTextTable* previous = left_.table && cursor_.position() == left_.end &&
@@ -1175,14 +1184,11 @@ void Reader::startTable() {
     pendingParagraph_ = false;
     pendingParagraphAfterTable_ = false;
 
-    const bool borders = nested ? nestedRow_.borders : outerRow_.borders;
     QTextTableFormat format;
     format.setCellPadding(4);
     format.setCellSpacing(0);
     format.setBorderCollapse(true);
-    format.setBorder(borders ? 1 : 0);
-    format.setBorderStyle(borders ? QTextFrameFormat::BorderStyle_Solid
-                                  : QTextFrameFormat::BorderStyle_None);
+    setBorders(format, nested ? nestedRow_.borders : outerRow_.borders);
     format.setAlignment(Qt::AlignLeft);
     // At the start of a paragraph the table goes after the previous one, so
     // no empty paragraph appears before it; not out of the cell it is in.
@@ -1236,8 +1242,7 @@ void Reader::endRow(int depth) {
         level.grid.describeColumns(nestedRow_.cells);
         if (nestedRow_.borders && level.table->format().border() <= 0) {
             QTextTableFormat format = level.table->format();
-            format.setBorder(1);
-            format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+            setBorders(format, true);
             level.table->setFormat(format);
         }
     }

@@ -1,5 +1,6 @@
 #include "richtext/rtf_writer.h"
 
+#include "richtext/table_grid.h"
 #include "richtext/text_objects.h"
 
 #include <QBuffer>
@@ -30,8 +31,6 @@ struct RunState {
 };
 
 constexpr int kDefaultCellWidth = 2200; // twips
-// As deep as the reader keeps tables inside cells.
-constexpr int kMaxTableDepth = 8;
 constexpr int kHexLineLength = 128;
 
 int toTwips(double pixels) {
@@ -55,13 +54,13 @@ private:
     void writeFrameContent(const QTextFrame* frame);
     // `depth` is how deep in tables the text is: 0 outside, 1 in a table,
     // 2 in a table inside a cell, and so on.
-    void writeBlocksIn(int first, int last, int depth);
     void writeBlock(const QTextBlock& block, int depth);
     void writeParagraphStart(int depth);
     void writeTable(const QTextTable* table, int depth);
     void writeRowDefinition(const QTextTable* table, int row, const std::vector<int>& edges,
                             bool borders);
     void writeCell(const QTextTableCell& cell, int depth);
+    void writeCellContent(QTextFrame::iterator it, int depth, bool& paragraphOpen);
     void writeRuns(const QTextBlock& block);
     void writeFragmentText(const QString& text, const QTextCharFormat& format);
     void writePicture(const QTextImageFormat& format);
@@ -320,36 +319,29 @@ void Writer::writeBlock(const QTextBlock& block, int depth) {
     writeRuns(block);
 }
 
-void Writer::writeBlocksIn(int first, int last, int depth) {
-    bool firstBlock = true;
-    for (QTextBlock block = document_.findBlock(first); block.isValid() && block.position() <= last;
-         block = block.next()) {
-        if (!firstBlock) {
-            word("par");
-            raw("\r\n");
-        }
-        firstBlock = false;
-        writeBlock(block, depth);
-    }
-    if (firstBlock)
+void Writer::writeCell(const QTextTableCell& cell, int depth) {
+    bool paragraphOpen = false;
+    writeCellContent(cell.begin(), depth, paragraphOpen);
+    if (!paragraphOpen)
         writeParagraphStart(depth);
 }
 
-void Writer::writeCell(const QTextTableCell& cell, int depth) {
+void Writer::writeCellContent(QTextFrame::iterator it, int depth, bool& paragraphOpen) {
     // Paragraphs end with \par but the last, which the cell's end ends; a
     // table inside the cell ends the paragraph before it and is followed by
-    // one of its own.
-    bool paragraphOpen = false;
-    bool wroteAnything = false;
-    for (auto it = cell.begin(); !it.atEnd(); ++it) {
-        if (auto* nested = qobject_cast<QTextTable*>(it.currentFrame())) {
-            if (paragraphOpen) {
-                word("par");
-                raw("\r\n");
+    // one of its own. Other frames add their paragraphs to the cell's.
+    for (; !it.atEnd(); ++it) {
+        if (QTextFrame* frame = it.currentFrame()) {
+            if (auto* nested = qobject_cast<QTextTable*>(frame)) {
+                if (paragraphOpen) {
+                    word("par");
+                    raw("\r\n");
+                }
+                writeTable(nested, std::min(depth + 1, kMaxTableDepth));
+                paragraphOpen = false;
+            } else {
+                writeCellContent(frame->begin(), depth, paragraphOpen);
             }
-            writeTable(nested, std::min(depth + 1, kMaxTableDepth));
-            paragraphOpen = false;
-            wroteAnything = true;
             continue;
         }
         const QTextBlock block = it.currentBlock();
@@ -361,10 +353,7 @@ void Writer::writeCell(const QTextTableCell& cell, int depth) {
         }
         writeBlock(block, depth);
         paragraphOpen = true;
-        wroteAnything = true;
     }
-    if (!paragraphOpen || !wroteAnything)
-        writeParagraphStart(depth);
 }
 
 void Writer::writeRowDefinition(const QTextTable* table, int r, const std::vector<int>& edges,
@@ -449,13 +438,10 @@ void Writer::writeTable(const QTextTable* table, int depth) {
 void Writer::writeFrameContent(const QTextFrame* frame) {
     for (auto it = frame->begin(); !it.atEnd(); ++it) {
         if (QTextFrame* child = it.currentFrame()) {
-            if (auto* table = qobject_cast<QTextTable*>(child)) {
+            if (auto* table = qobject_cast<QTextTable*>(child))
                 writeTable(table, 1);
-            } else {
-                writeBlocksIn(child->firstPosition(), child->lastPosition(), 0);
-                word("par");
-                raw("\r\n");
-            }
+            else
+                writeFrameContent(child);
             continue;
         }
         const QTextBlock block = it.currentBlock();

@@ -24,6 +24,10 @@ class QTextTableFormat;
 
 namespace oxlin::richtext {
 
+// Tables inside cells are kept this deep; deeper ones hold their text in the
+// deepest kept. Reader and writer agree on it.
+inline constexpr int kMaxTableDepth = 8;
+
 // A cell as its row definition gives it.
 struct CellSpec {
     int right = 0;           // \cellx: the right edge, twips from the row's left
@@ -58,7 +62,6 @@ public:
     // cells, when no row has given them yet and it names every column.
     void describeColumns(const std::vector<CellSpec>& cells);
 
-    QTextTable* table() const { return table_; }
     // The grid column of the row's `index`-th cell; cells the row definition
     // did not name take the columns after the last one it did.
     PlacedCell place(int index);

@@ -11,8 +11,8 @@ namespace oxlin::app {
 // Writes what the user changed to disk soon after they pause, so that a
 // crash, a power cut or a killed process costs at most the last seconds of
 // work: an unclean end leaves the working folder, and the next start resumes
-// it. Only writing is done here; packing, LastEdit and relabelling stay with
-// the save, hide and exit sequences.
+// it. What is written is the caller's; packing and relabelling stay with the
+// save, hide and exit sequences.
 class SafetySaver final : public QObject {
     Q_OBJECT
 public:

@@ -18,8 +18,8 @@ class Launcher;
 // application; the working copy goes back into the topic file when another
 // file topic opens or the notebook closes. The copy's path is remembered
 // with the topic's file id, so a rename or a move while the copy is open in
-// its application still finds the copy the user is editing. Text and rich-text topics open in
-// the editor through the tree operations, not here.
+// its application still finds the copy the user is editing. Text and
+// rich-text topics open in the editor through the tree operations, not here.
 //
 // `session`, `editor` and `launcher` are borrowed and must outlive the opener.
 class TopicOpener final : public QObject {
