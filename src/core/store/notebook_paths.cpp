@@ -11,7 +11,10 @@ QString usableNotebookName(const QString& name) {
     QString cut = name.left(CurrentBook::kMaxNameLength);
     if (cut.size() == CurrentBook::kMaxNameLength && cut.back().isHighSurrogate())
         cut.chop(1);
-    if (cut.isEmpty() || cut == QLatin1String(".") || cut == QLatin1String("..") ||
+    // Names beginning with "." are the data folder's own (the lock, a folder
+    // being removed), and so is the settings file's.
+    if (cut.isEmpty() || cut.startsWith(QLatin1Char('.')) ||
+        cut.compare(QLatin1String(kSettingsFileName), Qt::CaseInsensitive) == 0 ||
         cut.contains(QLatin1Char('/')) || cut.contains(QLatin1Char('\\')) || cut.contains(QChar(0)))
         return QString::fromLatin1(CurrentBook::kDefaultName);
     return cut;

@@ -17,10 +17,11 @@ struct CurrentBook {
 };
 
 // A notebook name as stored in LastBook, made usable: cut to 63 characters
-// (never inside a surrogate pair). A name that is empty, or that could reach
-// outside the data folder ("." or "..", a "/" or "\" or NUL in it), gives the
-// default "OxlinHelp": the working folder is removed on close, so it must be
-// a folder of its own inside the data folder.
+// (never inside a surrogate pair). A name that is empty, that could reach
+// outside the data folder ("." or "..", a "/" or "\" or NUL in it), or that
+// names one of the data folder's own files ("Notebook.ini", anything
+// beginning with ".") gives the default "OxlinHelp": the working folder is
+// removed on close, so it must be a folder of its own inside the data folder.
 QString usableNotebookName(const QString& name);
 
 // Every path of a notebook, derived from the data folder and its name.

@@ -6,28 +6,35 @@
 #include "store/file_names.h"
 #include "store/package.h"
 #include "store/profile.h"
+#include "tree/topic_kind.h"
 #include "tree/tree_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
 
 namespace oxlin::store {
 
 namespace {
 
-// The highest id among the topic files ("%08X.XTZ", any case) of a folder.
+// The id a topic file's name ("%08X.XTZ", any case) carries; 0 for any other name.
+qint32 topicFileId(const QString& name) {
+    if (name.size() != 12 || !hasCompressedExtension(name))
+        return 0;
+    bool ok = false;
+    const quint32 id = name.left(8).toUInt(&ok, 16);
+    return ok && id <= 0x7FFFFFFFu ? qint32(id) : 0;
+}
+
+// The highest id among the topic files of a folder.
 qint32 highestTopicFileId(const QString& folder) {
     qint32 highest = 0;
     const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-    for (const QString& name : names) {
-        if (name.size() != 12 || !hasCompressedExtension(name))
-            continue;
-        bool ok = false;
-        const quint32 id = name.left(8).toUInt(&ok, 16);
-        if (ok && id <= 0x7FFFFFFFu && qint32(id) > highest)
-            highest = qint32(id);
-    }
+    for (const QString& name : names)
+        highest = std::max(highest, topicFileId(name));
     return highest;
 }
 
@@ -50,6 +57,10 @@ int NotebookSession::setUpPaths() {
     QDir().mkpath(dataFolder_);
     book_.notebookName = usableNotebookName(book_.notebookName);
     paths_ = NotebookPaths::forNotebook(dataFolder_, book_.notebookName);
+    // What a removal killed halfway left behind.
+    const QString aside = QDir(dataFolder_).filePath(removalName(book_.notebookName));
+    if (pathExists(aside))
+        removeFolder(aside);
     QDir().mkpath(paths_.workingFolder);
     fileIds_.setRuntimeFile(paths_.runtimeFile);
     browserProgram_ = findBrowserProgram();
@@ -58,8 +69,23 @@ int NotebookSession::setUpPaths() {
 
 int NotebookSession::openNotebook() {
     damagedCopy_.clear();
-    if (pathExists(paths_.compressedRuntimeFile()) && pathExists(paths_.treeFile)) {
+    problem_.clear();
+    tree_.clear();
+    // Exit deletes the working folder; through a link it would delete
+    // whatever the link points to.
+    if (QFileInfo(paths_.workingFolder).isSymLink()) {
+        outcome_ = OpenOutcome::Refused;
+        problem_ = QStringLiteral("the working folder \"%1\" is a symbolic link")
+                       .arg(QDir::toNativeSeparators(paths_.workingFolder));
+        return 0;
+    }
+    // A working folder left by a run that did not end normally holds the
+    // newest state of the notebook. A non-empty Tree.ini is that state, even
+    // for a notebook that was never packed and so has no Z.xtz.
+    if (QFileInfo(paths_.treeFile).size() > 0 ||
+        (pathExists(paths_.compressedRuntimeFile()) && pathExists(paths_.treeFile))) {
         outcome_ = OpenOutcome::Resumed;
+        restoreIniFile(paths_.compressedRuntimeFile(), paths_.runtimeFile);
         loadTreeAndStart();
         return 1;
     }
@@ -75,15 +101,46 @@ int NotebookSession::openNotebook() {
                                            paths_.packageFile + QLatin1String(".damaged"));
         }
     }
-    decompressFile(paths_.compressedTreeFile(), paths_.treeFile);
-    decompressFile(paths_.compressedRuntimeFile(), paths_.runtimeFile);
+    const QString compressedTree = paths_.compressedTreeFile();
+    const bool treeRead = restoreIniFile(compressedTree, paths_.treeFile);
+    restoreIniFile(paths_.compressedRuntimeFile(), paths_.runtimeFile);
+    if (!treeRead && outcome_ != OpenOutcome::PackageUnreadable) {
+        // The next pack would put an empty tree over the damaged one, and
+        // every topic would be orphaned: keep it, and place what can be read.
+        outcome_ = OpenOutcome::TreeUnreadable;
+        damagedCopy_ = keepDamagedCopy(
+            compressedTree, paths_.packageFile + QLatin1String(".Tree.xtz.damaged"));
+    }
+    if (!pathExists(paths_.compressedRuntimeFile())) {
+        // A notebook that has never been packed: with Z.xtz beside Tree.ini
+        // even an older program resumes its working folder after a crash.
+        compressFile(paths_.runtimeFile, QDir(paths_.workingFolder)
+                                             .filePath(QLatin1String(kCompressedRuntimeFileName)));
+    }
     loadTreeAndStart();
     return 1;
+}
+
+bool NotebookSession::restoreIniFile(const QString& compressed, const QString& ini) {
+    const bool iniHasText = QFileInfo(ini).size() > 0;
+    if (!pathExists(compressed)) {
+        if (!pathExists(ini))
+            writeFileAtomically(ini, QByteArray());
+        return true;
+    }
+    QByteArray text;
+    const bool whole = decompressFileToBuffer(compressed, text) == 1;
+    if (text.isEmpty() && iniHasText)
+        return whole; // an empty member never replaces what the folder holds
+    writeFileAtomically(ini, text);
+    return whole;
 }
 
 void NotebookSession::loadTreeAndStart() {
     fileIds_.load();
     tree::loadTree(tree_, paths_.treeFile, images_);
+    if (outcome_ == OpenOutcome::TreeUnreadable)
+        recoverUnlistedTopics();
     // FileIDCount may be behind the topics (a lost Z.xtz, a working folder
     // from a crash): never hand out an id whose file or topic exists.
     qint32 highest = highestTopicFileId(paths_.workingFolder);
@@ -95,37 +152,114 @@ void NotebookSession::loadTreeAndStart() {
     call(hooks_.startIndexWorker);
 }
 
+void NotebookSession::recoverUnlistedTopics() {
+    QSet<qint32> listed;
+    tree_.walk([&](const tree::TreeItem& item, int) {
+        if (item.record)
+            listed.insert(item.record->fileId);
+    });
+    QList<qint32> unlisted;
+    const QStringList names = QDir(paths_.workingFolder).entryList(QDir::Files, QDir::Name);
+    for (const QString& name : names) {
+        const qint32 id = topicFileId(name);
+        if (id > 0 && !listed.contains(id))
+            unlisted.append(id);
+    }
+    if (unlisted.isEmpty())
+        return;
+    std::sort(unlisted.begin(), unlisted.end());
+    const tree::ItemHandle folder = tree_.insertFolder(
+        tree::kTopLevel, tree::InsertPosition::last(), QStringLiteral("Recovered"));
+    for (qint32 id : unlisted) {
+        // The label is lost with the tree file; the content tells plain from rich.
+        QByteArray head;
+        decompressFileToBuffer(tree::topicFilePath(paths_.workingFolder, id), head);
+        const bool rich = head.left(5).compare("{\\rtf", Qt::CaseInsensitive) == 0;
+        const QString label = QStringLiteral("Topic %1%2")
+                                  .arg(topicFileName(quint32(id)).left(8),
+                                       rich ? QLatin1String(".rtf") : QLatin1String(".txt"));
+        tree_.insertItem(folder, tree::InsertPosition::last(), label,
+                         images_ ? images_->imageFor(label) : tree::kTextImage,
+                         tree::TopicRecord{id, 0});
+    }
+}
+
 int NotebookSession::packNotebook() {
-    compressFile(paths_.treeFile, paths_.compressedTreeFile());
-    compressFile(paths_.runtimeFile, paths_.compressedRuntimeFile());
-    return packFolder(paths_.workingFolder, paths_.packageFile);
+    problem_.clear();
+    if (outcome_ == OpenOutcome::Refused) {
+        problem_ = QStringLiteral("the working folder \"%1\" is a symbolic link")
+                       .arg(QDir::toNativeSeparators(paths_.workingFolder));
+        return 0;
+    }
+    // A stale Tree.xtz or Z.xtz in the package is as bad as none: the pack
+    // goes ahead only when both are current.
+    const struct {
+        QString ini;
+        QString compressed;
+    } members[] = {{paths_.treeFile, paths_.compressedTreeFile()},
+                   {paths_.runtimeFile, paths_.compressedRuntimeFile()}};
+    for (const auto& member : members) {
+        if (pathExists(member.ini) && compressFile(member.ini, member.compressed) != 1) {
+            problem_ = QStringLiteral("\"%1\" could not be written (is the disk full?)")
+                           .arg(QDir::toNativeSeparators(member.compressed));
+            return 0;
+        }
+    }
+    if (packFolder(paths_.workingFolder, paths_.packageFile) != 1) {
+        problem_ = QStringLiteral("the package \"%1\" could not be written (is the disk full, "
+                                  "or does the notebook hold more topics than a package can?)")
+                       .arg(QDir::toNativeSeparators(paths_.packageFile));
+        return 0;
+    }
+    return 1;
 }
 
 int NotebookSession::save() {
     call(hooks_.saveEditorTopic);
     call(hooks_.writeLastEdit);
+    // The package must hold the tree as it is now, not as the last write
+    // between saves left it: a topic made a second ago is part of it.
+    if (outcome_ != OpenOutcome::Refused && !tree::saveTree(tree_, paths_.treeFile)) {
+        problem_ = QStringLiteral("\"%1\" could not be written (is the disk full?)")
+                       .arg(QDir::toNativeSeparators(paths_.treeFile));
+        return 0;
+    }
     return packNotebook();
 }
 
-void NotebookSession::closeTree() {
+bool NotebookSession::closeTree() {
     call(hooks_.writeLastEdit);
-    tree::saveTree(tree_, paths_.treeFile);
+    const bool written = outcome_ == OpenOutcome::Refused || tree::saveTree(tree_, paths_.treeFile);
     call(hooks_.compressLastOpenedTopic);
     tree_.clear();
+    return written;
 }
 
 bool NotebookSession::saveTreeFile() {
-    return tree::saveTree(tree_, paths_.treeFile);
+    return outcome_ != OpenOutcome::Refused && tree::saveTree(tree_, paths_.treeFile);
+}
+
+int NotebookSession::finishClose(bool treeWritten) {
+    int packed = 0;
+    if (!treeWritten) {
+        // Packing now would put the tree of the last write in the package and
+        // then delete the only folder that could be resumed from.
+        problem_ = QStringLiteral("\"%1\" could not be written (is the disk full?)")
+                       .arg(QDir::toNativeSeparators(paths_.treeFile));
+    } else {
+        packed = packNotebook();
+    }
+    if (packed == 1)
+        removeWorkingFolder();
+    history_.clear();
+    return packed;
 }
 
 int NotebookSession::closeNotebook() {
     call(hooks_.waitForIndexWorker);
     call(hooks_.shutDownEditor);
-    closeTree();
-    const int packed = packNotebook();
-    if (packed == 1)
-        removeFolder(paths_.workingFolder);
-    history_.clear();
+    const bool treeWritten = closeTree();
+    const int packed = finishClose(treeWritten);
     call(hooks_.forgetOpenedTopics);
     return packed;
 }
@@ -135,13 +269,29 @@ int NotebookSession::exitNotebook() {
                           QLatin1String(kLastBookKey), book_.notebookName);
     call(hooks_.waitForIndexWorker);
     call(hooks_.shutDownEditor);
-    closeTree();
+    const bool treeWritten = closeTree();
     call(hooks_.saveKeywordHistory);
-    const int packed = packNotebook();
-    if (packed == 1)
-        removeFolder(paths_.workingFolder);
-    history_.clear();
-    return packed;
+    return finishClose(treeWritten);
+}
+
+QString NotebookSession::removalName(const QString& notebookName) {
+    // Hidden, and not a name LastBook can take, so it is never opened.
+    return QLatin1Char('.') + notebookName + QLatin1String(".removing");
+}
+
+bool NotebookSession::removeWorkingFolder() {
+    if (outcome_ == OpenOutcome::Refused || QFileInfo(paths_.workingFolder).isSymLink())
+        return false;
+    const QString aside = QDir(paths_.dataFolder).filePath(removalName(book_.notebookName));
+    if (pathExists(aside))
+        removeFolder(aside);
+    if (QDir().rename(paths_.workingFolder, aside))
+        return removeFolder(aside);
+    // Renaming failed: take the resume markers first, so what is left is
+    // never mistaken for a working folder.
+    QFile::remove(paths_.treeFile);
+    QFile::remove(paths_.compressedRuntimeFile());
+    return removeFolder(paths_.workingFolder);
 }
 
 int NotebookSession::readRuntimeNumber(const QString& section, const QString& key) const {
@@ -166,6 +316,9 @@ bool NotebookSession::pathExists(const QString& path) {
 }
 
 bool NotebookSession::removeFolder(const QString& path) {
+    // A link is removed, never what it points to.
+    if (QFileInfo(path).isSymLink())
+        return QFile::remove(path);
     const QFileInfoList entries = QDir(path).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot |
                                                            QDir::Hidden | QDir::System);
     for (const QFileInfo& entry : entries) {

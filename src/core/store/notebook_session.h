@@ -39,6 +39,11 @@ enum class OpenOutcome {
     PackageUnreadable, // the package could not be read; it was copied aside
                        // (damagedPackageCopy()) and the notebook opened from
                        // what the working folder held
+    TreeUnreadable,    // the package's tree file is damaged: it was copied aside
+                       // (damagedPackageCopy()) and the topics that could not be
+                       // placed were put under a "Recovered" folder
+    Refused,           // the working folder is a symbolic link: nothing was read,
+                       // and nothing is packed or removed
 };
 
 // The open notebook: its paths, its tree, its file id counter and history,
@@ -63,24 +68,31 @@ public:
     const QString& browserProgram() const { return browserProgram_; }
     OpenOutcome lastOpenOutcome() const { return outcome_; }
     const QString& damagedPackageCopy() const { return damagedCopy_; }
+    // Why the last pack, save, close or exit did not write the package; empty
+    // when it did. Written for the user: "Could not save the notebook: " + this.
+    const QString& saveProblem() const { return problem_; }
 
     // Sets the notebook name from LastBook of Notebook.ini (default "OxlinHelp").
     void readLastBook();
     // Creates the data folder and the notebook's working folder when missing
     // and recomputes the paths for the current name. Returns 1.
     int setUpPaths();
-    // Resumes the working folder when it holds Z.xtz and Tree.ini, else
-    // unpacks the package (if any) and decompresses Tree.xtz and Z.xtz, then
-    // loads the tree and starts the index worker. Returns 1.
+    // Resumes the working folder when it holds a non-empty Tree.ini (or
+    // Z.xtz and Tree.ini), else unpacks the package (if any) and decompresses
+    // Tree.xtz and Z.xtz, then loads the tree and starts the index worker.
+    // A new notebook gets its Z.xtz at once. Returns 1; 0 when the working
+    // folder is refused (a symbolic link).
     int openNotebook();
     // Compresses Tree.ini and Z.ini and packs the working folder. Returns 1
-    // when the package was written.
+    // when the package was written; 0 with saveProblem() otherwise, and then
+    // the package is as it was.
     int packNotebook();
-    // The store's part of the Save command. Returns the packing's result.
+    // The store's part of the Save command: the editor's topic, LastEdit and
+    // Tree.ini, then the package. Returns the packing's result.
     int save();
     // Writes LastEdit and Tree.ini, puts back the last opened working copy and
-    // empties the tree.
-    void closeTree();
+    // empties the tree. False when Tree.ini could not be written.
+    bool closeTree();
     // Writes Tree.ini (when the window is hidden or minimised).
     bool saveTreeFile();
     // Closes the notebook before another becomes current. The working folder
@@ -91,6 +103,10 @@ public:
     // history, pack, and removal of the working folder when packing succeeded.
     // Returns the packing's result.
     int exitNotebook();
+    // Removes the working folder after a successful pack. It is first renamed
+    // aside in one step, so a process killed while deleting never leaves a
+    // partial working folder for the next start to resume.
+    bool removeWorkingFolder();
 
     // Values of the notebook's Z.ini. A number that is absent or empty reads as -1.
     int readRuntimeNumber(const QString& section, const QString& key) const;
@@ -103,8 +119,19 @@ public:
     // followed. Returns whether the folder itself was removed.
     static bool removeFolder(const QString& path);
 
+    // The name the working folder is renamed to before it is deleted.
+    static QString removalName(const QString& notebookName);
+
 private:
     void loadTreeAndStart();
+    // Puts the tree's INI file back from its compressed member, if there is
+    // one; never replaces a non-empty file by an empty one. False when the
+    // member exists but could not be decompressed whole.
+    bool restoreIniFile(const QString& compressed, const QString& ini);
+    // Topic files of the working folder that no item names go under a
+    // "Recovered" folder at the end of the tree.
+    void recoverUnlistedTopics();
+    int finishClose(bool treeWritten);
     static void call(const std::function<void()>& hook) {
         if (hook)
             hook();
@@ -122,6 +149,7 @@ private:
     tree::TopicHistory history_;
     OpenOutcome outcome_ = OpenOutcome::New;
     QString damagedCopy_;
+    QString problem_;
 };
 
 } // namespace oxlin::store

@@ -124,13 +124,13 @@ TEST_F(NotebookSessionTest, UnpacksWhenTreeIniIsMissing) {
     EXPECT_EQ(session->fileIds().allocate(), 6);
 }
 
-TEST_F(NotebookSessionTest, AnOldTreeIniWithoutZxtzOrPackageIsEmptied) {
+TEST_F(NotebookSessionTest, ATreeIniWithTextIsResumedWithoutZxtzOrPackage) {
     QDir().mkpath(working());
     writeFile(QDir(working()).filePath("Tree.ini"), "[\\]\r\nOld.txt=2\r\n");
     auto session = open();
-    EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::New);
-    EXPECT_TRUE(session->tree().isEmpty());
-    EXPECT_EQ(readAll(QDir(working()).filePath("Tree.ini")), QByteArray());
+    EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::Resumed);
+    EXPECT_EQ(topLabels(session->tree()), QStringList({"Old.txt"}));
+    EXPECT_EQ(readAll(QDir(working()).filePath("Tree.ini")), "[\\]\r\nOld.txt=2\r\n");
 }
 
 TEST_F(NotebookSessionTest, AFailedPackAtExitKeepsTheWorkingFolderForTheNextStart) {

@@ -1,0 +1,286 @@
+// What a notebook keeps when a run ends badly: a crash before the first
+// pack, a disk that fills up, a package member or folder that is not what it
+// should be. Every case here once lost the user's work.
+
+#include "store/compressed_file.h"
+#include "store/notebook_session.h"
+#include "store/package.h"
+#include "store/profile.h"
+#include "test_files.h"
+#include "tree/topic_kind.h"
+#include "tree/tree_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <memory>
+
+namespace oxlin::store {
+namespace {
+
+using test::readAll;
+using test::writeAll;
+
+QStringList labelsUnder(tree::TopicTree& tree, tree::ItemHandle parent = tree::kTopLevel) {
+    QStringList labels;
+    for (tree::ItemHandle child : tree.children(parent))
+        labels << tree.find(child)->label;
+    return labels;
+}
+
+class RecoveryTest : public ::testing::Test {
+protected:
+    void SetUp() override { base = root.path(); }
+
+    QString data() const { return QDir(base).filePath("OxlinData"); }
+    QString working() const { return QDir(data()).filePath("Book"); }
+    QString inWorking(const QString& name) const { return QDir(working()).filePath(name); }
+    QString package() const { return QDir(data()).filePath("Book.xzz"); }
+
+    std::unique_ptr<NotebookSession> open() {
+        auto session = std::make_unique<NotebookSession>(profiles, data());
+        session->currentBook().notebookName = "Book";
+        session->setUpPaths();
+        session->openNotebook();
+        return session;
+    }
+
+    // A topic as the program makes one: an item, then its topic file.
+    static void addTopic(NotebookSession& session, tree::ItemHandle parent, const QString& label,
+                         const QByteArray& text) {
+        const qint32 id = session.fileIds().allocate();
+        session.tree().insertItem(parent, tree::InsertPosition::last(), label, tree::kTextImage,
+                                  tree::TopicRecord{id, 0});
+        QByteArray compressed;
+        compressBuffer(text, compressed);
+        writeAll(tree::topicFilePath(session.paths().workingFolder, id), compressed);
+    }
+
+    static QByteArray topicText(NotebookSession& session, const QString& label) {
+        QByteArray text;
+        session.tree().walk([&](const tree::TreeItem& item, int) {
+            if (item.label == label && item.record)
+                decompressFileToBuffer(
+                    tree::topicFilePath(session.paths().workingFolder, item.record->fileId), text);
+        });
+        return text;
+    }
+
+    QTemporaryDir root;
+    QString base;
+    ProfileService profiles;
+};
+
+TEST_F(RecoveryTest, ANotebookThatWasNeverPackedIsResumedAfterACrash) {
+    {
+        auto session = open();
+        EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::New);
+        // Older programs resume only a folder with Z.xtz: it is there from the start.
+        EXPECT_TRUE(QFileInfo::exists(inWorking("Z.xtz")));
+        const tree::ItemHandle folder =
+            session->tree().insertFolder(tree::kTopLevel, tree::InsertPosition::last(), "Plans");
+        addTopic(*session, folder, "Garden.txt", "kiwi and fig");
+        session->writeRuntimeText("RunTimeData", "LastEdit", "Plans\\Garden.txt");
+        ASSERT_TRUE(session->saveTreeFile());
+        // The process is killed here: no exit sequence, no package.
+    }
+    ASSERT_FALSE(QFileInfo::exists(package()));
+
+    auto next = open();
+    EXPECT_EQ(next->lastOpenOutcome(), OpenOutcome::Resumed);
+    ASSERT_EQ(labelsUnder(next->tree()), QStringList({"Plans"}));
+    EXPECT_EQ(topicText(*next, "Garden.txt"), "kiwi and fig");
+    EXPECT_EQ(next->readRuntimeText("RunTimeData", "LastEdit"), QString("Plans\\Garden.txt"));
+    EXPECT_GT(next->fileIds().allocate(), 2);
+}
+
+TEST_F(RecoveryTest, AnIniFileWithTextIsNeverReplacedByAnEmptyOne) {
+    QDir().mkpath(working());
+    // Tree.ini empty (so the folder is not resumed), Z.ini with a counter, no members.
+    writeAll(inWorking("Tree.ini"), "");
+    writeAll(inWorking("Z.ini"), "[RunTimeData]\r\nFileIDCount=7\r\n");
+    auto session = open();
+    EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::New);
+    EXPECT_EQ(readAll(inWorking("Z.ini")), "[RunTimeData]\r\nFileIDCount=7\r\n");
+    EXPECT_EQ(session->fileIds().allocate(), 8);
+}
+
+TEST_F(RecoveryTest, SavePacksTheTreeAsItIsNotAsTheLastWriteLeftIt) {
+    auto session = open();
+    addTopic(*session, tree::kTopLevel, "Made a second ago.txt", "fresh");
+    ASSERT_EQ(session->save(), 1);
+
+    QTemporaryDir copy;
+    ASSERT_EQ(unpackPackage(copy.path(), package()), 1);
+    ASSERT_EQ(decompressFile(QDir(copy.path()).filePath("Tree.xtz"),
+                             QDir(copy.path()).filePath("Tree.ini")),
+              1);
+    EXPECT_TRUE(readAll(QDir(copy.path()).filePath("Tree.ini")).contains("Made a second ago.txt"));
+}
+
+TEST_F(RecoveryTest, AMemberThatCannotBeCompressedStopsThePackAndTheRemoval) {
+    auto session = open();
+    addTopic(*session, tree::kTopLevel, "Only here.txt", "unsaved work");
+    ASSERT_EQ(session->save(), 1);
+    const QByteArray goodPackage = readAll(package());
+
+    addTopic(*session, tree::kTopLevel, "Newer.txt", "newer work");
+    // Z.ini can no longer be read, so Z.xtz cannot be brought up to date.
+    ASSERT_TRUE(QFile::remove(inWorking("Z.ini")));
+    ASSERT_TRUE(QFile::link("/proc/self/mem", inWorking("Z.ini")));
+    EXPECT_EQ(session->packNotebook(), 0);
+    EXPECT_TRUE(session->saveProblem().contains("Z.xtz")) << session->saveProblem().toStdString();
+    EXPECT_EQ(readAll(package()), goodPackage);
+
+    EXPECT_EQ(session->exitNotebook(), 0);
+    EXPECT_FALSE(session->saveProblem().isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(inWorking("Tree.ini")));
+    EXPECT_EQ(readAll(package()), goodPackage);
+
+    QFile::remove(inWorking("Z.ini"));
+    auto next = open();
+    EXPECT_EQ(next->lastOpenOutcome(), OpenOutcome::Resumed);
+    EXPECT_EQ(labelsUnder(next->tree()), QStringList({"Only here.txt", "Newer.txt"}));
+}
+
+TEST_F(RecoveryTest, CloseKeepsTheWorkingFolderWhenThePackFails) {
+    auto session = open();
+    addTopic(*session, tree::kTopLevel, "kept.txt", "kept");
+    QDir().mkpath(package()); // a folder where the package should go
+    EXPECT_EQ(session->closeNotebook(), 0);
+    EXPECT_FALSE(session->saveProblem().isEmpty());
+    EXPECT_TRUE(QFileInfo::exists(inWorking("Tree.ini")));
+}
+
+TEST_F(RecoveryTest, TheWorkingFolderIsRenamedAsideBeforeItIsDeleted) {
+    auto session = open();
+    addTopic(*session, tree::kTopLevel, "a.txt", "a");
+    EXPECT_EQ(session->exitNotebook(), 1);
+    EXPECT_FALSE(QFileInfo::exists(working()));
+    const QString aside = QDir(data()).filePath(NotebookSession::removalName("Book"));
+    EXPECT_FALSE(QFileInfo::exists(aside));
+
+    // A removal killed halfway leaves only the folder aside; it is never
+    // resumed, and the next start clears it.
+    QDir().mkpath(aside);
+    writeAll(QDir(aside).filePath("Tree.ini"), "[\\]\r\nhalf.txt=9\r\n");
+    auto next = open();
+    EXPECT_EQ(next->lastOpenOutcome(), OpenOutcome::Unpacked);
+    EXPECT_EQ(labelsUnder(next->tree()), QStringList({"a.txt"}));
+    EXPECT_FALSE(QFileInfo::exists(aside));
+}
+
+TEST_F(RecoveryTest, AWorkingFolderThatIsALinkIsRefusedAndWhatItPointsToKept) {
+    auto first = open();
+    addTopic(*first, tree::kTopLevel, "a.txt", "a");
+    ASSERT_EQ(first->exitNotebook(), 1);
+    const QByteArray goodPackage = readAll(package());
+
+    const QString victim = QDir(base).filePath("victim");
+    QDir().mkpath(victim);
+    writeAll(QDir(victim).filePath("precious"), "do not delete");
+    ASSERT_TRUE(QFile::link(victim, working()));
+
+    auto session = open();
+    EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::Refused);
+    EXPECT_FALSE(session->saveProblem().isEmpty());
+    EXPECT_EQ(session->exitNotebook(), 0);
+    EXPECT_EQ(readAll(QDir(victim).filePath("precious")), "do not delete");
+    EXPECT_EQ(readAll(package()), goodPackage);
+    EXPECT_TRUE(QFileInfo(working()).isSymLink());
+}
+
+TEST_F(RecoveryTest, ADamagedTreeMemberIsKeptAndItsTopicsRecovered) {
+    auto first = open();
+    addTopic(*first, tree::kTopLevel, "one.txt", "first topic");
+    addTopic(*first, tree::kTopLevel, "two.txt", "{\\rtf1 second}");
+    ASSERT_EQ(first->exitNotebook(), 1);
+
+    // Replace Tree.xtz inside the package by bytes that are no gzip member.
+    QTemporaryDir repack;
+    ASSERT_EQ(unpackPackage(repack.path(), package()), 1);
+    writeAll(QDir(repack.path()).filePath("Tree.xtz"), "garbage, not a tree");
+    ASSERT_EQ(packFolder(repack.path(), package()), 1);
+
+    auto session = open();
+    EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::TreeUnreadable);
+    EXPECT_EQ(readAll(session->damagedPackageCopy()), "garbage, not a tree");
+    ASSERT_EQ(labelsUnder(session->tree()), QStringList({"Recovered"}));
+    const tree::ItemHandle recovered = session->tree().children(tree::kTopLevel).front();
+    EXPECT_EQ(labelsUnder(session->tree(), recovered),
+              QStringList({"Topic 00000002.txt", "Topic 00000003.rtf"}));
+    EXPECT_EQ(topicText(*session, "Topic 00000002.txt"), "first topic");
+
+    // The next pack writes the recovered tree, never an empty one.
+    ASSERT_EQ(session->exitNotebook(), 1);
+    auto again = open();
+    EXPECT_EQ(labelsUnder(again->tree()), QStringList({"Recovered"}));
+}
+
+TEST_F(RecoveryTest, LastBookNeverNamesTheDataFolderOwnFiles) {
+    EXPECT_EQ(usableNotebookName("Notebook.ini"), "OxlinHelp");
+    EXPECT_EQ(usableNotebookName("NOTEBOOK.INI"), "OxlinHelp");
+    EXPECT_EQ(usableNotebookName(".Book.removing"), "OxlinHelp");
+    EXPECT_EQ(usableNotebookName("Notes.ini"), "Notes.ini");
+}
+
+// A real file system that fills up: a small tmpfs, where the tests may mount one.
+class FullDiskTest : public RecoveryTest {
+protected:
+    void SetUp() override {
+        if (geteuid() != 0)
+            GTEST_SKIP() << "needs root to mount a small tmpfs";
+        if (::mount("none", root.path().toLocal8Bit().constData(), "tmpfs", 0, "size=2m") != 0)
+            GTEST_SKIP() << "could not mount a tmpfs here";
+        mounted = true;
+        base = root.path();
+    }
+    void TearDown() override {
+        if (mounted)
+            ::umount2(root.path().toLocal8Bit().constData(), MNT_DETACH);
+    }
+    // Takes every free byte of the file system.
+    void fill() {
+        QFile filler(QDir(base).filePath("filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(64 * 1024, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+        const QByteArray byte(1, 'x');
+        while (filler.write(byte) == 1 && filler.flush()) {
+        }
+    }
+    void unfill() { QFile::remove(QDir(base).filePath("filler")); }
+
+    bool mounted = false;
+};
+
+TEST_F(FullDiskTest, AnExitOnAFullDiskKeepsThePackageAndTheWorkingFolder) {
+    auto session = open();
+    addTopic(*session, tree::kTopLevel, "before.txt", "written before the disk filled");
+    ASSERT_EQ(session->save(), 1);
+    const QByteArray goodPackage = readAll(package());
+
+    session->tree().insertItem(tree::kTopLevel, tree::InsertPosition::last(), "after.txt",
+                               tree::kTextImage, tree::TopicRecord{session->fileIds().allocate(), 0});
+    fill();
+    EXPECT_EQ(session->exitNotebook(), 0);
+    EXPECT_FALSE(session->saveProblem().isEmpty());
+    EXPECT_EQ(readAll(package()), goodPackage);
+    EXPECT_TRUE(QFileInfo::exists(working()));
+
+    unfill();
+    auto next = open();
+    EXPECT_FALSE(next->tree().isEmpty());
+    EXPECT_EQ(topicText(*next, "before.txt"), "written before the disk filled");
+}
+
+} // namespace
+} // namespace oxlin::store
