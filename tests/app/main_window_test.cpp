@@ -65,7 +65,10 @@ void MainWindowTest::exitRunsTheSequenceOnce() {
     RecordingLauncher launcher;
     MainWindow window(topics, prompter, launcher, dir.path());
     int exits = 0;
-    window.onExit = [&] { ++exits; };
+    window.onExit = [&] {
+        ++exits;
+        return true;
+    };
     window.show();
     QCOMPARE(window.dispatch(cmd::Exit), CommandRoute::Menu);
     window.exitApplication();

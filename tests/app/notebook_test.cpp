@@ -262,7 +262,7 @@ void NotebookTest::workReachesTheWorkingFolderWithoutASave() {
     QByteArray stored;
     QTRY_VERIFY_WITH_TIMEOUT((store::decompressFileToBuffer(*app.controller->topicFilePath(topic), stored),
                               stored == "typed, never saved"),
-                             NotebookController::kSafetyQuietMs + 3000);
+                             3000);
     QFile treeFile(app.session().paths().treeFile);
     QVERIFY(treeFile.open(QIODevice::ReadOnly));
     QVERIFY(treeFile.readAll().contains("Draft.txt="));
@@ -275,7 +275,7 @@ void NotebookTest::workReachesTheWorkingFolderWithoutASave() {
     const qint32 id = app.session().tree().record(topic)->fileId;
     const QString working = app.session().paths().workingFolder;
     app.controller->exitSequence();
-    QTest::qWait(NotebookController::kSafetyQuietMs + 500);
+    QTest::qWait(RunningApp::kQuickSafety.latestMs + 200);
     QVERIFY(!QFileInfo::exists(working));
     QCOMPARE(app.storedInPackage(id), QByteArray("typed, never saved and more"));
 }

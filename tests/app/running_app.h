@@ -25,11 +25,15 @@ struct RunningApp {
     std::unique_ptr<oxlin::app::NotebookController> controller;
     std::unique_ptr<oxlin::app::MainWindow> window;
 
+    // Safety writes come quickly here, so tests that wait for one stay short.
+    static constexpr oxlin::app::SafetyDelays kQuickSafety{100, 300};
+
     explicit RunningApp(QSize size = {800, 500}) : size_(size) { start(); }
     ~RunningApp() { window.reset(); }
 
     void start() {
-        controller = std::make_unique<oxlin::app::NotebookController>(dataFolder(), prompter, launcher);
+        controller = std::make_unique<oxlin::app::NotebookController>(dataFolder(), prompter,
+                                                                       launcher, kQuickSafety);
         controller->prepare();
         window = std::make_unique<oxlin::app::MainWindow>(*controller, prompter, launcher, dir.path());
         controller->attach(*window);

@@ -151,8 +151,12 @@ int EditorHost::loadTopic(ItemHandle topic) {
         if (current_ != 0 && !workingCopy_.isEmpty()) {
             if (saveWorkingCopy() != 0)
                 return -1; // keep the text rather than lose it
-            if (const auto file = topics_.topicFilePath(current_))
-                store::compressFile(workingCopy_, *file);
+            const auto file = topics_.topicFilePath(current_);
+            if (!file || store::compressFile(workingCopy_, *file) != 1) {
+                // The working copy is the only current text: it stays, and so does the topic.
+                reportSaveError(long(QFileDevice::WriteError));
+                return -1;
+            }
             QFile::remove(workingCopy_);
         }
         current_ = 0;
@@ -176,6 +180,7 @@ int EditorHost::loadTopic(ItemHandle topic) {
     const QString copy = tree::workingCopyPath(topics_.workingFolder(), *label);
     if (copy.isEmpty())
         return -13;
+    QDir().mkpath(QFileInfo(copy).absolutePath());
     if (store::decompressFile(*file, copy) != 1 && QFileInfo(*file).size() > 0)
         reportDamagedTopic(*label, *file);
     format_ = StreamFormat::Unknown;
@@ -244,13 +249,14 @@ void EditorHost::reportSaveError(long code) {
 bool EditorHost::writeWorkingCopy(QFileDevice::FileError& error) {
     const StreamFormat format =
         format_ == StreamFormat::Unknown ? StreamFormat::Plain : format_;
+    // Written beside and renamed, like every other file: a failed write
+    // leaves the last good copy in place.
     QSaveFile file(workingCopy_);
-    file.setDirectWriteFallback(true);
     const QByteArray bytes = file.open(QIODevice::WriteOnly)
                                  ? writeTopicStream(*edit_->document(), format)
                                  : QByteArray();
-    if (!file.isOpen() || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = file.error();
+    if (!file.isOpen() || file.write(bytes) != bytes.size() || !store::commitChecked(file)) {
+        error = file.error() != QFileDevice::NoError ? file.error() : QFileDevice::WriteError;
         return false;
     }
     edit_->document()->setModified(false);
@@ -315,8 +321,8 @@ int EditorHost::closeTopic() {
     return 0;
 }
 
-void EditorHost::shutDown() {
-    saveTopic();
+bool EditorHost::shutDown() {
+    const bool saved = !open_ || current_ == 0 || saveTopic() == 0;
     open_ = false;
     workingCopy_.clear();
     format_ = StreamFormat::Plain;
@@ -325,6 +331,7 @@ void EditorHost::shutDown() {
     edit_->setEnabled(false);
     edit_->clear();
     Q_EMIT topicChanged();
+    return saved;
 }
 
 void EditorHost::toggleWordWrap() {

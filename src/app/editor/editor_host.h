@@ -43,7 +43,9 @@ public:
     // without a word on failure (the next save reports). True when written.
     bool writeBackQuietly();
     int closeTopic();
-    void shutDown();
+    // Saves the topic and empties the editor. False when the topic could not
+    // be saved (the user has been told).
+    bool shutDown();
 
     bool isOpen() const { return open_; }
     ItemHandle currentTopic() const { return current_; }

@@ -32,6 +32,7 @@ struct WaitCursor {
 SearchController::SearchController(Parts parts, QObject* parent)
     : QObject(parent), parts_(parts), index_(parts.profiles, parts.session.paths()),
       search_(parts.profiles, parts.session.tree(), visibleTopicText) {
+    parts_.session.tree().addObserver(this);
     connect(&parts_.locate, &LocatePanel::refreshRequested, this, &SearchController::refillLocate);
     connect(&parts_.locate, &LocatePanel::goToRequested, this, &SearchController::goTo);
     connect(&parts_.keyword, &KeywordPanel::searchRequested, this, &SearchController::runSearch);
@@ -44,30 +45,93 @@ SearchController::SearchController(Parts parts, QObject* parent)
             });
 }
 
-SearchController::~SearchController() { index_.stopRebuild(); }
+SearchController::~SearchController() {
+    parts_.session.tree().removeObserver(this);
+    index_.stopRebuild();
+}
 
-void SearchController::startRebuild() {
+void SearchController::startRebuild() { startIndexWorker(true); }
+
+void SearchController::startIndexWorker(bool afterLoad) {
     const store::NotebookPaths& paths = parts_.session.paths();
     index_.setPaths(paths);
     search_.setPaths(paths);
-    const quint64 generation = ++generation_;
-    index_.startRebuild(parts_.session.tree(), [this, generation] {
+    indexStale_ = false;
+    // Only a load starts a new generation: a refresh must not make the
+    // load's end look stale, or LastEdit would never reopen.
+    const quint64 generation = afterLoad ? ++generation_ : generation_;
+    index_.startRebuild(parts_.session.tree(), [this, generation, afterLoad] {
         // On the worker thread: only post. The user-interface thread may be
         // waiting for this worker, so nothing here may wait for it.
         QMetaObject::invokeMethod(
-            this, [this, generation] { rebuildDone(generation); }, Qt::QueuedConnection);
+            this, [this, generation, afterLoad] { rebuildDone(generation, afterLoad); },
+            Qt::QueuedConnection);
     });
 }
 
-void SearchController::rebuildDone(quint64 generation) {
-    // The end of an older rebuild, posted before another load started one.
-    if (generation != generation_)
+void SearchController::rebuildDone(quint64 generation, bool afterLoad) {
+    // The end of a refresh, or of an older load's rebuild posted before
+    // another load started one.
+    if (!afterLoad || generation != generation_)
         return;
     const tree::ItemHandle last = index_.lastEditedTopic(parts_.session.tree());
     if (last != tree::kNoItem)
         selectAndOpen(last);
     refillLocate();
     Q_EMIT rebuildFinished();
+}
+
+void SearchController::scheduleIndexRefresh() {
+    if (indexStale_)
+        return;
+    indexStale_ = true;
+    // After the change has settled: a move removes and inserts, a relabel
+    // drops and adds, and one rewrite covers them all.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (indexStale_ && !parts_.session.tree().isEmpty())
+                startIndexWorker(false);
+        },
+        Qt::QueuedConnection);
+}
+
+void SearchController::refreshIndexNow() {
+    if (indexStale_) {
+        indexStale_ = false;
+        index_.rebuildNow(parts_.session.tree());
+    } else {
+        index_.waitForRebuild();
+    }
+}
+
+void SearchController::inserted(tree::ItemHandle /*parent*/, int /*row*/, tree::ItemHandle item) {
+    const tree::TopicTree& tree = parts_.session.tree();
+    const auto add = [this](const tree::TreeItem& found) {
+        if (found.isTopic())
+            parts_.locate.addRow(found.label, found.handle);
+    };
+    if (const tree::TreeItem* found = tree.find(item))
+        add(*found);
+    tree.walk([&](const tree::TreeItem& below, int) { add(below); }, item);
+    scheduleIndexRefresh();
+}
+
+void SearchController::aboutToRemove(tree::ItemHandle, int, tree::ItemHandle item) {
+    const tree::TopicTree& tree = parts_.session.tree();
+    parts_.locate.removeRow(item);
+    tree.walk([this](const tree::TreeItem& below, int) { parts_.locate.removeRow(below.handle); },
+              item);
+    scheduleIndexRefresh();
+}
+
+void SearchController::changed(tree::ItemHandle item) {
+    const tree::TreeItem* found = parts_.session.tree().find(item);
+    if (!found || !found->isTopic())
+        return;
+    parts_.locate.removeRow(item);
+    parts_.locate.addRow(found->label, item);
+    scheduleIndexRefresh();
 }
 
 void SearchController::writeLastEdit() {
@@ -88,13 +152,10 @@ void SearchController::loadHistoryOnce() {
 
 void SearchController::dropItem(tree::ItemHandle item) {
     index_.dropItem(parts_.session.tree(), item);
-    parts_.locate.removeRow(item);
 }
 
 void SearchController::addItem(tree::ItemHandle item) {
-    const search::LocateRow row = index_.addItem(parts_.session.tree(), item);
-    if (row.handle != tree::kNoItem)
-        parts_.locate.addRow(row.text, row.handle);
+    index_.addItem(parts_.session.tree(), item);
 }
 
 tree::ItemHandle SearchController::selectTopicByPath(const QString& itemPath) {
@@ -124,6 +185,9 @@ void SearchController::goTo(tree::ItemHandle item) {
 }
 
 void SearchController::refillLocate() {
+    // The file must hold every live topic first, or a refresh would drop
+    // the ones made since it was written.
+    refreshIndexNow();
     parts_.locate.refill(index_.locateRows(parts_.session.tree()));
 }
 
@@ -131,8 +195,10 @@ void SearchController::runSearch() {
     const QString keyword = parts_.keyword.keyword();
     if (keyword.isEmpty())
         return;
-    // The open topic's latest text is what its topic file must show.
+    // The open topic's latest text is what its topic file must show, and
+    // SearchIndex.ini must name the topics made since the last load.
     parts_.editor.saveTopic();
+    refreshIndexNow();
     std::optional<int> count;
     {
         const WaitCursor wait;

@@ -35,7 +35,7 @@ class TreeItemModel;
 //
 // All references are borrowed and must outlive the controller. The notebook
 // controller creates it in attach() and plugs it into the session's hooks.
-class SearchController final : public QObject {
+class SearchController final : public QObject, private tree::TreeObserver {
     Q_OBJECT
 public:
     struct Parts {
@@ -57,7 +57,8 @@ public:
     search::TopicIndex& index() { return index_; }
     const search::KeywordHistory& history() const { return history_; }
 
-    // Session hooks.
+    // Session hooks. A rebuild after a load reopens LastEdit and refills the
+    // Locate list when it ends.
     void startRebuild();
     void waitForRebuild() { index_.waitForRebuild(); }
     void writeLastEdit();
@@ -66,9 +67,13 @@ public:
     // history then follows the user from notebook to notebook.
     void loadHistoryOnce();
 
-    // A rename or relabel: drop with the old label still set, then add.
+    // A rename or relabel: drop with the old label still set, then add. The
+    // Locate list follows every change of the tree by itself.
     void dropItem(tree::ItemHandle item);
     void addItem(tree::ItemHandle item);
+    // The index files are brought up to date with the tree soon after it
+    // changes; this does it now (before a search reads them).
+    void refreshIndexNow();
 
     // Selects and opens the topic TopicIndex names for `itemPath` (links, the
     // drop window). Returns it, or kNoItem when the path names no live topic.
@@ -89,8 +94,15 @@ Q_SIGNALS:
     void rebuildFinished();
 
 private:
-    void rebuildDone(quint64 generation);
+    void rebuildDone(quint64 generation, bool afterLoad);
+    void startIndexWorker(bool afterLoad);
     void selectAndOpen(tree::ItemHandle item);
+    void scheduleIndexRefresh();
+
+    // The tree's changes, for the Locate list and the index files.
+    void inserted(tree::ItemHandle parent, int row, tree::ItemHandle item) override;
+    void aboutToRemove(tree::ItemHandle parent, int row, tree::ItemHandle item) override;
+    void changed(tree::ItemHandle item) override;
 
     Parts parts_;
     search::TopicIndex index_;
@@ -98,6 +110,7 @@ private:
     search::KeywordHistory history_;
     quint64 generation_ = 0;
     bool historyLoaded_ = false;
+    bool indexStale_ = false; // the tree changed since the index files were written
 };
 
 } // namespace oxlin::app

@@ -32,8 +32,11 @@ public:
         QStringList arguments;
     };
     QList<Started> started;
+    bool noApplication = false; // as when no application is set up for the file's type
 
     bool openWithApplication(const QString& filePath) override {
+        if (noApplication)
+            return false;
         started.append({QStringLiteral("open"), {filePath}});
         return true;
     }

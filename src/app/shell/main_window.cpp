@@ -15,11 +15,15 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QSplitter>
+#include <QStatusBar>
+#include <QThread>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -127,9 +131,12 @@ void MainWindow::setNotebookName(const QString& name) {
 
 QString MainWindow::titleText() const {
     const QString copy = editor_->workingCopyPath();
-    if (editor_->isOpen() && !copy.isEmpty())
-        return QStringLiteral("%1 - Quarrow Notebook - [%2]")
-            .arg(notebookName_, QFileInfo(copy).fileName());
+    if (editor_->isOpen() && !copy.isEmpty()) {
+        // The label as it is now: a rename does not rename the working copy.
+        const QString label =
+            topics_.label(editor_->currentTopic()).value_or(QFileInfo(copy).fileName());
+        return QStringLiteral("%1 - Quarrow Notebook - [%2]").arg(notebookName_, label);
+    }
     return QStringLiteral("%1 - Quarrow Notebook").arg(notebookName_);
 }
 
@@ -166,10 +173,32 @@ void MainWindow::exitApplication() {
     if (exited_)
         return;
     exited_ = true;
-    if (onExit)
-        onExit();
+    if (onExit && !onExit()) {
+        exited_ = false;
+        return;
+    }
     hide();
     QCoreApplication::exit(0);
+}
+
+void MainWindow::requestExit() {
+    if (exited_)
+        return;
+    if (QThread::currentThread()->loopLevel() > 1) {
+        // A dialog is open: close it, and come back once its loop has ended.
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else if (modal)
+            modal->close();
+        QTimer::singleShot(10, this, &MainWindow::requestExit);
+        return;
+    }
+    QMetaObject::invokeMethod(this, &MainWindow::exitApplication, Qt::QueuedConnection);
+}
+
+void MainWindow::showStatusNote(const QString& text) {
+    statusBar()->showMessage(text, kStatusNoteMs);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

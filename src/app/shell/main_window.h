@@ -32,6 +32,8 @@ public:
     // The narrowest the tree pane and the editor may become.
     static constexpr int kMinimumTreeWidth = 110;
     static constexpr int kMinimumEditorWidth = 160;
+    // How long a status note stays.
+    static constexpr int kStatusNoteMs = 15000;
 
     MainWindow(EditorTopics& topics, Prompter& prompter, Launcher& launcher,
                const QString& executableFolder, QWidget* parent = nullptr);
@@ -58,11 +60,20 @@ public:
     // Installed by the notebook controller.
     std::function<void()> onHidden;
     std::function<void()> onMinimised;
-    std::function<void()> onExit;
+    // Returns false when the program must not end yet (unsaved text).
+    std::function<bool()> onExit;
 
     // Runs the exit sequence once and ends the event loop with code 0.
     void exitApplication();
+    // An end asked for from outside (a signal, the desktop session): runs
+    // the exit sequence once control is back in the main event loop, never
+    // inside a dialog's loop, where the code that opened the dialog would
+    // go on with a notebook that is gone.
+    void requestExit();
     bool hasExited() const { return exited_; }
+
+    // A short note in the status bar that goes by itself.
+    void showStatusNote(const QString& text);
 
     // Hides the window and saves, as the close box does.
     void hideAndSave();

@@ -12,6 +12,7 @@
 #include "store/notebook_paths.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QScreen>
 #include <QSessionManager>
 
@@ -32,8 +33,18 @@ int runNotebook(int argc, char* argv[]) {
         return store::SingleInstanceLock::kSecondInstanceExitCode;
     }
 
+    const QString dataFolder = store::defaultDataFolder();
+    QDir().mkpath(dataFolder);
+    store::SingleInstanceLock dataLock(dataFolder,
+                                       QLatin1String(store::SingleInstanceLock::kDataFolderLockName));
+    if (!dataLock.tryAcquire() && dataLock.heldElsewhere()) {
+        prompter.message(QString::fromLatin1(store::SingleInstanceLock::kRunningMessage),
+                         QStringLiteral("Oxlin"), PromptIcon::Error);
+        return store::SingleInstanceLock::kSecondInstanceExitCode;
+    }
+
     DesktopLauncher launcher;
-    NotebookController controller(store::defaultDataFolder(), prompter, launcher);
+    NotebookController controller(dataFolder, prompter, launcher);
 
     // The main window's creation sequence.
     controller.prepare();
@@ -52,7 +63,7 @@ int runNotebook(int argc, char* argv[]) {
     // Every way the program can end runs the exit sequence, so nothing typed is lost.
     ExitSignals signals_;
     QObject::connect(&signals_, &ExitSignals::exitRequested, &window,
-                     [&window](int) { window.exitApplication(); });
+                     [&window](int) { window.requestExit(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [&window](QSessionManager&) { window.exitApplication(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
@@ -61,6 +72,7 @@ int runNotebook(int argc, char* argv[]) {
     window.show();
     banner.finish(&window);
     app.exec();
+    dataLock.release();
     lock.release();
     return 0;
 }

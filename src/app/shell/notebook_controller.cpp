@@ -14,14 +14,17 @@
 #include "tree/tree_item_model.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <QTreeView>
 
 namespace oxlin::app {
 
 NotebookController::NotebookController(const QString& dataFolder, Prompter& prompter,
-                                       Launcher& launcher, QObject* parent)
-    : QObject(parent), prompter_(prompter), launcher_(launcher), images_(&icons_) {
+                                       Launcher& launcher, SafetyDelays safety, QObject* parent)
+    : QObject(parent), prompter_(prompter), launcher_(launcher), images_(&icons_),
+      safetyDelays_(safety) {
     session_ = std::make_unique<store::NotebookSession>(profiles_, dataFolder, &images_);
     model_ = std::make_unique<TreeItemModel>(session_->tree(), icons_);
 }
@@ -44,6 +47,10 @@ void NotebookController::attach(MainWindow& window) {
     window_ = &window;
     EditorHost& editor = window.editorHost();
     opener_ = new TopicOpener(*session_, editor, launcher_, this);
+    connect(opener_, &TopicOpener::noApplication, this, [this](const QString& fileName) {
+        prompter_.message(QStringLiteral("No application is set up to open %1.").arg(fileName),
+                          QStringLiteral("Oxlin"), PromptIcon::Warning);
+    });
 
     QTreeView* view = window.treeView();
     tree::TreeHooks treeHooks;
@@ -75,10 +82,10 @@ void NotebookController::attach(MainWindow& window) {
 
     store::SessionHooks hooks;
     hooks.saveEditorTopic = [&editor] { editor.saveTopic(); };
-    hooks.shutDownEditor = [&editor] { editor.shutDown(); };
+    hooks.shutDownEditor = [&editor] { return editor.shutDown(); };
     hooks.writeLastEdit = [this] { search_->writeLastEdit(); };
     hooks.compressLastOpenedTopic = [this] {
-        opener_->compressWorkingCopy(treeController_->operations().lastOpened());
+        return opener_->compressWorkingCopy(treeController_->operations().lastOpened());
     };
     hooks.startIndexWorker = [this] { search_->startRebuild(); };
     hooks.waitForIndexWorker = [this] {
@@ -117,7 +124,7 @@ void NotebookController::attach(MainWindow& window) {
                 session_->saveTreeFile();
             }
         },
-        kSafetyQuietMs, kSafetyLatestMs, this);
+        safetyDelays_.quietMs, safetyDelays_.latestMs, this);
     connect(editor.editor(), &QTextEdit::textChanged, safety_, &SafetySaver::changed);
     const auto treeChanged = [this] {
         treeChanged_ = true;
@@ -128,7 +135,11 @@ void NotebookController::attach(MainWindow& window) {
     connect(model_.get(), &QAbstractItemModel::rowsRemoved, this, treeChanged);
     connect(model_.get(), &QAbstractItemModel::rowsMoved, this, treeChanged);
     connect(model_.get(), &QAbstractItemModel::dataChanged, this, treeChanged);
-    window.onExit = [this] { exitSequence(); };
+    // The title names the open topic by its label, which a rename or a move changes.
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(model_.get(), signal, &window, &MainWindow::refreshTitle);
+    connect(model_.get(), &QAbstractItemModel::dataChanged, &window, &MainWindow::refreshTitle);
+    window.onExit = [this] { return exitSequence(); };
     window.setNotebookName(session_->currentBook().notebookName);
 }
 
@@ -138,24 +149,70 @@ void NotebookController::openNotebook() {
         search_->loadHistoryOnce();
     if (window_)
         window_->setNotebookName(session_->currentBook().notebookName);
-    if (session_->lastOpenOutcome() == store::OpenOutcome::PackageUnreadable) {
-        // Said once the window is up: the notebook opens all the same.
-        QMetaObject::invokeMethod(this, &NotebookController::reportDamagedPackage,
-                                  Qt::QueuedConnection);
+    // Said once the window is up: the notebook opens all the same.
+    QMetaObject::invokeMethod(this, &NotebookController::reportOpenOutcome, Qt::QueuedConnection);
+}
+
+void NotebookController::reportOpenOutcome() {
+    if (session_->lastOpenOutcome() != store::OpenOutcome::Refused) {
+        // A folder that takes no file (read-only, a full disk) is said at once,
+        // not after an hour of typing.
+        QTemporaryFile probe(QDir(session_->paths().workingFolder).filePath(QStringLiteral(".probe-XXXXXX")));
+        if (!probe.open() || probe.write("x", 1) != 1 || !probe.flush()) {
+            prompter_.message(
+                QStringLiteral("The notebook cannot be saved: the folder \"%1\" cannot be "
+                               "written to.\nWhat you change now will be lost when Oxlin ends.")
+                    .arg(QDir::toNativeSeparators(session_->paths().workingFolder)),
+                QStringLiteral("Oxlin"), PromptIcon::Warning);
+        }
+    }
+    const QString package = QFileInfo(session_->paths().packageFile).fileName();
+    const QString copy = QFileInfo(session_->damagedPackageCopy()).fileName();
+    const QString caption = QStringLiteral("Oxlin");
+    switch (session_->lastOpenOutcome()) {
+    case store::OpenOutcome::Resumed:
+        if (window_)
+            window_->showStatusNote(QString::fromLatin1(kRecoveredNote));
+        return;
+    case store::OpenOutcome::PackageUnreadable:
+        prompter_.message(
+            copy.isEmpty()
+                ? QStringLiteral("The notebook package \"%1\" is damaged and could not be read.")
+                      .arg(package)
+                : QStringLiteral(
+                      "The notebook package \"%1\" is damaged and could not be read.\n"
+                      "It was kept unchanged as \"%2\"; the notebook opens without it.")
+                      .arg(package, copy),
+            caption, PromptIcon::Warning);
+        return;
+    case store::OpenOutcome::TreeUnreadable:
+        prompter_.message(
+            QStringLiteral("The list of topics in \"%1\" is damaged and could not be read.\n"
+                           "The topics found were put under \"Recovered\".%2")
+                .arg(package, copy.isEmpty() ? QString()
+                                             : QStringLiteral("\nThe damaged list was kept as "
+                                                              "\"%1\".")
+                                                   .arg(copy)),
+            caption, PromptIcon::Warning);
+        return;
+    case store::OpenOutcome::Refused:
+        prompter_.message(QStringLiteral("The notebook cannot be opened: %1.\nNothing in it "
+                                         "will be changed or saved.")
+                              .arg(session_->saveProblem()),
+                          caption, PromptIcon::Error);
+        return;
+    case store::OpenOutcome::Unpacked:
+    case store::OpenOutcome::New: return;
     }
 }
 
-void NotebookController::reportDamagedPackage() {
-    const QString package = QFileInfo(session_->paths().packageFile).fileName();
-    const QString copy = session_->damagedPackageCopy();
-    const QString text =
-        copy.isEmpty()
-            ? QStringLiteral("The notebook package \"%1\" is damaged and could not be read.")
-                  .arg(package)
-            : QStringLiteral("The notebook package \"%1\" is damaged and could not be read.\n"
-                             "It was kept unchanged as \"%2\"; the notebook opens without it.")
-                  .arg(package, QFileInfo(copy).fileName());
-    prompter_.message(text, QStringLiteral("Oxlin"), PromptIcon::Warning);
+void NotebookController::reportSaveProblem() {
+    prompter_.message(QStringLiteral("Could not save the notebook: %1.\nEverything is kept in "
+                                     "the working folder \"%2\" and will be there at the next "
+                                     "start.")
+                          .arg(session_->saveProblem(),
+                               QDir::toNativeSeparators(session_->paths().workingFolder)),
+                      QStringLiteral("Oxlin"), PromptIcon::Error);
 }
 
 void NotebookController::openTopic(ItemHandle item) {
@@ -163,16 +220,30 @@ void NotebookController::openTopic(ItemHandle item) {
         treeController_->selectAndOpen(item);
 }
 
-void NotebookController::save() {
+bool NotebookController::save() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    session_->save();
+    const bool packed = session_->save() == 1;
     QApplication::restoreOverrideCursor();
+    if (!packed)
+        reportSaveProblem();
+    return packed;
 }
 
-int NotebookController::exitSequence() {
+bool NotebookController::exitSequence() {
+    EditorHost& editor = window_->editorHost();
+    if (editor.isOpen() && editor.currentTopic() != 0 && editor.saveTopic() != 0) {
+        // The editor has said why; its text is the only copy of it.
+        prompter_.message(QStringLiteral("The open topic could not be saved, so Oxlin stays "
+                                         "open and keeps its text. Copy the text elsewhere or "
+                                         "free some disk space, then exit again."),
+                          QStringLiteral("Oxlin"), PromptIcon::Error);
+        return false;
+    }
     if (safety_)
         safety_->stop(); // the sequence writes everything itself, then empties the tree
-    return session_->exitNotebook();
+    if (session_->exitNotebook() != 1)
+        reportSaveProblem();
+    return true;
 }
 
 QString NotebookController::workingFolder() const { return session_->paths().workingFolder; }

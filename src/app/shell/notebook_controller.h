@@ -22,6 +22,13 @@ class TopicOpener;
 class TreeController;
 class TreeItemModel;
 
+// How soon changes are written after the user pauses, and at the latest
+// after the first unwritten change however long typing goes on.
+struct SafetyDelays {
+    int quietMs = 2000;
+    int latestMs = 5000;
+};
+
 // Puts the notebook behind the main window: owns the profile service, the
 // session (paths, tree, history, sequences), the tree's images and the model
 // adapter, and the topic opener; answers the editor's questions about topics;
@@ -33,7 +40,7 @@ class NotebookController final : public QObject, public EditorTopics {
     Q_OBJECT
 public:
     NotebookController(const QString& dataFolder, Prompter& prompter, Launcher& launcher,
-                       QObject* parent = nullptr);
+                       SafetyDelays safety = {}, QObject* parent = nullptr);
     ~NotebookController() override;
 
     store::NotebookSession& session() { return *session_; }
@@ -54,10 +61,6 @@ public:
     std::function<void(ItemHandle item, const QString& oldPath)> indexDrop;
     std::function<void(ItemHandle item)> indexAdd;
 
-    // How soon changes are written after the user pauses, and at the latest.
-    static constexpr int kSafetyQuietMs = 2000;
-    static constexpr int kSafetyLatestMs = 20000;
-
     // Reads LastBook and sets up the paths: the first steps of the window's creation.
     void prepare();
     // Connects to the window's tree view, editor and commands.
@@ -65,10 +68,17 @@ public:
     // Opens the notebook named by the session's current book.
     void openNotebook();
 
-    // The Save command.
-    void save();
-    // The exit sequence; returns the packing's result.
-    int exitSequence();
+    // The Save command. False when the package was not written (the user
+    // has been told why).
+    bool save();
+    // The exit sequence. False when the program must not end: the open
+    // topic could not be saved, and ending would lose its text. When the
+    // package cannot be written the user is told, the working folder stays
+    // for the next start, and the sequence still ends.
+    bool exitSequence();
+
+    // Shown in the status bar after a start that resumed a working folder.
+    static constexpr char kRecoveredNote[] = "Recovered the notebook from an unexpected end.";
 
     QString workingFolder() const override;
     std::optional<QString> topicFilePath(ItemHandle topic) const override;
@@ -76,8 +86,10 @@ public:
     void relabel(ItemHandle topic, const QString& newLabel) override;
 
 private:
-    // The package could not be unpacked: says so, and where the original is kept.
-    void reportDamagedPackage();
+    // Says what the open found wrong: a damaged package or tree file (and
+    // where the original is kept), a refused working folder, or a resumed one.
+    void reportOpenOutcome();
+    void reportSaveProblem();
 
     Prompter& prompter_;
     Launcher& launcher_;
@@ -91,6 +103,7 @@ private:
     SearchController* search_ = nullptr;
     MainWindow* window_ = nullptr;
     SafetySaver* safety_ = nullptr;
+    SafetyDelays safetyDelays_;
     bool treeChanged_ = false; // since Tree.ini was last written by the safety saver
 };
 

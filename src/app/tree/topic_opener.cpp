@@ -7,6 +7,7 @@
 #include "tree/topic_kind.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QThread>
@@ -19,19 +20,19 @@ TopicOpener::TopicOpener(store::NotebookSession& session, EditorHost& editor, La
 
 TopicOpener::~TopicOpener() { waitForWorkers(); }
 
-void TopicOpener::compressWorkingCopy(tree::ItemHandle item) {
+bool TopicOpener::compressWorkingCopy(tree::ItemHandle item) {
     // A copy still being written out is not complete yet.
     waitForWorkers();
     const tree::TreeItem* found = session_.tree().find(item);
     if (!found || !found->isTopic())
-        return;
+        return true;
     const QString copy = copyFor(*found);
     if (copy.isEmpty() || !QFileInfo::exists(copy))
-        return;
+        return true;
     if (item == editor_.currentTopic() && editor_.isOpen())
-        return;
-    store::compressFile(copy,
-                        tree::topicFilePath(session_.paths().workingFolder, found->record->fileId));
+        return true;
+    return store::compressFile(copy, tree::topicFilePath(session_.paths().workingFolder,
+                                                         found->record->fileId)) == 1;
 }
 
 QString TopicOpener::copyFor(const tree::TreeItem& topic) const {
@@ -49,6 +50,7 @@ void TopicOpener::openFileTopic(tree::ItemHandle item, tree::ItemHandle previous
     const QString copy = tree::workingCopyPath(folder, found->label);
     if (copy.isEmpty())
         return; // the label cannot name a file inside the working folder
+    QDir().mkpath(QFileInfo(copy).absolutePath());
     const QString source = tree::topicFilePath(folder, found->record->fileId);
     openedFileId_ = found->record->fileId;
     openedCopy_ = copy;
@@ -64,7 +66,8 @@ void TopicOpener::openFileTopic(tree::ItemHandle item, tree::ItemHandle previous
                 if (!self)
                     return;
                 --self->runningWorkers_;
-                self->launcher_.openWithApplication(copy);
+                if (!self->launcher_.openWithApplication(copy))
+                    Q_EMIT self->noApplication(QFileInfo(copy).fileName());
             },
             Qt::QueuedConnection);
     });

@@ -32,10 +32,15 @@ public:
     // Writes `previous`'s working copy back, then opens `item` with its application.
     void openFileTopic(tree::ItemHandle item, tree::ItemHandle previous);
     // Puts the topic's working copy, if there is one, back into its topic file.
-    // The editor's own topic is left to the editor.
-    void compressWorkingCopy(tree::ItemHandle item);
+    // The editor's own topic is left to the editor. False when a copy exists
+    // and could not be put back.
+    bool compressWorkingCopy(tree::ItemHandle item);
     // Waits for file topics still being written out.
     void waitForWorkers();
+
+Q_SIGNALS:
+    // The desktop has no application for the topic's working copy `fileName`.
+    void noApplication(const QString& fileName);
 
 private:
     // Which working copy belongs to which topic file.

@@ -3,6 +3,7 @@
 #include "editor/editor_host.h"
 #include "shell/action_registry.h"
 #include "shell/command_ids.h"
+#include "tree/topic_kind.h"
 #include "tree/tree_item_model.h"
 
 #include <QAction>
@@ -51,7 +52,15 @@ TreeController::TreeController(Parts parts, QObject* parent)
 
     // An edit committed unchanged is a rename too: "readme" becomes "readme.txt".
     model_.renameHandler = [this](ItemHandle item, const QString& text) {
-        return operations_->rename(item, text) == tree::TreeOperations::RenameResult::Renamed;
+        const bool renamed =
+            operations_->rename(item, text) == tree::TreeOperations::RenameResult::Renamed;
+        // A topic just made is opened once it is named: the user made it to write in it.
+        if (renamed && item == justCreated_) {
+            QMetaObject::invokeMethod(
+                this, [this, item] { openIfEditable(item); }, Qt::QueuedConnection);
+        }
+        justCreated_ = kNoItem;
+        return renamed;
     };
 
     connect(view_, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
@@ -93,8 +102,18 @@ void TreeController::select(ItemHandle item) {
 void TreeController::selectAndEdit(ItemHandle item) {
     if (item == kNoItem)
         return;
+    justCreated_ = item;
     select(item);
     view_->edit(model_.indexOf(item));
+}
+
+void TreeController::openIfEditable(ItemHandle item) {
+    const tree::TreeItem* found = tree_.find(item);
+    if (!found || !found->isTopic())
+        return;
+    const tree::TopicKind kind = tree::topicKind(found->label);
+    if (kind == tree::TopicKind::Text || kind == tree::TopicKind::RichText)
+        selectAndOpen(item);
 }
 
 void TreeController::openSelection() {

@@ -82,7 +82,10 @@ private:
     bool keyPress(QKeyEvent* event);
     void showContextMenu(QContextMenuEvent* event);
     QRect labelRect(const QModelIndex& index) const;
+    // Selects a new item and starts editing its label.
     void selectAndEdit(tree::ItemHandle item);
+    // Opens a text or rich-text topic in the editor; anything else stays closed.
+    void openIfEditable(tree::ItemHandle item);
     void deleteSelection();
     void updateSelectionState();
     void postFocusSwitch();
@@ -97,6 +100,7 @@ private:
     HostedTreeEditor treeEditor_;
     std::unique_ptr<tree::TreeOperations> operations_;
     QPointer<QMenu> menu_;
+    tree::ItemHandle justCreated_ = tree::kNoItem; // whose label edit is open
 };
 
 } // namespace oxlin::app

@@ -15,6 +15,14 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
         file.cancelWriting();
         return false;
     }
+    return commitChecked(file);
+}
+
+bool commitChecked(QSaveFile& file) {
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return false;
+    }
     return file.commit();
 }
 

@@ -13,9 +13,10 @@ QString defaultLockFolder() {
 }
 } // namespace
 
-SingleInstanceLock::SingleInstanceLock(const QString& folder)
+SingleInstanceLock::SingleInstanceLock(const QString& folder, const QString& fileName)
     : fileName_(QDir(folder.isEmpty() ? defaultLockFolder() : folder)
-                    .filePath(QLatin1String(kName) + QLatin1String(".lock"))),
+                    .filePath(fileName.isEmpty() ? QLatin1String(kName) + QLatin1String(".lock")
+                                                 : fileName)),
       lock_(std::make_unique<QLockFile>(fileName_)) {
     // Only a dead owner makes the lock stale; the default (30 s by age) would
     // let a second instance take the lock from a first one that runs long.
@@ -28,6 +29,10 @@ bool SingleInstanceLock::tryAcquire() {
     if (lock_->isLocked())
         return true;
     return lock_->tryLock(0);
+}
+
+bool SingleInstanceLock::heldElsewhere() const {
+    return lock_->error() == QLockFile::LockFailedError;
 }
 
 void SingleInstanceLock::release() {

@@ -19,14 +19,23 @@ public:
     static constexpr char kRunningMessage[] = "Oxlin is running.";
     static constexpr int kSecondInstanceExitCode = 1;
 
+    // The lock kept inside the data folder as well: two copies with
+    // different runtime folders must not share one data folder. Hidden, so
+    // it can never be taken for a notebook's working folder.
+    static constexpr char kDataFolderLockName[] = ".Oxlin.lock";
+
     // `folder` is where the lock file lives; empty means the default folder.
-    explicit SingleInstanceLock(const QString& folder = {});
+    // `fileName` empty means "Oxlin.lock".
+    explicit SingleInstanceLock(const QString& folder = {}, const QString& fileName = {});
     ~SingleInstanceLock();
     SingleInstanceLock(const SingleInstanceLock&) = delete;
     SingleInstanceLock& operator=(const SingleInstanceLock&) = delete;
 
     // True when this process is the first (and now holds the lock).
     bool tryAcquire();
+    // After a failed tryAcquire(): whether another process holds the lock,
+    // rather than the folder refusing a lock file (read-only, missing).
+    bool heldElsewhere() const;
     void release();
     QString fileName() const { return fileName_; }
 

@@ -230,22 +230,23 @@ int NotebookSession::save() {
 bool NotebookSession::closeTree() {
     call(hooks_.writeLastEdit);
     const bool written = outcome_ == OpenOutcome::Refused || tree::saveTree(tree_, paths_.treeFile);
-    call(hooks_.compressLastOpenedTopic);
+    const bool copied = succeeds(hooks_.compressLastOpenedTopic);
     tree_.clear();
-    return written;
+    return written && copied;
 }
 
 bool NotebookSession::saveTreeFile() {
     return outcome_ != OpenOutcome::Refused && tree::saveTree(tree_, paths_.treeFile);
 }
 
-int NotebookSession::finishClose(bool treeWritten) {
+int NotebookSession::finishClose(bool everythingWritten) {
     int packed = 0;
-    if (!treeWritten) {
-        // Packing now would put the tree of the last write in the package and
-        // then delete the only folder that could be resumed from.
-        problem_ = QStringLiteral("\"%1\" could not be written (is the disk full?)")
-                       .arg(QDir::toNativeSeparators(paths_.treeFile));
+    if (!everythingWritten) {
+        // Packing now would put older text in the package and then delete
+        // the only folder that holds the newer: keep it for the next start.
+        problem_ = QStringLiteral("the open topic or the tree could not be written into the "
+                                  "working folder \"%1\" (is the disk full?)")
+                       .arg(QDir::toNativeSeparators(paths_.workingFolder));
     } else {
         packed = packNotebook();
     }
@@ -257,9 +258,9 @@ int NotebookSession::finishClose(bool treeWritten) {
 
 int NotebookSession::closeNotebook() {
     call(hooks_.waitForIndexWorker);
-    call(hooks_.shutDownEditor);
+    const bool topicSaved = succeeds(hooks_.shutDownEditor);
     const bool treeWritten = closeTree();
-    const int packed = finishClose(treeWritten);
+    const int packed = finishClose(topicSaved && treeWritten);
     call(hooks_.forgetOpenedTopics);
     return packed;
 }
@@ -268,10 +269,10 @@ int NotebookSession::exitNotebook() {
     profiles_.writeString(paths_.settingsFile, QLatin1String(kSettingsSection),
                           QLatin1String(kLastBookKey), book_.notebookName);
     call(hooks_.waitForIndexWorker);
-    call(hooks_.shutDownEditor);
+    const bool topicSaved = succeeds(hooks_.shutDownEditor);
     const bool treeWritten = closeTree();
     call(hooks_.saveKeywordHistory);
-    return finishClose(treeWritten);
+    return finishClose(topicSaved && treeWritten);
 }
 
 QString NotebookSession::removalName(const QString& notebookName) {

@@ -22,9 +22,11 @@ class ProfileService;
 // an empty one does nothing. They run on the caller's (user-interface) thread.
 struct SessionHooks {
     std::function<void()> saveEditorTopic;         // Save: the editor's topic into its topic file
-    std::function<void()> shutDownEditor;          // close/exit: save the topic, empty the editor
+    std::function<bool()> shutDownEditor;          // close/exit: save the topic, empty the editor;
+                                                   // false when the topic could not be saved
     std::function<void()> writeLastEdit;           // LastEdit for the editor's topic, if any
-    std::function<void()> compressLastOpenedTopic; // close tree: the last opened working copy
+    std::function<bool()> compressLastOpenedTopic; // close tree: the last opened working copy;
+                                                   // false when it could not be put back
     std::function<void()> saveKeywordHistory;      // exit: SearchHistory of Z.ini
     std::function<void()> startIndexWorker;        // after every load of the tree
     std::function<void()> waitForIndexWorker;      // before the tree is emptied and packed
@@ -131,11 +133,13 @@ private:
     // Topic files of the working folder that no item names go under a
     // "Recovered" folder at the end of the tree.
     void recoverUnlistedTopics();
-    int finishClose(bool treeWritten);
+    int finishClose(bool everythingWritten);
     static void call(const std::function<void()>& hook) {
         if (hook)
             hook();
     }
+    // An absent hook has nothing to fail.
+    static bool succeeds(const std::function<bool()>& hook) { return !hook || hook(); }
 
     ProfileService& profiles_;
     tree::TopicImages* images_;

@@ -1,6 +1,7 @@
 #include "tree/topic_kind.h"
 
 #include "store/file_names.h"
+#include "store/notebook_paths.h"
 
 #include "tree/tree_model.h"
 
@@ -32,7 +33,16 @@ QString workingCopyPath(const QString& workingFolder, const QString& label) {
     if (label.isEmpty() || label == QLatin1String(".") || label == QLatin1String("..") ||
         label.contains(QLatin1Char('/')) || label.contains(QChar(0)))
         return {};
-    return QDir(workingFolder).filePath(label);
+    const bool reserved =
+        store::hasCompressedExtension(label) ||
+        label.compare(QLatin1String(store::kTreeFileName), Qt::CaseInsensitive) == 0 ||
+        label.compare(QLatin1String(store::kRuntimeFileName), Qt::CaseInsensitive) == 0 ||
+        label.compare(QLatin1String(store::kTopicIndexFileName), Qt::CaseInsensitive) == 0 ||
+        label.compare(QLatin1String(store::kSearchIndexFileName), Qt::CaseInsensitive) == 0 ||
+        label.compare(QLatin1String(kReservedCopiesFolder), Qt::CaseInsensitive) == 0;
+    const QDir folder(workingFolder);
+    return reserved ? folder.filePath(QLatin1String(kReservedCopiesFolder) + u'/' + label)
+                    : folder.filePath(label);
 }
 
 int TopicImages::imageFor(const QString& label) {

@@ -25,10 +25,14 @@ TopicKind topicKind(const QString& label);
 QString topicFilePath(const QString& workingFolder, qint32 fileId);
 
 // The working copy of an open topic: the file named by its label in the
-// working folder. Empty when the label cannot name a file inside that folder
-// (empty, ".", "..", or containing "/" or NUL), so callers refuse to open it
-// rather than write elsewhere.
+// working folder. A label that names one of the notebook's own files there
+// ("Tree.ini", "Z.ini", the index files, anything ending in ".xtz", which
+// packing would take for a member) gets its copy in the sub-folder
+// kReservedCopiesFolder instead; callers create it. Empty when the label
+// cannot name a file inside the folder (empty, ".", "..", or containing "/"
+// or NUL), so callers refuse to open it rather than write elsewhere.
 QString workingCopyPath(const QString& workingFolder, const QString& label);
+inline constexpr char kReservedCopiesFolder[] = "Copies";
 
 // Finds and registers the image of an extension other than ".TXT" and ".EXE".
 // The GUI implements it with the platform's icons.

@@ -171,8 +171,15 @@ TEST_F(NotebookSessionTest, NewIdsStayAboveExistingTopicsWhenTheCounterIsBehind)
 TEST_F(NotebookSessionTest, SequencesCallTheirHooksInOrder) {
     QStringList calls;
     const auto hook = [&](const char* name) { return [&calls, name] { calls << name; }; };
+    const auto checkedHook = [&](const char* name) {
+        return [&calls, name] {
+            calls << name;
+            return true;
+        };
+    };
     NotebookSession session(profiles, data());
-    session.setHooks({hook("saveEditor"), hook("shutDown"), hook("lastEdit"), hook("compress"),
+    session.setHooks({hook("saveEditor"), checkedHook("shutDown"), hook("lastEdit"),
+                      checkedHook("compress"),
                       hook("keywords"), hook("start"), hook("wait"), hook("forget")});
     session.setUpPaths();
     session.openNotebook();
