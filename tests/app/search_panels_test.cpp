@@ -12,6 +12,8 @@
 #include "store/profile.h"
 #include "tree/topic_kind.h"
 #include "tree/topic_opener.h"
+#include "tree/tree_controller.h"
+#include "tree/tree_operations.h"
 #include "tree/tree_item_model.h"
 
 #include <QCheckBox>
@@ -105,6 +107,7 @@ private Q_SLOTS:
     void historyKeepsTwentyAndSurvivesARestart();
     void goingToRowsAndTheTopicsTab();
     void tabsSwitchTheLeftPane();
+    void whatWasMadeThisSessionIsFoundAtOnce();
 };
 
 void SearchPanelsTest::loadRebuildsTheIndexAndReopensLastEdit() {
@@ -354,6 +357,38 @@ void SearchPanelsTest::tabsSwitchTheLeftPane() {
     app.clickTab(SidePane::Topics);
     QCOMPARE(stack->currentWidget(), app.window->treeView());
     QCOMPARE(changed.size(), 3);
+}
+
+void SearchPanelsTest::whatWasMadeThisSessionIsFoundAtOnce() {
+    App app;
+    const ItemHandle folder = app.folder(0, "Fruit");
+    const ItemHandle old = app.topic(folder, "old.txt", "apple");
+    QVERIFY(app.rebuild());
+
+    // A topic made and typed into today, never saved.
+    tree::TreeOperations& ops = app.controller->treeController().operations();
+    const ItemHandle made = ops.newTopic(folder);
+    QVERIFY(ops.rename(made, "Kiwi notes") == tree::TreeOperations::RenameResult::Renamed);
+    app.controller->openTopic(made);
+    QTest::keyClicks(app.window->editorHost().editor(), "a kiwi a day");
+    QCOMPARE(app.search("kiwi", false, false, false), QStringList{"Fruit\\Kiwi notes.txt"});
+    QCOMPARE(app.prompter.messageTexts().size(), 1);
+    QVERIFY(!app.prompter.messageTexts().at(0).contains("no topic"));
+
+    // The Locate list follows deletes, moves and relabels at once, and a
+    // refresh keeps every live topic.
+    QCOMPARE(app.rowsOf(*app.locate().list()), QStringList({"Kiwi notes.txt", "old.txt"}));
+    QVERIFY(ops.rename(old, "older.txt") == tree::TreeOperations::RenameResult::Renamed);
+    QCOMPARE(app.rowsOf(*app.locate().list()), QStringList({"Kiwi notes.txt", "older.txt"}));
+    const ItemHandle moved = ops.move(made, tree::Move::LevelUp);
+    QVERIFY(moved != tree::kNoItem);
+    QCOMPARE(app.rowsOf(*app.locate().list()), QStringList({"Kiwi notes.txt", "older.txt"}));
+    app.prompter.answers.enqueue(PromptAnswer::Yes);
+    QVERIFY(ops.deleteItem(old).deleted);
+    QCOMPARE(app.rowsOf(*app.locate().list()), QStringList({"Kiwi notes.txt"}));
+    QTest::mouseClick(app.locate().refreshButton(), Qt::LeftButton);
+    QCOMPARE(app.rowsOf(*app.locate().list()), QStringList({"Kiwi notes.txt"}));
+    QCOMPARE(app.search("kiwi", false, false, false), QStringList{"Kiwi notes.txt"});
 }
 
 QTEST_MAIN(SearchPanelsTest)

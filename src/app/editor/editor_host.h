@@ -50,7 +50,10 @@ public:
     bool isOpen() const { return open_; }
     ItemHandle currentTopic() const { return current_; }
     // Points the editor at the topic's new item after a move.
-    void repointTopic(ItemHandle newHandle) { current_ = newHandle; }
+    void repointTopic(ItemHandle newHandle) {
+        current_ = newHandle;
+        Q_EMIT topicChanged();
+    }
     QString workingCopyPath() const { return workingCopy_; }
     StreamFormat streamFormat() const { return format_; }
     // Formatting commands call this: the topic now carries formatting.

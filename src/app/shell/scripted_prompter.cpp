@@ -13,6 +13,8 @@ QStringList ScriptedPrompter::messageTexts() const {
 PromptAnswer ScriptedPrompter::message(const QString& text, const QString& caption,
                                        PromptIcon icon, PromptButtons buttons) {
     asked.append({QStringLiteral("message"), text, caption, icon, buttons, {}});
+    if (onMessage)
+        onMessage();
     if (!answers.isEmpty())
         return answers.dequeue();
     switch (buttons) {

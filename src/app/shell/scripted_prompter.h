@@ -5,6 +5,8 @@
 #include <QList>
 #include <QQueue>
 
+#include <functional>
+
 namespace oxlin::app {
 
 // A Prompter for tests: answers come from queues the test fills, and every
@@ -23,6 +25,8 @@ public:
     };
 
     QList<Asked> asked;
+    // Runs inside each message, as whatever happens while a dialog is open.
+    std::function<void()> onMessage;
     QQueue<PromptAnswer> answers;
     QQueue<QString> fileNames;
     QQueue<QStringList> openNames;

@@ -1,0 +1,167 @@
+// The application's side of never losing what the user wrote: what reaches
+// the working folder between saves, what the user is told when it cannot,
+// and what a start after a crash shows.
+
+#include "editor/editor_host.h"
+#include "editor/topic_text_edit.h"
+#include "shell/launcher.h"
+#include "shell/main_window.h"
+#include "shell/notebook_controller.h"
+#include "shell/scripted_prompter.h"
+#include "store/compressed_file.h"
+#include "tree/tree_controller.h"
+#include "tree/tree_item_model.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStatusBar>
+#include <QTreeView>
+#include <QtTest>
+
+#include "running_app.h"
+
+using namespace oxlin;
+using namespace oxlin::app;
+using tree::ItemHandle;
+
+namespace {
+
+QByteArray fileText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Ends a run the way a crash does: no exit sequence, nothing packed.
+void crash(RunningApp& app) {
+    app.window.reset();
+    app.controller.reset();
+}
+
+} // namespace
+
+class UnsavedWorkTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void treeChangesAreWrittenLikeTyping();
+    void typingThatNeverPausesIsWrittenWithinTheBound();
+    void aNamedNewTopicOpensAndTheTitleFollowsItsLabel();
+    void aStartAfterACrashResumesAndSaysSo();
+    void aSaveThatCannotWriteSaysSoAndExitKeepsTheFolder();
+    void anExitAskedForInsideADialogWaitsForIt();
+    void aFileTopicWithoutApplicationSaysSo();
+};
+
+void UnsavedWorkTest::treeChangesAreWrittenLikeTyping() {
+    RunningApp app;
+    const ItemHandle topic = app.topic(0, "first.txt", "text");
+    QTRY_VERIFY(fileText(app.session().paths().treeFile).contains("first.txt="));
+
+    tree::TreeOperations& ops = app.controller->treeController().operations();
+    QVERIFY(ops.rename(topic, "renamed.txt") == tree::TreeOperations::RenameResult::Renamed);
+    QTRY_VERIFY(fileText(app.session().paths().treeFile).contains("renamed.txt="));
+
+    const ItemHandle folder = app.folder(0, "Box");
+    QTRY_VERIFY(fileText(app.session().paths().treeFile).contains("Box=0"));
+    app.prompter.answers.enqueue(PromptAnswer::Yes);
+    QVERIFY(ops.deleteItem(folder).deleted);
+    QTRY_VERIFY(!fileText(app.session().paths().treeFile).contains("Box="));
+}
+
+void UnsavedWorkTest::typingThatNeverPausesIsWrittenWithinTheBound() {
+    RunningApp app;
+    const ItemHandle topic = app.topic(0, "Draft.txt", "");
+    app.controller->openTopic(topic);
+    const QString file = *app.controller->topicFilePath(topic);
+    // A key every 40 ms never leaves the quiet pause the saver waits for.
+    QByteArray stored;
+    for (int i = 0; i < 40 && stored.isEmpty(); ++i) {
+        QTest::keyClicks(app.editor().editor(), "x");
+        QTest::qWait(40);
+        store::decompressFileToBuffer(file, stored);
+    }
+    QVERIFY2(!stored.isEmpty(), "nothing was written while typing went on");
+}
+
+void UnsavedWorkTest::aNamedNewTopicOpensAndTheTitleFollowsItsLabel() {
+    RunningApp app;
+    const ItemHandle folder = app.folder(0, "Plans");
+    TreeController& pane = app.controller->treeController();
+    pane.select(folder);
+    app.window->dispatch(1013); // New Topic
+    QTreeView* view = app.window->treeView();
+    const ItemHandle made = pane.selection();
+    QVERIFY(made != folder);
+    // What committing the label editor does.
+    QVERIFY(app.controller->model().setData(view->currentIndex(), "Garden", Qt::EditRole));
+    QTRY_COMPARE(app.editor().currentTopic(), made);
+    QVERIFY(app.window->windowTitle().endsWith("[Garden.txt]"));
+
+    QVERIFY(pane.operations().rename(made, "Orchard.txt") ==
+            tree::TreeOperations::RenameResult::Renamed);
+    QVERIFY2(app.window->windowTitle().endsWith("[Orchard.txt]"), qPrintable(app.window->windowTitle()));
+    const ItemHandle moved = pane.operations().move(made, tree::Move::LevelUp);
+    QVERIFY(moved != tree::kNoItem);
+    QVERIFY(app.window->windowTitle().endsWith("[Orchard.txt]"));
+}
+
+void UnsavedWorkTest::aStartAfterACrashResumesAndSaysSo() {
+    RunningApp app;
+    const ItemHandle topic = app.topic(app.folder(0, "Plans"), "Garden.txt", "");
+    app.controller->openTopic(topic);
+    QTest::keyClicks(app.editor().editor(), "kiwi and fig");
+    const QString file = *app.controller->topicFilePath(topic);
+    QTRY_VERIFY(fileText(app.session().paths().treeFile).contains("Garden.txt="));
+    QByteArray stored;
+    QTRY_VERIFY((store::decompressFileToBuffer(file, stored), stored == "kiwi and fig"));
+    QVERIFY(!app.window->statusBar()->currentMessage().contains("Recovered"));
+
+    crash(app);
+    app.start();
+    QCOMPARE(app.session().lastOpenOutcome(), store::OpenOutcome::Resumed);
+    QTRY_COMPARE(app.window->statusBar()->currentMessage(),
+                 QString::fromLatin1(NotebookController::kRecoveredNote));
+    // LastEdit reopens the topic with its text.
+    QTRY_COMPARE(app.editor().editor()->toPlainText(), QStringLiteral("kiwi and fig"));
+    QVERIFY(app.prompter.messageTexts().isEmpty());
+}
+
+void UnsavedWorkTest::aSaveThatCannotWriteSaysSoAndExitKeepsTheFolder() {
+    RunningApp app;
+    app.topic(0, "kept.txt", "kept");
+    QDir().mkpath(app.session().paths().packageFile); // the package cannot be written
+    QVERIFY(!app.controller->save());
+    QCOMPARE(app.prompter.messageTexts().size(), 1);
+    QVERIFY(app.prompter.messageTexts().at(0).startsWith("Could not save the notebook: "));
+
+    const QString working = app.session().paths().workingFolder;
+    QVERIFY(app.controller->exitSequence());
+    QCOMPARE(app.prompter.messageTexts().size(), 2);
+    QVERIFY(app.prompter.messageTexts().at(1).startsWith("Could not save the notebook: "));
+    QVERIFY(QFileInfo::exists(QDir(working).filePath("Tree.ini")));
+}
+
+void UnsavedWorkTest::anExitAskedForInsideADialogWaitsForIt() {
+    RunningApp app;
+    const ItemHandle topic = app.topic(0, "Draft.txt", "");
+    bool treeAliveAfterDialog = false;
+    // A dialog shown while a topic opens; the signal to end arrives meanwhile.
+    app.prompter.onMessage = [&] { app.window->requestExit(); };
+    app.controller->openTopic(topic);
+    app.prompter.message("Something to say", "Oxlin", PromptIcon::Information);
+    treeAliveAfterDialog = app.session().tree().contains(topic);
+    QVERIFY(treeAliveAfterDialog);
+    QVERIFY(!app.window->hasExited());
+    QTRY_VERIFY(app.window->hasExited());
+}
+
+void UnsavedWorkTest::aFileTopicWithoutApplicationSaysSo() {
+    RunningApp app;
+    app.launcher.noApplication = true;
+    const ItemHandle topic = app.topic(0, "scan.xyz", "bytes");
+    app.controller->openTopic(topic);
+    QTRY_COMPARE(app.prompter.messageTexts(),
+                 QStringList{"No application is set up to open scan.xyz."});
+}
+
+QTEST_MAIN(UnsavedWorkTest)
+#include "unsaved_work_test.moc"
