@@ -1,0 +1,89 @@
+// oxlin's notebook commands as a user relies on them: `new` never replaces a
+// notebook, `tree` marks folders, and packages list members in one order.
+
+#include "cli/commands.h"
+#include "store/compressed_file.h"
+#include "store/package.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <unistd.h>
+
+using oxlin::cli::run;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// What a command prints on standard output.
+QByteArray outputOf(const QStringList& arguments, int& exitCode) {
+    std::fflush(stdout);
+    QTemporaryDir dir;
+    const QString captured = QDir(dir.path()).filePath("out");
+    const int saved = dup(fileno(stdout));
+    std::FILE* file = std::fopen(captured.toLocal8Bit().constData(), "w");
+    dup2(fileno(file), fileno(stdout));
+    exitCode = run(arguments);
+    std::fflush(stdout);
+    dup2(saved, fileno(stdout));
+    close(saved);
+    std::fclose(file);
+    return readFile(captured);
+}
+
+} // namespace
+
+TEST(NotebookListing, NewNeverReplacesANotebook) {
+    QTemporaryDir dir;
+    const QString package = dir.filePath("Book.xzz");
+    writeFile(package, "a notebook somebody wrote");
+    EXPECT_EQ(run({"new", package}), 1);
+    EXPECT_EQ(readFile(package), "a notebook somebody wrote");
+
+    const QString fresh = dir.filePath("Fresh.xzz");
+    EXPECT_EQ(run({"new", fresh}), 0);
+    int code = -1;
+    EXPECT_EQ(outputOf({"tree", fresh}, code), QByteArray());
+    EXPECT_EQ(code, 0);
+}
+
+TEST(NotebookListing, TreeMarksFoldersAndPackagesKeepOneMemberOrder) {
+    QTemporaryDir dir;
+    const QDir work(dir.filePath("w"));
+    QDir().mkpath(work.path());
+    writeFile(work.filePath("Tree.ini"),
+              "[\\Plans]\r\nGarden.txt=2\r\n[\\]\r\nPlans=0\r\nTop.txt=3\r\n");
+    ASSERT_EQ(oxlin::store::compressFile(work.filePath("Tree.ini"), work.filePath("Tree.xtz")), 1);
+    QFile::remove(work.filePath("Tree.ini"));
+    writeFile(work.filePath("B.xtz"), "b");
+    writeFile(work.filePath("a.xtz"), "a");
+    const QString package = dir.filePath("n.xzz");
+    ASSERT_EQ(run({"pack", work.path(), package}), 0);
+
+    int code = -1;
+    EXPECT_EQ(outputOf({"tree", package}, code), "Plans\\\nPlans\\Garden.txt\t2\nTop.txt\t3\n");
+    EXPECT_EQ(code, 0);
+
+    // Members follow their names without regard to case, wherever packed.
+    const QByteArray bytes = readFile(package);
+    const qsizetype a = bytes.lastIndexOf(QByteArray("a\0", 2));
+    const qsizetype b = bytes.lastIndexOf(QByteArray("B\0", 2));
+    const qsizetype tree = bytes.lastIndexOf("Tree");
+    ASSERT_GT(a, 0);
+    EXPECT_LT(a, b);
+    EXPECT_LT(b, tree);
+}

@@ -1,0 +1,66 @@
+// Characters and link targets that notebooks made on Windows carry, read and
+// written back without change.
+
+#include "richtext/plain_text.h"
+#include "richtext/rtf_reader.h"
+#include "richtext/rtf_writer.h"
+#include "store/stored_text.h"
+
+#include "test_support.h"
+
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+namespace oxlin::richtext {
+namespace {
+
+// What Windows-1252 gives for 0x80..0x9F; the five it leaves undefined read
+// as the C1 control of the same number.
+constexpr char16_t kHighHalf[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+TEST(StoredCharacters, EveryByteFrom0x80To0x9FReadsAsWindows1252) {
+    for (int byte = 0x80; byte <= 0x9F; ++byte) {
+        SCOPED_TRACE(byte);
+        const QChar expected(kHighHalf[byte - 0x80]);
+        // A plain-text topic that is not UTF-8 falls back to Windows-1252.
+        const QByteArray plain = QByteArray("x") + char(byte);
+        EXPECT_EQ(decodePlainText(plain), QString(u'x') + expected);
+        // RTF names the byte by its code page.
+        QTextDocument document;
+        readRtf(QStringLiteral("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0 Arial;}}\\f0 x\\'%1}")
+                    .arg(byte, 2, 16)
+                    .toLatin1(),
+                document);
+        EXPECT_EQ(documentText(document), QString(u'x') + expected);
+    }
+}
+
+TEST(StoredCharacters, LinkTargetsWithBackslashesAndQuotesSurviveARoundTrip) {
+    const QStringList targets = {QStringLiteral("\\\\server\\share\\a.txt"),
+                                 QStringLiteral("C:\\dir\\x.txt"),
+                                 QStringLiteral("C:\\say \"hi\"\\y.txt"),
+                                 QStringLiteral("file://$CurrentBook$\\Plans\\Garden.txt")};
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    for (const QString& target : targets) {
+        QTextCharFormat link;
+        link.setAnchor(true);
+        link.setAnchorHref(target);
+        cursor.insertText(QStringLiteral("link"), link);
+        cursor.insertText(QStringLiteral(" "), QTextCharFormat());
+    }
+    QTextDocument back;
+    readRtf(writeRtf(document), back);
+    EXPECT_EQ(test::linkTargets(back), targets);
+    QTextDocument again;
+    readRtf(writeRtf(back), again);
+    EXPECT_EQ(test::linkTargets(again), targets);
+}
+
+} // namespace
+} // namespace oxlin::richtext
