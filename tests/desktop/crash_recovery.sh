@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# A new user's first minutes, for real: the program starts in an empty folder,
+# a folder and a topic are made through the window, a line is typed, and the
+# process is killed before it ever packed the notebook. The next start must
+# show the tree and the text, and a normal exit must pack both.
+#
+# usage: crash_recovery.sh NOTEBOOK_BINARY OXLIN_BINARY
+set -uo pipefail
+
+notebook=$1
+oxlin=$2
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() { echo "FAILED: $*"; exit 1; }
+
+command -v Xvfb >/dev/null || skip "Xvfb is not installed"
+command -v xdotool >/dev/null || skip "xdotool is not installed"
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The data folder lives beside the executable: give it a folder of its own.
+cp "$notebook" "$work/Notebook"
+data="$work/OxlinData"
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+disown
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool getmouselocation >/dev/null 2>&1 || skip "Xvfb did not start"
+if command -v openbox >/dev/null; then
+    openbox >/dev/null 2>&1 &
+    pids+=($!)
+    disown
+    sleep 0.5
+fi
+
+window_of() { # the main window of the running program
+    local id=""
+    for _ in $(seq 100); do
+        id=$(xdotool search --name "Quarrow Notebook" 2>/dev/null | head -1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+key() { xdotool key --window "$win" --clearmodifiers "$@"; sleep 0.4; }
+type_text() { xdotool type --delay 30 "$1"; sleep 0.3; }
+
+"$work/Notebook" >"$work/first.log" 2>&1 &
+app=$!
+pids+=($app)
+win=$(window_of) || fail "the main window did not appear"
+xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
+sleep 1
+
+# Click into the tree (the left part of the window), then make a folder.
+eval "$(xdotool getwindowgeometry --shell "$win")"
+xdotool mousemove --window "$win" 60 $((HEIGHT / 2)) click 1
+sleep 0.4
+key shift+F10
+key Down Return         # New Foloder
+type_text "Plans"
+key Return
+key shift+F10
+key Down Down Down Return  # New Topic, under the selected folder
+type_text "Garden"
+key Return              # the named topic opens in the editor
+type_text "kiwi and fig"
+sleep 4                 # longer than the pause after which typing is written
+
+kill -9 "$app"
+wait "$app" 2>/dev/null
+[ -f "$data/OxlinHelp.xzz" ] && fail "the notebook was packed before the crash"
+grep -q "Garden.txt=" "$data/OxlinHelp/Tree.ini" || fail "Tree.ini lacks the topic: $(cat "$data/OxlinHelp/Tree.ini" 2>&1)"
+
+"$work/Notebook" >"$work/second.log" 2>&1 &
+app=$!
+pids+=($app)
+win=$(window_of) || fail "the main window did not appear after the crash"
+for _ in $(seq 50); do
+    title=$(xdotool getwindowname "$win")
+    [[ $title == *"[Garden.txt]"* ]] && break
+    sleep 0.1
+done
+[[ $title == *"[Garden.txt]"* ]] || fail "the last edited topic was not reopened: '$title'"
+
+kill -TERM "$app"
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "the program did not end on SIGTERM"
+
+listing=$("$oxlin" tree "$data/OxlinHelp.xzz") || fail "oxlin tree failed"
+[[ $listing == *'Plans\Garden.txt'* ]] || fail "the package lacks the topic: $listing"
+id=$(printf '%s\n' "$listing" | awk -F'\t' '/Garden.txt/ {print $2}')
+mkdir "$work/unpacked"
+"$oxlin" unpack "$data/OxlinHelp.xzz" "$work/unpacked" >/dev/null || fail "unpack failed"
+file=$(ls "$work/unpacked" | grep -i "^$(printf '%08x' "$id").xtz$")
+"$oxlin" decompress "$work/unpacked/$file" "$work/garden.txt" || fail "the topic file is damaged"
+grep -q "kiwi and fig" "$work/garden.txt" || fail "the text was lost: $(cat "$work/garden.txt")"
+echo "1 passed, 0 failed"
