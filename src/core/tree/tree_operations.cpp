@@ -437,14 +437,18 @@ OpenAction TreeOperations::openTopic(ItemHandle item) {
     editor_.closeWithoutSaving();
     if (!editor_.loadTopic(item))
         return OpenAction::None;
+    // Loading may have shown a message, and the notebook may have been
+    // closed while it was open.
+    if (!tree_.contains(item))
+        return OpenAction::None;
     lastOpened_ = item;
     if (!navigating_) {
         history_.record(item);
         if (history_.size() > 1)
             setNavigation({true, navigation_.forward});
     }
-    if (const quint32 position = tree_.record(item)->viewPosition; position != 0)
-        editor_.restoreViewPosition(position);
+    if (const TopicRecord* record = tree_.record(item); record && record->viewPosition != 0)
+        editor_.restoreViewPosition(record->viewPosition);
     return action;
 }
 

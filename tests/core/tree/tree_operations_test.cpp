@@ -60,9 +60,12 @@ struct FakeEditor : TreeEditor {
     }
     void repoint(ItemHandle item) override { current = item; }
     quint32 viewPosition() const override { return view; }
+    std::function<void()> whileLoading; // what happens while a message is open
     bool loadTopic(ItemHandle item) override {
         calls << QStringLiteral("load");
         current = item;
+        if (whileLoading)
+            whileLoading();
         return true;
     }
     void restoreViewPosition(quint32 position) override { restored = position; }
@@ -643,6 +646,16 @@ TEST_F(TreeOperationsTest, BackToAMovedTopicDropsTheEntry) {
     EXPECT_EQ(ops.back(), kNoItem);
     EXPECT_EQ(history.entries(), std::deque<ItemHandle>({t4, t2moved}));
     expectSoundNotebook();
+}
+
+TEST_F(TreeOperationsTest, ANotebookClosedWhileATopicLoadsEndsTheOpen) {
+    const ItemHandle a = topic(kTopLevel, "a.txt");
+    tree.record(a)->viewPosition = 7;
+    // The exit sequence ran inside a message box the load showed.
+    editor.whileLoading = [this] { tree.clear(); };
+    EXPECT_EQ(ops.openTopic(a), OpenAction::None);
+    EXPECT_EQ(editor.restored, 0u);
+    EXPECT_EQ(ops.lastOpened(), kNoItem);
 }
 
 } // namespace
