@@ -1,5 +1,6 @@
 #include "store/compressed_file.h"
 
+#include "store/atomic_file.h"
 #include "store/byte_stream.h"
 #include "store/gzip_format.h"
 
@@ -364,16 +365,16 @@ int compressFile(const QString& sourcePath, const QString& targetPath) {
         return 0;
     // Written beside the target and renamed over it when complete.
     QSaveFile target(targetPath);
-    target.setDirectWriteFallback(false);
-    if (!target.open(QIODevice::WriteOnly))
+    if (!openForReplace(target))
         return 0;
     DeviceSource in(source);
     DeviceSink out(target);
     if (compressStream(in, out) != CodecStatus::Ok) {
         target.cancelWriting();
+        target.commit();
         return 0;
     }
-    return target.commit() ? 1 : 0;
+    return commitChecked(target) ? 1 : 0;
 }
 
 int decompressFile(const QString& sourcePath, const QString& targetPath) {
