@@ -401,14 +401,33 @@ int decompressFile(const QString& sourcePath, const QString& targetPath) {
     return closed ? finishedResult(status) : 0;
 }
 
-int decompressFileToBuffer(const QString& sourcePath, QByteArray& out) {
+namespace {
+
+// Decodes into memory, stopping at `limit` bytes so that a small member that
+// inflates to gigabytes never gets the memory to do it.
+CodecStatus decodeToBuffer(ByteSource& in, QByteArray& out, qint64 limit) {
+    CappedBufferSink sink(out, limit);
+    CodecStatus status = decompressStream(in, sink);
+    if (sink.overLimit())
+        status = CodecStatus::TooLarge;
+    if (status == CodecStatus::TooLarge || status == CodecStatus::NoMemory)
+        out = QByteArray(); // gives the memory back at once
+    return status;
+}
+
+} // namespace
+
+CodecStatus decompressFileStatus(const QString& sourcePath, QByteArray& out, qint64 limit) {
     out.clear();
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return 0;
+        return CodecStatus::ReadFailed;
     DeviceSource in(source);
-    BufferSink sink(out);
-    return finishedResult(decompressStream(in, sink));
+    return decodeToBuffer(in, out, limit);
+}
+
+int decompressFileToBuffer(const QString& sourcePath, QByteArray& out, qint64 limit) {
+    return finishedResult(decompressFileStatus(sourcePath, out, limit));
 }
 
 int compressBuffer(const QByteArray& data, QByteArray& out) {
@@ -418,11 +437,10 @@ int compressBuffer(const QByteArray& data, QByteArray& out) {
     return finishedResult(compressStream(in, sink));
 }
 
-int decompressBuffer(const QByteArray& data, QByteArray& out) {
+int decompressBuffer(const QByteArray& data, QByteArray& out, qint64 limit) {
     out.clear();
     BufferSource in(data);
-    BufferSink sink(out);
-    return finishedResult(decompressStream(in, sink));
+    return finishedResult(decodeToBuffer(in, out, limit));
 }
 
 } // namespace oxlin::store
