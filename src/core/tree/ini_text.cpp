@@ -22,6 +22,12 @@ void IniTextBuffer::append(const IniSection& section) {
     }
 }
 
+void IniTextBuffer::appendEmpty(const QString& name) {
+    text_ += '[';
+    text_ += name.toUtf8();
+    text_ += "]\r\n";
+}
+
 bool IniTextBuffer::writeFile(const QString& path) const {
     return store::writeFileAtomically(path, text_);
 }

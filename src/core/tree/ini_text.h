@@ -45,6 +45,8 @@ class IniTextBuffer {
 public:
     // A section without entries appends nothing.
     void append(const IniSection& section);
+    // Only the header "[name]": a section that is there but empty.
+    void appendEmpty(const QString& name);
     const QByteArray& bytes() const { return text_; }
 
     // Replaces `path` with the text, atomically: on failure the old file stays.

@@ -25,6 +25,17 @@ QString childPath(const QString& parentPath, const QString& label) {
                : parentPath + QLatin1Char(tree_file_format::kPathSeparator) + label;
 }
 
+// How many sub-folders of `parent` carry each label, without regard to case.
+QHash<QString, int> folderLabelCounts(const TopicTree& tree, ItemHandle parent) {
+    QHash<QString, int> counts;
+    for (const ItemHandle child : tree.children(parent)) {
+        const TreeItem* item = tree.find(child);
+        if (item && item->isFolder())
+            ++counts[item->label.toCaseFolded()];
+    }
+    return counts;
+}
+
 IniTextBuffer buildTreeText(const TopicTree& tree) {
     IniTextBuffer buffer;
     // Post-order without recursion: a folder's section is appended when its
@@ -34,9 +45,10 @@ IniTextBuffer buildTreeText(const TopicTree& tree) {
         QString path;
         IniSection section;
         std::size_t next = 0;
+        std::optional<QHash<QString, int>> folderLabels; // filled when first needed
     };
     std::vector<Frame> stack;
-    stack.push_back({kTopLevel, QString(), IniSection{sectionName(QString()), {}}});
+    stack.push_back({kTopLevel, QString(), IniSection{sectionName(QString()), {}}, 0, std::nullopt});
     while (!stack.empty()) {
         Frame& frame = stack.back();
         const std::vector<ItemHandle>& children = tree.children(frame.folder);
@@ -51,11 +63,19 @@ IniTextBuffer buildTreeText(const TopicTree& tree) {
             continue;
         }
         frame.section.add(child.label, tree_file_format::kFolderValue);
-        if (!child.children.empty()) {
+        if (child.children.empty()) {
+            // Sibling folders equal without regard to case take their sections
+            // in order on load; an empty one among them keeps its turn with an
+            // empty section, or the next one's children would come back in it.
+            if (!frame.folderLabels)
+                frame.folderLabels = folderLabelCounts(tree, frame.folder);
+            if (frame.folderLabels->value(child.label.toCaseFolded()) > 1)
+                buffer.appendEmpty(sectionName(childPath(frame.path, child.label)));
+        } else {
             QString path = childPath(frame.path, child.label);
             IniSection section{sectionName(path), {}};
-            stack.push_back(
-                {child.handle, std::move(path), std::move(section)}); // invalidates frame
+            stack.push_back({child.handle, std::move(path), std::move(section), 0,
+                             std::nullopt}); // invalidates frame
         }
     }
     return buffer;

@@ -95,6 +95,19 @@ TEST(TreeFile, SiblingFoldersWithTheSameNameKeepTheirOwnChildren) {
     const QStringList before = outline(tree);
     EXPECT_EQ(outline(*loaded(treeFileText(tree))), before);
 
+    // An empty one before them keeps its turn, so the children stay where they were.
+    TopicTree withEmpty;
+    withEmpty.insertFolder(kTopLevel, InsertPosition::last(), "a");
+    const ItemHandle full = withEmpty.insertFolder(kTopLevel, InsertPosition::last(), "A");
+    addTopic(withEmpty, full, "x.txt", 2);
+    EXPECT_EQ(outline(*loaded(treeFileText(withEmpty))), outline(withEmpty));
+
+    // Found by fuzzing: empty labels that become "(no name)" folders of which
+    // the first is empty.
+    const auto fuzzed = loaded(QByteArray::fromBase64(
+        "W1xdLDFdCltcCj14dEE9MV0KW1xdLHQ9Ml0KW1xdLCwKPax0PTJdCltcXSwsCj2seHQ9W1wKPXh0"));
+    EXPECT_EQ(outline(*loaded(treeFileText(*fuzzed))), outline(*fuzzed));
+
     // A file that has one section for two such folders gives it to the first;
     // the second stays empty instead of sharing the same topic files.
     EXPECT_EQ(outline(*loaded("[\\A]\r\nx.txt=2\r\n[\\]\r\nA=0\r\na=0\r\n")),
