@@ -233,7 +233,9 @@ int unpackPackage(const QString& workingFolder, const QString& packageFile,
         }
         unpacked.insert(folded);
         const QString onDisk = existing.value(folded, fileName);
-        if (!writeMember(package, entry, dir.filePath(onDisk), block.get()))
+        // Joined by hand: QDir::filePath takes a name starting with ":" for a
+        // resource path and returns it alone, outside the folder.
+        if (!writeMember(package, entry, dir.path() + QLatin1Char('/') + onDisk, block.get()))
             said.failed.append(name);
     }
     return 1;

@@ -197,6 +197,17 @@ TEST_F(PackageTest, OfMembersEqualButForCaseTheFirstIsUnpackedAndTheOthersReport
     }
 }
 
+TEST_F(PackageTest, ANameThatLooksLikeAResourcePathStaysInTheFolder) {
+    // Found by fuzzing: ":x" was written to the working directory.
+    writeAll(package(), handMadePackage({{":x", "colon"}}));
+    const QString here = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    EXPECT_EQ(unpackPackage(out(), package()), 1);
+    QDir::setCurrent(here);
+    EXPECT_EQ(outFiles(), QStringList(QStringLiteral(":x.xtz")));
+    EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral(":x.xtz"))));
+}
+
 TEST_F(PackageTest, SkippedUnsafeNamesAreReported) {
     writeAll(package(), handMadePackage({{"..", "up"}, {"Tree", "kept"}}));
     UnpackReport report;
