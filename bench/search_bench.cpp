@@ -3,6 +3,7 @@
 //   BM_Rebuild/N        snapshot + both index files for N topics (linear: compare 2000 and 20000)
 //   BM_ContentSearch    3,800 topics totalling 50 MB of text, keyword search over their content
 //   BM_ZgrepContent     `zgrep -il` over the same topic files, the same keyword
+//   BM_RefillLocate/N   the Locate list filled from N rows (n log n: compare 20000 and 200000)
 
 #include "search/keyword_search.h"
 #include "search/topic_index.h"
@@ -135,5 +136,19 @@ void BM_ZgrepContent(benchmark::State& state) {
 BENCHMARK(BM_ZgrepContent)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
+
+void BM_RefillLocate(benchmark::State& state) {
+    std::vector<search::LocateRow> rows;
+    quint32 seed = 7;
+    for (int i = 0; i < state.range(0); ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        rows.push_back({QStringLiteral("Folder %1\\Topic %2").arg(seed % 997).arg(seed >> 8),
+                        tree::ItemHandle(i + 1)});
+    }
+    search::SortedRows list;
+    for (auto _ : state)
+        search::refillLocate(list, rows);
+}
+BENCHMARK(BM_RefillLocate)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

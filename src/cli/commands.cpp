@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include <cstdio>
+#include <new>
 
 namespace oxlin::cli {
 
@@ -78,7 +79,14 @@ int run(const QStringList& arguments) {
         const QStringList rest = arguments.mid(1);
         if (rest.size() < command.minArguments || rest.size() > command.maxArguments)
             return usage(&command);
-        return command.action(rest);
+        // A topic or tree too big for memory ends the command with a message,
+        // never with an abort.
+        try {
+            return command.action(rest);
+        } catch (const std::bad_alloc&) {
+            complain(QStringLiteral("%1: out of memory").arg(name));
+            return kFailure;
+        }
     }
     return usage(nullptr);
 }

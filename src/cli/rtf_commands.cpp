@@ -2,6 +2,8 @@
 
 #include "richtext/content_stream.h"
 #include "richtext/plain_text.h"
+#include "store/atomic_file.h"
+#include "store/compressed_file.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -10,6 +12,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <new>
 
 namespace oxlin::cli {
 
@@ -27,6 +30,8 @@ std::unique_ptr<QGuiApplication> guiApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// A topic is read whole into a document; one past the in-memory limit is
+// refused before it is read.
 bool readAll(const QString& path, QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -34,8 +39,27 @@ bool readAll(const QString& path, QByteArray& bytes) {
                      qPrintable(file.errorString()));
         return false;
     }
+    if (file.size() > store::kMaxDecodedInMemory) {
+        std::fprintf(stderr, "oxlin: %s is too large to read (more than %lld MiB)\n",
+                     qPrintable(path), store::kMaxDecodedInMemory / (1024 * 1024));
+        return false;
+    }
     bytes = file.readAll();
-    return true;
+    return file.error() == QFileDevice::NoError;
+}
+
+// Loads a topic into a document; false, with a message, when the document
+// cannot get the memory it needs.
+bool loadDocument(const QByteArray& bytes, QTextDocument& document,
+                  richtext::StreamFormat& format) {
+    try {
+        format = richtext::loadTopicStream(bytes, document);
+        return true;
+    } catch (const std::bad_alloc&) {
+        document.clear();
+        std::fprintf(stderr, "oxlin: not enough memory to read the topic\n");
+        return false;
+    }
 }
 
 int printText(const QString& path) {
@@ -44,7 +68,9 @@ int printText(const QString& path) {
         return kFailure;
     auto app = guiApplication();
     QTextDocument document;
-    richtext::loadTopicStream(bytes, document);
+    richtext::StreamFormat format;
+    if (!loadDocument(bytes, document, format))
+        return kFailure;
     const QByteArray text = richtext::documentText(document).toUtf8() + '\n';
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     return kSuccess;
@@ -56,10 +82,13 @@ int rewrite(const QString& in, const QString& out) {
         return kFailure;
     auto app = guiApplication();
     QTextDocument document;
-    const richtext::StreamFormat format = richtext::loadTopicStream(bytes, document);
+    richtext::StreamFormat format;
+    if (!loadDocument(bytes, document, format))
+        return kFailure;
     const QByteArray written = richtext::saveTopicStream(document, format);
     QSaveFile file(out);
-    if (!file.open(QIODevice::WriteOnly) || file.write(written) != written.size() || !file.commit()) {
+    if (!store::openForReplace(file) || file.write(written) != written.size() ||
+        !store::commitChecked(file)) {
         std::fprintf(stderr, "oxlin: cannot write %s: %s\n", qPrintable(out),
                      qPrintable(file.errorString()));
         return kFailure;

@@ -3,6 +3,9 @@
 #include "store/compressed_file.h"
 #include "store/package.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace oxlin::cli {
 
 namespace {
@@ -13,6 +16,28 @@ int fromResult(int result, const QString& failure) {
         return kSuccess;
     complain(failure);
     return kFailure;
+}
+
+// Unpacks, then names every member that was left out: a partial unpack is a failure.
+int unpack(const QString& package, const QString& folder) {
+    store::UnpackReport report;
+    if (QFileInfo(package).isFile() && !QDir().mkpath(folder)) {
+        complain(QStringLiteral("cannot create the folder %1").arg(folder));
+        return kFailure;
+    }
+    if (store::unpackPackage(folder, package, &report) != 1) {
+        complain(QStringLiteral("cannot unpack %1: it is missing, damaged or not a notebook package")
+                     .arg(package));
+        return kFailure;
+    }
+    for (const QString& name : report.unsafeNames)
+        complain(QStringLiteral("skipped member \"%1\": not a plain file name").arg(name));
+    for (const QString& name : report.caseTwins)
+        complain(QStringLiteral("skipped member \"%1\": an earlier member has the same name in "
+                                "another letter case").arg(name));
+    for (const QString& name : report.failed)
+        complain(QStringLiteral("cannot write member \"%1\" into %2").arg(name, folder));
+    return report.complete() ? kSuccess : kFailure;
 }
 
 } // namespace
@@ -36,11 +61,7 @@ std::vector<Command> storeCommands() {
                                QStringLiteral("cannot pack %1 into %2").arg(a[0], a[1]));
          }},
         {"unpack", "PACKAGE FOLDER", "unpack a notebook package into a folder", 2, 2,
-         [](const QStringList& a) {
-             return fromResult(store::unpackPackage(a[1], a[0]),
-                               QStringLiteral("cannot unpack %1: it is missing, damaged or not a "
-                                              "notebook package").arg(a[0]));
-         }},
+         [](const QStringList& a) { return unpack(a[0], a[1]); }},
     };
 }
 

@@ -25,11 +25,29 @@ int listTree(const QStringList& arguments) {
     if (!unpackForReading(package, folder.isValid() ? folder.path() : QString()))
         return kFailure;
     const QString treeFile = folder.filePath(QLatin1String(store::kTreeFileName));
-    store::decompressFile(
-        store::resolveInFolder(folder.path(), QLatin1String(store::kCompressedTreeFileName)),
-        treeFile);
+    if (store::decompressFile(store::resolveInFolder(folder.path(),
+                                                     QLatin1String(store::kCompressedTreeFileName)),
+                              treeFile) != 1) {
+        complain(QStringLiteral("cannot read the tree of %1: its %2 is missing or damaged")
+                     .arg(package, QLatin1String(store::kCompressedTreeFileName)));
+        return kFailure;
+    }
     tree::TopicTree tree;
-    tree::loadTree(tree, treeFile, nullptr);
+    tree::TreeLoadNotes notes;
+    if (!tree::loadTree(tree, treeFile, nullptr, &notes)) {
+        complain(QStringLiteral("cannot read the tree of %1").arg(package));
+        return kFailure;
+    }
+    if (notes.any())
+        complain(QStringLiteral("the tree of %1 is damaged: %2 overlong lines and %3 overlong "
+                                "labels skipped, %4 unnamed folders, %5 topic ids renumbered, "
+                                "%6 topics dropped")
+                     .arg(package)
+                     .arg(notes.skippedLines)
+                     .arg(notes.skippedLabels)
+                     .arg(notes.unnamedFolders)
+                     .arg(notes.renumbered)
+                     .arg(notes.droppedTopics));
     tree.walk([&](const tree::TreeItem& item, int) {
         const QString path = tree.itemPath(item.handle);
         if (item.isFolder())

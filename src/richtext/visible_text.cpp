@@ -5,14 +5,22 @@
 
 #include <QTextDocument>
 
+#include <new>
+
 namespace oxlin::richtext {
 
 QString visibleText(QByteArrayView stored) {
-    if (!isRichText(stored))
-        return decodePlainText(stored);
-    QTextDocument document;
-    loadTopicStream(stored, document);
-    return documentText(document);
+    // A topic whose document does not fit in memory has no text to search;
+    // the search goes on with the next topic.
+    try {
+        if (!isRichText(stored))
+            return decodePlainText(stored);
+        QTextDocument document;
+        loadTopicStream(stored, document);
+        return documentText(document);
+    } catch (const std::bad_alloc&) {
+        return QString();
+    }
 }
 
 } // namespace oxlin::richtext

@@ -51,3 +51,49 @@ TEST(StoreCommands, WrongArgumentsAreUsageErrors) {
     EXPECT_EQ(run(args({QStringLiteral("frobnicate")})), 2);
     EXPECT_EQ(run(args({QStringLiteral("--help")})), 0);
 }
+
+namespace {
+
+QString makePackage(const QTemporaryDir& dir, const QString& name,
+                    const QList<std::pair<QString, QByteArray>>& members) {
+    const QString folder = dir.filePath(name + QStringLiteral(".members"));
+    QDir().mkpath(folder);
+    for (const auto& [file, bytes] : members) {
+        QFile out(QDir(folder).filePath(file));
+        if (out.open(QIODevice::WriteOnly))
+            out.write(bytes);
+    }
+    const QString package = dir.filePath(name + QStringLiteral(".xzz"));
+    EXPECT_EQ(run(args({QStringLiteral("pack"), folder, package})), 0);
+    return package;
+}
+
+} // namespace
+
+TEST(StoreCommands, LeftOutMembersAndUnreadableTreesAreFailures) {
+    QTemporaryDir dir;
+    const QString twins = makePackage(dir, QStringLiteral("twins"),
+                                      {{QStringLiteral("0000000a.xtz"), "one"},
+                                       {QStringLiteral("0000000A.xtz"), "two"}});
+    EXPECT_EQ(run(args({QStringLiteral("unpack"), twins, dir.filePath(QStringLiteral("out"))})), 1);
+    EXPECT_EQ(QDir(dir.filePath(QStringLiteral("out"))).entryList(QDir::Files).size(), 1);
+
+    const QString damaged = makePackage(dir, QStringLiteral("damaged"),
+                                        {{QStringLiteral("Tree.xtz"), "not a gzip member"},
+                                         {QStringLiteral("Z.xtz"), "z"}});
+    EXPECT_EQ(run(args({QStringLiteral("tree"), damaged})), 1);
+
+    const QString fine = dir.filePath(QStringLiteral("fine.xzz"));
+    EXPECT_EQ(run(args({QStringLiteral("new"), fine})), 0);
+    EXPECT_EQ(run(args({QStringLiteral("tree"), fine})), 0);
+    EXPECT_EQ(run(args({QStringLiteral("unpack"), fine, dir.filePath(QStringLiteral("fresh"))})), 0);
+}
+
+TEST(StoreCommands, ATopicTooLargeForMemoryIsRefused) {
+    QTemporaryDir dir;
+    QFile huge(dir.filePath(QStringLiteral("huge.rtf")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(qint64(300) * 1024 * 1024)); // sparse: no disk is used
+    huge.close();
+    EXPECT_EQ(run(args({QStringLiteral("rtf"), QStringLiteral("text"), huge.fileName()})), 1);
+}

@@ -33,6 +33,12 @@ int SortedRows::add(const QString& text, ItemHandle handle) {
     return int(placed - rows_.begin());
 }
 
+void SortedRows::assign(std::vector<Row> rows) {
+    rows_ = std::move(rows);
+    std::stable_sort(rows_.begin(), rows_.end(),
+                     [](const Row& a, const Row& b) { return sortsBefore(a.text, b.text); });
+}
+
 int SortedRows::removeFirst(ItemHandle handle) {
     for (std::size_t i = 0; i < rows_.size(); ++i) {
         if (rows_[i].handle == handle) {
@@ -54,9 +60,13 @@ int SortedRows::findPrefix(const QString& text) const {
 }
 
 void refillLocate(SortedRows& list, const std::vector<LocateRow>& rows) {
-    list.clear();
+    // Collected, then sorted once: adding row by row is quadratic, and a
+    // large notebook refills this list at every load.
+    std::vector<SortedRows::Row> collected;
+    collected.reserve(rows.size());
     for (const LocateRow& row : rows)
-        list.add(row.text, row.handle);
+        collected.push_back({row.text, row.handle});
+    list.assign(std::move(collected));
 }
 
 bool isRichTextContent(const QByteArray& content) {

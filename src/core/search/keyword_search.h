@@ -31,8 +31,12 @@ public:
         tree::ItemHandle handle = tree::kNoItem;
     };
 
-    // Returns the row index the new row got.
+    // Returns the row index the new row got. Linear in the row count: for
+    // many rows at once, use assign.
     int add(const QString& text, tree::ItemHandle handle);
+    // Replaces the rows with `rows`, sorted once (n log n); rows with equal
+    // text keep their order in `rows`, as if each had been added in turn.
+    void assign(std::vector<Row> rows);
     // Removes the first row, from the top, that carries `handle`. Returns its
     // index, or -1 when no row does.
     int removeFirst(tree::ItemHandle handle);

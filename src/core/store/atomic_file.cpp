@@ -6,24 +6,39 @@
 
 namespace oxlin::store {
 
-bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
+bool openForReplace(QSaveFile& file) {
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
+    const QFileInfo existing(file.fileName());
+    if (existing.isSymLink()) {
+        // Removes the link only; its target is never opened.
+        if (!QFile::remove(existing.filePath()))
+            return false;
+    } else if (existing.exists() && !existing.isFile()) {
         return false;
     }
-    return commitChecked(file);
+    return file.open(QIODevice::WriteOnly);
 }
 
 bool commitChecked(QSaveFile& file) {
     if (!file.flush() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
+        // commit() after cancelWriting() removes the temporary file.
+        file.commit();
         return false;
     }
     return file.commit();
+}
+
+bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!openForReplace(file))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return commitChecked(file);
 }
 
 QString keepDamagedCopy(const QString& source, const QString& target) {

@@ -7,16 +7,23 @@ class QSaveFile;
 
 namespace oxlin::store {
 
+// Opens `file` for an atomic replace of its path. QSaveFile writes through a
+// symbolic link to the link's target; a link in a working folder may point
+// anywhere, so an existing link is removed first and the new file takes its
+// place. A directory or another non-regular file is never replaced (false).
+bool openForReplace(QSaveFile& file);
+
+// Commits a QSaveFile only when every byte reached the file: the buffered
+// tail is flushed and checked first, because QSaveFile::commit() does not
+// report a failed final flush (a full disk would replace a good file with a
+// short one). On any failure the temporary file is dropped, the target is
+// left as it was, and the result is false.
+bool commitChecked(QSaveFile& file);
+
 // Writes `bytes` to a new file beside `path` and renames it over `path` only
 // when every byte is written, so readers see the old file or the new one,
 // never half of one. Returns false (and leaves `path` as it was) on failure.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes);
-
-// Flushes the file and commits it only when every byte reached the disk:
-// QSaveFile::commit() does not report a failed final flush (a full disk)
-// in every Qt version. On failure the write is cancelled and the old file
-// stays as it was.
-bool commitChecked(QSaveFile& file);
 
 // Copies a damaged file to `target`, or to `target` followed by 1, 2, ... when
 // that name is taken, before anything replaces the original. Returns the

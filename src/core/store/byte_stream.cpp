@@ -51,4 +51,20 @@ bool BufferSink::write(const char* data, qint64 size) {
     return true;
 }
 
+bool CappedBufferSink::write(const char* data, qint64 size) {
+    if (overLimit_ || size > limit_ - bytes_.size()) {
+        overLimit_ = true;
+        return false;
+    }
+    try {
+        const qint64 needed = bytes_.size() + size;
+        if (needed > bytes_.capacity())
+            bytes_.reserve(qsizetype(std::min(limit_, std::max(needed, bytes_.capacity() * 2))));
+        bytes_.append(data, size);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    return true;
+}
+
 } // namespace oxlin::store

@@ -63,4 +63,19 @@ private:
     QByteArray& bytes_;
 };
 
+// Appends to a byte array, refusing any write that would take it past
+// `limit` bytes (and then every later one). Growth is done here, in steps
+// that never reserve beyond the limit.
+class CappedBufferSink final : public ByteSink {
+public:
+    CappedBufferSink(QByteArray& bytes, qint64 limit) : bytes_(bytes), limit_(limit) {}
+    bool write(const char* data, qint64 size) override;
+    bool overLimit() const { return overLimit_; }
+
+private:
+    QByteArray& bytes_;
+    qint64 limit_;
+    bool overLimit_ = false;
+};
+
 } // namespace oxlin::store

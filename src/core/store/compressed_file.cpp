@@ -1,5 +1,6 @@
 #include "store/compressed_file.h"
 
+#include "store/atomic_file.h"
 #include "store/byte_stream.h"
 #include "store/gzip_format.h"
 
@@ -364,16 +365,16 @@ int compressFile(const QString& sourcePath, const QString& targetPath) {
         return 0;
     // Written beside the target and renamed over it when complete.
     QSaveFile target(targetPath);
-    target.setDirectWriteFallback(false);
-    if (!target.open(QIODevice::WriteOnly))
+    if (!openForReplace(target))
         return 0;
     DeviceSource in(source);
     DeviceSink out(target);
     if (compressStream(in, out) != CodecStatus::Ok) {
         target.cancelWriting();
+        target.commit();
         return 0;
     }
-    return target.commit() ? 1 : 0;
+    return commitChecked(target) ? 1 : 0;
 }
 
 int decompressFile(const QString& sourcePath, const QString& targetPath) {
@@ -400,14 +401,33 @@ int decompressFile(const QString& sourcePath, const QString& targetPath) {
     return closed ? finishedResult(status) : 0;
 }
 
-int decompressFileToBuffer(const QString& sourcePath, QByteArray& out) {
+namespace {
+
+// Decodes into memory, stopping at `limit` bytes so that a small member that
+// inflates to gigabytes never gets the memory to do it.
+CodecStatus decodeToBuffer(ByteSource& in, QByteArray& out, qint64 limit) {
+    CappedBufferSink sink(out, limit);
+    CodecStatus status = decompressStream(in, sink);
+    if (sink.overLimit())
+        status = CodecStatus::TooLarge;
+    if (status == CodecStatus::TooLarge || status == CodecStatus::NoMemory)
+        out = QByteArray(); // gives the memory back at once
+    return status;
+}
+
+} // namespace
+
+CodecStatus decompressFileStatus(const QString& sourcePath, QByteArray& out, qint64 limit) {
     out.clear();
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return 0;
+        return CodecStatus::ReadFailed;
     DeviceSource in(source);
-    BufferSink sink(out);
-    return finishedResult(decompressStream(in, sink));
+    return decodeToBuffer(in, out, limit);
+}
+
+int decompressFileToBuffer(const QString& sourcePath, QByteArray& out, qint64 limit) {
+    return finishedResult(decompressFileStatus(sourcePath, out, limit));
 }
 
 int compressBuffer(const QByteArray& data, QByteArray& out) {
@@ -417,11 +437,10 @@ int compressBuffer(const QByteArray& data, QByteArray& out) {
     return finishedResult(compressStream(in, sink));
 }
 
-int decompressBuffer(const QByteArray& data, QByteArray& out) {
+int decompressBuffer(const QByteArray& data, QByteArray& out, qint64 limit) {
     out.clear();
     BufferSource in(data);
-    BufferSink sink(out);
-    return finishedResult(decompressStream(in, sink));
+    return finishedResult(decodeToBuffer(in, out, limit));
 }
 
 } // namespace oxlin::store

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QtGlobal>
 
 namespace oxlin::store {
 
@@ -17,7 +18,13 @@ enum class CodecStatus {
     ReadFailed,  // the source reported a read error
     WriteFailed, // the sink refused bytes
     NoMemory,
+    TooLarge,    // decoded content passed the caller's limit; nothing more was kept
 };
+
+// The most a topic may decode to when it is read into memory (the editor,
+// the content search). A small package can hold a member that decodes to
+// gigabytes; past this size reading stops and the topic is refused.
+inline constexpr qint64 kMaxDecodedInMemory = qint64(256) * 1024 * 1024;
 
 // Writes one gzip member (fixed 10-byte header, level-6 deflate, CRC-32 and
 // ISIZE trailer) holding everything `source` delivers.
@@ -42,11 +49,16 @@ int compressFile(const QString& sourcePath, const QString& targetPath);
 int decompressFile(const QString& sourcePath, const QString& targetPath);
 
 // Decompresses a file into memory for callers that only read the content.
-// `out` receives what was decoded (possibly partial on failure).
-int decompressFileToBuffer(const QString& sourcePath, QByteArray& out);
+// `out` receives what was decoded (possibly partial on failure). Content
+// that decodes to more than `limit` bytes is refused (0) with `out` empty;
+// decompressFileStatus says which failure it was (TooLarge for this one).
+int decompressFileToBuffer(const QString& sourcePath, QByteArray& out,
+                           qint64 limit = kMaxDecodedInMemory);
+CodecStatus decompressFileStatus(const QString& sourcePath, QByteArray& out,
+                                 qint64 limit = kMaxDecodedInMemory);
 
-// In-memory helpers over the same codec.
+// In-memory helpers over the same codec, with the same limit.
 int compressBuffer(const QByteArray& data, QByteArray& out);
-int decompressBuffer(const QByteArray& data, QByteArray& out);
+int decompressBuffer(const QByteArray& data, QByteArray& out, qint64 limit = kMaxDecodedInMemory);
 
 } // namespace oxlin::store

@@ -15,7 +15,9 @@ bool hasCompressedExtension(const QString& fileName) {
 }
 
 QString resolveInFolder(const QString& folder, const QString& fileName) {
-    const QString exact = QDir(folder).filePath(fileName);
+    // Not QDir::filePath, which returns a name starting with ":" (a resource
+    // path to Qt) alone, outside the folder.
+    const QString exact = QDir(folder).path() + QLatin1Char('/') + fileName;
     if (QFileInfo::exists(exact))
         return exact;
     QDirIterator it(folder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden |

@@ -1,5 +1,6 @@
 #include "store/package.h"
 
+#include "store/atomic_file.h"
 #include "store/file_names.h"
 #include "store/gzip_format.h"
 #include "store/package_format.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QSaveFile>
 
 #include <cstring>
@@ -64,8 +66,7 @@ int packFolder(const QString& workingFolder, const QString& packageFile) {
         return 0;
 
     QSaveFile package(packageFile);
-    package.setDirectWriteFallback(false);
-    if (!package.open(QIODevice::WriteOnly))
+    if (!openForReplace(package))
         return 0;
 
     std::vector<Entry> entries;
@@ -119,7 +120,7 @@ int packFolder(const QString& workingFolder, const QString& packageFile) {
         package.cancelWriting();
         return 0;
     }
-    return package.commit() ? 1 : 0;
+    return commitChecked(package) ? 1 : 0;
 }
 
 namespace {
@@ -171,14 +172,14 @@ QHash<QString, QString> existingNames(const QString& folder) {
     return names;
 }
 
-bool copyRange(QFile& package, const Entry& entry, QFile& target, char* block) {
+bool copyRange(QFile& package, const Entry& entry, QSaveFile& target, char* block) {
     if (!package.seek(entry.offset))
         return false;
     std::uint32_t remaining = entry.size;
     while (remaining > 0) {
         const qint64 got = package.read(block, std::min<qint64>(kCopyBlock, remaining));
         if (got <= 0)
-            break;
+            return false;
         if (target.write(block, got) != got)
             return false;
         remaining -= std::uint32_t(got);
@@ -186,9 +187,27 @@ bool copyRange(QFile& package, const Entry& entry, QFile& target, char* block) {
     return true;
 }
 
+// Replaces one member file. Written beside and renamed into place, so a
+// failed copy keeps the file that was there, and a symbolic link of that
+// name is replaced rather than written through.
+bool writeMember(QFile& package, const Entry& entry, const QString& path, char* block) {
+    QSaveFile target(path);
+    if (!openForReplace(target))
+        return false;
+    if (!copyRange(package, entry, target, block)) {
+        target.cancelWriting();
+        target.commit();
+        return false;
+    }
+    return commitChecked(target);
+}
+
 } // namespace
 
-int unpackPackage(const QString& workingFolder, const QString& packageFile) {
+int unpackPackage(const QString& workingFolder, const QString& packageFile,
+                  UnpackReport* report) {
+    UnpackReport ignored;
+    UnpackReport& said = report ? *report : ignored;
     QFile package(packageFile);
     if (!QFileInfo(packageFile).isFile() || !package.open(QIODevice::ReadOnly))
         return 0;
@@ -197,18 +216,27 @@ int unpackPackage(const QString& workingFolder, const QString& packageFile) {
         return 0;
 
     const QHash<QString, QString> existing = existingNames(workingFolder);
+    QSet<QString> unpacked; // upper-case names, to keep the first of a case twin
     const QDir dir(workingFolder);
     std::unique_ptr<char[]> block(new char[kCopyBlock]);
     for (const Entry& entry : entries) {
-        if (!isPlainName(entry.name))
+        const QString name = decodeStoredText(entry.name);
+        if (!isPlainName(entry.name)) {
+            said.unsafeNames.append(name);
             continue;
-        const QString fileName = decodeStoredText(entry.name) + QLatin1String(pf::kMemberExtension);
-        const QString onDisk = existing.value(fileName.toUpper(), fileName);
-        QFile target(dir.filePath(onDisk));
-        if (!target.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        }
+        const QString fileName = name + QLatin1String(pf::kMemberExtension);
+        const QString folded = fileName.toUpper();
+        if (unpacked.contains(folded)) {
+            said.caseTwins.append(name);
             continue;
-        copyRange(package, entry, target, block.get());
-        target.close();
+        }
+        unpacked.insert(folded);
+        const QString onDisk = existing.value(folded, fileName);
+        // Joined by hand: QDir::filePath takes a name starting with ":" for a
+        // resource path and returns it alone, outside the folder.
+        if (!writeMember(package, entry, dir.path() + QLatin1Char('/') + onDisk, block.get()))
+            said.failed.append(name);
     }
     return 1;
 }

@@ -240,7 +240,11 @@ bool ProfileService::deleteFile(const QString& file) {
     return QFile::remove(file);
 }
 
-int leadingInteger(const QString& text) {
+namespace {
+
+// Leading decimal digits with an optional sign, as atoi reads them; the
+// magnitude stops growing once past 2^31 so any length of digits is safe.
+long long leadingValue(const QString& text) {
     qsizetype i = 0;
     while (i < text.size() && text[i].isSpace())
         ++i;
@@ -252,12 +256,23 @@ int leadingInteger(const QString& text) {
     long long value = 0;
     for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i) {
         value = value * 10 + (text[i].unicode() - '0');
-        if (value > 0x80000000LL)
-            value = 0x80000000LL; // saturate; the stored values are 32-bit
+        if (value > 0x80000001LL)
+            value = 0x80000001LL; // out of range either way
     }
-    if (negative)
-        value = -value;
-    return int(std::clamp<long long>(value, INT_MIN, INT_MAX));
+    return negative ? -value : value;
+}
+
+} // namespace
+
+int leadingInteger(const QString& text) {
+    return int(std::clamp<long long>(leadingValue(text), INT_MIN, INT_MAX));
+}
+
+std::optional<qint32> leadingInteger32(const QString& text) {
+    const long long value = leadingValue(text);
+    if (value < INT_MIN || value > INT_MAX)
+        return std::nullopt;
+    return qint32(value);
 }
 
 } // namespace oxlin::store

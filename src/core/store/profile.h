@@ -59,4 +59,8 @@ private:
 // library's atoi does: "12abc" is 12, "abc" is 0.
 int leadingInteger(const QString& text);
 
+// The same conversion, but nothing when the digits do not fit a signed
+// 32-bit integer, where leadingInteger would give the nearest end of the range.
+std::optional<qint32> leadingInteger32(const QString& text);
+
 } // namespace oxlin::store

@@ -22,6 +22,12 @@ void IniTextBuffer::append(const IniSection& section) {
     }
 }
 
+void IniTextBuffer::appendEmpty(const QString& name) {
+    text_ += '[';
+    text_ += name.toUtf8();
+    text_ += "]\r\n";
+}
+
 bool IniTextBuffer::writeFile(const QString& path) const {
     return store::writeFileAtomically(path, text_);
 }
@@ -42,47 +48,99 @@ QByteArrayView trimmed(QByteArrayView line) {
 
 } // namespace
 
-IniDocument IniDocument::parse(QByteArrayView bytes) {
-    IniDocument document;
-    QStringList* body = nullptr; // lines before the first header belong to no section
-    const qsizetype size = bytes.size();
-    qsizetype start = 0;
-    while (start < size) {
-        qsizetype end = start;
-        while (end < size && bytes[end] != '\n' && bytes[end] != '\r')
-            ++end;
-        const QByteArrayView line = bytes.sliced(start, end - start);
-        start = end + 1;
-        if (end < size && bytes[end] == '\r' && start < size && bytes[start] == '\n')
-            ++start;
+// Splits a stream of blocks into lines at CR or LF (a CR LF pair gives an
+// empty line between, which the document skips as blank). A line is kept in
+// `pending_` only while it is within the limit; past it the rest of the line
+// is passed over, so the work stays linear and the memory bounded.
+class IniDocument::Builder {
+public:
+    Builder(IniDocument& document, qsizetype maxLine) : document_(document), maxLine_(maxLine) {}
 
-        const QByteArrayView content = trimmed(line);
-        if (content.isEmpty())
-            continue;
-        if (content.front() == '[') {
-            qsizetype close = content.indexOf(']');
-            if (close < 0)
-                close = content.size();
-            const QString name = store::decodeStoredText(trimmed(content.sliced(1, close - 1)));
-            document.byName_[name.toCaseFolded()].push_back(int(document.bodies_.size()));
-            document.bodies_.emplace_back();
-            body = &document.bodies_.back();
-            continue;
+    void feed(QByteArrayView block) {
+        while (!block.isEmpty()) {
+            qsizetype end = 0;
+            while (end < block.size() && block[end] != '\n' && block[end] != '\r')
+                ++end;
+            take(block.first(end));
+            if (end == block.size())
+                return;
+            finishLine();
+            block = block.sliced(end + 1);
         }
-        if (body)
-            body->append(store::decodeStoredText(line));
     }
+
+    void finish() { finishLine(); }
+
+private:
+    void take(QByteArrayView part) {
+        if (overlong_ || part.isEmpty())
+            return;
+        if (pending_.size() + part.size() > maxLine_) {
+            overlong_ = true;
+            pending_ = QByteArray();
+            return;
+        }
+        pending_.append(part.data(), part.size());
+    }
+
+    void finishLine() {
+        if (overlong_)
+            ++document_.skippedLines_;
+        else if (!pending_.isEmpty())
+            document_.addLine(pending_);
+        pending_.clear();
+        overlong_ = false;
+    }
+
+    IniDocument& document_;
+    const qsizetype maxLine_;
+    QByteArray pending_;
+    bool overlong_ = false;
+};
+
+void IniDocument::addLine(QByteArrayView line) {
+    const QByteArrayView content = trimmed(line);
+    if (content.isEmpty())
+        return;
+    if (content.front() == '[') {
+        qsizetype close = content.indexOf(']');
+        if (close < 0)
+            close = content.size();
+        const QString name = store::decodeStoredText(content.sliced(1, close - 1));
+        byName_[name.toCaseFolded()].push_back(int(bodies_.size()));
+        bodies_.emplace_back();
+        return;
+    }
+    // Lines before the first header belong to no section.
+    if (!bodies_.empty())
+        bodies_.back().append(store::decodeStoredText(line));
+}
+
+IniDocument IniDocument::parse(QByteArrayView bytes, qsizetype maxLine) {
+    IniDocument document;
+    Builder builder(document, maxLine);
+    builder.feed(bytes);
+    builder.finish();
     return document;
 }
 
-std::optional<IniDocument> IniDocument::readFile(const QString& path) {
+std::optional<IniDocument> IniDocument::readFile(const QString& path, qsizetype maxLine) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return parse(bytes);
+    IniDocument document;
+    Builder builder(document, maxLine);
+    QByteArray block(64 * 1024, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = file.read(block.data(), block.size());
+        if (got < 0)
+            return std::nullopt;
+        if (got == 0)
+            break;
+        builder.feed(QByteArrayView(block.constData(), got));
+    }
+    builder.finish();
+    return document;
 }
 
 int IniDocument::occurrences(const QString& name) const {
@@ -119,7 +177,9 @@ bool IniSectionReader::next(IniEntry& entry) {
     }
     ++position_;
     entry.key = line.left(equals);
-    entry.value = store::leadingInteger(line.mid(equals + 1));
+    const std::optional<qint32> value = store::leadingInteger32(line.mid(equals + 1));
+    entry.fits = value.has_value();
+    entry.value = value.value_or(0);
     return true;
 }
 

@@ -19,7 +19,16 @@ namespace oxlin::tree {
 struct IniEntry {
     QString key;
     qint32 value = 0;
+    // False when the value's digits do not fit a signed 32-bit integer; the
+    // value is then 0 rather than the nearest end of the range, so two
+    // different large values never read as one.
+    bool fits = true;
 };
+
+// Longest line an IniDocument keeps. Longer lines (a damaged or hostile
+// file) are skipped whole, without being held in memory. A section name is
+// a whole item path, so this is far above one label.
+inline constexpr qsizetype kMaxIniLineBytes = 64 * 1024;
 
 // One section to be written: entries keep the order they were added in, and
 // the same key may appear more than once.
@@ -36,6 +45,8 @@ class IniTextBuffer {
 public:
     // A section without entries appends nothing.
     void append(const IniSection& section);
+    // Only the header "[name]": a section that is there but empty.
+    void appendEmpty(const QString& name);
     const QByteArray& bytes() const { return text_; }
 
     // Replaces `path` with the text, atomically: on failure the old file stays.
@@ -48,22 +59,35 @@ private:
 // An INI file read once and split into its sections, for readers that need
 // many sections of one file (the tree loader). Section names are matched
 // without regard to case; a name may occur more than once and each occurrence
-// is kept. Body lines keep their text exactly (only the line end is dropped)
-// except that blank lines are skipped. Lines that are not valid UTF-8 are
-// read as Windows-1252.
+// is kept. A section name is the text between "[" and the first "]" exactly,
+// blanks included, as body lines keep their keys exactly: a label with blanks
+// at either end finds its own section. Body lines keep their text exactly
+// (only the line end is dropped) except that blank lines are skipped. Lines
+// longer than `maxLine` bytes are skipped and counted. Lines that are not
+// valid UTF-8 are read as Windows-1252.
 class IniDocument {
 public:
-    static IniDocument parse(QByteArrayView bytes);
-    // Nothing when the file cannot be opened or read whole.
-    static std::optional<IniDocument> readFile(const QString& path);
+    static IniDocument parse(QByteArrayView bytes, qsizetype maxLine = kMaxIniLineBytes);
+    // Reads the file in blocks, so a huge line never sits in memory. Nothing
+    // when the file cannot be opened or read whole.
+    static std::optional<IniDocument> readFile(const QString& path,
+                                               qsizetype maxLine = kMaxIniLineBytes);
 
     int occurrences(const QString& name) const;
     // The body lines of the given occurrence of a section, or null.
     const QStringList* section(const QString& name, int occurrence = 0) const;
+    // Every section's body, in file order.
+    const std::vector<QStringList>& bodies() const { return bodies_; }
+    // Lines left out for being longer than the limit.
+    int skippedLines() const { return skippedLines_; }
 
 private:
+    class Builder;
+    void addLine(QByteArrayView line);
+
     std::vector<QStringList> bodies_;
     QHash<QString, std::vector<int>> byName_; // case-folded name -> bodies_ indexes
+    int skippedLines_ = 0;
 };
 
 // Iterates over the "key=value" lines of one section. Each line is split at

@@ -6,6 +6,9 @@
 
 #include <QHash>
 
+#include <algorithm>
+#include <limits>
+#include <optional>
 #include <vector>
 
 namespace oxlin::tree {
@@ -22,6 +25,17 @@ QString childPath(const QString& parentPath, const QString& label) {
                : parentPath + QLatin1Char(tree_file_format::kPathSeparator) + label;
 }
 
+// How many sub-folders of `parent` carry each label, without regard to case.
+QHash<QString, int> folderLabelCounts(const TopicTree& tree, ItemHandle parent) {
+    QHash<QString, int> counts;
+    for (const ItemHandle child : tree.children(parent)) {
+        const TreeItem* item = tree.find(child);
+        if (item && item->isFolder())
+            ++counts[item->label.toCaseFolded()];
+    }
+    return counts;
+}
+
 IniTextBuffer buildTreeText(const TopicTree& tree) {
     IniTextBuffer buffer;
     // Post-order without recursion: a folder's section is appended when its
@@ -31,9 +45,10 @@ IniTextBuffer buildTreeText(const TopicTree& tree) {
         QString path;
         IniSection section;
         std::size_t next = 0;
+        std::optional<QHash<QString, int>> folderLabels; // filled when first needed
     };
     std::vector<Frame> stack;
-    stack.push_back({kTopLevel, QString(), IniSection{sectionName(QString()), {}}});
+    stack.push_back({kTopLevel, QString(), IniSection{sectionName(QString()), {}}, 0, std::nullopt});
     while (!stack.empty()) {
         Frame& frame = stack.back();
         const std::vector<ItemHandle>& children = tree.children(frame.folder);
@@ -48,14 +63,36 @@ IniTextBuffer buildTreeText(const TopicTree& tree) {
             continue;
         }
         frame.section.add(child.label, tree_file_format::kFolderValue);
-        if (!child.children.empty()) {
+        if (child.children.empty()) {
+            // Sibling folders equal without regard to case take their sections
+            // in order on load; an empty one among them keeps its turn with an
+            // empty section, or the next one's children would come back in it.
+            if (!frame.folderLabels)
+                frame.folderLabels = folderLabelCounts(tree, frame.folder);
+            if (frame.folderLabels->value(child.label.toCaseFolded()) > 1)
+                buffer.appendEmpty(sectionName(childPath(frame.path, child.label)));
+        } else {
             QString path = childPath(frame.path, child.label);
             IniSection section{sectionName(path), {}};
-            stack.push_back(
-                {child.handle, std::move(path), std::move(section)}); // invalidates frame
+            stack.push_back({child.handle, std::move(path), std::move(section), 0,
+                             std::nullopt}); // invalidates frame
         }
     }
     return buffer;
+}
+
+// The highest id any line of the file gives, reachable or not, so that an id
+// handed out while loading can name no file the notebook may hold.
+qint32 highestStoredId(const IniDocument& document) {
+    qint32 highest = 0;
+    for (const QStringList& body : document.bodies()) {
+        IniSectionReader reader(body);
+        IniEntry entry;
+        while (reader.next(entry))
+            if (entry.fits)
+                highest = std::max(highest, entry.value);
+    }
+    return highest;
 }
 
 } // namespace
@@ -68,34 +105,48 @@ bool saveTree(const TopicTree& tree, const QString& path) {
     return buildTreeText(tree).writeFile(path);
 }
 
-bool loadTree(TopicTree& tree, const QString& path, TopicImages* images) {
+bool loadTree(TopicTree& tree, const QString& path, TopicImages* images, TreeLoadNotes* notes) {
     const std::optional<IniDocument> document = IniDocument::readFile(path);
     if (!document) {
         tree.clear();
         return false;
     }
-    loadTree(tree, *document, images);
+    loadTree(tree, *document, images, notes);
     return true;
 }
 
-void loadTree(TopicTree& tree, const IniDocument& document, TopicImages* images) {
+void loadTree(TopicTree& tree, const IniDocument& document, TopicImages* images,
+              TreeLoadNotes* notes) {
+    TreeLoadNotes said;
+    said.skippedLines = document.skippedLines();
     tree.beginReset();
     tree.clear();
     QHash<QString, int> claimed; // case-folded section name -> occurrences handed out
+    // The writer puts "[\]" last. A folder with an empty label at the top
+    // level has a section of that name too, written before it, so the top
+    // level takes the last one and such folders take the others in order.
+    const QString topName = sectionName(QString());
+    const int topOccurrence = std::max(0, document.occurrences(topName) - 1);
     struct Pending {
         ItemHandle folder;
-        QString path;
+        QString path; // as stored, which names the folder's section
     };
     // Folders are filled in pre-order, the order in which the writer emitted
     // sections of folders that share a name.
     std::vector<Pending> stack{{kTopLevel, QString()}};
     std::vector<std::pair<QString, qint32>> topics;
     std::vector<Pending> folders;
+    std::optional<qint32> lastGiven; // the last fresh id given to a topic whose id did not fit
     while (!stack.empty()) {
         const Pending pending = std::move(stack.back());
         stack.pop_back();
         const QString name = sectionName(pending.path);
-        const int occurrence = claimed[name.toCaseFolded()]++;
+        int occurrence = topOccurrence;
+        if (pending.folder != kTopLevel) {
+            occurrence = claimed[name.toCaseFolded()]++;
+            if (name == topName && occurrence >= topOccurrence)
+                continue;
+        }
         const QStringList* lines = document.section(name, occurrence);
         if (!lines)
             continue;
@@ -106,12 +157,31 @@ void loadTree(TopicTree& tree, const IniDocument& document, TopicImages* images)
         folders.clear();
         IniEntry entry;
         while (reader.next(entry)) {
+            if (entry.key.toUtf8().size() > tree_file_format::kMaxLabelBytes) {
+                ++said.skippedLabels;
+                continue;
+            }
+            if (!entry.fits) {
+                if (!lastGiven)
+                    lastGiven = highestStoredId(document);
+                if (*lastGiven == std::numeric_limits<qint32>::max()) {
+                    ++said.droppedTopics;
+                    continue;
+                }
+                topics.emplace_back(entry.key, ++*lastGiven);
+                ++said.renumbered;
+                continue;
+            }
             if (entry.value != tree_file_format::kFolderValue) {
                 topics.emplace_back(entry.key, entry.value);
                 continue;
             }
-            const ItemHandle folder =
-                tree.insertFolder(pending.folder, InsertPosition::last(), entry.key);
+            QString label = entry.key;
+            if (label.isEmpty()) {
+                label = QLatin1String(tree_file_format::kUnnamedFolderLabel);
+                ++said.unnamedFolders;
+            }
+            const ItemHandle folder = tree.insertFolder(pending.folder, InsertPosition::last(), label);
             if (folder != kNoItem)
                 folders.push_back({folder, childPath(pending.path, entry.key)});
         }
@@ -124,6 +194,8 @@ void loadTree(TopicTree& tree, const IniDocument& document, TopicImages* images)
             stack.push_back(std::move(*it));
     }
     tree.endReset();
+    if (notes)
+        *notes = said;
 }
 
 } // namespace oxlin::tree

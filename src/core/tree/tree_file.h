@@ -17,6 +17,19 @@ QByteArray treeFileText(const TopicTree& tree);
 // complete. Returns false when it could not be written.
 bool saveTree(const TopicTree& tree, const QString& path);
 
+// What a load of a damaged or hand-made tree file had to change or leave out.
+struct TreeLoadNotes {
+    int skippedLines = 0;   // longer than kMaxIniLineBytes
+    int skippedLabels = 0;  // labels longer than kMaxLabelBytes
+    int unnamedFolders = 0; // empty folder labels, read as kUnnamedFolderLabel
+    int renumbered = 0;     // topic ids past the 32-bit range, given fresh ids
+    int droppedTopics = 0;  // such topics with no fresh id left to give
+
+    bool any() const {
+        return skippedLines + skippedLabels + unnamedFolders + renumbered + droppedTopics > 0;
+    }
+};
+
 // Replaces the tree's items with the tree read from `path`. Topic images come
 // from `images` (may be null: then every topic gets the document image). A
 // missing or unreadable file gives an empty tree and returns false.
@@ -25,7 +38,14 @@ bool saveTree(const TopicTree& tree, const QString& path);
 // section name; the writer emits one section per folder in tree order, and the
 // reader hands them out in the same order, so each such folder gets its own
 // children back. A folder left without a section stays empty.
-bool loadTree(TopicTree& tree, const QString& path, TopicImages* images);
-void loadTree(TopicTree& tree, const IniDocument& document, TopicImages* images);
+//
+// A topic id whose digits do not fit a signed 32-bit integer would otherwise
+// read as the end of the range and share one file with every other such
+// topic; each gets a fresh id above every id of the tree instead. `notes`
+// (may be null) says what was changed or skipped.
+bool loadTree(TopicTree& tree, const QString& path, TopicImages* images,
+              TreeLoadNotes* notes = nullptr);
+void loadTree(TopicTree& tree, const IniDocument& document, TopicImages* images,
+              TreeLoadNotes* notes = nullptr);
 
 } // namespace oxlin::tree

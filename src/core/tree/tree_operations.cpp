@@ -1,5 +1,7 @@
 #include "tree/tree_operations.h"
 
+#include "tree/tree_file_format.h"
+
 #include "tree/file_ids.h"
 #include "tree/topic_history.h"
 #include "tree/topic_kind.h"
@@ -17,8 +19,7 @@ namespace {
 const QString kNewTopicBase = QStringLiteral("NewTopic");
 const QString kNewFolderBase = QStringLiteral("NewFolder");
 
-// Longest label in bytes: the longest file name the file systems we run on take.
-constexpr qsizetype kMaxLabelBytes = 255;
+constexpr qsizetype kMaxLabelBytes = tree_file_format::kMaxLabelBytes;
 // A topic file left behind by a lost FileIDCount is skipped, not reused; this
 // bounds the search for a free id.
 constexpr int kMaxIdAttempts = 64;

@@ -182,5 +182,24 @@ TEST(SortedRowsTest, SortsWithoutCaseAndFindsPrefixes) {
     EXPECT_EQ(texts(rows), QStringList({"y.txt", "z.txt"}));
 }
 
+TEST(SortedRowsTest, ARefillSortsOnceInTheOrderOfAddsOneByOne) {
+    // Equal texts (without regard to case) keep the order they came in.
+    const std::vector<search::LocateRow> locate = {
+        {QStringLiteral("Notes\\b"), 1}, {QStringLiteral("notes\\B"), 2},
+        {QStringLiteral("Alpha"), 3},      {QStringLiteral("NOTES\\b"), 4},
+        {QStringLiteral("alpha"), 5},      {QStringLiteral("\u00C9t\u00E9"), 6}};
+    SortedRows oneByOne;
+    for (const auto& row : locate)
+        oneByOne.add(row.text, row.handle);
+    SortedRows refilled;
+    refilled.add(QStringLiteral("stale"), 9);
+    search::refillLocate(refilled, locate);
+    ASSERT_EQ(refilled.size(), oneByOne.size());
+    for (int i = 0; i < refilled.size(); ++i) {
+        EXPECT_EQ(refilled.at(i).text, oneByOne.at(i).text) << i;
+        EXPECT_EQ(refilled.at(i).handle, oneByOne.at(i).handle) << i;
+    }
+}
+
 } // namespace
 } // namespace oxlin::test

@@ -376,3 +376,25 @@ TEST_F(CompressedFileTest, CallsOnSeveralThreadsDoNotInterfere) {
     for (int t = 0; t < kThreads; ++t)
         EXPECT_EQ(ok[t], 30) << "thread " << t;
 }
+
+TEST_F(CompressedFileTest, ContentPastTheMemoryLimitIsRefused) {
+    // A member that inflates a thousandfold: the shape of a decompression bomb.
+    const QByteArray zeros(3 * 1024 * 1024, '\0');
+    QByteArray member, back;
+    ASSERT_EQ(compressBuffer(zeros, member), 1);
+    ASSERT_LT(member.size(), 10 * 1024);
+    writeAll(path("bomb.xtz"), member);
+
+    const qint64 limit = 1024 * 1024;
+    EXPECT_EQ(decompressFileStatus(path("bomb.xtz"), back, limit), CodecStatus::TooLarge);
+    EXPECT_TRUE(back.isEmpty());
+    EXPECT_EQ(back.capacity(), 0) << "the memory is given back";
+    EXPECT_EQ(decompressFileToBuffer(path("bomb.xtz"), back, limit), 0);
+    EXPECT_EQ(decompressBuffer(member, back, limit), 0);
+    EXPECT_TRUE(back.isEmpty());
+
+    EXPECT_EQ(decompressFileStatus(path("bomb.xtz"), back, zeros.size()), CodecStatus::Ok)
+        << "content of exactly the limit is read";
+    EXPECT_EQ(back.size(), zeros.size());
+    EXPECT_GE(kMaxDecodedInMemory, qint64(256) * 1024 * 1024);
+}

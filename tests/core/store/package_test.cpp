@@ -181,3 +181,37 @@ TEST_F(PackageTest, TopicFileNames) {
     EXPECT_FALSE(hasCompressedExtension(QStringLiteral("Tree.xtz.bak")));
     EXPECT_EQ(resolveInFolder(out(), QStringLiteral("none.xtz")), out(QStringLiteral("none.xtz")));
 }
+
+TEST_F(PackageTest, OfMembersEqualButForCaseTheFirstIsUnpackedAndTheOthersReported) {
+    const QByteArray twins = handMadePackage(
+        {{"0000000a", "first"}, {"Tree", "tree"}, {"0000000A", "second"}, {"tree", "late"}});
+    writeAll(package(), twins);
+    for (int round = 0; round < 2; ++round) {
+        UnpackReport report;
+        EXPECT_EQ(unpackPackage(out(), package(), &report), 1);
+        EXPECT_EQ(outFiles(), QStringList({QStringLiteral("0000000a.xtz"), QStringLiteral("Tree.xtz")}));
+        EXPECT_EQ(readAll(out(QStringLiteral("0000000a.xtz"))), "first") << "round " << round;
+        EXPECT_EQ(readAll(out(QStringLiteral("Tree.xtz"))), "tree") << "round " << round;
+        EXPECT_EQ(report.caseTwins, QStringList({QStringLiteral("0000000A"), QStringLiteral("tree")}));
+        EXPECT_FALSE(report.complete());
+    }
+}
+
+TEST_F(PackageTest, ANameThatLooksLikeAResourcePathStaysInTheFolder) {
+    // Found by fuzzing: ":x" was written to the working directory.
+    writeAll(package(), handMadePackage({{":x", "colon"}}));
+    const QString here = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir_.path()));
+    EXPECT_EQ(unpackPackage(out(), package()), 1);
+    QDir::setCurrent(here);
+    EXPECT_EQ(outFiles(), QStringList(QStringLiteral(":x.xtz")));
+    EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral(":x.xtz"))));
+}
+
+TEST_F(PackageTest, SkippedUnsafeNamesAreReported) {
+    writeAll(package(), handMadePackage({{"..", "up"}, {"Tree", "kept"}}));
+    UnpackReport report;
+    EXPECT_EQ(unpackPackage(out(), package(), &report), 1);
+    EXPECT_EQ(report.unsafeNames, QStringList(QStringLiteral("..")));
+    EXPECT_TRUE(report.caseTwins.isEmpty() && report.failed.isEmpty());
+}

@@ -146,3 +146,14 @@ TEST(LeadingInteger, ConvertsLikeAtoi) {
     for (const Case& c : cases)
         EXPECT_EQ(leadingInteger(QString::fromLatin1(c.text)), c.value) << c.text;
 }
+
+TEST(LeadingInteger, ValuesPastThe32BitRangeAreNotTakenForItsEnds) {
+    EXPECT_EQ(leadingInteger32(QStringLiteral("2147483647")), 2147483647);
+    EXPECT_EQ(leadingInteger32(QStringLiteral("-2147483648")), -2147483647 - 1);
+    EXPECT_EQ(leadingInteger32(QStringLiteral("12x")), 12);
+    EXPECT_EQ(leadingInteger32(QStringLiteral("x")), 0);
+    EXPECT_FALSE(leadingInteger32(QStringLiteral("2147483648")));
+    EXPECT_FALSE(leadingInteger32(QStringLiteral("-2147483649")));
+    EXPECT_FALSE(leadingInteger32(QStringLiteral("4294967306")));
+    EXPECT_FALSE(leadingInteger32(QString(400, QLatin1Char('9'))));
+}

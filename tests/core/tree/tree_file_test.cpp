@@ -95,6 +95,19 @@ TEST(TreeFile, SiblingFoldersWithTheSameNameKeepTheirOwnChildren) {
     const QStringList before = outline(tree);
     EXPECT_EQ(outline(*loaded(treeFileText(tree))), before);
 
+    // An empty one before them keeps its turn, so the children stay where they were.
+    TopicTree withEmpty;
+    withEmpty.insertFolder(kTopLevel, InsertPosition::last(), "a");
+    const ItemHandle full = withEmpty.insertFolder(kTopLevel, InsertPosition::last(), "A");
+    addTopic(withEmpty, full, "x.txt", 2);
+    EXPECT_EQ(outline(*loaded(treeFileText(withEmpty))), outline(withEmpty));
+
+    // Found by fuzzing: empty labels that become "(no name)" folders of which
+    // the first is empty.
+    const auto fuzzed = loaded(QByteArray::fromBase64(
+        "W1xdLDFdCltcCj14dEE9MV0KW1xdLHQ9Ml0KW1xdLCwKPax0PTJdCltcXSwsCj2seHQ9W1wKPXh0"));
+    EXPECT_EQ(outline(*loaded(treeFileText(*fuzzed))), outline(*fuzzed));
+
     // A file that has one section for two such folders gives it to the first;
     // the second stays empty instead of sharing the same topic files.
     EXPECT_EQ(outline(*loaded("[\\A]\r\nx.txt=2\r\n[\\]\r\nA=0\r\na=0\r\n")),
@@ -128,6 +141,83 @@ TEST(TreeFile, MissingFileGivesAnEmptyTree) {
     QTemporaryDir dir;
     EXPECT_FALSE(loadTree(tree, dir.filePath("Tree.ini"), nullptr));
     EXPECT_TRUE(tree.isEmpty());
+}
+
+TEST(TreeFile, AnEmptyFolderLabelIsNamedAndKeepsItsTopics) {
+    // A hand-made file: the empty folder's section "[\\]" comes before the
+    // top level's, as a writer puts a folder's section before its parent's.
+    const auto owner = loaded("[\\]\r\nlost.txt=5\r\n"
+                              "[\\]\r\n=0\r\nkept.txt=2\r\n");
+    EXPECT_EQ(outline(*owner), QStringList({"(no name)", " lost.txt=5", "kept.txt=2"}));
+    // Saved and read again, nothing more changes.
+    const QByteArray saved = treeFileText(*owner);
+    EXPECT_EQ(outline(*loaded(saved)), outline(*owner));
+
+    const auto nested = loaded("[\\A\\]\r\ndeep.txt=7\r\n[\\A]\r\n=0\r\n[\\]\r\nA=0\r\n");
+    EXPECT_EQ(outline(*nested), QStringList({"A", " (no name)", "  deep.txt=7"}));
+    TreeLoadNotes notes;
+    TopicTree tree;
+    loadTree(tree, IniDocument::parse("[\\A]\r\nx=3\r\n[\\]\r\nA=0\r\n=0\r\n"), nullptr, &notes);
+    EXPECT_EQ(notes.unnamedFolders, 1);
+    EXPECT_EQ(outline(tree), QStringList({"A", " x=3", "(no name)"}));
+}
+
+TEST(TreeFile, LabelsWithBlanksAtEitherEndKeepTheirSubtrees) {
+    TopicTree tree;
+    const ItemHandle outer = tree.insertFolder(kTopLevel, InsertPosition::last(), "  Outer ");
+    const ItemHandle inner = tree.insertFolder(outer, InsertPosition::last(), " Inner\t");
+    addTopic(tree, inner, " deep.txt ", 4);
+    addTopic(tree, outer, "mid.txt", 3);
+    const QStringList before = outline(tree);
+    const auto once = loaded(treeFileText(tree));
+    EXPECT_EQ(outline(*once), before);
+    EXPECT_EQ(outline(*loaded(treeFileText(*once))), before);
+}
+
+TEST(TreeFile, OverlongLinesAndLabelsAreSkipped) {
+    const QByteArray hugeLabel(300, 'L');
+    QByteArray text = "[\\]\r\n" + hugeLabel + "=4\r\na.txt=2\r\n" +
+                      QByteArray(kMaxIniLineBytes + 10, 'x') + "=3\r\nb.txt=5\r\n";
+    TreeLoadNotes notes;
+    TopicTree tree;
+    loadTree(tree, IniDocument::parse(text), nullptr, &notes);
+    EXPECT_EQ(outline(tree), QStringList({"a.txt=2", "b.txt=5"}));
+    EXPECT_EQ(notes.skippedLabels, 1);
+    EXPECT_EQ(notes.skippedLines, 1);
+
+    // Read from a file in blocks, a line of many blocks is passed over too.
+    QTemporaryDir dir;
+    QFile file(dir.filePath("Tree.ini"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[\\]\r\na.txt=2\r\n");
+    const QByteArray block(1 << 20, 'y');
+    for (int i = 0; i < 8; ++i)
+        file.write(block);
+    file.write("=9\r\nb.txt=5\r\n");
+    file.close();
+    ASSERT_TRUE(loadTree(tree, file.fileName(), nullptr, &notes));
+    EXPECT_EQ(outline(tree), QStringList({"a.txt=2", "b.txt=5"}));
+    EXPECT_EQ(notes.skippedLines, 1);
+}
+
+TEST(TreeFile, IdsPastTheIntegerRangeNeverShareAFile) {
+    TreeLoadNotes notes;
+    TopicTree tree;
+    loadTree(tree,
+             IniDocument::parse("[\\]\r\nbig.txt=4294967306\r\nhuge.txt=99999999999\r\n"
+                                "low.txt=-2147483649\r\nfine.txt=12\r\nedge.txt=2147483647\r\n"),
+             nullptr, &notes);
+    // Above every id of the file there is no room left: the ones that do
+    // not fit are dropped rather than given an id another topic has.
+    EXPECT_EQ(outline(tree), QStringList({"fine.txt=12", "edge.txt=2147483647"}));
+    EXPECT_EQ(notes.droppedTopics, 3);
+
+    loadTree(tree,
+             IniDocument::parse("[\\]\r\nbig.txt=4294967306\r\nfine.txt=12\r\n"
+                                "huge.txt=99999999999\r\n[\\Other]\r\nfar.txt=40\r\n"),
+             nullptr, &notes);
+    EXPECT_EQ(outline(tree), QStringList({"big.txt=41", "fine.txt=12", "huge.txt=42"}));
+    EXPECT_EQ(notes.renumbered, 2);
 }
 
 struct FakeIcons : IconLookup {

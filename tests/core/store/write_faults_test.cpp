@@ -1,0 +1,213 @@
+// Writes that fail part way (a full disk, a file size limit) and writes aimed
+// at a symbolic link: the old file stays, the failure is reported, and a
+// link's target is never written.
+
+#include "store/atomic_file.h"
+#include "store/compressed_file.h"
+#include "store/package.h"
+#include "store/profile.h"
+#include "test_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSaveFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace oxlin::store;
+using namespace oxlin::test;
+
+namespace {
+
+// Text that compresses to a few kilobytes: small enough to sit in QFile's
+// write buffer until the final flush, which is where a full disk shows.
+QByteArray varied(int size) {
+    QByteArray bytes;
+    quint32 state = 1;
+    while (bytes.size() < size) {
+        state = state * 1664525u + 1013904223u;
+        bytes += char('a' + (state >> 27));
+    }
+    return bytes;
+}
+
+// The writes each operation makes, checked the same way on any failing file system.
+void expectWritesFailAndKeepOldFiles(const QString& folder) {
+    const QDir dir(folder);
+    const QString source = dir.filePath(QStringLiteral("source.txt"));
+    const QString target = dir.filePath(QStringLiteral("T.xtz"));
+    const QString plain = dir.filePath(QStringLiteral("plain.ini"));
+    const QString package = dir.filePath(QStringLiteral("book.xzz"));
+    EXPECT_EQ(readAll(target), "old target");
+    EXPECT_EQ(compressFile(source, target), 0);
+    EXPECT_EQ(readAll(target), "old target");
+
+    EXPECT_FALSE(writeFileAtomically(plain, varied(6000)));
+    EXPECT_EQ(readAll(plain), "[S]\r\nk=old\r\n");
+    ProfileService profiles;
+    EXPECT_FALSE(profiles.writeString(plain, QStringLiteral("S"), QStringLiteral("k"),
+                                      QString::fromLatin1(varied(6000))));
+    EXPECT_EQ(readAll(plain), "[S]\r\nk=old\r\n");
+
+    EXPECT_EQ(packFolder(dir.filePath(QStringLiteral("work")), package), 0);
+    EXPECT_EQ(readAll(package), "old package");
+
+    UnpackReport report;
+    EXPECT_EQ(unpackPackage(dir.filePath(QStringLiteral("out")),
+                            dir.filePath(QStringLiteral("good.xzz")), &report), 1);
+    EXPECT_EQ(report.failed, QStringList(QStringLiteral("Big")));
+    EXPECT_EQ(readAll(dir.filePath(QStringLiteral("out/Big.xtz"))), "old member");
+    EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("out"))).entryList(QDir::Files).size() == 1)
+        << "no temporary file is left behind";
+}
+
+// Lays out the old files expectWritesFailAndKeepOldFiles checks, in a folder
+// that still has room.
+void prepareOldFiles(const QString& folder) {
+    const QDir dir(folder);
+    ASSERT_TRUE(dir.mkpath(QStringLiteral("work")) && dir.mkpath(QStringLiteral("out")));
+    writeAll(dir.filePath(QStringLiteral("source.txt")), varied(6000));
+    writeAll(dir.filePath(QStringLiteral("T.xtz")), "old target");
+    writeAll(dir.filePath(QStringLiteral("plain.ini")), "[S]\r\nk=old\r\n");
+    writeAll(dir.filePath(QStringLiteral("book.xzz")), "old package");
+    writeAll(dir.filePath(QStringLiteral("work/Big.xtz")), varied(6000));
+    ASSERT_EQ(packFolder(dir.filePath(QStringLiteral("work")), dir.filePath(QStringLiteral("good.xzz"))), 1);
+    writeAll(dir.filePath(QStringLiteral("out/Big.xtz")), "old member");
+}
+
+// Lowers the file size limit of the whole process for one test, so writes
+// past it fail as they would on a full disk, on any machine and as any user.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit lowered = previous_;
+        lowered.rlim_cur = bytes;
+        active_ = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    bool active() const { return active_; }
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+    bool active_ = false;
+};
+
+// A 2 MiB tmpfs filled to the last byte. Needs root (mount); skipped elsewhere.
+class FullDisk : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        if (geteuid() != 0)
+            GTEST_SKIP() << "mounting a small tmpfs needs root; the file size limit test covers "
+                            "the same writes";
+        mountPoint_ = dir_.filePath(QStringLiteral("disk"));
+        QDir().mkpath(mountPoint_);
+        if (QProcess::execute(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
+                                                        QStringLiteral("-o"), QStringLiteral("size=2m"),
+                                                        QStringLiteral("none"), mountPoint_}) != 0)
+            GTEST_SKIP() << "cannot mount a tmpfs here (no CAP_SYS_ADMIN?)";
+        mounted_ = true;
+    }
+    void TearDown() override {
+        if (mounted_)
+            QProcess::execute(QStringLiteral("umount"), {mountPoint_});
+    }
+    // Fills the file system until a write fails.
+    void fill() {
+        QFile filler(QDir(mountPoint_).filePath(QStringLiteral("filler")));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(4096, 'f');
+        while (filler.write(block) == block.size()) {
+        }
+        while (filler.write("f", 1) == 1) {
+        }
+    }
+
+    QTemporaryDir dir_;
+    QString mountPoint_;
+    bool mounted_ = false;
+};
+
+} // namespace
+
+TEST_F(FullDisk, EveryAtomicWriteFailsAndKeepsTheOldFile) {
+    prepareOldFiles(mountPoint_);
+    fill();
+    expectWritesFailAndKeepOldFiles(mountPoint_);
+}
+
+TEST(WriteFaults, WritesPastAFileSizeLimitFailAndKeepTheOldFile) {
+    QTemporaryDir dir;
+    prepareOldFiles(dir.path());
+    const FileSizeLimit limit(1000);
+    ASSERT_TRUE(limit.active());
+    expectWritesFailAndKeepOldFiles(dir.path());
+}
+
+TEST(WriteFaults, CommitCheckedReportsAFailedFinalFlush) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("f.txt"));
+    writeAll(path, "old");
+    const FileSizeLimit limit(100);
+    QSaveFile file(path);
+    ASSERT_TRUE(openForReplace(file));
+    ASSERT_EQ(file.write(varied(500)), 500) << "still in the write buffer";
+    EXPECT_FALSE(commitChecked(file));
+    EXPECT_EQ(readAll(path), "old");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList(QStringLiteral("f.txt")));
+}
+
+TEST(WriteFaults, AtomicWritesReplaceASymbolicLinkAndNeverItsTarget) {
+    QTemporaryDir dir;
+    const QDir root(dir.path());
+    ASSERT_TRUE(root.mkpath(QStringLiteral("w")));
+    const QString victim = root.filePath(QStringLiteral("victim"));
+    writeAll(victim, "precious");
+    writeAll(root.filePath(QStringLiteral("source.txt")), "topic text");
+    auto linkAt = [&](const QString& name) {
+        const QString link = root.filePath(name);
+        EXPECT_TRUE(QFile::link(QStringLiteral("../victim"), link));
+        return link;
+    };
+
+    const QString written = linkAt(QStringLiteral("w/Tree.ini"));
+    EXPECT_TRUE(writeFileAtomically(written, "[\\]\r\n"));
+    const QString compressed = linkAt(QStringLiteral("w/Tree.xtz"));
+    EXPECT_EQ(compressFile(root.filePath(QStringLiteral("source.txt")), compressed), 1);
+    const QString packed = linkAt(QStringLiteral("w/book.xzz"));
+    ASSERT_TRUE(root.mkpath(QStringLiteral("members")));
+    writeAll(root.filePath(QStringLiteral("members/Z.xtz")), "member");
+    EXPECT_EQ(packFolder(root.filePath(QStringLiteral("members")), packed), 1);
+    const QString unpacked = linkAt(QStringLiteral("w/Z.xtz"));
+    EXPECT_EQ(unpackPackage(root.filePath(QStringLiteral("w")), packed), 1);
+
+    EXPECT_EQ(readAll(victim), "precious");
+    for (const QString& path : {written, compressed, packed, unpacked}) {
+        EXPECT_FALSE(QFileInfo(path).isSymLink()) << qPrintable(path);
+        EXPECT_TRUE(QFileInfo(path).isFile()) << qPrintable(path);
+    }
+    EXPECT_EQ(readAll(unpacked), "member");
+}
+
+TEST(WriteFaults, AFolderInThePlaceOfATargetIsNotReplaced) {
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("T.xtz"));
+    ASSERT_TRUE(QDir().mkpath(target + QStringLiteral("/inside")));
+    EXPECT_FALSE(writeFileAtomically(target, "x"));
+    EXPECT_TRUE(QFileInfo(target + QStringLiteral("/inside")).isDir());
+}
