@@ -252,7 +252,7 @@ bool EditorHost::writeWorkingCopy(QFileDevice::FileError& error) {
     // Written beside and renamed, like every other file: a failed write
     // leaves the last good copy in place.
     QSaveFile file(workingCopy_);
-    const QByteArray bytes = file.open(QIODevice::WriteOnly)
+    const QByteArray bytes = store::openForReplace(file)
                                  ? writeTopicStream(*edit_->document(), format)
                                  : QByteArray();
     if (!file.isOpen() || file.write(bytes) != bytes.size() || !store::commitChecked(file)) {

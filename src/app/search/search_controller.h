@@ -61,6 +61,9 @@ public:
     // Locate list when it ends.
     void startRebuild();
     void waitForRebuild() { index_.waitForRebuild(); }
+    // Ends a running rebuild early: the index is not needed once the
+    // notebook closes, and the next load writes it anew.
+    void stopRebuild() { index_.stopRebuild(); }
     void writeLastEdit();
     void saveHistory();
     // Loads the keyword history of the notebook now open, once per run: the

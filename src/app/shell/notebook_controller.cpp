@@ -89,7 +89,7 @@ void NotebookController::attach(MainWindow& window) {
     };
     hooks.startIndexWorker = [this] { search_->startRebuild(); };
     hooks.waitForIndexWorker = [this] {
-        search_->waitForRebuild();
+        search_->stopRebuild();
         opener_->waitForWorkers();
     };
     hooks.saveKeywordHistory = [this] { search_->saveHistory(); };
@@ -201,8 +201,28 @@ void NotebookController::reportOpenOutcome() {
                               .arg(session_->saveProblem()),
                           caption, PromptIcon::Error);
         return;
+    case store::OpenOutcome::UnpackIncomplete:
+        prompter_.message(
+            QStringLiteral("Some topics of \"%1\" could not be unpacked (is the disk full?).\n"
+                           "The package was kept unchanged as \"%2\".")
+                .arg(package, copy),
+            caption, PromptIcon::Warning);
+        return;
     case store::OpenOutcome::Unpacked:
-    case store::OpenOutcome::New: return;
+    case store::OpenOutcome::New: break;
+    }
+    if (const tree::TreeLoadNotes& notes = session_->treeLoadNotes(); notes.any()) {
+        prompter_.message(
+            QStringLiteral("The list of topics in \"%1\" held entries that could not be read "
+                           "as they were: %2 over-long lines and %3 over-long labels were "
+                           "left out, %4 folders without a name were named \"(no name)\", and "
+                           "%5 topics got new file numbers.")
+                .arg(package)
+                .arg(notes.skippedLines)
+                .arg(notes.skippedLabels)
+                .arg(notes.unnamedFolders)
+                .arg(notes.renumbered),
+            caption, PromptIcon::Warning);
     }
 }
 

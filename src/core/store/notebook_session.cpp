@@ -5,6 +5,7 @@
 #include "store/compressed_file.h"
 #include "store/file_names.h"
 #include "store/package.h"
+#include "store/package_format.h"
 #include "store/profile.h"
 #include "tree/topic_kind.h"
 #include "tree/tree_file.h"
@@ -70,13 +71,14 @@ int NotebookSession::setUpPaths() {
 int NotebookSession::openNotebook() {
     damagedCopy_.clear();
     problem_.clear();
+    refusal_.clear();
     tree_.clear();
     // Exit deletes the working folder; through a link it would delete
     // whatever the link points to.
     if (QFileInfo(paths_.workingFolder).isSymLink()) {
         outcome_ = OpenOutcome::Refused;
-        problem_ = QStringLiteral("the working folder \"%1\" is a symbolic link")
-                       .arg(QDir::toNativeSeparators(paths_.workingFolder));
+        refusal_ = problem_ = QStringLiteral("the working folder \"%1\" is a symbolic link")
+                                  .arg(QDir::toNativeSeparators(paths_.workingFolder));
         return 0;
     }
     // A working folder left by a run that did not end normally holds the
@@ -91,8 +93,25 @@ int NotebookSession::openNotebook() {
     }
     outcome_ = OpenOutcome::New;
     if (pathExists(paths_.packageFile)) {
-        if (unpackPackage(paths_.workingFolder, paths_.packageFile) == 1) {
+        UnpackReport report;
+        if (unpackPackage(paths_.workingFolder, paths_.packageFile, &report) == 1) {
             outcome_ = OpenOutcome::Unpacked;
+            if (!report.failed.isEmpty()) {
+                // The next pack would leave out what could not be written:
+                // the package as it is must survive that.
+                outcome_ = OpenOutcome::UnpackIncomplete;
+                damagedCopy_ = keepDamagedCopy(paths_.packageFile,
+                                               paths_.packageFile + QLatin1String(".incomplete"));
+                if (damagedCopy_.isEmpty()) {
+                    outcome_ = OpenOutcome::Refused;
+                    refusal_ = problem_ = QStringLiteral("%1 topic files could not be unpacked into \"%2\" "
+                                              "(is the disk full?)")
+                                   .arg(report.failed.size())
+                                   .arg(QDir::toNativeSeparators(paths_.workingFolder));
+                    tree_.clear();
+                    return 0;
+                }
+            }
         } else {
             // Packing at close would replace the package with what this
             // session holds; keep the original for whatever can be saved of it.
@@ -104,7 +123,8 @@ int NotebookSession::openNotebook() {
     const QString compressedTree = paths_.compressedTreeFile();
     const bool treeRead = restoreIniFile(compressedTree, paths_.treeFile);
     restoreIniFile(paths_.compressedRuntimeFile(), paths_.runtimeFile);
-    if (!treeRead && outcome_ != OpenOutcome::PackageUnreadable) {
+    if (!treeRead && outcome_ != OpenOutcome::PackageUnreadable &&
+        outcome_ != OpenOutcome::UnpackIncomplete) {
         // The next pack would put an empty tree over the damaged one, and
         // every topic would be orphaned: keep it, and place what can be read.
         outcome_ = OpenOutcome::TreeUnreadable;
@@ -138,7 +158,8 @@ bool NotebookSession::restoreIniFile(const QString& compressed, const QString& i
 
 void NotebookSession::loadTreeAndStart() {
     fileIds_.load();
-    tree::loadTree(tree_, paths_.treeFile, images_);
+    loadNotes_ = {};
+    tree::loadTree(tree_, paths_.treeFile, images_, &loadNotes_);
     if (outcome_ == OpenOutcome::TreeUnreadable)
         recoverUnlistedTopics();
     // FileIDCount may be behind the topics (a lost Z.xtz, a working folder
@@ -187,8 +208,7 @@ void NotebookSession::recoverUnlistedTopics() {
 int NotebookSession::packNotebook() {
     problem_.clear();
     if (outcome_ == OpenOutcome::Refused) {
-        problem_ = QStringLiteral("the working folder \"%1\" is a symbolic link")
-                       .arg(QDir::toNativeSeparators(paths_.workingFolder));
+        problem_ = refusal_;
         return 0;
     }
     // A stale Tree.xtz or Z.xtz in the package is as bad as none: the pack
@@ -204,6 +224,17 @@ int NotebookSession::packNotebook() {
                            .arg(QDir::toNativeSeparators(member.compressed));
             return 0;
         }
+    }
+    const QStringList packed =
+        QDir(paths_.workingFolder)
+            .entryList({QStringLiteral("*.xtz")}, QDir::Files | QDir::Hidden);
+    constexpr auto kMaxPackedMembers = qsizetype(package_format::kMaxPackedEntries);
+    if (packed.size() > kMaxPackedMembers) {
+        problem_ = QStringLiteral("the notebook holds %1 topic files, more than the %2 a package "
+                                  "can hold; move some topics to another notebook")
+                       .arg(packed.size() - 2)
+                       .arg(kMaxPackedMembers - 2);
+        return 0;
     }
     if (packFolder(paths_.workingFolder, paths_.packageFile) != 1) {
         problem_ = QStringLiteral("the package \"%1\" could not be written (is the disk full, "

@@ -2,6 +2,7 @@
 
 #include "store/notebook_paths.h"
 #include "tree/file_ids.h"
+#include "tree/tree_file.h"
 #include "tree/topic_history.h"
 #include "tree/tree_model.h"
 
@@ -46,6 +47,9 @@ enum class OpenOutcome {
                        // placed were put under a "Recovered" folder
     Refused,           // the working folder is a symbolic link: nothing was read,
                        // and nothing is packed or removed
+    UnpackIncomplete,  // some members could not be written into the working
+                       // folder (a full disk); the package was copied aside
+                       // (damagedPackageCopy()) before anything can replace it
 };
 
 // The open notebook: its paths, its tree, its file id counter and history,
@@ -70,6 +74,8 @@ public:
     const QString& browserProgram() const { return browserProgram_; }
     OpenOutcome lastOpenOutcome() const { return outcome_; }
     const QString& damagedPackageCopy() const { return damagedCopy_; }
+    // What the last load of Tree.ini had to leave out or repair.
+    const tree::TreeLoadNotes& treeLoadNotes() const { return loadNotes_; }
     // Why the last pack, save, close or exit did not write the package; empty
     // when it did. Written for the user: "Could not save the notebook: " + this.
     const QString& saveProblem() const { return problem_; }
@@ -154,6 +160,8 @@ private:
     OpenOutcome outcome_ = OpenOutcome::New;
     QString damagedCopy_;
     QString problem_;
+    QString refusal_; // why the working folder is refused, while it is
+    tree::TreeLoadNotes loadNotes_;
 };
 
 } // namespace oxlin::store

@@ -146,6 +146,12 @@ TreeOperations::TreeOperations(TreeServices services, TreeQuestions& questions, 
     : services_(std::move(services)), tree_(services_.tree), history_(services_.history),
       questions_(questions), editor_(editor), hooks_(std::move(hooks)) {}
 
+int topicCount(const TopicTree& tree) {
+    int count = 0;
+    tree.walk([&](const TreeItem& item, int) { count += item.isTopic() ? 1 : 0; });
+    return count;
+}
+
 QString TreeOperations::workingFolder() const {
     return services_.workingFolder ? services_.workingFolder() : QString();
 }
@@ -170,6 +176,15 @@ qint32 TreeOperations::allocateFreeFileId() {
 ItemHandle TreeOperations::insertNewTopic(ItemHandle parent, InsertPosition position) {
     if (parent != kTopLevel && !isFolder(tree_, parent))
         return kNoItem;
+    if (topicCount(tree_) >= kMaxTopics) {
+        // Said now, while the user can still act on it: past this the
+        // package could not be written at the next save.
+        questions_.tell(QStringLiteral("This notebook is full: a notebook holds at most %L1 "
+                                       "topics. Please make a new notebook for more.")
+                            .arg(kMaxTopics),
+                        QLatin1String(kCaption), QuestionIcon::Warning);
+        return kNoItem;
+    }
     const QString label = defaultItemName(tree_, parent, kNewTopicBase);
     const qint32 id = allocateFreeFileId();
     if (id == 0)

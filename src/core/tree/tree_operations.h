@@ -12,6 +12,10 @@ class FileIdCounter;
 class TopicHistory;
 class TopicImages;
 
+// A package holds at most 3,839 members: Tree, Z and one per topic.
+inline constexpr int kMaxTopics = 3837;
+int topicCount(const TopicTree& tree);
+
 // Questions and messages of the tree operations. The application shows them as
 // message boxes; tests answer from a script.
 enum class QuestionIcon { Information, Warning, Question };

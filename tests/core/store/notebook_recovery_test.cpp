@@ -231,6 +231,18 @@ TEST_F(RecoveryTest, LastBookNeverNamesTheDataFolderOwnFiles) {
     EXPECT_EQ(usableNotebookName("Notes.ini"), "Notes.ini");
 }
 
+TEST_F(RecoveryTest, AnOverFullWorkingFolderIsNotPackedAndSaysWhy) {
+    auto session = open();
+    ASSERT_EQ(session->save(), 1);
+    const QByteArray goodPackage = readAll(package());
+    for (int id = 2; id < 2 + 3838; ++id)
+        writeAll(QDir(working()).filePath(QString::asprintf("%08X.XTZ", id)), "");
+    EXPECT_EQ(session->packNotebook(), 0);
+    EXPECT_TRUE(session->saveProblem().contains("more than the 3837"))
+        << session->saveProblem().toStdString();
+    EXPECT_EQ(readAll(package()), goodPackage);
+}
+
 // A real file system that fills up: a small tmpfs, where the tests may mount one.
 class FullDiskTest : public RecoveryTest {
 protected:
@@ -280,6 +292,31 @@ TEST_F(FullDiskTest, AnExitOnAFullDiskKeepsThePackageAndTheWorkingFolder) {
     auto next = open();
     EXPECT_FALSE(next->tree().isEmpty());
     EXPECT_EQ(topicText(*next, "before.txt"), "written before the disk filled");
+}
+
+TEST_F(FullDiskTest, AnUnpackThatRunsOutOfSpaceNeverPacksOverThePackage) {
+    QByteArray noise(600 * 1024, '\0'); // does not compress
+    quint32 seed = 7;
+    for (char& byte : noise)
+        byte = char((seed = seed * 1103515245u + 12345u) >> 24);
+    auto first = open();
+    addTopic(*first, tree::kTopLevel, "big.txt", noise);
+    ASSERT_EQ(first->exitNotebook(), 1);
+    const QByteArray goodPackage = readAll(package());
+
+    // Room for the small members, not for the big topic.
+    fill();
+    QFile filler(QDir(base).filePath("filler"));
+    ASSERT_TRUE(filler.resize(filler.size() - 300 * 1024));
+
+    auto session = open();
+    EXPECT_TRUE(session->lastOpenOutcome() == OpenOutcome::Refused ||
+                session->lastOpenOutcome() == OpenOutcome::UnpackIncomplete);
+    session->exitNotebook();
+    unfill();
+    // Whatever could be written, the package still holds the whole topic, or a copy of it does.
+    EXPECT_TRUE(readAll(package()) == goodPackage ||
+                readAll(session->damagedPackageCopy()) == goodPackage);
 }
 
 } // namespace

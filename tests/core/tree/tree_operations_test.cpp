@@ -658,5 +658,16 @@ TEST_F(TreeOperationsTest, ANotebookClosedWhileATopicLoadsEndsTheOpen) {
     EXPECT_EQ(ops.lastOpened(), kNoItem);
 }
 
+TEST_F(TreeOperationsTest, AFullNotebookRefusesAnotherTopicAndSaysSo) {
+    const ItemHandle box = folder(kTopLevel, "Box");
+    for (int i = 0; i < kMaxTopics; ++i)
+        tree.insertItem(box, InsertPosition::last(), QStringLiteral("t%1.txt").arg(i), kTextImage,
+                        TopicRecord{i + 100, 0});
+    EXPECT_EQ(ops.newTopic(box), kNoItem);
+    ASSERT_EQ(questions.told.size(), 1);
+    EXPECT_TRUE(questions.told.front().text.contains("full"));
+    EXPECT_EQ(topicCount(tree), kMaxTopics);
+}
+
 } // namespace
 } // namespace oxlin::tree
