@@ -49,6 +49,7 @@ private Q_SLOTS:
     void aSaveThatCannotWriteSaysSoAndExitKeepsTheFolder();
     void anExitAskedForInsideADialogWaitsForIt();
     void aFileTopicWithoutApplicationSaysSo();
+    void aFolderThatTakesNoFileIsSaidAtStart();
 };
 
 void UnsavedWorkTest::treeChangesAreWrittenLikeTyping() {
@@ -161,6 +162,21 @@ void UnsavedWorkTest::aFileTopicWithoutApplicationSaysSo() {
     app.controller->openTopic(topic);
     QTRY_COMPARE(app.prompter.messageTexts(),
                  QStringList{"No application is set up to open scan.xyz."});
+}
+
+void UnsavedWorkTest::aFolderThatTakesNoFileIsSaidAtStart() {
+    RunningApp app;
+    app.controller->exitSequence();
+    // The working folder cannot be made: a file holds its name.
+    QFile blocker(QDir(app.dataFolder()).filePath("OxlinHelp"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    app.window.reset();
+    app.controller.reset();
+    app.prompter.asked.clear();
+    app.start();
+    QTRY_VERIFY(!app.prompter.messageTexts().isEmpty());
+    QVERIFY(app.prompter.messageTexts().at(0).startsWith("The notebook cannot be saved"));
 }
 
 QTEST_MAIN(UnsavedWorkTest)
