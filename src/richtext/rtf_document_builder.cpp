@@ -50,7 +50,8 @@ void DocumentBuilder::endCell(int depth, const GroupState& group) {
 
 void DocumentBuilder::endRow(int depth, const GroupState& group) {
     // A nested row's definition ends with \nestrow, after its cells.
-    if (group.destination != Destination::Text && group.destination != Destination::NestedRowProperties)
+    if (group.destination != Destination::Text &&
+        group.destination != Destination::NestedRowProperties)
         return;
     if (tables_.endRow(depth))
         paragraph_.pending = false;

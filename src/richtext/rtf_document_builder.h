@@ -1,4 +1,4 @@
-// The document side of reading: text runs, paragraph marks, cells, rows, pictures and objects, through one cursor.
+// The document side of reading: text, paragraph marks, cells, rows, pictures, objects.
 #pragma once
 
 #include "richtext/rtf_destinations.h"

@@ -81,7 +81,8 @@ QTextCharFormat CharFormats::format(const CharState& chars) {
     QTextCharFormat format;
     // The Symbol font's characters are read as the Unicode they show, which
     // the Symbol font of this system may not have.
-    if (const Font* font = fonts_.find(chars.font); font && !font->name.isEmpty() && !font->symbolFont)
+    const Font* font = fonts_.find(chars.font);
+    if (font && !font->name.isEmpty() && !font->symbolFont)
         format.setFontFamilies(QStringList{font->name});
     format.setFontPointSize(chars.halfPoints / 2.0);
     if (chars.bold)

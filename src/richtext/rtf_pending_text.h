@@ -1,4 +1,4 @@
-// Text read but not yet placed: bytes waiting for their code page, characters for their destination.
+// Text read but not yet placed: bytes wait for their code page, characters for their destination.
 #pragma once
 
 #include "richtext/code_page.h"

@@ -53,7 +53,8 @@ QSizeF pictureSize(const PictureData& p, const QImage& image) {
         return {};
     const double sx = p.scaleX > 0 ? p.scaleX / 100.0 : 1.0;
     const double sy = p.scaleY > 0 ? p.scaleY / 100.0 : 1.0;
-    return QSizeF(w * std::min(sx, 100.0) / kTwipsPerPixel, h * std::min(sy, 100.0) / kTwipsPerPixel);
+    return QSizeF(w * std::min(sx, 100.0) / kTwipsPerPixel,
+                  h * std::min(sy, 100.0) / kTwipsPerPixel);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// The reader: pulls tokens, keeps a stack of group states, and hands each word and run of text to its destination.
+// The reader: the token loop and group stack, handing each word and run of text onward.
 #include "richtext/rtf_reader.h"
 
 #include "richtext/code_page.h"
@@ -32,7 +32,8 @@ constexpr qsizetype kMaxDepth = 1 << 20;
 class Reader {
 public:
     Reader(QByteArrayView input, QTextCursor& cursor, bool fragment)
-        : input_(input), tokens_(input), document_(input, cursor, fragment, report_, destinations_) {}
+        : input_(input), tokens_(input),
+          document_(input, cursor, fragment, report_, destinations_) {}
 
     RtfReadReport run();
 
@@ -215,12 +216,13 @@ void Reader::controlWord(const RtfToken& token) {
     starPending_ = false;
     const Keyword* keyword = findKeyword(token.name);
     GroupState& s = state();
+    const bool nestedRow = s.destination == Destination::NestedRowProperties;
 
     if (!keyword) {
         if (star)
             s.destination = Destination::Skip; // an optional destination we do not know
         else
-            document_.tables().borderWord(token.name, s.destination == Destination::NestedRowProperties);
+            document_.tables().borderWord(token.name, nestedRow);
         return;
     }
     const int n = token.parameter;
@@ -248,15 +250,16 @@ void Reader::controlWord(const RtfToken& token) {
         if (value < 0 || value > 0xFFFF)
             break; // not a UTF-16 unit: the fallback text that follows is all there is
         // Control characters other than tab are not text, as for literal bytes.
-        if (value >= 0x20 || value == '\t')
-            appendChar(QChar(currentCodePage() == kSymbolFontPage ? symbolFontCharacter(char16_t(value))
-                                                                  : char16_t(value)));
+        if (value >= 0x20 || value == '\t') {
+            const bool symbolFont = currentCodePage() == kSymbolFontPage;
+            appendChar(QChar(symbolFont ? symbolFontCharacter(char16_t(value)) : char16_t(value)));
+        }
         unicodeSkipLeft_ = s.unicodeSkip;
         break;
     }
     default:
         if (applyFormatWord(action, n, has, s) ||
-            document_.tables().rowWord(action, n, s.destination == Destination::NestedRowProperties))
+            document_.tables().rowWord(action, n, nestedRow))
             break;
         destinations_.fonts.documentWord(action, n);
         break; // other words only mean something inside their own destination
@@ -306,7 +309,8 @@ void Reader::appendChar(QChar c) {
 int Reader::currentCodePage() const {
     const GroupState& s = stack_.back();
     const FontTable& fonts = destinations_.fonts;
-    return s.destination == Destination::FontTable ? fonts.nameCodePage() : fonts.codePage(s.chars.font);
+    return s.destination == Destination::FontTable ? fonts.nameCodePage()
+                                                   : fonts.codePage(s.chars.font);
 }
 
 void Reader::decodeBytes() {
@@ -337,7 +341,8 @@ void Reader::flushText() {
 }
 
 void Reader::insertCharacter(QChar c) {
-    if (state().destination == Destination::Text || state().destination == Destination::FieldInstruction)
+    const Destination destination = state().destination;
+    if (destination == Destination::Text || destination == Destination::FieldInstruction)
         appendChar(c);
 }
 
