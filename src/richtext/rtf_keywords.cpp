@@ -2,6 +2,7 @@
 #include "richtext/rtf_keywords.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <iterator>
 
 namespace oxlin::richtext::reading {
@@ -152,13 +153,40 @@ constexpr bool keywordsSorted() {
 }
 static_assert(keywordsSorted(), "kKeywords must be sorted by name");
 
+// Where the names starting with each letter begin in the table. Every
+// control word of the input is looked up, so a lookup searches only the few
+// names that share its first letter.
+struct LetterStarts {
+    std::uint8_t at[27];
+};
+static_assert(std::size(kKeywords) < 256, "LetterStarts holds table indices in a byte");
+
+constexpr LetterStarts makeLetterStarts() {
+    LetterStarts starts{};
+    size_t i = 0;
+    for (int letter = 0; letter < 26; ++letter) {
+        while (i < std::size(kKeywords) && kKeywords[i].name[0] < 'a' + letter)
+            ++i;
+        starts.at[letter] = std::uint8_t(i);
+    }
+    starts.at[26] = std::uint8_t(std::size(kKeywords));
+    return starts;
+}
+constexpr LetterStarts kLetterStarts = makeLetterStarts();
+
 } // namespace
 
 const Keyword* findKeyword(QByteArrayView name) {
+    // Every name in the table is lower case.
+    if (name.isEmpty() || name[0] < 'a' || name[0] > 'z')
+        return nullptr;
+    const int letter = name[0] - 'a';
+    const Keyword* first = kKeywords + kLetterStarts.at[letter];
+    const Keyword* last = kKeywords + kLetterStarts.at[letter + 1];
     const std::string_view key(name.data(), size_t(name.size()));
-    auto it = std::lower_bound(std::begin(kKeywords), std::end(kKeywords), key,
+    auto it = std::lower_bound(first, last, key,
                                [](const Keyword& k, std::string_view n) { return k.name < n; });
-    return (it != std::end(kKeywords) && it->name == key) ? it : nullptr;
+    return (it != last && it->name == key) ? it : nullptr;
 }
 
 } // namespace oxlin::richtext::reading

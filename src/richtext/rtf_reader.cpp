@@ -231,7 +231,9 @@ void Reader::controlWord(const RtfToken& token) {
 
     if (action != Action::Unicode && action != Action::UnicodeSkip)
         flushText();
-    if (destinations_.word(s, action, n, star) || destinations_.open(s, action))
+    if (s.destination != Destination::Text && destinations_.word(s, action, n, star))
+        return;
+    if (destinations_.open(s, action))
         return;
 
     switch (action) {
