@@ -1,3 +1,4 @@
+// Code page decoding through Qt and iconv, and the Symbol font's characters.
 #include "richtext/code_page.h"
 
 #include "store/stored_text.h"

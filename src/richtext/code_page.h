@@ -1,3 +1,4 @@
+// Windows code pages: which one a font charset means, and decoding bytes in it.
 #pragma once
 
 #include <QByteArrayView>

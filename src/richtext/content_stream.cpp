@@ -1,3 +1,4 @@
+// The topic content stream, handing bytes to the plain-text or RTF codec.
 #include "richtext/content_stream.h"
 
 #include "richtext/plain_text.h"

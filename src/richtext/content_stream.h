@@ -1,3 +1,4 @@
+// The topic content stream: format detection and the one load/insert/save entry point.
 #pragma once
 
 // The topic content stream: the bytes of a topic once decompressed, either

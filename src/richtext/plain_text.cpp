@@ -1,3 +1,4 @@
+// The plain-text codec.
 #include "richtext/plain_text.h"
 
 #include "store/stored_text.h"

@@ -1,3 +1,4 @@
+// The plain-text codec: UTF-8 or Windows-1252 in, UTF-8 with CR LF out.
 #pragma once
 
 #include <QByteArray>

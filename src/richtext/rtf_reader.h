@@ -1,3 +1,4 @@
+// The RTF reader's public entry points: read a whole topic, or insert a fragment.
 #pragma once
 
 #include <QByteArrayView>

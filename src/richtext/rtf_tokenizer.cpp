@@ -1,3 +1,4 @@
+// The RTF pull tokenizer.
 #include "richtext/rtf_tokenizer.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The pull tokenizer that splits RTF bytes into groups, control words and text.
 #pragma once
 
 #include <QByteArrayView>

@@ -1,3 +1,4 @@
+// The RTF writer: font and colour tables, paragraphs, tables, pictures, links, kept objects.
 #include "richtext/rtf_writer.h"
 
 #include "richtext/table_grid.h"

@@ -1,3 +1,4 @@
+// The RTF writer: a QTextDocument written as ASCII-only RTF.
 #pragma once
 
 #include <QByteArray>

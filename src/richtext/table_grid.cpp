@@ -1,3 +1,4 @@
+// TableGrid: column edges, cell spans and merged cells of one table.
 #include "richtext/table_grid.h"
 
 #include "richtext/text_objects.h"

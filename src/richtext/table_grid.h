@@ -1,3 +1,4 @@
+// TableGrid: the rows of one RTF table laid on a shared grid of columns.
 #pragma once
 
 // Rows of one RTF table laid on a shared column grid.

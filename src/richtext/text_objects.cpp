@@ -1,3 +1,4 @@
+// Pictures and kept objects: document resources, placeholders and their formats.
 #include "richtext/text_objects.h"
 
 #include <QAtomicInt>

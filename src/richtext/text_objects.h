@@ -1,3 +1,4 @@
+// Pictures and kept objects as image characters of a QTextDocument.
 #pragma once
 
 // Pictures and kept objects inside a QTextDocument.

@@ -1,3 +1,4 @@
+// The visible text of a stored topic.
 #include "richtext/visible_text.h"
 
 #include "richtext/content_stream.h"

@@ -1,3 +1,4 @@
+// The visible text of a stored topic, what the keyword search matches against.
 #pragma once
 
 #include <QByteArrayView>

@@ -1,0 +1,53 @@
+// The document side of reading: text, paragraph marks, cells, rows, pictures, objects.
+#pragma once
+
+#include "richtext/rtf_destinations.h"
+#include "richtext/rtf_group_state.h"
+#include "richtext/rtf_picture_builder.h"
+#include "richtext/rtf_table_builder.h"
+
+#include <QString>
+
+class QTextCursor;
+
+namespace oxlin::richtext::reading {
+
+// Puts what the reader reads into the document at the cursor. Each call
+// takes the state of the group the content is in; paragraph marks, cells and
+// rows count only in the document's text. The input, cursor, report and
+// destinations must outlive the builder.
+class DocumentBuilder {
+public:
+    DocumentBuilder(QByteArrayView input, QTextCursor& cursor, bool fragment, RtfReadReport& report,
+                    const Destinations& destinations);
+
+    TableBuilder& tables() { return tables_; }
+
+    void insertText(const QString& text, const GroupState& group);
+    void paragraphBreak(const GroupState& group);
+    // Ends the cell at `depth`: \cell is 1, \nestcell deeper.
+    void endCell(int depth, const GroupState& group);
+    void endRow(int depth, const GroupState& group);
+    // A picture or object whose group, which started at `closed.groupStart`,
+    // ended at `groupEnd` in the text of the document.
+    void insertPicture(const ReadPicture& picture, const GroupState& closed, qsizetype groupEnd,
+                       const GroupState& group);
+    void insertObject(const ObjectDestination& object, const GroupState& closed, qsizetype groupEnd,
+                      const GroupState& group);
+    // The input has ended inside `group`: the last paragraph mark and open tables are settled.
+    void finish(const GroupState& group);
+
+private:
+    // Puts the cursor where content goes: in the cell of the table at the
+    // paragraph's depth (or at `depth`, when given), then makes a pending paragraph.
+    void beginContent(const GroupState& group, int depth = -1);
+
+    QTextCursor& cursor_;
+    const bool fragment_;
+    CharFormats formats_;
+    PendingParagraph paragraph_;
+    PictureBuilder pictures_;
+    TableBuilder tables_;
+};
+
+} // namespace oxlin::richtext::reading

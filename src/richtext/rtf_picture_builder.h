@@ -1,0 +1,48 @@
+// The picture/object builder: pictures and objects read from RTF, put into the document.
+#pragma once
+
+#include "richtext/rtf_picture_reader.h"
+#include "richtext/rtf_reader.h"
+
+#include <QByteArrayView>
+#include <QImage>
+#include <QSizeF>
+
+class QTextCursor;
+class QTextDocument;
+
+namespace oxlin::richtext::reading {
+
+// A picture's bytes with the image they decode to (null when Qt cannot draw
+// them) and the size it is shown at, in pixels.
+struct ReadPicture {
+    PictureData data;
+    QImage image;
+    QSizeF size;
+};
+
+ReadPicture decodePicture(PictureData data);
+
+// A PNG or JPEG picture becomes an image that keeps its bytes; anything else
+// (metafiles, device bitmaps, objects) is kept as its original RTF group
+// behind what it shows. The input, document and report must outlive the builder.
+class PictureBuilder {
+public:
+    PictureBuilder(QByteArrayView input, QTextDocument& document, RtfReadReport& report)
+        : input_(input), document_(document), report_(report) {}
+
+    // The group that held the picture spans `groupStart` to `groupEnd` of the input.
+    void insertPicture(QTextCursor& cursor, const ReadPicture& picture, qsizetype groupStart,
+                       qsizetype groupEnd);
+    void insertObject(QTextCursor& cursor, const ObjectDestination& object, qsizetype groupStart,
+                      qsizetype groupEnd);
+
+private:
+    QByteArray keptGroup(qsizetype groupStart, qsizetype groupEnd) const;
+
+    QByteArrayView input_;
+    QTextDocument& document_;
+    RtfReadReport& report_;
+};
+
+} // namespace oxlin::richtext::reading
