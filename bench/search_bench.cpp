@@ -5,14 +5,14 @@
 //   BM_ZgrepContent     `zgrep -il` over the same topic files, the same keyword
 //   BM_RefillLocate/N   the Locate list filled from N rows (n log n: compare 20000 and 200000)
 
-#include "search/keyword_search.h"
-#include "search/topic_index.h"
-#include "store/compressed_file.h"
-#include "store/file_names.h"
-#include "store/notebook_paths.h"
-#include "store/profile.h"
-#include "store/stored_text.h"
-#include "tree/tree_model.h"
+#include "core/search/keyword_search.h"
+#include "core/search/topic_index.h"
+#include "core/store/compressed_file.h"
+#include "core/store/file_names.h"
+#include "core/store/notebook_paths.h"
+#include "core/store/profile.h"
+#include "core/store/stored_text.h"
+#include "core/tree/tree_model.h"
 
 #include <QDir>
 #include <QFile>

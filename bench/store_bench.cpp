@@ -4,9 +4,9 @@
 // After the timings it prints the peak memory of `oxlin compress` and
 // `oxlin decompress` on a 5 MB and a 50 MB file (needs oxlin beside it).
 
-#include "store/compressed_file.h"
-#include "store/file_names.h"
-#include "store/package.h"
+#include "core/store/compressed_file.h"
+#include "core/store/file_names.h"
+#include "core/store/package.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

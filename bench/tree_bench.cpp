@@ -1,7 +1,7 @@
 // Loading and saving Tree.ini for trees of 2,000 and 20,000 items.
 
-#include "tree/tree_file.h"
-#include "tree/tree_model.h"
+#include "core/tree/tree_file.h"
+#include "core/tree/tree_model.h"
 
 #include <benchmark/benchmark.h>
 

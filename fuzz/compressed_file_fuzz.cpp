@@ -2,7 +2,7 @@
 // single-entry zip archives). Build and run as fuzz/README.md shows for the
 // RTF reader, linking liboxlin-core.a only.
 
-#include "store/compressed_file.h"
+#include "core/store/compressed_file.h"
 
 #include <QByteArray>
 

@@ -4,7 +4,7 @@
 // link's target is never written, and the folder holds only plain files.
 // Build and run as fuzz/README.md shows.
 
-#include "store/package.h"
+#include "core/store/package.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -2,7 +2,7 @@
 // then writes one key and reads it back: whatever the file held, the key
 // written is the key found. Build and run as fuzz/README.md shows.
 
-#include "store/profile.h"
+#include "core/store/profile.h"
 
 #include <QByteArray>
 #include <QDir>

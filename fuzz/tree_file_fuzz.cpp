@@ -3,9 +3,9 @@
 // every topic with its file id, in the same places. Build and run as
 // fuzz/README.md shows.
 
-#include "tree/ini_text.h"
-#include "tree/tree_file.h"
-#include "tree/tree_model.h"
+#include "core/tree/ini_text.h"
+#include "core/tree/tree_file.h"
+#include "core/tree/tree_model.h"
 
 #include <QByteArray>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "cli/commands.h"
 
-#include "store/package.h"
+#include "core/store/package.h"
 
 #include <QFileInfo>
 

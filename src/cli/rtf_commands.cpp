@@ -2,8 +2,8 @@
 
 #include "richtext/content_stream.h"
 #include "richtext/plain_text.h"
-#include "store/atomic_file.h"
-#include "store/compressed_file.h"
+#include "core/store/atomic_file.h"
+#include "core/store/compressed_file.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -2,15 +2,15 @@
 
 #include "richtext/visible_text.h"
 
-#include "search/keyword_search.h"
-#include "search/topic_index.h"
-#include "store/compressed_file.h"
-#include "store/file_names.h"
-#include "store/notebook_paths.h"
-#include "store/package.h"
-#include "store/profile.h"
-#include "tree/tree_file.h"
-#include "tree/tree_model.h"
+#include "core/search/keyword_search.h"
+#include "core/search/topic_index.h"
+#include "core/store/compressed_file.h"
+#include "core/store/file_names.h"
+#include "core/store/notebook_paths.h"
+#include "core/store/package.h"
+#include "core/store/profile.h"
+#include "core/tree/tree_file.h"
+#include "core/tree/tree_model.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #include "cli/commands.h"
 
-#include "store/compressed_file.h"
-#include "store/package.h"
+#include "core/store/compressed_file.h"
+#include "core/store/package.h"
 
 #include <QDir>
 #include <QFileInfo>

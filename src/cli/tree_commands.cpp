@@ -1,11 +1,11 @@
 #include "cli/commands.h"
 
-#include "store/compressed_file.h"
-#include "store/file_names.h"
-#include "store/notebook_paths.h"
-#include "store/package.h"
-#include "tree/tree_file.h"
-#include "tree/tree_model.h"
+#include "core/store/compressed_file.h"
+#include "core/store/file_names.h"
+#include "core/store/notebook_paths.h"
+#include "core/store/package.h"
+#include "core/tree/tree_file.h"
+#include "core/tree/tree_model.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // Code page decoding through Qt and iconv, and the Symbol font's characters.
 #include "richtext/code_page.h"
 
-#include "store/stored_text.h"
+#include "core/store/stored_text.h"
 
 #include <iconv.h>
 

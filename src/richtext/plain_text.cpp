@@ -1,7 +1,7 @@
 // The plain-text codec.
 #include "richtext/plain_text.h"
 
-#include "store/stored_text.h"
+#include "core/store/stored_text.h"
 
 #include <QTextBlock>
 #include <QTextCursor>

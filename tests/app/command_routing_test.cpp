@@ -1,6 +1,6 @@
-#include "shell/action_registry.h"
-#include "shell/command_ids.h"
-#include "shell/command_router.h"
+#include "app/shell/action_registry.h"
+#include "app/shell/command_ids.h"
+#include "app/shell/command_router.h"
 
 #include <QAction>
 #include <QMenu>

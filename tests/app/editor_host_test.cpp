@@ -1,7 +1,7 @@
-#include "editor/editor_host.h"
-#include "editor/topic_text_edit.h"
+#include "app/editor/editor_host.h"
+#include "app/editor/topic_text_edit.h"
 #include "fake_topics.h"
-#include "shell/scripted_prompter.h"
+#include "app/shell/scripted_prompter.h"
 
 #include <QClipboard>
 #include <QMimeData>

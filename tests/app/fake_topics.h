@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/editor_topics.h"
-#include "store/compressed_file.h"
+#include "app/editor/editor_topics.h"
+#include "core/store/compressed_file.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "fake_topics.h"
-#include "editor/editor_host.h"
-#include "editor/topic_text_edit.h"
-#include "shell/command_ids.h"
-#include "shell/launcher.h"
-#include "shell/main_window.h"
-#include "shell/scripted_prompter.h"
+#include "app/editor/editor_host.h"
+#include "app/editor/topic_text_edit.h"
+#include "app/shell/command_ids.h"
+#include "app/shell/launcher.h"
+#include "app/shell/main_window.h"
+#include "app/shell/scripted_prompter.h"
 
 #include <QSplitter>
 #include <QTemporaryDir>

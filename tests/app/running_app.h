@@ -1,12 +1,12 @@
 #pragma once
 
-#include "editor/editor_host.h"
-#include "shell/launcher.h"
-#include "shell/main_window.h"
-#include "shell/notebook_controller.h"
-#include "shell/scripted_prompter.h"
-#include "store/compressed_file.h"
-#include "tree/topic_kind.h"
+#include "app/editor/editor_host.h"
+#include "app/shell/launcher.h"
+#include "app/shell/main_window.h"
+#include "app/shell/notebook_controller.h"
+#include "app/shell/scripted_prompter.h"
+#include "core/store/compressed_file.h"
+#include "core/tree/topic_kind.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,7 +52,7 @@ struct RunningApp {
     }
 
     QString dataFolder() const { return QDir(dir.path()).filePath("OxlinData"); }
-    oxlin::store::NotebookSession& session() { return controller->session(); }
+    oxlin::session::NotebookSession& session() { return controller->session(); }
     oxlin::tree::TopicTree& tree() { return session().tree(); }
     oxlin::app::EditorHost& editor() { return window->editorHost(); }
 

@@ -2,15 +2,15 @@
 // the working folder between saves, what the user is told when it cannot,
 // and what a start after a crash shows.
 
-#include "editor/editor_host.h"
-#include "editor/topic_text_edit.h"
-#include "shell/launcher.h"
-#include "shell/main_window.h"
-#include "shell/notebook_controller.h"
-#include "shell/scripted_prompter.h"
-#include "store/compressed_file.h"
-#include "tree/tree_controller.h"
-#include "tree/tree_item_model.h"
+#include "app/editor/editor_host.h"
+#include "app/editor/topic_text_edit.h"
+#include "app/shell/launcher.h"
+#include "app/shell/main_window.h"
+#include "app/shell/notebook_controller.h"
+#include "app/shell/scripted_prompter.h"
+#include "core/store/compressed_file.h"
+#include "app/tree/tree_controller.h"
+#include "app/tree/tree_item_model.h"
 
 #include <QDir>
 #include <QFile>
@@ -118,7 +118,7 @@ void UnsavedWorkTest::aStartAfterACrashResumesAndSaysSo() {
 
     crash(app);
     app.start();
-    QCOMPARE(app.session().lastOpenOutcome(), store::OpenOutcome::Resumed);
+    QCOMPARE(app.session().lastOpenOutcome(), session::OpenOutcome::Resumed);
     QTRY_COMPARE(app.window->statusBar()->currentMessage(),
                  QString::fromLatin1(NotebookController::kRecoveredNote));
     // LastEdit reopens the topic with its text.

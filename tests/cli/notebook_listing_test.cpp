@@ -2,8 +2,8 @@
 // notebook, `tree` marks folders, and packages list members in one order.
 
 #include "cli/commands.h"
-#include "store/compressed_file.h"
-#include "store/package.h"
+#include "core/store/compressed_file.h"
+#include "core/store/package.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "richtext/plain_text.h"
 #include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
-#include "store/stored_text.h"
+#include "core/store/stored_text.h"
 
 #include "test_support.h"
 

@@ -1,4 +1,4 @@
-#include "editor/content_stream.h"
+#include "app/editor/content_stream.h"
 
 #include "richtext/content_stream.h"
 #include "richtext/plain_text.h"

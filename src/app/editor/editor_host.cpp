@@ -1,10 +1,10 @@
-#include "editor/editor_host.h"
+#include "app/editor/editor_host.h"
 
-#include "editor/topic_text_edit.h"
-#include "shell/prompter.h"
-#include "store/atomic_file.h"
-#include "store/compressed_file.h"
-#include "tree/topic_kind.h"
+#include "app/editor/topic_text_edit.h"
+#include "app/shell/prompter.h"
+#include "core/store/atomic_file.h"
+#include "core/store/compressed_file.h"
+#include "core/tree/topic_kind.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>

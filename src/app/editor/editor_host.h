@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editor/content_stream.h"
-#include "editor/editor_topics.h"
+#include "app/editor/content_stream.h"
+#include "app/editor/editor_topics.h"
 
 #include <QFileDevice>
 #include <QFont>

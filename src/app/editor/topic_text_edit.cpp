@@ -1,4 +1,4 @@
-#include "editor/topic_text_edit.h"
+#include "app/editor/topic_text_edit.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>

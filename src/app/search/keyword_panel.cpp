@@ -1,6 +1,6 @@
-#include "search/keyword_panel.h"
+#include "app/search/keyword_panel.h"
 
-#include "search/row_list.h"
+#include "app/search/row_list.h"
 
 #include <QCheckBox>
 #include <QComboBox>

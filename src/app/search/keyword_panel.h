@@ -1,7 +1,7 @@
 #pragma once
 
-#include "search/keyword_search.h"
-#include "tree/tree_model.h"
+#include "core/search/keyword_search.h"
+#include "core/tree/tree_model.h"
 
 #include <QWidget>
 

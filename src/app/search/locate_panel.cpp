@@ -1,6 +1,6 @@
-#include "search/locate_panel.h"
+#include "app/search/locate_panel.h"
 
-#include "search/row_list.h"
+#include "app/search/row_list.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "search/keyword_search.h"
-#include "search/topic_index.h"
-#include "tree/tree_model.h"
+#include "core/search/keyword_search.h"
+#include "core/search/topic_index.h"
+#include "core/tree/tree_model.h"
 
 #include <QWidget>
 

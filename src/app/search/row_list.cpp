@@ -1,4 +1,4 @@
-#include "search/row_list.h"
+#include "app/search/row_list.h"
 
 #include <QListWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/keyword_search.h"
+#include "core/search/keyword_search.h"
 
 class QListWidget;
 

@@ -1,13 +1,13 @@
-#include "search/search_controller.h"
+#include "app/search/search_controller.h"
 
-#include "editor/editor_host.h"
+#include "app/editor/editor_host.h"
 #include "richtext/visible_text.h"
-#include "search/keyword_panel.h"
-#include "search/locate_panel.h"
-#include "shell/prompter.h"
-#include "shell/side_tabs.h"
-#include "store/notebook_session.h"
-#include "tree/tree_item_model.h"
+#include "app/search/keyword_panel.h"
+#include "app/search/locate_panel.h"
+#include "app/shell/prompter.h"
+#include "app/shell/side_tabs.h"
+#include "core/session/notebook_session.h"
+#include "app/tree/tree_item_model.h"
 
 #include <QGuiApplication>
 #include <QListWidget>

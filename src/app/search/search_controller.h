@@ -1,8 +1,8 @@
 #pragma once
 
-#include "search/keyword_search.h"
-#include "search/topic_index.h"
-#include "tree/tree_model.h"
+#include "core/search/keyword_search.h"
+#include "core/search/topic_index.h"
+#include "core/tree/tree_model.h"
 
 #include <QObject>
 
@@ -10,8 +10,11 @@
 
 class QTreeView;
 
-namespace oxlin::store {
+namespace oxlin::session {
 class NotebookSession;
+}
+
+namespace oxlin::store {
 class ProfileService;
 }
 
@@ -40,7 +43,7 @@ class SearchController final : public QObject, private tree::TreeObserver {
 public:
     struct Parts {
         store::ProfileService& profiles;
-        store::NotebookSession& session;
+        session::NotebookSession& session;
         Prompter& prompter;
         EditorHost& editor;
         std::function<void(tree::ItemHandle)> openTopic; // selects and opens

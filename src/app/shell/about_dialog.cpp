@@ -1,6 +1,6 @@
-#include "shell/about_dialog.h"
+#include "app/shell/about_dialog.h"
 
-#include "shell/app_icons.h"
+#include "app/shell/app_icons.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

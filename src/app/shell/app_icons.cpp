@@ -1,4 +1,4 @@
-#include "shell/app_icons.h"
+#include "app/shell/app_icons.h"
 
 #include <QFont>
 #include <QLinearGradient>

@@ -1,6 +1,6 @@
-#include "shell/command_router.h"
+#include "app/shell/command_router.h"
 
-#include "shell/command_ids.h"
+#include "app/shell/command_ids.h"
 
 #include <algorithm>
 #include <iterator>

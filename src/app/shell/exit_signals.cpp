@@ -1,4 +1,4 @@
-#include "shell/exit_signals.h"
+#include "app/shell/exit_signals.h"
 
 #include <QSocketNotifier>
 

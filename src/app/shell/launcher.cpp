@@ -1,4 +1,4 @@
-#include "shell/launcher.h"
+#include "app/shell/launcher.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "shell/loading_banner.h"
+#include "app/shell/loading_banner.h"
 
-#include "shell/app_icons.h"
+#include "app/shell/app_icons.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,3 +1,3 @@
-#include "shell/notebook_application.h"
+#include "app/shell/notebook_application.h"
 
 int main(int argc, char* argv[]) { return oxlin::app::runNotebook(argc, argv); }

@@ -1,16 +1,16 @@
-#include "shell/main_window.h"
+#include "app/shell/main_window.h"
 
-#include "editor/editor_host.h"
-#include "editor/topic_text_edit.h"
-#include "shell/about_dialog.h"
-#include "shell/action_registry.h"
-#include "shell/app_icons.h"
-#include "shell/command_ids.h"
-#include "shell/launcher.h"
-#include "shell/prompter.h"
-#include "shell/side_tabs.h"
-#include "search/keyword_panel.h"
-#include "search/locate_panel.h"
+#include "app/editor/editor_host.h"
+#include "app/editor/topic_text_edit.h"
+#include "app/shell/about_dialog.h"
+#include "app/shell/action_registry.h"
+#include "app/shell/app_icons.h"
+#include "app/shell/command_ids.h"
+#include "app/shell/launcher.h"
+#include "app/shell/prompter.h"
+#include "app/shell/side_tabs.h"
+#include "app/search/keyword_panel.h"
+#include "app/search/locate_panel.h"
 
 #include <QApplication>
 #include <QCloseEvent>

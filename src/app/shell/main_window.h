@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/command_router.h"
+#include "app/shell/command_router.h"
 
 #include <QMainWindow>
 

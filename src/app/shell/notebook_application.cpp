@@ -1,15 +1,15 @@
-#include "shell/notebook_application.h"
+#include "app/shell/notebook_application.h"
 
-#include "editor/editor_host.h"
-#include "shell/app_icons.h"
-#include "shell/exit_signals.h"
-#include "shell/launcher.h"
-#include "shell/loading_banner.h"
-#include "shell/main_window.h"
-#include "shell/notebook_controller.h"
-#include "shell/qt_prompter.h"
-#include "store/instance_lock.h"
-#include "store/notebook_paths.h"
+#include "app/editor/editor_host.h"
+#include "app/shell/app_icons.h"
+#include "app/shell/exit_signals.h"
+#include "app/shell/launcher.h"
+#include "app/shell/loading_banner.h"
+#include "app/shell/main_window.h"
+#include "app/shell/notebook_controller.h"
+#include "app/shell/qt_prompter.h"
+#include "core/store/instance_lock.h"
+#include "core/store/notebook_paths.h"
 
 #include <QApplication>
 #include <QDir>

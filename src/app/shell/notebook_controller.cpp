@@ -1,17 +1,17 @@
-#include "shell/notebook_controller.h"
+#include "app/shell/notebook_controller.h"
 
-#include "editor/editor_host.h"
-#include "editor/topic_text_edit.h"
-#include "search/search_controller.h"
-#include "shell/action_registry.h"
-#include "shell/command_ids.h"
-#include "shell/main_window.h"
-#include "shell/prompter.h"
-#include "shell/safety_saver.h"
-#include "shell/side_tabs.h"
-#include "tree/topic_opener.h"
-#include "tree/tree_controller.h"
-#include "tree/tree_item_model.h"
+#include "app/editor/editor_host.h"
+#include "app/editor/topic_text_edit.h"
+#include "app/search/search_controller.h"
+#include "app/shell/action_registry.h"
+#include "app/shell/command_ids.h"
+#include "app/shell/main_window.h"
+#include "app/shell/prompter.h"
+#include "app/shell/safety_saver.h"
+#include "app/shell/side_tabs.h"
+#include "app/tree/topic_opener.h"
+#include "app/tree/tree_controller.h"
+#include "app/tree/tree_item_model.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,7 +25,7 @@ NotebookController::NotebookController(const QString& dataFolder, Prompter& prom
                                        Launcher& launcher, SafetyDelays safety, QObject* parent)
     : QObject(parent), prompter_(prompter), launcher_(launcher), images_(&icons_),
       safetyDelays_(safety) {
-    session_ = std::make_unique<store::NotebookSession>(profiles_, dataFolder, &images_);
+    session_ = std::make_unique<session::NotebookSession>(profiles_, dataFolder, &images_);
     model_ = std::make_unique<TreeItemModel>(session_->tree(), icons_);
 }
 
@@ -80,7 +80,7 @@ void NotebookController::attach(MainWindow& window) {
     indexDrop = [this](tree::ItemHandle item, const QString&) { search_->dropItem(item); };
     indexAdd = [this](tree::ItemHandle item) { search_->addItem(item); };
 
-    store::SessionHooks hooks;
+    session::SessionHooks hooks;
     hooks.saveEditorTopic = [&editor] { editor.saveTopic(); };
     hooks.shutDownEditor = [&editor] { return editor.shutDown(); };
     hooks.writeLastEdit = [this] { search_->writeLastEdit(); };
@@ -154,7 +154,7 @@ void NotebookController::openNotebook() {
 }
 
 void NotebookController::reportOpenOutcome() {
-    if (session_->lastOpenOutcome() != store::OpenOutcome::Refused) {
+    if (session_->lastOpenOutcome() != session::OpenOutcome::Refused) {
         // A folder that takes no file (read-only, a full disk) is said at once,
         // not after an hour of typing.
         QTemporaryFile probe(QDir(session_->paths().workingFolder).filePath(QStringLiteral(".probe-XXXXXX")));
@@ -170,11 +170,11 @@ void NotebookController::reportOpenOutcome() {
     const QString copy = QFileInfo(session_->damagedPackageCopy()).fileName();
     const QString caption = QStringLiteral("Oxlin");
     switch (session_->lastOpenOutcome()) {
-    case store::OpenOutcome::Resumed:
+    case session::OpenOutcome::Resumed:
         if (window_)
             window_->showStatusNote(QString::fromLatin1(kRecoveredNote));
         return;
-    case store::OpenOutcome::PackageUnreadable:
+    case session::OpenOutcome::PackageUnreadable:
         prompter_.message(
             copy.isEmpty()
                 ? QStringLiteral("The notebook package \"%1\" is damaged and could not be read.")
@@ -185,7 +185,7 @@ void NotebookController::reportOpenOutcome() {
                       .arg(package, copy),
             caption, PromptIcon::Warning);
         return;
-    case store::OpenOutcome::TreeUnreadable:
+    case session::OpenOutcome::TreeUnreadable:
         prompter_.message(
             QStringLiteral("The list of topics in \"%1\" is damaged and could not be read.\n"
                            "The topics found were put under \"Recovered\".%2")
@@ -195,21 +195,21 @@ void NotebookController::reportOpenOutcome() {
                                                    .arg(copy)),
             caption, PromptIcon::Warning);
         return;
-    case store::OpenOutcome::Refused:
+    case session::OpenOutcome::Refused:
         prompter_.message(QStringLiteral("The notebook cannot be opened: %1.\nNothing in it "
                                          "will be changed or saved.")
                               .arg(session_->saveProblem()),
                           caption, PromptIcon::Error);
         return;
-    case store::OpenOutcome::UnpackIncomplete:
+    case session::OpenOutcome::UnpackIncomplete:
         prompter_.message(
             QStringLiteral("Some topics of \"%1\" could not be unpacked (is the disk full?).\n"
                            "The package was kept unchanged as \"%2\".")
                 .arg(package, copy),
             caption, PromptIcon::Warning);
         return;
-    case store::OpenOutcome::Unpacked:
-    case store::OpenOutcome::New: break;
+    case session::OpenOutcome::Unpacked:
+    case session::OpenOutcome::New: break;
     }
     if (const tree::TreeLoadNotes& notes = session_->treeLoadNotes(); notes.any()) {
         prompter_.message(

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "editor/editor_topics.h"
-#include "store/notebook_session.h"
-#include "store/profile.h"
-#include "tree/topic_kind.h"
-#include "tree/tree_icons.h"
+#include "app/editor/editor_topics.h"
+#include "core/session/notebook_session.h"
+#include "core/store/profile.h"
+#include "core/tree/topic_kind.h"
+#include "app/tree/tree_icons.h"
 
 #include <QObject>
 
@@ -43,7 +43,7 @@ public:
                        SafetyDelays safety = {}, QObject* parent = nullptr);
     ~NotebookController() override;
 
-    store::NotebookSession& session() { return *session_; }
+    session::NotebookSession& session() { return *session_; }
     store::ProfileService& profiles() { return profiles_; }
     TopicOpener& opener() { return *opener_; }
     TreeItemModel& model() { return *model_; }
@@ -96,7 +96,7 @@ private:
     store::ProfileService profiles_;
     TreeIcons icons_;
     tree::TopicImages images_;
-    std::unique_ptr<store::NotebookSession> session_;
+    std::unique_ptr<session::NotebookSession> session_;
     std::unique_ptr<TreeItemModel> model_;
     TopicOpener* opener_ = nullptr;
     TreeController* treeController_ = nullptr;

@@ -1,4 +1,4 @@
-#include "shell/qt_prompter.h"
+#include "app/shell/qt_prompter.h"
 
 #include <QColorDialog>
 #include <QFileDialog>

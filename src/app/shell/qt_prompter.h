@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/prompter.h"
+#include "app/shell/prompter.h"
 
 #include <QPointer>
 #include <QWidget>

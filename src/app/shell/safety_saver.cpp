@@ -1,4 +1,4 @@
-#include "shell/safety_saver.h"
+#include "app/shell/safety_saver.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "shell/scripted_prompter.h"
+#include "app/shell/scripted_prompter.h"
 
 namespace oxlin::app {
 

@@ -1,6 +1,6 @@
-#include "shell/side_tabs.h"
+#include "app/shell/side_tabs.h"
 
-#include "shell/app_icons.h"
+#include "app/shell/app_icons.h"
 
 #include <QStackedWidget>
 #include <QTabBar>

@@ -1,10 +1,10 @@
-#include "tree/topic_opener.h"
+#include "app/tree/topic_opener.h"
 
-#include "editor/editor_host.h"
-#include "shell/launcher.h"
-#include "store/compressed_file.h"
-#include "store/notebook_session.h"
-#include "tree/topic_kind.h"
+#include "app/editor/editor_host.h"
+#include "app/shell/launcher.h"
+#include "core/store/compressed_file.h"
+#include "core/session/notebook_session.h"
+#include "core/tree/topic_kind.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,7 +14,7 @@
 
 namespace oxlin::app {
 
-TopicOpener::TopicOpener(store::NotebookSession& session, EditorHost& editor, Launcher& launcher,
+TopicOpener::TopicOpener(session::NotebookSession& session, EditorHost& editor, Launcher& launcher,
                          QObject* parent)
     : QObject(parent), session_(session), editor_(editor), launcher_(launcher) {}
 

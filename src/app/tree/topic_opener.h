@@ -1,10 +1,10 @@
 #pragma once
 
-#include "tree/tree_model.h"
+#include "core/tree/tree_model.h"
 
 #include <QObject>
 
-namespace oxlin::store {
+namespace oxlin::session {
 class NotebookSession;
 }
 
@@ -25,7 +25,7 @@ class Launcher;
 class TopicOpener final : public QObject {
     Q_OBJECT
 public:
-    TopicOpener(store::NotebookSession& session, EditorHost& editor, Launcher& launcher,
+    TopicOpener(session::NotebookSession& session, EditorHost& editor, Launcher& launcher,
                 QObject* parent = nullptr);
     ~TopicOpener() override;
 
@@ -46,7 +46,7 @@ private:
     // Which working copy belongs to which topic file.
     QString copyFor(const tree::TreeItem& topic) const;
 
-    store::NotebookSession& session_;
+    session::NotebookSession& session_;
     EditorHost& editor_;
     Launcher& launcher_;
     int runningWorkers_ = 0;

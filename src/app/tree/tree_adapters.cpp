@@ -1,7 +1,7 @@
-#include "tree/tree_adapters.h"
+#include "app/tree/tree_adapters.h"
 
-#include "editor/editor_host.h"
-#include "shell/prompter.h"
+#include "app/editor/editor_host.h"
+#include "app/shell/prompter.h"
 
 namespace oxlin::app {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tree/tree_operations.h"
+#include "core/tree/tree_operations.h"
 
 namespace oxlin::app {
 

@@ -1,10 +1,10 @@
-#include "tree/tree_controller.h"
+#include "app/tree/tree_controller.h"
 
-#include "editor/editor_host.h"
-#include "shell/action_registry.h"
-#include "shell/command_ids.h"
-#include "tree/topic_kind.h"
-#include "tree/tree_item_model.h"
+#include "app/editor/editor_host.h"
+#include "app/shell/action_registry.h"
+#include "app/shell/command_ids.h"
+#include "core/tree/topic_kind.h"
+#include "app/tree/tree_item_model.h"
 
 #include <QAction>
 #include <QApplication>

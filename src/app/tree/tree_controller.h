@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tree/tree_adapters.h"
-#include "tree/tree_operations.h"
+#include "app/tree/tree_adapters.h"
+#include "core/tree/tree_operations.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,6 +1,6 @@
-#include "tree/tree_icons.h"
+#include "app/tree/tree_icons.h"
 
-#include "shell/app_icons.h"
+#include "app/shell/app_icons.h"
 
 #include <QMimeDatabase>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tree/topic_kind.h"
-#include "tree/tree_model.h"
+#include "core/tree/topic_kind.h"
+#include "core/tree/tree_model.h"
 
 #include <QIcon>
 #include <QList>

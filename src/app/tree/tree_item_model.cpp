@@ -1,6 +1,6 @@
-#include "tree/tree_item_model.h"
+#include "app/tree/tree_item_model.h"
 
-#include "tree/tree_icons.h"
+#include "app/tree/tree_icons.h"
 
 #include <QCoreApplication>
 #include <QDataStream>

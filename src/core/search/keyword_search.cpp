@@ -1,9 +1,9 @@
-#include "search/keyword_search.h"
+#include "core/search/keyword_search.h"
 
-#include "store/compressed_file.h"
-#include "store/file_names.h"
-#include "store/profile.h"
-#include "tree/ini_text.h"
+#include "core/store/compressed_file.h"
+#include "core/store/file_names.h"
+#include "core/store/profile.h"
+#include "core/tree/ini_text.h"
 
 #include <QHash>
 

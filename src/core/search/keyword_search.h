@@ -1,7 +1,7 @@
 #pragma once
 
-#include "search/topic_index.h"
-#include "tree/tree_model.h"
+#include "core/search/topic_index.h"
+#include "core/tree/tree_model.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "search/topic_index.h"
+#include "core/search/topic_index.h"
 
-#include "store/file_names.h"
-#include "store/profile.h"
-#include "tree/ini_text.h"
+#include "core/store/file_names.h"
+#include "core/store/profile.h"
+#include "core/tree/ini_text.h"
 
 #include <QMutexLocker>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "store/notebook_paths.h"
-#include "tree/tree_model.h"
+#include "core/store/notebook_paths.h"
+#include "core/tree/tree_model.h"
 
 #include <QMutex>
 #include <QString>

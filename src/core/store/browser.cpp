@@ -1,4 +1,4 @@
-#include "store/browser.h"
+#include "core/store/browser.h"
 
 #include <QStandardPaths>
 

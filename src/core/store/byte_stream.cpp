@@ -1,4 +1,4 @@
-#include "store/byte_stream.h"
+#include "core/store/byte_stream.h"
 
 #include <QIODevice>
 

@@ -1,8 +1,8 @@
-#include "store/compressed_file.h"
+#include "core/store/compressed_file.h"
 
-#include "store/atomic_file.h"
-#include "store/byte_stream.h"
-#include "store/gzip_format.h"
+#include "core/store/atomic_file.h"
+#include "core/store/byte_stream.h"
+#include "core/store/gzip_format.h"
 
 #include <QFile>
 #include <QFileInfo>

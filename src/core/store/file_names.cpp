@@ -1,4 +1,4 @@
-#include "store/file_names.h"
+#include "core/store/file_names.h"
 
 #include <QDir>
 #include <QDirIterator>

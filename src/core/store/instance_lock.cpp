@@ -1,4 +1,4 @@
-#include "store/instance_lock.h"
+#include "core/store/instance_lock.h"
 
 #include <QDir>
 #include <QLockFile>

@@ -1,6 +1,6 @@
-#include "store/notebook_paths.h"
+#include "core/store/notebook_paths.h"
 
-#include "store/file_names.h"
+#include "core/store/file_names.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "store/package.h"
+#include "core/store/package.h"
 
-#include "store/atomic_file.h"
-#include "store/file_names.h"
-#include "store/gzip_format.h"
-#include "store/package_format.h"
-#include "store/stored_text.h"
+#include "core/store/atomic_file.h"
+#include "core/store/file_names.h"
+#include "core/store/gzip_format.h"
+#include "core/store/package_format.h"
+#include "core/store/stored_text.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,7 +1,7 @@
-#include "store/profile.h"
+#include "core/store/profile.h"
 
-#include "store/atomic_file.h"
-#include "store/stored_text.h"
+#include "core/store/atomic_file.h"
+#include "core/store/stored_text.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "store/stored_text.h"
+#include "core/store/stored_text.h"
 
 #include <QStringDecoder>
 

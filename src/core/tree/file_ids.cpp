@@ -1,6 +1,6 @@
-#include "tree/file_ids.h"
+#include "core/tree/file_ids.h"
 
-#include "store/profile.h"
+#include "core/store/profile.h"
 
 #include <limits>
 

@@ -1,8 +1,8 @@
-#include "tree/ini_text.h"
+#include "core/tree/ini_text.h"
 
-#include "store/atomic_file.h"
-#include "store/profile.h"
-#include "store/stored_text.h"
+#include "core/store/atomic_file.h"
+#include "core/store/profile.h"
+#include "core/store/stored_text.h"
 
 #include <QFile>
 

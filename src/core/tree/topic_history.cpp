@@ -1,4 +1,4 @@
-#include "tree/topic_history.h"
+#include "core/tree/topic_history.h"
 
 #include <QSet>
 

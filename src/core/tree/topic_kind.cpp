@@ -1,9 +1,9 @@
-#include "tree/topic_kind.h"
+#include "core/tree/topic_kind.h"
 
-#include "store/file_names.h"
-#include "store/notebook_paths.h"
+#include "core/store/file_names.h"
+#include "core/store/notebook_paths.h"
 
-#include "tree/tree_model.h"
+#include "core/tree/tree_model.h"
 
 #include <QDir>
 

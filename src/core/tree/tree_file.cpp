@@ -1,8 +1,8 @@
-#include "tree/tree_file.h"
+#include "core/tree/tree_file.h"
 
-#include "tree/ini_text.h"
-#include "tree/topic_kind.h"
-#include "tree/tree_file_format.h"
+#include "core/tree/ini_text.h"
+#include "core/tree/topic_kind.h"
+#include "core/tree/tree_file_format.h"
 
 #include <QHash>
 

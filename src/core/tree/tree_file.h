@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tree/tree_model.h"
+#include "core/tree/tree_model.h"
 
 #include <QByteArray>
 #include <QString>

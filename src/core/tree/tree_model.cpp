@@ -1,4 +1,4 @@
-#include "tree/tree_model.h"
+#include "core/tree/tree_model.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "tree/tree_operations.h"
+#include "core/tree/tree_operations.h"
 
-#include "tree/tree_file_format.h"
+#include "core/tree/tree_file_format.h"
 
-#include "tree/file_ids.h"
-#include "tree/topic_history.h"
-#include "tree/topic_kind.h"
+#include "core/tree/file_ids.h"
+#include "core/tree/topic_history.h"
+#include "core/tree/topic_kind.h"
 
 #include <QFile>
 #include <QFileInfo>

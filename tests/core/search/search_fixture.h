@@ -3,14 +3,14 @@
 // A working folder with a tree and compressed topic files, shared by the
 // index and search tests.
 
-#include "search/keyword_search.h"
-#include "search/topic_index.h"
-#include "store/compressed_file.h"
-#include "store/file_names.h"
-#include "store/notebook_paths.h"
-#include "store/profile.h"
-#include "store/stored_text.h"
-#include "tree/tree_model.h"
+#include "core/search/keyword_search.h"
+#include "core/search/topic_index.h"
+#include "core/store/compressed_file.h"
+#include "core/store/file_names.h"
+#include "core/store/notebook_paths.h"
+#include "core/store/profile.h"
+#include "core/store/stored_text.h"
+#include "core/tree/tree_model.h"
 
 #include <QFile>
 #include <QRegularExpression>

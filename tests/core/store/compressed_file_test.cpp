@@ -1,5 +1,5 @@
-#include "store/byte_stream.h"
-#include "store/compressed_file.h"
+#include "core/store/byte_stream.h"
+#include "core/store/compressed_file.h"
 #include "test_files.h"
 
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
-#include "store/file_names.h"
-#include "store/package.h"
+#include "core/store/file_names.h"
+#include "core/store/package.h"
 #include "test_files.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "store/profile.h"
+#include "core/store/profile.h"
 #include "test_files.h"
 
 #include <QTemporaryDir>

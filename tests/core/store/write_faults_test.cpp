@@ -2,10 +2,10 @@
 // at a symbolic link: the old file stays, the failure is reported, and a
 // link's target is never written.
 
-#include "store/atomic_file.h"
-#include "store/compressed_file.h"
-#include "store/package.h"
-#include "store/profile.h"
+#include "core/store/atomic_file.h"
+#include "core/store/compressed_file.h"
+#include "core/store/package.h"
+#include "core/store/profile.h"
 #include "test_files.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "store/profile.h"
-#include "tree/file_ids.h"
-#include "tree/topic_history.h"
-#include "tree/topic_kind.h"
-#include "tree/tree_model.h"
+#include "core/store/profile.h"
+#include "core/tree/file_ids.h"
+#include "core/tree/topic_history.h"
+#include "core/tree/topic_kind.h"
+#include "core/tree/tree_model.h"
 
 #include <gtest/gtest.h>
 

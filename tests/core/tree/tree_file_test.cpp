@@ -1,7 +1,7 @@
-#include "tree/ini_text.h"
-#include "tree/topic_kind.h"
-#include "tree/tree_file.h"
-#include "tree/tree_model.h"
+#include "core/tree/ini_text.h"
+#include "core/tree/topic_kind.h"
+#include "core/tree/tree_file.h"
+#include "core/tree/tree_model.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "store/profile.h"
-#include "tree/file_ids.h"
-#include "tree/topic_history.h"
-#include "tree/topic_kind.h"
-#include "tree/tree_file.h"
-#include "tree/tree_operations.h"
+#include "core/store/profile.h"
+#include "core/tree/file_ids.h"
+#include "core/tree/topic_history.h"
+#include "core/tree/topic_kind.h"
+#include "core/tree/tree_file.h"
+#include "core/tree/tree_operations.h"
 
 #include <gtest/gtest.h>
 

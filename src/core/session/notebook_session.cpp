@@ -1,14 +1,14 @@
-#include "store/notebook_session.h"
+#include "core/session/notebook_session.h"
 
-#include "store/atomic_file.h"
-#include "store/browser.h"
-#include "store/compressed_file.h"
-#include "store/file_names.h"
-#include "store/package.h"
-#include "store/package_format.h"
-#include "store/profile.h"
-#include "tree/topic_kind.h"
-#include "tree/tree_file.h"
+#include "core/store/atomic_file.h"
+#include "core/store/browser.h"
+#include "core/store/compressed_file.h"
+#include "core/store/file_names.h"
+#include "core/store/package.h"
+#include "core/store/package_format.h"
+#include "core/store/profile.h"
+#include "core/tree/topic_kind.h"
+#include "core/tree/tree_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,7 +17,9 @@
 
 #include <algorithm>
 
-namespace oxlin::store {
+namespace oxlin::session {
+
+using namespace oxlin::store;
 
 namespace {
 
@@ -362,4 +364,4 @@ bool NotebookSession::removeFolder(const QString& path) {
     return QDir().rmdir(path);
 }
 
-} // namespace oxlin::store
+} // namespace oxlin::session

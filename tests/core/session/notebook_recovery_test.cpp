@@ -2,13 +2,13 @@
 // pack, a disk that fills up, a package member or folder that is not what it
 // should be. Every case here once lost the user's work.
 
-#include "store/compressed_file.h"
-#include "store/notebook_session.h"
-#include "store/package.h"
-#include "store/profile.h"
+#include "core/store/compressed_file.h"
+#include "core/session/notebook_session.h"
+#include "core/store/package.h"
+#include "core/store/profile.h"
 #include "test_files.h"
-#include "tree/topic_kind.h"
-#include "tree/tree_file.h"
+#include "core/tree/topic_kind.h"
+#include "core/tree/tree_file.h"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +22,10 @@
 
 #include <memory>
 
-namespace oxlin::store {
+namespace oxlin::session {
 namespace {
+
+using namespace oxlin::store;
 
 using test::readAll;
 using test::writeAll;
@@ -320,4 +322,4 @@ TEST_F(FullDiskTest, AnUnpackThatRunsOutOfSpaceNeverPacksOverThePackage) {
 }
 
 } // namespace
-} // namespace oxlin::store
+} // namespace oxlin::session

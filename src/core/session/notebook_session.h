@@ -1,10 +1,10 @@
 #pragma once
 
-#include "store/notebook_paths.h"
-#include "tree/file_ids.h"
-#include "tree/tree_file.h"
-#include "tree/topic_history.h"
-#include "tree/tree_model.h"
+#include "core/store/notebook_paths.h"
+#include "core/tree/file_ids.h"
+#include "core/tree/tree_file.h"
+#include "core/tree/topic_history.h"
+#include "core/tree/tree_model.h"
 
 #include <QString>
 
@@ -16,8 +16,14 @@ class TopicImages;
 }
 
 namespace oxlin::store {
-
 class ProfileService;
+}
+
+namespace oxlin::session {
+
+using store::CurrentBook;
+using store::NotebookPaths;
+using store::ProfileService;
 
 // What later layers plug into the store's sequences. Every hook is optional;
 // an empty one does nothing. They run on the caller's (user-interface) thread.
@@ -164,4 +170,4 @@ private:
     tree::TreeLoadNotes loadNotes_;
 };
 
-} // namespace oxlin::store
+} // namespace oxlin::session

@@ -1,9 +1,9 @@
-#include "store/compressed_file.h"
-#include "store/instance_lock.h"
-#include "store/notebook_session.h"
-#include "store/package.h"
-#include "store/profile.h"
-#include "tree/tree_file.h"
+#include "core/store/compressed_file.h"
+#include "core/store/instance_lock.h"
+#include "core/session/notebook_session.h"
+#include "core/store/package.h"
+#include "core/store/profile.h"
+#include "core/tree/tree_file.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,10 @@
 
 #include <memory>
 
-namespace oxlin::store {
+namespace oxlin::session {
 namespace {
+
+using namespace oxlin::store;
 
 QByteArray readAll(const QString& path) {
     QFile file(path);
@@ -239,4 +241,4 @@ TEST(SingleInstanceLock, TakesOverALockLeftByADeadProcess) {
 }
 
 } // namespace
-} // namespace oxlin::store
+} // namespace oxlin::session
