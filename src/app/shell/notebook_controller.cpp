@@ -1,6 +1,8 @@
 #include "app/shell/notebook_controller.h"
 
 #include "app/editor/editor_host.h"
+#include "app/editor/link_commands.h"
+#include "app/editor/link_view.h"
 #include "app/editor/topic_text_edit.h"
 #include "app/search/search_controller.h"
 #include "app/shell/action_registry.h"
@@ -96,7 +98,24 @@ void NotebookController::attach(MainWindow& window) {
     hooks.forgetOpenedTopics = [this] { treeController_->operations().forgetOpenedTopics(); };
     session_->setHooks(std::move(hooks));
 
+    // Links: drawn and activated in the editor, inserted by F5 and F4.
+    auto* linkView = new LinkView(editor.editor(), this);
+    links_ = new LinkCommands(
+        {*editor.editor(), prompter_, launcher_,
+         [this] {
+             session_->saveTreeFile();
+             return session_->paths().treeFile;
+         },
+         [this](const QString& itemPath) {
+             return search_->selectTopicByPath(itemPath) != tree::kNoItem;
+         },
+         [&window](const QString& text) { window.showStatusNote(text); }},
+        this);
+    connect(linkView, &LinkView::linkActivated, links_, &LinkCommands::activate);
+
     CommandRouter& router = window.router();
+    router.setMenuHandler(cmd::LinkToFile, [this] { links_->insertFileLink(); });
+    router.setMenuHandler(cmd::LinkToTopic, [this] { links_->insertTopicLink(); });
     router.setTreeHandler([this](int id) { treeController_->command(id); });
     router.setMenuHandler(cmd::Save, [this] { save(); });
     // Exporting the topic the editor shows; folders and other topics come with import/export.

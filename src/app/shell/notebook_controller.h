@@ -14,6 +14,7 @@
 namespace oxlin::app {
 
 class Launcher;
+class LinkCommands;
 class MainWindow;
 class Prompter;
 class SafetySaver;
@@ -51,6 +52,8 @@ public:
     TreeController& treeController() { return *treeController_; }
     // The indexes and the search panels; exists from attach() on.
     SearchController& search() { return *search_; }
+    // Inserting, activating and appending to links; exists from attach() on.
+    LinkCommands& links() { return *links_; }
 
     // Selects a topic in the tree and opens it (panels, links, the last edited topic).
     void openTopic(ItemHandle item);
@@ -103,6 +106,7 @@ private:
     SearchController* search_ = nullptr;
     MainWindow* window_ = nullptr;
     SafetySaver* safety_ = nullptr;
+    LinkCommands* links_ = nullptr;
     SafetyDelays safetyDelays_;
     bool treeChanged_ = false; // since Tree.ini was last written by the safety saver
 };

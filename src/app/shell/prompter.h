@@ -39,6 +39,10 @@ public:
     // True when the user accepted; the printer holds the choices.
     virtual bool print(QPrinter& printer) = 0;
     virtual bool pageSetup(QPrinter& printer) = 0;
+
+    // The "Insert Topics Link" dialog over the tree written to `treeFile`:
+    // the item path of the chosen topic, or empty when cancelled.
+    virtual QString topicPath(const QString& treeFile) = 0;
 };
 
 } // namespace oxlin::app

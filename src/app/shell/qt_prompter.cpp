@@ -1,5 +1,7 @@
 #include "app/shell/qt_prompter.h"
 
+#include "app/tree/topic_link_dialog.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -75,6 +77,11 @@ bool QtPrompter::print(QPrinter& printer) {
 bool QtPrompter::pageSetup(QPrinter& printer) {
     QPageSetupDialog dialog(&printer, parent_);
     return dialog.exec() == QDialog::Accepted;
+}
+
+QString QtPrompter::topicPath(const QString& treeFile) {
+    TopicLinkDialog dialog(treeFile, parent_);
+    return dialog.exec() == QDialog::Accepted ? dialog.itemPath() : QString();
 }
 
 } // namespace oxlin::app

@@ -24,6 +24,7 @@ public:
     std::optional<QColor> colour(const QColor& initial) override;
     bool print(QPrinter& printer) override;
     bool pageSetup(QPrinter& printer) override;
+    QString topicPath(const QString& treeFile) override;
 
 private:
     QPointer<QWidget> parent_;

@@ -67,4 +67,10 @@ bool ScriptedPrompter::pageSetup(QPrinter&) {
     return !printAnswers.isEmpty() && printAnswers.dequeue();
 }
 
+QString ScriptedPrompter::topicPath(const QString& treeFile) {
+    asked.append({QStringLiteral("topicLink"), treeFile, QStringLiteral("Insert Topics Link"),
+                  PromptIcon::None, PromptButtons::OkCancel, {}});
+    return topicPaths.isEmpty() ? QString() : topicPaths.dequeue();
+}
+
 } // namespace oxlin::app

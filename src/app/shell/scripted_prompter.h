@@ -34,6 +34,7 @@ public:
     QQueue<QFont> fonts;
     QQueue<QColor> colours;
     QQueue<bool> printAnswers;
+    QQueue<QString> topicPaths; // answers of the topic-link dialog
 
     QStringList messageTexts() const;
 
@@ -48,6 +49,7 @@ public:
     std::optional<QColor> colour(const QColor& initial) override;
     bool print(QPrinter& printer) override;
     bool pageSetup(QPrinter& printer) override;
+    QString topicPath(const QString& treeFile) override;
 };
 
 } // namespace oxlin::app

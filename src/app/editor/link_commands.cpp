@@ -1,0 +1,114 @@
+#include "app/editor/link_commands.h"
+
+#include "app/shell/launcher.h"
+#include "app/shell/prompter.h"
+#include "core/tree/links.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextEdit>
+
+namespace oxlin::app {
+
+namespace {
+const QString kCaption = QStringLiteral("Oxlin");
+}
+
+LinkCommands::LinkCommands(Services services, QObject* parent)
+    : QObject(parent), services_(std::move(services)) {}
+
+bool LinkCommands::insertLinkText(const QString& text) {
+    QTextEdit& editor = services_.editor;
+    if (!editor.isEnabled() || editor.isReadOnly()) {
+        services_.prompter.message(QString::fromLatin1(kInsertFailed), kCaption,
+                                   PromptIcon::Warning);
+        return false;
+    }
+    // Plain text: a link carries no formatting of its own.
+    editor.textCursor().insertText(text);
+    return true;
+}
+
+bool LinkCommands::insertFileLink() {
+    const QStringList chosen = services_.prompter.openFileNames(
+        QStringLiteral("Please Select a File"), QString(),
+        {QStringLiteral("All files (*)"),
+         QStringLiteral("All Text file (*.txt *.log *.cpp *.h *.html *.rtf)"),
+         QStringLiteral("All image file (*.bmp *.jpg *.gif)")},
+        false);
+    if (chosen.isEmpty())
+        return false;
+    const QString path = QDir::toNativeSeparators(QFileInfo(chosen.front()).absoluteFilePath());
+    if (path.toUtf8().size() > tree::kMaxLinkPathBytes) {
+        services_.prompter.message(QString::fromLatin1(kInsertFailed), kCaption,
+                                   PromptIcon::Warning);
+        return false;
+    }
+    return insertLinkText(tree::fileLinkText(path));
+}
+
+bool LinkCommands::insertTopicLink() {
+    const QString treeFile = services_.writeTreeFile ? services_.writeTreeFile() : QString();
+    const QString itemPath = services_.prompter.topicPath(treeFile);
+    if (itemPath.isEmpty())
+        return false;
+    return insertLinkText(tree::topicLinkText(itemPath));
+}
+
+bool LinkCommands::activate(const QString& linkText) {
+    const tree::ParsedLink link = tree::parseLink(linkText);
+    switch (link.kind) {
+    case tree::LinkKind::None: return false;
+    case tree::LinkKind::Web:
+        // Handed to the desktop as one argument; no shell ever sees it.
+        return services_.launcher.openInBrowser(link.target);
+    case tree::LinkKind::Topic:
+        if (services_.openTopicByPath && services_.openTopicByPath(link.target))
+            return true;
+        if (services_.note)
+            services_.note(
+                QStringLiteral("The topic \"%1\" is no longer in this notebook.").arg(link.target));
+        return true;
+    case tree::LinkKind::File: break;
+    }
+    if (link.tooLong || link.fileName.isEmpty()) {
+        services_.prompter.message(QStringLiteral("The link \"%1\" names no file that can be opened.")
+                                       .arg(linkText.left(300)),
+                                   kCaption, PromptIcon::Warning);
+        return true;
+    }
+    const QString path = QDir::fromNativeSeparators(link.target);
+    if (tree::isProgramFile(path)) {
+        // A notebook from someone else must not run programs on one click.
+        const PromptAnswer answer = services_.prompter.message(
+            QStringLiteral("Open \"%1\"? It is a program.").arg(link.target), kCaption,
+            PromptIcon::Warning, PromptButtons::YesNo);
+        if (answer != PromptAnswer::Yes)
+            return true;
+    }
+    services_.launcher.openWithApplication(path);
+    return true;
+}
+
+bool LinkCommands::appendCapturedText(const QString& text) {
+    QTextEdit& editor = services_.editor;
+    if (!editor.isEnabled() || editor.isReadOnly()) {
+        services_.prompter.message(QString::fromLatin1(kInsertFailed), kCaption,
+                                   PromptIcon::Warning);
+        return false;
+    }
+    QTextCursor cursor = editor.textCursor();
+    if (editor.document()->blockCount() > 1)
+        cursor.movePosition(QTextCursor::End);
+    cursor.beginEditBlock();
+    cursor.insertText(QStringLiteral("\n\n"));
+    cursor.insertText(text);
+    cursor.endEditBlock();
+    editor.setTextCursor(cursor);
+    editor.ensureCursorVisible();
+    return true;
+}
+
+} // namespace oxlin::app

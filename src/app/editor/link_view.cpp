@@ -1,0 +1,102 @@
+#include "app/editor/link_view.h"
+
+#include "core/tree/links.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QToolTip>
+
+namespace oxlin::app {
+
+LinkHighlighter::LinkHighlighter(QTextDocument* document) : QSyntaxHighlighter(document) {}
+
+void LinkHighlighter::highlightBlock(const QString& text) {
+    const std::vector<tree::LinkSpan> links = tree::findLinks(text);
+    if (links.empty())
+        return;
+    QTextCharFormat link;
+    link.setForeground(QApplication::palette().color(QPalette::Link));
+    link.setFontUnderline(true);
+    for (const tree::LinkSpan& span : links)
+        setFormat(span.start, span.length, link);
+}
+
+LinkView::LinkView(QTextEdit* edit, QObject* parent) : QObject(parent), edit_(edit) {
+    highlighter_ = new LinkHighlighter(edit->document());
+    highlighter_->setParent(this);
+    edit->viewport()->installEventFilter(this);
+    edit->viewport()->setMouseTracking(true);
+}
+
+QString LinkView::linkAt(const QPoint& viewportPosition) const {
+    if (!edit_)
+        return {};
+    const QTextCursor at = edit_->cursorForPosition(viewportPosition);
+    // The cursor lands between characters: a link is under the pointer only
+    // when its text covers the character there, not just touches it.
+    const QRect caret = edit_->cursorRect(at);
+    const int position = at.position() - (viewportPosition.x() < caret.left() ? 1 : 0);
+    const QTextBlock block = edit_->document()->findBlock(position);
+    if (!block.isValid())
+        return {};
+    const QString text = block.text();
+    const int offset = position - block.position();
+    for (const tree::LinkSpan& span : tree::findLinks(text))
+        if (offset >= span.start && offset < span.start + span.length)
+            return text.mid(span.start, span.length);
+    return {};
+}
+
+void LinkView::hover(const QPoint& viewportPosition, const QPoint& globalPosition) {
+    const QString link = linkAt(viewportPosition);
+    const bool over = !link.isEmpty();
+    if (over != overLink_) {
+        overLink_ = over;
+        if (over)
+            edit_->viewport()->setCursor(Qt::PointingHandCursor);
+        else
+            edit_->viewport()->setCursor(Qt::IBeamCursor);
+    }
+    if (!over) {
+        QToolTip::hideText();
+        return;
+    }
+    const tree::UnescapedLink readable = tree::unescapeLinkText(link);
+    if (readable.wasEscaped)
+        QToolTip::showText(globalPosition + QPoint(16, 16), readable.text, edit_->viewport());
+    else
+        QToolTip::hideText();
+}
+
+bool LinkView::eventFilter(QObject* watched, QEvent* event) {
+    if (!edit_ || watched != edit_->viewport())
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        hover(mouse->position().toPoint(), mouse->globalPosition().toPoint());
+        break;
+    }
+    case QEvent::MouseButtonPress: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && (mouse->modifiers() & Qt::ControlModifier)) {
+            const QString link = linkAt(mouse->position().toPoint());
+            if (!link.isEmpty()) {
+                Q_EMIT linkActivated(link);
+                return true; // the caret stays where it was
+            }
+        }
+        break;
+    }
+    case QEvent::Leave:
+        QToolTip::hideText();
+        break;
+    default: break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace oxlin::app

@@ -1,0 +1,51 @@
+#pragma once
+
+// How links look and respond in the editor: link text is drawn as a link
+// (without changing the document, so topics keep links as plain text),
+// hovering an escaped link shows its readable form, the pointer turns into a
+// hand over links, and Ctrl+click activates one. A plain click places the
+// caret, so link text stays editable like any other text.
+
+#include <QObject>
+#include <QPointer>
+#include <QSyntaxHighlighter>
+
+class QTextEdit;
+
+namespace oxlin::app {
+
+// Draws the links found in each paragraph in the link colour, underlined.
+class LinkHighlighter final : public QSyntaxHighlighter {
+    Q_OBJECT
+public:
+    explicit LinkHighlighter(QTextDocument* document);
+
+protected:
+    void highlightBlock(const QString& text) override;
+};
+
+class LinkView final : public QObject {
+    Q_OBJECT
+public:
+    // Watches `edit` (borrowed); lives as long as the caller keeps it.
+    explicit LinkView(QTextEdit* edit, QObject* parent = nullptr);
+
+    // The link text at a viewport position, or empty.
+    QString linkAt(const QPoint& viewportPosition) const;
+
+Q_SIGNALS:
+    // Ctrl+click on a link: its text as it stands in the document.
+    void linkActivated(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void hover(const QPoint& viewportPosition, const QPoint& globalPosition);
+
+    QPointer<QTextEdit> edit_;
+    LinkHighlighter* highlighter_ = nullptr;
+    bool overLink_ = false;
+};
+
+} // namespace oxlin::app

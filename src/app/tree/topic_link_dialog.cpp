@@ -1,0 +1,73 @@
+#include "app/tree/topic_link_dialog.h"
+
+#include "app/tree/tree_item_model.h"
+#include "core/tree/tree_file.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace oxlin::app {
+
+TopicLinkDialog::TopicLinkDialog(const QString& treeFile, QWidget* parent)
+    : QDialog(parent), images_(&icons_) {
+    setWindowTitle(QStringLiteral("Insert Topics Link"));
+    tree::loadTree(tree_, treeFile, &images_);
+    model_ = std::make_unique<TreeItemModel>(tree_, icons_);
+
+    view_ = new QTreeView(this);
+    view_->setHeaderHidden(true);
+    view_->setModel(model_.get());
+    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    topic_ = new QLineEdit(this);
+    topic_->setReadOnly(true);
+
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("Insert"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &TopicLinkDialog::insert);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &TopicLinkDialog::selectionChanged);
+    connect(view_, &QTreeView::doubleClicked, this, [this] {
+        if (!topic_->text().isEmpty())
+            accept();
+    });
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Topic:"), topic_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(view_, 1);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+    resize(360, 420);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TopicLinkDialog::~TopicLinkDialog() = default;
+
+QString TopicLinkDialog::itemPath() const { return topic_->text(); }
+
+void TopicLinkDialog::selectionChanged() {
+    const tree::ItemHandle item = model_->handle(view_->currentIndex());
+    const tree::TreeItem* found = tree_.find(item);
+    topic_->setText(found && found->isTopic() ? tree_.itemPath(item) : QString());
+}
+
+void TopicLinkDialog::insert() {
+    if (topic_->text().isEmpty()) {
+        QMessageBox::critical(this, QStringLiteral("Error"), QStringLiteral("Invalidate Topic name"));
+        return;
+    }
+    accept();
+}
+
+} // namespace oxlin::app

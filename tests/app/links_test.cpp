@@ -1,0 +1,149 @@
+// Links in the editor, through the prompter and launcher seams: inserting,
+// activating, the questions asked before a program runs, and text from a
+// notebook never reaching a shell.
+
+#include "app/editor/editor_host.h"
+#include "app/editor/link_commands.h"
+#include "app/editor/link_view.h"
+#include "app/editor/topic_text_edit.h"
+#include "app/search/search_controller.h"
+#include "app/shell/command_ids.h"
+#include "app/shell/launcher.h"
+#include "app/shell/main_window.h"
+#include "app/shell/notebook_controller.h"
+#include "app/shell/scripted_prompter.h"
+
+#include <QStatusBar>
+#include <QTextBlock>
+#include <QtTest>
+
+#include "running_app.h"
+
+using namespace oxlin;
+using namespace oxlin::app;
+using tree::ItemHandle;
+
+namespace {
+
+struct App : RunningApp {
+    // A topic open in the editor holding `text`, the index rebuilt.
+    ItemHandle openWith(const QString& text) {
+        const ItemHandle item = topic(0, "Page.txt", text.toUtf8());
+        controller->search().index().rebuildNow(tree());
+        controller->openTopic(item);
+        return item;
+    }
+    QString editorText() { return editor().editor()->toPlainText(); }
+    // Where the middle of the first occurrence of `text` is drawn.
+    QPoint pointAt(const QString& text) {
+        QTextCursor cursor(editor().editor()->document());
+        cursor.setPosition(int(editorText().indexOf(text) + text.size() / 2));
+        return editor().editor()->cursorRect(cursor).center();
+    }
+};
+
+} // namespace
+
+class LinksTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void insertedLinksAreEscapedText();
+    void topicLinksOpenTheirTopicOrSayItIsGone();
+    void webLinksGoToTheBrowserUnchanged();
+    void programsAreOpenedOnlyAfterAQuestion();
+    void ctrlClickActivatesAndAPlainClickEdits();
+};
+
+void LinksTest::insertedLinksAreEscapedText() {
+    App app;
+    app.openWith("");
+    app.prompter.openNames.enqueue({"/tmp/My Docs/a b.txt"});
+    QCOMPARE(app.window->dispatch(cmd::LinkToFile), CommandRoute::Menu);
+    QCOMPARE(app.editorText(), QStringLiteral("file:///tmp/My%20Docs/a%20b.txt"));
+
+    app.folder(0, QString::fromUtf8("Pläne"));
+    app.prompter.topicPaths.enqueue(QString::fromUtf8("Pläne\\Garten.txt"));
+    app.window->dispatch(cmd::LinkToTopic);
+    QVERIFY(app.editorText().endsWith("file://$CurrentBook$\\Pl%c3%a4ne\\Garten.txt"));
+    // The dialog reads the tree file, written just before it opened.
+    const auto asked = app.prompter.asked.last();
+    QCOMPARE(asked.kind, QStringLiteral("topicLink"));
+    QFile treeFile(asked.text);
+    QVERIFY(treeFile.open(QIODevice::ReadOnly));
+    QVERIFY(treeFile.readAll().contains("Pl\xC3\xA4ne=0"));
+
+    // Cancelled dialogs insert nothing.
+    const QString before = app.editorText();
+    app.window->dispatch(cmd::LinkToFile);
+    app.window->dispatch(cmd::LinkToTopic);
+    QCOMPARE(app.editorText(), before);
+}
+
+void LinksTest::topicLinksOpenTheirTopicOrSayItIsGone() {
+    App app;
+    const ItemHandle folder = app.folder(0, QString::fromUtf8("Pläne"));
+    const ItemHandle garden = app.topic(folder, "Garten.txt", "beds");
+    app.openWith("");
+    LinkCommands& links = app.controller->links();
+    QVERIFY(links.activate("FILE://$currentbook$\\Pl%C3%A4ne\\Garten.txt"));
+    QCOMPARE(app.editor().currentTopic(), garden);
+
+    QVERIFY(links.activate("file://$CurrentBook$\\Gone\\Away.txt"));
+    QCOMPARE(app.editor().currentTopic(), garden);
+    QVERIFY(app.window->statusBar()->currentMessage().contains("no longer"));
+}
+
+void LinksTest::webLinksGoToTheBrowserUnchanged() {
+    App app;
+    app.openWith("");
+    const QString hostile = "http://x.org/\"; touch /tmp/oxlin-link-test;\"";
+    QFile::remove("/tmp/oxlin-link-test");
+    QVERIFY(app.controller->links().activate(hostile));
+    QCOMPARE(app.launcher.started.size(), 1);
+    QCOMPARE(app.launcher.started[0].kind, QStringLiteral("browser"));
+    QCOMPARE(app.launcher.started[0].arguments, QStringList{hostile});
+    QVERIFY(!QFile::exists("/tmp/oxlin-link-test"));
+}
+
+void LinksTest::programsAreOpenedOnlyAfterAQuestion() {
+    App app;
+    app.openWith("");
+    LinkCommands& links = app.controller->links();
+    app.prompter.answers.enqueue(PromptAnswer::No);
+    QVERIFY(links.activate("file://C:\\Downloads\\setup.exe"));
+    QVERIFY(app.launcher.started.isEmpty());
+    QCOMPARE(app.prompter.messageTexts().last(),
+             QStringLiteral("Open \"C:\\Downloads\\setup.exe\"? It is a program."));
+    app.prompter.answers.enqueue(PromptAnswer::Yes);
+    links.activate("file:///tmp/run%20me.sh");
+    QCOMPARE(app.launcher.started.size(), 1);
+    QCOMPARE(app.launcher.started[0].arguments, QStringList{"/tmp/run me.sh"});
+
+    // A document opens without a word.
+    const int asked = int(app.prompter.asked.size());
+    links.activate("file:///tmp/report.pdf");
+    QCOMPARE(int(app.prompter.asked.size()), asked);
+    QCOMPARE(app.launcher.started.size(), 2);
+}
+
+void LinksTest::ctrlClickActivatesAndAPlainClickEdits() {
+    App app;
+    app.openWith("see www.example.org today");
+    QTextEdit* edit = app.editor().editor();
+    QVERIFY(QTest::qWaitForWindowExposed(app.window.get()));
+    const QPoint link = app.pointAt("example");
+
+    QTest::mouseMove(edit->viewport(), link);
+    QTRY_COMPARE(edit->viewport()->cursor().shape(), Qt::PointingHandCursor);
+
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, link);
+    QVERIFY(app.launcher.started.isEmpty());
+    QVERIFY(edit->textCursor().position() > 4); // the caret went into the link text
+
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton, Qt::ControlModifier, link);
+    QCOMPARE(app.launcher.started.size(), 1);
+    QCOMPARE(app.launcher.started[0].arguments, QStringList{"www.example.org"});
+}
+
+QTEST_MAIN(LinksTest)
+#include "links_test.moc"
