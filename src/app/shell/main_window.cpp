@@ -1,6 +1,7 @@
 #include "app/shell/main_window.h"
 
 #include "app/editor/editor_host.h"
+#include "app/editor/find_replace.h"
 #include "app/editor/topic_text_edit.h"
 #include "app/shell/about_dialog.h"
 #include "app/shell/action_registry.h"
@@ -104,7 +105,13 @@ MainWindow::~MainWindow() = default;
 void MainWindow::installCommands() {
     router_.setWindowHandler([this](int id) {
         switch (id) {
-        case cmd::HideWindow: hideAndSave(); return true;
+        case cmd::HideWindow:
+            // Esc closes an open find dialog first.
+            if (auto* find = findChild<FindDialog*>(); find && find->isVisible())
+                find->close();
+            else
+                hideAndSave();
+            return true;
         case cmd::SwitchFocus: switchFocus(); return true;
         default: return false;
         }

@@ -1,6 +1,7 @@
 #include "app/shell/notebook_controller.h"
 
 #include "app/editor/editor_host.h"
+#include "app/editor/find_replace.h"
 #include "app/editor/link_commands.h"
 #include "app/editor/link_view.h"
 #include "app/editor/topic_text_edit.h"
@@ -114,6 +115,9 @@ void NotebookController::attach(MainWindow& window) {
     connect(linkView, &LinkView::linkActivated, links_, &LinkCommands::activate);
 
     CommandRouter& router = window.router();
+    find_ = new FindController(*editor.editor(), prompter_, &window);
+    router.setMenuHandler(cmd::Find, [this] { find_->openFind(); });
+    router.setMenuHandler(cmd::FindNext, [this] { find_->findAgain(); });
     router.setMenuHandler(cmd::LinkToFile, [this] { links_->insertFileLink(); });
     router.setMenuHandler(cmd::LinkToTopic, [this] { links_->insertTopicLink(); });
     router.setTreeHandler([this](int id) { treeController_->command(id); });

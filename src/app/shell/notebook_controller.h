@@ -14,6 +14,7 @@
 namespace oxlin::app {
 
 class Launcher;
+class FindController;
 class LinkCommands;
 class MainWindow;
 class Prompter;
@@ -54,6 +55,8 @@ public:
     SearchController& search() { return *search_; }
     // Inserting, activating and appending to links; exists from attach() on.
     LinkCommands& links() { return *links_; }
+    // The find and replace dialog and its searches; exists from attach() on.
+    FindController& find() { return *find_; }
 
     // Selects a topic in the tree and opens it (panels, links, the last edited topic).
     void openTopic(ItemHandle item);
@@ -107,6 +110,7 @@ private:
     MainWindow* window_ = nullptr;
     SafetySaver* safety_ = nullptr;
     LinkCommands* links_ = nullptr;
+    FindController* find_ = nullptr;
     SafetyDelays safetyDelays_;
     bool treeChanged_ = false; // since Tree.ini was last written by the safety saver
 };
