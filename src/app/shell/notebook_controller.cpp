@@ -2,6 +2,7 @@
 
 #include "app/editor/editor_host.h"
 #include "app/editor/find_replace.h"
+#include "app/editor/topic_printer.h"
 #include "app/editor/link_commands.h"
 #include "app/editor/link_view.h"
 #include "app/editor/topic_text_edit.h"
@@ -116,6 +117,16 @@ void NotebookController::attach(MainWindow& window) {
 
     CommandRouter& router = window.router();
     find_ = new FindController(*editor.editor(), prompter_, &window);
+    printer_ = new TopicPrinter(
+        prompter_,
+        [&editor]() -> QTextDocument* {
+            return editor.isOpen() && editor.currentTopic() != 0 ? editor.editor()->document()
+                                                                 : nullptr;
+        },
+        [this, view] { return label(model_->handle(view->currentIndex())).value_or(QString()); },
+        this);
+    router.setMenuHandler(cmd::Print, [this] { printer_->print(); });
+    router.setMenuHandler(cmd::PageSetup, [this] { printer_->pageSetup(); });
     router.setMenuHandler(cmd::Find, [this] { find_->openFind(); });
     router.setMenuHandler(cmd::FindNext, [this] { find_->findAgain(); });
     router.setMenuHandler(cmd::LinkToFile, [this] { links_->insertFileLink(); });

@@ -15,6 +15,7 @@ namespace oxlin::app {
 
 class Launcher;
 class FindController;
+class TopicPrinter;
 class LinkCommands;
 class MainWindow;
 class Prompter;
@@ -57,6 +58,8 @@ public:
     LinkCommands& links() { return *links_; }
     // The find and replace dialog and its searches; exists from attach() on.
     FindController& find() { return *find_; }
+    // Print, preview, PDF and page setup of the open topic; exists from attach() on.
+    TopicPrinter& printer() { return *printer_; }
 
     // Selects a topic in the tree and opens it (panels, links, the last edited topic).
     void openTopic(ItemHandle item);
@@ -111,6 +114,7 @@ private:
     SafetySaver* safety_ = nullptr;
     LinkCommands* links_ = nullptr;
     FindController* find_ = nullptr;
+    TopicPrinter* printer_ = nullptr;
     SafetyDelays safetyDelays_;
     bool treeChanged_ = false; // since Tree.ini was last written by the safety saver
 };

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -39,6 +40,9 @@ public:
     // True when the user accepted; the printer holds the choices.
     virtual bool print(QPrinter& printer) = 0;
     virtual bool pageSetup(QPrinter& printer) = 0;
+    // The print preview: `paint` draws the pages on the printer it is given.
+    // True when the user printed from it.
+    virtual bool printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint) = 0;
 
     // The "Insert Topics Link" dialog over the tree written to `treeFile`:
     // the item path of the chosen topic, or empty when cancelled.

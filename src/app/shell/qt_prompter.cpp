@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace oxlin::app {
@@ -76,6 +77,12 @@ bool QtPrompter::print(QPrinter& printer) {
 
 bool QtPrompter::pageSetup(QPrinter& printer) {
     QPageSetupDialog dialog(&printer, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool QtPrompter::printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint) {
+    QPrintPreviewDialog dialog(&printer, parent_);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
     return dialog.exec() == QDialog::Accepted;
 }
 

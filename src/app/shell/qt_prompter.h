@@ -24,6 +24,7 @@ public:
     std::optional<QColor> colour(const QColor& initial) override;
     bool print(QPrinter& printer) override;
     bool pageSetup(QPrinter& printer) override;
+    bool printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint) override;
     QString topicPath(const QString& treeFile) override;
 
 private:

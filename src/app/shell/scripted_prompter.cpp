@@ -1,5 +1,7 @@
 #include "app/shell/scripted_prompter.h"
 
+#include <QPrinter>
+
 namespace oxlin::app {
 
 QStringList ScriptedPrompter::messageTexts() const {
@@ -57,20 +59,38 @@ std::optional<QColor> ScriptedPrompter::colour(const QColor&) {
     return colours.dequeue();
 }
 
-bool ScriptedPrompter::print(QPrinter&) {
-    asked.append({QStringLiteral("print"), {}, {}, PromptIcon::None, PromptButtons::Ok, {}});
-    return !printAnswers.isEmpty() && printAnswers.dequeue();
+bool ScriptedPrompter::print(QPrinter& printer) {
+    asked.append({QStringLiteral("print"), printer.docName(), {}, PromptIcon::None,
+                  PromptButtons::Ok, {}});
+    const bool accepted = !printAnswers.isEmpty() && printAnswers.dequeue();
+    if (accepted && !printFiles.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printFiles.dequeue());
+    }
+    return accepted;
 }
 
-bool ScriptedPrompter::pageSetup(QPrinter&) {
+bool ScriptedPrompter::pageSetup(QPrinter& printer) {
     asked.append({QStringLiteral("pageSetup"), {}, {}, PromptIcon::None, PromptButtons::Ok, {}});
-    return !printAnswers.isEmpty() && printAnswers.dequeue();
+    const bool accepted = !printAnswers.isEmpty() && printAnswers.dequeue();
+    if (accepted && !pageMargins.isEmpty())
+        printer.setPageMargins(pageMargins.dequeue(), QPageLayout::Point);
+    return accepted;
 }
 
 QString ScriptedPrompter::topicPath(const QString& treeFile) {
     asked.append({QStringLiteral("topicLink"), treeFile, QStringLiteral("Insert Topics Link"),
                   PromptIcon::None, PromptButtons::OkCancel, {}});
     return topicPaths.isEmpty() ? QString() : topicPaths.dequeue();
+}
+
+bool ScriptedPrompter::printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint) {
+    asked.append({QStringLiteral("printPreview"), printer.docName(), QString(), PromptIcon::None,
+                  PromptButtons::OkCancel, {}});
+    // The preview draws its pages; the test sees them as a PDF when it set one.
+    if (!printer.outputFileName().isEmpty())
+        paint(&printer);
+    return false;
 }
 
 } // namespace oxlin::app

@@ -3,6 +3,7 @@
 #include "app/shell/prompter.h"
 
 #include <QList>
+#include <QMarginsF>
 #include <QQueue>
 
 #include <functional>
@@ -49,6 +50,11 @@ public:
     std::optional<QColor> colour(const QColor& initial) override;
     bool print(QPrinter& printer) override;
     bool pageSetup(QPrinter& printer) override;
+    bool printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint) override;
+    // What a page setup answered with Yes sets: the margins in points.
+    QQueue<QMarginsF> pageMargins;
+    // Where an accepted print dialog sends its pages, as a PDF file.
+    QQueue<QString> printFiles;
     QString topicPath(const QString& treeFile) override;
 };
 
