@@ -33,6 +33,8 @@ pids+=($!)
 disown
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR="$work/runtime"
+# Never ask a server for updates from a test.
+export OXLIN_UPDATE_URL=http://127.0.0.1:9
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 xdotool getmouselocation >/dev/null 2>&1 || skip "Xvfb did not start"
@@ -45,15 +47,21 @@ fi
 
 window_of() { # the main window of the running program
     local id=""
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         id=$(xdotool search --name "Quarrow Notebook" 2>/dev/null | head -1)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
     done
     return 1
 }
-key() { xdotool key --window "$win" --clearmodifiers "$@"; sleep 0.4; }
-type_text() { xdotool type --delay 30 "$1"; sleep 0.3; }
+# Pauses long enough for a busy machine: every step waits for the window.
+key() { xdotool key --window "$win" --clearmodifiers "$@"; sleep 0.8; }
+type_text() { xdotool type --delay 40 "$1"; sleep 0.6; }
+wait_for() { # wait_for SECONDS COMMAND...: until the command succeeds
+    local limit=$(( $1 * 10 )); shift
+    for _ in $(seq "$limit"); do "$@" 2>/dev/null && return 0; sleep 0.1; done
+    return 1
+}
 
 "$work/Notebook" >"$work/first.log" 2>&1 &
 app=$!
@@ -75,18 +83,28 @@ key Down Down Down Return  # New Topic, under the selected folder
 type_text "Garden"
 key Return              # the named topic opens in the editor
 type_text "kiwi and fig"
-sleep 4                 # longer than the pause after which typing is written
+# Wait for the pause after which typing is written, and the write itself.
+typed_text_written() {
+    local f
+    for f in "$data/OxlinHelp"/*.[Xx][Tt][Zz]; do
+        "$oxlin" decompress "$f" "$work/probe.txt" >/dev/null 2>&1 &&
+            grep -q "kiwi and fig" "$work/probe.txt" && return 0
+    done
+    return 1
+}
+wait_for 20 typed_text_written || fail "the typed text never reached the working folder"
+wait_for 20 grep -q "Garden.txt=" "$data/OxlinHelp/Tree.ini" ||
+    fail "Tree.ini lacks the topic: $(cat "$data/OxlinHelp/Tree.ini" 2>&1)"
 
 kill -9 "$app"
 wait "$app" 2>/dev/null
 [ -f "$data/OxlinHelp.xzz" ] && fail "the notebook was packed before the crash"
-grep -q "Garden.txt=" "$data/OxlinHelp/Tree.ini" || fail "Tree.ini lacks the topic: $(cat "$data/OxlinHelp/Tree.ini" 2>&1)"
 
 "$work/Notebook" >"$work/second.log" 2>&1 &
 app=$!
 pids+=($app)
 win=$(window_of) || fail "the main window did not appear after the crash"
-for _ in $(seq 50); do
+for _ in $(seq 200); do
     title=$(xdotool getwindowname "$win")
     [[ $title == *"[Garden.txt]"* ]] && break
     sleep 0.1
@@ -94,7 +112,7 @@ done
 [[ $title == *"[Garden.txt]"* ]] || fail "the last edited topic was not reopened: '$title'"
 
 kill -TERM "$app"
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 300); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$app" 2>/dev/null && fail "the program did not end on SIGTERM"
 
 listing=$("$oxlin" tree "$data/OxlinHelp.xzz") || fail "oxlin tree failed"
