@@ -8,10 +8,13 @@
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
 #include "app/shell/qt_prompter.h"
+#include "app/shell/update_check.h"
 #include "core/store/instance_lock.h"
 #include "core/store/notebook_paths.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
 #include <QDir>
 #include <QScreen>
 #include <QSessionManager>
@@ -21,6 +24,14 @@ namespace oxlin::app {
 int runNotebook(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Oxlin"));
+    QApplication::setApplicationVersion(QStringLiteral(OXLIN_VERSION));
+    {
+        QCommandLineParser options;
+        options.setApplicationDescription(QStringLiteral("Oxlin Notebook: notes in folders and topics."));
+        options.addHelpOption();
+        options.addVersionOption();
+        options.process(app); // --help and --version print and end here
+    }
     QApplication::setWindowIcon(applicationIcon());
     // The close box only hides the window: the program ends through the exit sequence.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -71,6 +82,17 @@ int runNotebook(int argc, char* argv[]) {
 
     window.show();
     banner.finish(&window);
+
+    // Two seconds after start, once, unless Notebook.ini turns it off.
+    UpdateCheck updateCheck(prompter, launcher, update::versionFromDotted(QStringLiteral(OXLIN_VERSION)));
+    QObject::connect(&updateCheck, &UpdateCheck::exitRequested, &window, &MainWindow::requestExit);
+    const bool checkForUpdates =
+        controller.profiles().readString(controller.session().paths().settingsFile,
+                                         QStringLiteral("Notebook"), QStringLiteral("UpdateCheck"),
+                                         QStringLiteral("1")) != QLatin1String("0");
+    if (checkForUpdates)
+        QTimer::singleShot(2000, &updateCheck,
+                           [&updateCheck] { updateCheck.start(UpdateCheck::serverAddress()); });
     app.exec();
     dataLock.release();
     lock.release();
