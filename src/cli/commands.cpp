@@ -1,6 +1,10 @@
 #include "cli/commands.h"
 
+#include "core/store/compressed_file.h"
+#include "core/store/notebook_paths.h"
 #include "core/store/package.h"
+#include "core/tree/ini_text.h"
+#include "core/tree/tree_file.h"
 
 #include <QFileInfo>
 
@@ -60,6 +64,32 @@ bool unpackForReading(const QString& package, const QString& folder) {
                      .arg(package));
         return false;
     }
+    return true;
+}
+
+bool openForReading(const QString& package, store::PackageReader& reader) {
+    if (!QFileInfo(package).isFile()) {
+        complain(QStringLiteral("cannot read the package %1: no such file").arg(package));
+        return false;
+    }
+    if (!reader.open(package)) {
+        complain(QStringLiteral("cannot read the package %1: it is damaged or not a notebook package")
+                     .arg(package));
+        return false;
+    }
+    return true;
+}
+
+bool readPackageTree(const QString& package, const store::PackageReader& reader,
+                     tree::TopicTree& tree, tree::TreeLoadNotes* notes) {
+    QByteArray stored, text;
+    if (!reader.read(QLatin1String(store::kCompressedTreeFileName), stored) ||
+        store::decompressBuffer(stored, text) != 1) {
+        complain(QStringLiteral("cannot read the tree of %1: its %2 is missing or damaged")
+                     .arg(package, QLatin1String(store::kCompressedTreeFileName)));
+        return false;
+    }
+    tree::loadTree(tree, tree::IniDocument::parse(text), nullptr, notes);
     return true;
 }
 

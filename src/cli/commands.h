@@ -5,6 +5,14 @@
 #include <functional>
 #include <vector>
 
+namespace oxlin::store {
+class PackageReader;
+}
+namespace oxlin::tree {
+class TopicTree;
+struct TreeLoadNotes;
+}
+
 namespace oxlin::cli {
 
 // Exit codes shared by every subcommand.
@@ -33,6 +41,14 @@ void complain(const QString& text);
 // Unpacks `package` into `folder` (a fresh temporary folder), saying why not
 // when it cannot.
 bool unpackForReading(const QString& package, const QString& folder);
+
+// Opens `package` for reading single members, saying why not when it cannot.
+bool openForReading(const QString& package, store::PackageReader& reader);
+
+// Reads the tree straight out of an open package (no unpacking), saying why
+// not when its tree member is missing or damaged. `notes` may be null.
+bool readPackageTree(const QString& package, const store::PackageReader& reader,
+                     tree::TopicTree& tree, tree::TreeLoadNotes* notes);
 
 // Runs one subcommand; `arguments` excludes the program name.
 int run(const QStringList& arguments);

@@ -2,6 +2,7 @@
 
 #include "richtext/content_stream.h"
 #include "richtext/plain_text.h"
+#include "richtext/visible_text.h"
 #include "core/store/atomic_file.h"
 #include "core/store/compressed_file.h"
 
@@ -66,12 +67,9 @@ int printText(const QString& path) {
     QByteArray bytes;
     if (!readAll(path, bytes))
         return kFailure;
+    // Only RTF with tables needs a document (and so the GUI application).
     auto app = guiApplication();
-    QTextDocument document;
-    richtext::StreamFormat format;
-    if (!loadDocument(bytes, document, format))
-        return kFailure;
-    const QByteArray text = richtext::documentText(document).toUtf8() + '\n';
+    const QByteArray text = richtext::visibleText(bytes).toUtf8() + '\n';
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     return kSuccess;
 }

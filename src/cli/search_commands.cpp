@@ -35,8 +35,9 @@ std::unique_ptr<QGuiApplication> guiApplication() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-// Searches a package's topics without changing the package: it is unpacked
-// into a temporary folder, indexed there and searched.
+// Searches a package without changing it or unpacking it: the tree and the
+// topics are read straight out of the package; only the search index is
+// written, into a temporary folder.
 int searchPackage(const QStringList& arguments) {
     QStringList positional;
     search::SearchOptions options;
@@ -57,30 +58,32 @@ int searchPackage(const QStringList& arguments) {
         return kUsage;
     }
     const QString& package = positional[0];
-    QTemporaryDir folder;
-    if (!unpackForReading(package, folder.isValid() ? folder.path() : QString()))
+    store::PackageReader reader;
+    if (!openForReading(package, reader))
         return kFailure;
-    store::NotebookPaths paths;
-    paths.workingFolder = folder.path();
-    paths.treeFile = folder.filePath(QLatin1String(store::kTreeFileName));
-    paths.runtimeFile = folder.filePath(QLatin1String(store::kRuntimeFileName));
-    paths.topicIndexFile = folder.filePath(QLatin1String(store::kTopicIndexFileName));
-    paths.searchIndexFile = folder.filePath(QLatin1String(store::kSearchIndexFileName));
-    store::decompressFile(
-        store::resolveInFolder(folder.path(), QLatin1String(store::kCompressedTreeFileName)),
-        paths.treeFile);
-
     tree::TopicTree tree;
-    tree::loadTree(tree, paths.treeFile, nullptr);
+    readPackageTree(package, reader, tree, nullptr); // a tree that cannot be read finds nothing
+
     store::ProfileService profiles;
-    search::TopicIndex index(profiles, paths);
-    index.rebuildNow(tree);
+    store::NotebookPaths paths;
+    QTemporaryDir folder;
+    if (!options.treeOnly) {
+        if (!folder.isValid()) {
+            complain(QStringLiteral("cannot create a temporary folder"));
+            return kFailure;
+        }
+        paths.workingFolder = folder.path();
+        paths.topicIndexFile = folder.filePath(QLatin1String(store::kTopicIndexFileName));
+        paths.searchIndexFile = folder.filePath(QLatin1String(store::kSearchIndexFileName));
+        search::TopicIndex index(profiles, paths);
+        index.rebuildNow(tree);
+    }
+    const search::PackageTopics topics(reader);
 
     const auto app = options.treeOnly ? nullptr : guiApplication();
-    search::KeywordSearch searcher(profiles, tree, [](const QByteArray& stored) {
-        return richtext::visibleText(stored);
-    });
+    search::KeywordSearch searcher(profiles, tree, richtext::streamVisibleText);
     searcher.setPaths(paths);
+    searcher.readTopicsFrom(&topics);
     search::SortedRows rows;
     const int count = searcher.run(positional[1], options, rows).value_or(0);
     for (const auto& row : rows.rows())

@@ -21,7 +21,10 @@ public:
     DocumentBuilder(QByteArrayView input, QTextCursor& cursor, bool fragment, RtfReadReport& report,
                     const Destinations& destinations);
 
+    static constexpr bool kKeepsPictures = true;
+
     TableBuilder& tables() { return tables_; }
+    bool stopped() const { return false; }
 
     void insertText(const QString& text, const GroupState& group);
     void paragraphBreak(const GroupState& group);

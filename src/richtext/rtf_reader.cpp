@@ -8,6 +8,7 @@
 #include "richtext/rtf_keywords.h"
 #include "richtext/rtf_pending_text.h"
 #include "richtext/rtf_picture_builder.h"
+#include "richtext/rtf_text_builder.h"
 #include "richtext/rtf_tokenizer.h"
 
 #include <QTextCursor>
@@ -27,13 +28,19 @@ namespace {
 constexpr qsizetype kMaxDepth = 1 << 20;
 
 // One read of one input. The reader decides where each word and run of text
-// goes; the destinations keep what their groups said, and the document
-// builder puts content into the document through the one cursor.
+// goes; the destinations keep what their groups said, and the builder puts
+// content into the document through the one cursor (DocumentBuilder) or
+// keeps only its text (TextBuilder). One reader for both, so the text read
+// without a document is the document's text by construction.
+template <class Builder>
 class Reader {
 public:
-    Reader(QByteArrayView input, QTextCursor& cursor, bool fragment)
+    template <class... Output>
+    Reader(QByteArrayView input, Output&&... output)
         : input_(input), tokens_(input),
-          document_(input, cursor, fragment, report_, destinations_) {}
+          document_(input, std::forward<Output>(output)..., report_, destinations_) {}
+
+    const Builder& builder() const { return document_; }
 
     RtfReadReport run();
 
@@ -73,13 +80,16 @@ private:
 
     Destinations destinations_;
     PendingText pending_;
-    DocumentBuilder document_;
+    Builder document_;
 };
 
-RtfReadReport Reader::run() {
+template <class Builder>
+RtfReadReport Reader<Builder>::run() {
     stack_.reserve(64);
     stack_.push_back(GroupState{});
     for (;;) {
+        if (document_.stopped())
+            return report_;
         const RtfToken token = tokens_.next();
         if (token.kind == RtfToken::End)
             break;
@@ -141,14 +151,16 @@ RtfReadReport Reader::run() {
     return report_;
 }
 
-bool Reader::skipsFallback() {
+template <class Builder>
+bool Reader<Builder>::skipsFallback() {
     if (unicodeSkipLeft_ == 0)
         return false;
     --unicodeSkipLeft_;
     return true;
 }
 
-void Reader::pushGroup(qsizetype offset) {
+template <class Builder>
+void Reader<Builder>::pushGroup(qsizetype offset) {
     flushText();
     unicodeSkipLeft_ = 0;
     starPending_ = false;
@@ -161,7 +173,8 @@ void Reader::pushGroup(qsizetype offset) {
     stack_.push_back(next);
 }
 
-void Reader::popGroup(qsizetype offset) {
+template <class Builder>
+void Reader<Builder>::popGroup(qsizetype offset) {
     flushText();
     unicodeSkipLeft_ = 0;
     starPending_ = false;
@@ -181,7 +194,8 @@ void Reader::popGroup(qsizetype offset) {
         finishObject(offset, closed);
 }
 
-void Reader::controlSymbol(char symbol) {
+template <class Builder>
+void Reader<Builder>::controlSymbol(char symbol) {
     starPending_ = false;
     switch (symbol) {
     case '*':
@@ -211,7 +225,8 @@ void Reader::controlSymbol(char symbol) {
     }
 }
 
-void Reader::controlWord(const RtfToken& token) {
+template <class Builder>
+void Reader<Builder>::controlWord(const RtfToken& token) {
     const bool star = starPending_;
     starPending_ = false;
     const Keyword* keyword = findKeyword(token.name);
@@ -268,7 +283,8 @@ void Reader::controlWord(const RtfToken& token) {
     }
 }
 
-void Reader::destinationText(QByteArrayView bytes) {
+template <class Builder>
+void Reader<Builder>::destinationText(QByteArrayView bytes) {
     switch (state().destination) {
     case Destination::Text:
     case Destination::FieldInstruction:
@@ -288,7 +304,8 @@ void Reader::destinationText(QByteArrayView bytes) {
     }
 }
 
-void Reader::fontTableText(QByteArrayView bytes) {
+template <class Builder>
+void Reader<Builder>::fontTableText(QByteArrayView bytes) {
     // Names go through the text pipeline: they may be in their font's own code page.
     qsizetype start = 0;
     for (qsizetype i = 0; i <= bytes.size(); ++i) {
@@ -303,24 +320,28 @@ void Reader::fontTableText(QByteArrayView bytes) {
     }
 }
 
-void Reader::appendChar(QChar c) {
+template <class Builder>
+void Reader<Builder>::appendChar(QChar c) {
     decodeBytes();
     pending_.appendDecoded(c);
 }
 
-int Reader::currentCodePage() const {
+template <class Builder>
+int Reader<Builder>::currentCodePage() const {
     const GroupState& s = stack_.back();
     const FontTable& fonts = destinations_.fonts;
     return s.destination == Destination::FontTable ? fonts.nameCodePage()
                                                    : fonts.codePage(s.chars.font);
 }
 
-void Reader::decodeBytes() {
+template <class Builder>
+void Reader<Builder>::decodeBytes() {
     if (pending_.hasBytes())
         pending_.decodeBytes(currentCodePage());
 }
 
-void Reader::flushText() {
+template <class Builder>
+void Reader<Builder>::flushText() {
     decodeBytes();
     if (pending_.text().isEmpty())
         return;
@@ -342,23 +363,33 @@ void Reader::flushText() {
     pending_.clearText();
 }
 
-void Reader::insertCharacter(QChar c) {
+template <class Builder>
+void Reader<Builder>::insertCharacter(QChar c) {
     const Destination destination = state().destination;
     if (destination == Destination::Text || destination == Destination::FieldInstruction)
         appendChar(c);
 }
 
-void Reader::finishPicture(qsizetype groupEnd, const GroupState& closed) {
-    const ReadPicture picture = decodePicture(destinations_.picture.take());
+template <class Builder>
+void Reader<Builder>::finishPicture(qsizetype groupEnd, const GroupState& closed) {
     const Destination outer = state().destination;
-    // An object's result picture shows the object; the object is what is kept.
-    if (outer == Destination::ObjectResult || outer == Destination::Object)
-        destinations_.object.setResult(picture.image, picture.size);
-    else if (outer == Destination::Text)
-        document_.insertPicture(picture, closed, groupEnd, state());
+    if constexpr (!Builder::kKeepsPictures) {
+        // Only where the picture stands matters to the text: nothing is decoded.
+        destinations_.picture.take();
+        if (outer == Destination::Text)
+            document_.insertPicture(state());
+    } else {
+        const ReadPicture picture = decodePicture(destinations_.picture.take());
+        // An object's result picture shows the object; the object is what is kept.
+        if (outer == Destination::ObjectResult || outer == Destination::Object)
+            destinations_.object.setResult(picture.image, picture.size);
+        else if (outer == Destination::Text)
+            document_.insertPicture(picture, closed, groupEnd, state());
+    }
 }
 
-void Reader::finishObject(qsizetype groupEnd, const GroupState& closed) {
+template <class Builder>
+void Reader<Builder>::finishObject(qsizetype groupEnd, const GroupState& closed) {
     if (state().destination != Destination::Text)
         return;
     document_.insertObject(destinations_.object, closed, groupEnd, state());
@@ -368,7 +399,7 @@ void Reader::finishObject(qsizetype groupEnd, const GroupState& closed) {
 } // namespace
 } // namespace reading
 
-using reading::Reader;
+using Reader = reading::Reader<reading::DocumentBuilder>;
 
 RtfReadReport readRtf(QByteArrayView rtf, QTextDocument& document) {
     const bool undo = document.isUndoRedoEnabled();
@@ -408,6 +439,12 @@ RtfReadReport insertRtf(QByteArrayView rtf, QTextCursor& cursor) {
     cursor.endEditBlock();
     cursor.setPosition(work.position());
     return report;
+}
+
+bool streamRtfText(QByteArrayView rtf, const RtfTextPieces& pieces) {
+    reading::Reader<reading::TextBuilder> reader(rtf, pieces);
+    reader.run();
+    return !reader.builder().needsDocument();
 }
 
 } // namespace oxlin::richtext

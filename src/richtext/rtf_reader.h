@@ -2,6 +2,9 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QStringView>
+
+#include <functional>
 
 class QTextCursor;
 class QTextDocument;
@@ -25,5 +28,17 @@ RtfReadReport readRtf(QByteArrayView rtf, QTextDocument& document);
 // there; a row inserted right after a table becomes that table's next row.
 // The cursor ends after the inserted content.
 RtfReadReport insertRtf(QByteArrayView rtf, QTextCursor& cursor);
+
+// Receives text in order, in pieces; returning false asks for no more.
+using RtfTextPieces = std::function<bool(QStringView piece)>;
+
+// Reads the text of `rtf` without building a document: the same reading as
+// readRtf, handing on what documentText() would give for that document, in
+// pieces. A table's text follows the grid a document lays out, so at the
+// first content in a table this stops and returns false: the text handed on
+// until then is the start of the document's text, and the rest must come
+// from a document. True when the whole text was handed on or `pieces` asked
+// for no more. Needs no QGuiApplication.
+bool streamRtfText(QByteArrayView rtf, const RtfTextPieces& pieces);
 
 } // namespace oxlin::richtext

@@ -3,15 +3,23 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringView>
+
+#include <functional>
 
 namespace oxlin::richtext {
 
 // The text a reader sees in a topic's stored bytes: the document text of rich
 // text (no control words, tables as cells and rows), plain text decoded as the
-// editor decodes it. What the keyword search matches against.
-//
-// Builds a QTextDocument for rich text, so a QGuiApplication must exist and the
-// call belongs to a thread that may create documents.
+// editor decodes it. Exactly documentText() of the document the editor would
+// load, read straight from the RTF tokens without a document; only RTF with
+// content in tables is read into a QTextDocument (whose grid decides that
+// text), so a QGuiApplication must exist for those and the call then belongs
+// to a thread that may create documents.
 QString visibleText(QByteArrayView stored);
+
+// The same text handed to `pieces` in order as it is read, stopping as soon as
+// `pieces` returns false (a search that has found its keyword).
+void streamVisibleText(QByteArrayView stored, const std::function<bool(QStringView)>& pieces);
 
 } // namespace oxlin::richtext

@@ -17,8 +17,6 @@ namespace oxlin::app {
 
 namespace {
 
-QString visibleTopicText(const QByteArray& stored) { return richtext::visibleText(stored); }
-
 // The wait cursor for as long as a search runs.
 struct WaitCursor {
     WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -31,7 +29,7 @@ struct WaitCursor {
 
 SearchController::SearchController(Parts parts, QObject* parent)
     : QObject(parent), parts_(parts), index_(parts.profiles, parts.session.paths()),
-      search_(parts.profiles, parts.session.tree(), visibleTopicText) {
+      search_(parts.profiles, parts.session.tree(), richtext::streamVisibleText) {
     parts_.session.tree().addObserver(this);
     connect(&parts_.locate, &LocatePanel::refreshRequested, this, &SearchController::refillLocate);
     connect(&parts_.locate, &LocatePanel::goToRequested, this, &SearchController::goTo);

@@ -1,6 +1,5 @@
 #include "core/search/keyword_search.h"
 
-#include "core/store/compressed_file.h"
 #include "core/store/file_names.h"
 #include "core/store/profile.h"
 #include "core/tree/ini_text.h"
@@ -97,8 +96,12 @@ QString resultMessage(int count) {
 }
 
 KeywordSearch::KeywordSearch(const store::ProfileService& profiles, const tree::TopicTree& tree,
+                             TextStreamer text)
+    : profiles_(profiles), tree_(tree), text_(std::move(text)) {}
+
+KeywordSearch::KeywordSearch(const store::ProfileService& profiles, const tree::TopicTree& tree,
                              TextExtractor extractor)
-    : profiles_(profiles), tree_(tree), extractor_(std::move(extractor)) {}
+    : KeywordSearch(profiles, tree, streamWholeText(std::move(extractor))) {}
 
 std::optional<int> KeywordSearch::run(const QString& keyword, const SearchOptions& options,
                                       SortedRows& results) const {
@@ -116,28 +119,20 @@ std::optional<int> KeywordSearch::run(const QString& keyword, const SearchOption
     return contentSearch(word, options.matchCase, results);
 }
 
-bool KeywordSearch::contentMatches(const QString& fileName, const QString& keyword,
-                                   bool matchCase) const {
-    if (fileName.isEmpty() || !fileName.contains(QLatin1Char('.')))
-        return false;
-    // A topic file is a plain name inside the working folder; an index entry
-    // that names anything else is not followed.
-    if (fileName.contains(QLatin1Char('/')) || fileName.contains(QLatin1Char('\\')) ||
-        fileName.startsWith(QLatin1Char('.')))
-        return false;
-    QByteArray content;
-    if (store::decompressFileToBuffer(store::resolveInFolder(paths_.workingFolder, fileName),
-                                      content) != 1 ||
-        content.isEmpty())
-        return false;
-    const QString text = extractor_ ? extractor_(content) : QString();
-    return textMatches(text, keyword, matchCase);
+std::vector<bool> KeywordSearch::matchFiles(const QStringList& fileNames, const QString& keyword,
+                                            bool matchCase) const {
+    if (source_)
+        return matchTopics(*source_, fileNames, keyword, matchCase, text_);
+    // The folder is listed once per search, not once per topic.
+    const FolderTopics folder(paths_.workingFolder);
+    return matchTopics(folder, fileNames, keyword, matchCase, text_);
 }
 
 int KeywordSearch::contentSearch(const QString& keyword, bool matchCase,
                                  SortedRows& results) const {
     results.clear();
-    int count = 0;
+    QStringList names;
+    std::vector<ItemHandle> handles;
     tree::IniSectionReader reader = tree::IniSectionReader::open(
         profiles_, paths_.searchIndexFile, QLatin1String(kSearchIndexSection));
     tree::IniEntry entry;
@@ -147,11 +142,17 @@ int KeywordSearch::contentSearch(const QString& keyword, bool matchCase,
         // skipped before its file is read.
         if (handle == kNoItem || !tree_.contains(handle))
             continue;
-        if (!contentMatches(entry.key, keyword, matchCase))
-            continue;
-        results.add(tree_.itemPath(handle), handle);
-        ++count;
+        names.append(entry.key);
+        handles.push_back(handle);
     }
+    const std::vector<bool> found = matchFiles(names, keyword, matchCase);
+    std::vector<SortedRows::Row> rows;
+    for (std::size_t i = 0; i < found.size(); ++i)
+        if (found[i])
+            rows.push_back({tree_.itemPath(handles[i]), handles[i]});
+    const int count = int(rows.size());
+    // In index order, so rows with equal paths keep it, as adding one by one would.
+    results.assign(std::move(rows));
     return count;
 }
 
@@ -177,15 +178,18 @@ int KeywordSearch::searchInResult(const QString& keyword, bool matchCase,
             index.insert(key, store::leadingInteger(line.mid(equals + 1)));
     }
 
+    const std::vector<bool> found = matchFiles(names, keyword, matchCase);
     int count = 0;
-    for (const QString& name : names) {
-        if (!contentMatches(name, keyword, matchCase))
+    std::vector<SortedRows::Row> rows;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (!found[std::size_t(i)])
             continue;
         ++count;
-        const ItemHandle handle = handleFromValue(index.value(name.toCaseFolded(), 0));
+        const ItemHandle handle = handleFromValue(index.value(names[i].toCaseFolded(), 0));
         if (tree_.contains(handle))
-            results.add(tree_.itemPath(handle), handle);
+            rows.push_back({tree_.itemPath(handle), handle});
     }
+    results.assign(std::move(rows));
     return count;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/search/content_scan.h"
 #include "core/search/topic_index.h"
 #include "core/tree/tree_model.h"
 
@@ -58,11 +59,6 @@ private:
 // Fills the Locate list from locate rows (TopicIndex::locateRows).
 void refillLocate(SortedRows& list, const std::vector<LocateRow>& rows);
 
-// The text a user sees in a topic, from the topic's stored bytes (plain text
-// or RTF). The application and the command-line tool pass the rich-text
-// codec's; it must be safe to call from the thread that runs the search.
-using TextExtractor = std::function<QString(const QByteArray& storedTopic)>;
-
 // True for stored content that opens with "{\rtf" (letters in any case).
 bool isRichTextContent(const QByteArray& content);
 
@@ -85,15 +81,22 @@ SearchMode chooseMode(const SearchOptions& options);
 QString resultMessage(int count);
 
 // The three keyword searches over one open notebook. Runs on the thread that
-// owns the tree (the user-interface thread). Reads SearchIndex.ini through
-// the shared profile service and each topic file straight into memory.
+// owns the tree (the user-interface thread); the content searches spread the
+// topics over the global thread pool and wait for them. Reads SearchIndex.ini
+// through the shared profile service and each topic file straight into memory.
 class KeywordSearch {
 public:
-    // Everything is borrowed and must outlive the search object.
+    // Everything is borrowed and must outlive the search object. The text
+    // functions must be safe to call from several threads at once.
+    KeywordSearch(const store::ProfileService& profiles, const tree::TopicTree& tree,
+                  TextStreamer text);
     KeywordSearch(const store::ProfileService& profiles, const tree::TopicTree& tree,
                   TextExtractor extractor);
 
     void setPaths(const store::NotebookPaths& paths) { paths_ = paths; }
+    // Where topic files are read from: null (the default) is the working
+    // folder. A source set here is borrowed and must outlive its use.
+    void readTopicsFrom(const TopicSource* source) { source_ = source; }
 
     // The whole search for the "Locate" button, after the caller has saved
     // the editor's topic: nothing (and no message) for an empty keyword,
@@ -113,15 +116,16 @@ public:
     // "[path]"; only folders are searched below. The count is the row count.
     int treeOnlySearch(const QString& keyword, bool matchCase, SortedRows& results) const;
 
-    // The topic file `fileName` ("%08X.XTZ") of the working folder holds the
-    // keyword in its visible text. Missing, damaged or empty files do not.
-    bool contentMatches(const QString& fileName, const QString& keyword, bool matchCase) const;
-
 private:
+    // One flag per name, in order: the topic file holds the keyword.
+    std::vector<bool> matchFiles(const QStringList& fileNames, const QString& keyword,
+                                 bool matchCase) const;
+
     const store::ProfileService& profiles_;
     const tree::TopicTree& tree_;
-    TextExtractor extractor_;
+    TextStreamer text_;
     store::NotebookPaths paths_;
+    const TopicSource* source_ = nullptr;
 };
 
 // The keyword combo box's list: oldest first, at most 20 entries, no two

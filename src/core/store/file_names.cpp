@@ -14,20 +14,65 @@ bool hasCompressedExtension(const QString& fileName) {
     return fileName.endsWith(QLatin1String(".xtz"), Qt::CaseInsensitive);
 }
 
+namespace {
+
+// Not QDir::filePath, which returns a name starting with ":" (a resource
+// path to Qt) alone, outside the folder.
+QString joined(const QString& folder, const QString& fileName) {
+    return QDir(folder).path() + QLatin1Char('/') + fileName;
+}
+
+// The spellings a file of the folder almost always has: as asked, the
+// unpacker's (stored name, extension in lower case: "0000000A.xtz"), and the
+// name all in upper or all in lower case. Each is one stat.
+QStringList likelySpellings(const QString& fileName) {
+    QStringList names{fileName};
+    const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
+    if (dot >= 0)
+        names.append(fileName.left(dot) + fileName.mid(dot).toLower());
+    names.append(fileName.toUpper());
+    names.append(fileName.toLower());
+    names.removeDuplicates();
+    return names;
+}
+
+} // namespace
+
+QString findLikelySpelling(const QString& folder, const QString& fileName) {
+    for (const QString& name : likelySpellings(fileName)) {
+        const QString path = joined(folder, name);
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
+}
+
 QString resolveInFolder(const QString& folder, const QString& fileName) {
-    // Not QDir::filePath, which returns a name starting with ":" (a resource
-    // path to Qt) alone, outside the folder.
-    const QString exact = QDir(folder).path() + QLatin1Char('/') + fileName;
-    if (QFileInfo::exists(exact))
-        return exact;
+    const QString likely = findLikelySpelling(folder, fileName);
+    if (!likely.isEmpty())
+        return likely;
+    return FolderNames(folder).resolve(fileName);
+}
+
+FolderNames::FolderNames(const QString& folder) : folder_(QDir(folder).path()) {
     QDirIterator it(folder, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden |
                                 QDir::System);
     while (it.hasNext()) {
         it.next();
-        if (it.fileName().compare(fileName, Qt::CaseInsensitive) == 0)
-            return it.filePath();
+        // The first spelling listed wins, as a scan stopping at the first match would.
+        const QString key = it.fileName().toCaseFolded();
+        if (!names_.contains(key))
+            names_.insert(key, it.fileName());
     }
-    return exact;
+}
+
+QString FolderNames::resolve(const QString& fileName) const {
+    const auto found = names_.constFind(fileName.toCaseFolded());
+    return folder_ + QLatin1Char('/') + (found == names_.cend() ? fileName : *found);
+}
+
+bool FolderNames::contains(const QString& fileName) const {
+    return names_.contains(fileName.toCaseFolded());
 }
 
 } // namespace oxlin::store

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QtGlobal>
 
@@ -15,6 +16,30 @@ bool hasCompressedExtension(const QString& fileName);
 // "0000000A.XTZ" are one file. Returns the path of the entry of `folder` whose
 // name equals `fileName` without regard to case, or folder + "/" + fileName
 // when there is none, so callers open the existing file and never create a twin.
+// The spellings the program and the unpacker write are tried first (a few
+// stats); the folder is listed only when none of them exists, so a caller
+// looking up many names, some of them missing, should use FolderNames.
 QString resolveInFolder(const QString& folder, const QString& fileName);
+
+// The path of `fileName` in `folder` in one of the spellings this program and
+// the unpacker write (as given, extension in lower case, all upper, all
+// lower), or an empty string. Never lists the folder.
+QString findLikelySpelling(const QString& folder, const QString& fileName);
+
+// The names of one folder, listed once, for many case-insensitive lookups in
+// constant time each. A snapshot: files made or removed afterwards are not
+// seen, so keep one only for the length of one operation.
+class FolderNames {
+public:
+    explicit FolderNames(const QString& folder);
+
+    // As resolveInFolder, from the listing.
+    QString resolve(const QString& fileName) const;
+    bool contains(const QString& fileName) const;
+
+private:
+    QString folder_;
+    QHash<QString, QString> names_; // case-folded name -> name on disk
+};
 
 } // namespace oxlin::store

@@ -1,6 +1,7 @@
 #include "core/store/package.h"
 
 #include "core/store/atomic_file.h"
+#include "core/store/compressed_file.h"
 #include "core/store/file_names.h"
 #include "core/store/gzip_format.h"
 #include "core/store/package_format.h"
@@ -239,6 +240,67 @@ int unpackPackage(const QString& workingFolder, const QString& packageFile,
             said.failed.append(name);
     }
     return 1;
+}
+
+namespace {
+
+QString memberKey(const QString& name) {
+    const QLatin1String extension(pf::kMemberExtension);
+    const QString bare = name.endsWith(extension, Qt::CaseInsensitive)
+                             ? name.left(name.size() - extension.size())
+                             : name;
+    return bare.toCaseFolded();
+}
+
+} // namespace
+
+bool PackageReader::open(const QString& packageFile) {
+    QMutexLocker lock(&mutex_);
+    file_.close();
+    names_.clear();
+    places_.clear();
+    file_.setFileName(packageFile);
+    if (!QFileInfo(packageFile).isFile() || !file_.open(QIODevice::ReadOnly))
+        return false;
+    std::vector<Entry> entries;
+    if (!readDirectory(file_, entries)) {
+        file_.close();
+        return false;
+    }
+    for (const Entry& entry : entries) {
+        if (!isPlainName(entry.name))
+            continue;
+        const QString name = decodeStoredText(entry.name);
+        const QString key = memberKey(name);
+        if (places_.contains(key))
+            continue;
+        places_.insert(key, {entry.offset, entry.size});
+        names_.append(name);
+    }
+    return true;
+}
+
+bool PackageReader::read(const QString& name, QByteArray& out) const {
+    out.clear();
+    const auto found = places_.constFind(memberKey(name));
+    if (found == places_.cend())
+        return false;
+    QMutexLocker lock(&mutex_);
+    out.resize(qsizetype(found->size));
+    if (!file_.seek(found->offset) || file_.read(out.data(), out.size()) != out.size()) {
+        out.clear();
+        return false;
+    }
+    return true;
+}
+
+int readPackageMember(const QString& packageFile, const QString& name, QByteArray& content) {
+    content.clear();
+    PackageReader reader;
+    QByteArray stored;
+    if (!reader.open(packageFile) || !reader.read(name, stored))
+        return 0;
+    return decompressBuffer(stored, content);
 }
 
 } // namespace oxlin::store

@@ -1,7 +1,13 @@
 #pragma once
 
+#include <QByteArray>
+#include <QFile>
+#include <QHash>
+#include <QMutex>
 #include <QString>
 #include <QStringList>
+
+#include <cstdint>
 
 namespace oxlin::store {
 
@@ -33,5 +39,43 @@ struct UnpackReport {
 // what was left out.
 int unpackPackage(const QString& workingFolder, const QString& packageFile,
                   UnpackReport* report = nullptr);
+
+// Reads single members straight out of a package through its directory, so a
+// command or a viewer that needs one member (the tree, the runtime file, one
+// topic) never unpacks the others. The directory is read and checked once, by
+// the rules unpacking follows; of members whose names differ only in case the
+// first in package order is the one read. Owns the open package file; one
+// reader may serve several threads at once (reads are serialised).
+class PackageReader {
+public:
+    PackageReader() = default;
+    PackageReader(const PackageReader&) = delete;
+    PackageReader& operator=(const PackageReader&) = delete;
+
+    // False for a missing or damaged package (nothing can be read then).
+    bool open(const QString& packageFile);
+    bool isOpen() const { return file_.isOpen(); }
+
+    // Member names as stored, in package order, first of each case twin only.
+    const QStringList& members() const { return names_; }
+    // The stored (still compressed) bytes of the member named `name`, with or
+    // without its ".xtz", in any letter case. False when there is no such
+    // member or it cannot be read; `out` is then empty.
+    bool read(const QString& name, QByteArray& out) const;
+
+private:
+    struct Place {
+        std::uint32_t offset = 0;
+        std::uint32_t size = 0;
+    };
+    mutable QFile file_;
+    mutable QMutex mutex_;
+    QStringList names_;
+    QHash<QString, Place> places_; // case-folded name without extension
+};
+
+// One member of a package, decompressed: `name` as for PackageReader::read.
+// Returns 1 when the member was found and decoded whole, 0 otherwise.
+int readPackageMember(const QString& packageFile, const QString& name, QByteArray& content);
 
 } // namespace oxlin::store

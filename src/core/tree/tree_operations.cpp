@@ -6,6 +6,8 @@
 #include "core/tree/topic_history.h"
 #include "core/tree/topic_kind.h"
 
+#include "core/store/file_names.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -162,7 +164,12 @@ qint32 TreeOperations::allocateFreeFileId() {
         const qint32 id = services_.fileIds.allocate();
         if (id == 0)
             return 0;
-        bool taken = !folder.isEmpty() && QFileInfo::exists(topicFilePath(folder, id));
+        // Only the spellings we and the unpacker write are looked for, never
+        // a listing of the folder: at open the counter was raised above every
+        // topic file present, so a file of a fresh id can only be one a later
+        // unpack or a past run of ours wrote.
+        bool taken = !folder.isEmpty() &&
+                     !store::findLikelySpelling(folder, store::topicFileName(quint32(id))).isEmpty();
         if (!taken)
             tree_.walk([&](const TreeItem& item, int) {
                 taken = taken || (item.isTopic() && item.record->fileId == id);

@@ -215,3 +215,32 @@ TEST_F(PackageTest, SkippedUnsafeNamesAreReported) {
     EXPECT_EQ(report.unsafeNames, QStringList(QStringLiteral("..")));
     EXPECT_TRUE(report.caseTwins.isEmpty() && report.failed.isEmpty());
 }
+
+TEST_F(PackageTest, ReaderReadsOneMemberByNameInAnyCase) {
+    writeAll(package(), handMadePackage({{"Tree", "tree bytes"},
+                                         {"0000000A", "first"},
+                                         {"0000000a", "twin"},
+                                         {"../x", "unsafe"}}));
+    PackageReader reader;
+    ASSERT_TRUE(reader.open(package()));
+    EXPECT_EQ(reader.members(), QStringList({"Tree", "0000000A"}));
+    QByteArray bytes;
+    EXPECT_TRUE(reader.read(QStringLiteral("tree.XTZ"), bytes));
+    EXPECT_EQ(bytes, "tree bytes");
+    // Of case twins the first in package order is read, as unpacking keeps it.
+    EXPECT_TRUE(reader.read(QStringLiteral("0000000a.xtz"), bytes));
+    EXPECT_EQ(bytes, "first");
+    EXPECT_FALSE(reader.read(QStringLiteral("Z.xtz"), bytes));
+    EXPECT_TRUE(bytes.isEmpty());
+    EXPECT_FALSE(reader.read(QStringLiteral("../x"), bytes));
+}
+
+TEST_F(PackageTest, ReaderRefusesWhatUnpackRefuses) {
+    PackageReader reader;
+    EXPECT_FALSE(reader.open(package())); // missing
+    QByteArray bad = handMadePackage({{"Tree", "tree bytes"}});
+    bad[bad.size() - 4] = char(0x7f); // data size past the directory
+    writeAll(package(), bad);
+    EXPECT_FALSE(reader.open(package()));
+    EXPECT_EQ(unpackPackage(out(), package()), 0);
+}

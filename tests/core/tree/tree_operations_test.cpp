@@ -195,9 +195,10 @@ TEST_F(TreeOperationsTest, NewItemsTakeTheDefaultNames) {
 
 TEST_F(TreeOperationsTest, NewTopicNeverTakesAnIdWhoseFileExists) {
     const ItemHandle work = folder(kTopLevel, "Work");
-    // A file left by a lost FileIDCount: ids 2 and 3 are in use on disk.
-    for (qint32 stale : {2, 3})
-        QFile(topicFilePath(dir.path(), stale)).open(QIODevice::WriteOnly);
+    // Files left by a lost FileIDCount: ids 2 and 3 are in use on disk, 3 in
+    // the spelling the unpacker writes.
+    QFile(topicFilePath(dir.path(), 2)).open(QIODevice::WriteOnly);
+    QFile(dir.filePath("00000003.xtz")).open(QIODevice::WriteOnly);
     const ItemHandle created = ops.newTopic(work);
     EXPECT_EQ(id(created), 4);
     QFile::remove(topicFilePath(dir.path(), 2));

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Content search, title search and `oxlin tree` against the command-line
+# peers, in one run, on seeded notebooks of 3,800 and 1,900 topics.
+# Usage: bench/search_peers.sh BUILD_DIR [RUNS]   (BUILD_DIR: a Release build with the bench on)
+# Prints the median wall time of each command over RUNS runs (default 5).
+set -euo pipefail
+build=${1:?build dir}; runs=${2:-5}
+oxlin=$build/bin/oxlin; gen=$build/bin/notebook_gen
+work=$(mktemp -d); trap 'rm -rf "$work"' EXIT
+
+median() { # command...: median seconds of $runs runs
+  local times=()
+  for _ in $(seq "$runs"); do
+    local start=$(date +%s.%N); "$@" >/dev/null 2>&1 || true; local end=$(date +%s.%N)
+    times+=("$(echo "$end - $start" | bc)")
+  done
+  printf '%s\n' "${times[@]}" | sort -n | sed -n "$(( (runs + 1) / 2 ))p"
+}
+
+for topics in 3800 1900; do
+  book=$work/book$topics.xzz; files=$work/files$topics
+  "$gen" "$book" "$topics" 20
+  mkdir -p "$files" && "$oxlin" unpack "$book" "$files" >/dev/null
+  treeonly=$work/tree$topics && mkdir -p "$treeonly" && cp "$files/Tree.xtz" "$treeonly/"
+  echo "== $topics topics, $(du -sb "$files" | cut -f1) bytes compressed"
+  echo "content  oxlin search        $(median "$oxlin" search "$book" zebracorn)"
+  echo "content  floor gzip|grep -c  $(median sh -c "gzip -dc $files/*.xtz | grep -c -i zebracorn")"
+  echo "content  zgrep -il           $(median sh -c "zgrep -il zebracorn $files/*.xtz")"
+  command -v rg >/dev/null &&
+  echo "content  rg -z -il           $(median rg -z -il zebracorn "$files")"
+  echo "titles   oxlin --titles      $(median "$oxlin" search "$book" 'Topic 37' --titles)"
+  echo "titles   gzip Tree|grep -i   $(median sh -c "gzip -dc $files/Tree.xtz | grep -i 'Topic 37'")"
+  echo "tree     oxlin tree          $(median "$oxlin" tree "$book")"
+  echo "tree     gzip Tree|wc -l     $(median sh -c "gzip -dc $files/Tree.xtz | wc -l")"
+done
