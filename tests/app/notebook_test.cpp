@@ -106,7 +106,7 @@ void NotebookTest::switchingTopicsRestoresTheViewPosition() {
         text += "row " + QByteArray::number(i) + "\r\n";
     const tree::ItemHandle a = app.topic(0, "A.txt", text);
     const tree::ItemHandle b = app.topic(0, "B.txt", "b");
-    QVERIFY(QTest::qWaitForWindowExposed(app.window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(app.window));
 
     app.controller->openTopic(a);
     QTextCursor caret(app.editor().editor()->document());
@@ -220,7 +220,7 @@ void NotebookTest::exitWritesLastBookPacksAndRemovesTheFolder() {
     QCOMPARE(app.storedInPackage(id), QByteArray("written at exit"));
 
     // The next start opens it again, with the topic and LastEdit in place.
-    app.window.reset();
+    app.window = nullptr;
     app.controller.reset();
     app.start();
     QCOMPARE(app.session().tree().itemCount(), 1);
@@ -233,7 +233,7 @@ void NotebookTest::damagedPackageIsReportedAndKept() {
     app.topic(0, "Kept.txt", "words");
     const QString package = app.session().paths().packageFile;
     app.controller->exitSequence(); // packed and removed, so the next start unpacks
-    app.window.reset();
+    app.window = nullptr;
     app.controller.reset();
     QFile file(package);
     QVERIFY(file.open(QIODevice::ReadWrite));

@@ -177,9 +177,9 @@ void SearchPanelsTest::renameAndRelabelKeepLocateInStep() {
     QVERIFY(app.rebuild());
 
     // A label edit as the tree reports it: drop, new label, add.
-    app.controller->indexDrop(a, "Work\\a.txt");
+    Q_EMIT app.controller->treeController().indexDropRequested(a, "Work\\a.txt");
     app.tree().setLabel(a, "b.txt");
-    app.controller->indexAdd(a);
+    Q_EMIT app.controller->treeController().indexAddRequested(a);
     QCOMPARE(app.topicIndexValue("Work\\a.txt"), QStringLiteral("0"));
     QCOMPARE(app.topicIndexValue("Work\\b.txt"), QString::number(a));
     QCOMPARE(app.rowsOf(*app.locate().list()), QStringList{"b.txt"});
@@ -345,7 +345,7 @@ void SearchPanelsTest::tabsSwitchTheLeftPane() {
         texts.append(app.side().tabBar()->tabText(i));
     QCOMPARE(texts, (QStringList{"Topics", "Index", "Search"}));
 
-    QVERIFY(QTest::qWaitForWindowActive(app.window.get()));
+    QVERIFY(QTest::qWaitForWindowActive(app.window));
     QSignalSpy changed(&app.side(), &SidePane::tabChanged);
     app.clickTab(SidePane::Index);
     QCOMPARE(stack->currentWidget(), &app.locate());
