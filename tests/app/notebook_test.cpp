@@ -8,6 +8,7 @@
 #include "core/store/compressed_file.h"
 #include "core/store/package.h"
 #include "core/tree/topic_kind.h"
+#include "app/tree/topic_opener.h"
 #include "app/tree/tree_controller.h"
 #include "app/tree/tree_item_model.h"
 
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void openingRecordsTheHistory();
     void whatOpenTopicLeavesAlone();
     void fileTopicsGoToTheirApplication();
+    void joiningAFileTopicWorkerOpensItOnce();
     void closeBoxKeepsRunningAndSaves();
     void exitWritesLastBookPacksAndRemovesTheFolder();
     void damagedPackageIsReportedAndKept();
@@ -185,6 +187,29 @@ void NotebookTest::fileTopicsGoToTheirApplication() {
     QByteArray stored;
     store::decompressFileToBuffer(*app.controller->topicFilePath(sheet), stored);
     QCOMPARE(stored, QByteArray("a,b\r\n3,4\r\n"));
+}
+
+void NotebookTest::joiningAFileTopicWorkerOpensItOnce() {
+    App app;
+    QByteArray big(4 << 20, 'x');
+    const tree::ItemHandle sheet = app.topic(0, "Big.csv", big);
+    app.controller->openTopic(sheet);
+    // Joined without running the event loop (work queued before it stays
+    // queued): the copy is complete and handed over at once, and the
+    // worker's posted end does not hand it over again.
+    bool queuedRan = false;
+    QMetaObject::invokeMethod(app.controller.get(), [&] { queuedRan = true; }, Qt::QueuedConnection);
+    app.controller->opener().waitForWorkers();
+    QVERIFY(!queuedRan);
+    QCOMPARE(app.launcher.started.size(), 1);
+    QCOMPARE(QFileInfo(app.launcher.started[0].arguments[0]).size(), qint64(big.size()));
+    QTest::qWait(50);
+    QCOMPARE(app.launcher.started.size(), 1);
+    // The exit sequence joins a worker still running in the same way.
+    const tree::ItemHandle other = app.topic(0, "Other.csv", big);
+    app.controller->openTopic(other);
+    QVERIFY(app.controller->exitSequence());
+    QCOMPARE(app.launcher.started.size(), 2);
 }
 
 void NotebookTest::closeBoxKeepsRunningAndSaves() {
