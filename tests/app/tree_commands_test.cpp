@@ -55,7 +55,7 @@ struct App : RunningApp {
     QString label(ItemHandle item) { return tree().find(item) ? tree().find(item)->label : QString(); }
     QString filePath(qint32 id) { return tree::topicFilePath(controller->session().paths().workingFolder, id); }
     qint32 fileId(ItemHandle topic) { return tree().record(topic)->fileId; }
-    bool enabled(int id) { return window->actions().treeAction(id)->isEnabled(); }
+    bool enabled(int id) { return window->actions().action(id)->isEnabled(); }
 
     ItemHandle topic(ItemHandle parent, const QString& label, const QByteArray& content = "x") {
         return RunningApp::topic(parent, label, content);

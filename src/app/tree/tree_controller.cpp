@@ -185,7 +185,7 @@ void TreeController::updateSelectionState() {
 void TreeController::updateContextMenu() {
     const tree::SelectionState state = tree::selectionState(tree_, selection());
     auto enable = [this](int id, bool on) {
-        if (QAction* action = actions_.treeAction(id))
+        if (QAction* action = actions_.action(id))
             action->setEnabled(on);
     };
     enable(cmd::NewTopic, !state.topic);
