@@ -6,10 +6,10 @@
 #include "app/search/locate_panel.h"
 #include "app/shell/prompter.h"
 #include "app/shell/side_tabs.h"
+#include "app/shell/wait_cursor.h"
 #include "core/session/notebook_session.h"
 #include "app/tree/tree_item_model.h"
 
-#include <QGuiApplication>
 #include <QListWidget>
 #include <QTreeView>
 
@@ -18,14 +18,6 @@ namespace oxlin::app {
 namespace {
 
 QString visibleTopicText(const QByteArray& stored) { return richtext::visibleText(stored); }
-
-// The wait cursor for as long as a search runs.
-struct WaitCursor {
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 

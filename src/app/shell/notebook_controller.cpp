@@ -8,6 +8,7 @@
 #include "app/shell/main_window.h"
 #include "app/shell/prompter.h"
 #include "app/shell/safety_saver.h"
+#include "app/shell/wait_cursor.h"
 #include "app/shell/side_tabs.h"
 #include "app/tree/topic_opener.h"
 #include "app/tree/tree_controller.h"
@@ -233,9 +234,10 @@ void NotebookController::openTopic(ItemHandle item) {
 }
 
 bool NotebookController::save() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool packed = session_->save() == 1;
-    QApplication::restoreOverrideCursor();
+    const bool packed = [this] {
+        const WaitCursor wait;
+        return session_->save() == 1;
+    }();
     if (!packed)
         reportSaveProblem();
     return packed;
