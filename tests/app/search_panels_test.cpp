@@ -103,6 +103,7 @@ private Q_SLOTS:
     void locateFindsByPrefixAndGoesToTheRow();
     void renameAndRelabelKeepLocateInStep();
     void eachSearchModeThroughThePanel();
+    void resultMessageCountsTopics();
     void contentSearchReadsTheVisibleText();
     void historyKeepsTwentyAndSurvivesARestart();
     void goingToRowsAndTheTopicsTab();
@@ -241,6 +242,12 @@ void SearchPanelsTest::eachSearchModeThroughThePanel() {
     app.keyword().treeOnlyBox()->setChecked(true);
     QTest::keyClick(app.keyword().keywordBox()->lineEdit(), Qt::Key_Return);
     QCOMPARE(app.rowsOf(*app.keyword().list()), QStringList{"Work\\lower.txt"});
+}
+
+void SearchPanelsTest::resultMessageCountsTopics() {
+    QCOMPARE(SearchController::resultMessage(0), QStringLiteral("no topic includes the keyword."));
+    QCOMPARE(SearchController::resultMessage(1), QStringLiteral("1 topic includes the keyword."));
+    QCOMPARE(SearchController::resultMessage(12), QStringLiteral("12 topics include the keyword."));
 }
 
 void SearchPanelsTest::contentSearchReadsTheVisibleText() {

@@ -201,8 +201,16 @@ void SearchController::runSearch() {
         return;
     if (history_.noteFound(keyword, *count))
         parts_.keyword.setHistory(history_.entries());
-    parts_.prompter.message(search::resultMessage(*count), QStringLiteral("Oxlin"),
+    parts_.prompter.message(resultMessage(*count), QStringLiteral("Oxlin"),
                             PromptIcon::Information);
+}
+
+QString SearchController::resultMessage(int count) {
+    if (count <= 0)
+        return tr("no topic includes the keyword.");
+    if (count == 1)
+        return tr("1 topic includes the keyword.");
+    return tr("%1 topics include the keyword.").arg(count);
 }
 
 } // namespace oxlin::app
