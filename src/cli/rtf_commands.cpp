@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/gui_application.h"
 
 #include "richtext/content_stream.h"
 #include "richtext/plain_text.h"
@@ -18,18 +19,6 @@
 namespace oxlin::cli {
 
 namespace {
-
-// QTextDocument needs a GUI application for its fonts; no window is shown.
-std::unique_ptr<QGuiApplication> guiApplication() {
-    if (QCoreApplication::instance())
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "oxlin";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 // A topic is read whole into a document; one past the in-memory limit is
 // refused before it is read.

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/gui_application.h"
 
 #include "richtext/visible_text.h"
 
@@ -22,18 +23,6 @@
 namespace oxlin::cli {
 
 namespace {
-
-// QTextDocument needs a GUI application for its fonts; no window is shown.
-std::unique_ptr<QGuiApplication> guiApplication() {
-    if (QCoreApplication::instance())
-        return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "oxlin";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 // Searches a package without changing it or unpacking it: the tree and the
 // topics are read straight out of the package; only the search index is

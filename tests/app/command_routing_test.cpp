@@ -94,29 +94,25 @@ void CommandRoutingTest::menuBarCarriesIdsAndTexts_data() {
     QTest::addColumn<QStringList>("texts");
     QTest::addColumn<QList<int>>("ids");
 
+    // Each entry as it shows: its text, then its key in the key column.
     QTest::newRow("File") << "&File"
-                          << QStringList{"&New...               Ctrl+N", "&Open...             Ctrl+O",
-                                         "&Save                  Ctrl+S", "-", "Import from...",
-                                         "E&xport...           Ctrl+R", "-", "Page Setup...",
-                                         "&Print...               Ctrl+P", "-",
-                                         "E&xit                       "}
+                          << QStringList{"&New...\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "-",
+                                         "Import from...", "E&xport...\tCtrl+R", "-",
+                                         "Page Setup...", "&Print...\tCtrl+P", "-", "E&xit"}
                           << QList<int>{57600, 57601, 57603, 0, 0, 40016, 0, 40007, 57607, 0, 57665};
     QTest::newRow("Edit") << "&Edit"
-                          << QStringList{"&Undo               Ctrl+Z", "&Redo               Ctrl+Y", "-",
-                                         "Cu&t                  Ctrl+X", "&Copy               Ctrl+C",
-                                         "&Paste              Ctrl+V", "-", "&Find...            Ctrl+F",
-                                         "Find Next         (F3)", "-", "Word &Wrap    Ctrl+W"}
+                          << QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X",
+                                         "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-", "&Find...\tCtrl+F",
+                                         "Find Next\tF3", "-", "Word &Wrap\tCtrl+W"}
                           << QList<int>{57643, 57644, 0, 57635, 57634, 57637, 0, 57636, 40011, 0, 40008};
     QTest::newRow("Insert") << "&Insert"
-                            << QStringList{"Link", "Table", "Picture            (F7)", "-",
-                                           "Text in a File   (F8)"}
+                            << QStringList{"Link", "Table", "Picture\tF7", "-", "Text in a File\tF8"}
                             << QList<int>{0, 1209, 1210, 0, 1211};
     QTest::newRow("View") << "&View"
-                          << QStringList{"Show DragDrop Window  (F9)", "-",
-                                         "Always on T&op                 (F10)", "-", "Key Shortcut",
-                                         "-", "P&roperties"}
+                          << QStringList{"Show DragDrop Window\tF9", "-", "Always on T&op\tF10", "-",
+                                         "Key Shortcut", "-", "P&roperties"}
                           << QList<int>{40034, 0, 40023, 0, 40033, 0, 40013};
-    QTest::newRow("Help") << "Help" << QStringList{"&Help Topics  (F1)", "-", "&About Oxlin..."}
+    QTest::newRow("Help") << "Help" << QStringList{"&Help Topics\tF1", "-", "&About Oxlin..."}
                           << QList<int>{57667, 0, 57664};
 }
 
@@ -136,7 +132,10 @@ void CommandRoutingTest::menuBarCarriesIdsAndTexts() {
     const QList<QAction*> entries = found->actions();
     QCOMPARE(entries.size(), texts.size());
     for (int i = 0; i < entries.size(); ++i) {
-        const QString text = entries[i]->isSeparator() ? QStringLiteral("-") : entries[i]->text();
+        const QAction* entry = entries[i];
+        QString text = entry->isSeparator() ? QStringLiteral("-") : entry->text();
+        if (!entry->shortcut().isEmpty())
+            text += u'\t' + entry->shortcut().toString();
         QCOMPARE(text, texts[i]);
         if (ids[i] != 0)
             QCOMPARE(entries[i]->data().toInt(), ids[i]);
@@ -154,19 +153,31 @@ void CommandRoutingTest::everyMenuEntryDispatchesItsId() {
         registry.action(id)->trigger();
     QCOMPARE(dispatched, popupIds);
     QCOMPARE(registry.action(40025)->text(), QStringLiteral("File"));
-    QCOMPARE(registry.action(40029)->text(), QStringLiteral("to a Topic  (F4)"));
+    QCOMPARE(registry.action(40029)->text(), QStringLiteral("to a Topic"));
+    QCOMPARE(registry.action(40029)->shortcut(), QKeySequence(Qt::Key_F4));
 
-    // The editor's context menu uses its own texts and the same ids.
+    // The editor's context menu shows the same actions: the same texts
+    // (without the menu bar's mnemonics) and ids, and one check mark.
     QMenu* context = registry.buildEditorContextMenu(nullptr);
     QStringList texts;
-    for (QAction* a : context->actions())
-        texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    for (QAction* a : context->actions()) {
+        texts << (a->isSeparator() ? QStringLiteral("-") : QString(a->text()).remove(u'&'));
+        if (!a->isSeparator())
+            QCOMPARE(a, registry.action(a->data().toInt()));
+    }
     QCOMPARE(texts, (QStringList{"Undo", "Redo", "-", "Cut", "Copy", "Paste", "-", "Find...", "-",
                                  "Word Wrap", "-", "Properties"}));
     registry.setChecked(cmd::WordWrap, true);
     QVERIFY(registry.action(cmd::WordWrap)->isChecked());
-    QVERIFY(registry.contextAction(cmd::WordWrap)->isChecked());
     delete context;
+
+    // Window keys reach the dispatch; keys the editor owns are only shown.
+    QWidget window;
+    registry.installAccelerators(&window);
+    QVERIFY(window.actions().contains(registry.action(cmd::Save)));
+    QVERIFY(window.actions().contains(registry.action(cmd::SwitchFocus)));
+    QVERIFY(!window.actions().contains(registry.action(cmd::Copy)));
+    QCOMPARE(registry.action(cmd::Copy)->shortcutContext(), Qt::WidgetShortcut);
 }
 
 QTEST_MAIN(CommandRoutingTest)

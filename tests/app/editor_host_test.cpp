@@ -1,4 +1,5 @@
 #include "app/editor/editor_host.h"
+#include "core/tree/topic_kind.h"
 #include "app/editor/topic_text_edit.h"
 #include "fake_topics.h"
 #include "app/shell/scripted_prompter.h"
@@ -127,8 +128,8 @@ void EditorHostTest::formattedTextTopicIsRelabelled() {
     QCOMPARE(topics_->relabelled, QStringList{"Plan.rtf"});
     QCOMPARE(*topics_->label(topic), QStringLiteral("Plan.rtf"));
     QVERIFY(topics_->stored(topic).startsWith("{\\rtf"));
-    QCOMPARE(richTextLabel("Plan.TXT"), QStringLiteral("Plan.rtf"));
-    QCOMPARE(richTextLabel("notes.rtf"), QStringLiteral("notes.rtf"));
+    QCOMPARE(oxlin::tree::richTextLabel("Plan.TXT"), QStringLiteral("Plan.rtf"));
+    QCOMPARE(oxlin::tree::richTextLabel("notes.rtf"), QStringLiteral("notes.rtf"));
 }
 
 void EditorHostTest::topicWithoutFileOpensEmptyAndIsCreatedOnSave() {

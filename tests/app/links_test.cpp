@@ -130,7 +130,7 @@ void LinksTest::ctrlClickActivatesAndAPlainClickEdits() {
     App app;
     app.openWith("see www.example.org today");
     QTextEdit* edit = app.editor().editor();
-    QVERIFY(QTest::qWaitForWindowExposed(app.window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(app.window));
     const QPoint link = app.pointAt("example");
 
     QTest::mouseMove(edit->viewport(), link);

@@ -13,6 +13,20 @@
 
 using namespace oxlin::app;
 
+namespace {
+
+// Counts the exit sequences the window runs; ends or keeps it open as told.
+struct CountingExit final : ExitSequence {
+    int runs = 0;
+    bool end = true;
+    bool runExitSequence() override {
+        ++runs;
+        return end;
+    }
+};
+
+} // namespace
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -28,7 +42,8 @@ void MainWindowTest::titleInBothStates() {
     FakeTopics topics(dir.path());
     ScriptedPrompter prompter;
     RecordingLauncher launcher;
-    MainWindow window(topics, prompter, launcher, dir.path());
+    CountingExit exit;
+    MainWindow window(topics, exit, prompter, launcher, dir.path());
     window.setNotebookName("Work");
     QCOMPARE(window.windowTitle(), QStringLiteral("Work - Quarrow Notebook"));
     QCOMPARE(window.editorHost().loadTopic(topics.add("Notes.rtf", "{\\rtf1 x}")), 0);
@@ -42,20 +57,20 @@ void MainWindowTest::closeBoxHidesAndSaves() {
     FakeTopics topics(dir.path());
     ScriptedPrompter prompter;
     RecordingLauncher launcher;
-    MainWindow window(topics, prompter, launcher, dir.path());
-    int hidden = 0;
-    window.onHidden = [&] { ++hidden; };
+    CountingExit exit;
+    MainWindow window(topics, exit, prompter, launcher, dir.path());
+    QSignalSpy hidden(&window, &MainWindow::hidden);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.close();
     QVERIFY(window.isHidden());
-    QCOMPARE(hidden, 1);
+    QCOMPARE(hidden.count(), 1);
     QVERIFY(!window.hasExited());
 
     window.show();
     window.dispatch(cmd::HideWindow);
     QVERIFY(window.isHidden());
-    QCOMPARE(hidden, 2);
+    QCOMPARE(hidden.count(), 2);
 }
 
 void MainWindowTest::exitRunsTheSequenceOnce() {
@@ -63,16 +78,12 @@ void MainWindowTest::exitRunsTheSequenceOnce() {
     FakeTopics topics(dir.path());
     ScriptedPrompter prompter;
     RecordingLauncher launcher;
-    MainWindow window(topics, prompter, launcher, dir.path());
-    int exits = 0;
-    window.onExit = [&] {
-        ++exits;
-        return true;
-    };
+    CountingExit exit;
+    MainWindow window(topics, exit, prompter, launcher, dir.path());
     window.show();
     QCOMPARE(window.dispatch(cmd::Exit), CommandRoute::Menu);
     window.exitApplication();
-    QCOMPARE(exits, 1);
+    QCOMPARE(exit.runs, 1);
     QVERIFY(window.hasExited());
 }
 
@@ -81,7 +92,8 @@ void MainWindowTest::helpStartsTheViewerOnlyWhenBothFilesExist() {
     FakeTopics topics(dir.path());
     ScriptedPrompter prompter;
     RecordingLauncher launcher;
-    MainWindow window(topics, prompter, launcher, dir.path());
+    CountingExit exit;
+    MainWindow window(topics, exit, prompter, launcher, dir.path());
     auto touch = [&](const QString& name) {
         QFile f(QDir(dir.path()).filePath(name));
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -107,7 +119,8 @@ void MainWindowTest::splitterKeepsBothPanesUsable() {
     FakeTopics topics(dir.path());
     ScriptedPrompter prompter;
     RecordingLauncher launcher;
-    MainWindow window(topics, prompter, launcher, dir.path());
+    CountingExit exit;
+    MainWindow window(topics, exit, prompter, launcher, dir.path());
     window.resize(700, 500);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -8,6 +8,7 @@
 #include "core/store/compressed_file.h"
 #include "core/store/package.h"
 #include "core/tree/topic_kind.h"
+#include "app/tree/topic_opener.h"
 #include "app/tree/tree_controller.h"
 #include "app/tree/tree_item_model.h"
 
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void openingRecordsTheHistory();
     void whatOpenTopicLeavesAlone();
     void fileTopicsGoToTheirApplication();
+    void joiningAFileTopicWorkerOpensItOnce();
     void closeBoxKeepsRunningAndSaves();
     void exitWritesLastBookPacksAndRemovesTheFolder();
     void damagedPackageIsReportedAndKept();
@@ -106,7 +108,7 @@ void NotebookTest::switchingTopicsRestoresTheViewPosition() {
         text += "row " + QByteArray::number(i) + "\r\n";
     const tree::ItemHandle a = app.topic(0, "A.txt", text);
     const tree::ItemHandle b = app.topic(0, "B.txt", "b");
-    QVERIFY(QTest::qWaitForWindowExposed(app.window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(app.window));
 
     app.controller->openTopic(a);
     QTextCursor caret(app.editor().editor()->document());
@@ -187,6 +189,29 @@ void NotebookTest::fileTopicsGoToTheirApplication() {
     QCOMPARE(stored, QByteArray("a,b\r\n3,4\r\n"));
 }
 
+void NotebookTest::joiningAFileTopicWorkerOpensItOnce() {
+    App app;
+    QByteArray big(4 << 20, 'x');
+    const tree::ItemHandle sheet = app.topic(0, "Big.csv", big);
+    app.controller->openTopic(sheet);
+    // Joined without running the event loop (work queued before it stays
+    // queued): the copy is complete and handed over at once, and the
+    // worker's posted end does not hand it over again.
+    bool queuedRan = false;
+    QMetaObject::invokeMethod(app.controller.get(), [&] { queuedRan = true; }, Qt::QueuedConnection);
+    app.controller->opener().waitForWorkers();
+    QVERIFY(!queuedRan);
+    QCOMPARE(app.launcher.started.size(), 1);
+    QCOMPARE(QFileInfo(app.launcher.started[0].arguments[0]).size(), qint64(big.size()));
+    QTest::qWait(50);
+    QCOMPARE(app.launcher.started.size(), 1);
+    // The exit sequence joins a worker still running in the same way.
+    const tree::ItemHandle other = app.topic(0, "Other.csv", big);
+    app.controller->openTopic(other);
+    QVERIFY(app.controller->exitSequence());
+    QCOMPARE(app.launcher.started.size(), 2);
+}
+
 void NotebookTest::closeBoxKeepsRunningAndSaves() {
     App app;
     const tree::ItemHandle topic = app.topic(0, "Keep.txt", "");
@@ -220,7 +245,7 @@ void NotebookTest::exitWritesLastBookPacksAndRemovesTheFolder() {
     QCOMPARE(app.storedInPackage(id), QByteArray("written at exit"));
 
     // The next start opens it again, with the topic and LastEdit in place.
-    app.window.reset();
+    app.window = nullptr;
     app.controller.reset();
     app.start();
     QCOMPARE(app.session().tree().itemCount(), 1);
@@ -233,7 +258,7 @@ void NotebookTest::damagedPackageIsReportedAndKept() {
     app.topic(0, "Kept.txt", "words");
     const QString package = app.session().paths().packageFile;
     app.controller->exitSequence(); // packed and removed, so the next start unpacks
-    app.window.reset();
+    app.window = nullptr;
     app.controller.reset();
     QFile file(package);
     QVERIFY(file.open(QIODevice::ReadWrite));

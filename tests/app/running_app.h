@@ -23,20 +23,17 @@ struct RunningApp {
     oxlin::app::ScriptedPrompter prompter;
     oxlin::app::RecordingLauncher launcher;
     std::unique_ptr<oxlin::app::NotebookController> controller;
-    std::unique_ptr<oxlin::app::MainWindow> window;
+    oxlin::app::MainWindow* window = nullptr; // the controller's
 
     // Safety writes come quickly here, so tests that wait for one stay short.
     static constexpr oxlin::app::SafetyDelays kQuickSafety{100, 300};
 
     explicit RunningApp(QSize size = {800, 500}) : size_(size) { start(); }
-    ~RunningApp() { window.reset(); }
 
     void start() {
-        controller = std::make_unique<oxlin::app::NotebookController>(dataFolder(), prompter,
-                                                                       launcher, kQuickSafety);
-        controller->prepare();
-        window = std::make_unique<oxlin::app::MainWindow>(*controller, prompter, launcher, dir.path());
-        controller->attach(*window);
+        controller = std::make_unique<oxlin::app::NotebookController>(
+            dataFolder(), prompter, launcher, dir.path(), kQuickSafety);
+        window = &controller->window();
         controller->openNotebook();
         window->resize(size_);
         window->show();
@@ -46,7 +43,7 @@ struct RunningApp {
     // new start over the same data folder.
     void restart() {
         controller->exitSequence();
-        window.reset();
+        window = nullptr;
         controller.reset();
         start();
     }

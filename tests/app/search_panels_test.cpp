@@ -103,6 +103,7 @@ private Q_SLOTS:
     void locateFindsByPrefixAndGoesToTheRow();
     void renameAndRelabelKeepLocateInStep();
     void eachSearchModeThroughThePanel();
+    void resultMessageCountsTopics();
     void contentSearchReadsTheVisibleText();
     void historyKeepsTwentyAndSurvivesARestart();
     void goingToRowsAndTheTopicsTab();
@@ -177,9 +178,9 @@ void SearchPanelsTest::renameAndRelabelKeepLocateInStep() {
     QVERIFY(app.rebuild());
 
     // A label edit as the tree reports it: drop, new label, add.
-    app.controller->indexDrop(a, "Work\\a.txt");
+    Q_EMIT app.controller->treeController().indexDropRequested(a, "Work\\a.txt");
     app.tree().setLabel(a, "b.txt");
-    app.controller->indexAdd(a);
+    Q_EMIT app.controller->treeController().indexAddRequested(a);
     QCOMPARE(app.topicIndexValue("Work\\a.txt"), QStringLiteral("0"));
     QCOMPARE(app.topicIndexValue("Work\\b.txt"), QString::number(a));
     QCOMPARE(app.rowsOf(*app.locate().list()), QStringList{"b.txt"});
@@ -241,6 +242,12 @@ void SearchPanelsTest::eachSearchModeThroughThePanel() {
     app.keyword().treeOnlyBox()->setChecked(true);
     QTest::keyClick(app.keyword().keywordBox()->lineEdit(), Qt::Key_Return);
     QCOMPARE(app.rowsOf(*app.keyword().list()), QStringList{"Work\\lower.txt"});
+}
+
+void SearchPanelsTest::resultMessageCountsTopics() {
+    QCOMPARE(SearchController::resultMessage(0), QStringLiteral("no topic includes the keyword."));
+    QCOMPARE(SearchController::resultMessage(1), QStringLiteral("1 topic includes the keyword."));
+    QCOMPARE(SearchController::resultMessage(12), QStringLiteral("12 topics include the keyword."));
 }
 
 void SearchPanelsTest::contentSearchReadsTheVisibleText() {
@@ -345,7 +352,7 @@ void SearchPanelsTest::tabsSwitchTheLeftPane() {
         texts.append(app.side().tabBar()->tabText(i));
     QCOMPARE(texts, (QStringList{"Topics", "Index", "Search"}));
 
-    QVERIFY(QTest::qWaitForWindowActive(app.window.get()));
+    QVERIFY(QTest::qWaitForWindowActive(app.window));
     QSignalSpy changed(&app.side(), &SidePane::tabChanged);
     app.clickTab(SidePane::Index);
     QCOMPARE(stack->currentWidget(), &app.locate());

@@ -34,18 +34,19 @@ using tree::InsertPosition;
 namespace {
 
 // The application driven through its dispatch, its tree view's events and
-// a scripted prompter; the index calls are recorded instead of made.
+// a scripted prompter; the index calls are recorded as they are made.
 struct App : RunningApp {
     QStringList indexCalls;
 
     App() {
-        controller->indexDrop = [this](ItemHandle item, const QString& oldPath) {
-            indexCalls << QStringLiteral("drop %1 %2").arg(item).arg(oldPath);
-        };
-        controller->indexAdd = [this](ItemHandle item) {
+        QObject::connect(&pane(), &TreeController::indexDropRequested,
+                         [this](ItemHandle item, const QString& oldPath) {
+                             indexCalls << QStringLiteral("drop %1 %2").arg(item).arg(oldPath);
+                         });
+        QObject::connect(&pane(), &TreeController::indexAddRequested, [this](ItemHandle item) {
             indexCalls << QStringLiteral("add %1 %2").arg(item).arg(tree().itemPath(item));
-        };
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        });
+        QVERIFY(QTest::qWaitForWindowActive(window));
     }
 
     QTreeView* view() { return window->treeView(); }
@@ -54,7 +55,7 @@ struct App : RunningApp {
     QString label(ItemHandle item) { return tree().find(item) ? tree().find(item)->label : QString(); }
     QString filePath(qint32 id) { return tree::topicFilePath(controller->session().paths().workingFolder, id); }
     qint32 fileId(ItemHandle topic) { return tree().record(topic)->fileId; }
-    bool enabled(int id) { return window->actions().treeAction(id)->isEnabled(); }
+    bool enabled(int id) { return window->actions().action(id)->isEnabled(); }
 
     ItemHandle topic(ItemHandle parent, const QString& label, const QByteArray& content = "x") {
         return RunningApp::topic(parent, label, content);
@@ -411,8 +412,11 @@ void TreeCommandsTest::dropOntoItsOwnSubtreeDoesNothing() {
     QCOMPARE(app.labels(outer), QStringList{"Inner"});
 
     // Data from another tree is not taken for a drag of this one.
+    struct NoRenames final : ItemRenamer {
+        bool renameItem(ItemHandle, const QString&) override { return false; }
+    } renamer;
     TreeIcons icons;
-    TreeItemModel other(app.tree(), icons);
+    TreeItemModel other(app.tree(), icons, renamer);
     std::unique_ptr<QMimeData> foreign(other.mimeData({other.indexOf(inner)}));
     QVERIFY(app.controller->model().draggedItems(foreign.get()).isEmpty());
 }

@@ -33,7 +33,7 @@ QByteArray fileText(const QString& path) {
 
 // Ends a run the way a crash does: no exit sequence, nothing packed.
 void crash(RunningApp& app) {
-    app.window.reset();
+    app.window = nullptr;
     app.controller.reset();
 }
 
@@ -171,7 +171,7 @@ void UnsavedWorkTest::aFolderThatTakesNoFileIsSaidAtStart() {
     QFile blocker(QDir(app.dataFolder()).filePath("OxlinHelp"));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    app.window.reset();
+    app.window = nullptr;
     app.controller.reset();
     app.prompter.asked.clear();
     app.start();

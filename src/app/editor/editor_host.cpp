@@ -2,6 +2,7 @@
 
 #include "app/editor/topic_text_edit.h"
 #include "app/shell/prompter.h"
+#include "app/shell/wait_cursor.h"
 #include "core/store/atomic_file.h"
 #include "core/store/compressed_file.h"
 #include "core/tree/topic_kind.h"
@@ -23,15 +24,6 @@ namespace oxlin::app {
 namespace {
 
 const QString kErrorCaption = QStringLiteral("Error");
-
-// Shows the wait cursor for the life of the object.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // Makes sure the block has been laid out, so its lines can be counted.
 QTextLayout* laidOut(const QTextDocument* document, const QTextBlock& block) {
@@ -96,11 +88,6 @@ int lineAtY(const QTextDocument* document, qreal y) {
 }
 
 } // namespace
-
-QString richTextLabel(const QString& label) {
-    const qsizetype at = label.indexOf(QLatin1String(".TXT"), 0, Qt::CaseInsensitive);
-    return at < 0 ? label : label.left(at) + QLatin1String(".rtf");
-}
 
 QString exportPathFor(const QString& chosenPath, StreamFormat format) {
     const bool plain = format == StreamFormat::Plain;
@@ -298,7 +285,7 @@ int EditorHost::saveTopic() {
     }
     if (format_ == StreamFormat::Rich) {
         if (const auto label = topics_.label(current_)) {
-            const QString relabelled = richTextLabel(*label);
+            const QString relabelled = tree::richTextLabel(*label);
             if (relabelled != *label)
                 topics_.relabel(current_, relabelled);
         }

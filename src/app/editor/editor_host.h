@@ -104,10 +104,6 @@ private:
     bool wordWrap_ = false;
 };
 
-// "Plan.TXT" -> "Plan.rtf": the label from its first ".TXT" (any case) on is
-// replaced; a label without ".TXT" comes back unchanged.
-QString richTextLabel(const QString& label);
-
 // The path an export is written to: a file name whose extension is not the
 // one for `format` gets it (".txt" or ".rtf"), replacing any other extension.
 QString exportPathFor(const QString& chosenPath, StreamFormat format);

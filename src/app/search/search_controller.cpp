@@ -6,10 +6,10 @@
 #include "app/search/locate_panel.h"
 #include "app/shell/prompter.h"
 #include "app/shell/side_tabs.h"
+#include "app/shell/wait_cursor.h"
 #include "core/session/notebook_session.h"
 #include "app/tree/tree_item_model.h"
 
-#include <QGuiApplication>
 #include <QListWidget>
 #include <QTreeView>
 
@@ -17,13 +17,6 @@ namespace oxlin::app {
 
 namespace {
 
-// The wait cursor for as long as a search runs.
-struct WaitCursor {
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 
@@ -207,8 +200,16 @@ void SearchController::runSearch() {
         return;
     if (history_.noteFound(keyword, *count))
         parts_.keyword.setHistory(history_.entries());
-    parts_.prompter.message(search::resultMessage(*count), QStringLiteral("Oxlin"),
+    parts_.prompter.message(resultMessage(*count), QStringLiteral("Oxlin"),
                             PromptIcon::Information);
+}
+
+QString SearchController::resultMessage(int count) {
+    if (count <= 0)
+        return tr("no topic includes the keyword.");
+    if (count == 1)
+        return tr("1 topic includes the keyword.");
+    return tr("%1 topics include the keyword.").arg(count);
 }
 
 } // namespace oxlin::app

@@ -94,6 +94,9 @@ public:
     // "&Locate" in the keyword panel.
     void runSearch();
 
+    // What a search says of the `count` topics it found.
+    static QString resultMessage(int count);
+
 Q_SIGNALS:
     // The posted end of a rebuild has been handled (LastEdit reopened, Locate
     // list refilled).

@@ -4,6 +4,7 @@
 #include <QObject>
 
 #include <functional>
+#include <initializer_list>
 
 class QAction;
 class QMenu;
@@ -12,48 +13,44 @@ class QWidget;
 
 namespace oxlin::app {
 
-// Creates every QAction of the main window in one place, keyed by command
-// identifier (the action's data holds the id), and builds the menu bar, the
-// editor's context menu and the accelerators from them. Every action only
-// hands its id to `dispatch`.
+// Creates every QAction of the main window in one place: one action per
+// command identifier (the action's data holds the id), with its text, key,
+// icon and tooltip. The menu bar, the context menus, the window's keys and
+// (later) the toolbars all show that same action, so a check mark or an
+// enabled state set once shows everywhere. Every action only hands its id
+// to `dispatch`.
 //
-// The menu entries carry their key hints in their texts, so the keys are not
-// set on the menu actions (Qt would show them twice); they live on separate
-// window-wide accelerator actions that dispatch the same ids.
+// A menu text names its key through the action's shortcut, not in the text.
+// Keys the editor control handles itself (undo, clipboard) and F1 are only
+// shown in the menus, never taken from the control.
 class ActionRegistry final : public QObject {
     Q_OBJECT
 public:
     using Dispatch = std::function<void(int id)>;
 
-    ActionRegistry(Dispatch dispatch, QObject* parent = nullptr);
+    explicit ActionRegistry(Dispatch dispatch, QObject* parent = nullptr);
 
-    // The menu bar's action for `id`, or null.
-    QAction* action(int id) const { return menu_.value(id); }
-    // The editor context menu's action for `id`, or null.
-    QAction* contextAction(int id) const { return context_.value(id); }
+    // The one action of `id`, or null.
+    QAction* action(int id) const { return actions_.value(id); }
 
-    // The tree's actions: the commands 1013-1028 and the tree context menu's
-    // entries (its Export dispatches the menu's 40016). Null for other ids.
-    QAction* treeAction(int id) const { return tree_.value(id); }
-
-    // Check marks and enabled states apply to every action with that id.
     void setChecked(int id, bool checked);
     void setEnabled(int id, bool enabled);
 
     void buildMenuBar(QMenuBar* bar);
     QMenu* buildEditorContextMenu(QWidget* parent);
     QMenu* buildTreeContextMenu(QWidget* parent);
-    // Adds the accelerators to `window`, active while it or any of its children has the focus.
+    // Adds the actions of `ids` to `target` in order (a menu, a toolbar); 0
+    // is a separator.
+    void addActions(QWidget* target, std::initializer_list<int> ids);
+    // Adds every action with a key to `window`, so the keys work while it or
+    // any of its children has the focus, with or without a menu showing them.
     void installAccelerators(QWidget* window);
 
 private:
-    QAction* make(QHash<int, QAction*>& into, int id, const QString& text);
+    QAction* make(int id, const QString& text);
 
     Dispatch dispatch_;
-    QHash<int, QAction*> menu_;
-    QHash<int, QAction*> context_;
-    QHash<int, QAction*> accelerators_;
-    QHash<int, QAction*> tree_;
+    QHash<int, QAction*> actions_;
 };
 
 } // namespace oxlin::app

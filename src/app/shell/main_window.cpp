@@ -30,9 +30,9 @@
 
 namespace oxlin::app {
 
-MainWindow::MainWindow(EditorTopics& topics, Prompter& prompter, Launcher& launcher,
-                       const QString& executableFolder, QWidget* parent)
-    : QMainWindow(parent), topics_(topics), prompter_(prompter), launcher_(launcher),
+MainWindow::MainWindow(EditorTopics& topics, ExitSequence& exit, Prompter& prompter,
+                       Launcher& launcher, const QString& executableFolder, QWidget* parent)
+    : QMainWindow(parent), topics_(topics), exit_(exit), prompter_(prompter), launcher_(launcher),
       executableFolder_(executableFolder) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Oxlin"));
@@ -164,8 +164,7 @@ void MainWindow::showHelp() {
 
 void MainWindow::hideAndSave() {
     hide();
-    if (onHidden)
-        onHidden();
+    Q_EMIT hidden();
 }
 
 void MainWindow::switchFocus() {
@@ -180,7 +179,7 @@ void MainWindow::exitApplication() {
     if (exited_)
         return;
     exited_ = true;
-    if (onExit && !onExit()) {
+    if (!exit_.runExitSequence()) {
         exited_ = false;
         return;
     }
@@ -219,8 +218,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::WindowStateChange && isMinimized() && onMinimised)
-        onMinimised();
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        Q_EMIT minimised();
     QMainWindow::changeEvent(event);
 }
 

@@ -4,8 +4,6 @@
 
 #include <QMainWindow>
 
-#include <functional>
-
 class QSplitter;
 class QTreeView;
 
@@ -20,12 +18,21 @@ class LocatePanel;
 class Prompter;
 class SidePane;
 
+// The exit sequence as the window runs it. A signal cannot answer, and the
+// window must know whether to end: unsaved text keeps the program open.
+class ExitSequence {
+public:
+    virtual ~ExitSequence() = default;
+    // False when the program must not end yet (the user has been told why).
+    virtual bool runExitSequence() = 0;
+};
+
 // The main window: menu bar, the tree pane on the left, the editor on the
 // right, and the one dispatch every command goes through. The window knows
-// nothing of notebooks; the notebook controller installs the handlers for
-// saving and for the exit sequence (see NotebookController).
+// nothing of notebooks: hiding and minimising are signals for the notebook
+// controller to save on, and ending asks the injected exit sequence.
 //
-// `topics`, `prompter` and `launcher` must outlive the window.
+// `topics`, `exit`, `prompter` and `launcher` must outlive the window.
 class MainWindow final : public QMainWindow {
     Q_OBJECT
 public:
@@ -35,7 +42,7 @@ public:
     // How long a status note stays.
     static constexpr int kStatusNoteMs = 15000;
 
-    MainWindow(EditorTopics& topics, Prompter& prompter, Launcher& launcher,
+    MainWindow(EditorTopics& topics, ExitSequence& exit, Prompter& prompter, Launcher& launcher,
                const QString& executableFolder, QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -56,13 +63,6 @@ public:
     QString titleText() const;
     void refreshTitle();
 
-    // What hiding the window and minimising it save, and the exit sequence.
-    // Installed by the notebook controller.
-    std::function<void()> onHidden;
-    std::function<void()> onMinimised;
-    // Returns false when the program must not end yet (unsaved text).
-    std::function<bool()> onExit;
-
     // Runs the exit sequence once and ends the event loop with code 0.
     void exitApplication();
     // An end asked for from outside (a signal, the desktop session): runs
@@ -79,6 +79,12 @@ public:
     void hideAndSave();
     void switchFocus();
 
+Q_SIGNALS:
+    // The window was hidden (close box, the hide command) or minimised: what
+    // the user did so far is to be written.
+    void hidden();
+    void minimised();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -89,6 +95,7 @@ private:
     void showHelp();
 
     EditorTopics& topics_;
+    ExitSequence& exit_;
     Prompter& prompter_;
     Launcher& launcher_;
     QString executableFolder_;

@@ -55,13 +55,11 @@ int runNotebook(int argc, char* argv[]) {
     }
 
     DesktopLauncher launcher;
-    NotebookController controller(dataFolder, prompter, launcher);
-
-    // The main window's creation sequence.
-    controller.prepare();
-    MainWindow window(controller, prompter, launcher, QCoreApplication::applicationDirPath());
+    // Reads the last notebook's name and builds the window and its panes.
+    NotebookController controller(dataFolder, prompter, launcher,
+                                  QCoreApplication::applicationDirPath());
+    MainWindow& window = controller.window();
     prompter.setParent(&window);
-    controller.attach(window);
 
     LoadingBanner banner(QStringLiteral("Loading notebook data..."));
     banner.show();

@@ -12,6 +12,7 @@
 #include "app/shell/main_window.h"
 #include "app/shell/prompter.h"
 #include "app/shell/safety_saver.h"
+#include "app/shell/wait_cursor.h"
 #include "app/shell/side_tabs.h"
 #include "app/tree/topic_opener.h"
 #include "app/tree/tree_controller.h"
@@ -26,64 +27,66 @@
 namespace oxlin::app {
 
 NotebookController::NotebookController(const QString& dataFolder, Prompter& prompter,
-                                       Launcher& launcher, SafetyDelays safety, QObject* parent)
-    : QObject(parent), prompter_(prompter), launcher_(launcher), images_(&icons_),
-      safetyDelays_(safety) {
+                                       Launcher& launcher, const QString& executableFolder,
+                                       SafetyDelays safety, QObject* parent)
+    : QObject(parent), prompter_(prompter), launcher_(launcher), safetyDelays_(safety),
+      images_(&icons_) {
     session_ = std::make_unique<session::NotebookSession>(profiles_, dataFolder, &images_);
-    model_ = std::make_unique<TreeItemModel>(session_->tree(), icons_);
-}
-
-NotebookController::~NotebookController() {
-    // The panels and the tree pane use the session and the model, and the
-    // index's worker writes through profiles_: all three go while those live.
-    delete search_;
-    delete treeController_;
-    // The opener waits for its workers while the session still lives.
-    delete opener_;
-}
-
-void NotebookController::prepare() {
+    // The first steps of the window's creation: the window's title and the
+    // tree's paths come from them.
     session_->readLastBook();
     session_->setUpPaths();
-}
-
-void NotebookController::attach(MainWindow& window) {
-    window_ = &window;
+    window_ = std::make_unique<MainWindow>(*this, static_cast<ExitSequence&>(*this), prompter_,
+                                           launcher_, executableFolder);
+    MainWindow& window = *window_;
     EditorHost& editor = window.editorHost();
-    opener_ = new TopicOpener(*session_, editor, launcher_, this);
-    connect(opener_, &TopicOpener::noApplication, this, [this](const QString& fileName) {
+
+    opener_ = std::make_unique<TopicOpener>(*session_, editor, launcher_);
+    connect(opener_.get(), &TopicOpener::noApplication, this, [this](const QString& fileName) {
         prompter_.message(QStringLiteral("No application is set up to open %1.").arg(fileName),
                           QStringLiteral("Oxlin"), PromptIcon::Warning);
     });
 
-    QTreeView* view = window.treeView();
-    tree::TreeHooks treeHooks;
-    treeHooks.dropFromIndex = [this](ItemHandle item, const QString& oldPath) {
-        if (indexDrop)
-            indexDrop(item, oldPath);
-    };
-    treeHooks.addToIndex = [this](ItemHandle item) {
-        if (indexAdd)
-            indexAdd(item);
-    };
-    treeHooks.openFileTopic = [this](ItemHandle item) {
-        opener_->openFileTopic(item, treeController_->operations().lastOpened());
-    };
-    treeController_ = new TreeController(
-        {{session_->tree(), session_->fileIds(), session_->history(),
-          [this] { return session_->paths().workingFolder; }, &images_},
-         prompter_, editor, view, *model_, window.actions(),
-         [&window](int id) { window.dispatch(quint32(id)); }, std::move(treeHooks)},
-        this);
+    treeController_ = std::make_unique<TreeController>(TreeController::Parts{
+        {session_->tree(), session_->fileIds(), session_->history(),
+         [this] { return session_->paths().workingFolder; }, &images_},
+        prompter_, editor, window.treeView(), icons_, window.actions(),
+        [&window](int id) { window.dispatch(quint32(id)); }});
+    connect(treeController_.get(), &TreeController::fileTopicOpenRequested, opener_.get(),
+            &TopicOpener::openFileTopic);
 
-    search_ = new SearchController({profiles_, *session_, prompter_, editor,
-                                    [this](ItemHandle item) { openTopic(item); }, *model_, *view,
-                                    *window.sidePane(), *window.locatePanel(),
-                                    *window.keywordPanel()},
-                                   this);
-    indexDrop = [this](tree::ItemHandle item, const QString&) { search_->dropItem(item); };
-    indexAdd = [this](tree::ItemHandle item) { search_->addItem(item); };
+    search_ = std::make_unique<SearchController>(SearchController::Parts{
+        profiles_, *session_, prompter_, editor, [this](ItemHandle item) { openTopic(item); },
+        model(), *window.treeView(), *window.sidePane(), *window.locatePanel(),
+        *window.keywordPanel()});
+    connect(treeController_.get(), &TreeController::indexDropRequested, search_.get(),
+            [this](ItemHandle item, const QString&) { search_->dropItem(item); });
+    connect(treeController_.get(), &TreeController::indexAddRequested, search_.get(),
+            &SearchController::addItem);
 
+    installSessionHooks();
+    installCommands();
+    installSafetyWrites();
+    installEditorServices();
+
+    connect(&window, &MainWindow::hidden, this, [this, &editor] {
+        editor.saveTopic();
+        session_->saveTreeFile();
+    });
+    connect(&window, &MainWindow::minimised, this, [this] { session_->saveTreeFile(); });
+    // The title names the open topic by its label, which a rename or a move changes.
+    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(&model(), signal, &window, &MainWindow::refreshTitle);
+    connect(&model(), &QAbstractItemModel::dataChanged, &window, &MainWindow::refreshTitle);
+    window.setNotebookName(session_->currentBook().notebookName);
+}
+
+NotebookController::~NotebookController() = default;
+
+TreeItemModel& NotebookController::model() { return treeController_->model(); }
+
+void NotebookController::installSessionHooks() {
+    EditorHost& editor = window_->editorHost();
     session::SessionHooks hooks;
     hooks.saveEditorTopic = [&editor] { editor.saveTopic(); };
     hooks.shutDownEditor = [&editor] { return editor.shutDown(); };
@@ -99,57 +102,64 @@ void NotebookController::attach(MainWindow& window) {
     hooks.saveKeywordHistory = [this] { search_->saveHistory(); };
     hooks.forgetOpenedTopics = [this] { treeController_->operations().forgetOpenedTopics(); };
     session_->setHooks(std::move(hooks));
+}
 
+void NotebookController::installEditorServices() {
+    MainWindow& window = *window_;
+    EditorHost& editor = window.editorHost();
     // Links: drawn and activated in the editor, inserted by F5 and F4.
-    auto* linkView = new LinkView(editor.editor(), this);
-    links_ = new LinkCommands(
-        {*editor.editor(), prompter_, launcher_,
-         [this] {
-             session_->saveTreeFile();
-             return session_->paths().treeFile;
-         },
-         [this](const QString& itemPath) {
-             return search_->selectTopicByPath(itemPath) != tree::kNoItem;
-         },
-         [&window](const QString& text) { window.showStatusNote(text); }},
-        this);
-    connect(linkView, &LinkView::linkActivated, links_, &LinkCommands::activate);
-
-    CommandRouter& router = window.router();
+    linkView_ = std::make_unique<LinkView>(editor.editor());
+    links_ = std::make_unique<LinkCommands>(LinkCommands::Services{
+        *editor.editor(), prompter_, launcher_,
+        [this] {
+            session_->saveTreeFile();
+            return session_->paths().treeFile;
+        },
+        [this](const QString& itemPath) {
+            return search_->selectTopicByPath(itemPath) != tree::kNoItem;
+        },
+        [&window](const QString& text) { window.showStatusNote(text); }});
+    connect(linkView_.get(), &LinkView::linkActivated, links_.get(), &LinkCommands::activate);
     find_ = new FindController(*editor.editor(), prompter_, &window);
-    printer_ = new TopicPrinter(
+    printer_ = std::make_unique<TopicPrinter>(
         prompter_,
         [&editor]() -> QTextDocument* {
             return editor.isOpen() && editor.currentTopic() != 0 ? editor.editor()->document()
                                                                  : nullptr;
         },
-        [this, view] { return label(model_->handle(view->currentIndex())).value_or(QString()); },
-        this);
+        [this] {
+            return label(model().handle(window_->treeView()->currentIndex())).value_or(QString());
+        });
+
+    CommandRouter& router = window.router();
     router.setMenuHandler(cmd::Print, [this] { printer_->print(); });
     router.setMenuHandler(cmd::PageSetup, [this] { printer_->pageSetup(); });
     router.setMenuHandler(cmd::Find, [this] { find_->openFind(); });
     router.setMenuHandler(cmd::FindNext, [this] { find_->findAgain(); });
     router.setMenuHandler(cmd::LinkToFile, [this] { links_->insertFileLink(); });
     router.setMenuHandler(cmd::LinkToTopic, [this] { links_->insertTopicLink(); });
+}
+
+void NotebookController::installCommands() {
+    CommandRouter& router = window_->router();
     router.setTreeHandler([this](int id) { treeController_->command(id); });
     router.setMenuHandler(cmd::Save, [this] { save(); });
     // Exporting the topic the editor shows; folders and other topics come with import/export.
-    router.setMenuHandler(cmd::Export, [this, view, &editor] {
-        const ItemHandle selected = model_->handle(view->currentIndex());
+    router.setMenuHandler(cmd::Export, [this] {
+        EditorHost& editor = window_->editorHost();
+        const ItemHandle selected = model().handle(window_->treeView()->currentIndex());
         if (selected == 0 || selected != editor.currentTopic())
             return;
         if (editor.saveTopic() == 0)
             editor.exportCurrentTopic();
     });
-    window.onHidden = [this, &editor] {
-        editor.saveTopic();
-        session_->saveTreeFile();
-    };
-    window.onMinimised = [this] { session_->saveTreeFile(); };
+}
 
+void NotebookController::installSafetyWrites() {
     // Between saves, what the user typed and how they changed the tree reach
     // the working folder within seconds, for the next start to resume.
-    safety_ = new SafetySaver(
+    EditorHost& editor = window_->editorHost();
+    safety_ = std::make_unique<SafetySaver>(
         [this, &editor] {
             editor.writeBackQuietly();
             search_->writeLastEdit(); // so the next start reopens this topic
@@ -158,31 +168,23 @@ void NotebookController::attach(MainWindow& window) {
                 session_->saveTreeFile();
             }
         },
-        safetyDelays_.quietMs, safetyDelays_.latestMs, this);
-    connect(editor.editor(), &QTextEdit::textChanged, safety_, &SafetySaver::changed);
+        safetyDelays_.quietMs, safetyDelays_.latestMs);
+    connect(editor.editor(), &QTextEdit::textChanged, safety_.get(), &SafetySaver::changed);
     const auto treeChanged = [this] {
         treeChanged_ = true;
         safety_->changed();
     };
     // Not the model's resets: those are loads and closes, not the user's work.
-    connect(model_.get(), &QAbstractItemModel::rowsInserted, this, treeChanged);
-    connect(model_.get(), &QAbstractItemModel::rowsRemoved, this, treeChanged);
-    connect(model_.get(), &QAbstractItemModel::rowsMoved, this, treeChanged);
-    connect(model_.get(), &QAbstractItemModel::dataChanged, this, treeChanged);
-    // The title names the open topic by its label, which a rename or a move changes.
-    for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-        connect(model_.get(), signal, &window, &MainWindow::refreshTitle);
-    connect(model_.get(), &QAbstractItemModel::dataChanged, &window, &MainWindow::refreshTitle);
-    window.onExit = [this] { return exitSequence(); };
-    window.setNotebookName(session_->currentBook().notebookName);
+    connect(&model(), &QAbstractItemModel::rowsInserted, this, treeChanged);
+    connect(&model(), &QAbstractItemModel::rowsRemoved, this, treeChanged);
+    connect(&model(), &QAbstractItemModel::rowsMoved, this, treeChanged);
+    connect(&model(), &QAbstractItemModel::dataChanged, this, treeChanged);
 }
 
 void NotebookController::openNotebook() {
     session_->openNotebook();
-    if (search_)
-        search_->loadHistoryOnce();
-    if (window_)
-        window_->setNotebookName(session_->currentBook().notebookName);
+    search_->loadHistoryOnce();
+    window_->setNotebookName(session_->currentBook().notebookName);
     // Said once the window is up: the notebook opens all the same.
     QMetaObject::invokeMethod(this, &NotebookController::reportOpenOutcome, Qt::QueuedConnection);
 }
@@ -205,8 +207,7 @@ void NotebookController::reportOpenOutcome() {
     const QString caption = QStringLiteral("Oxlin");
     switch (session_->lastOpenOutcome()) {
     case session::OpenOutcome::Resumed:
-        if (window_)
-            window_->showStatusNote(QString::fromLatin1(kRecoveredNote));
+        window_->showStatusNote(QString::fromLatin1(kRecoveredNote));
         return;
     case session::OpenOutcome::PackageUnreadable:
         prompter_.message(
@@ -270,14 +271,14 @@ void NotebookController::reportSaveProblem() {
 }
 
 void NotebookController::openTopic(ItemHandle item) {
-    if (treeController_)
-        treeController_->selectAndOpen(item);
+    treeController_->selectAndOpen(item);
 }
 
 bool NotebookController::save() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool packed = session_->save() == 1;
-    QApplication::restoreOverrideCursor();
+    const bool packed = [this] {
+        const WaitCursor wait;
+        return session_->save() == 1;
+    }();
     if (!packed)
         reportSaveProblem();
     return packed;
@@ -293,8 +294,7 @@ bool NotebookController::exitSequence() {
                           QStringLiteral("Oxlin"), PromptIcon::Error);
         return false;
     }
-    if (safety_)
-        safety_->stop(); // the sequence writes everything itself, then empties the tree
+    safety_->stop(); // the sequence writes everything itself, then empties the tree
     if (session_->exitNotebook() != 1)
         reportSaveProblem();
     return true;
@@ -318,7 +318,7 @@ std::optional<QString> NotebookController::label(ItemHandle topic) const {
 
 void NotebookController::relabel(ItemHandle topic, const QString& newLabel) {
     // Through the tree operations, so the topic index follows the new label.
-    if (!treeController_ || !treeController_->operations().relabel(topic, newLabel))
+    if (!treeController_->operations().relabel(topic, newLabel))
         return;
     // The tree file follows at once, so the new label survives an unclean end.
     session_->saveTreeFile();

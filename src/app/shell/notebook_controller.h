@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/editor/editor_topics.h"
+#include "app/shell/main_window.h"
 #include "core/session/notebook_session.h"
 #include "core/store/profile.h"
 #include "core/tree/topic_kind.h"
@@ -8,16 +9,15 @@
 
 #include <QObject>
 
-#include <functional>
 #include <memory>
 
 namespace oxlin::app {
 
 class Launcher;
 class FindController;
-class TopicPrinter;
 class LinkCommands;
-class MainWindow;
+class LinkView;
+class TopicPrinter;
 class Prompter;
 class SafetySaver;
 class SearchController;
@@ -33,47 +33,41 @@ struct SafetyDelays {
 };
 
 // Puts the notebook behind the main window: owns the profile service, the
-// session (paths, tree, history, sequences), the tree's images and the model
-// adapter, and the topic opener; answers the editor's questions about topics;
-// installs the commands and the hide, minimise and exit handlers.
+// session (paths, tree, history, sequences), the tree's images, the main
+// window, the topic opener, the tree pane and the search panels, built in that
+// order in the constructor and destroyed in the reverse one; answers the
+// editor's questions about topics and runs the window's exit sequence.
 //
-// Create it first, then the window with it as the window's EditorTopics, then
-// attach(). `prompter` and `launcher` are borrowed and must outlive it.
-class NotebookController final : public QObject, public EditorTopics {
+// The constructor reads LastBook and sets up the paths before the window
+// exists (the window's creation sequence); openNotebook() then opens it.
+// `prompter` and `launcher` are borrowed and must outlive it.
+class NotebookController final : public QObject, public EditorTopics, private ExitSequence {
     Q_OBJECT
 public:
     NotebookController(const QString& dataFolder, Prompter& prompter, Launcher& launcher,
-                       SafetyDelays safety = {}, QObject* parent = nullptr);
+                       const QString& executableFolder, SafetyDelays safety = {},
+                       QObject* parent = nullptr);
     ~NotebookController() override;
 
     session::NotebookSession& session() { return *session_; }
     store::ProfileService& profiles() { return profiles_; }
+    MainWindow& window() { return *window_; }
     TopicOpener& opener() { return *opener_; }
-    TreeItemModel& model() { return *model_; }
-    // The tree pane's commands, keys and drops; exists after attach().
+    TreeItemModel& model();
+    // The tree pane's commands, keys and drops.
     TreeController& treeController() { return *treeController_; }
-    // The indexes and the search panels; exists from attach() on.
+    // The indexes and the search panels.
     SearchController& search() { return *search_; }
-    // Inserting, activating and appending to links; exists from attach() on.
+    // Inserting, activating and appending to links.
     LinkCommands& links() { return *links_; }
-    // The find and replace dialog and its searches; exists from attach() on.
+    // The find and replace dialog and its searches.
     FindController& find() { return *find_; }
-    // Print, preview, PDF and page setup of the open topic; exists from attach() on.
+    // Print, preview, PDF and page setup of the open topic.
     TopicPrinter& printer() { return *printer_; }
 
     // Selects a topic in the tree and opens it (panels, links, the last edited topic).
     void openTopic(ItemHandle item);
 
-    // The topic index around every label change: drop while the old label is
-    // still set (`oldPath` is the item path under it), then add once the new
-    // label is set. Both also keep the Locate list in step. Set in attach().
-    std::function<void(ItemHandle item, const QString& oldPath)> indexDrop;
-    std::function<void(ItemHandle item)> indexAdd;
-
-    // Reads LastBook and sets up the paths: the first steps of the window's creation.
-    void prepare();
-    // Connects to the window's tree view, editor and commands.
-    void attach(MainWindow& window);
     // Opens the notebook named by the session's current book.
     void openNotebook();
 
@@ -95,6 +89,11 @@ public:
     void relabel(ItemHandle topic, const QString& newLabel) override;
 
 private:
+    bool runExitSequence() override { return exitSequence(); }
+    void installCommands();
+    void installSafetyWrites();
+    void installEditorServices();
+    void installSessionHooks();
     // Says what the open found wrong: a damaged package or tree file (and
     // where the original is kept), a refused working folder, or a resumed one.
     void reportOpenOutcome();
@@ -102,21 +101,26 @@ private:
 
     Prompter& prompter_;
     Launcher& launcher_;
+    SafetyDelays safetyDelays_;
+    bool treeChanged_ = false; // since Tree.ini was last written by the safety saver
+    // Built in this order, destroyed in the reverse one: each part uses only
+    // the parts above it.
     store::ProfileService profiles_;
     TreeIcons icons_;
     tree::TopicImages images_;
     std::unique_ptr<session::NotebookSession> session_;
-    std::unique_ptr<TreeItemModel> model_;
-    TopicOpener* opener_ = nullptr;
-    TreeController* treeController_ = nullptr;
-    SearchController* search_ = nullptr;
-    MainWindow* window_ = nullptr;
-    SafetySaver* safety_ = nullptr;
-    LinkCommands* links_ = nullptr;
-    FindController* find_ = nullptr;
-    TopicPrinter* printer_ = nullptr;
-    SafetyDelays safetyDelays_;
-    bool treeChanged_ = false; // since Tree.ini was last written by the safety saver
+    std::unique_ptr<MainWindow> window_;
+    // Waits for its workers when it goes, while the session still lives.
+    std::unique_ptr<TopicOpener> opener_;
+    std::unique_ptr<TreeController> treeController_;
+    // Stops the index worker when it goes, while profiles_ still lives.
+    std::unique_ptr<SearchController> search_;
+    std::unique_ptr<SafetySaver> safety_;
+    // The editor's links, find dialog and printing; they use the window and the search.
+    std::unique_ptr<LinkView> linkView_;
+    std::unique_ptr<LinkCommands> links_;
+    FindController* find_ = nullptr; // a child of the window, like its dialog
+    std::unique_ptr<TopicPrinter> printer_;
 };
 
 } // namespace oxlin::app

@@ -16,11 +16,20 @@
 
 namespace oxlin::app {
 
+namespace {
+// The dialog only shows the tree: labels are not edited here.
+class NoRenames final : public ItemRenamer {
+public:
+    bool renameItem(tree::ItemHandle, const QString&) override { return false; }
+};
+NoRenames noRenames;
+} // namespace
+
 TopicLinkDialog::TopicLinkDialog(const QString& treeFile, QWidget* parent)
     : QDialog(parent), images_(&icons_) {
     setWindowTitle(QStringLiteral("Insert Topics Link"));
     tree::loadTree(tree_, treeFile, &images_);
-    model_ = std::make_unique<TreeItemModel>(tree_, icons_);
+    model_ = std::make_unique<TreeItemModel>(tree_, icons_, noRenames);
 
     view_ = new QTreeView(this);
     view_->setHeaderHidden(true);

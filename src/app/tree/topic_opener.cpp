@@ -6,11 +6,11 @@
 #include "core/session/notebook_session.h"
 #include "core/tree/topic_kind.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QPointer>
 #include <QThread>
+
+#include <algorithm>
 
 namespace oxlin::app {
 
@@ -18,7 +18,13 @@ TopicOpener::TopicOpener(session::NotebookSession& session, EditorHost& editor, 
                          QObject* parent)
     : QObject(parent), session_(session), editor_(editor), launcher_(launcher) {}
 
-TopicOpener::~TopicOpener() { waitForWorkers(); }
+TopicOpener::~TopicOpener() {
+    // Going away: the copies are complete on disk, but nobody opens them now.
+    for (const Worker& worker : workers_) {
+        worker.thread->wait();
+        delete worker.thread;
+    }
+}
 
 bool TopicOpener::compressWorkingCopy(tree::ItemHandle item) {
     // A copy still being written out is not complete yet.
@@ -55,29 +61,31 @@ void TopicOpener::openFileTopic(tree::ItemHandle item, tree::ItemHandle previous
     openedFileId_ = found->record->fileId;
     openedCopy_ = copy;
 
-    ++runningWorkers_;
-    QPointer<TopicOpener> self(this);
-    QThread* worker = QThread::create([self, source, copy] {
-        store::decompressFile(source, copy);
-        // Back on the UI thread: hand the file to its application.
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [self, copy] {
-                if (!self)
-                    return;
-                --self->runningWorkers_;
-                if (!self->launcher_.openWithApplication(copy))
-                    Q_EMIT self->noApplication(QFileInfo(copy).fileName());
-            },
-            Qt::QueuedConnection);
-    });
-    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
-    worker->start();
+    const quint64 id = ++lastWorkerId_;
+    QThread* thread = QThread::create([source, copy] { store::decompressFile(source, copy); });
+    // Emitted on the worker's thread, so this runs queued on the UI thread.
+    connect(thread, &QThread::finished, this, [this, id] { finish(id); });
+    workers_.push_back({id, thread, copy});
+    thread->start();
+}
+
+void TopicOpener::finish(quint64 id) {
+    const auto it = std::find_if(workers_.begin(), workers_.end(),
+                                 [id](const Worker& w) { return w.id == id; });
+    if (it == workers_.end())
+        return; // already joined and opened
+    const Worker worker = *it;
+    workers_.erase(it);
+    worker.thread->wait();
+    // Later: this may run in a slot of the thread's own signal.
+    worker.thread->deleteLater();
+    if (!launcher_.openWithApplication(worker.copy))
+        Q_EMIT noApplication(QFileInfo(worker.copy).fileName());
 }
 
 void TopicOpener::waitForWorkers() {
-    while (runningWorkers_ > 0)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    while (!workers_.empty())
+        finish(workers_.front().id);
 }
 
 } // namespace oxlin::app

@@ -4,6 +4,10 @@
 
 #include <QObject>
 
+#include <vector>
+
+class QThread;
+
 namespace oxlin::session {
 class NotebookSession;
 }
@@ -21,6 +25,11 @@ class Launcher;
 // its application still finds the copy the user is editing. Text and
 // rich-text topics open in the editor through the tree operations, not here.
 //
+// A worker only decompresses; the copy goes to its application on the UI
+// thread, either when the worker's end is posted back or when the UI thread
+// joins it (waitForWorkers), whichever comes first, and only once. Nothing
+// here spins the event loop, so nothing queued runs in the middle of an exit.
+//
 // `session`, `editor` and `launcher` are borrowed and must outlive the opener.
 class TopicOpener final : public QObject {
     Q_OBJECT
@@ -35,7 +44,8 @@ public:
     // The editor's own topic is left to the editor. False when a copy exists
     // and could not be put back.
     bool compressWorkingCopy(tree::ItemHandle item);
-    // Waits for file topics still being written out.
+    // Joins the workers still writing copies out and hands their copies to
+    // their applications.
     void waitForWorkers();
 
 Q_SIGNALS:
@@ -45,11 +55,20 @@ Q_SIGNALS:
 private:
     // Which working copy belongs to which topic file.
     QString copyFor(const tree::TreeItem& topic) const;
+    // Joins worker `id` if it is still pending, then opens its copy.
+    void finish(quint64 id);
+
+    struct Worker {
+        quint64 id;
+        QThread* thread; // owned; deleted once joined
+        QString copy;
+    };
 
     session::NotebookSession& session_;
     EditorHost& editor_;
     Launcher& launcher_;
-    int runningWorkers_ = 0;
+    std::vector<Worker> workers_;
+    quint64 lastWorkerId_ = 0;
     qint32 openedFileId_ = 0;
     QString openedCopy_;
 };

@@ -4,7 +4,6 @@
 #include "app/shell/action_registry.h"
 #include "app/shell/command_ids.h"
 #include "core/tree/topic_kind.h"
-#include "app/tree/tree_item_model.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,23 +24,27 @@ using tree::Move;
 
 TreeController::TreeController(Parts parts, QObject* parent)
     : QObject(parent), tree_(parts.services.tree), editor_(parts.editor), view_(parts.view),
-      model_(parts.model), actions_(parts.actions), dispatch_(std::move(parts.dispatch)),
-      questions_(parts.prompter), treeEditor_(parts.editor) {
-    tree::TreeHooks hooks = std::move(parts.hooks);
-    hooks.navigationChanged = [this, also = std::move(hooks.navigationChanged)](
-                                  tree::NavigationState state) {
+      actions_(parts.actions), dispatch_(std::move(parts.dispatch)), questions_(parts.prompter),
+      treeEditor_(parts.editor),
+      model_(parts.services.tree, parts.icons, static_cast<ItemRenamer&>(*this)) {
+    tree::TreeHooks hooks;
+    hooks.dropFromIndex = [this](ItemHandle item, const QString& oldPath) {
+        Q_EMIT indexDropRequested(item, oldPath);
+    };
+    hooks.addToIndex = [this](ItemHandle item) { Q_EMIT indexAddRequested(item); };
+    hooks.openFileTopic = [this](ItemHandle item) {
+        Q_EMIT fileTopicOpenRequested(item, operations_->lastOpened());
+    };
+    hooks.navigationChanged = [this](tree::NavigationState state) {
         actions_.setEnabled(cmd::Backward, state.back);
         actions_.setEnabled(cmd::Forward, state.forward);
-        if (also)
-            also(state);
     };
     operations_ = std::make_unique<tree::TreeOperations>(std::move(parts.services), questions_,
                                                          treeEditor_, std::move(hooks));
     actions_.setEnabled(cmd::Backward, false);
     actions_.setEnabled(cmd::Forward, false);
 
-    if (view_->model() != &model_)
-        view_->setModel(&model_);
+    view_->setModel(&model_);
     // Labels are edited only when an operation or F2 asks; a double click opens.
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view_->setDragDropMode(QAbstractItemView::DragDrop);
@@ -49,19 +52,6 @@ TreeController::TreeController(Parts parts, QObject* parent)
     view_->setContextMenuPolicy(Qt::DefaultContextMenu);
     view_->installEventFilter(this);
     view_->viewport()->installEventFilter(this);
-
-    // An edit committed unchanged is a rename too: "readme" becomes "readme.txt".
-    model_.renameHandler = [this](ItemHandle item, const QString& text) {
-        const bool renamed =
-            operations_->rename(item, text) == tree::TreeOperations::RenameResult::Renamed;
-        // A topic just made is opened once it is named: the user made it to write in it.
-        if (renamed && item == justCreated_) {
-            QMetaObject::invokeMethod(
-                this, [this, item] { openIfEditable(item); }, Qt::QueuedConnection);
-        }
-        justCreated_ = kNoItem;
-        return renamed;
-    };
 
     connect(view_, &QTreeView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.isValid())
@@ -85,7 +75,19 @@ TreeController::TreeController(Parts parts, QObject* parent)
     updateSelectionState();
 }
 
-TreeController::~TreeController() { model_.renameHandler = nullptr; }
+// The view drops the model by itself when the model goes.
+TreeController::~TreeController() = default;
+
+bool TreeController::renameItem(ItemHandle item, const QString& text) {
+    // An edit committed unchanged is a rename too: "readme" becomes "readme.txt".
+    const bool renamed =
+        operations_->rename(item, text) == tree::TreeOperations::RenameResult::Renamed;
+    // A topic just made is opened once it is named: the user made it to write in it.
+    if (renamed && item == justCreated_)
+        QMetaObject::invokeMethod(this, [this, item] { openIfEditable(item); }, Qt::QueuedConnection);
+    justCreated_ = kNoItem;
+    return renamed;
+}
 
 ItemHandle TreeController::selection() const { return model_.handle(view_->currentIndex()); }
 
@@ -183,7 +185,7 @@ void TreeController::updateSelectionState() {
 void TreeController::updateContextMenu() {
     const tree::SelectionState state = tree::selectionState(tree_, selection());
     auto enable = [this](int id, bool on) {
-        if (QAction* action = actions_.treeAction(id))
+        if (QAction* action = actions_.action(id))
             action->setEnabled(on);
     };
     enable(cmd::NewTopic, !state.topic);

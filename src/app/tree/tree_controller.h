@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/tree/tree_adapters.h"
+#include "app/tree/tree_item_model.h"
 #include "core/tree/tree_operations.h"
 
 #include <QObject>
@@ -22,15 +23,17 @@ namespace oxlin::app {
 class ActionRegistry;
 class EditorHost;
 class Prompter;
-class TreeItemModel;
+class TreeIcons;
 
 // The tree pane: turns the tree commands (1013-1028), the tree's keys, label
 // edits, double clicks, the context menu and drags inside the tree into calls
 // of the tree operations, and shows their results as the view's selection.
 // The selection is the view's current item.
 //
-// What it needs is borrowed and must outlive it; the view is watched, not owned.
-class TreeController final : public QObject {
+// Owns the view's model and the tree operations; label edits in the view come
+// back here through the model. What else it needs is borrowed and must
+// outlive it; the view is watched, not owned.
+class TreeController final : public QObject, private ItemRenamer {
     Q_OBJECT
 public:
     struct Parts {
@@ -38,19 +41,17 @@ public:
         Prompter& prompter;
         EditorHost& editor;
         QTreeView* view;
-        TreeItemModel& model;
+        const TreeIcons& icons;
         ActionRegistry& actions;
         // Hands a command id to the window's dispatch.
         std::function<void(int id)> dispatch;
-        // Index hooks and the file-topic opener; navigationChanged is wrapped
-        // so the Back and Forward actions follow it.
-        tree::TreeHooks hooks;
     };
 
     explicit TreeController(Parts parts, QObject* parent = nullptr);
     ~TreeController() override;
 
     tree::TreeOperations& operations() { return *operations_; }
+    TreeItemModel& model() { return model_; }
 
     // A command of the tree range.
     void command(int id);
@@ -75,10 +76,21 @@ public:
     // Greys the context menu's entries for the selection and the clipboard.
     void updateContextMenu();
 
+Q_SIGNALS:
+    // The topic index around every label change: drop while the old label is
+    // still set (`oldPath` is the item path under it), then add once the new
+    // label is set.
+    void indexDropRequested(tree::ItemHandle item, const QString& oldPath);
+    void indexAddRequested(tree::ItemHandle item);
+    // A file topic (neither ".txt" nor ".rtf") is to be handed to its
+    // application; `previous` is the topic opened before it.
+    void fileTopicOpenRequested(tree::ItemHandle item, tree::ItemHandle previous);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool renameItem(tree::ItemHandle item, const QString& text) override;
     bool keyPress(QKeyEvent* event);
     void showContextMenu(QContextMenuEvent* event);
     QRect labelRect(const QModelIndex& index) const;
@@ -93,12 +105,13 @@ private:
     tree::TopicTree& tree_;
     EditorHost& editor_;
     QTreeView* view_;
-    TreeItemModel& model_;
     ActionRegistry& actions_;
     std::function<void(int)> dispatch_;
     PrompterQuestions questions_;
     HostedTreeEditor treeEditor_;
     std::unique_ptr<tree::TreeOperations> operations_;
+    // After the operations: label edits in the view reach them through it.
+    TreeItemModel model_;
     QPointer<QMenu> menu_;
     tree::ItemHandle justCreated_ = tree::kNoItem; // whose label edit is open
 };

@@ -22,8 +22,9 @@ QByteArray dragOrigin(const TreeItemModel* model) {
 
 } // namespace
 
-TreeItemModel::TreeItemModel(tree::TopicTree& tree, const TreeIcons& icons, QObject* parent)
-    : QAbstractItemModel(parent), tree_(tree), icons_(icons) {
+TreeItemModel::TreeItemModel(tree::TopicTree& tree, const TreeIcons& icons, ItemRenamer& renamer,
+                             QObject* parent)
+    : QAbstractItemModel(parent), tree_(tree), icons_(icons), renamer_(renamer) {
     tree_.addObserver(this);
 }
 
@@ -83,9 +84,9 @@ Qt::ItemFlags TreeItemModel::flags(const QModelIndex& index) const {
 
 bool TreeItemModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     const tree::ItemHandle item = handle(index);
-    if (role != Qt::EditRole || !renameHandler || !tree_.contains(item))
+    if (role != Qt::EditRole || !tree_.contains(item))
         return false;
-    return renameHandler(item, value.toString());
+    return renamer_.renameItem(item, value.toString());
 }
 
 QStringList TreeItemModel::mimeTypes() const { return {kItemMimeType}; }

@@ -4,25 +4,32 @@
 
 #include <QAbstractItemModel>
 
-#include <functional>
-
 namespace oxlin::app {
 
 class TreeIcons;
+
+// Who decides a label edit: the model only reports the edited text.
+class ItemRenamer {
+public:
+    virtual ~ItemRenamer() = default;
+    // False when the text is refused and the old label stays.
+    virtual bool renameItem(tree::ItemHandle item, const QString& text) = 0;
+};
 
 // Shows the core's topic tree to a QTreeView. The tree stays the one model of
 // the notebook: this adapter keeps no copy, it forwards the tree's change
 // notifications as row signals. An index's internal id is the item handle.
 //
-// Labels are edited in place: setData hands the edited text to `renameHandler`
+// Labels are edited in place: setData hands the edited text to the renamer
 // and changes nothing itself. Items drag as MIME data naming their handles;
 // the drop itself is the tree controller's, never a row move of this model.
 //
-// `tree` and `icons` are borrowed and must outlive the adapter.
+// `tree`, `icons` and `renamer` are borrowed and must outlive the adapter.
 class TreeItemModel final : public QAbstractItemModel, private tree::TreeObserver {
     Q_OBJECT
 public:
-    TreeItemModel(tree::TopicTree& tree, const TreeIcons& icons, QObject* parent = nullptr);
+    TreeItemModel(tree::TopicTree& tree, const TreeIcons& icons, ItemRenamer& renamer,
+                  QObject* parent = nullptr);
     ~TreeItemModel() override;
 
     tree::ItemHandle handle(const QModelIndex& index) const;
@@ -34,8 +41,8 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
-    // The end of a label edit. False (the label stays) without a handler or
-    // when the handler refuses the text.
+    // The end of a label edit. False (the label stays) when the renamer
+    // refuses the text.
     bool setData(const QModelIndex& index, const QVariant& value, int role) override;
 
     QStringList mimeTypes() const override;
@@ -44,8 +51,6 @@ public:
     // The items a drag from this model carries; empty for other data, also for
     // a drag from another model or another process.
     QList<tree::ItemHandle> draggedItems(const QMimeData* data) const;
-
-    std::function<bool(tree::ItemHandle item, const QString& text)> renameHandler;
 
 private:
     void aboutToInsert(tree::ItemHandle parent, int row) override;
@@ -58,6 +63,7 @@ private:
 
     tree::TopicTree& tree_;
     const TreeIcons& icons_;
+    ItemRenamer& renamer_;
 };
 
 } // namespace oxlin::app

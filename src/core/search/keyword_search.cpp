@@ -87,14 +87,6 @@ SearchMode chooseMode(const SearchOptions& options) {
     return SearchMode::Content;
 }
 
-QString resultMessage(int count) {
-    if (count <= 0)
-        return QStringLiteral("no topic includes the keyword.");
-    if (count == 1)
-        return QStringLiteral("1 topic includes the keyword.");
-    return QStringLiteral("%1 topics include the keyword.").arg(count);
-}
-
 KeywordSearch::KeywordSearch(const store::ProfileService& profiles, const tree::TopicTree& tree,
                              TextStreamer text)
     : profiles_(profiles), tree_(tree), text_(std::move(text)) {}

@@ -76,10 +76,6 @@ struct SearchOptions {
 enum class SearchMode { InResult, TreeOnly, Content };
 SearchMode chooseMode(const SearchOptions& options);
 
-// "no topic includes the keyword.", "1 topic includes the keyword.",
-// "%d topics include the keyword."
-QString resultMessage(int count);
-
 // The three keyword searches over one open notebook. Runs on the thread that
 // owns the tree (the user-interface thread); the content searches spread the
 // topics over the global thread pool and wait for them. Reads SearchIndex.ini

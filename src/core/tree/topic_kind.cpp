@@ -25,6 +25,13 @@ TopicKind topicKind(const QString& label) {
     return TopicKind::File;
 }
 
+QString richTextLabel(const QString& label) {
+    // Not the extension rule: a text topic may be labelled "Plan.txt.bak",
+    // and it is the ".TXT" that goes.
+    const qsizetype at = label.indexOf(QLatin1String(".TXT"), 0, Qt::CaseInsensitive);
+    return at < 0 ? label : label.left(at) + QLatin1String(".rtf");
+}
+
 QString topicFilePath(const QString& workingFolder, qint32 fileId) {
     return store::resolveInFolder(workingFolder, store::topicFileName(quint32(fileId)));
 }

@@ -19,6 +19,10 @@ enum class TopicKind {
 // empty when there is none. A dot in first position does not start one.
 QString topicExtension(const QString& label);
 TopicKind topicKind(const QString& label);
+// The label a text topic takes once it carries formatting: the label from its
+// first ".TXT" (any case) on becomes ".rtf" ("Plan.TXT" and "Plan.txt.bak"
+// give "Plan.rtf"); a label without ".TXT" comes back unchanged.
+QString richTextLabel(const QString& label);
 
 // The topic file of `fileId` in the working folder ("%08X.XTZ", found without
 // regard to letter case).

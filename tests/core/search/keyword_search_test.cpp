@@ -115,10 +115,6 @@ TEST_F(KeywordSearchTest, RunChoosesTheModeByPrecedence) {
     EXPECT_EQ(search_.run(QStringLiteral("old"), {}, rows_), 2);
     EXPECT_EQ(search_.run(QStringLiteral("monday"), {true, false, true}, rows_), 0);
     EXPECT_EQ(search_.run(QStringLiteral("monday"), {false, false, false}, rows_), 1);
-
-    EXPECT_EQ(search::resultMessage(0), QStringLiteral("no topic includes the keyword."));
-    EXPECT_EQ(search::resultMessage(1), QStringLiteral("1 topic includes the keyword."));
-    EXPECT_EQ(search::resultMessage(12), QStringLiteral("12 topics include the keyword."));
 }
 
 TEST(KeywordHistoryTest, KeepsTwentyDistinctKeywordsAndRoundTrips) {
