@@ -98,13 +98,17 @@ void CommandRoutingTest::menuBarCarriesIdsAndTexts_data() {
     QTest::newRow("File") << "&File"
                           << QStringList{"&New...\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "-",
                                          "Import from...", "E&xport...\tCtrl+R", "-",
-                                         "Page Setup...", "&Print...\tCtrl+P", "-", "E&xit"}
-                          << QList<int>{57600, 57601, 57603, 0, 0, 40016, 0, 40007, 57607, 0, 57665};
+                                         "Page Setup...", "&Print...\tCtrl+P", "Print Pre&view...",
+                                         "Export as P&DF...", "-", "E&xit"}
+                          << QList<int>{57600, 57601, 57603, 0, 0, 40016, 0, 40007, 57607, 40102,
+                                        40103, 0, 57665};
     QTest::newRow("Edit") << "&Edit"
                           << QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X",
                                          "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-", "&Find...\tCtrl+F",
-                                         "Find Next\tF3", "-", "Word &Wrap\tCtrl+W"}
-                          << QList<int>{57643, 57644, 0, 57635, 57634, 57637, 0, 57636, 40011, 0, 40008};
+                                         "Find Next\tF3", "R&eplace...\tCtrl+H", "-",
+                                         "Word &Wrap\tCtrl+W"}
+                          << QList<int>{57643, 57644, 0, 57635, 57634, 57637, 0, 57636, 40011, 40101,
+                                        0, 40008};
     QTest::newRow("Insert") << "&Insert"
                             << QStringList{"Link", "Table", "Picture\tF7", "-", "Text in a File\tF8"}
                             << QList<int>{0, 1209, 1210, 0, 1211};

@@ -106,7 +106,8 @@ void FindReplaceTest::replaceAllIsOneUndoStep() {
     for (int i = 0; i < 2000; ++i)
         text += QStringLiteral("old words old\n");
     App app(text);
-    app.find().openReplace();
+    QCOMPARE(app.window->dispatch(cmd::Replace), CommandRoute::Menu);
+    QVERIFY(app.find().dialog()->isVisible());
     app.ask("old", "new");
     app.press("Replace &All");
     QCOMPARE(app.prompter.messageTexts(), QStringList{"Replaced 4000 occurances."});

@@ -54,6 +54,7 @@ private Q_SLOTS:
     }
     void aLongTopicPrintsOnEveryPageItNeeds();
     void pageSetupMovesTheMarginsOfTheNextPrint();
+    void previewAndPdfUseTheSameLayout();
     void anEmptyTopicPrintsNothingAndSaysSo();
 };
 
@@ -94,6 +95,18 @@ void PrintingTest::pageSetupMovesTheMarginsOfTheNextPrint() {
     QVERIFY(printer.writePdf(dir.filePath("narrow.pdf")));
     const double narrowLeft = firstWordLeft(dir.filePath("narrow.pdf"));
     QVERIFY2(narrowLeft >= 35 && narrowLeft < 41, qPrintable(QString::number(narrowLeft)));
+}
+
+void PrintingTest::previewAndPdfUseTheSameLayout() {
+    RunningApp app;
+    app.controller->openTopic(app.topic(0, "Plan.txt", "preview text"));
+    QTemporaryDir dir;
+    app.prompter.fileNames.enqueue(dir.filePath("plan")); // the extension is added
+    app.window->dispatch(cmd::ExportPdf);
+    QVERIFY(pdfText(dir.filePath("plan.pdf")).contains("preview text"));
+    app.window->dispatch(cmd::PrintPreview);
+    QCOMPARE(app.prompter.asked.last().kind, QStringLiteral("printPreview"));
+    QCOMPARE(app.prompter.asked.last().text, QStringLiteral("Plan.txt"));
 }
 
 void PrintingTest::anEmptyTopicPrintsNothingAndSaysSo() {

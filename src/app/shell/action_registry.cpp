@@ -32,6 +32,8 @@ const Command kCommands[] = {
     {cmd::Export, "E&xport...", Qt::CTRL | Qt::Key_R},
     {cmd::PageSetup, "Page Setup..."},
     {cmd::Print, "&Print...", Qt::CTRL | Qt::Key_P},
+    {cmd::PrintPreview, "Print Pre&view..."},
+    {cmd::ExportPdf, "Export as P&DF..."},
     {cmd::Exit, "E&xit"},
     {cmd::Undo, "&Undo", Qt::CTRL | Qt::Key_Z, KeyScope::ShownOnly},
     {cmd::Redo, "&Redo", Qt::CTRL | Qt::Key_Y, KeyScope::ShownOnly},
@@ -40,6 +42,7 @@ const Command kCommands[] = {
     {cmd::Paste, "&Paste", Qt::CTRL | Qt::Key_V, KeyScope::ShownOnly},
     {cmd::Find, "&Find...", Qt::CTRL | Qt::Key_F},
     {cmd::FindNext, "Find Next", Qt::Key_F3},
+    {cmd::Replace, "R&eplace...", Qt::CTRL | Qt::Key_H},
     {cmd::WordWrap, "Word &Wrap", Qt::CTRL | Qt::Key_W},
     {cmd::LinkToFile, "to a File", Qt::Key_F5},
     {cmd::LinkToTopic, "to a Topic", Qt::Key_F4},
@@ -157,11 +160,12 @@ void ActionRegistry::buildMenuBar(QMenuBar* bar) {
     addActions(file, {cmd::NewNotebook, cmd::OpenNotebook, cmd::Save, 0});
     QMenu* import = file->addMenu(QStringLiteral("Import from..."));
     addActions(import, {cmd::ImportFile, cmd::ImportFolder});
-    addActions(file, {cmd::Export, 0, cmd::PageSetup, cmd::Print, 0, cmd::Exit});
+    addActions(file, {cmd::Export, 0, cmd::PageSetup, cmd::Print, cmd::PrintPreview,
+                      cmd::ExportPdf, 0, cmd::Exit});
 
     QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
     addActions(edit, {cmd::Undo, cmd::Redo, 0, cmd::Cut, cmd::Copy, cmd::Paste, 0, cmd::Find,
-                      cmd::FindNext, 0, cmd::WordWrap});
+                      cmd::FindNext, cmd::Replace, 0, cmd::WordWrap});
 
     QMenu* insert = bar->addMenu(QStringLiteral("&Insert"));
     QMenu* link = insert->addMenu(QStringLiteral("Link"));

@@ -136,6 +136,9 @@ void NotebookController::installEditorServices() {
     router.setMenuHandler(cmd::PageSetup, [this] { printer_->pageSetup(); });
     router.setMenuHandler(cmd::Find, [this] { find_->openFind(); });
     router.setMenuHandler(cmd::FindNext, [this] { find_->findAgain(); });
+    router.setMenuHandler(cmd::Replace, [this] { find_->openReplace(); });
+    router.setMenuHandler(cmd::PrintPreview, [this] { printer_->preview(); });
+    router.setMenuHandler(cmd::ExportPdf, [this] { printer_->exportPdf(); });
     router.setMenuHandler(cmd::LinkToFile, [this] { links_->insertFileLink(); });
     router.setMenuHandler(cmd::LinkToTopic, [this] { links_->insertTopicLink(); });
 }
