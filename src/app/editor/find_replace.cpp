@@ -117,9 +117,12 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
             [findNextButton](const QString& text) { findNextButton->setEnabled(!text.isEmpty()); });
 
     auto* fields = new QGridLayout;
-    fields->addWidget(new QLabel(QStringLiteral("Fi&nd what:"), this), 0, 0);
+    auto* whatLabel = new QLabel(QStringLiteral("Fi&nd what:"), this);
+    whatLabel->setBuddy(what_); // the mnemonic moves to the field
+    fields->addWidget(whatLabel, 0, 0);
     fields->addWidget(what_, 0, 1);
     auto* withLabel = new QLabel(QStringLiteral("Re&place with:"), this);
+    withLabel->setBuddy(with_);
     fields->addWidget(withLabel, 1, 0);
     fields->addWidget(with_, 1, 1);
     fields->addWidget(wholeWord_, 2, 0, 1, 2);
