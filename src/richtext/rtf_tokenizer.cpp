@@ -1,6 +1,8 @@
 // The RTF pull tokenizer.
 #include "richtext/rtf_tokenizer.h"
 
+#include "core/store/stored_text.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -10,16 +12,6 @@ namespace {
 
 bool isLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // Control word names are at most 32 letters; longer runs are cut there.
 constexpr qsizetype kMaxNameLength = 32;
@@ -70,8 +62,8 @@ RtfToken RtfTokenizer::next() {
     if (!isLetter(d)) {
         ++pos_;
         if (d == '\'') {
-            const int hi = pos_ < size ? hexValue(in_[pos_]) : -1;
-            const int lo = pos_ + 1 < size ? hexValue(in_[pos_ + 1]) : -1;
+            const int hi = pos_ < size ? store::hexDigitValue(in_[pos_]) : -1;
+            const int lo = pos_ + 1 < size ? store::hexDigitValue(in_[pos_ + 1]) : -1;
             if (hi < 0 || lo < 0) {
                 // A broken escape: drop the backslash and quote, keep what follows.
                 token.kind = RtfToken::ControlSymbol;

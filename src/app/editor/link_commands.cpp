@@ -19,13 +19,18 @@ const QString kCaption = QStringLiteral("Oxlin");
 LinkCommands::LinkCommands(Services services, QObject* parent)
     : QObject(parent), services_(std::move(services)) {}
 
+bool LinkCommands::refusedByEditor() {
+    const QTextEdit& editor = services_.editor;
+    if (editor.isEnabled() && !editor.isReadOnly())
+        return false;
+    services_.prompter.message(QString::fromLatin1(kInsertFailed), kCaption, PromptIcon::Warning);
+    return true;
+}
+
 bool LinkCommands::insertLinkText(const QString& text) {
     QTextEdit& editor = services_.editor;
-    if (!editor.isEnabled() || editor.isReadOnly()) {
-        services_.prompter.message(QString::fromLatin1(kInsertFailed), kCaption,
-                                   PromptIcon::Warning);
+    if (refusedByEditor())
         return false;
-    }
     // Plain text: a link carries no formatting of its own.
     editor.textCursor().insertText(text);
     return true;
@@ -94,11 +99,8 @@ bool LinkCommands::activate(const QString& linkText) {
 
 bool LinkCommands::appendCapturedText(const QString& text) {
     QTextEdit& editor = services_.editor;
-    if (!editor.isEnabled() || editor.isReadOnly()) {
-        services_.prompter.message(QString::fromLatin1(kInsertFailed), kCaption,
-                                   PromptIcon::Warning);
+    if (refusedByEditor())
         return false;
-    }
     QTextCursor cursor = editor.textCursor();
     if (editor.document()->blockCount() > 1)
         cursor.movePosition(QTextCursor::End);

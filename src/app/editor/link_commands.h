@@ -42,6 +42,8 @@ public:
 
 private:
     bool insertLinkText(const QString& text);
+    // The editor takes no text (no topic open, read-only): says so.
+    bool refusedByEditor();
 
     Services services_;
 };

@@ -18,4 +18,16 @@ bool isValidUtf8(QByteArrayView bytes);
 // to the control character of the same value, as the Windows converter does.
 QString decodeWindows1252(QByteArrayView bytes);
 
+// The value of a hexadecimal digit of either case, or -1 for any other byte
+// (escaped link paths, RTF's \'xx).
+constexpr int hexDigitValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
 } // namespace oxlin::store

@@ -15,16 +15,6 @@ constexpr int kFilePrefixLength = 7;            // "file://"
 constexpr int kCurrentBookLength = 13;          // "$CurrentBook$"
 constexpr int kTopicPrefixLength = 7 + 13 + 1;  // "file://$CurrentBook$\"
 
-int hexValue(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 bool startsWithNoCase(QStringView text, qsizetype at, QLatin1StringView prefix) {
     return text.size() - at >= prefix.size() &&
            text.sliced(at, prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
@@ -103,9 +93,9 @@ UnescapedLink unescapeLinkText(const QString& text) {
     QByteArray out;
     out.reserve(bytes.size());
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '%' && i + 2 < bytes.size() && hexValue(bytes[i + 1]) >= 0 &&
-            hexValue(bytes[i + 2]) >= 0) {
-            out += char(hexValue(bytes[i + 1]) * 16 + hexValue(bytes[i + 2]));
+        if (bytes[i] == '%' && i + 2 < bytes.size() && store::hexDigitValue(bytes[i + 1]) >= 0 &&
+            store::hexDigitValue(bytes[i + 2]) >= 0) {
+            out += char(store::hexDigitValue(bytes[i + 1]) * 16 + store::hexDigitValue(bytes[i + 2]));
             i += 2;
         } else {
             out += bytes[i];
