@@ -50,6 +50,7 @@ private Q_SLOTS:
     void anExitAskedForInsideADialogWaitsForIt();
     void aFileTopicWithoutApplicationSaysSo();
     void aFolderThatTakesNoFileIsSaidAtStart();
+    void nothingEditedLeavesThePackageAsItWas();
 };
 
 void UnsavedWorkTest::treeChangesAreWrittenLikeTyping() {
@@ -177,6 +178,31 @@ void UnsavedWorkTest::aFolderThatTakesNoFileIsSaidAtStart() {
     app.start();
     QTRY_VERIFY(!app.prompter.messageTexts().isEmpty());
     QVERIFY(app.prompter.messageTexts().at(0).startsWith("The notebook cannot be saved"));
+}
+
+void UnsavedWorkTest::nothingEditedLeavesThePackageAsItWas() {
+    RunningApp app;
+    // RTF as another program wrote it: our writer would write it differently.
+    const QByteArray original = "{\\rtf1\\ansi{\\fonttbl{\\f0 Times;}}\\f0\\fs30 Hello}";
+    const ItemHandle topic = app.topic(0, "Odd.rtf", original);
+    const qint32 id = app.session().tree().record(topic)->fileId;
+    app.controller->openTopic(topic);
+    QVERIFY(app.controller->exitSequence());
+    const QByteArray package = fileText(app.session().paths().packageFile);
+    QVERIFY(!package.isEmpty());
+
+    app.window = nullptr;
+    app.controller.reset();
+    app.start(); // unpacks, reopens the last edited topic
+    QTRY_COMPARE(app.editor().currentTopic() != 0, true);
+    QByteArray stored;
+    store::decompressFileToBuffer(*app.controller->topicFilePath(app.editor().currentTopic()), stored);
+    QCOMPARE(stored, original);
+    QVERIFY(app.controller->save());
+    QVERIFY(app.controller->exitSequence());
+    QCOMPARE(fileText(app.session().paths().packageFile), package);
+    QCOMPARE(app.session().tree().isEmpty(), true);
+    Q_UNUSED(id);
 }
 
 QTEST_MAIN(UnsavedWorkTest)

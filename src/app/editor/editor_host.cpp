@@ -136,10 +136,12 @@ EditorHost::EditorHost(EditorTopics& topics, Prompter& prompter, QWidget* parent
 int EditorHost::loadTopic(ItemHandle topic) {
     if (open_) {
         if (current_ != 0 && !workingCopy_.isEmpty()) {
-            if (saveWorkingCopy() != 0)
+            // An unchanged topic is not written again: its file stays as it was.
+            const bool write = hasUnwrittenChanges();
+            if (write && saveWorkingCopy() != 0)
                 return -1; // keep the text rather than lose it
             const auto file = topics_.topicFilePath(current_);
-            if (!file || store::compressFile(workingCopy_, *file) != 1) {
+            if (!file || (write && store::compressFile(workingCopy_, *file) != 1)) {
                 // The working copy is the only current text: it stays, and so does the topic.
                 reportSaveError(long(QFileDevice::WriteError));
                 return -1;
@@ -194,6 +196,7 @@ bool EditorHost::streamIn(const QString& path) {
     readTopicStream(bytes, format_, *document);
     document->clearUndoRedoStacks();
     document->setModified(false);
+    formatSwitched_ = false;
     edit_->moveCursor(QTextCursor::Start);
     edit_->setUpdatesEnabled(true);
     edit_->viewport()->update();
@@ -247,6 +250,7 @@ bool EditorHost::writeWorkingCopy(QFileDevice::FileError& error) {
         return false;
     }
     edit_->document()->setModified(false);
+    formatSwitched_ = false;
     return true;
 }
 
@@ -261,8 +265,12 @@ int EditorHost::saveWorkingCopy() {
     return 0;
 }
 
+bool EditorHost::hasUnwrittenChanges() const {
+    return edit_->document()->isModified() || formatSwitched_;
+}
+
 bool EditorHost::writeBackQuietly() {
-    if (!open_ || current_ == 0 || workingCopy_.isEmpty() || !edit_->document()->isModified())
+    if (!open_ || current_ == 0 || workingCopy_.isEmpty() || !hasUnwrittenChanges())
         return false;
     QFileDevice::FileError error = QFileDevice::NoError;
     if (!writeWorkingCopy(error))
@@ -276,12 +284,16 @@ int EditorHost::saveTopic() {
         return -15;
     if (current_ == 0)
         return -16;
-    if (saveWorkingCopy() != 0)
-        return -1;
-    const auto file = topics_.topicFilePath(current_);
-    if (!file || store::compressFile(workingCopy_, *file) != 1) {
-        reportSaveError(long(QFileDevice::WriteError));
-        return -1;
+    // Nothing new: the topic file already holds what the editor shows, and
+    // writing it again would only change its bytes (and the package's).
+    if (hasUnwrittenChanges()) {
+        if (saveWorkingCopy() != 0)
+            return -1;
+        const auto file = topics_.topicFilePath(current_);
+        if (!file || store::compressFile(workingCopy_, *file) != 1) {
+            reportSaveError(long(QFileDevice::WriteError));
+            return -1;
+        }
     }
     if (format_ == StreamFormat::Rich) {
         if (const auto label = topics_.label(current_)) {
@@ -310,6 +322,10 @@ int EditorHost::closeTopic() {
 
 bool EditorHost::shutDown() {
     const bool saved = !open_ || current_ == 0 || saveTopic() == 0;
+    // The topic file holds the text now; a working copy left behind would be
+    // compressed again when the tree closes.
+    if (saved && !workingCopy_.isEmpty())
+        QFile::remove(workingCopy_);
     open_ = false;
     workingCopy_.clear();
     format_ = StreamFormat::Plain;

@@ -57,7 +57,14 @@ public:
     QString workingCopyPath() const { return workingCopy_; }
     StreamFormat streamFormat() const { return format_; }
     // Formatting commands call this: the topic now carries formatting.
-    void markRichText() { format_ = StreamFormat::Rich; }
+    void markRichText() {
+        if (format_ != StreamFormat::Rich)
+            formatSwitched_ = true;
+        format_ = StreamFormat::Rich;
+    }
+    // Whether the topic file lacks something the editor shows: text typed,
+    // or a switch to rich text, since the topic was loaded or last written.
+    bool hasUnwrittenChanges() const;
 
     void toggleWordWrap();
     bool wordWrap() const { return wordWrap_; }
@@ -102,6 +109,7 @@ private:
     QString workingCopy_;
     StreamFormat format_ = StreamFormat::Plain;
     bool wordWrap_ = false;
+    bool formatSwitched_ = false;
 };
 
 // The path an export is written to: a file name whose extension is not the
