@@ -2,6 +2,13 @@
 
 #include <QStringList>
 
+class QTemporaryDir;
+
+namespace oxlin::tree {
+class TopicTree;
+struct TreeLoadNotes;
+} // namespace oxlin::tree
+
 #include <functional>
 #include <vector>
 
@@ -24,6 +31,7 @@ std::vector<Command> storeCommands();
 std::vector<Command> treeCommands();
 std::vector<Command> searchCommands();
 std::vector<Command> rtfCommands();
+std::vector<Command> transferCommands();
 
 // Output shared by the subcommands: a line of UTF-8 on stdout, and
 // "oxlin: TEXT" on stderr.
@@ -33,6 +41,11 @@ void complain(const QString& text);
 // Unpacks `package` into `folder` (a fresh temporary folder), saying why not
 // when it cannot.
 bool unpackForReading(const QString& package, const QString& folder);
+
+// Unpacks `package` into `folder` and loads its tree, saying why not when
+// it cannot. `notes` may be null.
+bool readPackageTree(const QString& package, const QTemporaryDir& folder, tree::TopicTree& tree,
+                     tree::TreeLoadNotes* notes);
 
 // Runs one subcommand; `arguments` excludes the program name.
 int run(const QStringList& arguments);

@@ -22,22 +22,10 @@ namespace {
 int listTree(const QStringList& arguments) {
     const QString& package = arguments[0];
     QTemporaryDir folder;
-    if (!unpackForReading(package, folder.isValid() ? folder.path() : QString()))
-        return kFailure;
-    const QString treeFile = folder.filePath(QLatin1String(store::kTreeFileName));
-    if (store::decompressFile(store::resolveInFolder(folder.path(),
-                                                     QLatin1String(store::kCompressedTreeFileName)),
-                              treeFile) != 1) {
-        complain(QStringLiteral("cannot read the tree of %1: its %2 is missing or damaged")
-                     .arg(package, QLatin1String(store::kCompressedTreeFileName)));
-        return kFailure;
-    }
     tree::TopicTree tree;
     tree::TreeLoadNotes notes;
-    if (!tree::loadTree(tree, treeFile, nullptr, &notes)) {
-        complain(QStringLiteral("cannot read the tree of %1").arg(package));
+    if (!readPackageTree(package, folder, tree, &notes))
         return kFailure;
-    }
     if (notes.any())
         complain(QStringLiteral("the tree of %1 is damaged: %2 overlong lines and %3 overlong "
                                 "labels skipped, %4 unnamed folders, %5 topic ids renumbered, "
