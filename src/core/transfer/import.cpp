@@ -26,7 +26,12 @@ bool endsEverything(ImportStop stop) {
 
 } // namespace
 
-Importer::Importer(ImportTarget target) : target_(std::move(target)) {
+// Ids are stored a batch ahead while the importer lives (see FileIdCounter::setBatch).
+constexpr int kIdBatch = 256;
+
+Importer::Importer(ImportTarget target)
+    : target_(std::move(target)), savedBatch_(target_.fileIds.batch()) {
+    target_.fileIds.setBatch(kIdBatch);
     // Taken once: the per-file checks then cost nothing however large the tree.
     target_.tree.walk([&](const tree::TreeItem& item, int) {
         if (item.isTopic()) {
@@ -36,6 +41,10 @@ Importer::Importer(ImportTarget target) : target_(std::move(target)) {
     });
     for (const QString& name : QDir(target_.workingFolder).entryList(QDir::Files | QDir::Hidden))
         topicFiles_.insert(name.toUpper());
+}
+
+Importer::~Importer() {
+    target_.fileIds.setBatch(savedBatch_);
 }
 
 void Importer::stop(ImportStop why, const QString& path) {
@@ -84,7 +93,7 @@ qint64 Importer::importFile(const QString& path, ItemHandle parent) {
     // written. No file of the id exists in any case, so its name is the new one.
     const QString topicFile =
         QDir(target_.workingFolder).filePath(store::topicFileName(quint32(id)));
-    if (store::compressFile(path, topicFile) != 1) {
+    if (store::compressToNewFile(path, topicFile) != 1) {
         stop(ImportStop::WriteFailed, path);
         return -1;
     }

@@ -72,6 +72,7 @@ struct ImportTarget {
 class Importer {
 public:
     explicit Importer(ImportTarget target);
+    ~Importer();
     Importer(const Importer&) = delete;
     Importer& operator=(const Importer&) = delete;
 
@@ -110,6 +111,7 @@ private:
     bool countFile(qint64 size, const QString& path);
 
     ImportTarget target_;
+    int savedBatch_;
     ImportReport report_;
     // Every file id of the tree and every topic file name of the working
     // folder (upper case), taken once and kept as topics are added, so the
