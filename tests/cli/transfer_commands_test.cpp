@@ -3,6 +3,7 @@
 // application is never touched.
 
 #include "cli/commands.h"
+#include "cli_test_files.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -17,17 +18,8 @@ using oxlin::cli::run;
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using oxlin::test::readFile;
+using oxlin::test::writeFile;
 
 // Every file below `folder` by its relative path, with its bytes.
 std::map<QString, QByteArray> filesBelow(const QString& folder) {
