@@ -1,12 +1,14 @@
 #include "cli/commands.h"
 
 #include "core/store/compressed_file.h"
+#include "core/store/file_names.h"
 #include "core/store/notebook_paths.h"
 #include "core/store/package.h"
 #include "core/tree/ini_text.h"
 #include "core/tree/tree_file.h"
 
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <new>
@@ -17,7 +19,7 @@ namespace {
 
 std::vector<Command> allCommands() {
     std::vector<Command> all;
-    for (auto group : {storeCommands, treeCommands, rtfCommands, searchCommands}) {
+    for (auto group : {storeCommands, treeCommands, transferCommands, rtfCommands, searchCommands}) {
         std::vector<Command> commands = group();
         all.insert(all.end(), commands.begin(), commands.end());
     }
@@ -90,6 +92,25 @@ bool readPackageTree(const QString& package, const store::PackageReader& reader,
         return false;
     }
     tree::loadTree(tree, tree::IniDocument::parse(text), nullptr, notes);
+    return true;
+}
+
+bool readPackageTree(const QString& package, const QTemporaryDir& folder, tree::TopicTree& tree,
+                     tree::TreeLoadNotes* notes) {
+    if (!unpackForReading(package, folder.isValid() ? folder.path() : QString()))
+        return false;
+    const QString treeFile = folder.filePath(QLatin1String(store::kTreeFileName));
+    if (store::decompressFile(store::resolveInFolder(folder.path(),
+                                                     QLatin1String(store::kCompressedTreeFileName)),
+                              treeFile) != 1) {
+        complain(QStringLiteral("cannot read the tree of %1: its %2 is missing or damaged")
+                     .arg(package, QLatin1String(store::kCompressedTreeFileName)));
+        return false;
+    }
+    if (!tree::loadTree(tree, treeFile, nullptr, notes)) {
+        complain(QStringLiteral("cannot read the tree of %1").arg(package));
+        return false;
+    }
     return true;
 }
 

@@ -2,6 +2,13 @@
 
 #include <QStringList>
 
+class QTemporaryDir;
+
+namespace oxlin::tree {
+class TopicTree;
+struct TreeLoadNotes;
+} // namespace oxlin::tree
+
 #include <functional>
 #include <vector>
 
@@ -32,6 +39,7 @@ std::vector<Command> storeCommands();
 std::vector<Command> treeCommands();
 std::vector<Command> searchCommands();
 std::vector<Command> rtfCommands();
+std::vector<Command> transferCommands();
 
 // Output shared by the subcommands: a line of UTF-8 on stdout, and
 // "oxlin: TEXT" on stderr.
@@ -49,6 +57,10 @@ bool openForReading(const QString& package, store::PackageReader& reader);
 // not when its tree member is missing or damaged. `notes` may be null.
 bool readPackageTree(const QString& package, const store::PackageReader& reader,
                      tree::TopicTree& tree, tree::TreeLoadNotes* notes);
+// Unpacks `package` into `folder` (for commands that need the topic files
+// too) and loads its tree, saying why not when it cannot. `notes` may be null.
+bool readPackageTree(const QString& package, const QTemporaryDir& folder, tree::TopicTree& tree,
+                     tree::TreeLoadNotes* notes);
 
 // Runs one subcommand; `arguments` excludes the program name.
 int run(const QStringList& arguments);

@@ -2,6 +2,7 @@
 // notebook, `tree` marks folders, and packages list members in one order.
 
 #include "cli/commands.h"
+#include "cli_test_files.h"
 #include "core/store/compressed_file.h"
 #include "core/store/package.h"
 
@@ -18,16 +19,8 @@ using oxlin::cli::run;
 
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using oxlin::test::readFile;
+using oxlin::test::writeFile;
 
 // What a command prints on standard output.
 QByteArray outputOf(const QStringList& arguments, int& exitCode) {

@@ -377,6 +377,24 @@ int compressFile(const QString& sourcePath, const QString& targetPath) {
     return commitChecked(target) ? 1 : 0;
 }
 
+int compressToNewFile(const QString& sourcePath, const QString& targetPath) {
+    QFile source(sourcePath);
+    if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return 0;
+    QFile target(targetPath);
+    if (!target.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return 0;
+    DeviceSource in(source);
+    DeviceSink out(target);
+    const bool written = compressStream(in, out) == CodecStatus::Ok && target.flush();
+    target.close();
+    if (!written || target.error() != QFileDevice::NoError) {
+        target.remove();
+        return 0;
+    }
+    return 1;
+}
+
 int decompressFile(const QString& sourcePath, const QString& targetPath) {
     if (!QFileInfo::exists(sourcePath)) {
         QFile empty(targetPath);

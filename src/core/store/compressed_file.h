@@ -43,6 +43,12 @@ CodecStatus decompressStream(ByteSource& source, ByteSink& sink);
 // compression never costs the previous compressed copy.
 int compressFile(const QString& sourcePath, const QString& targetPath);
 
+// For a target that does not exist yet (a new topic's file): written in
+// place, which costs a fraction of a replace on file systems where the
+// temporary file of a replace is slow to make. Refused (0) when the target
+// exists; on any failure the partial target is removed.
+int compressToNewFile(const QString& sourcePath, const QString& targetPath);
+
 // decompressFile follows the rules callers depend on: a missing source leaves
 // an empty target; a rejected header leaves an empty target; damaged data
 // leaves the bytes decoded before the damage.

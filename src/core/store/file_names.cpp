@@ -3,8 +3,20 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace oxlin::store {
+
+namespace {
+
+constexpr qsizetype kMaxFileNameBytes = 255;
+
+bool refusedInFileNames(QChar c) {
+    static const QString refused = QStringLiteral("/\\:*?\"<>|");
+    return c.unicode() < 0x20 || c.unicode() == 0x7F || refused.contains(c);
+}
+
+} // namespace
 
 QString topicFileName(quint32 fileId) {
     return QStringLiteral("%1.XTZ").arg(fileId, 8, 16, QLatin1Char('0')).toUpper();
@@ -73,6 +85,32 @@ QString FolderNames::resolve(const QString& fileName) const {
 
 bool FolderNames::contains(const QString& fileName) const {
     return names_.contains(fileName.toCaseFolded());
+}
+
+QString cutToUtf8Bytes(QString text, qsizetype bytes) {
+    while (text.toUtf8().size() > bytes) {
+        text.chop(1);
+        if (!text.isEmpty() && text.back().isHighSurrogate())
+            text.chop(1);
+    }
+    return text;
+}
+
+QString safeFileName(const QString& label) {
+    QString name = label;
+    for (QChar& c : name)
+        if (refusedInFileNames(c))
+            c = QLatin1Char('_');
+    // Windows drops them silently, so two labels would meet in one file.
+    while (!name.isEmpty() && (name.back() == QLatin1Char('.') || name.back() == QLatin1Char(' ')))
+        name.chop(1);
+    static const QRegularExpression device(
+        QStringLiteral("^(CON|PRN|AUX|NUL|COM[1-9]|LPT[1-9])(\\..*)?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (device.match(name).hasMatch())
+        name.prepend(QLatin1Char('_'));
+    name = cutToUtf8Bytes(name, kMaxFileNameBytes);
+    return name.isEmpty() ? QStringLiteral("_") : name;
 }
 
 } // namespace oxlin::store

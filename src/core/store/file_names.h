@@ -42,4 +42,15 @@ private:
     QHash<QString, QString> names_; // case-folded name -> name on disk
 };
 
+// `text` cut to at most `bytes` bytes of UTF-8, never inside a character.
+QString cutToUtf8Bytes(QString text, qsizetype bytes);
+
+// A label made into a file name that the common file systems all accept, so
+// an export can be copied to a memory stick or another desktop: characters
+// that Windows or POSIX refuse (/ \ : * ? " < > | and control characters)
+// become "_", trailing dots and blanks go, device names (CON, NUL, COM1, ...)
+// get a leading "_", and the name is cut to 255 bytes of UTF-8. Never empty,
+// never "." or "..".
+QString safeFileName(const QString& label);
+
 } // namespace oxlin::store

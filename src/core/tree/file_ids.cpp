@@ -2,6 +2,7 @@
 
 #include "core/store/profile.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace oxlin::tree {
@@ -11,6 +12,7 @@ void FileIdCounter::load() {
         profiles_.readString(runtimeFile_, QLatin1String(kSection), QLatin1String(kKey));
     const int value = text.isEmpty() ? -1 : store::leadingInteger(text);
     counter_ = value == -1 ? 1 : value;
+    stored_ = counter_;
 }
 
 void FileIdCounter::raiseTo(qint32 fileId) {
@@ -23,9 +25,14 @@ qint32 FileIdCounter::allocate() {
         return 0;
     // A negative counter from a damaged Z.ini would give out 0 or negative ids.
     const qint32 next = counter_ < 1 ? 2 : counter_ + 1;
-    if (!profiles_.writeString(runtimeFile_, QLatin1String(kSection), QLatin1String(kKey),
-                               QString::number(next)))
-        return 0;
+    if (next > stored_) {
+        const qint32 ahead =
+            qint32(std::min<qint64>(qint64(next) + batch_ - 1, std::numeric_limits<qint32>::max()));
+        if (!profiles_.writeString(runtimeFile_, QLatin1String(kSection), QLatin1String(kKey),
+                                   QString::number(ahead)))
+            return 0;
+        stored_ = ahead;
+    }
     counter_ = next;
     return next;
 }

@@ -18,7 +18,10 @@ public:
     FileIdCounter(store::ProfileService& profiles, QString runtimeFile)
         : profiles_(profiles), runtimeFile_(std::move(runtimeFile)) {}
 
-    void setRuntimeFile(const QString& runtimeFile) { runtimeFile_ = runtimeFile; }
+    void setRuntimeFile(const QString& runtimeFile) {
+        runtimeFile_ = runtimeFile;
+        stored_ = 0; // nothing known of the new file: the next id is written
+    }
 
     // Reads FileIDCount; a missing or empty value, or -1, gives 1.
     void load();
@@ -33,6 +36,14 @@ public:
     qint32 allocate();
     qint32 current() const { return counter_; }
 
+    // Stores FileIDCount `ids` ahead and then only once every `ids` ids, so
+    // a burst of new topics (an import of thousands of files) costs one write
+    // of Z.ini per batch instead of one per topic. Every id handed out is
+    // still below the stored value; those a batch leaves unused when the
+    // program ends are skipped, never reused. 1 (the default) stores each id.
+    void setBatch(int ids) { batch_ = ids < 1 ? 1 : ids; }
+    int batch() const { return batch_; }
+
     static constexpr char kSection[] = "RunTimeData";
     static constexpr char kKey[] = "FileIDCount";
 
@@ -40,6 +51,8 @@ private:
     store::ProfileService& profiles_;
     QString runtimeFile_;
     qint32 counter_ = 1;
+    qint32 stored_ = 1; // the value FileIDCount holds, as far as this counter wrote or read it
+    int batch_ = 1;
 };
 
 } // namespace oxlin::tree

@@ -26,12 +26,6 @@ constexpr qsizetype kMaxLabelBytes = tree_file_format::kMaxLabelBytes;
 // bounds the search for a free id.
 constexpr int kMaxIdAttempts = 64;
 
-bool isReservedCharacter(QChar c) {
-    return c == QLatin1Char('\\') || c == QLatin1Char('/') || c == QLatin1Char('=') ||
-           c == QLatin1Char('[') || c == QLatin1Char(']') || c.unicode() < 0x20 ||
-           c.unicode() == 0x7F;
-}
-
 // The item and its subtree, the item first, in tree order.
 std::vector<ItemHandle> subtree(const TopicTree& tree, ItemHandle item) {
     std::vector<ItemHandle> handles{item};
@@ -58,6 +52,12 @@ ItemHandle previousFolderSibling(const TopicTree& tree, ItemHandle item) {
 }
 
 } // namespace
+
+bool isReservedLabelCharacter(QChar c) {
+    return c == QLatin1Char('\\') || c == QLatin1Char('/') || c == QLatin1Char('=') ||
+           c == QLatin1Char('[') || c == QLatin1Char(']') || c.unicode() < 0x20 ||
+           c.unicode() == 0x7F;
+}
 
 bool canMove(const TopicTree& tree, ItemHandle item, Move move) {
     if (!tree.contains(item))
@@ -108,7 +108,7 @@ LabelCheck checkLabel(const TopicTree& tree, ItemHandle parent, ItemHandle item,
     if (label.isEmpty())
         return LabelCheck::Empty;
     for (QChar c : label)
-        if (isReservedCharacter(c))
+        if (isReservedLabelCharacter(c))
             return LabelCheck::ReservedCharacter;
     if (label == QLatin1String(".") || label == QLatin1String(".."))
         return LabelCheck::NotAFileName;
@@ -158,26 +158,40 @@ QString TreeOperations::workingFolder() const {
     return services_.workingFolder ? services_.workingFolder() : QString();
 }
 
-qint32 TreeOperations::allocateFreeFileId() {
-    const QString folder = workingFolder();
+QString notebookFullMessage() {
+    return QStringLiteral("This notebook is full: a notebook holds at most %L1 "
+                          "topics. Please make a new notebook for more.")
+        .arg(kMaxTopics);
+}
+
+qint32 allocateFreeFileId(FileIdCounter& fileIds, const QString& workingFolder,
+                          const std::function<bool(qint32)>& carried) {
     for (int attempt = 0; attempt < kMaxIdAttempts; ++attempt) {
-        const qint32 id = services_.fileIds.allocate();
+        const qint32 id = fileIds.allocate();
         if (id == 0)
             return 0;
         // Only the spellings we and the unpacker write are looked for, never
         // a listing of the folder: at open the counter was raised above every
         // topic file present, so a file of a fresh id can only be one a later
         // unpack or a past run of ours wrote.
-        bool taken = !folder.isEmpty() &&
-                     !store::findLikelySpelling(folder, store::topicFileName(quint32(id))).isEmpty();
-        if (!taken)
-            tree_.walk([&](const TreeItem& item, int) {
-                taken = taken || (item.isTopic() && item.record->fileId == id);
-            });
+        const bool taken =
+            (!workingFolder.isEmpty() &&
+             !store::findLikelySpelling(workingFolder, store::topicFileName(quint32(id))).isEmpty()) ||
+            carried(id);
         if (!taken)
             return id;
     }
     return 0;
+}
+
+qint32 TreeOperations::allocateFreeFileId() {
+    return tree::allocateFreeFileId(services_.fileIds, workingFolder(), [&](qint32 id) {
+        bool taken = false;
+        tree_.walk([&](const TreeItem& item, int) {
+            taken = taken || (item.isTopic() && item.record->fileId == id);
+        });
+        return taken;
+    });
 }
 
 ItemHandle TreeOperations::insertNewTopic(ItemHandle parent, InsertPosition position) {
@@ -186,10 +200,7 @@ ItemHandle TreeOperations::insertNewTopic(ItemHandle parent, InsertPosition posi
     if (topicCount(tree_) >= kMaxTopics) {
         // Said now, while the user can still act on it: past this the
         // package could not be written at the next save.
-        questions_.tell(QStringLiteral("This notebook is full: a notebook holds at most %L1 "
-                                       "topics. Please make a new notebook for more.")
-                            .arg(kMaxTopics),
-                        QLatin1String(kCaption), QuestionIcon::Warning);
+        questions_.tell(notebookFullMessage(), QLatin1String(kCaption), QuestionIcon::Warning);
         return kNoItem;
     }
     const QString label = defaultItemName(tree_, parent, kNewTopicBase);

@@ -15,6 +15,15 @@ class TopicImages;
 // A package holds at most 3,839 members: Tree, Z and one per topic.
 inline constexpr int kMaxTopics = 3837;
 int topicCount(const TopicTree& tree);
+// Said when a new topic would pass kMaxTopics: past it the package could not
+// be written at the next save.
+QString notebookFullMessage();
+
+// The next id of `fileIds` that is free: no topic file of it exists in
+// `workingFolder` (a file left by a lost FileIDCount) and `carried` says no
+// live item has it. Returns 0 when no free id could be stored.
+qint32 allocateFreeFileId(FileIdCounter& fileIds, const QString& workingFolder,
+                          const std::function<bool(qint32)>& carried);
 
 // Questions and messages of the tree operations. The application shows them as
 // message boxes; tests answer from a script.
@@ -117,6 +126,8 @@ enum class LabelCheck {
     TooLong,           // more than 255 bytes of UTF-8
     FolderExists,      // a sibling folder has the label, without regard to case
 };
+// "\", "/", "=", "[", "]" and control characters: Tree.ini cannot carry them in a label.
+bool isReservedLabelCharacter(QChar c);
 // Checks the label `label` for `item` (an existing item), or for a new item of
 // the given kind under `parent` when `item` is kNoItem.
 LabelCheck checkLabel(const TopicTree& tree, ItemHandle parent, ItemHandle item, bool isFolder,

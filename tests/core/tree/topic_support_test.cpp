@@ -147,5 +147,26 @@ TEST_F(FileIdCounterTest, NeverGivesOutAnIdItCouldNotStore) {
     EXPECT_EQ(counter.allocate(), 41);
 }
 
+TEST_F(FileIdCounterTest, ABatchStoresAheadSoARestartNeverRepeatsAnId) {
+    FileIdCounter counter(profiles, runtimeFile());
+    counter.load();
+    counter.setBatch(3);
+    EXPECT_EQ(counter.allocate(), 2);
+    EXPECT_EQ(stored(), "4");
+    EXPECT_EQ(counter.allocate(), 3);
+    EXPECT_EQ(counter.allocate(), 4);
+    EXPECT_EQ(stored(), "4");
+    EXPECT_EQ(counter.allocate(), 5);
+    EXPECT_EQ(stored(), "7");
+    // A program that ends here left 6 and 7 unused: the next one skips them.
+    FileIdCounter next(profiles, runtimeFile());
+    next.load();
+    EXPECT_EQ(next.allocate(), 8);
+    // Ids already covered by the stored value need no write.
+    counter.setBatch(1);
+    EXPECT_EQ(counter.allocate(), 6);
+    EXPECT_EQ(stored(), "8");
+}
+
 } // namespace
 } // namespace oxlin::tree

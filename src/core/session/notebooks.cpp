@@ -1,0 +1,172 @@
+#include "core/session/notebooks.h"
+
+#include "core/store/file_names.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace oxlin::session {
+
+using store::CurrentBook;
+
+NameCheck checkNotebookName(const QString& name) {
+    if (name.isEmpty())
+        return NameCheck::Empty;
+    if (name.size() > CurrentBook::kMaxNameLength)
+        return NameCheck::TooLong;
+    if (name.compare(QLatin1String(store::kSettingsFileName), Qt::CaseInsensitive) == 0)
+        return NameCheck::Reserved;
+    // Whatever the portable file-name rule would change is a name some file
+    // system refuses or reads as another; a leading "." names the data
+    // folder's own files (the lock, a folder being removed), and ".." leaves it.
+    if (name.startsWith(QLatin1Char('.')))
+        return NameCheck::NotAllowed;
+    const QString safe = store::safeFileName(name);
+    if (safe != name)
+        return safe == QLatin1Char('_') + name ? NameCheck::Reserved : NameCheck::NotAllowed;
+    return NameCheck::Accepted;
+}
+
+QString nameCheckMessage(NameCheck check) {
+    switch (check) {
+    case NameCheck::Accepted:
+        return {};
+    case NameCheck::Empty:
+        return QStringLiteral("please input a validate name.\r\n");
+    case NameCheck::TooLong:
+        return QStringLiteral("A notebook name can have at most %1 characters.")
+            .arg(CurrentBook::kMaxNameLength);
+    case NameCheck::NotAllowed:
+        return QStringLiteral("A notebook name cannot begin with \".\", end with \".\" or a blank, "
+                              "or contain / \\ : * ? \" < > | or control characters.");
+    case NameCheck::Reserved:
+        return QStringLiteral("This name is reserved; please input another name.");
+    }
+    return {};
+}
+
+bool sameNotebookName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+QStringList listNotebooks(const QString& dataFolder) {
+    QDir folder(dataFolder);
+    folder.setNameFilters({QStringLiteral("*.xzz")});
+    folder.setFilter(QDir::Files | QDir::Hidden);
+    QStringList names;
+    for (const QString& file : folder.entryList()) {
+        const QString name = file.left(file.lastIndexOf(QLatin1Char('.')));
+        if (checkNotebookName(name) == NameCheck::Accepted)
+            names.append(name);
+    }
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int order = a.compare(b, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a < b;
+    });
+    return names;
+}
+
+QString findPackage(const QString& dataFolder, const QString& name) {
+    const QString path =
+        store::resolveInFolder(dataFolder, name + QLatin1String(store::kPackageExtension));
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
+QString deleteQuestion(const QString& name) {
+    return QStringLiteral("Delete the notebook \"%1\"? It cannot be undone.").arg(name);
+}
+
+QString notebookChangeMessage(const NotebookResult& result, const QString& name) {
+    switch (result.change) {
+    case NotebookChange::Done:
+        break;
+    case NotebookChange::NameRefused:
+        return nameCheckMessage(result.nameCheck);
+    case NotebookChange::AlreadyExists:
+        return QStringLiteral("\"%1\" is already exist, please input another name.").arg(name);
+    case NotebookChange::AlreadyOpen:
+        return QStringLiteral("\"%1\" is already open.").arg(name);
+    case NotebookChange::IsCurrent:
+        return QStringLiteral("You can't delete the opened book.");
+    case NotebookChange::DeleteFailed:
+        return QStringLiteral("The notebook \"%1\" could not be deleted.").arg(name);
+    case NotebookChange::OpenFailed:
+        return QStringLiteral("The notebook \"%1\" could not be opened: %2")
+            .arg(name, result.closeProblem);
+    }
+    if (!result.closeProblem.isEmpty())
+        return QStringLiteral("Could not save the notebook: %1").arg(result.closeProblem);
+    return {};
+}
+
+NotebookResult NotebookManager::closeAndOpen(const QString& name) {
+    NotebookResult result;
+    // A failed pack keeps the working folder (the session never removes it
+    // then), so going on loses nothing: the next open of it resumes there.
+    if (session_.closeNotebook() != 1)
+        result.closeProblem = session_.saveProblem();
+    session_.currentBook().notebookName = name;
+    session_.setUpPaths();
+    if (session_.openNotebook() != 1) {
+        result.change = NotebookChange::OpenFailed;
+        result.closeProblem = session_.saveProblem();
+    }
+    return result;
+}
+
+NotebookResult NotebookManager::createNotebook(const QString& name) {
+    NotebookResult result;
+    result.nameCheck = checkNotebookName(name);
+    if (result.nameCheck != NameCheck::Accepted) {
+        result.change = NotebookChange::NameRefused;
+        return result;
+    }
+    const QString data = session_.paths().dataFolder;
+    if (!findPackage(data, name).isEmpty() ||
+        sameNotebookName(name, session_.currentBook().notebookName)) {
+        result.change = NotebookChange::AlreadyExists;
+        return result;
+    }
+    result = closeAndOpen(name);
+    if (result.ok() && session_.packNotebook() != 1 && result.closeProblem.isEmpty())
+        result.closeProblem = session_.saveProblem();
+    return result;
+}
+
+NotebookResult NotebookManager::switchToNotebook(const QString& name) {
+    const NameCheck check = checkNotebookName(name);
+    if (check != NameCheck::Accepted)
+        return {NotebookChange::NameRefused, check, {}};
+    if (sameNotebookName(name, session_.currentBook().notebookName))
+        return {NotebookChange::AlreadyOpen, NameCheck::Accepted, {}};
+    // The name as the file system spells it, so the working folder and the
+    // package keep one spelling.
+    const QString package = findPackage(session_.paths().dataFolder, name);
+    const QString spelled =
+        package.isEmpty() ? name : QFileInfo(package).completeBaseName();
+    return closeAndOpen(spelled);
+}
+
+NotebookResult NotebookManager::deleteNotebook(const QString& name) {
+    // The name reaches the file system: ".." or a "/" would delete elsewhere.
+    const NameCheck check = checkNotebookName(name);
+    if (check != NameCheck::Accepted)
+        return {NotebookChange::NameRefused, check, {}};
+    if (sameNotebookName(name, session_.currentBook().notebookName))
+        return {NotebookChange::IsCurrent, NameCheck::Accepted, {}};
+    const QString data = session_.paths().dataFolder;
+    const QString package = findPackage(data, name);
+    if (!package.isEmpty() && !QFile::remove(package))
+        return {NotebookChange::DeleteFailed, NameCheck::Accepted, {}};
+    // A working folder left under the name would come back as the notebook
+    // of a later create of that name. A link is removed, not followed.
+    const QString working = store::resolveInFolder(data, name);
+    if (QFileInfo(working).isDir() || QFileInfo(working).isSymLink())
+        NotebookSession::removeFolder(working);
+    return {};
+}
+
+} // namespace oxlin::session

@@ -1,0 +1,78 @@
+#include "core/transfer/export.h"
+
+#include "core/store/compressed_file.h"
+#include "core/store/file_names.h"
+#include "core/transfer/names.h"
+#include "core/tree/topic_kind.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+
+#include <utility>
+#include <vector>
+
+namespace oxlin::transfer {
+
+int exportTopic(const QString& workingFolder, qint32 fileId, const QString& target) {
+    const QString source = tree::topicFilePath(workingFolder, fileId);
+    if (!QFileInfo::exists(source)) {
+        // A topic never saved has no file; its content is empty, not lost.
+        QFile empty(target);
+        return empty.open(QIODevice::WriteOnly | QIODevice::Truncate) ? 1 : 0;
+    }
+    return store::decompressFile(source, target);
+}
+
+FolderExportReport exportFolder(const tree::TopicTree& tree, tree::ItemHandle folder,
+                                const QString& workingFolder, const QString& target) {
+    FolderExportReport report;
+    const tree::TreeItem* root = tree.find(folder);
+    if (!root || !root->isFolder())
+        return report;
+    if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) {
+        report.status = FolderExport::AlreadyExists;
+        return report;
+    }
+    if (!QDir().mkdir(target)) {
+        report.status = FolderExport::CannotCreate;
+        return report;
+    }
+    report.status = FolderExport::Exported;
+    // Folders still to write, each with the folder made for it; a list rather
+    // than recursion, so no depth of tree can exhaust the stack.
+    std::vector<std::pair<tree::ItemHandle, QString>> pending{{folder, target}};
+    while (!pending.empty()) {
+        const auto [item, path] = pending.back();
+        pending.pop_back();
+        const QDir dir(path);
+        QSet<QString> used; // upper case
+        std::vector<std::pair<tree::ItemHandle, QString>> subfolders;
+        for (tree::ItemHandle child : tree.children(item)) {
+            const tree::TreeItem* each = tree.find(child);
+            const QString name = freeName(store::safeFileName(each->label), each->isTopic(),
+                                          [&](const QString& candidate) {
+                                              return used.contains(candidate.toUpper());
+                                          });
+            used.insert(name.toUpper());
+            const QString childPath = dir.filePath(name);
+            if (each->isTopic()) {
+                if (exportTopic(workingFolder, each->record->fileId, childPath) == 1)
+                    ++report.files;
+                else
+                    report.failedFiles.append(childPath);
+            } else if (QDir().mkdir(childPath)) {
+                ++report.folders;
+                subfolders.emplace_back(child, childPath);
+            } else {
+                report.failedFolders.append(childPath);
+            }
+        }
+        // Reversed onto the stack, so folders are written in tree order.
+        pending.insert(pending.end(), subfolders.rbegin(), subfolders.rend());
+    }
+    return report;
+}
+
+} // namespace oxlin::transfer

@@ -1,0 +1,202 @@
+#include "core/transfer/import.h"
+
+#include "core/store/compressed_file.h"
+#include "core/store/file_names.h"
+#include "core/transfer/names.h"
+#include "core/tree/file_ids.h"
+#include "core/tree/topic_kind.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace oxlin::transfer {
+
+using tree::InsertPosition;
+using tree::ItemHandle;
+using tree::kNoItem;
+
+namespace {
+
+// The stops after which no further path of a file list can be imported.
+bool endsEverything(ImportStop stop) {
+    return stop == ImportStop::NotebookFull || stop == ImportStop::NoFileId ||
+           stop == ImportStop::WriteFailed || stop == ImportStop::Cancelled;
+}
+
+} // namespace
+
+// Ids are stored a batch ahead while the importer lives (see FileIdCounter::setBatch).
+constexpr int kIdBatch = 256;
+
+Importer::Importer(ImportTarget target)
+    : target_(std::move(target)), savedBatch_(target_.fileIds.batch()) {
+    target_.fileIds.setBatch(kIdBatch);
+    // Taken once: the per-file checks then cost nothing however large the tree.
+    target_.tree.walk([&](const tree::TreeItem& item, int) {
+        if (item.isTopic()) {
+            carriedIds_.insert(item.record->fileId);
+            ++topicCount_;
+        }
+    });
+    for (const QString& name : QDir(target_.workingFolder).entryList(QDir::Files | QDir::Hidden))
+        topicFiles_.insert(name.toUpper());
+}
+
+Importer::~Importer() {
+    target_.fileIds.setBatch(savedBatch_);
+}
+
+void Importer::stop(ImportStop why, const QString& path) {
+    if (report_.stop == ImportStop::None || endsEverything(why)) {
+        report_.stop = why;
+        report_.stoppedAt = path;
+    }
+    if (!endsEverything(why))
+        folderStopped_ = true;
+}
+
+qint64 Importer::importFile(const QString& path, ItemHandle parent) {
+    if (endsEverything(report_.stop) || folderStopped_)
+        return -1;
+    if (target_.keepGoing && !target_.keepGoing(handled_)) {
+        stop(ImportStop::Cancelled, path);
+        return -1;
+    }
+    ++handled_;
+    const QFileInfo info(path);
+    if (info.size() > kMaxImportFileBytes) {
+        report_.tooLarge.append(path);
+        return -1;
+    }
+    // Checked before an id is spent on it, and before a topic exists: a file
+    // that cannot be read gives no empty topic.
+    QFile source(path);
+    if (!source.open(QIODevice::ReadOnly)) {
+        report_.unreadable.append(path);
+        return -1;
+    }
+    source.close();
+    if (topicCount_ >= target_.maxTopics) {
+        stop(ImportStop::NotebookFull, path);
+        return -1;
+    }
+    const qint32 id = tree::allocateFreeFileId(target_.fileIds, QString(), [&](qint32 each) {
+        return carriedIds_.contains(each) ||
+               topicFiles_.contains(store::topicFileName(quint32(each)));
+    });
+    if (id == 0) {
+        stop(ImportStop::NoFileId, path);
+        return -1;
+    }
+    // The topic file first: the tree never holds a topic whose file was not
+    // written. No file of the id exists in any case, so its name is the new one.
+    const QString topicFile =
+        QDir(target_.workingFolder).filePath(store::topicFileName(quint32(id)));
+    if (store::compressToNewFile(path, topicFile) != 1) {
+        stop(ImportStop::WriteFailed, path);
+        return -1;
+    }
+    const QString label = labelForName(info.fileName());
+    const int image = target_.images ? target_.images->imageFor(label) : tree::kTextImage;
+    const ItemHandle topic = target_.tree.insertItem(parent, InsertPosition::last(), label, image,
+                                                     tree::TopicRecord{id, 0});
+    if (topic == kNoItem) {
+        QFile::remove(topicFile);
+        return -1;
+    }
+    carriedIds_.insert(id);
+    topicFiles_.insert(store::topicFileName(quint32(id)));
+    ++topicCount_;
+    ++report_.topics;
+    if (target_.addToIndex)
+        target_.addToIndex(topic);
+    return info.size();
+}
+
+ItemHandle Importer::makeFolder(ItemHandle parent, InsertPosition position, const QString& name) {
+    // Sibling folders of one label would be one section of Tree.ini to the
+    // user's eye: the newcomer takes a free name.
+    const QString label = freeName(labelForName(name), false, [&](const QString& candidate) {
+        return tree::checkLabel(target_.tree, parent, kNoItem, true, candidate) ==
+               tree::LabelCheck::FolderExists;
+    });
+    const ItemHandle folder = target_.tree.insertFolder(parent, position, label);
+    if (folder != kNoItem)
+        ++report_.folders;
+    return folder;
+}
+
+bool Importer::countFile(qint64 size, const QString& path) {
+    units_ += size / 1000;
+    if (units_ > kMaxFolderImportUnits) {
+        stop(ImportStop::FolderTooBig, path);
+        return false;
+    }
+    if (++files_ > kMaxFolderImportFiles) {
+        stop(ImportStop::TooManyFiles, path);
+        return false;
+    }
+    return true;
+}
+
+void Importer::importEntries(const QString& folder, ItemHandle parent) {
+    const QFileInfoList entries = QDir(folder).entryInfoList(
+        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Unsorted);
+    InsertPosition folderPosition = InsertPosition::first();
+    for (const QFileInfo& entry : entries) {
+        if (endsEverything(report_.stop) || folderStopped_)
+            return;
+        if (entry.isDir()) {
+            if (entry.isSymLink()) {
+                // A link may lead back up (a loop) or anywhere outside the folder.
+                report_.linkedFolders.append(entry.filePath());
+                continue;
+            }
+            if (entry.fileName().startsWith(QLatin1Char('.')))
+                continue;
+            const ItemHandle sub = makeFolder(parent, folderPosition, entry.fileName());
+            if (sub == kNoItem)
+                continue;
+            folderPosition = InsertPosition::after(sub);
+            importEntries(entry.filePath(), sub);
+        } else {
+            const qint64 size = importFile(entry.filePath(), parent);
+            if (size >= 0 && !countFile(size, entry.filePath()))
+                return;
+        }
+    }
+}
+
+ItemHandle Importer::importFolder(const QString& path, ItemHandle parent, Placement placement) {
+    units_ = 0;
+    files_ = 0;
+    folderStopped_ = false;
+    if (endsEverything(report_.stop))
+        return kNoItem;
+    ItemHandle into = parent;
+    if (placement == Placement::NewFolderFirst) {
+        into = makeFolder(parent, InsertPosition::first(), QFileInfo(QDir::cleanPath(path)).fileName());
+        if (into == kNoItem)
+            return kNoItem;
+    }
+    importEntries(path, into);
+    return into;
+}
+
+void Importer::importPaths(const QStringList& paths, ItemHandle parent) {
+    for (const QString& path : paths) {
+        if (endsEverything(report_.stop))
+            return;
+        const QFileInfo info(path);
+        // A link the user chose is followed; links met inside it are not.
+        if (info.isDir()) {
+            importFolder(path, parent, Placement::NewFolderFirst);
+        } else if (info.exists()) {
+            folderStopped_ = false;
+            importFile(path, parent);
+        }
+    }
+}
+
+} // namespace oxlin::transfer

@@ -1,0 +1,104 @@
+// oxlin import and export as scripts and backups use them: a round trip
+// gives the same bytes, --into finds its folder, and a notebook open in the
+// application is never touched.
+
+#include "cli/commands.h"
+#include "cli_test_files.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using oxlin::cli::run;
+
+namespace {
+
+using oxlin::test::readFile;
+using oxlin::test::writeFile;
+
+// Every file below `folder` by its relative path, with its bytes.
+std::map<QString, QByteArray> filesBelow(const QString& folder) {
+    std::map<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files[QDir(folder).relativeFilePath(path)] = readFile(path);
+    }
+    return files;
+}
+
+class TransferCommandsTest : public ::testing::Test {
+protected:
+    TransferCommandsTest() { EXPECT_EQ(run({"new", package()}), 0); }
+    QString package() const { return dir.filePath("Book.xzz"); }
+    QString path(const QString& name) const { return dir.filePath(name); }
+    QTemporaryDir dir;
+};
+
+TEST_F(TransferCommandsTest, ExportOfAnImportedFolderGivesTheSameBytes) {
+    QByteArray binary;
+    for (int i = 0; i < 70'000; ++i)
+        binary.append(char(i * 7919 % 251));
+    writeFile(path("Docs/readme.txt"), "plain text\r\n");
+    writeFile(path("Docs/.hidden-file"), "dot file");
+    writeFile(path("Docs/photo.jpg"), binary);
+    writeFile(path("Docs/Sub/letter.rtf"), "{\\rtf1\\ansi hello}");
+    writeFile(path("Docs/Sub/Deeper/empty"), "");
+    ASSERT_EQ(run({"import", package(), path("Docs")}), 0);
+    EXPECT_FALSE(QFileInfo::exists(path("Book"))); // the working folder is gone again
+
+    ASSERT_EQ(run({"export", package(), "Docs", path("Back")}), 0);
+    EXPECT_EQ(filesBelow(path("Back")), filesBelow(path("Docs")));
+    // A topic alone: into a folder under its label, or to the path given.
+    ASSERT_EQ(run({"export", package(), "Docs\\Sub\\letter.rtf", dir.path()}), 0);
+    EXPECT_EQ(readFile(path("letter.rtf")), "{\\rtf1\\ansi hello}");
+    ASSERT_EQ(run({"export", package(), "docs\\PHOTO.JPG", path("copy.jpg")}), 0);
+    EXPECT_EQ(readFile(path("copy.jpg")), binary);
+    // Exporting over what exists is refused.
+    EXPECT_EQ(run({"export", package(), "Docs", path("Back")}), 1);
+}
+
+TEST_F(TransferCommandsTest, IntoPutsFilesLastAndFoldersFirstInTheNamedFolder) {
+    writeFile(path("Plans/a.txt"), "a");
+    writeFile(path("note.txt"), "n");
+    writeFile(path("More/m.txt"), "m");
+    ASSERT_EQ(run({"import", package(), path("Plans")}), 0);
+    // A folder path as `tree` prints it, with its trailing "\".
+    ASSERT_EQ(run({"import", package(), path("note.txt"), path("More"), "--into", "Plans\\"}), 0);
+    ASSERT_EQ(run({"export", package(), "Plans", path("out")}), 0);
+    EXPECT_EQ(QDir(path("out")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
+              QStringList({"More", "a.txt", "note.txt"}));
+    EXPECT_EQ(run({"import", package(), path("note.txt"), "--into", "Nowhere"}), 1);
+    EXPECT_EQ(run({"export", package(), "Nowhere", path("out2")}), 1);
+}
+
+TEST_F(TransferCommandsTest, ANotebookOpenInTheApplicationIsRefusedUntouched) {
+    writeFile(path("a.txt"), "a");
+    const QByteArray before = readFile(package());
+    QDir().mkpath(path("Book"));
+    EXPECT_EQ(run({"import", package(), path("a.txt")}), 1);
+    EXPECT_EQ(run({"export", package(), "a.txt", path("a-out.txt")}), 1);
+    EXPECT_EQ(readFile(package()), before);
+    EXPECT_FALSE(QFileInfo::exists(path("a-out.txt")));
+    EXPECT_TRUE(QDir(path("Book")).isEmpty());
+}
+
+TEST_F(TransferCommandsTest, WrongArgumentsAreUsageAndBadInputsAreFailures) {
+    writeFile(path("a.txt"), "a");
+    EXPECT_EQ(run({"import", package()}), 2);
+    EXPECT_EQ(run({"import", package(), path("a.txt"), "--into"}), 2);
+    EXPECT_EQ(run({"export", package(), "a.txt"}), 2);
+    EXPECT_EQ(run({"import", package(), path("missing.txt")}), 1);
+    EXPECT_EQ(run({"import", path("nobook.xzz"), path("a.txt")}), 1);
+    writeFile(path("Broken.xzz"), "not a package");
+    EXPECT_EQ(run({"import", path("Broken.xzz"), path("a.txt")}), 1);
+    EXPECT_EQ(QDir(dir.path()).entryList({"Broken*"}), QStringList({"Broken.xzz"}));
+    EXPECT_EQ(readFile(path("Broken.xzz")), "not a package");
+}
+
+} // namespace

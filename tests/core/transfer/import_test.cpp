@@ -1,0 +1,272 @@
+// Importing files and folders: the limits at their exact edges, where items
+// land, what is refused and reported, and a cancel that leaves a sound tree.
+
+#include "core/store/compressed_file.h"
+#include "core/store/profile.h"
+#include "core/transfer/import.h"
+#include "core/transfer/transfer_messages.h"
+#include "core/tree/file_ids.h"
+#include "core/tree/topic_kind.h"
+#include "core/tree/tree_operations.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+namespace oxlin::transfer {
+namespace {
+
+using tree::ItemHandle;
+using tree::kTopLevel;
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A file of `size` bytes without writing them: sparse where the file system allows.
+void sizedFile(const QString& path, qint64 size) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(size));
+}
+
+class ImportTest : public ::testing::Test {
+protected:
+    ImportTest() : fileIds(profiles, QDir(work()).filePath("Z.ini")) { QDir().mkpath(work()); }
+
+    QString work() const { return root.filePath("work"); }
+    QString source(const QString& name = "src") const { return root.filePath(name); }
+
+    Importer importer(std::function<bool(int)> keepGoing = {}, int maxTopics = tree::kMaxTopics) {
+        return Importer({.tree = tree,
+                         .fileIds = fileIds,
+                         .workingFolder = work(),
+                         .addToIndex = [this](ItemHandle item) { indexed.append(item); },
+                         .maxTopics = maxTopics,
+                         .keepGoing = std::move(keepGoing)});
+    }
+
+    QStringList labels(ItemHandle parent) const {
+        QStringList result;
+        for (ItemHandle child : tree.children(parent))
+            result << tree.find(child)->label;
+        return result;
+    }
+
+    QByteArray content(ItemHandle topic) {
+        QByteArray bytes;
+        store::decompressFileToBuffer(
+            tree::topicFilePath(work(), tree.find(topic)->record->fileId), bytes);
+        return bytes;
+    }
+
+    QTemporaryDir root;
+    store::ProfileService profiles;
+    tree::TopicTree tree;
+    tree::FileIdCounter fileIds;
+    QList<ItemHandle> indexed;
+};
+
+TEST_F(ImportTest, AFileIsATopicWithItsBytesItsNameAndItsIndexEntry) {
+    writeFile(source("report.doc"), "doc bytes");
+    writeFile(source("README"), "");
+    // A topic file a lost FileIDCount left behind (id 2, the counter's next) is never taken.
+    writeFile(QDir(work()).filePath("00000002.xtz"), "someone's topic");
+    Importer in = importer();
+    EXPECT_EQ(in.importFile(source("report.doc"), kTopLevel), 9);
+    EXPECT_EQ(in.importFile(source("README"), kTopLevel), 0);
+    ASSERT_EQ(labels(kTopLevel), QStringList({"report.doc", "README"}));
+    const ItemHandle doc = tree.children(kTopLevel)[0];
+    EXPECT_EQ(content(doc), "doc bytes");
+    EXPECT_EQ(tree::topicKind("report.doc"), tree::TopicKind::File);
+    EXPECT_EQ(indexed, QList<ItemHandle>(tree.children(kTopLevel).begin(),
+                                         tree.children(kTopLevel).end()));
+    // Ids come from the counter, stored before use, past the leftover file.
+    EXPECT_EQ(tree.find(doc)->record->fileId, 3);
+    EXPECT_EQ(fileIds.current(), tree.find(tree.children(kTopLevel)[1])->record->fileId);
+}
+
+TEST_F(ImportTest, TheSizeLimitIsTenMillionBytesExactly) {
+    sizedFile(source("exact.bin"), kMaxImportFileBytes);
+    sizedFile(source("over.bin"), kMaxImportFileBytes + 1);
+    Importer in = importer();
+    EXPECT_EQ(in.importFile(source("exact.bin"), kTopLevel), kMaxImportFileBytes);
+    EXPECT_EQ(in.importFile(source("over.bin"), kTopLevel), -1);
+    EXPECT_EQ(labels(kTopLevel), QStringList({"exact.bin"}));
+    EXPECT_EQ(in.report().tooLarge, QStringList({source("over.bin")}));
+    const std::vector<UserMessage> messages = importMessages(in.report());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, QStringLiteral("File(%1) is larger than 10M bytes.\r\nWe don't "
+                                               "suggest to import such a big file.")
+                                    .arg(QDir::toNativeSeparators(source("over.bin"))));
+}
+
+TEST_F(ImportTest, FileCountLimitTakesFiveThousandAndStopsAfterTheFileThatCrossesIt) {
+    // Small files add nothing to the size total, so only the count can stop
+    // them. A package holds fewer topics than the count allows: lifted here.
+    for (int i = 0; i < kMaxFolderImportFiles; ++i)
+        writeFile(source("five") + QStringLiteral("/f%1.txt").arg(i), QByteArray(999, 'x'));
+    Importer all = importer({}, 2 * kMaxFolderImportFiles);
+    all.importFolder(source("five"), kTopLevel, Importer::Placement::ContentsOnly);
+    EXPECT_EQ(all.report().topics, kMaxFolderImportFiles);
+    EXPECT_EQ(all.report().stop, ImportStop::None);
+
+    writeFile(source("five") + "/one-more.txt", "x");
+    tree.clear();
+    Importer capped = importer({}, 2 * kMaxFolderImportFiles);
+    capped.importFolder(source("five"), kTopLevel, Importer::Placement::ContentsOnly);
+    EXPECT_EQ(capped.report().topics, kMaxFolderImportFiles + 1);
+    EXPECT_EQ(capped.report().stop, ImportStop::TooManyFiles);
+    const std::vector<UserMessage> messages = importMessages(capped.report());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text,
+              "Too many files in this folder.\r\nImport operation terminate.");
+}
+
+TEST_F(ImportTest, SizeTotalCountsWholeThousandsAndStopsPastFiftyThousand) {
+    // 5 x 9,999,999 bytes = 49,995 units; then 5,999 bytes make 50,000 (kept
+    // going), and one more 1,000 passes the limit.
+    for (int i = 0; i < 5; ++i)
+        sizedFile(source("big") + QStringLiteral("/f%1").arg(i), 9'999'999);
+    writeFile(source("big") + "/g", QByteArray(5'999, 'y'));
+    Importer in = importer();
+    in.importPaths({source("big")}, kTopLevel);
+    EXPECT_EQ(in.report().stop, ImportStop::None);
+    EXPECT_EQ(in.report().topics, 6);
+
+    writeFile(source("big") + "/h", QByteArray(1'000, 'z'));
+    tree.clear();
+    Importer over = importer();
+    over.importPaths({source("big")}, kTopLevel);
+    EXPECT_EQ(over.report().stop, ImportStop::FolderTooBig);
+    EXPECT_EQ(over.report().topics, 7); // the file that crossed stays imported
+}
+
+TEST_F(ImportTest, SubfoldersComeFirstInEnumerationOrderThenTopicsLast) {
+    writeFile(source() + "/one.txt", "1");
+    writeFile(source() + "/two.rtf", "{\\rtf1}");
+    writeFile(source() + "/Sub/inner.txt", "i");
+    writeFile(source() + "/Other/x.txt", "x");
+    writeFile(source() + "/.git/config", "hidden folder");
+    writeFile(source() + "/.profile", "hidden file");
+    const ItemHandle existing = tree.insertFolder(kTopLevel, tree::InsertPosition::last(), "Old");
+    tree.insertItem(existing, tree::InsertPosition::last(), "old.txt", tree::kTextImage,
+                    tree::TopicRecord{7, 0});
+    Importer in = importer();
+    const ItemHandle made = in.importFolder(source(), existing, Importer::Placement::NewFolderFirst);
+    EXPECT_EQ(labels(existing), QStringList({"src", "old.txt"}));
+    const QStringList inside = labels(made);
+    // Folders first, in the order the file system gave them; then the files.
+    const QStringList entries = QDir(source()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
+                                                         QDir::Hidden, QDir::Unsorted);
+    QStringList folders, files;
+    for (const QString& name : entries) {
+        if (name == ".git")
+            continue;
+        (QFileInfo(source() + "/" + name).isDir() ? folders : files) << name;
+    }
+    EXPECT_EQ(inside, folders + files);
+    EXPECT_EQ(in.report().folders, 3);
+    EXPECT_EQ(in.report().topics, 5);
+    // A new id never takes one the tree already has.
+    for (ItemHandle topic : tree.children(made)) {
+        if (tree.find(topic)->isTopic()) {
+            EXPECT_NE(tree.find(topic)->record->fileId, 7);
+        }
+    }
+}
+
+TEST_F(ImportTest, NamesBecomeLabelsTheTreeFileCanHoldAndFoldersDoNotShareALabel) {
+    writeFile(source() + "/a=b[1].txt", "x");
+    writeFile(source() + "/Docs/d.txt", "d");
+    tree.insertFolder(kTopLevel, tree::InsertPosition::last(), "docs");
+    Importer in = importer();
+    in.importFile(source() + "/a=b[1].txt", kTopLevel);
+    in.importFolder(source() + "/Docs", kTopLevel, Importer::Placement::NewFolderFirst);
+    EXPECT_EQ(labels(kTopLevel), QStringList({"Docs (2)", "docs", "a_b_1_.txt"}));
+}
+
+TEST_F(ImportTest, LinksToFoldersAreNotFollowedAndUnreadableFilesAreReportedNotEmpty) {
+    writeFile(source() + "/inside/keep.txt", "k");
+    writeFile(source("outside") + "/secret.txt", "s");
+    ASSERT_TRUE(QFile::link(source(), source() + "/inside/loop"));
+    ASSERT_TRUE(QFile::link(source("outside"), source() + "/away"));
+    writeFile(source() + "/locked.txt", "no");
+    ASSERT_EQ(chmod(QFile::encodeName(source() + "/locked.txt").constData(), 0), 0);
+    const bool readable = QFile(source() + "/locked.txt").open(QIODevice::ReadOnly); // root reads all
+    Importer in = importer();
+    in.importFolder(source(), kTopLevel, Importer::Placement::ContentsOnly);
+    EXPECT_EQ(in.report().linkedFolders.size(), 2);
+    tree.walk([&](const tree::TreeItem& item, int) {
+        EXPECT_NE(item.label, "secret.txt");
+        EXPECT_NE(item.label, "loop");
+        if (!readable) {
+            EXPECT_NE(item.label, "locked.txt");
+        }
+    });
+    if (!readable) {
+        EXPECT_EQ(in.report().unreadable, QStringList({source() + "/locked.txt"}));
+        const std::vector<UserMessage> messages = importMessages(in.report());
+        ASSERT_EQ(messages.size(), 1u); // one summary for all of it
+        EXPECT_TRUE(messages[0].text.contains("locked.txt"));
+        EXPECT_TRUE(messages[0].text.contains("loop"));
+    }
+}
+
+TEST_F(ImportTest, CancelHalfWayKeepsWhatWasImportedWithTheirFiles) {
+    for (int i = 0; i < 10; ++i)
+        writeFile(source() + QStringLiteral("/f%1.txt").arg(i), QByteArray::number(i));
+    Importer in = importer([](int handled) { return handled < 4; });
+    in.importFolder(source(), kTopLevel, Importer::Placement::NewFolderFirst);
+    EXPECT_EQ(in.report().stop, ImportStop::Cancelled);
+    EXPECT_TRUE(importMessages(in.report()).empty());
+    ASSERT_EQ(tree.children(kTopLevel).size(), 1u);
+    const ItemHandle folder = tree.children(kTopLevel)[0];
+    EXPECT_EQ(tree.children(folder).size(), 4u);
+    EXPECT_EQ(indexed.size(), 4);
+    for (ItemHandle topic : tree.children(folder))
+        EXPECT_TRUE(QFileInfo::exists(tree::topicFilePath(work(), tree.find(topic)->record->fileId)));
+    // Only the imported topics' files were written.
+    EXPECT_EQ(QDir(work()).entryList({"*.XTZ"}, QDir::Files).size(), 4);
+}
+
+TEST_F(ImportTest, AFullNotebookStopsTheWholeFileListAndSaysSo) {
+    for (int i = 0; i < tree::kMaxTopics - 1; ++i)
+        tree.insertItem(kTopLevel, tree::InsertPosition::last(), QStringLiteral("t%1.txt").arg(i),
+                        tree::kTextImage, tree::TopicRecord{i + 2, 0});
+    fileIds.raiseTo(tree::kMaxTopics); // as the session does at open
+    writeFile(source() + "/a.txt", "a");
+    writeFile(source() + "/b.txt", "b");
+    writeFile(source("more") + "/c.txt", "c");
+    Importer in = importer();
+    in.importPaths({source() + "/a.txt", source() + "/b.txt", source("more")}, kTopLevel);
+    EXPECT_EQ(in.report().topics, 1);
+    EXPECT_EQ(in.report().stop, ImportStop::NotebookFull);
+    EXPECT_EQ(tree::topicCount(tree), tree::kMaxTopics);
+    EXPECT_EQ(importMessages(in.report()).front().text, tree::notebookFullMessage());
+}
+
+TEST_F(ImportTest, AFileListPutsFoldersFirstAndFilesLastAndSkipsMissingPaths) {
+    writeFile(source() + "/a.txt", "a");
+    writeFile(source() + "/b.txt", "b");
+    writeFile(source() + "/c.txt", "c");
+    writeFile(source("Folder") + "/in.txt", "i");
+    tree.insertItem(kTopLevel, tree::InsertPosition::last(), "old.txt", tree::kTextImage,
+                    tree::TopicRecord{2, 0});
+    Importer in = importer();
+    in.importPaths({source() + "/a.txt", source() + "/b.txt", source() + "/gone.txt",
+                    source() + "/c.txt", source("Folder")},
+                   kTopLevel);
+    EXPECT_EQ(labels(kTopLevel), QStringList({"Folder", "old.txt", "a.txt", "b.txt", "c.txt"}));
+}
+
+} // namespace
+} // namespace oxlin::transfer
