@@ -15,10 +15,14 @@
 #include "app/shell/wait_cursor.h"
 #include "app/shell/side_tabs.h"
 #include "app/tree/topic_opener.h"
+#include "app/tree/transfer_commands.h"
 #include "app/tree/tree_controller.h"
 #include "app/tree/tree_item_model.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
+#include <QUrl>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -145,17 +149,41 @@ void NotebookController::installEditorServices() {
 
 void NotebookController::installCommands() {
     CommandRouter& router = window_->router();
-    router.setTreeHandler([this](int id) { treeController_->command(id); });
-    router.setMenuHandler(cmd::Save, [this] { save(); });
-    // Exporting the topic the editor shows; folders and other topics come with import/export.
-    router.setMenuHandler(cmd::Export, [this] {
-        EditorHost& editor = window_->editorHost();
-        const ItemHandle selected = model().handle(window_->treeView()->currentIndex());
-        if (selected == 0 || selected != editor.currentTopic())
-            return;
-        if (editor.saveTopic() == 0)
-            editor.exportCurrentTopic();
+    transfer_ = std::make_unique<TransferCommands>(TransferCommands::Parts{
+        *session_, &images_, prompter_,
+        [this] { return model().handle(window_->treeView()->currentIndex()); },
+        [this](ItemHandle topic) { search_->addItem(topic); },
+        [this](ItemHandle topic) {
+            // Text and rich text go out through the editor: open, save, export.
+            EditorHost& editor = window_->editorHost();
+            if (editor.currentTopic() != topic)
+                openTopic(topic);
+            if (editor.currentTopic() == topic && editor.saveTopic() == 0)
+                editor.exportCurrentTopic();
+        }});
+    router.setTreeHandler([this](int id) {
+        if (id == cmd::PasteFiles)
+            pasteFiles();
+        else if (id == cmd::ExportFolder)
+            transfer_->exportSelection();
+        else
+            treeController_->command(id);
     });
+    router.setMenuHandler(cmd::Save, [this] { save(); });
+    router.setMenuHandler(cmd::Export, [this] { transfer_->exportSelection(); });
+    router.setMenuHandler(cmd::ImportFile, [this] { transfer_->importFile(); });
+    router.setMenuHandler(cmd::ImportFolder, [this] { transfer_->importFolder(); });
+}
+
+void NotebookController::pasteFiles() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasUrls())
+        return;
+    QStringList paths;
+    for (const QUrl& url : data->urls())
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    transfer_->importPaths(paths);
 }
 
 void NotebookController::installSafetyWrites() {

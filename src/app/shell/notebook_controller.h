@@ -18,6 +18,7 @@ class FindController;
 class LinkCommands;
 class LinkView;
 class TopicPrinter;
+class TransferCommands;
 class Prompter;
 class SafetySaver;
 class SearchController;
@@ -64,6 +65,8 @@ public:
     FindController& find() { return *find_; }
     // Print, preview, PDF and page setup of the open topic.
     TopicPrinter& printer() { return *printer_; }
+    // Import and export of files and folders.
+    TransferCommands& transfer() { return *transfer_; }
 
     // Selects a topic in the tree and opens it (panels, links, the last edited topic).
     void openTopic(ItemHandle item);
@@ -93,6 +96,8 @@ private:
     void installCommands();
     void installSafetyWrites();
     void installEditorServices();
+    // Paste in the tree: the file list on the clipboard, imported.
+    void pasteFiles();
     void installSessionHooks();
     // Says what the open found wrong: a damaged package or tree file (and
     // where the original is kept), a refused working folder, or a resumed one.
@@ -121,6 +126,7 @@ private:
     std::unique_ptr<LinkCommands> links_;
     FindController* find_ = nullptr; // a child of the window, like its dialog
     std::unique_ptr<TopicPrinter> printer_;
+    std::unique_ptr<TransferCommands> transfer_;
 };
 
 } // namespace oxlin::app

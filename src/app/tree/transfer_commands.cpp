@@ -1,0 +1,122 @@
+#include "app/tree/transfer_commands.h"
+
+#include "app/shell/prompter.h"
+#include "app/shell/wait_cursor.h"
+#include "core/session/notebook_session.h"
+#include "core/transfer/export.h"
+#include "core/transfer/import.h"
+#include "core/transfer/transfer_messages.h"
+#include "core/tree/topic_kind.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace oxlin::app {
+
+namespace {
+
+PromptIcon promptIcon(transfer::MessageIcon icon) {
+    switch (icon) {
+    case transfer::MessageIcon::Information: return PromptIcon::Information;
+    case transfer::MessageIcon::Warning: return PromptIcon::Warning;
+    case transfer::MessageIcon::Error: return PromptIcon::Error;
+    case transfer::MessageIcon::None: break;
+    }
+    return PromptIcon::None;
+}
+
+void tell(Prompter& prompter, const transfer::UserMessage& message) {
+    prompter.message(message.text, message.caption, promptIcon(message.icon));
+}
+
+} // namespace
+
+TransferCommands::TransferCommands(Parts parts, QObject* parent)
+    : QObject(parent), parts_(std::move(parts)) {}
+
+tree::ItemHandle TransferCommands::selectionFolder() const {
+    const tree::TopicTree& tree = parts_.session.tree();
+    const tree::ItemHandle selected = parts_.selection ? parts_.selection() : tree::kNoItem;
+    const tree::TreeItem* item = tree.find(selected);
+    if (!item)
+        return tree::kTopLevel;
+    return item->isFolder() ? selected : tree.parent(selected);
+}
+
+template <typename Work> void TransferCommands::runImport(Work&& work) {
+    transfer::Importer importer({parts_.session.tree(), parts_.session.fileIds(),
+                                 parts_.session.paths().workingFolder, parts_.images,
+                                 [this](tree::ItemHandle topic) {
+                                     if (parts_.indexed)
+                                         parts_.indexed(topic);
+                                 }});
+    {
+        const WaitCursor wait;
+        work(importer);
+    }
+    // Said after the import, on this thread, once each.
+    for (const transfer::UserMessage& message : transfer::importMessages(importer.report()))
+        tell(parts_.prompter, message);
+}
+
+void TransferCommands::importFile() {
+    const QStringList chosen = parts_.prompter.openFileNames(
+        QStringLiteral("Please Select a File"), QString(),
+        {QStringLiteral("All files (*)"),
+         QStringLiteral("All Text file (*.txt *.log *.cpp *.h *.html *.rtf)"),
+         QStringLiteral("All image file (*.bmp *.jpg *.gif)")},
+        false);
+    if (chosen.isEmpty())
+        return;
+    const tree::ItemHandle parent = selectionFolder();
+    runImport([&](transfer::Importer& importer) { importer.importFile(chosen.front(), parent); });
+}
+
+void TransferCommands::importFolder() {
+    const QString folder = parts_.prompter.existingFolder(QStringLiteral("Import"), QString());
+    if (folder.isEmpty())
+        return;
+    const bool selected =
+        parts_.selection && parts_.session.tree().contains(parts_.selection());
+    const tree::ItemHandle parent = selectionFolder();
+    runImport([&](transfer::Importer& importer) {
+        importer.importFolder(folder, parent,
+                              selected ? transfer::Importer::Placement::NewFolderFirst
+                                       : transfer::Importer::Placement::ContentsOnly);
+    });
+}
+
+void TransferCommands::importPaths(const QStringList& paths) {
+    if (paths.isEmpty())
+        return;
+    runImport([&](transfer::Importer& importer) { importer.importPaths(paths, tree::kTopLevel); });
+}
+
+void TransferCommands::exportSelection() {
+    const tree::TopicTree& tree = parts_.session.tree();
+    const tree::ItemHandle selected = parts_.selection ? parts_.selection() : tree::kNoItem;
+    const tree::TreeItem* item = tree.find(selected);
+    if (!item)
+        return;
+    const tree::TopicKind kind = tree::topicKind(item->label);
+    if (item->isTopic() && (kind == tree::TopicKind::Text || kind == tree::TopicKind::RichText)) {
+        if (parts_.exportThroughEditor)
+            parts_.exportThroughEditor(selected);
+        return;
+    }
+    const QString target =
+        parts_.prompter.saveFileName(QStringLiteral("Export"), item->label, {});
+    if (target.isEmpty())
+        return;
+    const QString working = parts_.session.paths().workingFolder;
+    const WaitCursor wait;
+    if (item->isFolder()) {
+        tell(parts_.prompter, transfer::exportFolderMessage(
+                                  transfer::exportFolder(tree, selected, working, target)));
+        return;
+    }
+    tell(parts_.prompter, transfer::exportFileMessage(
+                              transfer::exportTopic(working, item->record->fileId, target) == 1));
+}
+
+} // namespace oxlin::app

@@ -1,0 +1,106 @@
+// Import and export from the window, through the command ids, the prompter
+// and the clipboard.
+
+#include "app/shell/command_ids.h"
+#include "app/shell/launcher.h"
+#include "app/shell/main_window.h"
+#include "app/shell/notebook_controller.h"
+#include "app/shell/scripted_prompter.h"
+#include "app/tree/tree_controller.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "running_app.h"
+
+using namespace oxlin;
+using namespace oxlin::app;
+using tree::ItemHandle;
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QStringList labelsUnder(RunningApp& app, ItemHandle parent) {
+    QStringList labels;
+    for (ItemHandle child : app.tree().children(parent))
+        labels << app.tree().find(child)->label;
+    return labels;
+}
+
+} // namespace
+
+class TransferTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void filesAndFoldersComeInWhereTheSelectionIs();
+    void aFolderGoesOutWithAFileForEveryTopic();
+    void pasteImportsTheClipboardFiles();
+};
+
+void TransferTest::filesAndFoldersComeInWhereTheSelectionIs() {
+    RunningApp app;
+    QTemporaryDir source;
+    writeFile(source.filePath("plan.txt"), "plan");
+    writeFile(source.filePath("Trip/day1.txt"), "day one");
+    writeFile(source.filePath("Trip/Photos/p.jpg"), "jpeg");
+    const ItemHandle box = app.folder(0, "Box");
+    const ItemHandle inBox = app.topic(box, "first.txt", "x");
+    app.controller->treeController().select(inBox); // a topic: its folder takes the import
+
+    app.prompter.openNames.enqueue({source.filePath("plan.txt")});
+    app.window->dispatch(cmd::ImportFile);
+    QCOMPARE(labelsUnder(app, box), QStringList({"first.txt", "plan.txt"}));
+
+    app.prompter.folders.enqueue(source.filePath("Trip"));
+    app.window->dispatch(cmd::ImportFolder);
+    QCOMPARE(labelsUnder(app, box), QStringList({"Trip", "first.txt", "plan.txt"}));
+    const ItemHandle trip = app.tree().children(box).front();
+    QCOMPARE(labelsUnder(app, trip), QStringList({"Photos", "day1.txt"}));
+    QVERIFY(app.prompter.messageTexts().isEmpty());
+}
+
+void TransferTest::aFolderGoesOutWithAFileForEveryTopic() {
+    RunningApp app;
+    const ItemHandle notes = app.folder(0, "Notes");
+    app.topic(notes, "Notes.txt", "first");
+    app.topic(notes, "notes.TXT", "second");
+    app.topic(notes, "scan.bin", "third");
+    app.controller->treeController().select(notes);
+    QTemporaryDir target;
+    const QString out = target.filePath("exported");
+    app.prompter.fileNames.enqueue(out);
+    app.window->dispatch(cmd::ExportFolder);
+    QCOMPARE(QDir(out).entryList(QDir::Files, QDir::Name),
+             QStringList({"Notes.txt", "notes (2).TXT", "scan.bin"}));
+    QCOMPARE(app.prompter.messageTexts().size(), 1);
+
+    // A folder already there is refused.
+    app.prompter.fileNames.enqueue(out);
+    app.window->dispatch(cmd::Export);
+    QCOMPARE(app.prompter.messageTexts().last(), QStringLiteral("Folder already exist!"));
+}
+
+void TransferTest::pasteImportsTheClipboardFiles() {
+    RunningApp app;
+    QTemporaryDir source;
+    writeFile(source.filePath("a.txt"), "a");
+    writeFile(source.filePath("Dir/b.txt"), "b");
+    auto* data = new QMimeData;
+    data->setUrls({QUrl::fromLocalFile(source.filePath("a.txt")),
+                   QUrl::fromLocalFile(source.filePath("Dir"))});
+    QGuiApplication::clipboard()->setMimeData(data);
+    app.window->dispatch(cmd::PasteFiles);
+    QCOMPARE(labelsUnder(app, tree::kTopLevel), QStringList({"Dir", "a.txt"}));
+}
+
+QTEST_MAIN(TransferTest)
+#include "transfer_test.moc"
