@@ -9,47 +9,14 @@
 set -uo pipefail
 
 notebook=$1
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*"; exit 1; }
-
-command -v Xvfb >/dev/null || skip "Xvfb is not installed"
-command -v xdotool >/dev/null || skip "xdotool is not installed"
+. "$(dirname "$0")/x_session.sh"
 command -v xprop >/dev/null || skip "xprop is not installed"
 command -v openbox >/dev/null || skip "openbox is not installed"
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 cp "$notebook" "$work/Notebook"
 data="$work/OxlinData"
-
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-disown
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR="$work/runtime"
-export OXLIN_UPDATE_URL=http://127.0.0.1:9
 # No session bus: the tray is the X11 one the tray host offers.
 unset DBUS_SESSION_BUS_ADDRESS
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getmouselocation >/dev/null 2>&1 || skip "Xvfb did not start"
-openbox >/dev/null 2>&1 &
-pids+=($!)
-disown
-sleep 0.8
-
-wait_for() { # wait_for SECONDS COMMAND...: until the command succeeds
-    local limit=$(( $1 * 10 )); shift
-    for _ in $(seq "$limit"); do "$@" 2>/dev/null && return 0; sleep 0.1; done
-    return 1
-}
 
 tray=""
 if command -v trayer >/dev/null; then

@@ -76,9 +76,12 @@ void DropWindow::shrink() {
     update();
 }
 
+drop::Zone DropWindow::zoneAt(const QPointF& position) const {
+    return drop::zoneAt(position.toPoint(), topicLabel_.has_value(), textAvailable_);
+}
+
 void DropWindow::track(QDragMoveEvent* event) {
-    const drop::Zone zone =
-        drop::zoneAt(event->position().toPoint(), topicLabel_.has_value(), textAvailable_);
+    const drop::Zone zone = zoneAt(event->position());
     if (zone != zone_) {
         zone_ = zone;
         update();
@@ -108,8 +111,7 @@ void DropWindow::dragLeaveEvent(QDragLeaveEvent*) { shrink(); }
 void DropWindow::dropEvent(QDropEvent* event) {
     // Text as Unicode: Qt reads text/plain;charset=utf-8 (or the locale's
     // text) into a QString, so nothing a code page cannot hold is lost.
-    const drop::Zone zone =
-        drop::zoneAt(event->position().toPoint(), topicLabel_.has_value(), textAvailable_);
+    const drop::Zone zone = zoneAt(event->position());
     shrink();
     if (zone == drop::Zone::None) {
         event->ignore();

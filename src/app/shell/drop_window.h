@@ -52,6 +52,7 @@ protected:
 private:
     void grow();
     void shrink();
+    drop::Zone zoneAt(const QPointF& position) const;
     // Finds the zone under `position` and accepts or refuses the drag by it.
     void track(QDragMoveEvent* event);
     void paintSmall(QPainter& painter) const;
