@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
@@ -163,7 +164,10 @@ void MainWindow::showHelp() {
 }
 
 void MainWindow::hideAndSave() {
-    hide();
+    if (minimiseInsteadOfHiding_)
+        showMinimized();
+    else
+        hide();
     Q_EMIT hidden();
 }
 
@@ -221,6 +225,16 @@ void MainWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange && isMinimized())
         Q_EMIT minimised();
     QMainWindow::changeEvent(event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Esc reaches the window only when the focused control had no use for
+    // it (a label edit or an open pop-up keeps its own Esc).
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        router_.dispatch(cmd::HideWindow);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -77,6 +77,8 @@ public:
 
     // Hides the window and saves, as the close box does.
     void hideAndSave();
+    // With no tray to come back from, hiding minimises instead.
+    void setMinimiseInsteadOfHiding(bool on) { minimiseInsteadOfHiding_ = on; }
     void switchFocus();
 
 Q_SIGNALS:
@@ -89,6 +91,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void installCommands();
@@ -110,6 +113,7 @@ private:
     EditorHost* editor_ = nullptr;
     bool exited_ = false;
     bool initialSplitDone_ = false;
+    bool minimiseInsteadOfHiding_ = false;
 };
 
 } // namespace oxlin::app

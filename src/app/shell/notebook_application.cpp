@@ -1,6 +1,7 @@
 #include "app/shell/notebook_application.h"
 
 #include "app/editor/editor_host.h"
+#include "app/shell/background_shell.h"
 #include "app/shell/app_icons.h"
 #include "app/shell/exit_signals.h"
 #include "app/shell/launcher.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QScreen>
 #include <QSessionManager>
+#include <QSystemTrayIcon>
 
 namespace oxlin::app {
 
@@ -60,6 +62,9 @@ int runNotebook(int argc, char* argv[]) {
                                   QCoreApplication::applicationDirPath());
     MainWindow& window = controller.window();
     prompter.setParent(&window);
+    // The tray icon comes with the window; the hotkey and the drop window
+    // once the notebook is open.
+    BackgroundShell background(controller, prompter, QSystemTrayIcon::isSystemTrayAvailable());
 
     LoadingBanner banner(QStringLiteral("Loading notebook data..."));
     banner.show();
@@ -80,6 +85,8 @@ int runNotebook(int argc, char* argv[]) {
 
     window.show();
     banner.finish(&window);
+    background.registerHotkey();
+    background.toggleDropWindow();
 
     // Two seconds after start, once, unless Notebook.ini turns it off.
     UpdateCheck updateCheck(prompter, launcher, update::versionFromDotted(QStringLiteral(OXLIN_VERSION)));

@@ -231,6 +231,10 @@ ItemHandle TreeOperations::newSubfolder(ItemHandle selection) {
     return insertNewFolder(selection, InsertPosition::last());
 }
 
+ItemHandle TreeOperations::newTopLevelTopic() {
+    return insertNewTopic(kTopLevel, InsertPosition::last());
+}
+
 ItemHandle TreeOperations::newItemAfter(ItemHandle selection) {
     const TreeItem* item = tree_.find(selection);
     if (!item)

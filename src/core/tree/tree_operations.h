@@ -154,6 +154,9 @@ public:
     ItemHandle newFolder(ItemHandle selection);    // 1014: last child of the selection's parent
     ItemHandle newSubfolder(ItemHandle selection); // 1017: last child of a folder
     ItemHandle newItemAfter(ItemHandle selection); // Enter: a sibling of the same kind after it
+    // A text topic named by the new-topic rule at the end of the top level,
+    // for text captured from other programs; its topic file is not written.
+    ItemHandle newTopLevelTopic();
 
     // The Insert key: a new topic in a folder (label editing starts), or a
     // topic wrapped in a new folder named after its base name (only selected).

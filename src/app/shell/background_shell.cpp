@@ -1,0 +1,196 @@
+#include "app/shell/background_shell.h"
+
+#include "app/editor/editor_host.h"
+#include "app/editor/link_commands.h"
+#include "app/editor/topic_text_edit.h"
+#include "app/shell/action_registry.h"
+#include "app/shell/command_ids.h"
+#include "app/shell/drop_window.h"
+#include "app/shell/global_hotkey.h"
+#include "app/shell/main_window.h"
+#include "app/shell/notebook_controller.h"
+#include "app/shell/prompter.h"
+#include "app/shell/shortcut_dialog.h"
+#include "app/shell/tray_icon.h"
+#include "app/tree/tree_controller.h"
+#include "core/store/atomic_file.h"
+#include "core/store/compressed_file.h"
+#include "core/tree/topic_history.h"
+#include "core/tree/topic_kind.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QWindow>
+
+namespace oxlin::app {
+
+BackgroundShell::BackgroundShell(NotebookController& controller, Prompter& prompter,
+                                 bool trayAvailable, QObject* parent)
+    : QObject(parent), controller_(controller), prompter_(prompter) {
+    MainWindow& window = controller_.window();
+    tray_ = std::make_unique<TrayIcon>(
+        trayAvailable, [&window](int id) { window.dispatch(quint32(id)); });
+    connect(tray_.get(), &TrayIcon::doubleClicked, this, &BackgroundShell::bringBack);
+    hotkey_ = std::make_unique<GlobalHotkey>();
+    connect(hotkey_.get(), &GlobalHotkey::activated, this, &BackgroundShell::bringBack);
+
+    // Hidden with no tray would leave no way back: minimise instead.
+    window.setMinimiseInsteadOfHiding(!trayAvailable);
+    connect(&window, &MainWindow::hidden, this, [this] {
+        if (hiddenNoteShown_ || !tray_->isAvailable())
+            return;
+        hiddenNoteShown_ = true;
+        tray_->showNote(QStringLiteral("Oxlin"),
+                        hotkey_->isRegistered()
+                            ? QStringLiteral("Oxlin is still running. Press Ctrl+Shift+A or "
+                                             "double-click this icon to bring it back.")
+                            : QStringLiteral("Oxlin is still running. Double-click this icon "
+                                             "to bring it back."));
+    });
+    installCommands();
+    syncOnTopChecks();
+}
+
+BackgroundShell::~BackgroundShell() {
+    delete drop_.data();
+}
+
+void BackgroundShell::installCommands() {
+    MainWindow& window = controller_.window();
+    CommandRouter& router = window.router();
+    router.setTrayHandler([this, &window](int id) {
+        switch (id) {
+        case cmd::TrayShowHide:
+            if (window.isVisible() && !window.isMinimized())
+                window.hideAndSave();
+            else
+                bringBack();
+            return;
+        case cmd::TrayExit:
+            // The normal exit: everything is saved and packed.
+            window.requestExit();
+            return;
+        default: return;
+        }
+    });
+    router.setMenuHandler(cmd::AlwaysOnTop, [this] { toggleOnTop(); });
+    router.setMenuHandler(cmd::DropWindow, [this] { toggleDropWindow(); });
+    router.setMenuHandler(cmd::KeyShortcuts, [&window] {
+        // Modal, but not a nested loop: the exit sequence may still close it.
+        auto* dialog = new ShortcutDialog(&window);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->setModal(true);
+        dialog->show();
+    });
+}
+
+void BackgroundShell::registerHotkey() {
+    if (hotkey_->registerKey() == GlobalHotkey::Result::Failed)
+        prompter_.message(QString::fromLatin1(kHotkeyFailed),
+                                       QString::fromLatin1(kHotkeyFailedCaption),
+                                       PromptIcon::Warning);
+}
+
+bool BackgroundShell::isOnTop() const {
+    return controller_.window().windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void BackgroundShell::toggleOnTop() {
+    MainWindow& window = controller_.window();
+    const bool wanted = !isOnTop();
+    Qt::WindowFlags flags = window.windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, wanted);
+    if (QWindow* handle = window.windowHandle()) {
+        // QWidget::setWindowFlags would re-create the window (hidden, moved,
+        // without focus); the platform window takes the new band in place.
+        window.overrideWindowFlags(flags);
+        handle->setFlags(flags);
+    } else {
+        window.setWindowFlags(flags);
+    }
+    syncOnTopChecks();
+}
+
+void BackgroundShell::syncOnTopChecks() {
+    const bool on = isOnTop();
+    controller_.window().actions().setChecked(cmd::AlwaysOnTop, on);
+    tray_->setOnTopChecked(on);
+}
+
+DropWindow* BackgroundShell::dropWindow() const { return drop_.data(); }
+
+void BackgroundShell::toggleDropWindow() {
+    ActionRegistry& actions = controller_.window().actions();
+    if (drop_ && drop_->isVisible()) {
+        delete drop_.data();
+        actions.setChecked(cmd::DropWindow, false);
+        return;
+    }
+    delete drop_.data();
+    EditorHost& editor = controller_.window().editorHost();
+    drop_ = new DropWindow([&editor]() -> std::optional<QString> {
+        if (!editor.isOpen() || editor.currentTopic() == 0)
+            return std::nullopt;
+        return QFileInfo(editor.workingCopyPath()).fileName();
+    });
+    connect(drop_, &DropWindow::textDropped, this, &BackgroundShell::capture);
+    connect(drop_, &DropWindow::showMainWindowRequested, this, &BackgroundShell::bringBack);
+    connect(drop_, &DropWindow::trayMenuRequested, tray_.get(), &TrayIcon::popUpMenu);
+    drop_->show();
+    actions.setChecked(cmd::DropWindow, true);
+}
+
+void BackgroundShell::bringBack() {
+    MainWindow& window = controller_.window();
+    window.show();
+    if (window.isMinimized())
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.raise();
+    window.activateWindow();
+    if (QWidget* edit = window.editorHost().editor(); edit->isEnabled())
+        edit->setFocus(Qt::OtherFocusReason);
+}
+
+bool BackgroundShell::capture(drop::Zone zone, const QString& text) {
+    switch (zone) {
+    case drop::Zone::AppendToTopic: return controller_.links().appendCapturedText(text);
+    case drop::Zone::NewTopic: return captureAsTopic(text);
+    case drop::Zone::None: break;
+    }
+    return false;
+}
+
+bool BackgroundShell::captureAsTopic(const QString& text) {
+    session::NotebookSession& session = controller_.session();
+    // Straight from memory into the topic file: no temporary file that
+    // another user's link could redirect.
+    const QByteArray bytes = drop::topicBytes(text);
+    if (bytes.size() > kMaxCapturedBytes) {
+        const QString label =
+            tree::defaultItemName(session.tree(), tree::kTopLevel, QStringLiteral("NewTopic"));
+        prompter_.message(
+            QStringLiteral("File(%1) is larger than 10M bytes.\r\nWe don't suggest to import "
+                           "such a big file.")
+                .arg(label),
+            QStringLiteral("Oxlin"), PromptIcon::Warning);
+        return false;
+    }
+    const tree::ItemHandle item = controller_.treeController().operations().newTopLevelTopic();
+    const tree::TreeItem* created = session.tree().find(item);
+    if (!created)
+        return false;
+    QByteArray compressed;
+    if (store::compressBuffer(bytes, compressed) != 1 ||
+        !store::writeFileAtomically(
+            tree::topicFilePath(session.paths().workingFolder, created->record->fileId),
+            compressed)) {
+        // An empty topic standing for text that was not kept would mislead.
+        session.tree().removeItem(item);
+        return false;
+    }
+    controller_.openTopic(item);
+    return true;
+}
+
+} // namespace oxlin::app

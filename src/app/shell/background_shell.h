@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/shell/drop_geometry.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+namespace oxlin::app {
+
+class DropWindow;
+class GlobalHotkey;
+class NotebookController;
+class Prompter;
+class TrayIcon;
+
+// How the program lives in the background: the tray icon and its menu, the
+// global hotkey, always on top, the key reference and the drop window that
+// captures text from other programs. Installs the tray commands (1101,
+// 1107) and 40023, 40033, 40034 on the window's router; everything else it
+// does goes through the controller's public parts, so ending still runs the
+// one exit sequence and captured text lands through the tree and editor.
+//
+// `controller` and `prompter` are borrowed and must outlive it.
+class BackgroundShell final : public QObject {
+    Q_OBJECT
+public:
+    static constexpr char kHotkeyFailed[] = "Register Hotkey Failed!";
+    static constexpr char kHotkeyFailedCaption[] = "Error";
+    // Captured text is refused past the size an imported file may have.
+    static constexpr qint64 kMaxCapturedBytes = 10'000'000;
+
+    BackgroundShell(NotebookController& controller, Prompter& prompter, bool trayAvailable,
+                    QObject* parent = nullptr);
+    ~BackgroundShell() override;
+
+    // Grabs Ctrl+Shift+A; says "Register Hotkey Failed!" when another
+    // program holds it. Nothing is said where there are no global keys.
+    void registerHotkey();
+
+    // F10: in or out of the always-on-top band, keeping place, size and focus.
+    void toggleOnTop();
+    bool isOnTop() const;
+    // F9: destroys a shown drop window, or creates one at its start place.
+    void toggleDropWindow();
+    DropWindow* dropWindow() const;
+    TrayIcon& tray() { return *tray_; }
+
+    // Shows, restores, raises and activates the main window, editor focused.
+    void bringBack();
+    // Handles text dropped on the drop window. True when it was captured.
+    bool capture(drop::Zone zone, const QString& text);
+
+private:
+    void installCommands();
+    void syncOnTopChecks();
+    bool captureAsTopic(const QString& text);
+
+    NotebookController& controller_;
+    Prompter& prompter_;
+    std::unique_ptr<TrayIcon> tray_;
+    std::unique_ptr<GlobalHotkey> hotkey_;
+    QPointer<DropWindow> drop_;
+    bool hiddenNoteShown_ = false;
+};
+
+} // namespace oxlin::app

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+
+namespace oxlin::app {
+
+// The icon in the notification area and its menu ("&Show/Hide", "On &Top",
+// "&Exit"). The menu's entries only hand their command ids to `dispatch`;
+// a double click asks for the main window. Without a tray (no status
+// notifier host, no X11 tray) the icon is never shown, the menu's entries
+// are greyed and popping the menu up shows nothing.
+class TrayIcon final : public QObject {
+    Q_OBJECT
+public:
+    using Dispatch = std::function<void(int id)>;
+
+    static constexpr char kTip[] = "Oxlin";
+
+    TrayIcon(bool available, Dispatch dispatch, QObject* parent = nullptr);
+    ~TrayIcon() override;
+
+    bool isAvailable() const { return available_; }
+    QMenu* menu() const { return menu_; }
+    QAction* onTopAction() const { return onTop_; }
+    // The check mark of "On &Top".
+    void setOnTopChecked(bool checked);
+    // Pops the menu up at `globalPosition` (the drop window's right button).
+    void popUpMenu(const QPoint& globalPosition);
+    // A passing note from the icon; nothing without a tray.
+    void showNote(const QString& title, const QString& text);
+
+Q_SIGNALS:
+    void doubleClicked();
+
+private:
+    bool available_;
+    Dispatch dispatch_;
+    QPointer<QMenu> menu_;
+    QAction* onTop_ = nullptr;
+    QSystemTrayIcon* icon_ = nullptr;
+};
+
+} // namespace oxlin::app

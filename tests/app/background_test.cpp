@@ -1,0 +1,236 @@
+// Living in the background: the tray's commands and the exit through it,
+// always on top, the drop window's toggle and captures, the key reference,
+// and what changes when there is no tray to come back from.
+
+#include "app/editor/topic_text_edit.h"
+#include "app/shell/action_registry.h"
+#include "app/shell/background_shell.h"
+#include "app/shell/command_ids.h"
+#include "app/shell/drop_window.h"
+#include "app/shell/global_hotkey.h"
+#include "app/shell/shortcut_dialog.h"
+#include "app/shell/tray_icon.h"
+#include "core/store/compressed_file.h"
+#include "core/tree/topic_kind.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QGroupBox>
+#include <QMenu>
+#include <QtTest>
+
+#include "running_app.h"
+
+using namespace oxlin;
+using namespace oxlin::app;
+using tree::ItemHandle;
+
+namespace {
+
+struct App : RunningApp {
+    std::unique_ptr<BackgroundShell> shell;
+    explicit App(bool tray = true) {
+        shell = std::make_unique<BackgroundShell>(*controller, prompter, tray);
+    }
+    ~App() { shell.reset(); }
+
+    QStringList topLevelLabels() {
+        QStringList labels;
+        for (ItemHandle item : tree().children(tree::kTopLevel))
+            labels << tree().find(item)->label;
+        return labels;
+    }
+    QByteArray topicContent(ItemHandle item) {
+        QByteArray bytes;
+        store::decompressFileToBuffer(
+            tree::topicFilePath(session().paths().workingFolder, tree().find(item)->record->fileId),
+            bytes);
+        return bytes;
+    }
+    bool onTopChecked() {
+        const bool menu = window->actions().action(cmd::AlwaysOnTop)->isChecked();
+        const bool trayEntry = shell->tray().onTopAction()->isChecked();
+        if (menu != trayEntry)
+            qWarning() << "the two check marks disagree";
+        return menu && trayEntry;
+    }
+};
+
+} // namespace
+
+class BackgroundTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void trayMenuHoldsItsEntries();
+    void showHideHidesSavingAndComesBack();
+    void trayExitRunsTheExitSequence();
+    void withoutATrayHidingMinimises();
+    void alwaysOnTopKeepsPlaceAndCheckMarks();
+    void hotkeyIsQuietWithoutGlobalKeys();
+    void dropWindowTogglesToItsRestingPlace();
+    void capturedTextBecomesNumberedTopics();
+    void capturedTextIsAppendedToTheOpenTopic();
+    void oversizedTextIsRefused();
+    void keyReferenceListsItsRows();
+};
+
+void BackgroundTest::trayMenuHoldsItsEntries() {
+    App app;
+    QStringList texts;
+    for (QAction* act : app.shell->tray().menu()->actions())
+        texts << (act->isSeparator() ? QString("-") : act->text());
+    QCOMPARE(texts, QStringList({"&Show/Hide", "-", "On &Top", "-", "&Exit"}));
+    QVERIFY(app.shell->tray().onTopAction()->isCheckable());
+    QVERIFY(!app.onTopChecked());
+}
+
+void BackgroundTest::showHideHidesSavingAndComesBack() {
+    App app;
+    const ItemHandle page = app.topic(0, "Page.txt", "old");
+    app.controller->openTopic(page);
+    app.editor().editor()->selectAll();
+    app.editor().editor()->insertPlainText("typed before hiding"); // as typing replaces it
+    QFile::remove(app.session().paths().treeFile);
+
+    app.window->dispatch(cmd::TrayShowHide);
+    QVERIFY(app.window->isHidden());
+    QCOMPARE(app.topicContent(page), QByteArray("typed before hiding"));
+    QVERIFY(QFileInfo::exists(app.session().paths().treeFile));
+
+    app.window->dispatch(cmd::TrayShowHide);
+    QVERIFY(app.window->isVisible());
+    // From minimised too, the hotkey and a double click bring it back whole.
+    app.window->showMinimized();
+    app.shell->bringBack();
+    QVERIFY(app.window->isVisible() && !app.window->isMinimized());
+}
+
+void BackgroundTest::trayExitRunsTheExitSequence() {
+    App app;
+    app.topic(0, "Kept.txt", "kept");
+    app.window->close(); // the close box only hides
+    QVERIFY(!app.window->hasExited());
+    app.shell->tray().menu()->actions().last()->trigger();
+    QTRY_VERIFY(app.window->hasExited());
+    QVERIFY(QFileInfo::exists(app.session().paths().packageFile));
+}
+
+void BackgroundTest::withoutATrayHidingMinimises() {
+    App app(false);
+    for (QAction* act : app.shell->tray().menu()->actions())
+        QVERIFY(act->isSeparator() || !act->isEnabled());
+    app.window->close();
+    QVERIFY(!app.window->isHidden());
+    QTRY_VERIFY(app.window->isMinimized());
+    app.shell->bringBack();
+    QVERIFY(!app.window->isMinimized());
+    QTest::keyClick(app.editor().editor(), Qt::Key_Escape);
+    QVERIFY(!app.window->isHidden());
+    QTRY_VERIFY(app.window->isMinimized());
+    app.shell->bringBack();
+    QVERIFY(!app.window->isMinimized());
+}
+
+void BackgroundTest::alwaysOnTopKeepsPlaceAndCheckMarks() {
+    App app;
+    QVERIFY(QTest::qWaitForWindowExposed(app.window));
+    const QRect before = app.window->geometry();
+    app.window->dispatch(cmd::AlwaysOnTop);
+    QVERIFY(app.shell->isOnTop());
+    QVERIFY(app.onTopChecked());
+    QVERIFY(app.window->isVisible());
+    QCOMPARE(app.window->geometry(), before);
+
+    // The tray's entry is the same command; Qt's own toggle of a clicked
+    // entry must not leave the marks out of step with the window.
+    app.shell->tray().onTopAction()->trigger();
+    QVERIFY(!app.shell->isOnTop());
+    QVERIFY(!app.window->actions().action(cmd::AlwaysOnTop)->isChecked());
+    QVERIFY(!app.shell->tray().onTopAction()->isChecked());
+    QCOMPARE(app.window->geometry(), before);
+}
+
+void BackgroundTest::hotkeyIsQuietWithoutGlobalKeys() {
+    QVERIFY(!GlobalHotkey::isSupported()); // offscreen has no global keys
+    App app;
+    app.shell->registerHotkey();
+    QVERIFY(app.prompter.asked.isEmpty());
+}
+
+void BackgroundTest::dropWindowTogglesToItsRestingPlace() {
+    App app;
+    QAction* entry = app.window->actions().action(cmd::DropWindow);
+    app.window->dispatch(cmd::DropWindow);
+    QPointer<DropWindow> first = app.shell->dropWindow();
+    QVERIFY(first && first->isVisible() && entry->isChecked());
+    const QRect rest = first->geometry();
+    first->move(rest.topLeft() - QPoint(200, 200));
+
+    app.window->dispatch(cmd::DropWindow);
+    QVERIFY(!first && !entry->isChecked());
+    app.window->dispatch(cmd::DropWindow);
+    QVERIFY(entry->isChecked());
+    QCOMPARE(app.shell->dropWindow()->geometry(), rest);
+    // Hiding the main window leaves it be.
+    app.window->hideAndSave();
+    QVERIFY(app.shell->dropWindow()->isVisible());
+}
+
+void BackgroundTest::capturedTextBecomesNumberedTopics() {
+    App app;
+    const ItemHandle folder = app.folder(0, "Plans");
+    app.topic(folder, "NewTopic1.txt"); // not at the top level: no clash
+    app.topic(0, "NewTopic1.txt");
+    const QString text = QString::fromUtf8("Grüße\n日本語 ✓");
+
+    QVERIFY(app.shell->capture(drop::Zone::NewTopic, text));
+    QVERIFY(app.shell->capture(drop::Zone::NewTopic, "second"));
+    QCOMPARE(app.topLevelLabels(),
+             QStringList({"Plans", "NewTopic1.txt", "NewTopic2.txt", "NewTopic3.txt"}));
+    const ItemHandle made = app.tree().children(tree::kTopLevel).at(2);
+    QCOMPARE(app.topicContent(made), QString(text).replace("\n", "\r\n").toUtf8());
+    // The last capture is open in the editor.
+    QCOMPARE(app.editor().editor()->toPlainText(), QString("second"));
+    QVERIFY(app.prompter.asked.isEmpty());
+}
+
+void BackgroundTest::capturedTextIsAppendedToTheOpenTopic() {
+    App app;
+    const ItemHandle page = app.topic(0, "Page.txt", "first line\r\nsecond line");
+    app.controller->openTopic(page);
+    QVERIFY(app.shell->capture(drop::Zone::AppendToTopic, QString::fromUtf8("añadido")));
+    QCOMPARE(app.editor().editor()->toPlainText(),
+             QString::fromUtf8("first line\nsecond line\n\nañadido"));
+    QCOMPARE(app.topLevelLabels(), QStringList({"Page.txt"}));
+}
+
+void BackgroundTest::oversizedTextIsRefused() {
+    App app;
+    const QString big(int(BackgroundShell::kMaxCapturedBytes) + 1, QChar('x'));
+    QVERIFY(!app.shell->capture(drop::Zone::NewTopic, big));
+    QVERIFY(app.topLevelLabels().isEmpty());
+    QCOMPARE(app.prompter.messageTexts(),
+             QStringList({"File(NewTopic1.txt) is larger than 10M bytes.\r\nWe don't suggest "
+                          "to import such a big file."}));
+}
+
+void BackgroundTest::keyReferenceListsItsRows() {
+    App app;
+    app.window->dispatch(cmd::KeyShortcuts);
+    auto* dialog = app.window->findChild<ShortcutDialog*>();
+    QVERIFY(dialog && dialog->isVisible() && dialog->isModal());
+    QCOMPARE(dialog->windowTitle(), QString("KeyBorad ShortCut"));
+    QStringList groups;
+    for (auto* box : dialog->findChildren<QGroupBox*>())
+        groups << box->title();
+    QCOMPARE(groups, QStringList({"Main Window", "Topics-tree", "Editor"}));
+    const auto fields = dialog->findChildren<QLineEdit*>();
+    QCOMPARE(fields.size(), 14);
+    QCOMPARE(fields.first()->text(), QString("Ctrl + Shift + A"));
+    for (auto* field : fields)
+        QVERIFY(field->isReadOnly());
+    dialog->accept();
+}
+
+QTEST_MAIN(BackgroundTest)
+#include "background_test.moc"

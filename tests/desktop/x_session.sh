@@ -1,0 +1,42 @@
+# Sourced by the desktop tests: a private X server with a window manager, for
+# the real program. Defines skip, fail, wait_for and cleanup, sets $work (a
+# temporary folder removed at the end) and exports DISPLAY and the settings
+# every started program needs. Exits 77 where Xvfb or xdotool is missing.
+
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() { echo "FAILED: $*"; exit 1; }
+
+command -v Xvfb >/dev/null || skip "Xvfb is not installed"
+command -v xdotool >/dev/null || skip "xdotool is not installed"
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+wait_for() { # wait_for SECONDS COMMAND...: until the command succeeds
+    local limit=$(( $1 * 10 )); shift
+    for _ in $(seq "$limit"); do "$@" 2>/dev/null && return 0; sleep 0.1; done
+    return 1
+}
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+disown
+export DISPLAY=$display QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR="$work/runtime"
+# Never ask a server for updates from a test.
+export OXLIN_UPDATE_URL=http://127.0.0.1:9
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool getmouselocation >/dev/null 2>&1 || skip "Xvfb did not start"
+if command -v openbox >/dev/null; then
+    openbox >/dev/null 2>&1 &
+    pids+=($!)
+    disown
+    sleep 0.5
+fi
