@@ -4,6 +4,7 @@
 
 #include "app/editor/editor_host.h"
 #include "app/editor/editing_commands.h"
+#include "app/editor/insertions.h"
 #include "app/editor/text_formatting.h"
 #include "app/editor/topic_text_edit.h"
 #include "app/shell/action_registry.h"
@@ -367,6 +368,8 @@ void EditingCommandsTest::pictures_data() {
         << true << QByteArray("pngblip");
     if (QImageReader::supportedImageFormats().contains("webp"))
         QTest::newRow("nominal: webp") << "a.webp" << imageBytes("WEBP") << true << QByteArray("pngblip");
+    QTest::newRow("robustness: huge picture shown scaled")
+        << "wide.png" << imageBytes("PNG", {6000, 30}) << true << QByteArray("pngblip");
     QTest::newRow("robustness: garbage") << "a.png" << QByteArray("not an image at all") << false
                                          << QByteArray();
     QTest::newRow("robustness: empty") << "a.gif" << QByteArray() << false << QByteArray();
@@ -391,6 +394,9 @@ void EditingCommandsTest::pictures() {
     QCOMPARE(imageCount(app.document()), 1);
     QCOMPARE(app.editor().streamFormat(), StreamFormat::Rich);
     QVERIFY(richtext::writeRtf(app.document()).contains("\\" + storedAs));
+    QTextCursor c(&app.document());
+    c.setPosition(1);
+    QVERIFY(c.charFormat().toImageFormat().width() <= kLargestShownSide);
 }
 
 void EditingCommandsTest::insertedFilesAndPastes() {
