@@ -487,6 +487,10 @@ void EditingCommandsTest::formattedPageSurvivesARestart() {
     QVERIFY(app.firstTable());
     QCOMPARE(app.firstTable()->rows(), 2);
     QCOMPARE(imageCount(app.document()), 1);
+    // The README's picture of such a page, made by hand:
+    // OXLIN_SCREENSHOT=docs/editing.png app_editing_commands_test formattedPageSurvivesARestart
+    if (const QString shot = qEnvironmentVariable("OXLIN_SCREENSHOT"); !shot.isEmpty())
+        app.window->grab().save(shot);
 }
 
 QTEST_MAIN(EditingCommandsTest)
