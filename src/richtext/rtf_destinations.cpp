@@ -51,6 +51,14 @@ bool Destinations::word(GroupState& s, Action action, int n, bool star) {
             return true;
         }
         return false;
+    case Destination::ListTable:
+        lists.word(action, n);
+        if (star)
+            s.destination = Destination::Skip; // \*\listpicture and the like
+        return true;
+    case Destination::ParagraphNumbering:
+        numbering.word(action);
+        return true;
     case Destination::NestedRowProperties:
         switch (action) {
         case Action::RowDefaults:
@@ -112,6 +120,13 @@ bool Destinations::open(GroupState& s, Action action) {
         return true;
     case Action::NestedRowProperties:
         s.destination = Destination::NestedRowProperties;
+        return true;
+    case Action::ListTable:
+        s.destination = Destination::ListTable;
+        return true;
+    case Action::ParagraphNumbering:
+        numbering.begin();
+        s.destination = Destination::ParagraphNumbering;
         return true;
     default:
         return false;

@@ -6,6 +6,7 @@
 #include "richtext/rtf_font_table.h"
 #include "richtext/rtf_group_state.h"
 #include "richtext/rtf_keywords.h"
+#include "richtext/rtf_list_table.h"
 #include "richtext/rtf_picture_reader.h"
 
 namespace oxlin::richtext::reading {
@@ -17,6 +18,8 @@ struct Destinations {
     FieldTable fields;
     PictureDestination picture;
     ObjectDestination object;
+    ListTable lists;
+    ParagraphNumbering numbering;
 
     // A word inside the destination of `group`, which may change it. True
     // when the destination is done with the word; false when it acts as it

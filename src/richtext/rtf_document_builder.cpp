@@ -3,6 +3,7 @@
 
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextList>
 
 #include <algorithm>
 
@@ -12,7 +13,56 @@ DocumentBuilder::DocumentBuilder(QByteArrayView input, QTextCursor& cursor, bool
                                  RtfReadReport& report, const Destinations& destinations)
     : cursor_(cursor), fragment_(fragment),
       formats_(destinations.fonts, destinations.colors, destinations.fields),
-      pictures_(input, *cursor.document(), report), tables_(cursor) {}
+      pictures_(input, *cursor.document(), report), tables_(cursor),
+      listTable_(destinations.lists) {}
+
+namespace {
+
+// Lists made from old-style numbering carry this mark: consecutive numbered
+// paragraphs form one list, where \lsN names its list outright.
+constexpr int kFromParagraphNumbering = QTextFormat::UserProperty + 0x4f10;
+
+QTextListFormat::Style styleOfParagraphNumbering(int pnStyle) {
+    static constexpr QTextListFormat::Style kStyles[] = {
+        QTextListFormat::ListDisc,       QTextListFormat::ListDisc,
+        QTextListFormat::ListDecimal,    QTextListFormat::ListLowerAlpha,
+        QTextListFormat::ListUpperAlpha, QTextListFormat::ListLowerRoman,
+        QTextListFormat::ListUpperRoman};
+    return kStyles[std::clamp(pnStyle, 0, 6)];
+}
+
+} // namespace
+
+void DocumentBuilder::joinList(const ParState& para) {
+    if (para.list == 0 && para.pnStyle == 0)
+        return;
+    // The list indents its items; the paragraph's own indent, written for
+    // readers without lists, would come on top of it.
+    QTextBlockFormat block = cursor_.blockFormat();
+    block.setLeftMargin(0);
+    block.setTextIndent(0);
+    cursor_.setBlockFormat(block);
+
+    QTextListFormat format;
+    format.setIndent(para.listLevel + 1);
+    if (para.list != 0) {
+        format.setStyle(listTable_.style(para.list));
+        QTextList*& list = listsByLs_[para.list];
+        if (list)
+            list->add(cursor_.block());
+        else
+            list = cursor_.createList(format);
+        return;
+    }
+    format.setStyle(styleOfParagraphNumbering(para.pnStyle));
+    format.setProperty(kFromParagraphNumbering, true);
+    QTextList* previous = cursor_.block().previous().textList();
+    if (previous && previous->format().style() == format.style() &&
+        previous->format().boolProperty(kFromParagraphNumbering))
+        previous->add(cursor_.block());
+    else
+        cursor_.createList(format);
+}
 
 void DocumentBuilder::beginContent(const GroupState& group, int depth) {
     const int want = std::clamp(depth < 0 ? group.para.tableDepth : depth, 0, kMaxTableDepth);
@@ -34,6 +84,7 @@ void DocumentBuilder::paragraphBreak(const GroupState& group) {
     const bool wasInTable = tables_.depth() > 0;
     beginContent(group);
     applyParagraphFormat(cursor_, group.para);
+    joinList(group.para);
     paragraph_.pending = true;
     paragraph_.afterTable = wasInTable && tables_.depth() == 0;
 }
@@ -43,8 +94,10 @@ void DocumentBuilder::endCell(int depth, const GroupState& group) {
         return;
     beginContent(group, depth);
     // A merged-away cell's paragraph format is not the merged cell's.
-    if (!tables_.inMergedAwayCell())
+    if (!tables_.inMergedAwayCell()) {
         applyParagraphFormat(cursor_, group.para);
+        joinList(group.para);
+    }
     tables_.nextCell();
 }
 
@@ -78,6 +131,7 @@ void DocumentBuilder::finish(const GroupState& group) {
         paragraph_.pending = false;
     } else if (tables_.depth() == 0) {
         applyParagraphFormat(cursor_, group.para);
+        joinList(group.para);
     }
     if (fragment_)
         tables_.leaveAllTables();

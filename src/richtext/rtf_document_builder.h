@@ -6,9 +6,11 @@
 #include "richtext/rtf_picture_builder.h"
 #include "richtext/rtf_table_builder.h"
 
+#include <QHash>
 #include <QString>
 
 class QTextCursor;
+class QTextList;
 
 namespace oxlin::richtext::reading {
 
@@ -44,6 +46,8 @@ private:
     // Puts the cursor where content goes: in the cell of the table at the
     // paragraph's depth (or at `depth`, when given), then makes a pending paragraph.
     void beginContent(const GroupState& group, int depth = -1);
+    // Makes the cursor's paragraph an item of the list `para` names, if any.
+    void joinList(const ParState& para);
 
     QTextCursor& cursor_;
     const bool fragment_;
@@ -51,6 +55,8 @@ private:
     PendingParagraph paragraph_;
     PictureBuilder pictures_;
     TableBuilder tables_;
+    const ListTable& listTable_;
+    QHash<int, QTextList*> listsByLs_; // the lists made so far, by \lsN
 };
 
 } // namespace oxlin::richtext::reading

@@ -39,6 +39,8 @@ bool applyFormatWord(Action action, int n, bool has, GroupState& s) {
     case Action::Sub: s.chars.vertical = on ? -1 : 0; break;
     case Action::NoSuperSub: s.chars.vertical = 0; break;
     case Action::Pard: s.para = ParState{}; break;
+    case Action::ListStyle: s.para.list = n; break;
+    case Action::ListLevelNumber: s.para.listLevel = std::uint8_t(std::clamp(n, 0, 8)); break;
     case Action::AlignLeft: s.para.align = 0; break;
     case Action::AlignCenter: s.para.align = 1; break;
     case Action::AlignRight: s.para.align = 2; break;

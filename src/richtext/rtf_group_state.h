@@ -26,6 +26,8 @@ enum class Destination : std::uint8_t {
     NestedRowProperties, // \*\nesttableprops: a nested row's definition, no text
     Object,        // an OLE object; only its result picture is looked at
     ObjectResult,
+    ListTable,          // \listtable and \listoverridetable
+    ParagraphNumbering, // {\*\pn ...}: the numbering of the enclosing paragraph
 };
 
 struct CharState {
@@ -51,6 +53,9 @@ struct ParState {
     int spaceAfter = 0;
     std::uint8_t align = 0; // 0 left, 1 centre, 2 right, 3 justify
     int tableDepth = 0;     // 0 outside tables, 1 in a table, 2 in a table in a cell...
+    int list = 0;           // \lsN: the paragraph is an item of list N; 0 none
+    std::uint8_t listLevel = 0; // \ilvl
+    std::uint8_t pnStyle = 0;   // old-style numbering (ParagraphNumbering::style()); 0 none
 };
 
 struct GroupState {

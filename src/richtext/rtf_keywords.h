@@ -12,7 +12,8 @@ namespace oxlin::richtext::reading {
 enum class Action : std::uint8_t {
     // destinations
     FontTable, ColorTable, SkipGroup, TextGroup, Picture, Object, ObjectData, ObjectResult,
-    Field, FieldInstruction, FieldResult, UnicodeAlternative, UnicodeOnly,
+    Field, FieldInstruction, FieldResult, UnicodeAlternative, UnicodeOnly, ListTable,
+    ParagraphNumbering,
     // characters
     Par, Line, Tab, Cell, Row, NestCell, NestRow, Char, Unicode, UnicodeSkip,
     // character formats
@@ -20,7 +21,10 @@ enum class Action : std::uint8_t {
     Background, Super, Sub, NoSuperSub,
     // paragraph formats
     Pard, AlignLeft, AlignCenter, AlignRight, AlignJustify, LeftIndent, RightIndent,
-    FirstIndent, SpaceBefore, SpaceAfter, InTable, TableDepth,
+    FirstIndent, SpaceBefore, SpaceAfter, InTable, TableDepth, ListStyle, ListLevelNumber,
+    // lists: the list tables and old-style paragraph numbering
+    ListDefinition, ListLevel, LevelNumberFormat, ListId, ListOverride, PnBullet, PnBody,
+    PnDecimal, PnLowerLetter, PnUpperLetter, PnLowerRoman, PnUpperRoman,
     // tables
     RowDefaults, CellX, CellMergeUp, CellMergeLeft, NestedRowProperties,
     // document

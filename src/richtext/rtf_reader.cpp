@@ -187,6 +187,10 @@ void Reader<Builder>::popGroup(qsizetype offset) {
     const Destination outer = stack_.back().destination;
     if (closed.destination == Destination::FontTable && outer != Destination::FontTable)
         destinations_.fonts.endTable();
+    // A paragraph's old-style numbering group numbers the paragraph it is in.
+    if (closed.destination == Destination::ParagraphNumbering &&
+        outer != Destination::ParagraphNumbering)
+        stack_.back().para.pnStyle = std::uint8_t(destinations_.numbering.style());
     if (closed.destination == Destination::Picture && outer != Destination::Picture)
         finishPicture(offset, closed);
     if (closed.destination == Destination::Object && outer != Destination::Object &&

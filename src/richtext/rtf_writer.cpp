@@ -86,12 +86,16 @@ private:
 
     int fontIndex(const QString& family);
     int colorIndex(const QColor& color);
+    // The \lsN of a list, numbering lists in the order they are met.
+    int listIndex(const QTextList* list);
+    QByteArray listTables() const;
 
     const QTextDocument& document_;
     QString defaultFamily_;
     int defaultHalfPoints_ = 24;
     std::vector<QString> fonts_;
     std::vector<QColor> colors_;
+    std::vector<const QTextList*> lists_;
     QByteArray body_;
     bool delimit_ = false;
     RunState run_;
@@ -113,6 +117,62 @@ int Writer::colorIndex(const QColor& color) {
             return int(i + 1);
     colors_.push_back(color);
     return int(colors_.size());
+}
+
+int Writer::listIndex(const QTextList* list) {
+    for (size_t i = 0; i < lists_.size(); ++i)
+        if (lists_[i] == list)
+            return int(i + 1);
+    lists_.push_back(list);
+    return int(lists_.size());
+}
+
+// The \levelnfc number format of a list style.
+int numberFormat(QTextListFormat::Style style) {
+    switch (style) {
+    case QTextListFormat::ListDecimal: return 0;
+    case QTextListFormat::ListUpperRoman: return 1;
+    case QTextListFormat::ListLowerRoman: return 2;
+    case QTextListFormat::ListUpperAlpha: return 3;
+    case QTextListFormat::ListLowerAlpha: return 4;
+    default: return 23; // a bullet
+    }
+}
+
+// The bullet a list of `style` shows.
+char16_t bulletOf(QTextListFormat::Style style) {
+    switch (style) {
+    case QTextListFormat::ListCircle: return 0x25E6;
+    case QTextListFormat::ListSquare: return 0x25AA;
+    default: return 0x2022;
+    }
+}
+
+QByteArray Writer::listTables() const {
+    // One simple list per QTextList, each with one level, and one override
+    // per list so that \lsN names it: the form Word and LibreOffice read.
+    if (lists_.empty())
+        return {};
+    QByteArray table = "{\\*\\listtable";
+    QByteArray overrides = "{\\*\\listoverridetable";
+    for (size_t i = 0; i < lists_.size(); ++i) {
+        const QTextListFormat format = lists_[i]->format();
+        const int nfc = numberFormat(format.style());
+        const QByteArray id = QByteArray::number(qsizetype(i + 1));
+        const QByteArray nfcText = QByteArray::number(nfc);
+        const QByteArray indent = QByteArray::number(720 * std::max(1, format.indent()));
+        table += "\r\n{\\list\\listtemplateid" + id + "\\listsimple{\\listlevel\\levelnfc" +
+                 nfcText + "\\levelnfcn" + nfcText +
+                 "\\leveljc0\\leveljcn0\\levelfollow0\\levelstartat1\\levelspace0\\levelindent0";
+        if (nfc == 23)
+            table += "{\\leveltext\\'01\\u" + QByteArray::number(int(bulletOf(format.style()))) +
+                     " ?;}{\\levelnumbers;}";
+        else
+            table += "{\\leveltext\\'02\\'00.;}{\\levelnumbers\\'01;}";
+        table += "\\fi-360\\li" + indent + "\\lin" + indent + " }{\\listname ;}\\listid" + id + "}";
+        overrides += "\r\n{\\listoverride\\listid" + id + "\\listoverridecount0\\ls" + id + "}";
+    }
+    return table + "}\r\n" + overrides + "}\r\n";
 }
 
 void Writer::text(const QString& s, bool fontName) {
@@ -238,10 +298,11 @@ void Writer::writeFragmentText(const QString& s, const QTextCharFormat& format) 
 
 void Writer::writeRuns(const QTextBlock& block) {
     if (QTextList* list = block.textList()) {
-        // Lists are written as the visible text of their markers.
+        // The marker as text, for readers that know no lists.
+        const QTextListFormat::Style style = list->format().style();
         raw("{");
-        word("pntext");
-        text(list->itemText(block));
+        word("listtext");
+        text(numberFormat(style) == 23 ? QString(QChar(bulletOf(style))) : list->itemText(block));
         word("tab");
         raw("}");
     }
@@ -311,10 +372,20 @@ void Writer::writeBlock(const QTextBlock& block, int depth) {
         word("qc");
     else if (align & (Qt::AlignRight | Qt::AlignTrailing) && !(align & Qt::AlignLeft))
         word("qr");
-    const double left = format.leftMargin() + format.indent() * document_.indentWidth();
-    if (int v = toTwips(left)) word("li", v);
+    if (const QTextList* list = block.textList()) {
+        // A list item: its list indents it, with the marker hanging before it.
+        const int level = std::max(1, list->format().indent());
+        word("fi", -360);
+        word("li", 720 * level);
+        word("ls", listIndex(list));
+        if (level > 1)
+            word("ilvl", level - 1);
+    } else {
+        const double left = format.leftMargin() + format.indent() * document_.indentWidth();
+        if (int v = toTwips(left)) word("li", v);
+        if (int v = toTwips(format.textIndent())) word("fi", v);
+    }
     if (int v = toTwips(format.rightMargin())) word("ri", v);
-    if (int v = toTwips(format.textIndent())) word("fi", v);
     if (int v = toTwips(format.topMargin())) word("sb", v);
     if (int v = toTwips(format.bottomMargin())) word("sa", v);
     writeRuns(block);
@@ -478,6 +549,7 @@ QByteArray Writer::write() {
                       QByteArray::number(c.green()) + "\\blue" + QByteArray::number(c.blue()) + ';';
         header += "}\r\n";
     }
+    header += listTables();
     header += "{\\*\\generator Oxlin;}";
     return header + body + "}\r\n";
 }

@@ -40,7 +40,7 @@ TEST_P(CorpusText, ContainsExpectedText) {
 INSTANTIATE_TEST_SUITE_P(
     CodePagesAndUnicode, CorpusText,
     ::testing::Values(
-        TextCase{"01-msftedit-chinese-gbk-bullets.rtf", "•\t实验功能 - 队列窗鼠标右键菜单"},
+        TextCase{"01-msftedit-chinese-gbk-bullets.rtf", "\n实验功能 - 队列窗鼠标右键菜单"},
         TextCase{"02-riched20-cjk-fcharset128-134-dbcs.rtf", "要やフぎば要立クモフ刑香カルオ洋8宮"},
         TextCase{"03-riched20-550-cp932-dbcs-fontname.rtf", "お元気ですか？"},
         TextCase{"04-riched20-14-cp949-korean.rtf", "MS Project Addin ProjectPlus"},
@@ -61,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     ListsTablesFields, CorpusText,
     ::testing::Values(
-        TextCase{"12-riched20-bullets-numbering.rtf", "Paragraph\n•\tBullet\n•\tBullet 2\nParagraph 2\n1.\tList 1"},
+        TextCase{"12-riched20-bullets-numbering.rtf", "Paragraph\nBullet\nBullet 2\nParagraph 2\nList 1"},
         TextCase{"10-msftedit-formatting-alignment-linebreak.rtf", "with a\nline break and it is centered."},
         TextCase{"13-msftedit-hyperlink.rtf", "a hyperlink to this project."},
         TextCase{"15-msftedit-table-borders.rtf", "a\tb\nc\td\nä\të\nö\tü"},
@@ -69,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"19-word-tables-merged-highlight-lists.rtf", "1,1\t1,2\t1,3\n2,1\t2,2\t2,3"},
         TextCase{"20-word-hyperlink-to-file.rtf", "Hyperlink with email mailto:phthenry@earthlink.net"},
         TextCase{"27-phprtflite-png-jpeg-wmf-in-table.rtf", "Images (as files) with PHPRtfLite.\nJPEG\t"},
-        TextCase{"29-libreoffice-lists-cjk-font.rtf", "A short ordered list:\n 1.\tone"}),
+        TextCase{"29-libreoffice-lists-cjk-font.rtf", "A short ordered list:\none"}),
     [](const auto& param) { return std::string(param.param.file).substr(0, 2); });
 
 TEST(Corpus, TextOfALeadingTableStartsWithItsFirstRow) {
@@ -87,7 +87,6 @@ TEST(Corpus, SymbolFontShowsItsOwnCharacters) {
             document);
     EXPECT_EQ(documentText(document), QStringLiteral("\u2022\tx \u03B1\u2265\u03B2\u2022 a"));
     EXPECT_FALSE(test::describe(document).contains(QStringLiteral("Symbol")));
-    EXPECT_TRUE(textOf("12-riched20-bullets-numbering.rtf").contains(QStringLiteral("\u2022\tBullet")));
 }
 
 TEST(Corpus, CharacterAndParagraphFormats) {

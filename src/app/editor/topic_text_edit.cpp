@@ -1,5 +1,8 @@
 #include "app/editor/topic_text_edit.h"
 
+#include "app/editor/insertions.h"
+#include "richtext/rtf_reader.h"
+
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -36,13 +39,50 @@ void TopicTextEdit::insertFromMimeData(const QMimeData* source) {
     const QString plain = source->text();
     const int room = std::max(0, roomLeft());
     if (plain.size() <= room) {
+        if (insertRichFromMimeData(*source))
+            return;
         QTextEdit::insertFromMimeData(source);
+        // Formatting from another program makes the topic rich text; a copy
+        // inside the editor (which Qt also offers as OpenDocument) does not.
+        if (acceptRichText() && source->hasHtml() &&
+            !source->hasFormat(QStringLiteral("application/vnd.oasis.opendocument.text")))
+            Q_EMIT richContentInserted();
         return;
     }
     // Too long: insert what fits, as plain text, and say how much was left out.
     textCursor().insertText(plain.left(room));
     ensureCursorVisible();
     Q_EMIT textCut(int(plain.size() - room));
+}
+
+bool TopicTextEdit::insertRichFromMimeData(const QMimeData& source) {
+    // Word processors offer RTF beside HTML; ours reads it closer to what
+    // a topic can hold (tables, pictures, lists) than the HTML importer.
+    if (const QByteArray rtf = rtfFromMime(source); !rtf.isEmpty()) {
+        QTextCursor cursor = textCursor();
+        richtext::insertRtf(rtf, cursor);
+        setTextCursor(cursor);
+        Q_EMIT richContentInserted();
+        return true;
+    }
+    // A copied picture; a copied web page selection brings text with it and
+    // is left to the HTML importer.
+    if (source.hasImage() && source.text().isEmpty()) {
+        const QImage image = qvariant_cast<QImage>(source.imageData());
+        if (image.isNull())
+            return false;
+        QTextCursor cursor = textCursor();
+        insertPicture(cursor, pictureFromImage(image));
+        setTextCursor(cursor);
+        Q_EMIT richContentInserted();
+        return true;
+    }
+    return false;
+}
+
+bool TopicTextEdit::canInsertFromMimeData(const QMimeData* source) const {
+    return source && (source->hasImage() || !rtfFromMime(*source).isEmpty() ||
+                      QTextEdit::canInsertFromMimeData(source));
 }
 
 void TopicTextEdit::contextMenuEvent(QContextMenuEvent* event) {

@@ -20,14 +20,20 @@ public:
 Q_SIGNALS:
     void textCut(int droppedCharacters);
     void contextMenuRequested(const QPoint& globalPos);
+    // A paste or drop brought formatting or a picture: the topic must be
+    // kept as rich text to keep it.
+    void richContentInserted();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     int roomLeft() const;
+    // RTF or a picture from another program; false when neither is offered.
+    bool insertRichFromMimeData(const QMimeData& source);
 };
 
 } // namespace oxlin::app

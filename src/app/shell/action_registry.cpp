@@ -12,9 +12,11 @@ namespace oxlin::app {
 
 namespace {
 
-// Where a key works: a window key, or one only shown beside its menu entry
-// because the focused control (or nothing yet) handles it.
-enum class KeyScope { Window, ShownOnly };
+// Where a key works: a window key, one only shown beside its menu entry
+// because the focused control (or nothing yet) handles it, or one that
+// formats text and so only works while the editor has the focus (Ctrl+B in
+// the tree must not bold a word the user cannot see selected).
+enum class KeyScope { Window, ShownOnly, Editor };
 
 struct Command {
     int id;
@@ -49,6 +51,20 @@ const Command kCommands[] = {
     {cmd::InsertTable, "Table"},
     {cmd::InsertPicture, "Picture", Qt::Key_F7},
     {cmd::InsertTextFile, "Text in a File", Qt::Key_F8},
+    {cmd::ImportPopup, "Import"},
+    {cmd::Font, "Font"},
+    {cmd::Bold, "Bold", Qt::CTRL | Qt::Key_B, KeyScope::Editor},
+    {cmd::Italic, "Italic", Qt::CTRL | Qt::Key_I, KeyScope::Editor},
+    {cmd::Underline, "Underline", Qt::CTRL | Qt::Key_U, KeyScope::Editor},
+    {cmd::TextColour, "Color"},
+    {cmd::NumberedList, "enumerated list", Qt::CTRL | Qt::SHIFT | Qt::Key_7, KeyScope::Editor},
+    {cmd::BulletList, "bullet list", Qt::CTRL | Qt::SHIFT | Qt::Key_8, KeyScope::Editor},
+    {cmd::IndentLess, "Decrese indentation"},
+    {cmd::IndentMore, "Increase indentation"},
+    {cmd::AlignLeft, "Align left", Qt::CTRL | Qt::Key_L, KeyScope::Editor},
+    {cmd::AlignCentre, "Center", Qt::CTRL | Qt::Key_E, KeyScope::Editor},
+    {cmd::AlignRight, "Align right"},
+    {cmd::InsertLink, "Insert a link"},
     {cmd::DropWindow, "Show DragDrop Window", Qt::Key_F9},
     {cmd::AlwaysOnTop, "Always on T&op", Qt::Key_F10},
     {cmd::KeyShortcuts, "Key Shortcut"},
@@ -84,6 +100,34 @@ const std::pair<int, const char*> kTips[] = {
     {cmd::MoveDown, "Move the selected item down"},
     {cmd::Backward, "Backward"},
     {cmd::Forward, "Forward"},
+    // The toolbars' buttons.
+    {cmd::NewNotebook, "Create a new notebook (Ctrl + N)"},
+    {cmd::OpenNotebook, "Open an existing notebook (Ctrl + O)"},
+    {cmd::Save, "Save the current notebook (Ctrl + S)"},
+    {cmd::ImportPopup, "Import"},
+    {cmd::Export, "Export"},
+    {cmd::Cut, "Cut (Ctrl + X)"},
+    {cmd::Copy, "Copy (Ctrl + C)"},
+    {cmd::Paste, "Paste (Ctrl + V)"},
+    {cmd::KeyShortcuts, "View keyboard shortcut"},
+    {cmd::Print, "Print (Ctrl + P)"},
+    {cmd::HelpTopics, "Help Topics (F1)"},
+    {cmd::InsertTable, "Insert a table"},
+    {cmd::InsertPicture, "Insert a picture (F7)"},
+    {cmd::InsertTextFile, "Insert content from a TEXT file (F8)"},
+    {cmd::Font, "Font"},
+    {cmd::Bold, "Bold"},
+    {cmd::Italic, "Italic"},
+    {cmd::Underline, "Underline"},
+    {cmd::TextColour, "Color"},
+    {cmd::NumberedList, "enumerated list"},
+    {cmd::BulletList, "bullet list"},
+    {cmd::IndentLess, "Decrese indentation"},
+    {cmd::IndentMore, "Increase indentation"},
+    {cmd::AlignLeft, "Align left"},
+    {cmd::AlignCentre, "Center"},
+    {cmd::AlignRight, "Align right"},
+    {cmd::InsertLink, "Insert a link (F5 : File-Link / F4 : Topic-Link)"},
 };
 
 // Icons from the desktop theme where it has them; the menus stay readable without.
@@ -110,6 +154,8 @@ ActionRegistry::ActionRegistry(Dispatch dispatch, QObject* parent)
         // cannot take the key from the editor.
         act->setShortcutContext(c.scope == KeyScope::Window ? Qt::WindowShortcut
                                                             : Qt::WidgetShortcut);
+        if (c.scope == KeyScope::Editor)
+            editorKeys_.append(act);
     }
     for (int id : {cmd::WordWrap, cmd::AlwaysOnTop, cmd::DropWindow})
         actions_.value(id)->setCheckable(true);
@@ -200,6 +246,11 @@ QMenu* ActionRegistry::buildTreeContextMenu(QWidget* parent) {
     connect(entry, &QAction::triggered, exportAction, &QAction::trigger);
     connect(exportAction, &QAction::enabledChanged, entry, &QAction::setEnabled);
     return menu;
+}
+
+void ActionRegistry::installEditorKeys(QWidget* editor) {
+    for (QAction* act : std::as_const(editorKeys_))
+        editor->addAction(act);
 }
 
 void ActionRegistry::installAccelerators(QWidget* window) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QObject>
 
 #include <functional>
@@ -45,12 +46,16 @@ public:
     // Adds every action with a key to `window`, so the keys work while it or
     // any of its children has the focus, with or without a menu showing them.
     void installAccelerators(QWidget* window);
+    // Adds the formatting keys (Ctrl+B, Ctrl+L, ...) to the editor control,
+    // where they work only while it has the focus.
+    void installEditorKeys(QWidget* editor);
 
 private:
     QAction* make(int id, const QString& text);
 
     Dispatch dispatch_;
     QHash<int, QAction*> actions_;
+    QList<QAction*> editorKeys_;
 };
 
 } // namespace oxlin::app

@@ -34,10 +34,23 @@ inline constexpr int Forward = 1028;
 inline constexpr int TrayShowHide = 1101;
 inline constexpr int TrayExit = 1107;
 
-// Editing commands that the menus name.
+// Editing commands: insertions, character and paragraph formats.
 inline constexpr int InsertTable = 1209;
 inline constexpr int InsertPicture = 1210;
 inline constexpr int InsertTextFile = 1211;
+inline constexpr int Font = 1229;
+inline constexpr int Bold = 1230;
+inline constexpr int Italic = 1231;
+inline constexpr int Underline = 1232;
+inline constexpr int TextColour = 1233;
+inline constexpr int NumberedList = 1234;
+inline constexpr int BulletList = 1235;
+inline constexpr int IndentLess = 1236;
+inline constexpr int IndentMore = 1237;
+inline constexpr int AlignLeft = 1238;
+inline constexpr int AlignCentre = 1239;
+inline constexpr int AlignRight = 1240;
+inline constexpr int InsertLink = 1241;
 
 // Window commands, offered to the shell before the menu table.
 inline constexpr int HideWindow = 10002;

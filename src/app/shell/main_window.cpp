@@ -10,6 +10,7 @@
 #include "app/shell/launcher.h"
 #include "app/shell/prompter.h"
 #include "app/shell/side_tabs.h"
+#include "app/shell/toolbars.h"
 #include "app/search/keyword_panel.h"
 #include "app/search/locate_panel.h"
 
@@ -66,6 +67,8 @@ MainWindow::MainWindow(EditorTopics& topics, ExitSequence& exit, Prompter& promp
     editor_ = new EditorHost(topics_, prompter_, splitter_);
     editor_->editor()->setMinimumWidth(kMinimumEditorWidth);
     editor_->setContextMenu(actions_->buildEditorContextMenu(this));
+    actions_->installEditorKeys(editor_->editor());
+    buildToolbars(*this, *actions_, *editor_);
 
     splitter_->addWidget(side_);
     splitter_->addWidget(editor_->editor());

@@ -1,5 +1,6 @@
 #include "app/shell/notebook_controller.h"
 
+#include "app/editor/editing_commands.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/find_replace.h"
 #include "app/editor/topic_printer.h"
@@ -136,6 +137,10 @@ void NotebookController::installEditorServices() {
         });
 
     CommandRouter& router = window.router();
+    // Formats and insertions; the commands live as long as the window they edit in.
+    auto* editing = new EditingCommands(editor, prompter_,
+                                        [&window](int id) { window.dispatch(quint32(id)); }, &window);
+    router.setEditingHandler([editing](int id) { editing->command(id); });
     router.setMenuHandler(cmd::Print, [this] { printer_->print(); });
     router.setMenuHandler(cmd::PageSetup, [this] { printer_->pageSetup(); });
     router.setMenuHandler(cmd::Find, [this] { find_->openFind(); });

@@ -16,6 +16,12 @@ enum class PromptIcon { None, Information, Warning, Error, Question };
 enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
 
+// A table's shape as the table-size picker gives it.
+struct TableShape {
+    int rows = 0;
+    int columns = 0;
+};
+
 // Every message box, question and standard dialog of the application goes
 // through this interface. QtPrompter shows the real dialogs; ScriptedPrompter
 // answers from a script and records what was asked, so no test ever waits on a
@@ -36,7 +42,11 @@ public:
     virtual QString existingFolder(const QString& caption, const QString& folder) = 0;
 
     virtual std::optional<QFont> font(const QFont& initial) = 0;
+    // The text colour: the palette pop-up, whose "More..." opens the full
+    // colour dialog.
     virtual std::optional<QColor> colour(const QColor& initial) = 0;
+    // The table-size pop-up: 1 to 4 rows, 1 to 5 columns; nothing when cancelled.
+    virtual std::optional<TableShape> tableSize() = 0;
     // True when the user accepted; the printer holds the choices.
     virtual bool print(QPrinter& printer) = 0;
     virtual bool pageSetup(QPrinter& printer) = 0;

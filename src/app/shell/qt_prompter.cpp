@@ -1,8 +1,10 @@
 #include "app/shell/qt_prompter.h"
 
+#include "app/editor/pickers.h"
 #include "app/tree/topic_link_dialog.h"
 
 #include <QColorDialog>
+#include <QCursor>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -65,9 +67,17 @@ std::optional<QFont> QtPrompter::font(const QFont& initial) {
     return ok ? std::optional<QFont>(chosen) : std::nullopt;
 }
 
-std::optional<QColor> QtPrompter::colour(const QColor& initial) {
-    const QColor chosen = QColorDialog::getColor(initial, parent_);
-    return chosen.isValid() ? std::optional<QColor>(chosen) : std::nullopt;
+std::optional<QColor> QtPrompter::colour(const QColor&) {
+    ColourPicker picker(parent_);
+    return picker.pick(QCursor::pos());
+}
+
+std::optional<TableShape> QtPrompter::tableSize() {
+    TableSizePicker picker(parent_);
+    const std::optional<QSize> size = picker.pick(QCursor::pos());
+    if (!size)
+        return std::nullopt;
+    return TableShape{size->height(), size->width()};
 }
 
 bool QtPrompter::print(QPrinter& printer) {

@@ -22,6 +22,7 @@ public:
     QString existingFolder(const QString& caption, const QString& folder) override;
     std::optional<QFont> font(const QFont& initial) override;
     std::optional<QColor> colour(const QColor& initial) override;
+    std::optional<TableShape> tableSize() override;
     bool print(QPrinter& printer) override;
     bool pageSetup(QPrinter& printer) override;
     bool printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint) override;

@@ -59,6 +59,13 @@ std::optional<QColor> ScriptedPrompter::colour(const QColor&) {
     return colours.dequeue();
 }
 
+std::optional<TableShape> ScriptedPrompter::tableSize() {
+    asked.append({QStringLiteral("tableSize"), {}, {}, PromptIcon::None, PromptButtons::Ok, {}});
+    if (tableShapes.isEmpty())
+        return std::nullopt;
+    return tableShapes.dequeue();
+}
+
 bool ScriptedPrompter::print(QPrinter& printer) {
     asked.append({QStringLiteral("print"), printer.docName(), {}, PromptIcon::None,
                   PromptButtons::Ok, {}});

@@ -34,6 +34,7 @@ public:
     QQueue<QString> folders;
     QQueue<QFont> fonts;
     QQueue<QColor> colours;
+    QQueue<TableShape> tableShapes;
     QQueue<bool> printAnswers;
     QQueue<QString> topicPaths; // answers of the topic-link dialog
 
@@ -48,6 +49,7 @@ public:
     QString existingFolder(const QString& caption, const QString& folder) override;
     std::optional<QFont> font(const QFont& initial) override;
     std::optional<QColor> colour(const QColor& initial) override;
+    std::optional<TableShape> tableSize() override;
     bool print(QPrinter& printer) override;
     bool pageSetup(QPrinter& printer) override;
     bool printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint) override;
