@@ -124,6 +124,10 @@ int run(const QStringList& arguments) {
         printHelp(commands);
         return kSuccess;
     }
+    if (name == QLatin1String("--version") || name == QLatin1String("-v")) {
+        std::printf("oxlin %s\n", OXLIN_VERSION);
+        return std::fflush(stdout) == 0 ? kSuccess : kFailure;
+    }
     for (const Command& command : commands) {
         if (name != QLatin1String(command.name))
             continue;

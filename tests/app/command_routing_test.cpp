@@ -98,8 +98,8 @@ void CommandRoutingTest::menuBarCarriesIdsAndTexts_data() {
     QTest::newRow("File") << "&File"
                           << QStringList{"&New...\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "-",
                                          "Import from...", "E&xport...\tCtrl+R", "-",
-                                         "Page Setup...", "&Print...\tCtrl+P", "Print Pre&view...",
-                                         "Export as P&DF...", "-", "E&xit"}
+                                         "Page Setup...", "&Print...\tCtrl+P", "Print Preview...",
+                                         "Export as PDF...", "-", "E&xit"}
                           << QList<int>{57600, 57601, 57603, 0, 0, 40016, 0, 40007, 57607, 40102,
                                         40103, 0, 57665};
     QTest::newRow("Edit") << "&Edit"

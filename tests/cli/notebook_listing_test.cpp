@@ -54,6 +54,12 @@ TEST(NotebookListing, NewNeverReplacesANotebook) {
     EXPECT_EQ(code, 0);
 }
 
+TEST(NotebookListing, VersionNamesTheTool) {
+    int code = -1;
+    EXPECT_TRUE(outputOf({"--version"}, code).startsWith("oxlin "));
+    EXPECT_EQ(code, 0);
+}
+
 TEST(NotebookListing, TreeMarksFoldersAndPackagesKeepOneMemberOrder) {
     QTemporaryDir dir;
     const QDir work(dir.filePath("w"));
