@@ -16,6 +16,15 @@
 
 namespace oxlin::viewer {
 
+bool refuseMissingPackage(const QString& package, app::Prompter& prompter) {
+    if (QFileInfo(package).isFile())
+        return false;
+    prompter.message(package, QLatin1String(kCaption), app::PromptIcon::Warning);
+    prompter.message(QLatin1String(kFileNotFound), QLatin1String(kCaption),
+                     app::PromptIcon::Warning);
+    return true;
+}
+
 int runViewer(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vistelo"));
@@ -39,12 +48,14 @@ int runViewer(int argc, char* argv[]) {
 
     app::QtPrompter prompter;
     const QString package = packagePathFrom(commandLine, QCoreApplication::applicationDirPath());
-    if (!QFileInfo(package).isFile()) {
-        prompter.message(package, QLatin1String(kCaption), app::PromptIcon::Warning);
-        prompter.message(QLatin1String(kFileNotFound), QLatin1String(kCaption),
-                         app::PromptIcon::Warning);
+    if (refuseMissingPackage(package, prompter))
         return kMissingPackageExitCode;
-    }
+
+    // Ended from outside, the viewer still removes its folder: the signal is
+    // taken from before the folder exists, and handled once the loop runs.
+    app::ExitSignals signals_;
+    QObject::connect(&signals_, &app::ExitSignals::exitRequested, &app,
+                     [](int) { QCoreApplication::quit(); });
 
     // What a killed viewer left behind goes before this one adds its own.
     ViewerFolder::removeAbandoned();
@@ -68,12 +79,8 @@ int runViewer(int argc, char* argv[]) {
                 QLatin1String(kCaption), app::PromptIcon::Warning);
         }
         prompter.setParent(&window);
-
-        // Ended from outside, the viewer still removes its folder.
-        app::ExitSignals signals_;
-        QObject::connect(&signals_, &app::ExitSignals::exitRequested, &window,
-                         [&window](int) { window.close(); });
-        QObject::connect(&app, &QApplication::lastWindowClosed, &app, &QApplication::quit);
+        QObject::connect(&window, &ViewerWindow::closed, &app, &QApplication::quit,
+                         Qt::QueuedConnection);
 
         window.resize(900, 640);
         window.show();

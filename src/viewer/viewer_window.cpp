@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -134,6 +135,14 @@ void ViewerWindow::installCommands() {
     router_.setMenuHandler(cmd::Copy, [this] { editor_->editor()->copy(); });
     router_.setMenuHandler(cmd::WordWrap, [this] { editor_->toggleWordWrap(); });
     router_.setMenuHandler(cmd::AlwaysOnTop, [this] { toggleAlwaysOnTop(); });
+}
+
+void ViewerWindow::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    // A tool window does not count as the application's last window, so
+    // closing it is said explicitly.
+    if (event->isAccepted())
+        Q_EMIT closed();
 }
 
 void ViewerWindow::setNotebookName(const QString& name) {

@@ -61,6 +61,13 @@ public:
     // at the tree's top left corner without a selection. Global coordinates.
     QPoint treeMenuPosition(bool fromMouse, const QPoint& pointer) const;
 
+Q_SIGNALS:
+    // The window was closed: the viewer ends.
+    void closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     QAction* make(int id, const QString& text, const QKeySequence& key = {});
     void installCommands();
