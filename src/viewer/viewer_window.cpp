@@ -170,13 +170,7 @@ void ViewerWindow::toggleAlwaysOnTop() {
     }
 }
 
-void ViewerWindow::switchFocus() {
-    QWidget* edit = editor_->editor();
-    if (edit->hasFocus() || edit->isAncestorOf(QApplication::focusWidget()))
-        side_->focusActive();
-    else if (edit->isEnabled())
-        edit->setFocus(Qt::OtherFocusReason);
-}
+void ViewerWindow::switchFocus() { side_->switchFocusWith(editor_->editor()); }
 
 QPoint ViewerWindow::treeMenuPosition(bool fromMouse, const QPoint& pointer) const {
     if (fromMouse)

@@ -167,13 +167,7 @@ void MainWindow::hideAndSave() {
     Q_EMIT hidden();
 }
 
-void MainWindow::switchFocus() {
-    QWidget* edit = editor_->editor();
-    if (edit->hasFocus() || edit->isAncestorOf(QApplication::focusWidget()))
-        side_->focusActive();
-    else if (edit->isEnabled())
-        edit->setFocus(Qt::OtherFocusReason);
-}
+void MainWindow::switchFocus() { side_->switchFocusWith(editor_->editor()); }
 
 void MainWindow::exitApplication() {
     if (exited_)
