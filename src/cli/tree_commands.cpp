@@ -4,12 +4,17 @@
 #include "core/store/file_names.h"
 #include "core/store/notebook_paths.h"
 #include "core/store/package.h"
+#include "core/store/profile.h"
+#include "core/search/topic_index.h"
+#include "core/tree/file_ids.h"
+#include "core/tree/topic_kind.h"
 #include "core/tree/tree_file.h"
 #include "core/tree/tree_model.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -80,12 +85,88 @@ int newNotebook(const QStringList& arguments) {
     return kSuccess;
 }
 
+// The label a source file or folder gives: its name without a leading
+// ordering number ("02 Keys.rtf" is "Keys.rtf"), so the folder decides the
+// order and the reader never sees the numbers.
+QString labelForSourceName(const QString& name) {
+    static const QRegularExpression ordering(QStringLiteral("^[0-9]+ (?=.)"));
+    return QString(name).remove(ordering);
+}
+
+// Makes a notebook package from a folder tree of files: each sub-folder
+// becomes a folder and each file a topic of the same name, in name order;
+// the first topic is the one a reader sees first (LastEdit). Used to build
+// the help notebook from the files kept in the repository.
+int buildNotebook(const QStringList& arguments) {
+    const QString& source = arguments[0];
+    const QString& package = arguments[1];
+    if (!QFileInfo(source).isDir()) {
+        complain(QStringLiteral("%1 is not a folder").arg(source));
+        return kFailure;
+    }
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        complain(QStringLiteral("cannot create a temporary folder"));
+        return kFailure;
+    }
+    tree::TopicTree tree;
+    tree::TopicImages images;
+    qint32 lastId = 0;
+    tree::ItemHandle firstTopic = tree::kNoItem;
+    std::vector<std::pair<QString, tree::ItemHandle>> pending{{source, tree::kTopLevel}};
+    while (!pending.empty()) {
+        const auto [path, parent] = pending.back();
+        pending.pop_back();
+        const QFileInfoList entries = QDir(path).entryInfoList(
+            QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        for (const QFileInfo& entry : entries) {
+            const QString label = labelForSourceName(entry.fileName());
+            if (entry.isDir()) {
+                pending.emplace_back(entry.filePath(),
+                                     tree.insertFolder(parent, tree::InsertPosition::last(), label));
+                continue;
+            }
+            const qint32 id = ++lastId;
+            if (store::compressFile(entry.filePath(),
+                                    folder.filePath(store::topicFileName(quint32(id)))) != 1) {
+                complain(QStringLiteral("cannot compress %1").arg(entry.filePath()));
+                return kFailure;
+            }
+            const tree::ItemHandle topic = tree.insertItem(
+                parent, tree::InsertPosition::last(), label, images.imageFor(label),
+                tree::TopicRecord{id, 0});
+            if (firstTopic == tree::kNoItem && parent == tree::kTopLevel)
+                firstTopic = topic;
+        }
+    }
+    store::ProfileService profiles;
+    const QString treeFile = folder.filePath(QLatin1String(store::kTreeFileName));
+    const QString runtimeFile = folder.filePath(QLatin1String(store::kRuntimeFileName));
+    const bool written =
+        tree::saveTree(tree, treeFile) &&
+        profiles.writeStrings(
+            runtimeFile, QLatin1String(tree::FileIdCounter::kSection),
+            {{QLatin1String(tree::FileIdCounter::kKey), QString::number(lastId)},
+             {QLatin1String(search::kLastEditKey), tree.itemPath(firstTopic)}}) &&
+        store::compressFile(treeFile, folder.filePath(QLatin1String(store::kCompressedTreeFileName))) == 1 &&
+        store::compressFile(runtimeFile,
+                            folder.filePath(QLatin1String(store::kCompressedRuntimeFileName))) == 1;
+    if (!written || store::packFolder(folder.path(), package) != 1) {
+        complain(QStringLiteral("cannot write %1").arg(package));
+        return kFailure;
+    }
+    return kSuccess;
+}
+
 } // namespace
 
 std::vector<Command> treeCommands() {
     return {
         {"tree", "PACKAGE", "list the folders and topics of a notebook package", 1, 1, listTree},
         {"new", "PACKAGE", "create an empty notebook package", 1, 1, newNotebook},
+        {"build", "FOLDER PACKAGE",
+         "make a notebook package of a folder tree of files (folders and topics in name order)",
+         2, 2, buildNotebook},
     };
 }
 

@@ -4,7 +4,13 @@
 # every started program needs. Exits 77 where Xvfb or xdotool is missing.
 
 skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*"; exit 1; }
+fail() {
+    echo "FAILED: $*"
+    # What the programs said, and which windows were up, for the log.
+    for log in "${work:-/nonexistent}"/*.log; do [ -f "$log" ] && { echo "--- $log"; tail -20 "$log"; }; done
+    command -v xwininfo >/dev/null && xwininfo -root -children 2>/dev/null | grep '"' | tail -15
+    exit 1
+}
 
 command -v Xvfb >/dev/null || skip "Xvfb is not installed"
 command -v xdotool >/dev/null || skip "xdotool is not installed"

@@ -188,7 +188,8 @@ void SearchController::runSearch() {
         return;
     // The open topic's latest text is what its topic file must show, and
     // SearchIndex.ini must name the topics made since the last load.
-    parts_.editor.saveTopic();
+    if (parts_.saveBeforeSearch)
+        parts_.editor.saveTopic();
     refreshIndexNow();
     std::optional<int> count;
     {
@@ -200,8 +201,7 @@ void SearchController::runSearch() {
         return;
     if (history_.noteFound(keyword, *count))
         parts_.keyword.setHistory(history_.entries());
-    parts_.prompter.message(resultMessage(*count), QStringLiteral("Oxlin"),
-                            PromptIcon::Information);
+    parts_.prompter.message(resultMessage(*count), parts_.caption, PromptIcon::Information);
 }
 
 QString SearchController::resultMessage(int count) {

@@ -52,6 +52,9 @@ public:
         SidePane& side;
         LocatePanel& locate;
         KeywordPanel& keyword;
+        // The viewer saves nothing, and captions its messages with its own name.
+        bool saveBeforeSearch = true;
+        QString caption = QStringLiteral("Oxlin");
     };
 
     explicit SearchController(Parts parts, QObject* parent = nullptr);

@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QMenu>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -174,13 +175,7 @@ void MainWindow::hideAndSave() {
     Q_EMIT hidden();
 }
 
-void MainWindow::switchFocus() {
-    QWidget* edit = editor_->editor();
-    if (edit->hasFocus() || edit->isAncestorOf(QApplication::focusWidget()))
-        side_->focusActive();
-    else if (edit->isEnabled())
-        edit->setFocus(Qt::OtherFocusReason);
-}
+void MainWindow::switchFocus() { side_->switchFocusWith(editor_->editor()); }
 
 void MainWindow::exitApplication() {
     if (exited_)
@@ -198,12 +193,16 @@ void MainWindow::requestExit() {
     if (exited_)
         return;
     if (QThread::currentThread()->loopLevel() > 1) {
-        // A dialog is open: close it, and come back once its loop has ended.
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
-        else if (modal)
-            modal->close();
+        // A dialog or a menu runs its own loop: close them all, and come back
+        // once their loops have ended.
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (!widget->isVisible())
+                continue;
+            if (auto* dialog = qobject_cast<QDialog*>(widget))
+                dialog->reject();
+            else if (qobject_cast<QMenu*>(widget) || widget->isModal())
+                widget->close();
+        }
         QTimer::singleShot(10, this, &MainWindow::requestExit);
         return;
     }

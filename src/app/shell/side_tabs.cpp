@@ -2,6 +2,7 @@
 
 #include "app/shell/app_icons.h"
 
+#include <QApplication>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -52,6 +53,13 @@ void SidePane::showTab(Tab tab) { tabs_->setCurrentIndex(int(tab)); }
 void SidePane::focusActive() {
     if (QWidget* page = stack_->currentWidget())
         page->setFocus(Qt::OtherFocusReason);
+}
+
+void SidePane::switchFocusWith(QWidget* editor) {
+    if (editor->hasFocus() || editor->isAncestorOf(QApplication::focusWidget()))
+        focusActive();
+    else if (editor->isEnabled())
+        editor->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace oxlin::app

@@ -26,6 +26,9 @@ public:
 
     // Gives the focus to what the active tab shows.
     void focusActive();
+    // F6: from the editor (or anything inside it) to the active tab, from
+    // anywhere else to the editor when it takes input.
+    void switchFocusWith(QWidget* editor);
 
     QTabBar* tabBar() const { return tabs_; }
 

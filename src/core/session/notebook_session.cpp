@@ -71,6 +71,7 @@ int NotebookSession::setUpPaths() {
 }
 
 int NotebookSession::openNotebook() {
+    readOnly_ = false;
     damagedCopy_.clear();
     problem_.clear();
     refusal_.clear();
@@ -143,6 +144,25 @@ int NotebookSession::openNotebook() {
     return 1;
 }
 
+int NotebookSession::openReadOnly(const QString& package) {
+    damagedCopy_.clear();
+    problem_.clear();
+    refusal_.clear();
+    tree_.clear();
+    readOnly_ = true;
+    // Nothing is kept aside here: the package is someone else's file, and
+    // reading it changes nothing that a copy would have to protect.
+    UnpackReport report;
+    const bool unpacked = unpackPackage(paths_.workingFolder, package, &report) == 1;
+    outcome_ = unpacked ? OpenOutcome::Unpacked : OpenOutcome::PackageUnreadable;
+    const bool treeRead = restoreIniFile(paths_.compressedTreeFile(), paths_.treeFile);
+    restoreIniFile(paths_.compressedRuntimeFile(), paths_.runtimeFile);
+    if (unpacked && !treeRead)
+        outcome_ = OpenOutcome::TreeUnreadable; // its topics go under "Recovered"
+    loadTreeAndStart();
+    return unpacked ? 1 : 0;
+}
+
 bool NotebookSession::restoreIniFile(const QString& compressed, const QString& ini) {
     const bool iniHasText = QFileInfo(ini).size() > 0;
     if (!pathExists(compressed)) {
@@ -209,6 +229,10 @@ void NotebookSession::recoverUnlistedTopics() {
 
 int NotebookSession::packNotebook() {
     problem_.clear();
+    if (readOnly_) {
+        problem_ = QStringLiteral("the notebook is open for reading only");
+        return 0;
+    }
     if (outcome_ == OpenOutcome::Refused) {
         problem_ = refusal_;
         return 0;

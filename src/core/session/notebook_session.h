@@ -97,6 +97,14 @@ public:
     // A new notebook gets its Z.xtz at once. Returns 1; 0 when the working
     // folder is refused (a symbolic link).
     int openNotebook();
+    // Opens a package that lives elsewhere and is only ever read (the
+    // viewer): unpacks `package` into the working folder and loads its tree.
+    // Nothing is written beside the package, and from then on nothing is
+    // packed: packNotebook() and the sequences that call it refuse. A package
+    // that cannot be read opens as an empty tree. Returns 1 when it was
+    // unpacked, 0 otherwise.
+    int openReadOnly(const QString& package);
+    bool isReadOnly() const { return readOnly_; }
     // Compresses Tree.ini and Z.ini and packs the working folder. Returns 1
     // when the package was written; 0 with saveProblem() otherwise, and then
     // the package is as it was.
@@ -167,6 +175,7 @@ private:
     QString damagedCopy_;
     QString problem_;
     QString refusal_; // why the working folder is refused, while it is
+    bool readOnly_ = false; // opened by openReadOnly(): never packed
     tree::TreeLoadNotes loadNotes_;
 };
 

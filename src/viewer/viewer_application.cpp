@@ -1,0 +1,94 @@
+#include "viewer/viewer_application.h"
+
+#include "app/shell/app_icons.h"
+#include "app/shell/exit_signals.h"
+#include "app/shell/launcher.h"
+#include "app/shell/qt_prompter.h"
+#include "viewer/viewer_controller.h"
+#include "viewer/viewer_folder.h"
+#include "viewer/viewer_rules.h"
+#include "viewer/viewer_window.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+
+namespace oxlin::viewer {
+
+bool refuseMissingPackage(const QString& package, app::Prompter& prompter) {
+    if (QFileInfo(package).isFile())
+        return false;
+    prompter.message(package, QLatin1String(kCaption), app::PromptIcon::Warning);
+    prompter.message(QLatin1String(kFileNotFound), QLatin1String(kCaption),
+                     app::PromptIcon::Warning);
+    return true;
+}
+
+int runViewer(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vistelo"));
+    QApplication::setApplicationVersion(QStringLiteral(OXLIN_VERSION));
+    QString commandLine;
+    {
+        QCommandLineParser options;
+        options.setApplicationDescription(
+            QStringLiteral("Vistelo: reads an Oxlin notebook package without changing it."));
+        options.addHelpOption();
+        options.addVersionOption();
+        options.addPositionalArgument(
+            QStringLiteral("package"),
+            QStringLiteral("The notebook package to show (default: OxlinHelp.xzz beside the program)."));
+        // A package named like an option still opens after "--".
+        options.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+        options.process(app); // --help and --version print and end here
+        commandLine = options.positionalArguments().join(u' ');
+    }
+    QApplication::setWindowIcon(app::applicationIcon());
+
+    app::QtPrompter prompter;
+    const QString package = packagePathFrom(commandLine, QCoreApplication::applicationDirPath());
+    if (refuseMissingPackage(package, prompter))
+        return kMissingPackageExitCode;
+
+    // Ended from outside, the viewer still removes its folder: the signal is
+    // taken from before the folder exists, and handled once the loop runs.
+    app::ExitSignals signals_;
+    QObject::connect(&signals_, &app::ExitSignals::exitRequested, &app,
+                     [](int) { QCoreApplication::quit(); });
+
+    // What a killed viewer left behind goes before this one adds its own.
+    ViewerFolder::removeAbandoned();
+    ViewerFolder folder;
+    if (!folder.isValid()) {
+        prompter.message(QStringLiteral("Vistelo cannot create its working folder in \"%1\".")
+                             .arg(QDir::toNativeSeparators(QDir::tempPath())),
+                         QLatin1String(kCaption), app::PromptIcon::Error);
+        return 1;
+    }
+
+    int code = 0;
+    {
+        app::DesktopLauncher launcher;
+        ViewerController controller(folder.path(), prompter, launcher);
+        ViewerWindow& window = controller.window();
+        if (!controller.open(package)) {
+            prompter.message(
+                QStringLiteral("The notebook package \"%1\" is damaged and could not be read.")
+                    .arg(QDir::toNativeSeparators(package)),
+                QLatin1String(kCaption), app::PromptIcon::Warning);
+        }
+        prompter.setParent(&window);
+        QObject::connect(&window, &ViewerWindow::closed, &app, &QApplication::quit,
+                         Qt::QueuedConnection);
+
+        window.resize(900, 640);
+        window.show();
+        code = app.exec();
+        prompter.setParent(nullptr);
+        controller.shutDown();
+    }
+    return code;
+}
+
+} // namespace oxlin::viewer

@@ -1,0 +1,240 @@
+#include "viewer/viewer_controller.h"
+
+#include "app/editor/editor_host.h"
+#include "app/editor/find_replace.h"
+#include "app/editor/link_commands.h"
+#include "app/editor/link_view.h"
+#include "app/editor/topic_text_edit.h"
+#include "app/search/search_controller.h"
+#include "app/shell/command_ids.h"
+#include "app/shell/launcher.h"
+#include "app/shell/prompter.h"
+#include "app/shell/wait_cursor.h"
+#include "app/tree/topic_opener.h"
+#include "core/store/compressed_file.h"
+#include "core/tree/topic_export.h"
+#include "core/tree/topic_kind.h"
+#include "viewer/viewer_rules.h"
+#include "viewer/viewer_window.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QTreeView>
+
+namespace oxlin::viewer {
+
+namespace cmd = app::cmd;
+
+ViewerController::ViewerController(const QString& folder, app::Prompter& prompter,
+                                   app::Launcher& launcher, QObject* parent)
+    : QObject(parent), prompter_(prompter), launcher_(launcher), images_(&icons_) {
+    session_ = std::make_unique<session::NotebookSession>(profiles_, folder, &images_);
+    window_ = std::make_unique<ViewerWindow>(*this, prompter_);
+    ViewerWindow& window = *window_;
+    app::EditorHost& editor = window.editorHost();
+
+    model_ = std::make_unique<app::TreeItemModel>(session_->tree(), icons_,
+                                                  static_cast<app::ItemRenamer&>(*this));
+    window.treeView()->setModel(model_.get());
+    connect(window.treeView(), &QTreeView::doubleClicked, this, [this] { openSelection(); });
+    window.treeView()->installEventFilter(this);
+
+    opener_ = std::make_unique<app::TopicOpener>(*session_, editor, launcher_);
+    connect(opener_.get(), &app::TopicOpener::noApplication, this, [this](const QString& name) {
+        prompter_.message(QStringLiteral("No application is set up to open %1.").arg(name),
+                          QLatin1String(kCaption), app::PromptIcon::Warning);
+    });
+
+    app::SearchController::Parts parts{profiles_,
+                                       *session_,
+                                       prompter_,
+                                       editor,
+                                       [this](tree::ItemHandle item) { openTopic(item); },
+                                       *model_,
+                                       *window.treeView(),
+                                       *window.sidePane(),
+                                       *window.locatePanel(),
+                                       *window.keywordPanel()};
+    parts.saveBeforeSearch = false; // nothing in the viewer is ever saved
+    parts.caption = QLatin1String(kCaption);
+    search_ = std::make_unique<app::SearchController>(parts);
+
+    session::SessionHooks hooks;
+    hooks.startIndexWorker = [this] { search_->startRebuild(); };
+    hooks.waitForIndexWorker = [this] { search_->stopRebuild(); };
+    session_->setHooks(std::move(hooks));
+
+    // Links: a topic link opens its topic here; a file or web link goes to
+    // the desktop. Inserting links is the editor's, and the viewer edits nothing.
+    linkView_ = std::make_unique<app::LinkView>(editor.editor());
+    links_ = std::make_unique<app::LinkCommands>(app::LinkCommands::Services{
+        *editor.editor(), prompter_, launcher_, [this] { return session_->paths().treeFile; },
+        [this](const QString& itemPath) {
+            return search_->selectTopicByPath(itemPath) != tree::kNoItem;
+        },
+        [](const QString&) {}});
+    connect(linkView_.get(), &app::LinkView::linkActivated, links_.get(),
+            &app::LinkCommands::activate);
+    find_ = new app::FindController(*editor.editor(), prompter_, &window);
+
+    app::CommandRouter& router = window.router();
+    router.setMenuHandler(cmd::Find, [this] { find_->openFind(); });
+    router.setMenuHandler(cmd::FindNext, [this] { find_->findAgain(); });
+    router.setMenuHandler(cmd::Export, [this] { exportSelection(); });
+}
+
+ViewerController::~ViewerController() {
+    // The index worker reads the tree's snapshot and writes into the folder:
+    // it ends before either goes.
+    if (search_)
+        search_->stopRebuild();
+}
+
+bool ViewerController::open(const QString& package) {
+    session::NotebookSession& session = *session_;
+    session.currentBook().notebookName = notebookNameOf(package);
+    session.setUpPaths();
+    const bool unpacked = session.openReadOnly(package) == 1;
+    // The keywords last stored in the package by the main program.
+    search_->loadHistoryOnce();
+    window_->setNotebookName(notebookNameOf(package));
+    return unpacked;
+}
+
+tree::ItemHandle ViewerController::selection() const {
+    return model_->handle(window_->treeView()->currentIndex());
+}
+
+void ViewerController::openSelection() { openTopic(selection()); }
+
+void ViewerController::openTopic(tree::ItemHandle item) {
+    tree::TopicTree& tree = session_->tree();
+    const tree::TreeItem* found = tree.find(item);
+    if (!found)
+        return;
+    QTreeView* view = window_->treeView();
+    const QModelIndex index = model_->indexOf(item);
+    if (view->currentIndex() != index)
+        view->setCurrentIndex(index);
+    app::EditorHost& editor = window_->editorHost();
+    if (!found->isTopic() || (editor.isOpen() && editor.currentTopic() == item))
+        return;
+    switch (topicOpeningFor(found->label)) {
+    case TopicOpening::None: return;
+    case TopicOpening::Application:
+        // Nothing is put back: the copy the application shows is the reader's own.
+        opener_->openFileTopic(item, tree::kNoItem);
+        return;
+    case TopicOpening::Editor: break;
+    }
+    if (editor.isOpen() && editor.currentTopic() != 0) {
+        if (tree::TopicRecord* left = tree.record(editor.currentTopic()))
+            left->viewPosition = editor.viewPosition();
+        // Closing drops the working copy; the topic file is left as it was.
+        editor.closeTopic();
+    }
+    editor.loadTopic(item);
+    if (const tree::TopicRecord* record = tree.record(item))
+        editor.restoreViewPosition(record->viewPosition);
+    window_->refreshTitle();
+    QMetaObject::invokeMethod(
+        this, [this] { window_->editorHost().editor()->setFocus(Qt::OtherFocusReason); },
+        Qt::QueuedConnection);
+}
+
+bool ViewerController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == window_->treeView() && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        openSelection();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ViewerController::exportSelection() {
+    const tree::ItemHandle item = selection();
+    const tree::TreeItem* found = session_->tree().find(item);
+    if (!found)
+        return;
+    if (found->isFolder()) {
+        exportFolder(item);
+        return;
+    }
+    const bool textLike = found->label.contains(QLatin1String(".TXT"), Qt::CaseInsensitive) ||
+                          found->label.contains(QLatin1String(".RTF"), Qt::CaseInsensitive);
+    if (!textLike) {
+        exportFileTopic(item);
+        return;
+    }
+    // As the editor exports: with the filters of its stream format and the
+    // extension that goes with them. The topic file is exported as stored.
+    openTopic(item);
+    app::EditorHost& editor = window_->editorHost();
+    if (editor.currentTopic() == item)
+        editor.exportCurrentTopic();
+}
+
+void ViewerController::exportFileTopic(tree::ItemHandle item) {
+    const tree::TreeItem* found = session_->tree().find(item);
+    const QString target = prompter_.saveFileName(QStringLiteral("Export"), found->label, {});
+    if (target.isEmpty())
+        return;
+    const app::WaitCursor wait;
+    const auto file = topicFilePath(item);
+    if (file && store::decompressFile(*file, target) == 1)
+        prompter_.message(QStringLiteral("export file OK!"), QStringLiteral("OK"),
+                          app::PromptIcon::None);
+    else
+        prompter_.message(QStringLiteral("export file Failed!"), QStringLiteral("OK"),
+                          app::PromptIcon::Warning);
+}
+
+void ViewerController::exportFolder(tree::ItemHandle item) {
+    const tree::TreeItem* found = session_->tree().find(item);
+    const QString parent = prompter_.existingFolder(QStringLiteral("Export"), QString());
+    if (parent.isEmpty())
+        return;
+    const QString target = QDir(parent).filePath(found->label);
+    if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) {
+        prompter_.message(QStringLiteral("Folder already exist!"), QStringLiteral("Error"),
+                          app::PromptIcon::Error);
+        return;
+    }
+    if (!tree::isPlainFileName(found->label) || !QDir().mkdir(target)) {
+        prompter_.message(QStringLiteral("Failed to create folder!"), QStringLiteral("ERROR"),
+                          app::PromptIcon::Error);
+        return;
+    }
+    const app::WaitCursor wait;
+    tree::exportChildren(session_->tree(), item, session_->paths().workingFolder, target);
+    prompter_.message(QStringLiteral("export folder OK!"), QStringLiteral("OK"),
+                      app::PromptIcon::None);
+}
+
+void ViewerController::shutDown() {
+    search_->stopRebuild();
+    opener_->waitForWorkers();
+    app::EditorHost& editor = window_->editorHost();
+    if (editor.isOpen())
+        editor.closeTopic();
+    session_->tree().clear();
+}
+
+QString ViewerController::workingFolder() const { return session_->paths().workingFolder; }
+
+std::optional<QString> ViewerController::topicFilePath(tree::ItemHandle topic) const {
+    const tree::TreeItem* item = session_->tree().find(topic);
+    if (!item || !item->isTopic())
+        return std::nullopt;
+    return tree::topicFilePath(session_->paths().workingFolder, item->record->fileId);
+}
+
+std::optional<QString> ViewerController::label(tree::ItemHandle topic) const {
+    const tree::TreeItem* item = session_->tree().find(topic);
+    if (!item)
+        return std::nullopt;
+    return item->label;
+}
+
+} // namespace oxlin::viewer

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+namespace oxlin::viewer {
+
+// The viewer's own words and numbers.
+inline constexpr char kCaption[] = "OxlinViewer";
+inline constexpr char kInitialTitle[] = "Vistelo";
+inline constexpr char kDefaultPackageName[] = "OxlinHelp.xzz";
+inline constexpr char kFileNotFound[] = "File not found.";
+// The platform reports it as 255.
+inline constexpr int kMissingPackageExitCode = -1;
+
+// The package a command line names. The whole command line is the path; when
+// it holds a double quote, the path is what follows the first one up to the
+// next (or to the end). An empty command line names "OxlinHelp.xzz" in
+// `executableFolder`.
+QString packagePathFrom(const QString& commandLine, const QString& executableFolder);
+
+// The notebook's name: the package file's base name, without folder or extension.
+QString notebookNameOf(const QString& packagePath);
+
+// How a topic opens in the viewer. The viewer shows every text-like topic in
+// its editor (source files, INI files and logs as well as ".txt" and ".rtf"),
+// because a reader wants to see them, not start an editor for them.
+enum class TopicOpening {
+    Editor,      // shown in the read-only editor; the content decides plain or rich
+    Application, // handed to the desktop's application for its type
+    None,        // no extension: not opened
+};
+TopicOpening topicOpeningFor(const QString& label);
+
+// "NAME", or "NAME - [LABEL]" while a topic is open.
+QString windowTitle(const QString& notebookName, const QString& openLabel);
+
+} // namespace oxlin::viewer

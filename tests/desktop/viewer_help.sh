@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# The help notebook in the real viewer on a real X server: Vistelo opens
+# OxlinHelp.xzz with the Welcome topic shown, its window is named after the
+# notebook and the topic, a screenshot is kept for a person to look at, and
+# ending it from outside removes its folder.
+#
+# usage: viewer_help.sh VISTELO_BINARY HELP_PACKAGE [SCREENSHOT]
+set -uo pipefail
+
+viewer=$1
+help=$2
+shot=${3:-}
+skip() { echo "SKIPPED: $*"; exit 77; }
+fail() { echo "FAILED: $*"; exit 1; }
+
+command -v Xvfb >/dev/null || skip "Xvfb is not installed"
+command -v xdotool >/dev/null || skip "xdotool is not installed"
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+display=:$((190 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+disown
+export DISPLAY=$display QT_QPA_PLATFORM=xcb TMPDIR="$work"
+export XDG_RUNTIME_DIR="$work/runtime"
+export OXLIN_UPDATE_URL=http://127.0.0.1:9
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool getmouselocation >/dev/null 2>&1 || skip "Xvfb did not start"
+
+"$viewer" "$help" &
+pid=$!
+pids+=($pid)
+
+win=""
+for _ in $(seq 300); do
+    win=$(xdotool search --name "^OxlinHelp - \[Welcome.rtf\]$" 2>/dev/null | head -1)
+    [ -n "$win" ] && break
+    sleep 0.1
+done
+[ -n "$win" ] || fail "no window titled \"OxlinHelp - [Welcome.rtf]\""
+ls -d "$work"/OxlinViewer-*/OxlinHelp >/dev/null 2>&1 || fail "no working folder under TMPDIR"
+
+if [ -n "$shot" ] && command -v xwd >/dev/null; then
+    sleep 1 # let the topic paint
+    xwd -root -silent -display "$display" >"$work/screen.xwd" || fail "no screenshot"
+    if command -v convert >/dev/null; then
+        convert "$work/screen.xwd" "$shot" || cp "$work/screen.xwd" "$shot.xwd"
+    else
+        cp "$work/screen.xwd" "$shot.xwd"
+    fi
+fi
+
+# Without a window manager nothing sends the window a close request; the
+# desktop's logout does what a close box would: the viewer ends in order.
+kill -TERM "$pid"
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && fail "the viewer did not end on SIGTERM"
+wait "$pid"
+code=$?
+[ "$code" -eq 0 ] || fail "the viewer ended with $code"
+ls -d "$work"/OxlinViewer-* >/dev/null 2>&1 && fail "the viewer left its folder behind"
+echo "PASSED"
