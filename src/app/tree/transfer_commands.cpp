@@ -49,7 +49,8 @@ template <typename Work> void TransferCommands::runImport(Work&& work) {
                                  [this](tree::ItemHandle topic) {
                                      if (parts_.indexed)
                                          parts_.indexed(topic);
-                                 }});
+                                 },
+                                 tree::kMaxTopics, {}});
     {
         const WaitCursor wait;
         work(importer);
