@@ -10,30 +10,9 @@ set -uo pipefail
 viewer=$1
 help=$2
 shot=${3:-}
-skip() { echo "SKIPPED: $*"; exit 77; }
-fail() { echo "FAILED: $*"; exit 1; }
-
-command -v Xvfb >/dev/null || skip "Xvfb is not installed"
-command -v xdotool >/dev/null || skip "xdotool is not installed"
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-display=:$((190 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-disown
-export DISPLAY=$display QT_QPA_PLATFORM=xcb TMPDIR="$work"
-export XDG_RUNTIME_DIR="$work/runtime"
-export OXLIN_UPDATE_URL=http://127.0.0.1:9
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getmouselocation >/dev/null 2>&1 || skip "Xvfb did not start"
+source "$(dirname "$0")/x_session.sh"
+# The viewer makes its private folder in the temporary folder: keep it in ours.
+export TMPDIR="$work"
 
 "$viewer" "$help" &
 pid=$!
@@ -50,7 +29,7 @@ ls -d "$work"/OxlinViewer-*/OxlinHelp >/dev/null 2>&1 || fail "no working folder
 
 if [ -n "$shot" ] && command -v xwd >/dev/null; then
     sleep 1 # let the topic paint
-    xwd -root -silent -display "$display" >"$work/screen.xwd" || fail "no screenshot"
+    xwd -root -silent -display "$DISPLAY" >"$work/screen.xwd" || fail "no screenshot"
     if command -v convert >/dev/null; then
         convert "$work/screen.xwd" "$shot" || cp "$work/screen.xwd" "$shot.xwd"
     else

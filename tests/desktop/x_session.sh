@@ -29,11 +29,12 @@ wait_for() { # wait_for SECONDS COMMAND...: until the command succeeds
     return 1
 }
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself, so desktop tests can run side by side.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 pids+=($!)
 disown
-export DISPLAY=$display QT_QPA_PLATFORM=xcb
+wait_for 10 test -s "$work/display" || skip "Xvfb did not start"
+export DISPLAY=:$(head -1 "$work/display") QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR="$work/runtime"
 # Never ask a server for updates from a test.
 export OXLIN_UPDATE_URL=http://127.0.0.1:9
