@@ -38,11 +38,7 @@ bool LinkCommands::insertLinkText(const QString& text) {
 
 bool LinkCommands::insertFileLink() {
     const QStringList chosen = services_.prompter.openFileNames(
-        QStringLiteral("Please Select a File"), QString(),
-        {QStringLiteral("All files (*)"),
-         QStringLiteral("All Text file (*.txt *.log *.cpp *.h *.html *.rtf)"),
-         QStringLiteral("All image file (*.bmp *.jpg *.gif)")},
-        false);
+        QStringLiteral("Please Select a File"), QString(), anyFileFilters(), false);
     if (chosen.isEmpty())
         return false;
     const QString path = QDir::toNativeSeparators(QFileInfo(chosen.front()).absoluteFilePath());

@@ -26,6 +26,14 @@ struct TableShape {
 // through this interface. QtPrompter shows the real dialogs; ScriptedPrompter
 // answers from a script and records what was asked, so no test ever waits on a
 // modal dialog.
+// The filters of the "Please Select a File" dialog: any file, text files,
+// pictures; the first is chosen.
+inline QStringList anyFileFilters() {
+    return {QStringLiteral("All files (*)"),
+            QStringLiteral("All Text file (*.txt *.log *.cpp *.h *.html *.rtf)"),
+            QStringLiteral("All image file (*.bmp *.jpg *.gif)")};
+}
+
 class Prompter {
 public:
     virtual ~Prompter() = default;

@@ -62,11 +62,7 @@ template <typename Work> void TransferCommands::runImport(Work&& work) {
 
 void TransferCommands::importFile() {
     const QStringList chosen = parts_.prompter.openFileNames(
-        QStringLiteral("Please Select a File"), QString(),
-        {QStringLiteral("All files (*)"),
-         QStringLiteral("All Text file (*.txt *.log *.cpp *.h *.html *.rtf)"),
-         QStringLiteral("All image file (*.bmp *.jpg *.gif)")},
-        false);
+        QStringLiteral("Please Select a File"), QString(), anyFileFilters(), false);
     if (chosen.isEmpty())
         return;
     const tree::ItemHandle parent = selectionFolder();
