@@ -187,6 +187,11 @@ void MainWindow::exitApplication() {
     }
     hide();
     QCoreApplication::exit(0);
+    // exit() only ends loops that are running; when the sequence ran from
+    // events handled outside one (processEvents during start-up), the main
+    // loop would start afterwards and never end. Ask again from inside it.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 void MainWindow::requestExit() {
