@@ -6,9 +6,14 @@
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
 #include "app/shell/scripted_prompter.h"
+#include "app/editor/editor_host.h"
+#include "app/editor/topic_text_edit.h"
 #include "app/tree/tree_controller.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -44,6 +49,8 @@ private Q_SLOTS:
     void filesAndFoldersComeInWhereTheSelectionIs();
     void aFolderGoesOutWithAFileForEveryTopic();
     void pasteImportsTheClipboardFiles();
+    void filesDroppedOnTheWindowAreImported();
+    void aCancelledImportKeepsWhatCameIn();
 };
 
 void TransferTest::filesAndFoldersComeInWhereTheSelectionIs() {
@@ -100,6 +107,63 @@ void TransferTest::pasteImportsTheClipboardFiles() {
     QGuiApplication::clipboard()->setMimeData(data);
     app.window->dispatch(cmd::PasteFiles);
     QCOMPARE(labelsUnder(app, tree::kTopLevel), QStringList({"Dir", "a.txt"}));
+}
+
+void TransferTest::filesDroppedOnTheWindowAreImported() {
+    RunningApp app;
+    app.topic(tree::kTopLevel, "old.txt", "old");
+    QTemporaryDir source;
+    for (const char* name : {"one.txt", "two.rtf", "three.bin", "Box/in.txt"})
+        writeFile(source.filePath(name), "x");
+    auto* data = new QMimeData;
+    data->setUrls({QUrl::fromLocalFile(source.filePath("one.txt")),
+                   QUrl::fromLocalFile(source.filePath("two.rtf")),
+                   QUrl::fromLocalFile(source.filePath("Box")),
+                   QUrl::fromLocalFile(source.filePath("three.bin")),
+                   QUrl("https://example.org/page")});
+    const std::unique_ptr<QMimeData> owned(data);
+
+    // From a file manager onto the editor: it is not text for the topic, it
+    // goes on to the window.
+    QWidget* target = app.editor().editor()->viewport();
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QVERIFY(drop.isAccepted());
+    QTRY_COMPARE(labelsUnder(app, tree::kTopLevel),
+                 QStringList({"Box", "old.txt", "one.txt", "two.rtf", "three.bin"}));
+    QCOMPARE(app.editor().editor()->toPlainText(), QString());
+
+    // A drag of text is the editor's, not an import.
+    QMimeData text;
+    text.setText("just words");
+    QDragEnterEvent words(at, Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(app.window, &words);
+    QVERIFY(!words.isAccepted());
+}
+
+void TransferTest::aCancelledImportKeepsWhatCameIn() {
+    RunningApp app;
+    QTemporaryDir source;
+    for (int i = 0; i < 20; ++i)
+        writeFile(source.filePath(QStringLiteral("Many/%1.txt").arg(i, 2, 10, QLatin1Char('0'))),
+                  "text");
+    app.prompter.cancelAfterSteps = 6;
+    app.prompter.folders.enqueue(source.filePath("Many"));
+    app.window->dispatch(cmd::ImportFolder);
+
+    QVERIFY(!app.prompter.progressSteps.isEmpty());
+    const int imported = int(app.tree().children(tree::kTopLevel).size());
+    QVERIFY2(imported > 0 && imported < 20, qPrintable(QString::number(imported)));
+    // Every topic that came in has its file; nothing is said of a cancel.
+    for (ItemHandle topic : app.tree().children(tree::kTopLevel)) {
+        const auto path = app.controller->topicFilePath(topic);
+        QVERIFY(path && QFileInfo::exists(*path));
+    }
+    QVERIFY(app.prompter.messageTexts().isEmpty());
 }
 
 QTEST_MAIN(TransferTest)

@@ -1,10 +1,13 @@
 #include "app/editor/topic_text_edit.h"
 
 #include "app/editor/insertions.h"
+#include "app/shell/file_list.h"
 #include "richtext/rtf_reader.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextCursor>
@@ -83,6 +86,39 @@ bool TopicTextEdit::insertRichFromMimeData(const QMimeData& source) {
 bool TopicTextEdit::canInsertFromMimeData(const QMimeData* source) const {
     return source && (source->hasImage() || !rtfFromMime(*source).isEmpty() ||
                       QTextEdit::canInsertFromMimeData(source));
+}
+
+namespace {
+
+// Files from another program; a drag inside Oxlin is the editor's own.
+bool foreignFiles(const QDropEvent* event) {
+    return event->source() == nullptr && carriesLocalFiles(event->mimeData());
+}
+
+} // namespace
+
+void TopicTextEdit::dragEnterEvent(QDragEnterEvent* event) {
+    if (foreignFiles(event)) {
+        event->ignore();
+        return;
+    }
+    QTextEdit::dragEnterEvent(event);
+}
+
+void TopicTextEdit::dragMoveEvent(QDragMoveEvent* event) {
+    if (foreignFiles(event)) {
+        event->ignore();
+        return;
+    }
+    QTextEdit::dragMoveEvent(event);
+}
+
+void TopicTextEdit::dropEvent(QDropEvent* event) {
+    if (foreignFiles(event)) {
+        event->ignore();
+        return;
+    }
+    QTextEdit::dropEvent(event);
 }
 
 void TopicTextEdit::contextMenuEvent(QContextMenuEvent* event) {

@@ -7,6 +7,7 @@
 #include "app/shell/action_registry.h"
 #include "app/shell/app_icons.h"
 #include "app/shell/command_ids.h"
+#include "app/shell/file_list.h"
 #include "app/shell/launcher.h"
 #include "app/shell/prompter.h"
 #include "app/shell/side_tabs.h"
@@ -18,6 +19,8 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMenu>
 #include <QDir>
 #include <QFileInfo>
@@ -40,6 +43,7 @@ MainWindow::MainWindow(EditorTopics& topics, ExitSequence& exit, Prompter& promp
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Oxlin"));
     setWindowIcon(applicationIcon());
+    setAcceptDrops(true);
 
     actions_ = new ActionRegistry([this](int id) { router_.dispatch(quint32(id)); }, this);
     actions_->buildMenuBar(menuBar());
@@ -242,6 +246,29 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (carriesLocalFiles(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+    if (carriesLocalFiles(event->mimeData()))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QStringList paths = localFilePaths(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    // The files are copied in; the file manager keeps its own.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    // Imported once the drag has ended, so that a message about the import
+    // does not hold the other program's drag open.
+    QMetaObject::invokeMethod(
+        this, [this, paths] { Q_EMIT filesDropped(paths); }, Qt::QueuedConnection);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -86,12 +86,19 @@ Q_SIGNALS:
     // the user did so far is to be written.
     void hidden();
     void minimised();
+    // Files or folders from another program were dropped on the window.
+    void filesDropped(const QStringList& paths);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Files from a file manager, dropped anywhere the window's parts do not
+    // take the drag themselves.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void installCommands();

@@ -10,7 +10,9 @@
 #include "app/search/search_controller.h"
 #include "app/shell/action_registry.h"
 #include "app/shell/command_ids.h"
+#include "app/shell/file_list.h"
 #include "app/shell/main_window.h"
+#include "app/shell/notebook_commands.h"
 #include "app/shell/prompter.h"
 #include "app/shell/safety_saver.h"
 #include "app/shell/wait_cursor.h"
@@ -22,8 +24,8 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QMimeData>
-#include <QUrl>
+#include <QCursor>
+#include <QMenu>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -79,6 +81,8 @@ NotebookController::NotebookController(const QString& dataFolder, Prompter& prom
         session_->saveTreeFile();
     });
     connect(&window, &MainWindow::minimised, this, [this] { session_->saveTreeFile(); });
+    connect(&window, &MainWindow::filesDropped, this,
+            [this](const QStringList& paths) { transfer_->importPaths(paths); });
     // The title names the open topic by its label, which a rename or a move changes.
     for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(&model(), signal, &window, &MainWindow::refreshTitle);
@@ -178,17 +182,36 @@ void NotebookController::installCommands() {
     router.setMenuHandler(cmd::Export, [this] { transfer_->exportSelection(); });
     router.setMenuHandler(cmd::ImportFile, [this] { transfer_->importFile(); });
     router.setMenuHandler(cmd::ImportFolder, [this] { transfer_->importFolder(); });
+    router.setMenuHandler(cmd::ImportPopup, [this] { showImportMenu(); });
+
+    notebooks_ = std::make_unique<NotebookCommands>(*session_, prompter_);
+    connect(notebooks_.get(), &NotebookCommands::notebookChanged, this,
+            &NotebookController::notebookChanged);
+    router.setMenuHandler(cmd::NewNotebook, [this] { notebooks_->newNotebook(); });
+    router.setMenuHandler(cmd::OpenNotebook, [this] { notebooks_->openNotebook(); });
+}
+
+void NotebookController::showImportMenu() {
+    QMenu menu(window_.get());
+    const QAction* file = menu.addAction(QStringLiteral("Import from a file"));
+    const QAction* folder = menu.addAction(QStringLiteral("Import from a folder"));
+    // The chosen entry arrives as its command once the menu is gone.
+    const QAction* chosen = menu.exec(QCursor::pos());
+    if (chosen == file)
+        window_->dispatch(cmd::ImportFile);
+    else if (chosen == folder)
+        window_->dispatch(cmd::ImportFolder);
+}
+
+void NotebookController::notebookChanged() {
+    // The close wrote the old notebook's tree; nothing of it is pending.
+    treeChanged_ = false;
+    window_->setNotebookName(session_->currentBook().notebookName);
+    QMetaObject::invokeMethod(this, &NotebookController::reportOpenOutcome, Qt::QueuedConnection);
 }
 
 void NotebookController::pasteFiles() {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data || !data->hasUrls())
-        return;
-    QStringList paths;
-    for (const QUrl& url : data->urls())
-        if (url.isLocalFile())
-            paths.append(url.toLocalFile());
-    transfer_->importPaths(paths);
+    transfer_->importPaths(localFilePaths(QGuiApplication::clipboard()->mimeData()));
 }
 
 void NotebookController::installSafetyWrites() {

@@ -17,6 +17,7 @@ class Launcher;
 class FindController;
 class LinkCommands;
 class LinkView;
+class NotebookCommands;
 class TopicPrinter;
 class TransferCommands;
 class Prompter;
@@ -99,6 +100,10 @@ private:
     // Paste in the tree: the file list on the clipboard, imported.
     void pasteFiles();
     void installSessionHooks();
+    // Another notebook became current: the title and the window follow it.
+    void notebookChanged();
+    // The toolbar's Import: a pop-up menu at the pointer with its two entries.
+    void showImportMenu();
     // Says what the open found wrong: a damaged package or tree file (and
     // where the original is kept), a refused working folder, or a resumed one.
     void reportOpenOutcome();
@@ -127,6 +132,7 @@ private:
     FindController* find_ = nullptr; // a child of the window, like its dialog
     std::unique_ptr<TopicPrinter> printer_;
     std::unique_ptr<TransferCommands> transfer_;
+    std::unique_ptr<NotebookCommands> notebooks_;
 };
 
 } // namespace oxlin::app

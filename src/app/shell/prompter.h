@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QPrinter;
@@ -13,13 +14,31 @@ class QPrinter;
 namespace oxlin::app {
 
 enum class PromptIcon { None, Information, Warning, Error, Question };
-enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
+// YesNoDefaultNo: a question whose Yes cannot be undone; Enter answers No.
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel, YesNoDefaultNo };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
 
 // A table's shape as the table-size picker gives it.
 struct TableShape {
     int rows = 0;
     int columns = 0;
+};
+
+// What the Open Notebook dialog does with the user's choices. `open` runs on
+// Open or a double-click and closes the dialog when it returns true; `remove`
+// runs on Delete and takes the entry off the list when it returns true.
+struct NotebookChoices {
+    std::function<bool(const QString& name)> open;
+    std::function<bool(const QString& name)> remove;
+};
+
+// Long work the user may stop (a folder import of thousands of files): the
+// window keeps repainting, and a Cancel button ends the work where it is.
+class ProgressPrompt {
+public:
+    virtual ~ProgressPrompt() = default;
+    // Says how far the work is; false once the user has cancelled.
+    virtual bool step(const QString& text) = 0;
 };
 
 // Every message box, question and standard dialog of the application goes
@@ -65,6 +84,16 @@ public:
     // The "Insert Topics Link" dialog over the tree written to `treeFile`:
     // the item path of the chosen topic, or empty when cancelled.
     virtual QString topicPath(const QString& treeFile) = 0;
+
+    // The "New Notebook" dialog: `create` runs on OK with the name typed and
+    // closes the dialog when it returns true; Cancel closes it.
+    virtual void newNotebook(const std::function<bool(const QString& name)>& create) = 0;
+    // The "Open Notebook" dialog over `names`, in the order given.
+    virtual void openNotebook(const QStringList& names, const NotebookChoices& choices) = 0;
+
+    // A progress window for work that may take long; it appears only if the
+    // work does, and goes when the object does.
+    virtual std::unique_ptr<ProgressPrompt> progress(const QString& caption) = 0;
 };
 
 } // namespace oxlin::app

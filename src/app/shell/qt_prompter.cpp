@@ -1,10 +1,13 @@
 #include "app/shell/qt_prompter.h"
 
 #include "app/editor/pickers.h"
+#include "app/shell/notebook_dialogs.h"
 #include "app/tree/topic_link_dialog.h"
 
 #include <QColorDialog>
 #include <QCursor>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -12,6 +15,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 
 namespace oxlin::app {
 
@@ -31,6 +35,10 @@ PromptAnswer QtPrompter::message(const QString& text, const QString& caption, Pr
     case PromptButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case PromptButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
     case PromptButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case PromptButtons::YesNoDefaultNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        break;
     case PromptButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
@@ -99,6 +107,64 @@ bool QtPrompter::printPreview(QPrinter& printer, const std::function<void(QPrint
 QString QtPrompter::topicPath(const QString& treeFile) {
     TopicLinkDialog dialog(treeFile, parent_);
     return dialog.exec() == QDialog::Accepted ? dialog.itemPath() : QString();
+}
+
+void QtPrompter::newNotebook(const std::function<bool(const QString& name)>& create) {
+    NewNotebookDialog dialog(create, parent_);
+    dialog.exec();
+}
+
+void QtPrompter::openNotebook(const QStringList& names, const NotebookChoices& choices) {
+    OpenNotebookDialog dialog(names, choices, parent_);
+    dialog.exec();
+}
+
+namespace {
+
+// Shows itself once the work has run for a moment, and lets the window
+// repaint and the Cancel button work between steps.
+class QtProgress final : public ProgressPrompt {
+public:
+    QtProgress(const QString& caption, QWidget* parent) : dialog_(parent) {
+        dialog_.setWindowTitle(caption);
+        dialog_.setWindowModality(Qt::WindowModal);
+        dialog_.setRange(0, 0); // how much is left is not known ahead
+        dialog_.setMinimumDuration(0);
+        dialog_.setAutoReset(false);
+        dialog_.setAutoClose(false);
+        dialog_.hide();
+        started_.start();
+        lastEvents_.start();
+    }
+
+    bool step(const QString& text) override {
+        // Events cost time: a few dozen times a second is smooth enough.
+        if (lastEvents_.elapsed() < kEventsEveryMs)
+            return !dialog_.wasCanceled();
+        lastEvents_.restart();
+        if (!dialog_.isVisible() && started_.elapsed() >= kShowAfterMs)
+            dialog_.show();
+        dialog_.setLabelText(text);
+        // A loop of its own, so that an exit asked for meanwhile waits for
+        // the work to end instead of closing the notebook under it.
+        QEventLoop loop;
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+        loop.exec();
+        return !dialog_.wasCanceled();
+    }
+
+private:
+    static constexpr int kShowAfterMs = 400;
+    static constexpr int kEventsEveryMs = 40;
+    QProgressDialog dialog_;
+    QElapsedTimer started_;
+    QElapsedTimer lastEvents_;
+};
+
+} // namespace
+
+std::unique_ptr<ProgressPrompt> QtPrompter::progress(const QString& caption) {
+    return std::make_unique<QtProgress>(caption, parent_);
 }
 
 } // namespace oxlin::app

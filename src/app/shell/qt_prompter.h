@@ -27,6 +27,9 @@ public:
     bool pageSetup(QPrinter& printer) override;
     bool printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint) override;
     QString topicPath(const QString& treeFile) override;
+    void newNotebook(const std::function<bool(const QString& name)>& create) override;
+    void openNotebook(const QStringList& names, const NotebookChoices& choices) override;
+    std::unique_ptr<ProgressPrompt> progress(const QString& caption) override;
 
 private:
     QPointer<QWidget> parent_;

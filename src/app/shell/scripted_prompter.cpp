@@ -21,7 +21,8 @@ PromptAnswer ScriptedPrompter::message(const QString& text, const QString& capti
         return answers.dequeue();
     switch (buttons) {
     case PromptButtons::Ok: return PromptAnswer::Ok;
-    case PromptButtons::YesNo: return PromptAnswer::No;
+    case PromptButtons::YesNo:
+    case PromptButtons::YesNoDefaultNo: return PromptAnswer::No;
     default: return PromptAnswer::Cancel;
     }
 }
@@ -98,6 +99,61 @@ bool ScriptedPrompter::printPreview(QPrinter& printer, const std::function<void(
     if (!printer.outputFileName().isEmpty())
         paint(&printer);
     return false;
+}
+
+void ScriptedPrompter::newNotebook(const std::function<bool(const QString& name)>& create) {
+    asked.append({QStringLiteral("newNotebook"), {}, QStringLiteral("New Notebook"),
+                  PromptIcon::None, PromptButtons::OkCancel, {}});
+    // Each name is typed and OK pressed, until the dialog closes; the names
+    // left over close it with Cancel.
+    const QStringList typed =
+        newNotebookNames.isEmpty() ? QStringList() : newNotebookNames.dequeue();
+    for (const QString& name : typed)
+        if (create(name))
+            return;
+}
+
+void ScriptedPrompter::openNotebook(const QStringList& names, const NotebookChoices& choices) {
+    asked.append({QStringLiteral("openNotebook"), names.join(QLatin1Char('\n')),
+                  QStringLiteral("Open Notebook"), PromptIcon::None, PromptButtons::OkCancel, {}});
+    QStringList shown = names;
+    const QList<NotebookStep> steps =
+        openNotebookSteps.isEmpty() ? QList<NotebookStep>() : openNotebookSteps.dequeue();
+    for (const NotebookStep& step : steps) {
+        // As in the real dialog, only a listed entry can be chosen.
+        if (!shown.contains(step.name))
+            continue;
+        if (step.deleting) {
+            if (choices.remove(step.name))
+                shown.removeOne(step.name);
+        } else if (choices.open(step.name)) {
+            break;
+        }
+    }
+    listsLeft.append(shown);
+}
+
+namespace {
+
+class ScriptedProgress final : public ProgressPrompt {
+public:
+    explicit ScriptedProgress(ScriptedPrompter& prompter) : prompter_(prompter) {}
+    bool step(const QString& text) override {
+        prompter_.progressSteps.append(text);
+        return prompter_.cancelAfterSteps < 0 ||
+               prompter_.progressSteps.size() < prompter_.cancelAfterSteps;
+    }
+
+private:
+    ScriptedPrompter& prompter_;
+};
+
+} // namespace
+
+std::unique_ptr<ProgressPrompt> ScriptedPrompter::progress(const QString& caption) {
+    asked.append({QStringLiteral("progress"), {}, caption, PromptIcon::None,
+                  PromptButtons::OkCancel, {}});
+    return std::make_unique<ScriptedProgress>(*this);
 }
 
 } // namespace oxlin::app

@@ -37,6 +37,22 @@ public:
     QQueue<TableShape> tableShapes;
     QQueue<bool> printAnswers;
     QQueue<QString> topicPaths; // answers of the topic-link dialog
+    // New Notebook: per dialog, the names typed one after the other (OK after
+    // each) until one closes it; then Cancel.
+    QQueue<QStringList> newNotebookNames;
+    // Open Notebook: per dialog, the entries chosen with Open (or a
+    // double-click) or Delete; the dialog is cancelled after the last.
+    struct NotebookStep {
+        bool deleting = false;
+        QString name;
+    };
+    QQueue<QList<NotebookStep>> openNotebookSteps;
+    // Progress windows: the texts they showed, and after how many steps the
+    // user presses Cancel (never when negative).
+    QStringList progressSteps;
+    int cancelAfterSteps = -1;
+    // The list each Open Notebook dialog showed when it closed.
+    QList<QStringList> listsLeft;
 
     QStringList messageTexts() const;
 
@@ -58,6 +74,9 @@ public:
     // Where an accepted print dialog sends its pages, as a PDF file.
     QQueue<QString> printFiles;
     QString topicPath(const QString& treeFile) override;
+    void newNotebook(const std::function<bool(const QString& name)>& create) override;
+    void openNotebook(const QStringList& names, const NotebookChoices& choices) override;
+    std::unique_ptr<ProgressPrompt> progress(const QString& caption) override;
 };
 
 } // namespace oxlin::app

@@ -44,13 +44,19 @@ tree::ItemHandle TransferCommands::selectionFolder() const {
 }
 
 template <typename Work> void TransferCommands::runImport(Work&& work) {
+    const std::unique_ptr<ProgressPrompt> progress =
+        parts_.prompter.progress(QStringLiteral("Import"));
     transfer::Importer importer({parts_.session.tree(), parts_.session.fileIds(),
                                  parts_.session.paths().workingFolder, parts_.images,
                                  [this](tree::ItemHandle topic) {
                                      if (parts_.indexed)
                                          parts_.indexed(topic);
                                  },
-                                 tree::kMaxTopics, {}});
+                                 tree::kMaxTopics,
+                                 [&progress](int handled) {
+                                     return progress->step(
+                                         QStringLiteral("Importing... %1 files").arg(handled));
+                                 }});
     {
         const WaitCursor wait;
         work(importer);

@@ -1,5 +1,7 @@
 #include "app/tree/tree_controller.h"
 
+#include "app/shell/file_list.h"
+
 #include "app/editor/editor_host.h"
 #include "app/shell/action_registry.h"
 #include "app/shell/command_ids.h"
@@ -194,7 +196,7 @@ void TreeController::updateContextMenu() {
     enable(cmd::DeleteTopic, !state.folder);
     enable(cmd::NewFolder, true);
     const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
-    enable(cmd::PasteFiles, clipboard && clipboard->hasUrls());
+    enable(cmd::PasteFiles, carriesLocalFiles(clipboard));
 }
 
 QRect TreeController::labelRect(const QModelIndex& index) const {

@@ -1,0 +1,86 @@
+#include "app/shell/notebook_commands.h"
+
+#include "app/shell/prompter.h"
+#include "app/shell/wait_cursor.h"
+#include "core/session/notebooks.h"
+
+namespace oxlin::app {
+
+namespace {
+
+const QString kCaption = QStringLiteral("Oxlin");
+
+PromptIcon iconFor(const session::NotebookResult& result) {
+    switch (result.change) {
+    case session::NotebookChange::IsCurrent: return PromptIcon::None;
+    case session::NotebookChange::OpenFailed: return PromptIcon::Error;
+    case session::NotebookChange::Done: return PromptIcon::Error; // the old one was not saved
+    default: return PromptIcon::Warning;
+    }
+}
+
+} // namespace
+
+NotebookCommands::NotebookCommands(session::NotebookSession& session, Prompter& prompter,
+                                   QObject* parent)
+    : QObject(parent), session_(session), prompter_(prompter) {}
+
+void NotebookCommands::newNotebook() {
+    prompter_.newNotebook([this](const QString& name) { return create(name); });
+}
+
+void NotebookCommands::openNotebook() {
+    NotebookChoices choices;
+    choices.open = [this](const QString& name) { return open(name); };
+    choices.remove = [this](const QString& name) { return remove(name); };
+    prompter_.openNotebook(session::listNotebooks(session_.paths().dataFolder), choices);
+}
+
+bool NotebookCommands::create(const QString& name) {
+    // A name that cannot be a notebook's keeps the dialog open for another.
+    const session::NameCheck check = session::checkNotebookName(name);
+    if (check != session::NameCheck::Accepted) {
+        prompter_.message(session::nameCheckMessage(check), kCaption, PromptIcon::Warning);
+        return false;
+    }
+    const session::NotebookResult result = [&] {
+        const WaitCursor wait;
+        return session::NotebookManager(session_).createNotebook(name);
+    }();
+    if (result.change == session::NotebookChange::Done ||
+        result.change == session::NotebookChange::OpenFailed)
+        Q_EMIT notebookChanged();
+    if (const QString text = session::notebookChangeMessage(result, name); !text.isEmpty())
+        prompter_.message(text, kCaption, iconFor(result));
+    return true;
+}
+
+bool NotebookCommands::open(const QString& name) {
+    const session::NotebookResult result = [&] {
+        const WaitCursor wait;
+        return session::NotebookManager(session_).switchToNotebook(name);
+    }();
+    if (result.change == session::NotebookChange::Done ||
+        result.change == session::NotebookChange::OpenFailed)
+        Q_EMIT notebookChanged();
+    if (const QString text = session::notebookChangeMessage(result, name); !text.isEmpty())
+        prompter_.message(text, kCaption, iconFor(result));
+    return result.change != session::NotebookChange::NameRefused;
+}
+
+bool NotebookCommands::remove(const QString& name) {
+    if (session::sameNotebookName(name, session_.currentBook().notebookName)) {
+        prompter_.message(QStringLiteral("You can't delete the opened book."), kCaption,
+                          PromptIcon::None);
+        return false;
+    }
+    if (prompter_.message(session::deleteQuestion(name), kCaption, PromptIcon::Question,
+                          PromptButtons::YesNoDefaultNo) != PromptAnswer::Yes)
+        return false;
+    const session::NotebookResult result = session::NotebookManager(session_).deleteNotebook(name);
+    if (const QString text = session::notebookChangeMessage(result, name); !text.isEmpty())
+        prompter_.message(text, kCaption, iconFor(result));
+    return result.ok();
+}
+
+} // namespace oxlin::app

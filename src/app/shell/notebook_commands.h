@@ -1,0 +1,41 @@
+#pragma once
+
+// The New Notebook and Open Notebook commands: the dialogs through the
+// prompter, the notebook changes through the core's NotebookManager, and
+// what the user is told about each.
+
+#include <QObject>
+
+namespace oxlin::session {
+class NotebookSession;
+}
+
+namespace oxlin::app {
+
+class Prompter;
+
+class NotebookCommands final : public QObject {
+    Q_OBJECT
+public:
+    // Both are borrowed and must outlive the commands.
+    NotebookCommands(session::NotebookSession& session, Prompter& prompter,
+                     QObject* parent = nullptr);
+
+    void newNotebook();  // 57600
+    void openNotebook(); // 57601
+
+Q_SIGNALS:
+    // Another notebook became current (created or switched to): the title,
+    // the window's notes and whatever shows the notebook follow it.
+    void notebookChanged();
+
+private:
+    bool create(const QString& name);
+    bool open(const QString& name);
+    bool remove(const QString& name);
+
+    session::NotebookSession& session_;
+    Prompter& prompter_;
+};
+
+} // namespace oxlin::app
