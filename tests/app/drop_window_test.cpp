@@ -137,6 +137,7 @@ void DropWindowTest::dropsReportTheZoneAndTheText() {
     DropWindow window([] { return std::optional<QString>("Page.txt"); });
     window.show();
     QSignalSpy dropped(&window, &DropWindow::textDropped);
+    QSignalSpy filesDropped(&window, &DropWindow::filesDropped);
 
     Drag text("captured");
     text.enter(window, QPoint(100, 50));
@@ -147,14 +148,18 @@ void DropWindowTest::dropsReportTheZoneAndTheText() {
     QCOMPARE(dropped.at(0).at(0).value<Zone>(), Zone::AppendToTopic);
     QCOMPARE(dropped.at(0).at(1).toString(), QString("captured"));
 
-    // Data without text never offers the editor and captures nothing.
+    // Files never offer the editor and capture no text; on the new-topic
+    // strip they are handed on for import.
     Drag files;
     files.enter(window, QPoint(100, 50));
     QCOMPARE(window.zone(), Zone::None);
     files.drop(window, QPoint(100, 50));
+    QCOMPARE(filesDropped.count(), 0);
     files.enter(window, QPoint(10, 50));
     files.drop(window, QPoint(10, 50));
     QCOMPARE(dropped.count(), 1);
+    QCOMPARE(filesDropped.count(), 1);
+    QCOMPARE(filesDropped.at(0).at(0).toStringList(), QStringList({"/tmp/x"}));
 }
 
 QTEST_MAIN(DropWindowTest)

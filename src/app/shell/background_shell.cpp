@@ -12,6 +12,7 @@
 #include "app/shell/prompter.h"
 #include "app/shell/shortcut_dialog.h"
 #include "app/shell/tray_icon.h"
+#include "app/tree/transfer_commands.h"
 #include "app/tree/tree_controller.h"
 #include "core/store/atomic_file.h"
 #include "core/store/compressed_file.h"
@@ -135,6 +136,9 @@ void BackgroundShell::toggleDropWindow() {
         return QFileInfo(editor.workingCopyPath()).fileName();
     });
     connect(drop_, &DropWindow::textDropped, this, &BackgroundShell::capture);
+    // After the drag has ended: an import may ask or tell something.
+    connect(drop_, &DropWindow::filesDropped, &controller_.transfer(),
+            &TransferCommands::importPaths, Qt::QueuedConnection);
     connect(drop_, &DropWindow::showMainWindowRequested, this, &BackgroundShell::bringBack);
     connect(drop_, &DropWindow::trayMenuRequested, tray_.get(), &TrayIcon::popUpMenu);
     drop_->show();

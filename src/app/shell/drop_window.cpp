@@ -1,5 +1,7 @@
 #include "app/shell/drop_window.h"
 
+#include "app/shell/file_list.h"
+
 #include <QDragEnterEvent>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -120,8 +122,13 @@ void DropWindow::dropEvent(QDropEvent* event) {
     event->setDropAction(Qt::CopyAction);
     event->accept();
     const QMimeData* mime = event->mimeData();
-    if (!carriesText(mime))
+    if (!carriesText(mime)) {
+        // Files become topics as they would on the main window.
+        if (const QStringList files = localFilePaths(mime);
+            !files.isEmpty() && zone == drop::Zone::NewTopic)
+            Q_EMIT filesDropped(files);
         return;
+    }
     Q_EMIT textDropped(zone, mime->text());
 }
 

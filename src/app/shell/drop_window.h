@@ -35,6 +35,8 @@ public:
 Q_SIGNALS:
     // Text was dropped on a zone (never Zone::None).
     void textDropped(drop::Zone zone, const QString& text);
+    // Files or folders from a file manager were dropped on the new-topic zone.
+    void filesDropped(const QStringList& paths);
     void showMainWindowRequested();
     void trayMenuRequested(const QPoint& globalPosition);
 
