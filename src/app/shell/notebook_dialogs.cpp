@@ -20,6 +20,12 @@ constexpr int kNameFieldLength = 259;
 
 } // namespace
 
+void makePlainDialog(QDialog& dialog) {
+    // A title and a close box, nothing to minimise or maximise.
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint);
+}
+
 void centreOnScreen(QDialog& dialog) {
     QScreen* screen = dialog.parentWidget() ? dialog.parentWidget()->screen()
                                             : QGuiApplication::primaryScreen();
@@ -34,7 +40,9 @@ void centreOnScreen(QDialog& dialog) {
 NewNotebookDialog::NewNotebookDialog(std::function<bool(const QString&)> create, QWidget* parent)
     : QDialog(parent), create_(std::move(create)) {
     setWindowTitle(QStringLiteral("New Notebook"));
+    makePlainDialog(*this);
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(new QLabel(QStringLiteral("Name of this notebook:"), this));
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("name"));
@@ -69,6 +77,7 @@ OpenNotebookDialog::OpenNotebookDialog(const QStringList& names, NotebookChoices
                                        QWidget* parent)
     : QDialog(parent), choices_(std::move(choices)) {
     setWindowTitle(QStringLiteral("Open Notebook"));
+    makePlainDialog(*this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Notebook List:"), this));
     list_ = new QListWidget(this);

@@ -15,6 +15,8 @@ namespace oxlin::app {
 
 // Places a dialog in the middle of the screen it is shown on.
 void centreOnScreen(QDialog& dialog);
+// Gives a dialog a title and a close box only.
+void makePlainDialog(QDialog& dialog);
 
 class NewNotebookDialog final : public QDialog {
     Q_OBJECT

@@ -1,0 +1,69 @@
+// Switching between two large notebooks in the application, as the Open
+// Notebook dialog does it: the current one is saved, packed and its working
+// folder removed, the other is unpacked and its tree shown. Each notebook is
+// made by notebook_gen (3,800 topics, ~55 MB), which must sit beside this
+// program. Built only with the GUI; run with QT_QPA_PLATFORM=offscreen.
+// Target: one switch under 3 s.
+
+#include "app/shell/command_ids.h"
+#include "app/shell/launcher.h"
+#include "app/shell/main_window.h"
+#include "app/shell/notebook_controller.h"
+#include "app/shell/scripted_prompter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace oxlin::app;
+
+constexpr int kTopics = 3800;
+
+bool generate(const QString& package, int seed) {
+    const QString generator = QDir(QCoreApplication::applicationDirPath()).filePath("notebook_gen");
+    return QProcess::execute(generator, {package, QString::number(kTopics), QString::number(seed)}) == 0;
+}
+
+void BM_SwitchBetweenTwoLargeNotebooks(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString data = QDir(dir.path()).filePath("OxlinData");
+    QDir().mkpath(data);
+    if (!generate(QDir(data).filePath("Alpha.xzz"), 20) ||
+        !generate(QDir(data).filePath("Beta.xzz"), 21)) {
+        state.SkipWithError("notebook_gen did not run");
+        return;
+    }
+    ScriptedPrompter prompter;
+    RecordingLauncher launcher;
+    NotebookController controller(data, prompter, launcher, dir.path());
+    controller.openNotebook();
+    controller.window().resize(900, 600);
+    controller.window().show();
+    const auto switchTo = [&](const QString& name) {
+        prompter.openNotebookSteps.enqueue({ScriptedPrompter::NotebookStep{false, name}});
+        controller.window().dispatch(cmd::OpenNotebook);
+        QApplication::processEvents();
+    };
+    switchTo("Alpha");
+    bool toBeta = true;
+    for (auto _ : state) {
+        switchTo(toBeta ? "Beta" : "Alpha");
+        toBeta = !toBeta;
+    }
+    state.counters["topics"] = double(controller.session().tree().itemCount());
+}
+BENCHMARK(BM_SwitchBetweenTwoLargeNotebooks)->Unit(benchmark::kMillisecond)->Iterations(6);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
