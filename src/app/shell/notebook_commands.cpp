@@ -43,29 +43,32 @@ bool NotebookCommands::create(const QString& name) {
         prompter_.message(session::nameCheckMessage(check), kCaption, PromptIcon::Warning);
         return false;
     }
-    const session::NotebookResult result = [&] {
-        const WaitCursor wait;
-        return session::NotebookManager(session_).createNotebook(name);
-    }();
-    if (result.change == session::NotebookChange::Done ||
-        result.change == session::NotebookChange::OpenFailed)
-        Q_EMIT notebookChanged();
-    if (const QString text = session::notebookChangeMessage(result, name); !text.isEmpty())
-        prompter_.message(text, kCaption, iconFor(result));
+    changeNotebook(name, &session::NotebookManager::createNotebook);
     return true;
 }
 
 bool NotebookCommands::open(const QString& name) {
+    return changeNotebook(name, &session::NotebookManager::switchToNotebook).change !=
+           session::NotebookChange::NameRefused;
+}
+
+session::NotebookResult NotebookCommands::changeNotebook(const QString& name, Change change) {
     const session::NotebookResult result = [&] {
         const WaitCursor wait;
-        return session::NotebookManager(session_).switchToNotebook(name);
+        session::NotebookManager manager(session_);
+        return (manager.*change)(name);
     }();
+    // A refused open still made the notebook current: the window must say so.
     if (result.change == session::NotebookChange::Done ||
         result.change == session::NotebookChange::OpenFailed)
         Q_EMIT notebookChanged();
+    tell(result, name);
+    return result;
+}
+
+void NotebookCommands::tell(const session::NotebookResult& result, const QString& name) {
     if (const QString text = session::notebookChangeMessage(result, name); !text.isEmpty())
         prompter_.message(text, kCaption, iconFor(result));
-    return result.change != session::NotebookChange::NameRefused;
 }
 
 bool NotebookCommands::remove(const QString& name) {
@@ -78,8 +81,7 @@ bool NotebookCommands::remove(const QString& name) {
                           PromptButtons::YesNoDefaultNo) != PromptAnswer::Yes)
         return false;
     const session::NotebookResult result = session::NotebookManager(session_).deleteNotebook(name);
-    if (const QString text = session::notebookChangeMessage(result, name); !text.isEmpty())
-        prompter_.message(text, kCaption, iconFor(result));
+    tell(result, name);
     return result.ok();
 }
 

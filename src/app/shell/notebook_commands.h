@@ -4,11 +4,9 @@
 // prompter, the notebook changes through the core's NotebookManager, and
 // what the user is told about each.
 
-#include <QObject>
+#include "core/session/notebooks.h"
 
-namespace oxlin::session {
-class NotebookSession;
-}
+#include <QObject>
 
 namespace oxlin::app {
 
@@ -33,6 +31,10 @@ private:
     bool create(const QString& name);
     bool open(const QString& name);
     bool remove(const QString& name);
+    using Change = session::NotebookResult (session::NotebookManager::*)(const QString&);
+    // Runs a create or a switch under the wait cursor and says how it went.
+    session::NotebookResult changeNotebook(const QString& name, Change change);
+    void tell(const session::NotebookResult& result, const QString& name);
 
     session::NotebookSession& session_;
     Prompter& prompter_;
