@@ -52,6 +52,7 @@ private Q_SLOTS:
     void propertiesText();
     void pasteBeyondTheLimitIsCutWithAMessage();
     void oversizedTopicLoadsWhole();
+    void topicBeyondTheMemoryLimitIsNotRead();
     void failedSaveKeepsTheText();
     void exportPath_data();
     void exportPath();
@@ -258,6 +259,25 @@ void EditorHostTest::oversizedTopicLoadsWhole() {
     QCOMPARE(host_->editor()->textLength(), TopicTextEdit::kTextLimit + 100);
     QCOMPARE(host_->saveTopic(), 0);
     QCOMPARE(topics_->stored(topic), big); // nothing of the stored topic was lost
+}
+
+void EditorHostTest::topicBeyondTheMemoryLimitIsNotRead() {
+    // Reported on a real 1 GiB topic: the editor took 6 GB reading it, at
+    // every start. Past the limit it is not read, and so never written back.
+    const ItemHandle small = topics_->add("Small.txt", "small text");
+    const QByteArray big = textOfLength(5000);
+    const ItemHandle huge = topics_->add("Huge.txt", big);
+    host_->setMaxTopicBytes(4096);
+    QCOMPARE(host_->loadTopic(small), 0);
+    QCOMPARE(host_->loadTopic(huge), EditorHost::kTopicTooLarge);
+    QCOMPARE(prompter_->messageTexts().size(), 1);
+    QVERIFY(prompter_->messageTexts().first().contains("Huge.txt"));
+    QCOMPARE(host_->currentTopic(), ItemHandle(0));
+    QVERIFY(host_->editor()->toPlainText().isEmpty());
+    QCOMPARE(host_->saveTopic(), -16);
+    QCOMPARE(topics_->stored(huge), big);
+    QCOMPARE(topics_->stored(small), QByteArray("small text"));
+    QVERIFY(!QFileInfo::exists(QDir(dir_->path()).filePath("Huge.txt")));
 }
 
 void EditorHostTest::failedSaveKeepsTheText() {

@@ -172,6 +172,14 @@ int EditorHost::loadTopic(ItemHandle topic) {
     QDir().mkpath(QFileInfo(copy).absolutePath());
     if (store::decompressFile(*file, copy) != 1 && QFileInfo(*file).size() > 0)
         reportDamagedTopic(*label, *file);
+    if (const qint64 bytes = QFileInfo(copy).size(); bytes > maxTopicBytes_) {
+        // Not read, so never written back either: the topic file stays whole.
+        QFile::remove(copy);
+        edit_->clear();
+        edit_->document()->setModified(false);
+        reportTooLarge(*label, bytes);
+        return kTopicTooLarge;
+    }
     format_ = StreamFormat::Unknown;
     streamIn(copy);
 
@@ -212,6 +220,17 @@ bool EditorHost::streamIn(const QString& path) {
             QStringLiteral("Oxlin"), PromptIcon::Warning);
     }
     return true;
+}
+
+void EditorHost::reportTooLarge(const QString& label, qint64 bytes) {
+    constexpr qint64 kMiB = 1024 * 1024;
+    prompter_.message(QStringLiteral("The topic \"%1\" holds %L2 MB, more than the %L3 MB the "
+                                     "editor can open. Export it (Ctrl+R) to open it with "
+                                     "another program.")
+                          .arg(label)
+                          .arg(bytes / kMiB)
+                          .arg(std::max<qint64>(1, maxTopicBytes_ / kMiB)),
+                      QStringLiteral("Oxlin"), PromptIcon::Warning);
 }
 
 void EditorHost::reportDamagedTopic(const QString& label, const QString& topicFile) {

@@ -24,7 +24,8 @@ class TopicTextEdit;
 //
 // Results follow the editor's codes: 0 for success, -13 a label that cannot be
 // read, -14 a topic file path that cannot be formed, -15 no topic open, -16 no
-// current topic, -1 the topic could not be written (the editor keeps its text).
+// current topic, -17 a topic too large for the editor (kMaxTopicBytes), -1 the
+// topic could not be written (the editor keeps its text).
 //
 // The host owns no widget: the control is created as a child of `parent`.
 // `topics` and `prompter` must outlive the host.
@@ -32,6 +33,14 @@ class EditorHost final : public QObject {
     Q_OBJECT
 public:
     EditorHost(EditorTopics& topics, Prompter& prompter, QWidget* parent);
+
+    // The largest topic the editor reads: a document takes several times its
+    // text in memory, and a topic far larger than anyone types (a damaged
+    // or hostile package) would take the whole machine's.
+    static constexpr qint64 kMaxTopicBytes = qint64(256) * 1024 * 1024;
+    static constexpr int kTopicTooLarge = -17;
+    // Lowers the limit, for tests that cannot write a topic that large.
+    void setMaxTopicBytes(qint64 bytes) { maxTopicBytes_ = bytes; }
 
     TopicTextEdit* editor() const { return edit_; }
     QFont defaultFont() const { return defaultFont_; }
@@ -98,6 +107,7 @@ private:
     bool streamIn(const QString& path);
     void reportSaveError(long code);
     void reportDamagedTopic(const QString& label, const QString& topicFile);
+    void reportTooLarge(const QString& label, qint64 bytes);
 
     EditorTopics& topics_;
     Prompter& prompter_;
@@ -107,6 +117,7 @@ private:
     bool open_ = false;
     ItemHandle current_ = 0;
     QString workingCopy_;
+    qint64 maxTopicBytes_ = kMaxTopicBytes;
     StreamFormat format_ = StreamFormat::Plain;
     bool wordWrap_ = false;
     bool formatSwitched_ = false;

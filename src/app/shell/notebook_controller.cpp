@@ -167,8 +167,11 @@ void NotebookController::installCommands() {
             EditorHost& editor = window_->editorHost();
             if (editor.currentTopic() != topic)
                 openTopic(topic);
-            if (editor.currentTopic() == topic && editor.saveTopic() == 0)
+            if (editor.currentTopic() != topic)
+                return false; // too large for the editor, or its file is missing
+            if (editor.saveTopic() == 0)
                 editor.exportCurrentTopic();
+            return true;
         }});
     router.setTreeHandler([this](int id) {
         if (id == cmd::PasteFiles)

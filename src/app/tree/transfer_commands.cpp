@@ -102,11 +102,9 @@ void TransferCommands::exportSelection() {
     if (!item)
         return;
     const tree::TopicKind kind = tree::topicKind(item->label);
-    if (item->isTopic() && (kind == tree::TopicKind::Text || kind == tree::TopicKind::RichText)) {
-        if (parts_.exportThroughEditor)
-            parts_.exportThroughEditor(selected);
+    if (item->isTopic() && (kind == tree::TopicKind::Text || kind == tree::TopicKind::RichText) &&
+        parts_.exportThroughEditor && parts_.exportThroughEditor(selected))
         return;
-    }
     const QString target =
         parts_.prompter.saveFileName(QStringLiteral("Export"), item->label, {});
     if (target.isEmpty())

@@ -33,8 +33,9 @@ public:
         std::function<tree::ItemHandle()> selection;
         // A topic made by an import, for the topic index.
         std::function<void(tree::ItemHandle)> indexed;
-        // Exports the text or rich-text topic `item` through the editor.
-        std::function<void(tree::ItemHandle)> exportThroughEditor;
+        // Exports the text or rich-text topic `item` through the editor;
+        // false when the editor cannot open it (then its bytes go out as a file).
+        std::function<bool(tree::ItemHandle)> exportThroughEditor;
     };
 
     explicit TransferCommands(Parts parts, QObject* parent = nullptr);
