@@ -147,8 +147,11 @@ std::vector<bool> matchTopics(const TopicSource& source, const QStringList& file
     QtConcurrent::blockingMap(order, [&](int i) {
         if (control.cancel && control.cancel->load(std::memory_order_relaxed))
             return;
-        flags[std::size_t(i)] =
-            topicMatches(source, fileNames[i], keyword, matchCase, text) ? 1 : 0;
+        if (topicMatches(source, fileNames[i], keyword, matchCase, text)) {
+            flags[std::size_t(i)] = 1;
+            if (control.found)
+                control.found(i);
+        }
         const int checked = done.fetch_add(1, std::memory_order_relaxed) + 1;
         if (control.progress)
             control.progress(checked);

@@ -189,16 +189,7 @@ int KeywordSearch::contentSearchIn(const std::vector<ContentTarget>& targets,
     return count;
 }
 
-int KeywordSearch::searchInResult(const QString& keyword, bool matchCase,
-                                  SortedRows& results) const {
-    QStringList names;
-    for (const SortedRows::Row& row : results.rows()) {
-        const tree::TreeItem* item = tree_.find(row.handle);
-        names.append(item && item->record ? store::topicFileName(quint32(item->record->fileId))
-                                          : QString());
-    }
-    results.clear();
-
+std::vector<ContentTarget> KeywordSearch::inResultTargets(const SortedRows& results) const {
     // SearchIndex read once; the first entry of a key wins, as a key lookup would.
     QHash<QString, int> index;
     for (const QString& line :
@@ -210,17 +201,35 @@ int KeywordSearch::searchInResult(const QString& keyword, bool matchCase,
         if (!index.contains(key))
             index.insert(key, store::leadingInteger(line.mid(equals + 1)));
     }
+    std::vector<ContentTarget> targets;
+    for (const SortedRows::Row& row : results.rows()) {
+        const tree::TreeItem* item = tree_.find(row.handle);
+        if (!item || !item->record) {
+            targets.push_back({});
+            continue;
+        }
+        const QString name = store::topicFileName(quint32(item->record->fileId));
+        targets.push_back({name, handleFromValue(index.value(name.toCaseFolded(), 0))});
+    }
+    return targets;
+}
 
+int KeywordSearch::searchInResult(const QString& keyword, bool matchCase,
+                                  SortedRows& results) const {
+    const std::vector<ContentTarget> targets = inResultTargets(results);
+    results.clear();
+    QStringList names;
+    for (const ContentTarget& target : targets)
+        names.append(target.fileName);
     const std::vector<bool> found = matchFiles(names, keyword, matchCase);
     int count = 0;
     std::vector<SortedRows::Row> rows;
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (!found[std::size_t(i)])
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        if (!found[i])
             continue;
         ++count;
-        const ItemHandle handle = handleFromValue(index.value(names[i].toCaseFolded(), 0));
-        if (tree_.contains(handle))
-            rows.push_back({tree_.itemPath(handle), handle});
+        if (tree_.contains(targets[i].handle))
+            rows.push_back({tree_.itemPath(targets[i].handle), targets[i].handle});
     }
     results.assign(std::move(rows));
     return count;

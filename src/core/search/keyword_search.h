@@ -121,6 +121,12 @@ public:
     // handle gives no row.
     int contentSearchIn(const std::vector<ContentTarget>& targets, const QString& keyword,
                         bool matchCase, SortedRows& results) const;
+    // What searchInResult reads for the current rows, in their order: each
+    // row's topic file, with the item SearchIndex names for it (which may be
+    // dead: such a topic counts but gets no row). Folder and dead rows have
+    // no file and never match.
+    std::vector<ContentTarget> inResultTargets(const SortedRows& results) const;
+
     // The topic source and text streamer a search reads through, for a
     // caller that runs matchTopics itself (the application, off its
     // user-interface thread). The folder source is listed when called.
