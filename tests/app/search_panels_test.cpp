@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -267,14 +268,14 @@ void SearchPanelsTest::contentSearchRunsBesideTheWindow() {
     QSignalSpy finished(&app.search(), &SearchController::searchFinished);
     QTest::mouseClick(panel.locateButton(), Qt::LeftButton);
     QVERIFY(app.search().isSearching());
-    QVERIFY(panel.cancelButton()->isVisible());
-    QVERIFY(panel.progressBar()->isVisible());
+    QVERIFY(!panel.cancelButton()->isHidden());
+    QVERIFY(!panel.progressBar()->isHidden());
     QVERIFY(!panel.locateButton()->isEnabled());
     app.search().runSearch();
     app.session().tree().removeItem(topics[1]);
     QVERIFY(finished.wait(10000));
     QCOMPARE(finished.size(), 1);
-    QVERIFY(!panel.cancelButton()->isVisible());
+    QVERIFY(panel.cancelButton()->isHidden());
     QVERIFY(panel.locateButton()->isEnabled());
     QCOMPARE(app.prompter.messageTexts(), QStringList{"29 topics include the keyword."});
     QStringList expected;
@@ -306,7 +307,7 @@ void SearchPanelsTest::contentSearchRunsBesideTheWindow() {
     QTest::mouseClick(panel.locateButton(), Qt::LeftButton);
     app.search().stopBackgroundWork();
     QVERIFY(!app.search().isSearching());
-    QVERIFY(!panel.cancelButton()->isVisible());
+    QVERIFY(panel.cancelButton()->isHidden());
 }
 
 void SearchPanelsTest::resultMessageCountsTopics() {
