@@ -7,14 +7,12 @@
 #include "core/search/topic_index.h"
 #include "core/store/compressed_file.h"
 #include "core/store/file_names.h"
-#include "core/store/notebook_paths.h"
 #include "core/store/package.h"
 #include "core/store/profile.h"
 #include "core/tree/tree_file.h"
 #include "core/tree/tree_model.h"
 
 #include <QGuiApplication>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -25,8 +23,7 @@ namespace oxlin::cli {
 namespace {
 
 // Searches a package without changing it or unpacking it: the tree and the
-// topics are read straight out of the package; only the search index is
-// written, into a temporary folder.
+// topics are read straight out of the package, and nothing is written.
 int searchPackage(const QStringList& arguments) {
     QStringList positional;
     search::SearchOptions options;
@@ -53,28 +50,22 @@ int searchPackage(const QStringList& arguments) {
     tree::TopicTree tree;
     readPackageTree(package, reader, tree, nullptr); // a tree that cannot be read finds nothing
 
+    // The search index the program keeps in its working folder is what a
+    // walk of the tree gives; a one-off search takes it from the tree.
     store::ProfileService profiles;
-    store::NotebookPaths paths;
-    QTemporaryDir folder;
-    if (!options.treeOnly) {
-        if (!folder.isValid()) {
-            complain(QStringLiteral("cannot create a temporary folder"));
-            return kFailure;
-        }
-        paths.workingFolder = folder.path();
-        paths.topicIndexFile = folder.filePath(QLatin1String(store::kTopicIndexFileName));
-        paths.searchIndexFile = folder.filePath(QLatin1String(store::kSearchIndexFileName));
-        search::TopicIndex index(profiles, paths);
-        index.rebuildNow(tree);
-    }
     const search::PackageTopics topics(reader);
-
-    const auto app = options.treeOnly ? nullptr : guiApplication();
     search::KeywordSearch searcher(profiles, tree, richtext::streamVisibleText);
-    searcher.setPaths(paths);
     searcher.readTopicsFrom(&topics);
     search::SortedRows rows;
-    const int count = searcher.run(positional[1], options, rows).value_or(0);
+    int count = 0;
+    const QString keyword = positional[1].left(search::kMaxKeywordLength);
+    if (options.treeOnly) {
+        count = searcher.treeOnlySearch(keyword, options.matchCase, rows);
+    } else {
+        const auto app = guiApplication(); // for the rare topic whose text is in a table
+        count = searcher.contentSearchIn(search::contentTargets(search::takeIndexSnapshot(tree)),
+                                         keyword, options.matchCase, rows);
+    }
     for (const auto& row : rows.rows())
         printLine(row.text);
     if (std::fflush(stdout) != 0)

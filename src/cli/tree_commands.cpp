@@ -44,14 +44,36 @@ int listTree(const QStringList& arguments) {
                      .arg(notes.unnamedFolders)
                      .arg(notes.renumbered)
                      .arg(notes.droppedTopics));
-    tree.walk([&](const tree::TreeItem& item, int) {
-        const QString path = tree.itemPath(item.handle);
-        if (item.isFolder())
-            printLine(path + QLatin1Char('\\'));
-        else
-            printLine(path + QLatin1Char('\t') + QString::number(item.record->fileId));
+    // Paths grow from the parent's as the walk goes down, already in UTF-8,
+    // and go out in large writes: a path and a write per line would cost
+    // more than reading the tree.
+    std::vector<QByteArray> pathAt;
+    QByteArray out;
+    bool written = true;
+    tree.walk([&](const tree::TreeItem& item, int depth) {
+        pathAt.resize(std::size_t(depth) + 1);
+        QByteArray& path = pathAt[std::size_t(depth)];
+        path.resize(0); // keeps its capacity
+        if (depth > 0)
+            path.append(pathAt[std::size_t(depth) - 1]).append('\\');
+        path.append(item.label.toUtf8());
+        out += path;
+        if (item.isFolder()) {
+            out += "\\\n";
+        } else {
+            out += '\t';
+            out += QByteArray::number(item.record->fileId);
+            out += '\n';
+        }
+        if (out.size() >= 64 * 1024) {
+            written = written && std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout) ==
+                                     std::size_t(out.size());
+            out.resize(0); // keeps its capacity
+        }
     });
-    return std::fflush(stdout) == 0 ? kSuccess : kFailure;
+    written = written && std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout) ==
+                             std::size_t(out.size());
+    return written && std::fflush(stdout) == 0 ? kSuccess : kFailure;
 }
 
 // Writes the package of a brand-new, empty notebook: the entries Tree and Z,

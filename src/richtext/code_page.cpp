@@ -138,6 +138,13 @@ bool CodePageDecoder::isLeadByte(int codePage, unsigned char byte) {
     }
 }
 
+void CodePageDecoder::decodeOnto(int codePage, QByteArrayView bytes, QString& out) {
+    if (codePage != 65001 && (codePage == 1252 || !converterFor(codePage)))
+        store::appendWindows1252(out, bytes);
+    else
+        out += decode(codePage, bytes);
+}
+
 QString CodePageDecoder::decode(int codePage, QByteArrayView bytes) {
     if (bytes.isEmpty())
         return {};

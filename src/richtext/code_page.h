@@ -32,6 +32,8 @@ public:
     CodePageDecoder& operator=(const CodePageDecoder&) = delete;
 
     QString decode(int codePage, QByteArrayView bytes);
+    // The same, appended to `out` (no string of its own for the common pages).
+    void decodeOnto(int codePage, QByteArrayView bytes, QString& out);
 
     // True when the code page has double-byte characters and `byte` starts one.
     static bool isLeadByte(int codePage, unsigned char byte);

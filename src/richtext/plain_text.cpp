@@ -15,8 +15,24 @@ QString decodePlainText(QByteArrayView bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
     QString text = store::decodeStoredText(bytes);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(u'\r', u'\n');
+    // CR LF and a lone CR each end a line as LF: one pass in place, from the
+    // first CR on (a topic saved here has one in every line).
+    qsizetype in = text.indexOf(u'\r');
+    if (in < 0)
+        return text;
+    QChar* chars = text.data();
+    const qsizetype size = text.size();
+    qsizetype out = in;
+    for (; in < size; ++in) {
+        if (chars[in] != u'\r') {
+            chars[out++] = chars[in];
+            continue;
+        }
+        chars[out++] = u'\n';
+        if (in + 1 < size && chars[in + 1] == u'\n')
+            ++in;
+    }
+    text.truncate(out);
     return text;
 }
 

@@ -4,11 +4,17 @@
 namespace oxlin::richtext::reading {
 
 void PendingText::appendBytes(QByteArrayView bytes) {
-    for (char c : bytes) {
-        if (uchar(c) < 0x20 && c != '\t')
+    // Runs between control characters go in whole: text arrives in long runs,
+    // and a byte at a time would cost more than the rest of the read.
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (uchar(c) >= 0x20 || c == '\t')
             continue;
-        bytes_.append(c);
+        bytes_.append(bytes.sliced(start, i - start));
+        start = i + 1;
     }
+    bytes_.append(bytes.sliced(start));
 }
 
 void PendingText::decodeBytes(int page) {
@@ -20,7 +26,7 @@ void PendingText::decodeBytes(int page) {
         text.replace(QChar(0x00B7), QChar(0x2022)); // the Symbol font's bullet
         text_ += text;
     } else {
-        text_ += decoder_.decode(page, bytes_);
+        decoder_.decodeOnto(page, bytes_, text_);
     }
     bytes_.clear();
 }

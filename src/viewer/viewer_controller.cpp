@@ -62,7 +62,7 @@ ViewerController::ViewerController(const QString& folder, app::Prompter& prompte
 
     session::SessionHooks hooks;
     hooks.startIndexWorker = [this] { search_->startRebuild(); };
-    hooks.waitForIndexWorker = [this] { search_->stopRebuild(); };
+    hooks.waitForIndexWorker = [this] { search_->stopBackgroundWork(); };
     session_->setHooks(std::move(hooks));
 
     // Links: a topic link opens its topic here; a file or web link goes to
@@ -88,7 +88,7 @@ ViewerController::~ViewerController() {
     // The index worker reads the tree's snapshot and writes into the folder:
     // it ends before either goes.
     if (search_)
-        search_->stopRebuild();
+        search_->stopBackgroundWork();
 }
 
 bool ViewerController::open(const QString& package) {
@@ -213,7 +213,7 @@ void ViewerController::exportFolder(tree::ItemHandle item) {
 }
 
 void ViewerController::shutDown() {
-    search_->stopRebuild();
+    search_->stopBackgroundWork();
     opener_->waitForWorkers();
     app::EditorHost& editor = window_->editorHost();
     if (editor.isOpen())

@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -78,7 +79,11 @@ struct App : RunningApp {
         panel.matchCaseBox()->setChecked(matchCase);
         panel.treeOnlyBox()->setChecked(treeOnly);
         prompter.asked.clear();
+        QSignalSpy finished(&search(), &SearchController::searchFinished);
         QTest::mouseClick(panel.locateButton(), Qt::LeftButton);
+        // A content search ends on the worker's posted report.
+        if (finished.isEmpty() && search().isSearching() && !finished.wait(10000))
+            return {"the search did not end"};
         return rowsOf(*panel.list());
     }
 
@@ -103,6 +108,7 @@ private Q_SLOTS:
     void locateFindsByPrefixAndGoesToTheRow();
     void renameAndRelabelKeepLocateInStep();
     void eachSearchModeThroughThePanel();
+    void contentSearchRunsBesideTheWindow();
     void resultMessageCountsTopics();
     void contentSearchReadsTheVisibleText();
     void historyKeepsTwentyAndSurvivesARestart();
@@ -242,6 +248,66 @@ void SearchPanelsTest::eachSearchModeThroughThePanel() {
     app.keyword().treeOnlyBox()->setChecked(true);
     QTest::keyClick(app.keyword().keywordBox()->lineEdit(), Qt::Key_Return);
     QCOMPARE(app.rowsOf(*app.keyword().list()), QStringList{"Work\\lower.txt"});
+}
+
+void SearchPanelsTest::contentSearchRunsBesideTheWindow() {
+    App app;
+    const ItemHandle folder = app.folder(0, "Notes");
+    std::vector<ItemHandle> topics;
+    for (int i = 0; i < 60; ++i)
+        topics.push_back(app.topic(folder, QStringLiteral("n%1.txt").arg(i, 2, 10, QLatin1Char('0')),
+                                   QByteArray(20000, 'x') + (i % 2 ? "ripe" : "raw")));
+    QVERIFY(app.rebuild());
+    KeywordPanel& panel = app.keyword();
+    panel.keywordBox()->setEditText("ripe");
+    panel.treeOnlyBox()->setChecked(false);
+
+    // While it runs: progress and Cancel show, Locate is off, and a second
+    // Locate is ignored. Removing a found topic meanwhile keeps it out of the
+    // rows, whenever its report arrives.
+    QSignalSpy finished(&app.search(), &SearchController::searchFinished);
+    QTest::mouseClick(panel.locateButton(), Qt::LeftButton);
+    QVERIFY(app.search().isSearching());
+    QVERIFY(!panel.cancelButton()->isHidden());
+    QVERIFY(!panel.progressBar()->isHidden());
+    QVERIFY(!panel.locateButton()->isEnabled());
+    app.search().runSearch();
+    app.session().tree().removeItem(topics[1]);
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(finished.size(), 1);
+    QVERIFY(panel.cancelButton()->isHidden());
+    QVERIFY(panel.locateButton()->isEnabled());
+    QCOMPARE(app.prompter.messageTexts(), QStringList{"29 topics include the keyword."});
+    QStringList expected;
+    for (int i = 3; i < 60; i += 2)
+        expected << QStringLiteral("Notes\\n%1.txt").arg(i, 2, 10, QLatin1Char('0'));
+    QCOMPARE(app.rowsOf(*panel.list()), expected);
+
+    // A relabel while the search runs shows in the rows found.
+    app.prompter.asked.clear();
+    QTest::mouseClick(panel.locateButton(), Qt::LeftButton);
+    QVERIFY(app.session().tree().setLabel(topics[3], "renamed.txt"));
+    QVERIFY(finished.wait(10000));
+    QVERIFY(app.rowsOf(*panel.list()).contains("Notes\\renamed.txt"));
+
+    // Cancelled: no count is shown, the history stays, and the list shows
+    // the rows found before the cancel.
+    app.prompter.asked.clear();
+    panel.keywordBox()->setEditText("raw");
+    const QStringList history = panel.history();
+    QTest::mouseClick(panel.locateButton(), Qt::LeftButton);
+    QTest::mouseClick(panel.cancelButton(), Qt::LeftButton);
+    QVERIFY(finished.wait(10000));
+    QVERIFY(app.prompter.asked.isEmpty());
+    QCOMPARE(panel.history(), history);
+    QCOMPARE(app.rowsOf(*panel.list()).size(), panel.results().size());
+    QVERIFY(panel.locateButton()->isEnabled());
+
+    // Closing the notebook stops a running search and waits for it.
+    QTest::mouseClick(panel.locateButton(), Qt::LeftButton);
+    app.search().stopBackgroundWork();
+    QVERIFY(!app.search().isSearching());
+    QVERIFY(panel.cancelButton()->isHidden());
 }
 
 void SearchPanelsTest::resultMessageCountsTopics() {

@@ -257,7 +257,9 @@ void ViewerTest::panelsHaveTheViewersDifferences() {
     QVERIFY(!keyword->treeOnlyBox()->isChecked());
     // A content search finds the word inside a topic, captioned as the viewer.
     keyword->keywordBox()->setEditText("budget");
+    QSignalSpy finished(&viewer.controller->search(), &app::SearchController::searchFinished);
     viewer.controller->search().runSearch();
+    QVERIFY(finished.wait(10000));
     QCOMPARE(viewer.prompter.asked.last().caption, QString("OxlinViewer"));
     QCOMPARE(viewer.prompter.asked.last().text, QString("1 topic includes the keyword."));
 }

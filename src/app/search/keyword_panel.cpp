@@ -8,8 +8,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace oxlin::app {
 
@@ -50,12 +53,24 @@ KeywordPanel::KeywordPanel(QWidget* parent) : QWidget(parent) {
     treeOnly_ = new QCheckBox(QStringLiteral("Topics-tree Only"), this);
     treeOnly_->setChecked(true);
 
+    progress_ = new QProgressBar(this);
+    progress_->setObjectName(QStringLiteral("searchProgress"));
+    progress_->setTextVisible(false);
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_->setObjectName(QStringLiteral("searchCancel"));
+    auto* running = new QHBoxLayout;
+    running->addWidget(progress_, 1);
+    running->addWidget(cancel_);
+    progress_->hide();
+    cancel_->hide();
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 8, 8, 8);
     layout->setSpacing(6);
     layout->addWidget(keywordCaption);
     layout->addWidget(keyword_);
     layout->addLayout(buttons);
+    layout->addLayout(running);
     layout->addSpacing(4);
     layout->addWidget(resultCaption);
     layout->addWidget(list_, 1);
@@ -66,6 +81,7 @@ KeywordPanel::KeywordPanel(QWidget* parent) : QWidget(parent) {
     setFocusProxy(keyword_);
     connect(locate_, &QPushButton::clicked, this, &KeywordPanel::searchRequested);
     connect(keyword_->lineEdit(), &QLineEdit::returnPressed, this, &KeywordPanel::searchRequested);
+    connect(cancel_, &QPushButton::clicked, this, &KeywordPanel::cancelRequested);
     connect(display_, &QPushButton::clicked, this, [this] {
         const tree::ItemHandle item = selectedItem();
         if (item != tree::kNoItem)
@@ -87,6 +103,24 @@ search::SearchOptions KeywordPanel::options() const {
 }
 
 void KeywordPanel::showResults() { fillRowList(*list_, results_); }
+
+void KeywordPanel::showAddedRow(int index) { insertRowItem(*list_, index, results_.at(index)); }
+
+void KeywordPanel::showRemovedRow(int index) { delete list_->takeItem(index); }
+
+void KeywordPanel::setSearching(bool searching) {
+    progress_->setVisible(searching);
+    cancel_->setVisible(searching);
+    cancel_->setEnabled(searching);
+    locate_->setEnabled(!searching);
+    if (searching)
+        progress_->setRange(0, 0); // busy until the first count arrives
+}
+
+void KeywordPanel::setProgress(int done, int total) {
+    progress_->setRange(0, std::max(1, total));
+    progress_->setValue(done);
+}
 
 void KeywordPanel::setHistory(const QStringList& keywords) {
     // The typed keyword stays in the field while the list below it changes.

@@ -8,6 +8,7 @@
 class QCheckBox;
 class QComboBox;
 class QListWidget;
+class QProgressBar;
 class QPushButton;
 
 namespace oxlin::app {
@@ -30,6 +31,14 @@ public:
     search::SortedRows& results() { return results_; }
     // Shows the result rows again after the search changed them.
     void showResults();
+    // Mirrors one row of results() added at, or removed from, `index`.
+    void showAddedRow(int index);
+    void showRemovedRow(int index);
+
+    // While a content search runs: its progress and Cancel show, and Locate
+    // is off.
+    void setSearching(bool searching);
+    void setProgress(int done, int total);
 
     // The combo box's list, oldest first.
     void setHistory(const QStringList& keywords);
@@ -44,12 +53,16 @@ public:
     QCheckBox* inResultBox() const { return inResult_; }
     QCheckBox* matchCaseBox() const { return matchCase_; }
     QCheckBox* treeOnlyBox() const { return treeOnly_; }
+    QPushButton* cancelButton() const { return cancel_; }
+    QProgressBar* progressBar() const { return progress_; }
 
 Q_SIGNALS:
     // "&Locate", or Enter in the keyword field.
     void searchRequested();
     // "&Display" (doubleClicked false) or a double click on a row.
     void goToRequested(tree::ItemHandle item, bool doubleClicked);
+    // "Cancel" while a search runs.
+    void cancelRequested();
 
 private:
     search::SortedRows results_;
@@ -60,6 +73,8 @@ private:
     QCheckBox* inResult_ = nullptr;
     QCheckBox* matchCase_ = nullptr;
     QCheckBox* treeOnly_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QPushButton* cancel_ = nullptr;
 };
 
 } // namespace oxlin::app

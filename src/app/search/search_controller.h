@@ -7,6 +7,9 @@
 #include <QObject>
 
 #include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
 
 class QTreeView;
 
@@ -67,9 +70,10 @@ public:
     // Locate list when it ends.
     void startRebuild();
     void waitForRebuild() { index_.waitForRebuild(); }
-    // Ends a running rebuild early: the index is not needed once the
-    // notebook closes, and the next load writes it anew.
-    void stopRebuild() { index_.stopRebuild(); }
+    // Ends a running rebuild early and cancels a running content search,
+    // waiting for both: the index is not needed once the notebook closes (the
+    // next load writes it anew), and nothing may read the working folder then.
+    void stopBackgroundWork();
     void writeLastEdit();
     void saveHistory();
     // Loads the keyword history of the notebook now open, once per run: the
@@ -94,8 +98,16 @@ public:
 
     // "&Refresh": the Locate list from TopicIndex.ini again.
     void refillLocate();
-    // "&Locate" in the keyword panel.
+    // "&Locate" in the keyword panel. A tree-only search is done at once; a
+    // content search (and a search in result) reads the topics on worker
+    // threads while this thread goes on: rows appear as topics are found,
+    // the panel shows the progress and a Cancel, and searchFinished() says
+    // when it is over. Ignored while a content search runs.
     void runSearch();
+    bool isSearching() const { return scan_ != nullptr; }
+    // "Cancel": the topics not read yet are left; the rows found so far stay,
+    // and no count is shown.
+    void cancelSearch();
 
     // What a search says of the `count` topics it found.
     static QString resultMessage(int count);
@@ -104,8 +116,19 @@ Q_SIGNALS:
     // The posted end of a rebuild has been handled (LastEdit reopened, Locate
     // list refilled).
     void rebuildFinished();
+    // A search has ended (found, none found or cancelled), its rows shown.
+    void searchFinished();
 
 private:
+    struct Scan;
+    void startScan(std::vector<search::ContentTarget> targets, bool countUnlisted,
+                   const QString& keyword, bool matchCase);
+    void scanFound(quint64 id, int index);
+    void scanDone(quint64 id);
+    void finishSearch(const QString& keyword, std::optional<int> count);
+    // Takes the rows of `item` and what is below it out of a running search's results.
+    void dropScanRows(tree::ItemHandle item);
+
     void rebuildDone(quint64 generation, bool afterLoad);
     void startIndexWorker(bool afterLoad);
     void selectAndOpen(tree::ItemHandle item);
@@ -123,6 +146,8 @@ private:
     quint64 generation_ = 0;
     bool historyLoaded_ = false;
     bool indexStale_ = false; // the tree changed since the index files were written
+    std::unique_ptr<Scan> scan_; // the content search running, if any
+    quint64 scanId_ = 0;         // tells a late report of an ended search from the current one
 };
 
 } // namespace oxlin::app

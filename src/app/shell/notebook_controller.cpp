@@ -105,7 +105,7 @@ void NotebookController::installSessionHooks() {
     };
     hooks.startIndexWorker = [this] { search_->startRebuild(); };
     hooks.waitForIndexWorker = [this] {
-        search_->stopRebuild();
+        search_->stopBackgroundWork();
         opener_->waitForWorkers();
     };
     hooks.saveKeywordHistory = [this] { search_->saveHistory(); };

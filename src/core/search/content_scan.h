@@ -44,9 +44,17 @@ public:
     bool feed(QStringView piece);
     bool found() const { return found_; }
 
+    // Where the keyword first occurs in `text`, or -1.
+    qsizetype find(QStringView text) const;
+
 private:
     QString keyword_;
     Qt::CaseSensitivity sensitivity_;
+    // For a keyword of ASCII letters searched without regard to case (what
+    // people type): the keyword folded, and a Horspool shift per ASCII
+    // character. Empty otherwise, and QString's own search is used.
+    QByteArray asciiFolded_;
+    unsigned char shift_[128] = {};
     QString carry_; // the end of the text so far, shorter than the keyword
     bool found_ = false;
 };
@@ -90,12 +98,14 @@ private:
 bool topicMatches(const TopicSource& source, const QString& fileName, const QString& keyword,
                   bool matchCase, const TextStreamer& text);
 
-// How a long content search reports and stops. `done` is called from worker
-// threads with the number of topics checked so far; `cancel` is polled
-// before each topic.
+// How a long content search reports and stops. `progress` is called from
+// worker threads with the number of topics checked so far, `found` with the
+// index of each topic that holds the keyword, as soon as it is known;
+// `cancel` is polled before each topic.
 struct ScanControl {
     std::function<void(int done)> progress;
     const std::atomic<bool>* cancel = nullptr;
+    std::function<void(int index)> found;
 };
 
 // topicMatches for every name, spread over the global thread pool; the

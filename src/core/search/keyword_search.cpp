@@ -113,18 +113,30 @@ std::optional<int> KeywordSearch::run(const QString& keyword, const SearchOption
 
 std::vector<bool> KeywordSearch::matchFiles(const QStringList& fileNames, const QString& keyword,
                                             bool matchCase) const {
-    if (source_)
-        return matchTopics(*source_, fileNames, keyword, matchCase, text_);
     // The folder is listed once per search, not once per topic.
-    const FolderTopics folder(paths_.workingFolder);
-    return matchTopics(folder, fileNames, keyword, matchCase, text_);
+    const std::unique_ptr<TopicSource> source = makeSource();
+    return matchTopics(*source, fileNames, keyword, matchCase, text_);
 }
 
-int KeywordSearch::contentSearch(const QString& keyword, bool matchCase,
-                                 SortedRows& results) const {
-    results.clear();
-    QStringList names;
-    std::vector<ItemHandle> handles;
+std::vector<ContentTarget> contentTargets(const IndexSnapshot& snapshot) {
+    std::vector<ContentTarget> targets;
+    QHash<QString, std::size_t> placed;
+    for (const IndexedTopic& topic : snapshot) {
+        if (topic.topicFile.isEmpty())
+            continue;
+        const auto at = placed.constFind(topic.topicFile);
+        if (at != placed.constEnd()) {
+            targets[*at].handle = topic.handle;
+            continue;
+        }
+        placed.insert(topic.topicFile, targets.size());
+        targets.push_back({topic.topicFile, topic.handle});
+    }
+    return targets;
+}
+
+std::vector<ContentTarget> KeywordSearch::indexedTargets() const {
+    std::vector<ContentTarget> targets;
     tree::IniSectionReader reader = tree::IniSectionReader::open(
         profiles_, paths_.searchIndexFile, QLatin1String(kSearchIndexSection));
     tree::IniEntry entry;
@@ -132,32 +144,52 @@ int KeywordSearch::contentSearch(const QString& keyword, bool matchCase,
         const ItemHandle handle = handleFromValue(entry.value);
         // A dead entry (the topic was deleted or moved since the load) is
         // skipped before its file is read.
-        if (handle == kNoItem || !tree_.contains(handle))
-            continue;
-        names.append(entry.key);
-        handles.push_back(handle);
+        if (handle != kNoItem && tree_.contains(handle))
+            targets.push_back({entry.key, handle});
     }
+    return targets;
+}
+
+std::unique_ptr<TopicSource> KeywordSearch::makeSource() const {
+    if (source_) {
+        // Borrowed: a view that forwards to the caller's source.
+        struct Borrowed final : TopicSource {
+            const TopicSource& to;
+            explicit Borrowed(const TopicSource& s) : to(s) {}
+            bool read(const QString& name, QByteArray& stored) const override {
+                return to.read(name, stored);
+            }
+        };
+        return std::make_unique<Borrowed>(*source_);
+    }
+    return std::make_unique<FolderTopics>(paths_.workingFolder);
+}
+
+int KeywordSearch::contentSearch(const QString& keyword, bool matchCase,
+                                 SortedRows& results) const {
+    return contentSearchIn(indexedTargets(), keyword, matchCase, results);
+}
+
+int KeywordSearch::contentSearchIn(const std::vector<ContentTarget>& targets,
+                                   const QString& keyword, bool matchCase,
+                                   SortedRows& results) const {
+    results.clear();
+    QStringList names;
+    names.reserve(qsizetype(targets.size()));
+    for (const ContentTarget& target : targets)
+        names.append(target.fileName);
     const std::vector<bool> found = matchFiles(names, keyword, matchCase);
     std::vector<SortedRows::Row> rows;
     for (std::size_t i = 0; i < found.size(); ++i)
-        if (found[i])
-            rows.push_back({tree_.itemPath(handles[i]), handles[i]});
+        if (found[i] && tree_.contains(targets[i].handle))
+            rows.push_back({tree_.itemPath(targets[i].handle), targets[i].handle});
     const int count = int(rows.size());
     // In index order, so rows with equal paths keep it, as adding one by one would.
     results.assign(std::move(rows));
     return count;
 }
 
-int KeywordSearch::searchInResult(const QString& keyword, bool matchCase,
-                                  SortedRows& results) const {
-    QStringList names;
-    for (const SortedRows::Row& row : results.rows()) {
-        const tree::TreeItem* item = tree_.find(row.handle);
-        names.append(item && item->record ? store::topicFileName(quint32(item->record->fileId))
-                                          : QString());
-    }
-    results.clear();
-
+std::vector<ContentTarget> KeywordSearch::inResultTargets(const SortedRows& results) const {
     // SearchIndex read once; the first entry of a key wins, as a key lookup would.
     QHash<QString, int> index;
     for (const QString& line :
@@ -169,17 +201,35 @@ int KeywordSearch::searchInResult(const QString& keyword, bool matchCase,
         if (!index.contains(key))
             index.insert(key, store::leadingInteger(line.mid(equals + 1)));
     }
+    std::vector<ContentTarget> targets;
+    for (const SortedRows::Row& row : results.rows()) {
+        const tree::TreeItem* item = tree_.find(row.handle);
+        if (!item || !item->record) {
+            targets.push_back({});
+            continue;
+        }
+        const QString name = store::topicFileName(quint32(item->record->fileId));
+        targets.push_back({name, handleFromValue(index.value(name.toCaseFolded(), 0))});
+    }
+    return targets;
+}
 
+int KeywordSearch::searchInResult(const QString& keyword, bool matchCase,
+                                  SortedRows& results) const {
+    const std::vector<ContentTarget> targets = inResultTargets(results);
+    results.clear();
+    QStringList names;
+    for (const ContentTarget& target : targets)
+        names.append(target.fileName);
     const std::vector<bool> found = matchFiles(names, keyword, matchCase);
     int count = 0;
     std::vector<SortedRows::Row> rows;
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (!found[std::size_t(i)])
+    for (std::size_t i = 0; i < targets.size(); ++i) {
+        if (!found[i])
             continue;
         ++count;
-        const ItemHandle handle = handleFromValue(index.value(names[i].toCaseFolded(), 0));
-        if (tree_.contains(handle))
-            rows.push_back({tree_.itemPath(handle), handle});
+        if (tree_.contains(targets[i].handle))
+            rows.push_back({tree_.itemPath(targets[i].handle), targets[i].handle});
     }
     results.assign(std::move(rows));
     return count;
@@ -187,16 +237,19 @@ int KeywordSearch::searchInResult(const QString& keyword, bool matchCase,
 
 int KeywordSearch::treeOnlySearch(const QString& keyword, bool matchCase,
                                   SortedRows& results) const {
-    results.clear();
     // Topics have no children in the tree, so a full walk searches exactly
-    // the folders' contents.
+    // the folders' contents. Rows are sorted once at the end: a keyword that
+    // every label holds would make adding them one by one quadratic.
+    const StreamMatcher matcher(keyword, matchCase);
+    std::vector<SortedRows::Row> rows;
     tree_.walk([&](const tree::TreeItem& item, int) {
-        if (!textMatches(item.label, keyword, matchCase))
+        if (matcher.find(item.label) < 0)
             return;
         const QString path = tree_.itemPath(item.handle);
-        results.add(item.isFolder() ? QLatin1Char('[') + path + QLatin1Char(']') : path,
-                    item.handle);
+        rows.push_back({item.isFolder() ? QLatin1Char('[') + path + QLatin1Char(']') : path,
+                        item.handle});
     });
+    results.assign(std::move(rows));
     return results.size();
 }
 

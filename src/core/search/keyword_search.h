@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -76,6 +77,16 @@ struct SearchOptions {
 enum class SearchMode { InResult, TreeOnly, Content };
 SearchMode chooseMode(const SearchOptions& options);
 
+// A topic file the content search reads, and the item it stands for.
+struct ContentTarget {
+    QString fileName; // "%08X.XTZ"
+    tree::ItemHandle handle = tree::kNoItem;
+};
+// What SearchIndex.ini written from `snapshot` would list, in its order: the
+// searchable topics, a file named twice keeping its first place and its last
+// item. Lets a one-off search (the command-line tool) skip the file.
+std::vector<ContentTarget> contentTargets(const IndexSnapshot& snapshot);
+
 // The three keyword searches over one open notebook. Runs on the thread that
 // owns the tree (the user-interface thread); the content searches spread the
 // topics over the global thread pool and wait for them. Reads SearchIndex.ini
@@ -104,6 +115,23 @@ public:
     // keyword gives a row with its item path. Dead entries give no row and
     // are not counted.
     int contentSearch(const QString& keyword, bool matchCase, SortedRows& results) const;
+    // The live entries of SearchIndex.ini, in file order.
+    std::vector<ContentTarget> indexedTargets() const;
+    // The content search over the given topics (in their order); a dead
+    // handle gives no row.
+    int contentSearchIn(const std::vector<ContentTarget>& targets, const QString& keyword,
+                        bool matchCase, SortedRows& results) const;
+    // What searchInResult reads for the current rows, in their order: each
+    // row's topic file, with the item SearchIndex names for it (which may be
+    // dead: such a topic counts but gets no row). Folder and dead rows have
+    // no file and never match.
+    std::vector<ContentTarget> inResultTargets(const SortedRows& results) const;
+
+    // The topic source and text streamer a search reads through, for a
+    // caller that runs matchTopics itself (the application, off its
+    // user-interface thread). The folder source is listed when called.
+    std::unique_ptr<TopicSource> makeSource() const;
+    const TextStreamer& streamer() const { return text_; }
     // Re-searches the contents of the current rows' topics. Every matching
     // topic counts; it gets a row only when SearchIndex names a live item for
     // its topic file. Folder rows and dead rows drop out.

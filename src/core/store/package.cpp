@@ -256,7 +256,9 @@ QString memberKey(const QString& name) {
 
 bool PackageReader::open(const QString& packageFile) {
     QMutexLocker lock(&mutex_);
-    file_.close();
+    file_.close(); // unmaps too
+    mapped_ = nullptr;
+    mappedSize_ = 0;
     names_.clear();
     places_.clear();
     file_.setFileName(packageFile);
@@ -277,6 +279,8 @@ bool PackageReader::open(const QString& packageFile) {
         places_.insert(key, {entry.offset, entry.size});
         names_.append(name);
     }
+    mappedSize_ = file_.size();
+    mapped_ = mappedSize_ > 0 ? file_.map(0, mappedSize_) : nullptr;
     return true;
 }
 
@@ -285,6 +289,13 @@ bool PackageReader::read(const QString& name, QByteArray& out) const {
     const auto found = places_.constFind(memberKey(name));
     if (found == places_.cend())
         return false;
+    if (mapped_) {
+        if (qint64(found->offset) + qint64(found->size) > mappedSize_)
+            return false;
+        out = QByteArray(reinterpret_cast<const char*>(mapped_) + found->offset,
+                         qsizetype(found->size));
+        return true;
+    }
     QMutexLocker lock(&mutex_);
     out.resize(qsizetype(found->size));
     if (!file_.seek(found->offset) || file_.read(out.data(), out.size()) != out.size()) {

@@ -45,7 +45,8 @@ int unpackPackage(const QString& workingFolder, const QString& packageFile,
 // topic) never unpacks the others. The directory is read and checked once, by
 // the rules unpacking follows; of members whose names differ only in case the
 // first in package order is the one read. Owns the open package file; one
-// reader may serve several threads at once (reads are serialised).
+// reader may serve several threads at once: the file is mapped into memory
+// when it can be, so reads run side by side, and serialised otherwise.
 class PackageReader {
 public:
     PackageReader() = default;
@@ -70,6 +71,8 @@ private:
     };
     mutable QFile file_;
     mutable QMutex mutex_;
+    const uchar* mapped_ = nullptr; // the whole file, or null
+    qint64 mappedSize_ = 0;
     QStringList names_;
     QHash<QString, Place> places_; // case-folded name without extension
 };

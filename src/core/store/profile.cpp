@@ -244,22 +244,33 @@ namespace {
 
 // Leading decimal digits with an optional sign, as atoi reads them; the
 // magnitude stops growing once past 2^31 so any length of digits is safe.
-long long leadingValue(const QString& text) {
+template <class CharAt>
+long long leadingValue(qsizetype size, CharAt at) {
     qsizetype i = 0;
-    while (i < text.size() && text[i].isSpace())
+    while (i < size && QChar(at(i)).isSpace())
         ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
-        negative = text[i] == QLatin1Char('-');
+    if (i < size && (at(i) == u'-' || at(i) == u'+')) {
+        negative = at(i) == u'-';
         ++i;
     }
     long long value = 0;
-    for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i) {
-        value = value * 10 + (text[i].unicode() - '0');
+    for (; i < size && at(i) >= u'0' && at(i) <= u'9'; ++i) {
+        value = value * 10 + (at(i) - u'0');
         if (value > 0x80000001LL)
             value = 0x80000001LL; // out of range either way
     }
     return negative ? -value : value;
+}
+
+long long leadingValue(const QString& text) {
+    return leadingValue(text.size(), [&](qsizetype i) { return text[i].unicode(); });
+}
+
+std::optional<qint32> inRange(long long value) {
+    if (value < INT_MIN || value > INT_MAX)
+        return std::nullopt;
+    return qint32(value);
 }
 
 } // namespace
@@ -269,10 +280,11 @@ int leadingInteger(const QString& text) {
 }
 
 std::optional<qint32> leadingInteger32(const QString& text) {
-    const long long value = leadingValue(text);
-    if (value < INT_MIN || value > INT_MAX)
-        return std::nullopt;
-    return qint32(value);
+    return inRange(leadingValue(text));
+}
+
+std::optional<qint32> leadingInteger32(QByteArrayView latin1) {
+    return inRange(leadingValue(latin1.size(), [&](qsizetype i) { return char16_t(uchar(latin1[i])); }));
 }
 
 } // namespace oxlin::store

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QMutex>
 #include <QString>
 #include <QStringList>
@@ -62,5 +63,7 @@ int leadingInteger(const QString& text);
 // The same conversion, but nothing when the digits do not fit a signed
 // 32-bit integer, where leadingInteger would give the nearest end of the range.
 std::optional<qint32> leadingInteger32(const QString& text);
+// The same over Latin-1 text (a line of a file known to be ASCII).
+std::optional<qint32> leadingInteger32(QByteArrayView latin1);
 
 } // namespace oxlin::store

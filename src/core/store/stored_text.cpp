@@ -21,15 +21,20 @@ bool isValidUtf8(QByteArrayView bytes) {
     return !decoder.hasError();
 }
 
-QString decodeWindows1252(QByteArrayView bytes) {
-    QString text;
-    text.resize(bytes.size());
-    QChar* out = text.data();
+void appendWindows1252(QString& text, QByteArrayView bytes) {
+    const qsizetype at = text.size();
+    text.resize(at + bytes.size());
+    QChar* out = text.data() + at;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
         out[i] = (byte >= 0x80 && byte <= 0x9F) ? QChar(kWindows1252High[byte - 0x80])
                                                 : QChar(char16_t(byte));
     }
+}
+
+QString decodeWindows1252(QByteArrayView bytes) {
+    QString text;
+    appendWindows1252(text, bytes);
     return text;
 }
 

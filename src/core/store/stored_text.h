@@ -17,6 +17,8 @@ bool isValidUtf8(QByteArrayView bytes);
 // Windows-1252 to Unicode. The five bytes the code page leaves undefined map
 // to the control character of the same value, as the Windows converter does.
 QString decodeWindows1252(QByteArrayView bytes);
+// The same, appended to `text`.
+void appendWindows1252(QString& text, QByteArrayView bytes);
 
 // The value of a hexadecimal digit of either case, or -1 for any other byte
 // (escaped link paths, RTF's \'xx).

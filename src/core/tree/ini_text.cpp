@@ -61,6 +61,13 @@ public:
             qsizetype end = 0;
             while (end < block.size() && block[end] != '\n' && block[end] != '\r')
                 ++end;
+            if (end < block.size() && pending_.isEmpty() && !overlong_ && end <= maxLine_) {
+                // A whole line inside the block goes straight in, uncopied.
+                if (end > 0)
+                    document_.addLine(block.first(end));
+                block = block.sliced(end + 1);
+                continue;
+            }
             take(block.first(end));
             if (end == block.size())
                 return;
@@ -98,6 +105,32 @@ private:
     bool overlong_ = false;
 };
 
+namespace {
+
+bool isAscii(QByteArrayView bytes) {
+    for (char c : bytes)
+        if (uchar(c) >= 0x80)
+            return false;
+    return true;
+}
+
+QByteArray asciiKey(QByteArrayView name) {
+    QByteArray key(name.data(), name.size());
+    for (char& c : key)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c + 32);
+    return key;
+}
+
+} // namespace
+
+QByteArray IniDocument::nameKey(QStringView name) {
+    bool ascii = true;
+    for (QChar c : name)
+        ascii = ascii && c.unicode() < 0x80;
+    return ascii ? asciiKey(QByteArray(name.toLatin1())) : name.toString().toCaseFolded().toUtf8();
+}
+
 void IniDocument::addLine(QByteArrayView line) {
     const QByteArrayView content = trimmed(line);
     if (content.isEmpty())
@@ -106,18 +139,25 @@ void IniDocument::addLine(QByteArrayView line) {
         qsizetype close = content.indexOf(']');
         if (close < 0)
             close = content.size();
-        const QString name = store::decodeStoredText(content.sliced(1, close - 1));
-        byName_[name.toCaseFolded()].push_back(int(bodies_.size()));
-        bodies_.emplace_back();
+        const QByteArrayView name = content.sliced(1, close - 1);
+        // Names are mostly ASCII, whose fold needs no decoding.
+        const QByteArray key =
+            isAscii(name) ? asciiKey(name) : nameKey(store::decodeStoredText(name));
+        byName_[key].push_back(int(bodies_.size()));
+        bodies_.push_back({qsizetype(lines_.size()), 0});
         return;
     }
     // Lines before the first header belong to no section.
-    if (!bodies_.empty())
-        bodies_.back().append(store::decodeStoredText(line));
+    if (bodies_.empty())
+        return;
+    lines_.push_back({text_.size(), line.size()});
+    text_.append(line);
+    ++bodies_.back().size;
 }
 
 IniDocument IniDocument::parse(QByteArrayView bytes, qsizetype maxLine) {
     IniDocument document;
+    document.text_.reserve(bytes.size());
     Builder builder(document, maxLine);
     builder.feed(bytes);
     builder.finish();
@@ -143,19 +183,27 @@ std::optional<IniDocument> IniDocument::readFile(const QString& path, qsizetype 
     return document;
 }
 
-int IniDocument::occurrences(const QString& name) const {
-    const auto it = byName_.constFind(name.toCaseFolded());
-    return it == byName_.constEnd() ? 0 : int(it->size());
+int IniDocument::occurrences(QByteArrayView key) const {
+    const auto it = byName_.find(QByteArray::fromRawData(key.data(), key.size()));
+    return it == byName_.end() ? 0 : int(it->second.size());
 }
 
-const QStringList* IniDocument::section(const QString& name, int occurrence) const {
-    const auto it = byName_.constFind(name.toCaseFolded());
-    if (it == byName_.constEnd() || occurrence < 0 || occurrence >= int(it->size()))
-        return nullptr;
-    return &bodies_[std::size_t((*it)[std::size_t(occurrence)])];
+int IniDocument::section(QByteArrayView key, int occurrence) const {
+    const auto it = byName_.find(QByteArray::fromRawData(key.data(), key.size()));
+    if (it == byName_.end() || occurrence < 0 || occurrence >= int(it->second.size()))
+        return -1;
+    return it->second[std::size_t(occurrence)];
 }
 
-IniSectionReader::IniSectionReader(QStringList lines) : lines_(std::move(lines)) {}
+IniSectionReader::IniSectionReader(QStringList lines)
+    : lines_(std::move(lines)), count_(lines_.size()) {}
+
+IniSectionReader::IniSectionReader(const IniDocument& document, int body) : document_(&document) {
+    if (body < 0 || body >= document.bodyCount())
+        return;
+    first_ = document.bodies_[std::size_t(body)].offset;
+    count_ = document.bodies_[std::size_t(body)].size;
+}
 
 IniSectionReader IniSectionReader::open(const store::ProfileService& profiles, const QString& file,
                                         const QString& section) {
@@ -163,16 +211,44 @@ IniSectionReader IniSectionReader::open(const store::ProfileService& profiles, c
 }
 
 bool IniSectionReader::isOpen() const {
-    return !lines_.isEmpty() && lines_.first().contains(QLatin1Char('='));
+    if (count_ == 0)
+        return false;
+    if (!document_)
+        return lines_.first().contains(QLatin1Char('='));
+    const IniDocument::Span line = document_->lines_[std::size_t(first_)];
+    return QByteArrayView(document_->text_).sliced(line.offset, line.size).contains('=');
 }
 
 bool IniSectionReader::next(IniEntry& entry) {
-    if (position_ >= lines_.size())
+    if (position_ >= count_)
         return false;
-    const QString& line = lines_[position_];
+    if (document_) {
+        const IniDocument::Span span = document_->lines_[std::size_t(first_ + position_)];
+        const QByteArrayView line = QByteArrayView(document_->text_).sliced(span.offset, span.size);
+        const qsizetype equals = line.indexOf('=');
+        if (equals < 0) {
+            position_ = count_; // a line without "=" ends the section
+            return false;
+        }
+        // An ASCII line reads the same in either encoding; any other is
+        // decoded whole, as its bytes decide between UTF-8 and Windows-1252.
+        if (isAscii(line)) {
+            ++position_;
+            entry.key = QString::fromLatin1(line.first(equals));
+            const std::optional<qint32> value = store::leadingInteger32(line.sliced(equals + 1));
+            entry.fits = value.has_value();
+            entry.value = value.value_or(0);
+            return true;
+        }
+        return nextOf(store::decodeStoredText(line), entry);
+    }
+    return nextOf(lines_[position_], entry);
+}
+
+bool IniSectionReader::nextOf(const QString& line, IniEntry& entry) {
     const qsizetype equals = line.indexOf(QLatin1Char('='));
     if (equals < 0) {
-        position_ = lines_.size(); // a line without "=" ends the section
+        position_ = count_;
         return false;
     }
     ++position_;

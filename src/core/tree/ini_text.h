@@ -4,10 +4,14 @@
 #include <QByteArrayView>
 #include <QHash>
 #include <QString>
+#include <QStringView>
 #include <QStringList>
 #include <QtGlobal>
 
+#include <functional>
 #include <optional>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace oxlin::store {
@@ -65,6 +69,14 @@ private:
 // (only the line end is dropped) except that blank lines are skipped. Lines
 // longer than `maxLine` bytes are skipped and counted. Lines that are not
 // valid UTF-8 are read as Windows-1252.
+// Hashes section keys (whole item paths) with the standard library's string
+// hash, which is several times faster than QHash's seeded one on such keys.
+struct KeyHash {
+    std::size_t operator()(const QByteArray& key) const noexcept {
+        return std::hash<std::string_view>()(std::string_view(key.constData(), std::size_t(key.size())));
+    }
+};
+
 class IniDocument {
 public:
     static IniDocument parse(QByteArrayView bytes, qsizetype maxLine = kMaxIniLineBytes);
@@ -73,20 +85,35 @@ public:
     static std::optional<IniDocument> readFile(const QString& path,
                                                qsizetype maxLine = kMaxIniLineBytes);
 
-    int occurrences(const QString& name) const;
-    // The body lines of the given occurrence of a section, or null.
-    const QStringList* section(const QString& name, int occurrence = 0) const;
-    // Every section's body, in file order.
-    const std::vector<QStringList>& bodies() const { return bodies_; }
+    // How the document looks a section name up: the name case-folded, as
+    // UTF-8. Folding goes character by character, so the key of "A\B" is
+    // the keys of "A" and "B" joined by "\".
+    static QByteArray nameKey(QStringView name);
+
+    int occurrences(QByteArrayView key) const;
+    // The body of the given occurrence of a section (an index below
+    // bodyCount()), or -1.
+    int section(QByteArrayView key, int occurrence = 0) const;
+    int bodyCount() const { return int(bodies_.size()); }
     // Lines left out for being longer than the limit.
     int skippedLines() const { return skippedLines_; }
 
 private:
+    friend class IniSectionReader;
     class Builder;
     void addLine(QByteArrayView line);
 
-    std::vector<QStringList> bodies_;
-    QHash<QString, std::vector<int>> byName_; // case-folded name -> bodies_ indexes
+    // Body lines are kept as their bytes, one after another, and decoded only
+    // when read: a tree file has a section per folder and a line per item,
+    // and a string per line would cost more than the rest of the load.
+    struct Span {
+        qsizetype offset = 0;
+        qsizetype size = 0;
+    };
+    QByteArray text_;
+    std::vector<Span> lines_;
+    std::vector<Span> bodies_; // ranges of lines_
+    std::unordered_map<QByteArray, std::vector<int>, KeyHash> byName_; // nameKey -> bodies_ indexes
     int skippedLines_ = 0;
 };
 
@@ -98,6 +125,8 @@ private:
 class IniSectionReader {
 public:
     explicit IniSectionReader(QStringList lines);
+    // A body of a document, which must outlive the reader.
+    IniSectionReader(const IniDocument& document, int body);
     // The first section so named in an INI file, read through the profile service.
     static IniSectionReader open(const store::ProfileService& profiles, const QString& file,
                                  const QString& section);
@@ -107,7 +136,11 @@ public:
     bool next(IniEntry& entry);
 
 private:
+    bool nextOf(const QString& line, IniEntry& entry);
     QStringList lines_;
+    const IniDocument* document_ = nullptr;
+    qsizetype first_ = 0; // the body's first line in the document
+    qsizetype count_ = 0;
     qsizetype position_ = 0;
 };
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace oxlin::tree {
@@ -23,6 +24,24 @@ QString childPath(const QString& parentPath, const QString& label) {
     return parentPath.isEmpty()
                ? label
                : parentPath + QLatin1Char(tree_file_format::kPathSeparator) + label;
+}
+
+// The length of the text in UTF-8, without converting it.
+qsizetype utf8Size(QStringView text) {
+    qsizetype size = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80)
+            size += 1;
+        else if (c < 0x800)
+            size += 2;
+        else if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
+                 QChar::isLowSurrogate(text[i + 1].unicode()))
+            size += 4, ++i;
+        else
+            size += 3; // a lone surrogate converts to U+FFFD, three bytes too
+    }
+    return size;
 }
 
 // How many sub-folders of `parent` carry each label, without regard to case.
@@ -85,8 +104,8 @@ IniTextBuffer buildTreeText(const TopicTree& tree) {
 // handed out while loading can name no file the notebook may hold.
 qint32 highestStoredId(const IniDocument& document) {
     qint32 highest = 0;
-    for (const QStringList& body : document.bodies()) {
-        IniSectionReader reader(body);
+    for (int body = 0; body < document.bodyCount(); ++body) {
+        IniSectionReader reader(document, body);
         IniEntry entry;
         while (reader.next(entry))
             if (entry.fits)
@@ -121,43 +140,42 @@ void loadTree(TopicTree& tree, const IniDocument& document, TopicImages* images,
     said.skippedLines = document.skippedLines();
     tree.beginReset();
     tree.clear();
-    QHash<QString, int> claimed; // case-folded section name -> occurrences handed out
-    // The writer puts "[\]" last. A folder with an empty label at the top
+    // Sections are looked up by key (IniDocument::nameKey); a folder's key is
+    // its parent's key, "\\" and the key of its label, so no path is folded
+    // twice.
+    std::unordered_map<QByteArray, int, KeyHash> claimed; // section key -> occurrences handed out
+    // The writer puts "[\\]" last. A folder with an empty label at the top
     // level has a section of that name too, written before it, so the top
     // level takes the last one and such folders take the others in order.
-    const QString topName = sectionName(QString());
-    const int topOccurrence = std::max(0, document.occurrences(topName) - 1);
+    const QByteArray topKey(1, tree_file_format::kPathSeparator);
+    const int topOccurrence = std::max(0, document.occurrences(topKey) - 1);
     struct Pending {
         ItemHandle folder;
-        QString path; // as stored, which names the folder's section
+        QByteArray key; // names the folder's section
     };
     // Folders are filled in pre-order, the order in which the writer emitted
     // sections of folders that share a name.
-    std::vector<Pending> stack{{kTopLevel, QString()}};
+    std::vector<Pending> stack{{kTopLevel, topKey}};
     std::vector<std::pair<QString, qint32>> topics;
     std::vector<Pending> folders;
     std::optional<qint32> lastGiven; // the last fresh id given to a topic whose id did not fit
     while (!stack.empty()) {
         const Pending pending = std::move(stack.back());
         stack.pop_back();
-        const QString name = sectionName(pending.path);
         int occurrence = topOccurrence;
         if (pending.folder != kTopLevel) {
-            occurrence = claimed[name.toCaseFolded()]++;
-            if (name == topName && occurrence >= topOccurrence)
+            occurrence = claimed[pending.key]++;
+            if (pending.key == topKey && occurrence >= topOccurrence)
                 continue;
         }
-        const QStringList* lines = document.section(name, occurrence);
-        if (!lines)
-            continue;
-        IniSectionReader reader(*lines);
+        IniSectionReader reader(document, document.section(pending.key, occurrence));
         if (!reader.isOpen())
             continue;
         topics.clear();
         folders.clear();
         IniEntry entry;
         while (reader.next(entry)) {
-            if (entry.key.toUtf8().size() > tree_file_format::kMaxLabelBytes) {
+            if (utf8Size(entry.key) > tree_file_format::kMaxLabelBytes) {
                 ++said.skippedLabels;
                 continue;
             }
@@ -182,8 +200,11 @@ void loadTree(TopicTree& tree, const IniDocument& document, TopicImages* images,
                 ++said.unnamedFolders;
             }
             const ItemHandle folder = tree.insertFolder(pending.folder, InsertPosition::last(), label);
-            if (folder != kNoItem)
-                folders.push_back({folder, childPath(pending.path, entry.key)});
+            if (folder != kNoItem) {
+                // The stored label names the section, even when it was empty.
+                QByteArray key = pending.key == topKey ? pending.key : pending.key + topKey;
+                folders.push_back({folder, key + IniDocument::nameKey(entry.key)});
+            }
         }
         for (const auto& [label, fileId] : topics) {
             const int image = images ? images->imageFor(label) : kDocumentImage;

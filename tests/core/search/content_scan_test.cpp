@@ -3,10 +3,15 @@
 #include "core/store/package.h"
 
 #include <QDir>
+#include <QString>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
+#include <mutex>
 
 using namespace oxlin;
 using namespace oxlin::search;
@@ -49,6 +54,31 @@ TEST(StreamMatcher, FindsTheKeywordAcrossJoinsAndNothingElse) {
     EXPECT_FALSE(foundInPieces("", false, {"anything"}));
 }
 
+TEST(StreamMatcher, FindsWhatQStringFindsWithoutRegardToCase) {
+    // The ASCII keyword's own search against QString's, on text that mixes
+    // ASCII with characters whose fold is ASCII (Kelvin sign, long s), other
+    // letters with case, and surrogate pairs.
+    const char16_t alphabet[] = {u'a', u'B', u'k', u'K', u's', u'S', u'x', u' ', 0x212A,
+                                 0x017F, 0x00C9, 0x0130, 0x0131, 0xD801, 0xDC00, u'e'};
+    const QStringList keywords = {"k", "ks", "SK", "aBk", "kkk", "sxs", "ek", "kK s",
+                                  QString(300, QLatin1Char('k'))};
+    quint32 state = 7;
+    for (int round = 0; round < 3000; ++round) {
+        QString text;
+        const int size = int(state % 40);
+        for (int i = 0; i < size; ++i) {
+            state = state * 1664525u + 1013904223u;
+            text += QChar(alphabet[(state >> 24) % std::size(alphabet)]);
+        }
+        for (const QString& keyword : keywords) {
+            const StreamMatcher matcher(keyword, false);
+            ASSERT_EQ(matcher.find(text), text.indexOf(keyword, 0, Qt::CaseInsensitive))
+                << qPrintable(keyword) << " in " << text.toStdU16String().size() << " units";
+        }
+    }
+    EXPECT_EQ(StreamMatcher("", false).find(u"text"), -1);
+}
+
 TEST(MatchTopics, GivesOneFlagPerNameInOrderFromAFolderOrAPackage) {
     QTemporaryDir dir;
     const QDir work(dir.filePath("work"));
@@ -76,6 +106,24 @@ TEST(MatchTopics, GivesOneFlagPerNameInOrderFromAFolderOrAPackage) {
     store::PackageReader reader;
     ASSERT_TRUE(reader.open(dir.filePath("book.xzz")));
     EXPECT_EQ(matchTopics(PackageTopics(reader), names, "needle", false, charByChar), expected);
+
+    // Each match is reported once, as it is found, and progress reaches the end.
+    std::mutex mutex;
+    std::vector<bool> reported(expected.size(), false);
+    int reports = 0;
+    std::atomic<int> lastDone{0};
+    ScanControl control;
+    control.progress = [&](int done) { lastDone = std::max(lastDone.load(), done); };
+    control.found = [&](int index) {
+        const std::lock_guard lock(mutex);
+        reported[std::size_t(index)] = true;
+        ++reports;
+    };
+    EXPECT_EQ(matchTopics(PackageTopics(reader), names, "needle", false, charByChar, control),
+              expected);
+    EXPECT_EQ(reported, expected);
+    EXPECT_EQ(reports, int(std::count(expected.begin(), expected.end(), true)));
+    EXPECT_EQ(lastDone.load(), int(names.size()));
 
     std::atomic<bool> cancel{true};
     const std::vector<bool> none(std::size_t(names.size()), false);

@@ -59,6 +59,32 @@ TEST_F(KeywordSearchTest, ContentSearchMatchesTheVisibleText) {
     EXPECT_TRUE(rows_.rows().empty());
 }
 
+TEST_F(KeywordSearchTest, ATreeSnapshotListsWhatTheIndexFileDoes) {
+    // The one-off search's topic list is the live index's, entry for entry.
+    const std::vector<search::ContentTarget> fromTree =
+        search::contentTargets(search::takeIndexSnapshot(tree_));
+    const std::vector<search::ContentTarget> fromFile = search_.indexedTargets();
+    ASSERT_EQ(fromTree.size(), fromFile.size());
+    for (std::size_t i = 0; i < fromTree.size(); ++i) {
+        EXPECT_EQ(fromTree[i].fileName, fromFile[i].fileName);
+        EXPECT_EQ(fromTree[i].handle, fromFile[i].handle);
+    }
+    SortedRows viaTree;
+    EXPECT_EQ(search_.contentSearchIn(fromTree, "plan", false, viaTree), content("plan"));
+    EXPECT_EQ(texts(viaTree), texts(rows_));
+
+    // A file named by two topics keeps its first place and its last item.
+    const search::IndexSnapshot twice = {{"a.txt", 11, "00000001.XTZ"},
+                                         {"b.doc", 12, {}},
+                                         {"c.txt", 13, "00000002.XTZ"},
+                                         {"d.txt", 14, "00000001.XTZ"}};
+    const std::vector<search::ContentTarget> targets = search::contentTargets(twice);
+    ASSERT_EQ(targets.size(), 2u);
+    EXPECT_EQ(targets[0].fileName, "00000001.XTZ");
+    EXPECT_EQ(targets[0].handle, 14u);
+    EXPECT_EQ(targets[1].handle, 13u);
+}
+
 TEST_F(KeywordSearchTest, ContentSearchSkipsDeadAndUnreadableTopics) {
     tree_.removeItem(lower_); // its file stays: a moved topic looks the same
     QFile::remove(QDir(paths_.workingFolder).filePath(fileOf(upper_)));

@@ -135,6 +135,19 @@ TEST(TreeFile, LabelsAreUtf8WithAWindows1252Fallback) {
               "[\\]\r\nR\xC3\xA9sum\xC3\xA9.txt=2\r\ncaf\xC3\xA9 \xE2\x82\xAC.txt=3\r\n");
 }
 
+TEST(TreeFile, SectionsAreFoundWithoutRegardToCaseInEitherEncoding) {
+    // The folder line says "ärger" in UTF-8, its header "Ärger", and its
+    // sub-folder's header "ÄRGER" in Windows-1252; "Kelvin" is spelled with
+    // a Kelvin sign, its header in plain ASCII.
+    const auto owner = loaded("[\\\xC4RGER\\sub]\r\nz.txt=5\r\n"
+                              "[\\\xC3\x84rger]\r\nSub=0\r\ny.txt=4\r\n"
+                              "[\\kelvin]\r\nk.txt=6\r\n"
+                              "[\\]\r\n\xC3\xA4rger=0\r\n\xE2\x84\xAA" "elvin=0\r\n");
+    EXPECT_EQ(outline(*owner), QStringList({QString::fromUtf8("ärger"), " Sub", "  z.txt=5",
+                                            " y.txt=4", QString::fromUtf8("\u212Aelvin"),
+                                            " k.txt=6"}));
+}
+
 TEST(TreeFile, MissingFileGivesAnEmptyTree) {
     TopicTree tree;
     tree.insertFolder(kTopLevel, InsertPosition::last(), "Old");
