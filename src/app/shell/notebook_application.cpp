@@ -17,6 +17,7 @@
 #include <QCommandLineParser>
 #include <QTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QScreen>
 #include <QSessionManager>
 #include <QSystemTrayIcon>
@@ -47,6 +48,8 @@ int runNotebook(int argc, char* argv[]) {
     }
 
     const QString dataFolder = store::defaultDataFolder();
+    // No data folder yet: this is the user's first start.
+    const bool firstStart = !QFileInfo::exists(dataFolder);
     QDir().mkpath(dataFolder);
     store::SingleInstanceLock dataLock(dataFolder,
                                        QLatin1String(store::SingleInstanceLock::kDataFolderLockName));
@@ -69,6 +72,8 @@ int runNotebook(int argc, char* argv[]) {
     LoadingBanner banner(QStringLiteral("Loading notebook data..."));
     banner.show();
     app.processEvents();
+    if (firstStart)
+        controller.session().welcomeOnNextOpen();
     controller.openNotebook();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
