@@ -35,6 +35,8 @@ int runNotebook(int argc, char* argv[]) {
         options.addVersionOption();
         options.process(app); // --help and --version print and end here
     }
+    // Names the installed desktop entry, whose icon and name the desktop shows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("oxlin-notebook"));
     QApplication::setWindowIcon(applicationIcon());
     // The close box only hides the window: the program ends through the exit sequence.
     QApplication::setQuitOnLastWindowClosed(false);
