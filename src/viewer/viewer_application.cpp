@@ -44,6 +44,8 @@ int runViewer(int argc, char* argv[]) {
         options.process(app); // --help and --version print and end here
         commandLine = options.positionalArguments().join(u' ');
     }
+    // Names the installed desktop entry, whose icon and name the desktop shows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("oxlin-vistelo"));
     QApplication::setWindowIcon(app::applicationIcon());
 
     app::QtPrompter prompter;

@@ -11,8 +11,8 @@
 #include "app/shell/prompter.h"
 #include "app/shell/wait_cursor.h"
 #include "app/tree/topic_opener.h"
-#include "core/store/compressed_file.h"
-#include "core/tree/topic_export.h"
+#include "core/store/file_names.h"
+#include "core/transfer/export.h"
 #include "core/tree/topic_kind.h"
 #include "viewer/viewer_rules.h"
 #include "viewer/viewer_window.h"
@@ -181,8 +181,7 @@ void ViewerController::exportFileTopic(tree::ItemHandle item) {
     if (target.isEmpty())
         return;
     const app::WaitCursor wait;
-    const auto file = topicFilePath(item);
-    if (file && store::decompressFile(*file, target) == 1)
+    if (transfer::exportTopic(session_->paths().workingFolder, found->record->fileId, target) == 1)
         prompter_.message(QStringLiteral("export file OK!"), QStringLiteral("OK"),
                           app::PromptIcon::None);
     else
@@ -195,21 +194,26 @@ void ViewerController::exportFolder(tree::ItemHandle item) {
     const QString parent = prompter_.existingFolder(QStringLiteral("Export"), QString());
     if (parent.isEmpty())
         return;
-    const QString target = QDir(parent).filePath(found->label);
-    if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) {
+    // The same export as the notebook's, so a folder leaves the viewer with
+    // the file names it would get there; only the chosen place and the texts differ.
+    const QString target = QDir(parent).filePath(store::safeFileName(found->label));
+    const app::WaitCursor wait;
+    switch (transfer::exportFolder(session_->tree(), item, session_->paths().workingFolder, target)
+                .status) {
+    case transfer::FolderExport::Exported:
+        prompter_.message(QStringLiteral("export folder OK!"), QStringLiteral("OK"),
+                          app::PromptIcon::None);
+        return;
+    case transfer::FolderExport::AlreadyExists:
         prompter_.message(QStringLiteral("Folder already exist!"), QStringLiteral("Error"),
                           app::PromptIcon::Error);
         return;
-    }
-    if (!tree::isPlainFileName(found->label) || !QDir().mkdir(target)) {
+    case transfer::FolderExport::CannotCreate:
+    case transfer::FolderExport::NotAFolder:
         prompter_.message(QStringLiteral("Failed to create folder!"), QStringLiteral("ERROR"),
                           app::PromptIcon::Error);
         return;
     }
-    const app::WaitCursor wait;
-    tree::exportChildren(session_->tree(), item, session_->paths().workingFolder, target);
-    prompter_.message(QStringLiteral("export folder OK!"), QStringLiteral("OK"),
-                      app::PromptIcon::None);
 }
 
 void ViewerController::shutDown() {

@@ -1,6 +1,7 @@
 #include "fake_topics.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/topic_text_edit.h"
+#include "app/shell/app_icons.h"
 #include "app/shell/command_ids.h"
 #include "app/shell/launcher.h"
 #include "app/shell/main_window.h"
@@ -35,6 +36,7 @@ private Q_SLOTS:
     void exitRunsTheSequenceOnce();
     void helpStartsTheViewerOnlyWhenBothFilesExist();
     void splitterKeepsBothPanesUsable();
+    void applicationIconIsRenderedInEverySize();
 };
 
 void MainWindowTest::titleInBothStates() {
@@ -131,6 +133,21 @@ void MainWindowTest::splitterKeepsBothPanesUsable() {
     QCOMPARE(window.treeView()->width(), MainWindow::kMinimumTreeWidth);
     window.splitter()->setSizes({10000, 0});
     QVERIFY(window.editorHost().editor()->width() >= MainWindow::kMinimumEditorWidth);
+}
+
+void MainWindowTest::applicationIconIsRenderedInEverySize() {
+    // The icon is an SVG compiled into the library: a build that lost the
+    // resource, or a machine without the SVG reader, gives every window,
+    // the tray and the About box an empty picture.
+    const QIcon icon = applicationIcon();
+    QVERIFY(!icon.isNull());
+    for (int size : {16, 32, 256}) {
+        const QImage image = icon.pixmap(size).toImage();
+        QCOMPARE(image.size(), QSize(size, size));
+        // The middle of the cover is opaque; the corner below the spine is clear.
+        QCOMPARE(qAlpha(image.pixel(size * 12 / 32, size * 20 / 32)), 255);
+        QCOMPARE(qAlpha(image.pixel(0, size - 1)), 0);
+    }
 }
 
 QTEST_MAIN(MainWindowTest)

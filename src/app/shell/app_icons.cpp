@@ -1,6 +1,7 @@
 #include "app/shell/app_icons.h"
 
 #include <QFont>
+#include <QImageReader>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -20,10 +21,13 @@ const QColor kAmberDark(0xd0, 0x8c, 0x14);
 
 using Painter = std::function<void(QPainter&)>;
 
+// The sizes the desktop asks icons in, from menus to large views.
+constexpr int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
 // Draws on a 32 x 32 canvas scaled to each size the icon offers.
 QIcon drawnIcon(const Painter& paint) {
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (int size : kIconSizes) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter p(&pixmap);
@@ -34,32 +38,6 @@ QIcon drawnIcon(const Painter& paint) {
         icon.addPixmap(pixmap);
     }
     return icon;
-}
-
-void drawNotebook(QPainter& p) {
-    // Cover with a darker spine, a page edge and a bookmark ribbon.
-    QLinearGradient cover(0, 2, 0, 30);
-    cover.setColorAt(0, kTealLight);
-    cover.setColorAt(1, kTeal);
-    p.setPen(QPen(kInk, 1.2));
-    p.setBrush(kPaper);
-    p.drawRoundedRect(QRectF(7.5, 3.5, 21, 26), 2.5, 2.5);
-    p.setBrush(cover);
-    p.drawRoundedRect(QRectF(4.5, 2.5, 21, 26), 2.5, 2.5);
-    p.setPen(Qt::NoPen);
-    p.setBrush(kInk);
-    p.drawRoundedRect(QRectF(4.5, 2.5, 5, 26), 2, 2);
-    p.setBrush(kPaper);
-    p.drawRoundedRect(QRectF(12, 8, 10, 6), 1, 1);
-    p.setBrush(kAmber);
-    QPainterPath ribbon;
-    ribbon.moveTo(19, 2.5);
-    ribbon.lineTo(23, 2.5);
-    ribbon.lineTo(23, 12);
-    ribbon.lineTo(21, 10);
-    ribbon.lineTo(19, 12);
-    ribbon.closeSubpath();
-    p.drawPath(ribbon);
 }
 
 void drawPage(QPainter& p, const QColor& accent) {
@@ -86,7 +64,19 @@ void drawPage(QPainter& p, const QColor& accent) {
 } // namespace
 
 QIcon applicationIcon() {
-    static const QIcon icon = drawnIcon(drawNotebook);
+    // The one picture of the program: the same file is installed as the
+    // desktop's icon, so the window, the tray and the menus all agree.
+    static const QIcon icon = [] {
+        QIcon rendered;
+        for (int size : kIconSizes) {
+            QImageReader reader(QString::fromLatin1(kApplicationIconResource), "svg");
+            reader.setScaledSize(QSize(size, size));
+            const QImage image = reader.read();
+            if (!image.isNull())
+                rendered.addPixmap(QPixmap::fromImage(image));
+        }
+        return rendered;
+    }();
     return icon;
 }
 

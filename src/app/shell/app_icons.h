@@ -5,10 +5,14 @@
 
 namespace oxlin::app {
 
-// The application's own pictures, drawn in code so they scale cleanly and
-// need no resource files. Where the desktop theme has a folder or document
-// icon, the tree uses the theme's; these are the fallbacks and the brand.
+// The application's own pictures. The small ones are drawn in code; where
+// the desktop theme has a folder or document icon, the tree uses the
+// theme's, and these are the fallbacks.
+// The program's icon, rendered from the SVG compiled in as
+// kApplicationIconResource (desktop/oxlin-notebook.svg, also the installed
+// icon). Empty when the platform cannot read SVG.
 QIcon applicationIcon();
+inline constexpr char kApplicationIconResource[] = ":/icons/oxlin-notebook.svg";
 QIcon folderIcon();
 QIcon textTopicIcon();
 QIcon richTextTopicIcon();

@@ -17,6 +17,7 @@
 #include <QCommandLineParser>
 #include <QTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QScreen>
 #include <QSessionManager>
 #include <QSystemTrayIcon>
@@ -34,6 +35,8 @@ int runNotebook(int argc, char* argv[]) {
         options.addVersionOption();
         options.process(app); // --help and --version print and end here
     }
+    // Names the installed desktop entry, whose icon and name the desktop shows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("oxlin-notebook"));
     QApplication::setWindowIcon(applicationIcon());
     // The close box only hides the window: the program ends through the exit sequence.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -47,6 +50,8 @@ int runNotebook(int argc, char* argv[]) {
     }
 
     const QString dataFolder = store::defaultDataFolder();
+    // No data folder yet: this is the user's first start.
+    const bool firstStart = !QFileInfo::exists(dataFolder);
     QDir().mkpath(dataFolder);
     store::SingleInstanceLock dataLock(dataFolder,
                                        QLatin1String(store::SingleInstanceLock::kDataFolderLockName));
@@ -69,6 +74,8 @@ int runNotebook(int argc, char* argv[]) {
     LoadingBanner banner(QStringLiteral("Loading notebook data..."));
     banner.show();
     app.processEvents();
+    if (firstStart)
+        controller.session().welcomeOnNextOpen();
     controller.openNotebook();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())

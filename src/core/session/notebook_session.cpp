@@ -1,5 +1,6 @@
 #include "core/session/notebook_session.h"
 
+#include "core/session/welcome.h"
 #include "core/store/atomic_file.h"
 #include "core/store/browser.h"
 #include "core/store/compressed_file.h"
@@ -16,6 +17,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <utility>
 
 namespace oxlin::session {
 
@@ -71,6 +73,7 @@ int NotebookSession::setUpPaths() {
 }
 
 int NotebookSession::openNotebook() {
+    const bool welcome = std::exchange(welcomeDue_, false);
     readOnly_ = false;
     damagedCopy_.clear();
     problem_.clear();
@@ -140,7 +143,12 @@ int NotebookSession::openNotebook() {
         compressFile(paths_.runtimeFile, QDir(paths_.workingFolder)
                                              .filePath(QLatin1String(kCompressedRuntimeFileName)));
     }
-    loadTreeAndStart();
+    loadTree();
+    // Added before the index worker starts, so the index has the topic and
+    // the end of the rebuild opens it (LastEdit).
+    if (welcome && outcome_ == OpenOutcome::New && tree_.children(tree::kTopLevel).empty())
+        addWelcomeTopic(tree_, fileIds_, paths_, profiles_, images_);
+    call(hooks_.startIndexWorker);
     return 1;
 }
 
@@ -179,6 +187,11 @@ bool NotebookSession::restoreIniFile(const QString& compressed, const QString& i
 }
 
 void NotebookSession::loadTreeAndStart() {
+    loadTree();
+    call(hooks_.startIndexWorker);
+}
+
+void NotebookSession::loadTree() {
     fileIds_.load();
     loadNotes_ = {};
     tree::loadTree(tree_, paths_.treeFile, images_, &loadNotes_);
@@ -192,7 +205,6 @@ void NotebookSession::loadTreeAndStart() {
             highest = item.record->fileId;
     });
     fileIds_.raiseTo(highest);
-    call(hooks_.startIndexWorker);
 }
 
 void NotebookSession::recoverUnlistedTopics() {

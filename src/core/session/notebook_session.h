@@ -97,6 +97,11 @@ public:
     // A new notebook gets its Z.xtz at once. Returns 1; 0 when the working
     // folder is refused (a symbolic link).
     int openNotebook();
+    // The program's first start (it found no data folder): if the next
+    // openNotebook() finds the notebook new and empty, it puts a Welcome
+    // topic in it (session/welcome.h) and opens that first. Later opens,
+    // and notebooks the user creates, are left alone.
+    void welcomeOnNextOpen() { welcomeDue_ = true; }
     // Opens a package that lives elsewhere and is only ever read (the
     // viewer): unpacks `package` into the working folder and loads its tree.
     // Nothing is written beside the package, and from then on nothing is
@@ -146,6 +151,8 @@ public:
 
 private:
     void loadTreeAndStart();
+    // loadTreeAndStart's first half: the tree and the file id counter.
+    void loadTree();
     // Puts the tree's INI file back from its compressed member, if there is
     // one; never replaces a non-empty file by an empty one. False when the
     // member exists but could not be decompressed whole.
@@ -176,6 +183,7 @@ private:
     QString problem_;
     QString refusal_; // why the working folder is refused, while it is
     bool readOnly_ = false; // opened by openReadOnly(): never packed
+    bool welcomeDue_ = false; // welcomeOnNextOpen() was asked for
     tree::TreeLoadNotes loadNotes_;
 };
 

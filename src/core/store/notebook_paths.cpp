@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace oxlin::store {
 
@@ -49,9 +51,24 @@ QString NotebookPaths::compressedRuntimeFile() const {
         resolveInFolder(workingFolder, QLatin1String(kCompressedRuntimeFileName)));
 }
 
-QString defaultDataFolder() {
+QString chooseDataFolder(const QString& executableFolder, const QString& userDataFolder,
+                         const std::function<bool(const QString&)>& isWritable) {
+    const QString portable = QDir(executableFolder).filePath(QLatin1String(kDataFolderName));
+    const bool usePortable =
+        QFileInfo(portable).isDir() ? isWritable(portable) : isWritable(executableFolder);
     return QDir::toNativeSeparators(
-        QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(kDataFolderName)));
+        usePortable ? portable : QDir(userDataFolder).filePath(QLatin1String(kDataFolderName)));
+}
+
+bool isWritableFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable();
+}
+
+QString defaultDataFolder() {
+    return chooseDataFolder(QCoreApplication::applicationDirPath(),
+                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                            isWritableFolder);
 }
 
 } // namespace oxlin::store

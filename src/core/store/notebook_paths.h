@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+
 namespace oxlin::store {
 
 // The record of the open notebook.
@@ -43,7 +45,20 @@ struct NotebookPaths {
     QString compressedRuntimeFile() const;
 };
 
-// "OxlinData" beside the running executable (needs a QCoreApplication).
+// Where the data folder goes for an executable in `executableFolder`.
+// "OxlinData" beside the executable (the portable layout: the programs and
+// their notebooks move together) whenever that can be written: an existing
+// "OxlinData" that is writable, or a writable executable folder to make it in.
+// Otherwise (a read-only install location) "OxlinData" in
+// `userDataFolder`. `isWritable` says whether a folder takes new files; it is
+// a parameter so the rule can be exercised where permissions do not bind.
+QString chooseDataFolder(const QString& executableFolder, const QString& userDataFolder,
+                         const std::function<bool(const QString&)>& isWritable);
+// Whether the folder exists and the user may create files in it.
+bool isWritableFolder(const QString& folder);
+// chooseDataFolder for the running executable, with the user's application
+// data location (QStandardPaths::AppDataLocation) as the fallback. Needs a
+// QCoreApplication whose application name is set.
 QString defaultDataFolder();
 
 inline constexpr char kDataFolderName[] = "OxlinData";

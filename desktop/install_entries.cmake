@@ -1,0 +1,42 @@
+# Run by `cmake --install`: writes the desktop entries with the installed
+# programs' own path, so they start whether or not the install folder is on
+# the desktop session's PATH, then tells the desktop about the new entries
+# and file type. Set by the caller: oxlin_bindir, oxlin_datadir (as given to
+# GNUInstallDirs), oxlin_entry_sources, oxlin_entry_build.
+
+foreach(kind bin data)
+  if(IS_ABSOLUTE "${oxlin_${kind}dir}")
+    set(${kind} "${oxlin_${kind}dir}")
+  else()
+    set(${kind} "${CMAKE_INSTALL_PREFIX}/${oxlin_${kind}dir}")
+  endif()
+endforeach()
+
+# A path with a blank or a character an Exec line would have to quote falls
+# back to the program's name, found on PATH.
+if(bin MATCHES "^[A-Za-z0-9/._+-]+$")
+  set(exec_prefix "${bin}/")
+else()
+  set(exec_prefix "")
+endif()
+
+foreach(entry oxlin-notebook oxlin-vistelo)
+  file(READ "${oxlin_entry_sources}/${entry}.desktop.in" text)
+  string(REPLACE "@BINDIR@" "${exec_prefix}" text "${text}")
+  file(WRITE "${oxlin_entry_build}/${entry}.desktop" "${text}")
+  file(INSTALL DESTINATION "$ENV{DESTDIR}${data}/applications" TYPE FILE
+       FILES "${oxlin_entry_build}/${entry}.desktop")
+endforeach()
+
+# A staged install (DESTDIR) leaves this to the package's own scripts.
+if("$ENV{DESTDIR}" STREQUAL "")
+  find_program(oxlin_update_mime update-mime-database)
+  if(oxlin_update_mime)
+    execute_process(COMMAND "${oxlin_update_mime}" "${data}/mime" OUTPUT_QUIET ERROR_QUIET)
+  endif()
+  find_program(oxlin_update_desktop update-desktop-database)
+  if(oxlin_update_desktop)
+    execute_process(COMMAND "${oxlin_update_desktop}" "${data}/applications"
+                    OUTPUT_QUIET ERROR_QUIET)
+  endif()
+endif()

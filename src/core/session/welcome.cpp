@@ -1,0 +1,42 @@
+#include "core/session/welcome.h"
+
+#include "core/search/topic_index.h"
+#include "core/store/atomic_file.h"
+#include "core/store/compressed_file.h"
+#include "core/store/profile.h"
+#include "core/tree/file_ids.h"
+#include "core/tree/topic_kind.h"
+#include "core/tree/tree_file.h"
+
+namespace oxlin::session {
+
+QByteArray welcomeText() {
+    return QByteArrayLiteral(
+        "Welcome to Oxlin Notebook!\r\n"
+        "\r\n"
+        "Keep your notes as topics in folders: the tree on the left holds them.\r\n"
+        "For help at any time, press F1 or choose Help > Help Topics.\r\n"
+        "\r\n"
+        "This topic is yours: change it or delete it when you no longer need it.\r\n");
+}
+
+tree::ItemHandle addWelcomeTopic(tree::TopicTree& tree, tree::FileIdCounter& fileIds,
+                                 const store::NotebookPaths& paths,
+                                 store::ProfileService& profiles, tree::TopicImages* images) {
+    const qint32 id = fileIds.allocate();
+    QByteArray compressed;
+    if (id <= 0 || store::compressBuffer(welcomeText(), compressed) != 1 ||
+        !store::writeFileAtomically(tree::topicFilePath(paths.workingFolder, id), compressed))
+        return tree::kNoItem;
+    const QString label = QLatin1String(kWelcomeLabel);
+    const tree::ItemHandle item =
+        tree.insertItem(tree::kTopLevel, tree::InsertPosition::first(), label,
+                        images ? images->imageFor(label) : tree::kTextImage,
+                        tree::TopicRecord{id, 0});
+    tree::saveTree(tree, paths.treeFile);
+    profiles.writeString(paths.runtimeFile, QLatin1String(search::kRuntimeSection),
+                         QLatin1String(search::kLastEditKey), tree.itemPath(item));
+    return item;
+}
+
+} // namespace oxlin::session

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# `cmake --install` into an empty prefix gives a working install: the three
+# programs with the help package beside them, the desktop entries (valid,
+# starting the installed programs), the icon in every hicolor size and the
+# file type of notebook packages.
+#
+# usage: install_check.sh CMAKE BUILD_FOLDER
+set -uo pipefail
+
+cmake=$1
+build=$2
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+unset DESTDIR
+"$cmake" --install "$build" --prefix "$prefix" >"$prefix/install.log" 2>&1 ||
+    { cat "$prefix/install.log" >&2; fail "cmake --install failed"; }
+
+for program in Notebook Vistelo oxlin; do
+    [ -x "$prefix/bin/$program" ] || fail "bin/$program is missing or not executable"
+done
+# The help must be a notebook the installed tools can read, not just a file.
+"$prefix/bin/oxlin" tree "$prefix/bin/OxlinHelp.xzz" | grep -q "Welcome.rtf" ||
+    fail "bin/OxlinHelp.xzz is missing or holds no Welcome topic"
+
+apps="$prefix/share/applications"
+for entry in oxlin-notebook oxlin-vistelo; do
+    file="$apps/$entry.desktop"
+    [ -f "$file" ] || fail "$entry.desktop was not installed"
+    if command -v desktop-file-validate >/dev/null; then
+        out=$(desktop-file-validate "$file" 2>&1) || fail "$entry.desktop: $out"
+        [ -z "$out" ] || fail "$entry.desktop: $out"
+    else
+        echo "note: desktop-file-validate is not installed; $entry.desktop not validated"
+    fi
+    exec_line=$(grep '^Exec=' "$file") || fail "$entry.desktop has no Exec line"
+    program=${exec_line#Exec=}
+    program=${program%% *}
+    [ "$program" = "$prefix/bin/${program##*/}" ] && [ -x "$program" ] ||
+        fail "$entry.desktop does not start the installed program: $exec_line"
+    grep -q '^Icon=oxlin-notebook$' "$file" || fail "$entry.desktop names another icon"
+done
+grep -q '^MimeType=application/x-oxlin-notebook;$' "$apps/oxlin-vistelo.desktop" ||
+    fail "Vistelo does not open notebook packages"
+
+icons="$prefix/share/icons/hicolor"
+[ -f "$icons/scalable/apps/oxlin-notebook.svg" ] || fail "the scalable icon is missing"
+for size in 16 24 32 48 64 128 256; do
+    png="$icons/${size}x${size}/apps/oxlin-notebook.png"
+    [ -f "$png" ] || fail "the ${size}px icon is missing"
+    # The PNG signature, then IHDR's width and height (big-endian, bytes 16-23).
+    [ "$(od -An -tx1 -N8 "$png" | tr -d ' \n')" = "89504e470d0a1a0a" ] || fail "$png is not a PNG"
+    read -r width height < <(od -An -tu1 -j16 -N8 "$png" |
+        awk '{ print $1*16777216 + $2*65536 + $3*256 + $4, $5*16777216 + $6*65536 + $7*256 + $8 }')
+    [ "$width" = "$size" ] && [ "$height" = "$size" ] ||
+        fail "$png is ${width}x${height}, not ${size}x${size}"
+done
+
+[ -f "$prefix/share/mime/packages/oxlin-notebook.xml" ] || fail "the package file type is missing"
+if command -v update-mime-database >/dev/null; then
+    grep -q "application/x-oxlin-notebook:\*\.xzz" "$prefix/share/mime/globs2" ||
+        fail "the mime database does not map *.xzz"
+fi
+echo "installed and checked under $prefix"
