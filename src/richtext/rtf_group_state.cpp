@@ -32,7 +32,27 @@ bool applyFormatWord(Action action, int n, bool has, GroupState& s) {
     case Action::UnderlineNone: s.chars.underline = false; break;
     case Action::Strike: s.chars.strike = on; break;
     case Action::Font: s.chars.font = n; break;
-    case Action::FontSize: s.chars.halfPoints = has && n > 0 ? std::min(n, 3276) : 24; break;
+    case Action::FontSize:
+        s.chars.halfPoints = has && n > 0 ? std::min(n, 3276) : 24;
+        s.chars.sizeGiven = true;
+        break;
+    case Action::LowAnsiRun: s.chars.run = CharState::Run::LowAnsi; break;
+    case Action::HighAnsiRun: s.chars.run = CharState::Run::HighAnsi; break;
+    case Action::DoubleByteRun: s.chars.run = CharState::Run::DoubleByte; break;
+    case Action::RightToLeftRun: s.chars.rightToLeft = true; break;
+    case Action::LeftToRightRun: s.chars.rightToLeft = false; break;
+    case Action::AssocFont:
+        // The font of the script whose run is current; right-to-left text
+        // takes the associated font whichever script was marked.
+        if (s.chars.run == CharState::Run::DoubleByte)
+            s.chars.doubleByteFont = n;
+        else if (s.chars.run == CharState::Run::HighAnsi)
+            s.chars.highAnsiFont = n;
+        s.chars.assocFont = n;
+        break;
+    case Action::AssocFontSize: s.chars.assocHalfPoints = has && n > 0 ? std::min(n, 3276) : 0; break;
+    case Action::AssocBold: s.chars.assocBold = on ? 1 : 0; break;
+    case Action::AssocItalic: s.chars.assocItalic = on ? 1 : 0; break;
     case Action::Foreground: s.chars.foreground = std::max(n, 0); break;
     case Action::Background: s.chars.background = std::max(n, 0); break;
     case Action::Super: s.chars.vertical = on ? 1 : 0; break;
@@ -56,6 +76,38 @@ bool applyFormatWord(Action action, int n, bool has, GroupState& s) {
         return false;
     }
     return true;
+}
+
+int CharState::effectiveFont() const {
+    if (rightToLeft && assocFont >= 0)
+        return assocFont;
+    if (run == Run::DoubleByte && doubleByteFont >= 0)
+        return doubleByteFont;
+    if (run == Run::HighAnsi && highAnsiFont >= 0)
+        return highAnsiFont;
+    return font;
+}
+
+// Right-to-left runs take the associated formats where they were given.
+// East Asian runs take the regular ones, which word processors write for
+// them too, but a format given only as an associated one is not lost: a
+// heading written as \dbch\ab\afs32 stays bold and large.
+int CharState::effectiveHalfPoints() const {
+    if (assocHalfPoints > 0 && (rightToLeft || (run != Run::LowAnsi && !sizeGiven)))
+        return assocHalfPoints;
+    return halfPoints;
+}
+
+bool CharState::effectiveBold() const {
+    if (assocBold >= 0 && rightToLeft)
+        return assocBold == 1;
+    return bold || (run != Run::LowAnsi && assocBold == 1);
+}
+
+bool CharState::effectiveItalic() const {
+    if (assocItalic >= 0 && rightToLeft)
+        return assocItalic == 1;
+    return italic || (run != Run::LowAnsi && assocItalic == 1);
 }
 
 namespace {
@@ -83,13 +135,13 @@ QTextCharFormat CharFormats::format(const CharState& chars) {
     QTextCharFormat format;
     // The Symbol font's characters are read as the Unicode they show, which
     // the Symbol font of this system may not have.
-    const Font* font = fonts_.find(chars.font);
+    const Font* font = fonts_.find(chars.effectiveFont());
     if (font && !font->name.isEmpty() && !font->symbolFont)
         format.setFontFamilies(QStringList{font->name});
-    format.setFontPointSize(chars.halfPoints / 2.0);
-    if (chars.bold)
+    format.setFontPointSize(chars.effectiveHalfPoints() / 2.0);
+    if (chars.effectiveBold())
         format.setFontWeight(QFont::Bold);
-    if (chars.italic)
+    if (chars.effectiveItalic())
         format.setFontItalic(true);
     if (chars.underline)
         format.setFontUnderline(true);

@@ -41,6 +41,27 @@ struct CharState {
     bool italic = false;
     bool underline = false;
     bool strike = false;
+    bool sizeGiven = false; // \fs was given, not only assumed
+
+    // Word processors mark each run's script: \loch (Latin, the regular
+    // formats), \hich and \dbch (East Asian: the font given by \af after
+    // them) and \rtlch (right-to-left: the associated formats \af \afs \ab
+    // \ai). Bytes of a double-byte run are read in its font's code page.
+    enum class Run : std::uint8_t { LowAnsi, HighAnsi, DoubleByte };
+    Run run = Run::LowAnsi;
+    bool rightToLeft = false;
+    int highAnsiFont = -1; // -1: the regular font
+    int doubleByteFont = -1;
+    int assocFont = -1;
+    int assocHalfPoints = 0;    // 0: not given
+    std::int8_t assocBold = -1; // -1: not given
+    std::int8_t assocItalic = -1;
+
+    // What the run shows, its script taken into account.
+    int effectiveFont() const;
+    int effectiveHalfPoints() const;
+    bool effectiveBold() const;
+    bool effectiveItalic() const;
 
     bool operator==(const CharState&) const = default;
 };

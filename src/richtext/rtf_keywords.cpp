@@ -11,6 +11,10 @@ namespace {
 
 // Sorted by name for binary search.
 constexpr Keyword kKeywords[] = {
+    {"ab", Action::AssocBold},
+    {"af", Action::AssocFont},
+    {"afs", Action::AssocFontSize},
+    {"ai", Action::AssocItalic},
     {"annotation", Action::SkipGroup},
     {"ansi", Action::Ansi},
     {"ansicpg", Action::AnsiCodePage},
@@ -28,6 +32,7 @@ constexpr Keyword kKeywords[] = {
     {"clvmrg", Action::CellMergeUp},
     {"colortbl", Action::ColorTable},
     {"cpg", Action::FontCodePage},
+    {"dbch", Action::DoubleByteRun},
     {"deff", Action::DefaultFont},
     {"dibitmap", Action::PictDib},
     {"emdash", Action::Char, 0x2014},
@@ -53,6 +58,7 @@ constexpr Keyword kKeywords[] = {
     {"headerf", Action::SkipGroup},
     {"headerl", Action::SkipGroup},
     {"headerr", Action::SkipGroup},
+    {"hich", Action::HighAnsiRun},
     {"highlight", Action::Background},
     {"i", Action::Italic},
     {"ilvl", Action::ListLevelNumber},
@@ -72,8 +78,10 @@ constexpr Keyword kKeywords[] = {
     {"listoverridetable", Action::ListTable},
     {"listtable", Action::ListTable},
     {"listtext", Action::SkipGroup}, // the marker a reader without lists shows
+    {"loch", Action::LowAnsiRun},
     {"lquote", Action::Char, 0x2018},
     {"ls", Action::ListStyle},
+    {"ltrch", Action::LeftToRightRun},
     {"ltrmark", Action::Char, 0x200E},
     {"mac", Action::Mac},
     {"macpict", Action::PictOpaque},
@@ -125,6 +133,7 @@ constexpr Keyword kKeywords[] = {
     {"rin", Action::RightIndent},
     {"row", Action::Row},
     {"rquote", Action::Char, 0x2019},
+    {"rtlch", Action::RightToLeftRun},
     {"rtlmark", Action::Char, 0x200F},
     {"sa", Action::SpaceAfter},
     {"sb", Action::SpaceBefore},

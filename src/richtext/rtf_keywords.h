@@ -19,6 +19,9 @@ enum class Action : std::uint8_t {
     // character formats
     Plain, Bold, Italic, Underline, UnderlineNone, Strike, Font, FontSize, Foreground,
     Background, Super, Sub, NoSuperSub,
+    // the script a run is in, and the formats of the scripts other than Latin
+    LowAnsiRun, HighAnsiRun, DoubleByteRun, RightToLeftRun, LeftToRightRun, AssocFont,
+    AssocFontSize, AssocBold, AssocItalic,
     // paragraph formats
     Pard, AlignLeft, AlignCenter, AlignRight, AlignJustify, LeftIndent, RightIndent,
     FirstIndent, SpaceBefore, SpaceAfter, InTable, TableDepth, ListStyle, ListLevelNumber,

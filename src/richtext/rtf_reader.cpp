@@ -335,7 +335,7 @@ int Reader<Builder>::currentCodePage() const {
     const GroupState& s = stack_.back();
     const FontTable& fonts = destinations_.fonts;
     return s.destination == Destination::FontTable ? fonts.nameCodePage()
-                                                   : fonts.codePage(s.chars.font);
+                                                   : fonts.codePage(s.chars.effectiveFont());
 }
 
 template <class Builder>

@@ -8,6 +8,7 @@
 
 #include "test_support.h"
 
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -38,6 +39,53 @@ TEST(StoredCharacters, EveryByteFrom0x80To0x9FReadsAsWindows1252) {
                 document);
         EXPECT_EQ(documentText(document), QString(u'x') + expected);
     }
+}
+
+namespace {
+
+QTextCharFormat formatAt(QTextDocument& document, int position) {
+    QTextCursor cursor(&document);
+    cursor.setPosition(position + 1);
+    return cursor.charFormat();
+}
+
+} // namespace
+
+TEST(StoredCharacters, EastAsianRunsTakeTheirScriptsFontAndFormats) {
+    // As word processors write CJK text: the regular formats for Latin runs,
+    // \af after \dbch for the East Asian font, whose charset decodes the bytes.
+    const QByteArray rtf =
+        "{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\froman Times New Roman;}"
+        "{\\f13\\fnil\\fcharset134 SimSun;}{\\f14\\fnil\\fcharset128 MS Mincho;}}"
+        "{\\rtlch\\fcs1 \\ab\\af0\\afs32 \\ltrch\\fcs0 \\b\\f0\\fs32\\hich\\af0\\dbch\\af13\\loch\\f0 Title "
+        "\\dbch\\af13 \\'d6\\'d0\\'ce\\'c4}\\par"
+        // A heading given only by the associated formats stays bold and large.
+        "{\\rtlch\\fcs1 \\af14 \\ltrch\\fcs0 \\dbch\\af14\\ab\\afs40 \\'93\\'fa\\'96\\'7b}\\par"
+        // Latin text after \ab0 keeps its regular bold.
+        "{\\rtlch\\fcs1 \\ab0\\af0 \\ltrch\\fcs0 \\b\\loch\\f0 plain}}";
+    QTextDocument document;
+    readRtf(rtf, document);
+    const QString text = documentText(document);
+    const QStringList lines = text.split(u'\n');
+    ASSERT_GE(lines.size(), 3) << text.toStdString();
+    EXPECT_EQ(lines[0], QString::fromUtf8("Title 中文"));
+    EXPECT_EQ(lines[1], QString::fromUtf8("日本"));
+    EXPECT_EQ(lines[2], QStringLiteral("plain"));
+
+    const QTextCharFormat latin = formatAt(document, 0);
+    EXPECT_EQ(latin.fontWeight(), QFont::Bold);
+    EXPECT_EQ(latin.fontPointSize(), 16);
+    EXPECT_EQ(latin.fontFamilies().toStringList(), QStringList({"Times New Roman"}));
+    const QTextCharFormat chinese = formatAt(document, int(lines[0].size()) - 1);
+    EXPECT_EQ(chinese.fontWeight(), QFont::Bold);
+    EXPECT_EQ(chinese.fontPointSize(), 16);
+    EXPECT_EQ(chinese.fontFamilies().toStringList(), QStringList({"SimSun"}));
+    const QTextCharFormat japanese = formatAt(document, int(lines[0].size()) + 1);
+    EXPECT_EQ(japanese.fontWeight(), QFont::Bold);
+    EXPECT_EQ(japanese.fontPointSize(), 20);
+    EXPECT_EQ(japanese.fontFamilies().toStringList(), QStringList({"MS Mincho"}));
+    const QTextCharFormat plain = formatAt(document, int(lines[0].size() + lines[1].size()) + 2);
+    EXPECT_EQ(plain.fontWeight(), QFont::Bold);
 }
 
 TEST(StoredCharacters, LinkTargetsWithBackslashesAndQuotesSurviveARoundTrip) {
