@@ -112,6 +112,7 @@ private Q_SLOTS:
     void alignmentAndIndentation();
     void fontAndColourComeFromThePrompter();
     void tablesHaveTheirShapeAndJoin();
+    void picturesAndTablesCutCopyPasteAndUndo();
     void listsToggle();
     void pictures_data();
     void pictures();
@@ -329,6 +330,62 @@ void EditingCommandsTest::tablesHaveTheirShapeAndJoin() {
     QTextCursor c(&app.document());
     QVERIFY(!insertTableRows(c, 5, 1));
     QVERIFY(!insertTableRows(c, 1, 6));
+}
+
+void EditingCommandsTest::picturesAndTablesCutCopyPasteAndUndo() {
+    App app;
+    app.openWith("start ");
+    app.edit().moveCursor(QTextCursor::End);
+    app.prompter.openNames.enqueue({writeFile(app.dir, "p.png", imageBytes("PNG"))});
+    app.run(cmd::InsertPicture);
+    QCOMPARE(imageCount(app.document()), 1);
+
+    // Cut the picture: gone; undo brings it back; paste puts it in again.
+    app.select(6, 7);
+    app.edit().cut();
+    QCOMPARE(imageCount(app.document()), 0);
+    app.edit().undo();
+    QCOMPARE(imageCount(app.document()), 1);
+    app.select(6, 7);
+    app.edit().copy();
+    app.edit().moveCursor(QTextCursor::End);
+    app.edit().paste();
+    QCOMPARE(imageCount(app.document()), 2);
+
+    // A table copied and pasted after the text makes a second table.
+    app.edit().moveCursor(QTextCursor::End);
+    app.edit().insertPlainText("\n");
+    app.prompter.tableShapes.enqueue({2, 2});
+    app.run(cmd::InsertTable);
+    QTextTable* table = app.firstTable();
+    QVERIFY(table);
+    QTextCursor inTable = table->cellAt(0, 0).firstCursorPosition();
+    inTable.insertText("cell");
+    QTextCursor whole(&app.document());
+    whole.setPosition(table->firstPosition() - 1);
+    whole.setPosition(table->lastPosition() + 1, QTextCursor::KeepAnchor);
+    app.edit().setTextCursor(whole);
+    app.edit().copy();
+    app.edit().moveCursor(QTextCursor::End);
+    app.edit().insertPlainText("\nafter\n");
+    app.edit().paste();
+    int tables = 0;
+    for (QTextFrame* frame : app.document().rootFrame()->childFrames())
+        tables += qobject_cast<QTextTable*>(frame) ? 1 : 0;
+    QCOMPARE(tables, 2);
+    app.edit().undo(); // the paste, in one step
+    tables = 0;
+    for (QTextFrame* frame : app.document().rootFrame()->childFrames())
+        tables += qobject_cast<QTextTable*>(frame) ? 1 : 0;
+    QCOMPARE(tables, 1);
+
+    // What is there now is what the topic holds after a save and a reopen.
+    QVERIFY(app.controller->save());
+    app.restart();
+    app.controller->openTopic(app.tree().findByPath("Page.rtf"));
+    QCOMPARE(imageCount(app.document()), 2);
+    QVERIFY(app.firstTable());
+    QCOMPARE(app.firstTable()->cellAt(0, 0).firstCursorPosition().block().text(), QString("cell"));
 }
 
 void EditingCommandsTest::listsToggle() {
