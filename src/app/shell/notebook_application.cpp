@@ -105,7 +105,12 @@ int runNotebook(int argc, char* argv[]) {
     if (checkForUpdates)
         QTimer::singleShot(2000, &updateCheck,
                            [&updateCheck] { updateCheck.start(UpdateCheck::serverAddress()); });
-    app.exec();
+    // An end asked for while starting (a signal handled in one of the
+    // start-up's event passes) has already run the exit sequence, and its
+    // request to leave the loop was spent before the loop began: entering
+    // the loop now would never return.
+    if (!window.hasExited())
+        app.exec();
     dataLock.release();
     lock.release();
     return 0;
