@@ -65,9 +65,13 @@ IniTextBuffer buildTreeText(const TopicTree& tree) {
         IniSection section;
         std::size_t next = 0;
         std::optional<QHash<QString, int>> folderLabels; // filled when first needed
+        // Some folder on the path shares its label with a sibling, so the
+        // path names more than one folder: sections of it go out in order.
+        bool sharedPath = false;
     };
     std::vector<Frame> stack;
-    stack.push_back({kTopLevel, QString(), IniSection{sectionName(QString()), {}}, 0, std::nullopt});
+    stack.push_back(
+        {kTopLevel, QString(), IniSection{sectionName(QString()), {}}, 0, std::nullopt, false});
     while (!stack.empty()) {
         Frame& frame = stack.back();
         const std::vector<ItemHandle>& children = tree.children(frame.folder);
@@ -82,19 +86,24 @@ IniTextBuffer buildTreeText(const TopicTree& tree) {
             continue;
         }
         frame.section.add(child.label, tree_file_format::kFolderValue);
-        if (child.children.empty()) {
-            // Sibling folders equal without regard to case take their sections
-            // in order on load; an empty one among them keeps its turn with an
-            // empty section, or the next one's children would come back in it.
+        // Folders whose paths are equal without regard to case take their
+        // sections in order on load, whether they are siblings or cousins
+        // under such siblings; an empty one among them keeps its turn with an
+        // empty section, or the next one's children would come back in it.
+        bool shared = frame.sharedPath;
+        if (!shared) {
             if (!frame.folderLabels)
                 frame.folderLabels = folderLabelCounts(tree, frame.folder);
-            if (frame.folderLabels->value(child.label.toCaseFolded()) > 1)
+            shared = frame.folderLabels->value(child.label.toCaseFolded()) > 1;
+        }
+        if (child.children.empty()) {
+            if (shared)
                 buffer.appendEmpty(sectionName(childPath(frame.path, child.label)));
         } else {
             QString path = childPath(frame.path, child.label);
             IniSection section{sectionName(path), {}};
-            stack.push_back({child.handle, std::move(path), std::move(section), 0,
-                             std::nullopt}); // invalidates frame
+            stack.push_back({child.handle, std::move(path), std::move(section), 0, std::nullopt,
+                             shared}); // invalidates frame
         }
     }
     return buffer;

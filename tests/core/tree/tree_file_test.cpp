@@ -108,6 +108,22 @@ TEST(TreeFile, SiblingFoldersWithTheSameNameKeepTheirOwnChildren) {
         "W1xdLDFdCltcCj14dEE9MV0KW1xdLHQ9Ml0KW1xdLCwKPax0PTJdCltcXSwsCj2seHQ9W1wKPXh0"));
     EXPECT_EQ(outline(*loaded(treeFileText(*fuzzed))), outline(*fuzzed));
 
+    // Cousins under such siblings share their paths too: an empty one keeps
+    // its turn, so a deeper one's children do not move into it.
+    TopicTree cousins;
+    const ItemHandle left = cousins.insertFolder(kTopLevel, InsertPosition::last(), "A");
+    const ItemHandle right = cousins.insertFolder(kTopLevel, InsertPosition::last(), "a");
+    cousins.insertFolder(cousins.insertFolder(left, InsertPosition::last(), "B"),
+                         InsertPosition::last(), "C");
+    const ItemHandle deep = cousins.insertFolder(
+        cousins.insertFolder(right, InsertPosition::last(), "B"), InsertPosition::last(), "C");
+    addTopic(cousins, cousins.insertFolder(deep, InsertPosition::last(), "D"), "d.txt", 5);
+    EXPECT_EQ(outline(*loaded(treeFileText(cousins))), outline(cousins));
+    const auto fuzzedCousins = loaded(QByteArray::fromBase64(
+        "W1xBXUFdDTINW1xdDT10DTINW1xdDT10DQpbXF0FzA1bXF0NPXQNCltcXQXMQTQ9MA09XQXMDVtcXQ09dA0KW1xd"
+        "BcxBND0wDT2wQTKwQTI9MA09sA0K"));
+    EXPECT_EQ(outline(*loaded(treeFileText(*fuzzedCousins))), outline(*fuzzedCousins));
+
     // A file that has one section for two such folders gives it to the first;
     // the second stays empty instead of sharing the same topic files.
     EXPECT_EQ(outline(*loaded("[\\A]\r\nx.txt=2\r\n[\\]\r\nA=0\r\na=0\r\n")),
