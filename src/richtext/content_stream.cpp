@@ -1,6 +1,7 @@
 // The topic content stream, handing bytes to the plain-text or RTF codec.
 #include "richtext/content_stream.h"
 
+#include "core/store/stored_text.h"
 #include "richtext/plain_text.h"
 #include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
@@ -8,7 +9,7 @@
 namespace oxlin::richtext {
 
 bool isRichText(QByteArrayView bytes) {
-    return bytes.size() >= 5 && QByteArrayView(bytes.data(), 5).compare("{\\rtf", Qt::CaseInsensitive) == 0;
+    return store::isRichTextStream(bytes);
 }
 
 StreamFormat detectStreamFormat(QByteArrayView bytes) {

@@ -68,11 +68,6 @@ void refillLocate(SortedRows& list, const std::vector<LocateRow>& rows) {
     list.assign(std::move(collected));
 }
 
-bool isRichTextContent(const QByteArray& content) {
-    return content.size() >= 5 && content[0] == '{' && content[1] == '\\' &&
-           QByteArrayView(content).sliced(2, 3).compare("rtf", Qt::CaseInsensitive) == 0;
-}
-
 bool textMatches(QStringView text, QStringView keyword, bool matchCase) {
     if (keyword.isEmpty())
         return false;

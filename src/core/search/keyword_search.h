@@ -60,9 +60,6 @@ private:
 // Fills the Locate list from locate rows (TopicIndex::locateRows).
 void refillLocate(SortedRows& list, const std::vector<LocateRow>& rows);
 
-// True for stored content that opens with "{\rtf" (letters in any case).
-bool isRichTextContent(const QByteArray& content);
-
 // The keyword in the text: with `matchCase` exactly as typed, otherwise
 // without regard to case (Unicode-aware). An empty keyword is found nowhere.
 bool textMatches(QStringView text, QStringView keyword, bool matchCase);

@@ -8,6 +8,7 @@
 #include "core/store/package.h"
 #include "core/store/package_format.h"
 #include "core/store/profile.h"
+#include "core/store/stored_text.h"
 #include "core/tree/topic_kind.h"
 #include "core/tree/tree_file.h"
 
@@ -229,7 +230,7 @@ void NotebookSession::recoverUnlistedTopics() {
         // The label is lost with the tree file; the content tells plain from rich.
         QByteArray head;
         decompressFileToBuffer(tree::topicFilePath(paths_.workingFolder, id), head);
-        const bool rich = head.left(5).compare("{\\rtf", Qt::CaseInsensitive) == 0;
+        const bool rich = isRichTextStream(head);
         const QString label = QStringLiteral("Topic %1%2")
                                   .arg(topicFileName(quint32(id)).left(8),
                                        rich ? QLatin1String(".rtf") : QLatin1String(".txt"));

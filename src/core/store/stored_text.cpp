@@ -15,6 +15,10 @@ constexpr char16_t kWindows1252High[32] = {
 
 } // namespace
 
+bool isRichTextStream(QByteArrayView bytes) {
+    return bytes.size() >= 5 && bytes.first(5).compare("{\\rtf", Qt::CaseInsensitive) == 0;
+}
+
 bool isValidUtf8(QByteArrayView bytes) {
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString ignored = decoder.decode(bytes);

@@ -11,6 +11,10 @@ namespace oxlin::store {
 // UTF-8 are read as Windows-1252: nothing a user wrote is rejected or lost.
 QString decodeStoredText(QByteArrayView bytes);
 
+// A topic's content is RTF exactly when its first five bytes are "{\rtf" in
+// any letter case; anything else, shorter ones included, is plain text.
+bool isRichTextStream(QByteArrayView bytes);
+
 // True when the bytes are well-formed UTF-8 (an empty view is).
 bool isValidUtf8(QByteArrayView bytes);
 

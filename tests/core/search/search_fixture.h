@@ -25,7 +25,7 @@ using tree::ItemHandle;
 // Good enough for the tests: drops RTF control words and the font table and
 // keeps the text, with \'xx as Windows-1252.
 inline QString crudeVisibleText(const QByteArray& stored) {
-    if (!search::isRichTextContent(stored))
+    if (!store::isRichTextStream(stored))
         return store::decodeStoredText(stored);
     QByteArray body = stored;
     body.replace(QByteArray("\\par"), QByteArray("\n"));
