@@ -199,13 +199,21 @@ bool EditorHost::streamIn(const QString& path) {
     if (format_ == StreamFormat::Unknown)
         format_ = looksLikeRichText(bytes) ? StreamFormat::Rich : StreamFormat::Plain;
 
-    edit_->setUpdatesEnabled(false);
-    QTextDocument* document = edit_->document();
-    readTopicStream(bytes, format_, *document);
-    document->clearUndoRedoStacks();
-    document->setModified(false);
+    // Read into a document nothing shows: read into the shown one, Qt would
+    // lay out and shape every line of the topic as it goes, when the first
+    // screen is all the user sees at once (the rest is laid out in steps).
+    // The editor's connections are to the control, which follows its
+    // document; the link view follows through textChanged.
+    const QPointer<QTextDocument> shown = edit_->document();
+    QTextDocument* document = readTopicDocument(bytes, format_, *shown, edit_);
     formatSwitched_ = false;
-    edit_->moveCursor(QTextCursor::Start);
+    edit_->setUpdatesEnabled(false);
+    edit_->setDocument(document);
+    edit_->setTextCursor(QTextCursor(document));
+    // The control has deleted the first document, its own child; the later
+    // ones are the editor's to delete.
+    if (shown && shown->parent() == edit_)
+        delete shown.data();
     edit_->setUpdatesEnabled(true);
     edit_->viewport()->update();
 
