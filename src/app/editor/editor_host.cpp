@@ -205,6 +205,9 @@ bool EditorHost::streamIn(const QString& path) {
     // The editor's connections are to the control, which follows its
     // document; the link view follows through textChanged.
     const QPointer<QTextDocument> shown = edit_->document();
+    // Said while the control still listens to it: Undo and Redo of the
+    // last topic go off (the new document has nothing to undo).
+    shown->clearUndoRedoStacks();
     QTextDocument* document = readTopicDocument(bytes, format_, *shown, edit_);
     formatSwitched_ = false;
     edit_->setUpdatesEnabled(false);
