@@ -1,4 +1,5 @@
 #include "app/editor/editor_host.h"
+#include "app/editor/link_view.h"
 #include "core/tree/topic_kind.h"
 #include "app/editor/topic_text_edit.h"
 #include "fake_topics.h"
@@ -6,7 +7,9 @@
 
 #include <QClipboard>
 #include <QMimeData>
+#include <QPointer>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QtTest>
@@ -48,6 +51,7 @@ private Q_SLOTS:
     void damagedTopicFileIsReportedAndKept();
     void closeRemovesTheWorkingCopy();
     void viewPositionSurvivesASwitch();
+    void eachTopicIsShownInAFreshDocumentSetUpLikeTheEditor();
     void propertiesText_data();
     void propertiesText();
     void pasteBeyondTheLimitIsCutWithAMessage();
@@ -208,6 +212,54 @@ void EditorHostTest::viewPositionSurvivesASwitch() {
     QCOMPARE(host_->loadTopic(a), 0);
     host_->restoreViewPosition(position);
     QCOMPARE(host_->viewPosition(), position);
+}
+
+void EditorHostTest::eachTopicIsShownInAFreshDocumentSetUpLikeTheEditor() {
+    TopicTextEdit* edit = host_->editor();
+    LinkView links(edit);
+    const QByteArray rich = "{\\rtf1\\ansi see http://example.org/a now\\par\\tab tabbed}";
+    const ItemHandle plain = topics_->add("A.txt", "alpha");
+    const ItemHandle linked = topics_->add("B.rtf", rich);
+    const qreal tabStop = edit->tabStopDistance();
+    host_->toggleWordWrap(); // off
+
+    QCOMPARE(host_->loadTopic(plain), 0);
+    edit->moveCursor(QTextCursor::End);
+    QTest::keyClicks(edit, " more");
+    QVERIFY(edit->document()->isUndoAvailable());
+    QSignalSpy undo(edit, &QTextEdit::undoAvailable);
+    QSignalSpy changed(edit, &QTextEdit::textChanged);
+    const QPointer<QTextDocument> first = edit->document();
+
+    QCOMPARE(host_->loadTopic(linked), 0);
+    QVERIFY(first.isNull()); // a switch keeps no earlier topic in memory
+    QCOMPARE(topics_->stored(plain), QByteArray("alpha more"));
+    QCOMPARE(edit->toPlainText(), QStringLiteral("see http://example.org/a now\n\ttabbed"));
+    QVERIFY(!edit->document()->isModified());
+    QVERIFY(!edit->document()->isUndoAvailable());
+    QVERIFY(!undo.isEmpty() && !undo.last().at(0).toBool()); // Undo goes off
+    QCOMPARE(edit->textCursor().position(), 0);
+    QCOMPARE(edit->tabStopDistance(), tabStop);
+    QCOMPARE(edit->document()->defaultFont(), host_->defaultFont());
+    QCOMPARE(edit->document()->documentMargin(), 10.0);
+    QCOMPARE(edit->document()->defaultTextOption().wrapMode(), QTextOption::NoWrap);
+    // The link is drawn as a link in the new document.
+    QTRY_VERIFY(!edit->document()->begin().layout()->formats().isEmpty());
+
+    // Left unchanged, the topic is not written: its file keeps its own bytes.
+    QCOMPARE(host_->loadTopic(plain), 0);
+    QCOMPARE(edit->toPlainText(), QStringLiteral("alpha more"));
+    QCOMPARE(topics_->stored(linked), rich);
+
+    // Typing in a later document still reaches the window's listeners and the file.
+    QCOMPARE(host_->loadTopic(linked), 0);
+    changed.clear();
+    edit->moveCursor(QTextCursor::End);
+    QTest::keyClicks(edit, "!");
+    QVERIFY(!changed.isEmpty());
+    QVERIFY(edit->document()->isUndoAvailable());
+    QCOMPARE(host_->saveTopic(), 0);
+    QVERIFY(topics_->stored(linked).contains("tabbed!"));
 }
 
 void EditorHostTest::propertiesText_data() {

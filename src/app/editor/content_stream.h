@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+class QObject;
 class QTextDocument;
 
 namespace oxlin::app {
@@ -15,6 +16,14 @@ bool looksLikeRichText(const QByteArray& bytes);
 
 // Replaces the document's content with the stream read in `format` (Plain or Rich).
 void readTopicStream(const QByteArray& bytes, StreamFormat format, QTextDocument& document);
+
+// A new document, child of `parent`, set up as `like` is (default font,
+// margin, wrapping and tab stops, undo on or off) and holding the stream read
+// in `format`, unmodified and with nothing to undo. Nothing shows it yet, so
+// the read lays out and shapes no text: that waits until an editor shows it
+// and then covers only what is on screen.
+QTextDocument* readTopicDocument(const QByteArray& bytes, StreamFormat format,
+                                 const QTextDocument& like, QObject* parent);
 
 // The document as topic bytes in `format` (Plain or Rich).
 QByteArray writeTopicStream(const QTextDocument& document, StreamFormat format);

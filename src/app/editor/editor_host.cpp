@@ -1,5 +1,6 @@
 #include "app/editor/editor_host.h"
 
+#include "app/editor/text_lines.h"
 #include "app/editor/topic_text_edit.h"
 #include "app/shell/prompter.h"
 #include "app/shell/wait_cursor.h"
@@ -24,68 +25,6 @@ namespace oxlin::app {
 namespace {
 
 const QString kErrorCaption = QStringLiteral("Error");
-
-// Makes sure the block has been laid out, so its lines can be counted.
-QTextLayout* laidOut(const QTextDocument* document, const QTextBlock& block) {
-    document->documentLayout()->blockBoundingRect(block);
-    return block.layout();
-}
-
-struct LineAt {
-    int number = 0;    // visual line counted from 0 over the whole document
-    int start = 0;     // document position of the line's first character
-    int length = 0;    // characters on the line, without the paragraph end
-};
-
-LineAt lineAt(const QTextDocument* document, int position) {
-    LineAt result;
-    const QTextBlock target = document->findBlock(position);
-    for (QTextBlock b = document->begin(); b.isValid() && b != target; b = b.next())
-        result.number += std::max(1, laidOut(document, b)->lineCount());
-    if (!target.isValid())
-        return result;
-    QTextLayout* layout = laidOut(document, target);
-    const QTextLine line = layout->lineForTextPosition(position - target.position());
-    if (line.isValid()) {
-        result.number += line.lineNumber();
-        result.start = target.position() + line.textStart();
-        result.length = line.textLength();
-    } else {
-        result.start = target.position();
-        result.length = target.length() - 1;
-    }
-    return result;
-}
-
-// Document y of visual line `number`, or -1 when the document is shorter.
-qreal lineTop(const QTextDocument* document, int number) {
-    for (QTextBlock b = document->begin(); b.isValid(); b = b.next()) {
-        QTextLayout* layout = laidOut(document, b);
-        const int count = std::max(1, layout->lineCount());
-        if (number < count) {
-            const qreal top = document->documentLayout()->blockBoundingRect(b).top();
-            return layout->lineCount() ? top + layout->lineAt(number).y() : top;
-        }
-        number -= count;
-    }
-    return -1;
-}
-
-// Visual line showing at document y, counted from 0: the first line whose
-// bottom lies below y.
-int lineAtY(const QTextDocument* document, qreal y) {
-    int number = 0;
-    for (QTextBlock b = document->begin(); b.isValid(); b = b.next()) {
-        QTextLayout* layout = laidOut(document, b);
-        const qreal top = document->documentLayout()->blockBoundingRect(b).top();
-        for (int i = 0; i < layout->lineCount(); ++i, ++number)
-            if (top + layout->lineAt(i).rect().bottom() > y + 0.5)
-                return number;
-        if (layout->lineCount() == 0)
-            ++number;
-    }
-    return std::max(0, number - 1);
-}
 
 } // namespace
 
@@ -199,13 +138,24 @@ bool EditorHost::streamIn(const QString& path) {
     if (format_ == StreamFormat::Unknown)
         format_ = looksLikeRichText(bytes) ? StreamFormat::Rich : StreamFormat::Plain;
 
-    edit_->setUpdatesEnabled(false);
-    QTextDocument* document = edit_->document();
-    readTopicStream(bytes, format_, *document);
-    document->clearUndoRedoStacks();
-    document->setModified(false);
+    // Read into a document nothing shows: read into the shown one, Qt would
+    // lay out and shape every line of the topic as it goes, when the first
+    // screen is all the user sees at once (the rest is laid out in steps).
+    // The editor's connections are to the control, which follows its
+    // document; the link view follows through textChanged.
+    const QPointer<QTextDocument> shown = edit_->document();
+    // Said while the control still listens to it: Undo and Redo of the
+    // last topic go off (the new document has nothing to undo).
+    shown->clearUndoRedoStacks();
+    QTextDocument* document = readTopicDocument(bytes, format_, *shown, edit_);
     formatSwitched_ = false;
-    edit_->moveCursor(QTextCursor::Start);
+    edit_->setUpdatesEnabled(false);
+    edit_->setDocument(document);
+    edit_->setTextCursor(QTextCursor(document));
+    // The control has deleted the first document, its own child; the later
+    // ones are the editor's to delete.
+    if (shown && shown->parent() == edit_)
+        delete shown.data();
     edit_->setUpdatesEnabled(true);
     edit_->viewport()->update();
 

@@ -27,6 +27,24 @@ void LinkHighlighter::highlightBlock(const QString& text) {
 LinkView::LinkView(QTextEdit* edit, QObject* parent) : QObject(parent), edit_(edit) {
     highlighter_ = new LinkHighlighter(edit->document());
     highlighter_->setParent(this);
+    // The editor host shows each topic in a document of its own; the control
+    // says textChanged when it takes a new one, and the links follow it from
+    // the event loop: by then the host has deleted the document it replaced,
+    // which the highlighter would otherwise clear of link formats (and Qt lay
+    // out again) on its way out.
+    connect(edit, &QTextEdit::textChanged, this, [this] {
+        if (followPending_ || !edit_ || highlighter_->document() == edit_->document())
+            return;
+        followPending_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                followPending_ = false;
+                if (edit_ && highlighter_->document() != edit_->document())
+                    highlighter_->setDocument(edit_->document());
+            },
+            Qt::QueuedConnection);
+    });
     edit->viewport()->installEventFilter(this);
     edit->viewport()->setMouseTracking(true);
 }

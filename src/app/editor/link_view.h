@@ -46,6 +46,7 @@ private:
     QPointer<QTextEdit> edit_;
     LinkHighlighter* highlighter_ = nullptr;
     bool overLink_ = false;
+    bool followPending_ = false; // the highlighter moves to the edit's new document
 };
 
 } // namespace oxlin::app

@@ -66,6 +66,12 @@ TEST(Links, DetectionFindsWhatAReaderSeesAsALink) {
     EXPECT_EQ(linksIn("https://en.wikipedia.org/wiki/Oxlin_(plant)"),
               QStringList({"https://en.wikipedia.org/wiki/Oxlin_(plant)"}));
     EXPECT_EQ(linksIn("xhttp://no www. http:// wwwexample"), QStringList());
+    // Every start in any letter case, among words sharing its first letters.
+    EXPECT_EQ(linksIn("fish File://a hat HtTpS://b.c matte MAILTO:d@e what WwW.f.g ftpx://h Ftp://i"),
+              QStringList({"File://a", "HtTpS://b.c", "MAILTO:d@e", "WwW.f.g", "Ftp://i"}));
+    // Letters beyond ASCII: neither a link's letter nor a word's start.
+    EXPECT_EQ(linksIn(QString::fromUtf8("fü hé ähttp://x ＨTTP://y mé www.ü.de")),
+              QStringList({QString::fromUtf8("www.ü.de")}));
 }
 
 TEST(Links, ProgramsAreToldFromDocuments) {
