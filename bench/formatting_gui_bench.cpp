@@ -116,9 +116,4 @@ BENCHMARK(BM_KeystrokeInto400kParagraph)->Arg(0)->Arg(1)->Unit(benchmark::kMilli
 
 } // namespace
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
+#include "gui_bench_main.h"

@@ -61,9 +61,4 @@ BENCHMARK(BM_SwitchBetweenTwoLargeNotebooks)->Unit(benchmark::kMillisecond)->Ite
 
 } // namespace
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
+#include "gui_bench_main.h"

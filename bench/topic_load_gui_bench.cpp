@@ -128,10 +128,4 @@ BENCHMARK(BM_PeerRtfText)->Arg(1)->Arg(5)->Unit(benchmark::kMillisecond)->Iterat
 
 } // namespace
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+#include "gui_bench_main.h"
