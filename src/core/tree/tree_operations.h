@@ -106,6 +106,9 @@ struct SelectionState {
 };
 
 // Whether a move is possible for `item` (the check mode of each move).
+// The nearest folder before `item` among its siblings, or kNoItem.
+ItemHandle previousFolderSibling(const TopicTree& tree, ItemHandle item);
+
 bool canMove(const TopicTree& tree, ItemHandle item, Move move);
 SelectionState selectionState(const TopicTree& tree, ItemHandle selection);
 
