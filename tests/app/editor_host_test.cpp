@@ -178,7 +178,7 @@ void EditorHostTest::damagedTopicFileIsReportedAndKept() {
 }
 
 void EditorHostTest::closeRemovesTheWorkingCopy() {
-    QCOMPARE(host_->saveTopic(), -15);
+    QCOMPARE(host_->saveTopic(), EditorResult::NotOpen);
     const ItemHandle topic = topics_->add("A.txt", "a");
     QCOMPARE(host_->loadTopic(topic), 0);
     const QString copy = host_->workingCopyPath();
@@ -186,7 +186,7 @@ void EditorHostTest::closeRemovesTheWorkingCopy() {
     QVERIFY(!QFile::exists(copy));
     QVERIFY(!host_->editor()->isEnabled());
     QVERIFY(host_->workingCopyPath().isEmpty());
-    QCOMPARE(host_->closeTopic(), -15);
+    QCOMPARE(host_->closeTopic(), EditorResult::NotOpen);
     QCOMPARE(host_->loadTopic(12345), -14);
 }
 
@@ -321,12 +321,12 @@ void EditorHostTest::topicBeyondTheMemoryLimitIsNotRead() {
     const ItemHandle huge = topics_->add("Huge.txt", big);
     host_->setMaxTopicBytes(4096);
     QCOMPARE(host_->loadTopic(small), 0);
-    QCOMPARE(host_->loadTopic(huge), EditorHost::kTopicTooLarge);
+    QCOMPARE(host_->loadTopic(huge), EditorResult::TooLarge);
     QCOMPARE(prompter_->messageTexts().size(), 1);
     QVERIFY(prompter_->messageTexts().first().contains("Huge.txt"));
     QCOMPARE(host_->currentTopic(), ItemHandle(0));
     QVERIFY(host_->editor()->toPlainText().isEmpty());
-    QCOMPARE(host_->saveTopic(), -16);
+    QCOMPARE(host_->saveTopic(), EditorResult::NoTopic);
     QCOMPARE(topics_->stored(huge), big);
     QCOMPARE(topics_->stored(small), QByteArray("small text"));
     QVERIFY(!QFileInfo::exists(QDir(dir_->path()).filePath("Huge.txt")));
@@ -341,7 +341,7 @@ void EditorHostTest::failedSaveKeepsTheText() {
     QVERIFY(QFile::remove(host_->workingCopyPath()));
     QVERIFY(QDir().mkdir(host_->workingCopyPath()));
 
-    QCOMPARE(host_->saveTopic(), -1);
+    QCOMPARE(host_->saveTopic(), EditorResult::NotWritten);
     QVERIFY(prompter_->messageTexts().last().startsWith("Error saving document. ["));
     QCOMPARE(prompter_->asked.last().caption, QStringLiteral("Error"));
     QCOMPARE(host_->loadTopic(b), -1);

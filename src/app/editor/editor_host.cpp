@@ -78,12 +78,12 @@ int EditorHost::loadTopic(ItemHandle topic) {
             // An unchanged topic is not written again: its file stays as it was.
             const bool write = hasUnwrittenChanges();
             if (write && saveWorkingCopy() != 0)
-                return -1; // keep the text rather than lose it
+                return EditorResult::NotWritten; // keep the text rather than lose it
             const auto file = topics_.topicFilePath(current_);
             if (!file || (write && store::compressFile(workingCopy_, *file) != 1)) {
                 // The working copy is the only current text: it stays, and so does the topic.
                 reportSaveError(long(QFileDevice::WriteError));
-                return -1;
+                return EditorResult::NotWritten;
             }
             QFile::remove(workingCopy_);
         }
@@ -99,15 +99,15 @@ int EditorHost::loadTopic(ItemHandle topic) {
 
     const auto file = topics_.topicFilePath(topic);
     if (!file)
-        return -14;
+        return EditorResult::NoTopicFile;
     const auto label = topics_.label(topic);
     if (!label)
-        return -13;
+        return EditorResult::LabelUnreadable;
 
     // A label that cannot name a file inside the working folder is not opened.
     const QString copy = tree::workingCopyPath(topics_.workingFolder(), *label);
     if (copy.isEmpty())
-        return -13;
+        return EditorResult::LabelUnreadable;
     QDir().mkpath(QFileInfo(copy).absolutePath());
     if (store::decompressFile(*file, copy) != 1 && QFileInfo(*file).size() > 0)
         reportDamagedTopic(*label, *file);
@@ -117,7 +117,7 @@ int EditorHost::loadTopic(ItemHandle topic) {
         edit_->clear();
         edit_->document()->setModified(false);
         reportTooLarge(*label, bytes);
-        return kTopicTooLarge;
+        return EditorResult::TooLarge;
     }
     format_ = StreamFormat::Unknown;
     streamIn(copy);
@@ -228,7 +228,7 @@ int EditorHost::saveWorkingCopy() {
     QFileDevice::FileError error = QFileDevice::NoError;
     if (!writeWorkingCopy(error)) {
         reportSaveError(long(error));
-        return -1;
+        return EditorResult::NotWritten;
     }
     edit_->setReadOnly(false);
     return 0;
@@ -250,18 +250,18 @@ bool EditorHost::writeBackQuietly() {
 
 int EditorHost::saveTopic() {
     if (!open_)
-        return -15;
+        return EditorResult::NotOpen;
     if (current_ == 0)
-        return -16;
+        return EditorResult::NoTopic;
     // Nothing new: the topic file already holds what the editor shows, and
     // writing it again would only change its bytes (and the package's).
     if (hasUnwrittenChanges()) {
         if (saveWorkingCopy() != 0)
-            return -1;
+            return EditorResult::NotWritten;
         const auto file = topics_.topicFilePath(current_);
         if (!file || store::compressFile(workingCopy_, *file) != 1) {
             reportSaveError(long(QFileDevice::WriteError));
-            return -1;
+            return EditorResult::NotWritten;
         }
     }
     if (format_ == StreamFormat::Rich) {
@@ -276,7 +276,7 @@ int EditorHost::saveTopic() {
 
 int EditorHost::closeTopic() {
     if (!open_)
-        return -15;
+        return EditorResult::NotOpen;
     edit_->setEnabled(false);
     edit_->clear();
     current_ = 0;
@@ -350,7 +350,7 @@ void EditorHost::restoreViewPosition(quint32 position) {
 
 int EditorHost::exportCurrentTopic() {
     if (current_ == 0 || workingCopy_.isEmpty())
-        return -16;
+        return EditorResult::NoTopic;
     const QStringList filters =
         format_ == StreamFormat::Plain
             ? QStringList{QStringLiteral("Text Files (*.TXT)")}
@@ -359,13 +359,13 @@ int EditorHost::exportCurrentTopic() {
     const QString chosen =
         prompter_.saveFileName(QString(), QFileInfo(workingCopy_).fileName(), filters);
     if (chosen.isEmpty())
-        return -1;
+        return EditorResult::NotWritten;
     WaitCursor wait;
     const QString target = exportPathFor(chosen, format_);
     const auto file = topics_.topicFilePath(current_);
     if (!file || store::decompressFile(*file, target) != 1) {
         reportSaveError(long(QFileDevice::WriteError));
-        return -1;
+        return EditorResult::NotWritten;
     }
     return 0;
 }

@@ -22,13 +22,22 @@ class TopicTextEdit;
 // folder: loading decompresses the topic file into it and reads it into the
 // control; saving writes the control into it and compresses it back.
 //
-// Results follow the editor's codes: 0 for success, -13 a label that cannot be
-// read, -14 a topic file path that cannot be formed, -15 no topic open, -16 no
-// current topic, -17 a topic too large for the editor (kMaxTopicBytes), -1 the
-// topic could not be written (the editor keeps its text).
+// Results are the editor's codes, named in EditorResult.
 //
 // The host owns no widget: the control is created as a child of `parent`.
 // `topics` and `prompter` must outlive the host.
+// What loading, saving, closing and exporting a topic gave. The numbers are
+// the ones the editor has always returned; callers compare with Ok.
+namespace EditorResult {
+inline constexpr int Ok = 0;
+inline constexpr int NotWritten = -1;       // the topic could not be written; the editor keeps its text
+inline constexpr int LabelUnreadable = -13; // a label that cannot name a working copy
+inline constexpr int NoTopicFile = -14;     // no topic file path could be formed
+inline constexpr int NotOpen = -15;         // the editor is closed
+inline constexpr int NoTopic = -16;         // no topic is open in it
+inline constexpr int TooLarge = -17;        // more than EditorHost::kMaxTopicBytes
+} // namespace EditorResult
+
 class EditorHost final : public QObject {
     Q_OBJECT
 public:
@@ -38,7 +47,6 @@ public:
     // text in memory, and a topic far larger than anyone types (a damaged
     // or hostile package) would take the whole machine's.
     static constexpr qint64 kMaxTopicBytes = qint64(256) * 1024 * 1024;
-    static constexpr int kTopicTooLarge = -17;
     // Lowers the limit, for tests that cannot write a topic that large.
     void setMaxTopicBytes(qint64 bytes) { maxTopicBytes_ = bytes; }
 
