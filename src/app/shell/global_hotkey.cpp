@@ -1,15 +1,31 @@
 #include "app/shell/global_hotkey.h"
 
+#include "app/shell/portal_hotkey.h"
 #include "app/shell/x11_hotkey.h"
 
+#include <QDBusConnection>
+#include <QGuiApplication>
+
 namespace oxlin::app {
+
+namespace {
+
+bool isWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+} // namespace
 
 std::unique_ptr<GlobalHotkey> GlobalHotkey::forPlatform() {
     if (X11Hotkey::isAvailable())
         return std::make_unique<X11Hotkey>();
+    // Wayland gives no client the keyboard of another: only the compositor,
+    // through the portal, can hand out a global key.
+    if (isWayland())
+        return std::make_unique<PortalHotkey>(QDBusConnection::sessionBus());
     return nullptr;
 }
 
-bool GlobalHotkey::isSupported() { return X11Hotkey::isAvailable(); }
+bool GlobalHotkey::isSupported() { return X11Hotkey::isAvailable() || isWayland(); }
 
 } // namespace oxlin::app

@@ -7,11 +7,13 @@
 namespace oxlin::app {
 
 // Ctrl+Shift+A from any application, which brings the main window back.
-// One subclass per way a desktop lets a program have such a key, so far an
-// X11 grab (`X11Hotkey`). Where the platform offers none (Wayland,
-// offscreen) there is simply no hotkey and nothing is said about it.
+// One subclass per way a desktop lets a program have such a key: an X11
+// grab (`X11Hotkey`) or the desktop portal's global shortcuts on Wayland
+// (`PortalHotkey`). Where the platform offers neither (offscreen) there is
+// simply no hotkey and nothing is said about it.
 //
-// A registration may be answered later (a desktop may ask the user): `registerKey` then says Pending and the answer comes as
+// A registration may be answered later (the portal asks the user or its
+// settings): `registerKey` then says Pending and the answer comes as
 // `registered` or `failed`. Must live on the GUI thread.
 class GlobalHotkey : public QObject {
     Q_OBJECT
