@@ -130,8 +130,10 @@ void PortalHotkey::onRequestReply(QDBusPendingCallWatcher* call) {
     if (call != pending_)
         return;
     const QDBusPendingReply<QDBusObjectPath> reply = *call;
-    // No portal on the bus, no GlobalShortcuts in it, or a refused call.
+    // No portal on the bus, no GlobalShortcuts in it, or a refused call:
+    // there is no request to close either.
     if (reply.isError()) {
+        stopWatchingRequest();
         fail();
         return;
     }
