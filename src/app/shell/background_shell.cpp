@@ -33,8 +33,7 @@ BackgroundShell::BackgroundShell(NotebookController& controller, Prompter& promp
     tray_ = std::make_unique<TrayIcon>(
         trayAvailable, [&window](int id) { window.dispatch(quint32(id)); });
     connect(tray_.get(), &TrayIcon::doubleClicked, this, &BackgroundShell::bringBack);
-    hotkey_ = std::make_unique<GlobalHotkey>();
-    connect(hotkey_.get(), &GlobalHotkey::activated, this, &BackgroundShell::bringBack);
+    setHotkey(GlobalHotkey::forPlatform());
 
     // Hidden with no tray would leave no way back: minimise instead.
     window.setMinimiseInsteadOfHiding(!trayAvailable);
@@ -43,7 +42,7 @@ BackgroundShell::BackgroundShell(NotebookController& controller, Prompter& promp
             return;
         hiddenNoteShown_ = true;
         tray_->showNote(QStringLiteral("Oxlin"),
-                        hotkey_->isRegistered()
+                        hotkey_ && hotkey_->isRegistered()
                             ? QStringLiteral("Oxlin is still running. Press Ctrl+Shift+A or "
                                              "double-click this icon to bring it back.")
                             : QStringLiteral("Oxlin is still running. Double-click this icon "
@@ -86,11 +85,23 @@ void BackgroundShell::installCommands() {
     });
 }
 
+void BackgroundShell::setHotkey(std::unique_ptr<GlobalHotkey> hotkey) {
+    hotkey_ = std::move(hotkey);
+    if (!hotkey_)
+        return;
+    connect(hotkey_.get(), &GlobalHotkey::activated, this, &BackgroundShell::bringBack);
+    // A late refusal arrives from the event loop, while the user already works.
+    connect(hotkey_.get(), &GlobalHotkey::failed, this, &BackgroundShell::reportHotkeyFailure);
+}
+
 void BackgroundShell::registerHotkey() {
-    if (hotkey_->registerKey() == GlobalHotkey::Result::Failed)
-        prompter_.message(QString::fromLatin1(kHotkeyFailed),
-                                       QString::fromLatin1(kHotkeyFailedCaption),
-                                       PromptIcon::Warning);
+    if (hotkey_ && hotkey_->registerKey() == GlobalHotkey::Result::Failed)
+        reportHotkeyFailure();
+}
+
+void BackgroundShell::reportHotkeyFailure() {
+    prompter_.message(QString::fromLatin1(kHotkeyFailed),
+                      QString::fromLatin1(kHotkeyFailedCaption), PromptIcon::Warning);
 }
 
 bool BackgroundShell::isOnTop() const {

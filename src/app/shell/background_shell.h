@@ -35,9 +35,13 @@ public:
                     QObject* parent = nullptr);
     ~BackgroundShell() override;
 
-    // Grabs Ctrl+Shift+A; says "Register Hotkey Failed!" when another
-    // program holds it. Nothing is said where there are no global keys.
+    // Registers Ctrl+Shift+A; says "Register Hotkey Failed!" when another
+    // program holds it or the desktop refuses it, which with the portal is
+    // known only later. Nothing is said where there are no global keys.
     void registerHotkey();
+    // Replaces the platform's hotkey mechanism (null: none). Before
+    // `registerHotkey`.
+    void setHotkey(std::unique_ptr<GlobalHotkey> hotkey);
 
     // F10: in or out of the always-on-top band, keeping place, size and focus.
     void toggleOnTop();
@@ -56,6 +60,7 @@ private:
     void installCommands();
     void syncOnTopChecks();
     bool captureAsTopic(const QString& text);
+    void reportHotkeyFailure();
 
     NotebookController& controller_;
     Prompter& prompter_;

@@ -1,51 +1,46 @@
 #pragma once
 
-#include <QAbstractNativeEventFilter>
 #include <QObject>
 
-#include <cstdint>
-#include <vector>
+#include <memory>
 
 namespace oxlin::app {
 
-// Ctrl+Shift+A from any application. On X11 the key is grabbed on the root
-// window once for every combination of the lock modifiers (Caps Lock, Num
-// Lock), since X delivers a grabbed key only with exactly the modifiers it
-// was grabbed with; a native event filter turns the press into `activated`.
-// Where the platform offers no global keys (Wayland, offscreen) there is
-// simply no hotkey: `isSupported` is false and `registerKey` says nothing.
+// Ctrl+Shift+A from any application, which brings the main window back.
+// One subclass per way a desktop lets a program have such a key: an X11
+// grab (`X11Hotkey`) or the desktop portal's global shortcuts on Wayland
+// (`PortalHotkey`). Where the platform offers neither (offscreen) there is
+// simply no hotkey and nothing is said about it.
 //
-// Must be created and destroyed on the GUI thread after the QGuiApplication.
-class GlobalHotkey final : public QObject, public QAbstractNativeEventFilter {
+// A registration may be answered later (the portal asks the user or its
+// settings): `registerKey` then says Pending and the answer comes as
+// `registered` or `failed`. Must live on the GUI thread.
+class GlobalHotkey : public QObject {
     Q_OBJECT
 public:
-    enum class Result { Registered, Unsupported, Failed };
+    enum class Result { Registered, Pending, Unsupported, Failed };
 
-    explicit GlobalHotkey(QObject* parent = nullptr);
-    ~GlobalHotkey() override;
+    ~GlobalHotkey() override = default;
     GlobalHotkey(const GlobalHotkey&) = delete;
     GlobalHotkey& operator=(const GlobalHotkey&) = delete;
 
-    // Whether this platform has global keys at all.
+    // The mechanism this platform has, or null where there is none.
+    static std::unique_ptr<GlobalHotkey> forPlatform();
+    // Whether this platform has a way to global keys at all.
     static bool isSupported();
-    // Grabs Ctrl+Shift+A. Failed when another client holds it (or the key
-    // has no key code); nothing stays grabbed then.
-    Result registerKey();
-    void unregisterKey();
-    bool isRegistered() const { return !grabbed_.empty(); }
 
-    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+    virtual Result registerKey() = 0;
+    virtual void unregisterKey() = 0;
+    virtual bool isRegistered() const = 0;
 
 Q_SIGNALS:
     void activated();
+    // The outcome of a registration that said Pending.
+    void registered();
+    void failed();
 
-private:
-    struct Grab {
-        std::uint16_t modifiers;
-    };
-    std::vector<Grab> grabbed_;
-    std::uint8_t keycode_ = 0;
-    std::uint32_t root_ = 0;
+protected:
+    explicit GlobalHotkey(QObject* parent = nullptr) : QObject(parent) {}
 };
 
 } // namespace oxlin::app
