@@ -22,6 +22,12 @@ TextStreamer streamWholeText(TextExtractor extractor) {
 
 namespace {
 
+// Deflate never shrinks what it cannot compress by more than a few bytes in
+// a block, so a stored topic larger than this decodes past the in-memory
+// limit: it is left out without being read at all.
+constexpr qint64 kMaxStoredBytes =
+    store::kMaxDecodedInMemory + store::kMaxDecodedInMemory / 64 + 65536;
+
 // A character folded as QString's case-insensitive search folds it, reduced
 // to the ASCII range; anything whose fold is not ASCII becomes 0x80, which no
 // folded ASCII keyword holds.
@@ -100,14 +106,14 @@ bool StreamMatcher::feed(QStringView piece) {
 
 bool FolderTopics::read(const QString& fileName, QByteArray& stored) const {
     QFile file(names_.resolve(fileName));
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxStoredBytes)
         return false;
     stored = file.readAll();
     return file.error() == QFileDevice::NoError;
 }
 
 bool PackageTopics::read(const QString& fileName, QByteArray& stored) const {
-    return reader_.read(fileName, stored);
+    return reader_.memberSize(fileName) <= kMaxStoredBytes && reader_.read(fileName, stored);
 }
 
 bool topicMatches(const TopicSource& source, const QString& fileName, const QString& keyword,

@@ -284,6 +284,11 @@ bool PackageReader::open(const QString& packageFile) {
     return true;
 }
 
+qint64 PackageReader::memberSize(const QString& name) const {
+    const auto found = places_.constFind(memberKey(name));
+    return found == places_.cend() ? -1 : qint64(found->size);
+}
+
 bool PackageReader::read(const QString& name, QByteArray& out) const {
     out.clear();
     const auto found = places_.constFind(memberKey(name));

@@ -63,6 +63,8 @@ public:
     // without its ".xtz", in any letter case. False when there is no such
     // member or it cannot be read; `out` is then empty.
     bool read(const QString& name, QByteArray& out) const;
+    // The stored (compressed) size of a member, -1 when there is none.
+    qint64 memberSize(const QString& name) const;
 
 private:
     struct Place {
