@@ -108,19 +108,24 @@ int EditorHost::loadTopic(ItemHandle topic) {
     const QString copy = tree::workingCopyPath(topics_.workingFolder(), *label);
     if (copy.isEmpty())
         return EditorResult::LabelUnreadable;
-    QDir().mkpath(QFileInfo(copy).absolutePath());
-    if (store::decompressFile(*file, copy) != 1 && QFileInfo(*file).size() > 0)
-        reportDamagedTopic(*label, *file);
-    if (const qint64 bytes = QFileInfo(copy).size(); bytes > maxTopicBytes_) {
+    // Decoded once, into memory, and only up to the limit: the working copy
+    // is written from these bytes and the editor reads them, and a topic too
+    // large to open never reaches the disk or the memory in full.
+    QByteArray bytes;
+    const store::CodecStatus status = store::decompressFileStatus(*file, bytes, maxTopicBytes_);
+    if (status == store::CodecStatus::TooLarge) {
         // Not read, so never written back either: the topic file stays whole.
-        QFile::remove(copy);
         edit_->clear();
         edit_->document()->setModified(false);
-        reportTooLarge(*label, bytes);
+        reportTooLarge(*label);
         return EditorResult::TooLarge;
     }
+    if (status != store::CodecStatus::Ok && QFileInfo(*file).size() > 0)
+        reportDamagedTopic(*label, *file);
+    QDir().mkpath(QFileInfo(copy).absolutePath());
+    store::writeFileAtomically(copy, bytes);
     format_ = StreamFormat::Unknown;
-    streamIn(copy);
+    streamIn(bytes);
 
     workingCopy_ = copy;
     current_ = topic;
@@ -128,13 +133,8 @@ int EditorHost::loadTopic(ItemHandle topic) {
     return 0;
 }
 
-bool EditorHost::streamIn(const QString& path) {
+void EditorHost::streamIn(const QByteArray& bytes) {
     WaitCursor wait;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    file.close();
     if (format_ == StreamFormat::Unknown)
         format_ = looksLikeRichText(bytes) ? StreamFormat::Rich : StreamFormat::Plain;
 
@@ -169,16 +169,14 @@ bool EditorHost::streamIn(const QString& path) {
                 .arg(TopicTextEdit::kTextLimit),
             QStringLiteral("Oxlin"), PromptIcon::Warning);
     }
-    return true;
 }
 
-void EditorHost::reportTooLarge(const QString& label, qint64 bytes) {
+void EditorHost::reportTooLarge(const QString& label) {
     constexpr qint64 kMiB = 1024 * 1024;
-    prompter_.message(QStringLiteral("The topic \"%1\" holds %L2 MB, more than the %L3 MB the "
-                                     "editor can open. Export it (Ctrl+R) to open it with "
-                                     "another program.")
+    prompter_.message(QStringLiteral("The topic \"%1\" holds more than the %L2 MB the editor "
+                                     "can open. Export it (Ctrl+R) to open it with another "
+                                     "program.")
                           .arg(label)
-                          .arg(bytes / kMiB)
                           .arg(std::max<qint64>(1, maxTopicBytes_ / kMiB)),
                       QStringLiteral("Oxlin"), PromptIcon::Warning);
 }

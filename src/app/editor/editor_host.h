@@ -112,10 +112,10 @@ private:
     int saveWorkingCopy();
     // The document into the working copy; false with the reason when it fails.
     bool writeWorkingCopy(QFileDevice::FileError& error);
-    bool streamIn(const QString& path);
+    void streamIn(const QByteArray& bytes);
     void reportSaveError(long code);
     void reportDamagedTopic(const QString& label, const QString& topicFile);
-    void reportTooLarge(const QString& label, qint64 bytes);
+    void reportTooLarge(const QString& label);
 
     EditorTopics& topics_;
     Prompter& prompter_;
