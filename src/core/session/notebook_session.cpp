@@ -94,7 +94,11 @@ int NotebookSession::openNotebook() {
     if (QFileInfo(paths_.treeFile).size() > 0 ||
         (pathExists(paths_.compressedRuntimeFile()) && pathExists(paths_.treeFile))) {
         outcome_ = OpenOutcome::Resumed;
-        restoreIniFile(paths_.compressedRuntimeFile(), paths_.runtimeFile);
+        // The folder's Z.ini was written after the last pack (the last
+        // topic, the id counter, the keyword list): only a missing or empty
+        // one is taken from Z.xtz.
+        if (QFileInfo(paths_.runtimeFile).size() == 0)
+            restoreIniFile(paths_.compressedRuntimeFile(), paths_.runtimeFile);
         loadTreeAndStart();
         return 1;
     }

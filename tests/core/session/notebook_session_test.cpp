@@ -116,6 +116,26 @@ TEST_F(NotebookSessionTest, ResumesAWorkingFolderWithZxtzAndTreeIni) {
     EXPECT_EQ(topLabels(session->tree()), QStringList({"FromFolder.txt"}));
 }
 
+TEST_F(NotebookSessionTest, AResumedFolderKeepsItsNewerRuntimeFile) {
+    // Seen after a kill: the topic typed in last was not the one reopened,
+    // because the resume put the last pack's Z.ini over the newer one.
+    QDir().mkpath(working());
+    writeFile(QDir(working()).filePath("Tree.ini"), "[\\]\r\nA.txt=2\r\nB.txt=3\r\n");
+    QByteArray packed;
+    ASSERT_EQ(store::compressBuffer("[RunTimeData]\r\nFileIDCount=3\r\n[LastEdit]\r\nPath=A.txt\r\n",
+                                    packed),
+              1);
+    writeFile(QDir(working()).filePath("Z.xtz"), packed);
+    writeFile(QDir(working()).filePath("Z.ini"),
+              "[RunTimeData]\r\nFileIDCount=9\r\n[LastEdit]\r\nPath=B.txt\r\n");
+    auto session = open();
+    EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::Resumed);
+    QFile runtime(QDir(working()).filePath("Z.ini"));
+    ASSERT_TRUE(runtime.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(runtime.readAll().contains("Path=B.txt"));
+    EXPECT_EQ(session->fileIds().allocate(), 10);
+}
+
 TEST_F(NotebookSessionTest, UnpacksWhenTreeIniIsMissing) {
     makePackage("[\\]\r\nFromPackage.txt=2\r\n", "[RunTimeData]\r\nFileIDCount=5\r\n");
     QDir().mkpath(working());
