@@ -5,7 +5,8 @@
 #include "core/store/profile.h"
 #include "core/transfer/export.h"
 #include "core/transfer/import.h"
-#include "core/transfer/transfer_messages.h"
+#include "messages/transfer_messages.h"
+#include "messages/notebook_messages.h"
 #include "core/tree/tree_file.h"
 #include "core/tree/tree_model.h"
 
@@ -41,8 +42,8 @@ bool refuseWhenOpen(const QString& package) {
     return true;
 }
 
-void tell(const std::vector<transfer::UserMessage>& messages) {
-    for (const transfer::UserMessage& message : messages)
+void tell(const std::vector<messages::UserMessage>& messages) {
+    for (const messages::UserMessage& message : messages)
         complain(QString(message.text).replace(QLatin1String("\r\n"), QLatin1String(" ")));
 }
 
@@ -128,10 +129,10 @@ int importInto(const QStringList& arguments) {
          .keepGoing = {}});
     importer.importPaths(rest, parent);
     const transfer::ImportReport& report = importer.report();
-    tell(transfer::importMessages(report));
+    tell(messages::TransferMessages::afterImport(report));
     if (session.closeNotebook() != 1) {
         complain(QStringLiteral("could not save the notebook: %1; what was imported is kept in %2")
-                     .arg(session.saveProblem(), QDir::toNativeSeparators(working)));
+                     .arg(messages::NotebookMessages::problem(session.saveProblem()), QDir::toNativeSeparators(working)));
         return kFailure;
     }
     printLine(QStringLiteral("imported %1 topics and %2 folders into %3")

@@ -2,6 +2,7 @@
 // and the prompter: what changes on disk, what the window shows, and what
 // the user is told.
 
+#include "messages/notebook_messages.h"
 #include "app/shell/command_ids.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
@@ -126,7 +127,7 @@ void NotebooksTest::openSwitchesAndDeleteAsksFirst() {
     app.window->dispatch(cmd::OpenNotebook);
     const QStringList said = app.prompter.messageTexts();
     QVERIFY(said.contains("You can't delete the opened book."));
-    QCOMPARE(said.count(session::deleteQuestion("zeta")), 2);
+    QCOMPARE(said.count(messages::NotebookMessages::deleteQuestion("zeta")), 2);
     QVERIFY(!QFileInfo::exists(package(app, "zeta")));
     QVERIFY(!QFileInfo::exists(workingFolder(app, "zeta")));
     QCOMPARE(app.prompter.listsLeft.last(), QStringList({"Alpha", "my.notes", first}));

@@ -1,4 +1,5 @@
 #include "app/shell/notebook_commands.h"
+#include "messages/notebook_messages.h"
 
 #include "app/shell/prompter.h"
 #include "app/shell/wait_cursor.h"
@@ -40,7 +41,7 @@ bool NotebookCommands::create(const QString& name) {
     // A name that cannot be a notebook's keeps the dialog open for another.
     const session::NameCheck check = session::checkNotebookName(name);
     if (check != session::NameCheck::Accepted) {
-        prompter_.message(session::nameCheckMessage(check), kCaption, PromptIcon::Warning);
+        prompter_.message(messages::NotebookMessages::nameRefused(check), kCaption, PromptIcon::Warning);
         return false;
     }
     changeNotebook(name, &session::NotebookManager::createNotebook);
@@ -67,7 +68,7 @@ session::NotebookResult NotebookCommands::changeNotebook(const QString& name, Ch
 }
 
 void NotebookCommands::tell(const session::NotebookResult& result, const QString& name) {
-    if (const QString text = session::notebookChangeMessage(result, name); !text.isEmpty())
+    if (const QString text = messages::NotebookMessages::afterChange(result, name); !text.isEmpty())
         prompter_.message(text, kCaption, iconFor(result));
 }
 
@@ -77,7 +78,7 @@ bool NotebookCommands::remove(const QString& name) {
                           PromptIcon::None);
         return false;
     }
-    if (prompter_.message(session::deleteQuestion(name), kCaption, PromptIcon::Question,
+    if (prompter_.message(messages::NotebookMessages::deleteQuestion(name), kCaption, PromptIcon::Question,
                           PromptButtons::YesNoDefaultNo) != PromptAnswer::Yes)
         return false;
     const session::NotebookResult result = session::NotebookManager(session_).deleteNotebook(name);

@@ -1,4 +1,5 @@
 #include "app/shell/notebook_controller.h"
+#include "messages/notebook_messages.h"
 
 #include "app/editor/editing_commands.h"
 #include "app/editor/editor_host.h"
@@ -295,7 +296,7 @@ void NotebookController::reportOpenOutcome() {
     case session::OpenOutcome::Refused:
         prompter_.message(QStringLiteral("The notebook cannot be opened: %1.\nNothing in it "
                                          "will be changed or saved.")
-                              .arg(session_->saveProblem()),
+                              .arg(messages::NotebookMessages::problem(session_->saveProblem())),
                           caption, PromptIcon::Error);
         return;
     case session::OpenOutcome::UnpackIncomplete:
@@ -327,7 +328,7 @@ void NotebookController::reportSaveProblem() {
     prompter_.message(QStringLiteral("Could not save the notebook: %1.\nEverything is kept in "
                                      "the working folder \"%2\" and will be there at the next "
                                      "start.")
-                          .arg(session_->saveProblem(),
+                          .arg(messages::NotebookMessages::problem(session_->saveProblem()),
                                QDir::toNativeSeparators(session_->paths().workingFolder)),
                       QStringLiteral("Oxlin"), PromptIcon::Error);
 }

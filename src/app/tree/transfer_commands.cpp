@@ -5,7 +5,7 @@
 #include "core/session/notebook_session.h"
 #include "core/transfer/export.h"
 #include "core/transfer/import.h"
-#include "core/transfer/transfer_messages.h"
+#include "messages/transfer_messages.h"
 #include "core/tree/topic_kind.h"
 
 #include <QDir>
@@ -15,17 +15,17 @@ namespace oxlin::app {
 
 namespace {
 
-PromptIcon promptIcon(transfer::MessageIcon icon) {
+PromptIcon promptIcon(messages::MessageIcon icon) {
     switch (icon) {
-    case transfer::MessageIcon::Information: return PromptIcon::Information;
-    case transfer::MessageIcon::Warning: return PromptIcon::Warning;
-    case transfer::MessageIcon::Error: return PromptIcon::Error;
-    case transfer::MessageIcon::None: break;
+    case messages::MessageIcon::Information: return PromptIcon::Information;
+    case messages::MessageIcon::Warning: return PromptIcon::Warning;
+    case messages::MessageIcon::Error: return PromptIcon::Error;
+    case messages::MessageIcon::None: break;
     }
     return PromptIcon::None;
 }
 
-void tell(Prompter& prompter, const transfer::UserMessage& message) {
+void tell(Prompter& prompter, const messages::UserMessage& message) {
     prompter.message(message.text, message.caption, promptIcon(message.icon));
 }
 
@@ -62,7 +62,7 @@ template <typename Work> void TransferCommands::runImport(Work&& work) {
         work(importer);
     }
     // Said after the import, on this thread, once each.
-    for (const transfer::UserMessage& message : transfer::importMessages(importer.report()))
+    for (const messages::UserMessage& message : messages::TransferMessages::afterImport(importer.report()))
         tell(parts_.prompter, message);
 }
 
@@ -112,11 +112,11 @@ void TransferCommands::exportSelection() {
     const QString working = parts_.session.paths().workingFolder;
     const WaitCursor wait;
     if (item->isFolder()) {
-        tell(parts_.prompter, transfer::exportFolderMessage(
+        tell(parts_.prompter, messages::TransferMessages::afterFolderExport(
                                   transfer::exportFolder(tree, selected, working, target)));
         return;
     }
-    tell(parts_.prompter, transfer::exportFileMessage(
+    tell(parts_.prompter, messages::TransferMessages::afterFileExport(
                               transfer::exportTopic(working, item->record->fileId, target) == 1));
 }
 

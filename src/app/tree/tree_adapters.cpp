@@ -2,45 +2,56 @@
 
 #include "app/editor/editor_host.h"
 #include "app/shell/prompter.h"
+#include "messages/tree_messages.h"
 
 namespace oxlin::app {
 
-namespace {
-
-PromptIcon promptIcon(tree::QuestionIcon icon) {
-    switch (icon) {
-    case tree::QuestionIcon::Information: return PromptIcon::Information;
-    case tree::QuestionIcon::Warning: return PromptIcon::Warning;
-    case tree::QuestionIcon::Question: return PromptIcon::Question;
-    }
-    return PromptIcon::None;
+bool PrompterQuestions::confirm(tree::TreeQuestion question, const QString& label,
+                                const QString& folderPath) {
+    using messages::TreeMessages;
+    const bool drop =
+        question == tree::TreeQuestion::MoveToTop || question == tree::TreeQuestion::MoveToFolder;
+    return prompter_.message(TreeMessages::question(question, label, folderPath),
+                             drop ? TreeMessages::dropCaption() : TreeMessages::caption(),
+                             drop ? PromptIcon::Question : PromptIcon::Warning,
+                             PromptButtons::YesNo) == PromptAnswer::Yes;
 }
 
-} // namespace
-
-bool PrompterQuestions::askYesNo(const QString& text, const QString& caption,
-                                 tree::QuestionIcon icon) {
-    return prompter_.message(text, caption, promptIcon(icon), PromptButtons::YesNo) ==
-           PromptAnswer::Yes;
+void PrompterQuestions::refuseLabel(tree::LabelCheck check, const QString& label) {
+    prompter_.message(messages::TreeMessages::labelRefused(check, label),
+                      messages::TreeMessages::caption(), PromptIcon::Warning);
 }
 
-void PrompterQuestions::tell(const QString& text, const QString& caption, tree::QuestionIcon icon) {
-    prompter_.message(text, caption, promptIcon(icon), PromptButtons::Ok);
+void PrompterQuestions::refuseFullNotebook() {
+    prompter_.message(messages::TreeMessages::notebookFull(), messages::TreeMessages::caption(),
+                      PromptIcon::Warning);
 }
 
-tree::ItemHandle HostedTreeEditor::currentItem() const { return host_.currentTopic(); }
+tree::ItemHandle HostedTreeEditor::currentItem() const {
+    return host_.currentTopic();
+}
 
 // -1 is a failed write; the other codes mean there was nothing to save.
-bool HostedTreeEditor::saveTopic() { return host_.saveTopic() != -1; }
+bool HostedTreeEditor::saveTopic() {
+    return host_.saveTopic() != -1;
+}
 
 // closeTopic empties the control and removes the working copy; it never saves.
-void HostedTreeEditor::closeWithoutSaving() { host_.closeTopic(); }
+void HostedTreeEditor::closeWithoutSaving() {
+    host_.closeTopic();
+}
 
-void HostedTreeEditor::repoint(tree::ItemHandle item) { host_.repointTopic(item); }
+void HostedTreeEditor::repoint(tree::ItemHandle item) {
+    host_.repointTopic(item);
+}
 
-quint32 HostedTreeEditor::viewPosition() const { return host_.viewPosition(); }
+quint32 HostedTreeEditor::viewPosition() const {
+    return host_.viewPosition();
+}
 
-bool HostedTreeEditor::loadTopic(tree::ItemHandle item) { return host_.loadTopic(item) == 0; }
+bool HostedTreeEditor::loadTopic(tree::ItemHandle item) {
+    return host_.loadTopic(item) == 0;
+}
 
 void HostedTreeEditor::restoreViewPosition(quint32 position) {
     host_.restoreViewPosition(position);

@@ -7,13 +7,16 @@ namespace oxlin::app {
 class EditorHost;
 class Prompter;
 
-// The tree operations' questions as message boxes of the prompter: Yes/No for
-// questions, OK for messages. `prompter` must outlive the adapter.
+// The tree operations' questions and refusals as message boxes of the
+// prompter: Yes/No for questions, OK for refusals. `prompter` must outlive
+// the adapter.
 class PrompterQuestions final : public tree::TreeQuestions {
 public:
     explicit PrompterQuestions(Prompter& prompter) : prompter_(prompter) {}
-    bool askYesNo(const QString& text, const QString& caption, tree::QuestionIcon icon) override;
-    void tell(const QString& text, const QString& caption, tree::QuestionIcon icon) override;
+    bool confirm(tree::TreeQuestion question, const QString& label,
+                 const QString& folderPath) override;
+    void refuseLabel(tree::LabelCheck check, const QString& label) override;
+    void refuseFullNotebook() override;
 
 private:
     Prompter& prompter_;

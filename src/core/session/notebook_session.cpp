@@ -77,15 +77,14 @@ int NotebookSession::openNotebook() {
     const bool welcome = std::exchange(welcomeDue_, false);
     readOnly_ = false;
     damagedCopy_.clear();
-    problem_.clear();
-    refusal_.clear();
+    problem_ = {};
+    refusal_ = {};
     tree_.clear();
     // Exit deletes the working folder; through a link it would delete
     // whatever the link points to.
     if (QFileInfo(paths_.workingFolder).isSymLink()) {
         outcome_ = OpenOutcome::Refused;
-        refusal_ = problem_ = QStringLiteral("the working folder \"%1\" is a symbolic link")
-                                  .arg(QDir::toNativeSeparators(paths_.workingFolder));
+        refusal_ = problem_ = {SessionProblem::Kind::WorkingFolderIsLink, paths_.workingFolder, 0};
         return 0;
     }
     // A working folder left by a run that did not end normally holds the
@@ -115,10 +114,8 @@ int NotebookSession::openNotebook() {
                                                paths_.packageFile + QLatin1String(".incomplete"));
                 if (damagedCopy_.isEmpty()) {
                     outcome_ = OpenOutcome::Refused;
-                    refusal_ = problem_ = QStringLiteral("%1 topic files could not be unpacked into \"%2\" "
-                                              "(is the disk full?)")
-                                   .arg(report.failed.size())
-                                   .arg(QDir::toNativeSeparators(paths_.workingFolder));
+                    refusal_ = problem_ = {SessionProblem::Kind::UnpackFailed,
+                                           paths_.workingFolder, report.failed.size()};
                     tree_.clear();
                     return 0;
                 }
@@ -159,8 +156,8 @@ int NotebookSession::openNotebook() {
 
 int NotebookSession::openReadOnly(const QString& package) {
     damagedCopy_.clear();
-    problem_.clear();
-    refusal_.clear();
+    problem_ = {};
+    refusal_ = {};
     tree_.clear();
     readOnly_ = true;
     // Nothing is kept aside here: the package is someone else's file, and
@@ -245,9 +242,9 @@ void NotebookSession::recoverUnlistedTopics() {
 }
 
 int NotebookSession::packNotebook() {
-    problem_.clear();
+    problem_ = {};
     if (readOnly_) {
-        problem_ = QStringLiteral("the notebook is open for reading only");
+        problem_ = {SessionProblem::Kind::ReadOnly, {}, 0};
         return 0;
     }
     if (outcome_ == OpenOutcome::Refused) {
@@ -263,8 +260,7 @@ int NotebookSession::packNotebook() {
                    {paths_.runtimeFile, paths_.compressedRuntimeFile()}};
     for (const auto& member : members) {
         if (pathExists(member.ini) && compressFile(member.ini, member.compressed) != 1) {
-            problem_ = QStringLiteral("\"%1\" could not be written (is the disk full?)")
-                           .arg(QDir::toNativeSeparators(member.compressed));
+            problem_ = {SessionProblem::Kind::FileNotWritten, member.compressed, 0};
             return 0;
         }
     }
@@ -273,16 +269,11 @@ int NotebookSession::packNotebook() {
             .entryList({QStringLiteral("*.xtz")}, QDir::Files | QDir::Hidden);
     constexpr auto kMaxPackedMembers = qsizetype(package_format::kMaxPackedEntries);
     if (packed.size() > kMaxPackedMembers) {
-        problem_ = QStringLiteral("the notebook holds %1 topic files, more than the %2 a package "
-                                  "can hold; move some topics to another notebook")
-                       .arg(packed.size() - 2)
-                       .arg(kMaxPackedMembers - 2);
+        problem_ = {SessionProblem::Kind::TooManyTopics, {}, packed.size() - 2};
         return 0;
     }
     if (packFolder(paths_.workingFolder, paths_.packageFile) != 1) {
-        problem_ = QStringLiteral("the package \"%1\" could not be written (is the disk full, "
-                                  "or does the notebook hold more topics than a package can?)")
-                       .arg(QDir::toNativeSeparators(paths_.packageFile));
+        problem_ = {SessionProblem::Kind::PackageNotWritten, paths_.packageFile, 0};
         return 0;
     }
     return 1;
@@ -294,8 +285,7 @@ int NotebookSession::save() {
     // The package must hold the tree as it is now, not as the last write
     // between saves left it: a topic made a second ago is part of it.
     if (outcome_ != OpenOutcome::Refused && !tree::saveTree(tree_, paths_.treeFile)) {
-        problem_ = QStringLiteral("\"%1\" could not be written (is the disk full?)")
-                       .arg(QDir::toNativeSeparators(paths_.treeFile));
+        problem_ = {SessionProblem::Kind::FileNotWritten, paths_.treeFile, 0};
         return 0;
     }
     return packNotebook();
@@ -318,9 +308,7 @@ int NotebookSession::finishClose(bool everythingWritten) {
     if (!everythingWritten) {
         // Packing now would put older text in the package and then delete
         // the only folder that holds the newer: keep it for the next start.
-        problem_ = QStringLiteral("the open topic or the tree could not be written into the "
-                                  "working folder \"%1\" (is the disk full?)")
-                       .arg(QDir::toNativeSeparators(paths_.workingFolder));
+        problem_ = {SessionProblem::Kind::WorkingFolderNotWritten, paths_.workingFolder, 0};
     } else {
         packed = packNotebook();
     }

@@ -41,6 +41,24 @@ struct SessionHooks {
 };
 
 // How the last openNotebook() found the notebook.
+// Why a notebook could not be opened or saved, for the programs to word.
+struct SessionProblem {
+    enum class Kind {
+        None,
+        ReadOnly,                // opened for reading only: never packed
+        WorkingFolderIsLink,     // path: the working folder
+        UnpackFailed,            // path: the working folder; count: files not unpacked
+        FileNotWritten,          // path: the file
+        TooManyTopics,           // count: topic files in the working folder
+        PackageNotWritten,       // path: the package
+        WorkingFolderNotWritten, // path: the working folder, left for the next start
+    };
+    Kind kind = Kind::None;
+    QString path;
+    qsizetype count = 0;
+    bool isEmpty() const { return kind == Kind::None; }
+};
+
 enum class OpenOutcome {
     Resumed,           // the working folder was used as it was; the package was not read
     Unpacked,          // the package was unpacked into the working folder
@@ -82,9 +100,9 @@ public:
     const QString& damagedPackageCopy() const { return damagedCopy_; }
     // What the last load of Tree.ini had to leave out or repair.
     const tree::TreeLoadNotes& treeLoadNotes() const { return loadNotes_; }
-    // Why the last pack, save, close or exit did not write the package; empty
-    // when it did. Written for the user: "Could not save the notebook: " + this.
-    const QString& saveProblem() const { return problem_; }
+    // Why the last pack, save, close or exit did not write the package, or
+    // why the last open was refused; empty when all went well.
+    const SessionProblem& saveProblem() const { return problem_; }
 
     // Sets the notebook name from LastBook of Notebook.ini (default "OxlinHelp").
     void readLastBook();
@@ -180,8 +198,8 @@ private:
     tree::TopicHistory history_;
     OpenOutcome outcome_ = OpenOutcome::New;
     QString damagedCopy_;
-    QString problem_;
-    QString refusal_; // why the working folder is refused, while it is
+    SessionProblem problem_;
+    SessionProblem refusal_; // why the working folder is refused, while it is
     bool readOnly_ = false; // opened by openReadOnly(): never packed
     bool welcomeDue_ = false; // welcomeOnNextOpen() was asked for
     tree::TreeLoadNotes loadNotes_;

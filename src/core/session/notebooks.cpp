@@ -30,24 +30,6 @@ NameCheck checkNotebookName(const QString& name) {
     return NameCheck::Accepted;
 }
 
-QString nameCheckMessage(NameCheck check) {
-    switch (check) {
-    case NameCheck::Accepted:
-        return {};
-    case NameCheck::Empty:
-        return QStringLiteral("please input a validate name.\r\n");
-    case NameCheck::TooLong:
-        return QStringLiteral("A notebook name can have at most %1 characters.")
-            .arg(CurrentBook::kMaxNameLength);
-    case NameCheck::NotAllowed:
-        return QStringLiteral("A notebook name cannot begin with \".\", end with \".\" or a blank, "
-                              "or contain / \\ : * ? \" < > | or control characters.");
-    case NameCheck::Reserved:
-        return QStringLiteral("This name is reserved; please input another name.");
-    }
-    return {};
-}
-
 bool sameNotebookName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
@@ -73,33 +55,6 @@ QString findPackage(const QString& dataFolder, const QString& name) {
     const QString path =
         store::resolveInFolder(dataFolder, name + QLatin1String(store::kPackageExtension));
     return QFileInfo(path).isFile() ? path : QString();
-}
-
-QString deleteQuestion(const QString& name) {
-    return QStringLiteral("Delete the notebook \"%1\"? It cannot be undone.").arg(name);
-}
-
-QString notebookChangeMessage(const NotebookResult& result, const QString& name) {
-    switch (result.change) {
-    case NotebookChange::Done:
-        break;
-    case NotebookChange::NameRefused:
-        return nameCheckMessage(result.nameCheck);
-    case NotebookChange::AlreadyExists:
-        return QStringLiteral("\"%1\" is already exist, please input another name.").arg(name);
-    case NotebookChange::AlreadyOpen:
-        return QStringLiteral("\"%1\" is already open.").arg(name);
-    case NotebookChange::IsCurrent:
-        return QStringLiteral("You can't delete the opened book.");
-    case NotebookChange::DeleteFailed:
-        return QStringLiteral("The notebook \"%1\" could not be deleted.").arg(name);
-    case NotebookChange::OpenFailed:
-        return QStringLiteral("The notebook \"%1\" could not be opened: %2")
-            .arg(name, result.closeProblem);
-    }
-    if (!result.closeProblem.isEmpty())
-        return QStringLiteral("Could not save the notebook: %1").arg(result.closeProblem);
-    return {};
 }
 
 NotebookResult NotebookManager::closeAndOpen(const QString& name) {

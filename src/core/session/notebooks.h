@@ -18,8 +18,6 @@ enum class NameCheck {
     Reserved,    // "Notebook.ini", or a device name such as CON or NUL
 };
 NameCheck checkNotebookName(const QString& name);
-// The message for a refused name (empty for Accepted).
-QString nameCheckMessage(NameCheck check);
 
 // Names are compared without regard to letter case, as on the file systems
 // notebooks come from.
@@ -33,9 +31,6 @@ QStringList listNotebooks(const QString& dataFolder);
 // The package of `name` in the data folder, found without regard to case;
 // empty when there is none.
 QString findPackage(const QString& dataFolder, const QString& name);
-
-// The confirmation the application asks before deleting (Yes/No, default No).
-QString deleteQuestion(const QString& name);
 
 enum class NotebookChange {
     Done,
@@ -52,14 +47,10 @@ struct NotebookResult {
     NotebookChange change = NotebookChange::Done;
     NameCheck nameCheck = NameCheck::Accepted;
     // Why the notebook that was current could not be packed; its working
-    // folder then stays, and the next open resumes it. Shown as
-    // "Could not save the notebook: " + this.
-    QString closeProblem;
+    // folder then stays, and the next open resumes it.
+    SessionProblem closeProblem;
     bool ok() const { return change == NotebookChange::Done; }
 };
-// The message for a result, empty when there is nothing to say. The texts
-// of the refusals name the notebook; the caption is "Oxlin".
-QString notebookChangeMessage(const NotebookResult& result, const QString& name);
 
 // Create, switch to and delete notebooks of the session's data folder. The
 // session is borrowed and must outlive the manager; everything runs on the

@@ -66,7 +66,7 @@ ItemHandle TreeOperations::insertNewTopic(ItemHandle parent, InsertPosition posi
     if (topicCount(tree_) >= kMaxTopics) {
         // Said now, while the user can still act on it: past this the
         // package could not be written at the next save.
-        questions_.tell(notebookFullMessage(), QLatin1String(kCaption), QuestionIcon::Warning);
+        questions_.refuseFullNotebook();
         return kNoItem;
     }
     const QString label = defaultItemName(tree_, parent, kNewTopicBase);
@@ -131,8 +131,7 @@ ItemHandle TreeOperations::wrapInFolder(ItemHandle topic) {
     if (check == LabelCheck::Empty)
         return kNoItem; // ".txt" has no base name to give a folder
     if (check != LabelCheck::Accepted) {
-        questions_.tell(labelCheckMessage(check, base), QLatin1String(kCaption),
-                        QuestionIcon::Warning);
+        questions_.refuseLabel(check, base);
         return kNoItem;
     }
     const ItemHandle folder = tree_.insertFolder(parent, InsertPosition::after(topic), base);
@@ -154,8 +153,7 @@ TreeOperations::RenameResult TreeOperations::rename(ItemHandle item, const QStri
         label = QStringLiteral("%1.txt").arg(label);
     const LabelCheck check = checkLabel(tree_, kNoItem, item, found->isFolder(), label);
     if (check != LabelCheck::Accepted) {
-        questions_.tell(labelCheckMessage(check, label), QLatin1String(kCaption),
-                        QuestionIcon::Warning);
+        questions_.refuseLabel(check, label);
         return RenameResult::Refused;
     }
     if (hooks_.dropFromIndex)
@@ -205,8 +203,7 @@ TreeOperations::Deleted TreeOperations::deleteItem(ItemHandle selection) {
     const ItemHandle selectAfter = row + 1 < siblings.size() ? siblings[row + 1] : item->parent;
 
     if (item->isTopic()) {
-        if (!questions_.askYesNo(QStringLiteral("Do you want to delete %1?").arg(item->label),
-                                 QLatin1String(kCaption), QuestionIcon::Warning))
+        if (!questions_.confirm(TreeQuestion::DeleteTopic, item->label, {}))
             return {};
         if (editor_.currentItem() == selection)
             editor_.closeWithoutSaving();
@@ -215,10 +212,7 @@ TreeOperations::Deleted TreeOperations::deleteItem(ItemHandle selection) {
         if (history_.isEmpty())
             setNavigation({false, false});
     } else {
-        if (!questions_.askYesNo(
-                QStringLiteral("Do you want to delete %1 and all topics in this folder?")
-                    .arg(item->label),
-                QLatin1String(kCaption), QuestionIcon::Warning))
+        if (!questions_.confirm(TreeQuestion::DeleteFolder, item->label, {}))
             return {};
         if (!editor_.saveTopic())
             return {};
@@ -308,11 +302,11 @@ ItemHandle TreeOperations::drop(ItemHandle dragged, ItemHandle target) {
         return kNoItem;
     const ItemHandle folder = isTopic(tree_, target) ? tree_.parent(target) : target;
     const QString label = tree_.find(dragged)->label;
-    const QString text =
+    const bool confirmed =
         folder == kTopLevel
-            ? QStringLiteral("move [%1] to root?\r\n").arg(label)
-            : QStringLiteral("move [%1] to [%2]?\r\n").arg(label, tree_.itemPath(folder));
-    if (!questions_.askYesNo(text, QString::fromUtf8(kDropCaption), QuestionIcon::Question))
+            ? questions_.confirm(TreeQuestion::MoveToTop, label, {})
+            : questions_.confirm(TreeQuestion::MoveToFolder, label, tree_.itemPath(folder));
+    if (!confirmed)
         return kNoItem;
     if (isFolder(tree_, dragged)) {
         if (!editor_.saveTopic())

@@ -15,9 +15,6 @@ class TopicImages;
 // A package holds at most 3,839 members: Tree, Z and one per topic.
 inline constexpr int kMaxTopics = 3837;
 int topicCount(const TopicTree& tree);
-// Said when a new topic would pass kMaxTopics: past it the package could not
-// be written at the next save.
-QString notebookFullMessage();
 
 // The next id of `fileIds` that is free: no topic file of it exists in
 // `workingFolder` (a file left by a lost FileIDCount) and `carried` says no
@@ -25,17 +22,37 @@ QString notebookFullMessage();
 qint32 allocateFreeFileId(FileIdCounter& fileIds, const QString& workingFolder,
                           const std::function<bool(qint32)>& carried);
 
-// Questions and messages of the tree operations. The application shows them as
-// message boxes; tests answer from a script.
-enum class QuestionIcon { Information, Warning, Question };
+// Why a label is refused, or Accepted.
+enum class LabelCheck {
+    Accepted,
+    Empty,
+    ReservedCharacter, // "\", "/", "=", "[", "]" or a control character
+    NotAFileName,      // "." or ".."
+    TooLong,           // more than 255 bytes of UTF-8
+    FolderExists,      // a sibling folder has the label, without regard to case
+};
+// What the tree operations ask before they go on.
+enum class TreeQuestion {
+    DeleteTopic,  // a topic and its file
+    DeleteFolder, // a folder and every topic in it
+    MoveToTop,    // a dropped item to the top level
+    MoveToFolder, // a dropped item into a folder
+};
 
+// The questions and refusals of the tree operations, as reasons: the
+// application words them and shows message boxes; tests answer from a script.
 class TreeQuestions {
 public:
     virtual ~TreeQuestions() = default;
-    // A Yes/No box. True for Yes.
-    virtual bool askYesNo(const QString& text, const QString& caption, QuestionIcon icon) = 0;
-    // A box with an OK button.
-    virtual void tell(const QString& text, const QString& caption, QuestionIcon icon) = 0;
+    // A Yes/No question about the item `label`; `folderPath` is a drop's
+    // target folder. True for Yes.
+    virtual bool confirm(TreeQuestion question, const QString& label,
+                         const QString& folderPath) = 0;
+    // `label` was refused as a name.
+    virtual void refuseLabel(LabelCheck check, const QString& label) = 0;
+    // A new topic would pass kMaxTopics: past it the package could not be
+    // written at the next save.
+    virtual void refuseFullNotebook() = 0;
 };
 
 // The one editor, as far as the tree needs it.
@@ -120,32 +137,18 @@ enum class OpenAction {
 };
 OpenAction openActionFor(const TopicTree& tree, ItemHandle item, ItemHandle editorItem);
 
-// Why a label is refused, or Accepted.
-enum class LabelCheck {
-    Accepted,
-    Empty,
-    ReservedCharacter, // "\", "/", "=", "[", "]" or a control character
-    NotAFileName,      // "." or ".."
-    TooLong,           // more than 255 bytes of UTF-8
-    FolderExists,      // a sibling folder has the label, without regard to case
-};
 // "\", "/", "=", "[", "]" and control characters: Tree.ini cannot carry them in a label.
 bool isReservedLabelCharacter(QChar c);
 // Checks the label `label` for `item` (an existing item), or for a new item of
 // the given kind under `parent` when `item` is kNoItem.
 LabelCheck checkLabel(const TopicTree& tree, ItemHandle parent, ItemHandle item, bool isFolder,
                       const QString& label);
-// The message shown for a refused label (empty for Accepted).
-QString labelCheckMessage(LabelCheck check, const QString& label);
 
 // The commands, keys, label edits and drops of the tree. The selection lives in
 // the application's view: every operation takes it and says what to select
 // next. Not thread-safe; everything runs on the user-interface thread.
 class TreeOperations {
 public:
-    static constexpr char kCaption[] = "Oxlin";
-    static constexpr char kDropCaption[] = "确认";
-
     TreeOperations(TreeServices services, TreeQuestions& questions, TreeEditor& editor,
                    TreeHooks hooks = {});
     TreeOperations(const TreeOperations&) = delete;

@@ -106,34 +106,10 @@ LabelCheck checkLabel(const TopicTree& tree, ItemHandle parent, ItemHandle item,
     return LabelCheck::Accepted;
 }
 
-QString labelCheckMessage(LabelCheck check, const QString& label) {
-    switch (check) {
-    case LabelCheck::Accepted:
-        return {};
-    case LabelCheck::Empty:
-        return QStringLiteral("The name cannot be empty.");
-    case LabelCheck::ReservedCharacter:
-        return QStringLiteral("A name cannot contain \\ / = [ ] or control characters.");
-    case LabelCheck::NotAFileName:
-        return QStringLiteral("%1 cannot be used as a name.").arg(label);
-    case LabelCheck::TooLong:
-        return QStringLiteral("The name is too long.");
-    case LabelCheck::FolderExists:
-        return QStringLiteral("A catalog named %1 already exists here.").arg(label);
-    }
-    return {};
-}
-
 int topicCount(const TopicTree& tree) {
     int count = 0;
     tree.walk([&](const TreeItem& item, int) { count += item.isTopic() ? 1 : 0; });
     return count;
-}
-
-QString notebookFullMessage() {
-    return QStringLiteral("This notebook is full: a notebook holds at most %L1 "
-                          "topics. Please make a new notebook for more.")
-        .arg(kMaxTopics);
 }
 
 qint32 allocateFreeFileId(FileIdCounter& fileIds, const QString& workingFolder,

@@ -2,6 +2,7 @@
 // pack, a disk that fills up, a package member or folder that is not what it
 // should be. Every case here once lost the user's work.
 
+#include "messages/notebook_messages.h"
 #include "core/store/compressed_file.h"
 #include "core/session/notebook_session.h"
 #include "core/store/package.h"
@@ -138,7 +139,7 @@ TEST_F(RecoveryTest, AMemberThatCannotBeCompressedStopsThePackAndTheRemoval) {
     ASSERT_TRUE(QFile::remove(inWorking("Z.ini")));
     ASSERT_TRUE(QFile::link("/proc/self/mem", inWorking("Z.ini")));
     EXPECT_EQ(session->packNotebook(), 0);
-    EXPECT_TRUE(session->saveProblem().contains("Z.xtz")) << session->saveProblem().toStdString();
+    EXPECT_TRUE(messages::NotebookMessages::problem(session->saveProblem()).contains("Z.xtz")) << messages::NotebookMessages::problem(session->saveProblem()).toStdString();
     EXPECT_EQ(readAll(package()), goodPackage);
 
     EXPECT_EQ(session->exitNotebook(), 0);
@@ -240,8 +241,8 @@ TEST_F(RecoveryTest, AnOverFullWorkingFolderIsNotPackedAndSaysWhy) {
     for (int id = 2; id < 2 + 3838; ++id)
         writeAll(QDir(working()).filePath(QString::asprintf("%08X.XTZ", id)), "");
     EXPECT_EQ(session->packNotebook(), 0);
-    EXPECT_TRUE(session->saveProblem().contains("more than the 3837"))
-        << session->saveProblem().toStdString();
+    EXPECT_TRUE(messages::NotebookMessages::problem(session->saveProblem()).contains("more than the 3837"))
+        << messages::NotebookMessages::problem(session->saveProblem()).toStdString();
     EXPECT_EQ(readAll(package()), goodPackage);
 }
 

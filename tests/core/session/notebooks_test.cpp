@@ -2,6 +2,7 @@
 // folders exist before and after, names without regard to case, and names
 // that must never reach the file system.
 
+#include "messages/notebook_messages.h"
 #include "core/session/notebooks.h"
 #include "core/store/profile.h"
 
@@ -13,6 +14,8 @@
 
 namespace oxlin::session {
 namespace {
+
+using messages::NotebookMessages;
 
 class NotebooksTest : public ::testing::Test {
 protected:
@@ -71,11 +74,11 @@ TEST_F(NotebooksTest, ANameTakenInAnyCaseIsRefusedAndNothingChanges) {
     for (const QString& taken : {QString("IDEAS"), QString("work")}) {
         const NotebookResult refused = manager.createNotebook(taken);
         EXPECT_EQ(refused.change, NotebookChange::AlreadyExists) << taken.toStdString();
-        EXPECT_EQ(notebookChangeMessage(refused, taken),
+        EXPECT_EQ(NotebookMessages::afterChange(refused, taken),
                   QString("\"%1\" is already exist, please input another name.").arg(taken));
     }
     const NotebookResult open = manager.switchToNotebook("WORK");
-    EXPECT_EQ(notebookChangeMessage(open, "WORK"), "\"WORK\" is already open.");
+    EXPECT_EQ(NotebookMessages::afterChange(open, "WORK"), "\"WORK\" is already open.");
     EXPECT_EQ(session.currentBook().notebookName, "Work");
     EXPECT_EQ(topLabels(), QStringList({"kept.txt"}));
     EXPECT_TRUE(exists("Work"));
@@ -87,7 +90,7 @@ TEST_F(NotebooksTest, NamesAFileSystemRefusesOrThatLeaveTheDataFolderAreRefused)
     EXPECT_EQ(checkNotebookName(QString(63, 'n')), NameCheck::Accepted);
     EXPECT_EQ(checkNotebookName(QString(64, 'n')), NameCheck::TooLong);
     EXPECT_EQ(checkNotebookName(""), NameCheck::Empty);
-    EXPECT_EQ(nameCheckMessage(NameCheck::Empty), "please input a validate name.\r\n");
+    EXPECT_EQ(NotebookMessages::nameRefused(NameCheck::Empty), "please input a validate name.\r\n");
     for (const char* bad : {"a/b", "a\\b", "..", ".", ".hidden", "trailing.", "trailing ",
                             "a:b", "tab\there", "q?"})
         EXPECT_EQ(checkNotebookName(bad), NameCheck::NotAllowed) << bad;
@@ -115,14 +118,14 @@ TEST_F(NotebooksTest, DeleteTakesThePackageAndALeftoverWorkingFolderButNeverTheO
     leftover.close();
 
     const NotebookResult current = manager.deleteNotebook("WORK");
-    EXPECT_EQ(notebookChangeMessage(current, "WORK"), "You can't delete the opened book.");
+    EXPECT_EQ(NotebookMessages::afterChange(current, "WORK"), "You can't delete the opened book.");
     EXPECT_TRUE(exists("Work.xzz"));
     EXPECT_TRUE(exists("Work"));
 
     EXPECT_TRUE(manager.deleteNotebook("old").ok());
     EXPECT_FALSE(exists("Old.xzz"));
     EXPECT_FALSE(exists("Old"));
-    EXPECT_EQ(deleteQuestion("Old"), "Delete the notebook \"Old\"? It cannot be undone.");
+    EXPECT_EQ(NotebookMessages::deleteQuestion("Old"), "Delete the notebook \"Old\"? It cannot be undone.");
     // The package went meanwhile: the entry may still leave the list.
     EXPECT_TRUE(manager.deleteNotebook("Gone").ok());
 
@@ -147,7 +150,7 @@ TEST_F(NotebooksTest, AFailedPackKeepsTheWorkingFolderForTheNextOpen) {
     ASSERT_TRUE(QDir().mkpath(at("Work.xzz")));
     const NotebookResult result = manager.createNotebook("Next");
     EXPECT_FALSE(result.closeProblem.isEmpty());
-    EXPECT_TRUE(notebookChangeMessage(result, "Next").startsWith("Could not save the notebook: "));
+    EXPECT_TRUE(NotebookMessages::afterChange(result, "Next").startsWith("Could not save the notebook: "));
     EXPECT_TRUE(exists("Work/Tree.ini"));
     EXPECT_EQ(session.currentBook().notebookName, "Next");
 

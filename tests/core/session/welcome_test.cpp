@@ -1,6 +1,7 @@
 // The Welcome topic of the very first start: what the new user finds, that
 // it is kept like any topic, and that nothing else ever gets one.
 
+#include "messages/notebook_messages.h"
 #include "core/search/topic_index.h"
 #include "core/session/notebooks.h"
 #include "core/session/welcome.h"
@@ -74,7 +75,7 @@ TEST_F(WelcomeTest, FirstStartGreetsWithATextTopicThatIsShownFirstAndKept) {
         QFile treeFile(session->paths().treeFile);
         ASSERT_TRUE(treeFile.open(QIODevice::ReadOnly));
         EXPECT_TRUE(treeFile.readAll().contains("Welcome.txt="));
-        ASSERT_EQ(session->exitNotebook(), 1) << session->saveProblem().toStdString();
+        ASSERT_EQ(session->exitNotebook(), 1) << messages::NotebookMessages::problem(session->saveProblem()).toStdString();
     }
     // Later starts find it once, even if a welcome were asked for again.
     for (bool askedAgain : {false, true}) {

@@ -5,7 +5,7 @@
 #include "core/store/file_names.h"
 #include "core/transfer/export.h"
 #include "core/transfer/names.h"
-#include "core/transfer/transfer_messages.h"
+#include "messages/transfer_messages.h"
 #include "core/tree/topic_kind.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +16,10 @@
 
 namespace oxlin::transfer {
 namespace {
+
+using messages::MessageIcon;
+using messages::TransferMessages;
+using messages::UserMessage;
 
 using tree::InsertPosition;
 using tree::ItemHandle;
@@ -70,7 +74,7 @@ TEST_F(ExportTest, AFolderBecomesAFolderTreeWithEveryTopicsBytes) {
     EXPECT_EQ(readAll(out() + "/Sub/deep.rtf"), "{\\rtf1 deep}");
     EXPECT_EQ(readAll(out() + "/unsaved.txt"), "");
     EXPECT_TRUE(QFileInfo(out() + "/Sub/Empty").isDir());
-    EXPECT_EQ(exportFolderMessage(report).text, "export folder OK!");
+    EXPECT_EQ(TransferMessages::afterFolderExport(report).text, "export folder OK!");
 }
 
 TEST_F(ExportTest, DuplicateLabelsGetFreeNamesWithoutRegardToCase) {
@@ -116,11 +120,11 @@ TEST_F(ExportTest, AnExistingTargetIsRefusedAndNothingIsWritten) {
     const FolderExportReport exists = exportFolder(tree, folder, work(), out());
     EXPECT_EQ(exists.status, FolderExport::AlreadyExists);
     EXPECT_TRUE(exported(out()).isEmpty());
-    EXPECT_EQ(exportFolderMessage(exists),
+    EXPECT_EQ(TransferMessages::afterFolderExport(exists),
               (UserMessage{"Folder already exist!", "Error", MessageIcon::Error}));
     const FolderExportReport cannot =
         exportFolder(tree, folder, work(), root.filePath("missing/parent/out"));
-    EXPECT_EQ(exportFolderMessage(cannot),
+    EXPECT_EQ(TransferMessages::afterFolderExport(cannot),
               (UserMessage{"Failed to create folder!", "ERROR", MessageIcon::Error}));
 }
 
@@ -129,8 +133,8 @@ TEST_F(ExportTest, ATopicIsWrittenAsItsStoredBytes) {
     const QString target = root.filePath("report.doc");
     EXPECT_EQ(exportTopic(work(), tree.find(doc)->record->fileId, target), 1);
     EXPECT_EQ(readAll(target), QByteArray("\x00\x01binary", 8));
-    EXPECT_EQ(exportFileMessage(true).text, "export file OK!");
-    EXPECT_EQ(exportFileMessage(false),
+    EXPECT_EQ(TransferMessages::afterFileExport(true).text, "export file OK!");
+    EXPECT_EQ(TransferMessages::afterFileExport(false),
               (UserMessage{"export file Failed!", "OK", MessageIcon::Warning}));
 }
 

@@ -4,7 +4,8 @@
 #include "core/store/compressed_file.h"
 #include "core/store/profile.h"
 #include "core/transfer/import.h"
-#include "core/transfer/transfer_messages.h"
+#include "messages/transfer_messages.h"
+#include "messages/tree_messages.h"
 #include "core/tree/file_ids.h"
 #include "core/tree/topic_kind.h"
 #include "core/tree/tree_operations.h"
@@ -19,6 +20,10 @@
 
 namespace oxlin::transfer {
 namespace {
+
+using messages::MessageIcon;
+using messages::TransferMessages;
+using messages::UserMessage;
 
 using tree::ItemHandle;
 using tree::kTopLevel;
@@ -102,7 +107,7 @@ TEST_F(ImportTest, TheSizeLimitIsTenMillionBytesExactly) {
     EXPECT_EQ(in.importFile(source("over.bin"), kTopLevel), -1);
     EXPECT_EQ(labels(kTopLevel), QStringList({"exact.bin"}));
     EXPECT_EQ(in.report().tooLarge, QStringList({source("over.bin")}));
-    const std::vector<UserMessage> messages = importMessages(in.report());
+    const std::vector<UserMessage> messages = TransferMessages::afterImport(in.report());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text, QStringLiteral("File(%1) is larger than 10M bytes.\r\nWe don't "
                                                "suggest to import such a big file.")
@@ -125,7 +130,7 @@ TEST_F(ImportTest, FileCountLimitTakesFiveThousandAndStopsAfterTheFileThatCrosse
     capped.importFolder(source("five"), kTopLevel, Importer::Placement::ContentsOnly);
     EXPECT_EQ(capped.report().topics, kMaxFolderImportFiles + 1);
     EXPECT_EQ(capped.report().stop, ImportStop::TooManyFiles);
-    const std::vector<UserMessage> messages = importMessages(capped.report());
+    const std::vector<UserMessage> messages = TransferMessages::afterImport(capped.report());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].text,
               "Too many files in this folder.\r\nImport operation terminate.");
@@ -214,7 +219,7 @@ TEST_F(ImportTest, LinksToFoldersAreNotFollowedAndUnreadableFilesAreReportedNotE
     });
     if (!readable) {
         EXPECT_EQ(in.report().unreadable, QStringList({source() + "/locked.txt"}));
-        const std::vector<UserMessage> messages = importMessages(in.report());
+        const std::vector<UserMessage> messages = TransferMessages::afterImport(in.report());
         ASSERT_EQ(messages.size(), 1u); // one summary for all of it
         EXPECT_TRUE(messages[0].text.contains("locked.txt"));
         EXPECT_TRUE(messages[0].text.contains("loop"));
@@ -227,7 +232,7 @@ TEST_F(ImportTest, CancelHalfWayKeepsWhatWasImportedWithTheirFiles) {
     Importer in = importer([](int handled) { return handled < 4; });
     in.importFolder(source(), kTopLevel, Importer::Placement::NewFolderFirst);
     EXPECT_EQ(in.report().stop, ImportStop::Cancelled);
-    EXPECT_TRUE(importMessages(in.report()).empty());
+    EXPECT_TRUE(TransferMessages::afterImport(in.report()).empty());
     ASSERT_EQ(tree.children(kTopLevel).size(), 1u);
     const ItemHandle folder = tree.children(kTopLevel)[0];
     EXPECT_EQ(tree.children(folder).size(), 4u);
@@ -251,7 +256,7 @@ TEST_F(ImportTest, AFullNotebookStopsTheWholeFileListAndSaysSo) {
     EXPECT_EQ(in.report().topics, 1);
     EXPECT_EQ(in.report().stop, ImportStop::NotebookFull);
     EXPECT_EQ(tree::topicCount(tree), tree::kMaxTopics);
-    EXPECT_EQ(importMessages(in.report()).front().text, tree::notebookFullMessage());
+    EXPECT_EQ(TransferMessages::afterImport(in.report()).front().text, messages::TreeMessages::notebookFull());
 }
 
 TEST_F(ImportTest, AFileListPutsFoldersFirstAndFilesLastAndSkipsMissingPaths) {

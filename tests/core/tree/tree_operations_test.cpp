@@ -4,6 +4,7 @@
 #include "core/tree/topic_kind.h"
 #include "core/tree/tree_file.h"
 #include "core/tree/tree_operations.h"
+#include "messages/tree_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -19,28 +20,28 @@ namespace oxlin::tree {
 namespace {
 
 struct Asked {
+    TreeQuestion question;
     QString text;
-    QString caption;
-    QuestionIcon icon;
 };
 
 // Answers Yes/No questions from a script (Yes when it runs out) and records
-// everything shown.
+// every question and refusal, worded as the user reads them.
 struct ScriptedQuestions : TreeQuestions {
     std::deque<bool> answers;
     std::vector<Asked> asked;
-    std::vector<Asked> told;
-    bool askYesNo(const QString& text, const QString& caption, QuestionIcon icon) override {
-        asked.push_back({text, caption, icon});
+    std::vector<QString> told;
+    bool confirm(TreeQuestion question, const QString& label, const QString& folderPath) override {
+        asked.push_back({question, messages::TreeMessages::question(question, label, folderPath)});
         if (answers.empty())
             return true;
         const bool answer = answers.front();
         answers.pop_front();
         return answer;
     }
-    void tell(const QString& text, const QString& caption, QuestionIcon icon) override {
-        told.push_back({text, caption, icon});
+    void refuseLabel(LabelCheck check, const QString& label) override {
+        told.push_back(messages::TreeMessages::labelRefused(check, label));
     }
+    void refuseFullNotebook() override { told.push_back(messages::TreeMessages::notebookFull()); }
 };
 
 struct FakeEditor : TreeEditor {
@@ -239,7 +240,7 @@ TEST_F(TreeOperationsTest, InsertKeyAddsATopicOrWrapsOneInAFolder) {
     const ItemHandle twin = topic(work, "plan.V2.doc");
     EXPECT_EQ(ops.insertKey(twin).item, kNoItem);
     ASSERT_EQ(questions.told.size(), 1u);
-    EXPECT_EQ(questions.told[0].caption, "Oxlin");
+    EXPECT_EQ(questions.told[0], "A catalog named plan.V2 already exists here.");
     EXPECT_EQ(tree.children(work).size(), 5u);
     EXPECT_TRUE(tree.contains(after));
     expectSoundNotebook();
@@ -298,8 +299,7 @@ TEST_F(TreeOperationsTest, RenameRefusesLabelsTheNotebookCannotKeep) {
         EXPECT_EQ(ops.rename(c.item, c.text), TreeOperations::RenameResult::Refused);
         EXPECT_EQ(label(c.item), before);
         ASSERT_EQ(questions.told.size(), 1u);
-        EXPECT_EQ(questions.told[0].caption, "Oxlin");
-        EXPECT_FALSE(questions.told[0].text.isEmpty());
+        EXPECT_FALSE(questions.told[0].isEmpty());
         EXPECT_EQ(
             checkLabel(tree, kNoItem, c.item, tree.find(c.item)->isFolder(), c.text.trimmed()),
             c.check);
@@ -340,9 +340,8 @@ TEST_F(TreeOperationsTest, DeleteTopicRemovesItsFileAndHistory) {
 
     questions.answers = {false};
     EXPECT_FALSE(ops.deleteItem(a).deleted);
+    EXPECT_EQ(questions.asked.back().question, TreeQuestion::DeleteTopic);
     EXPECT_EQ(questions.asked.back().text, "Do you want to delete a.txt?");
-    EXPECT_EQ(questions.asked.back().caption, "Oxlin");
-    EXPECT_EQ(questions.asked.back().icon, QuestionIcon::Warning);
     EXPECT_TRUE(tree.contains(a));
 
     // The next sibling is selected; the file goes, the editor keeps its topic.
@@ -506,8 +505,6 @@ TEST_F(TreeOperationsTest, DropsAskAndRefuseTheDraggedSubtree) {
     EXPECT_TRUE(tree.contains(x));
     const ItemHandle x1 = ops.drop(x, h1);
     EXPECT_EQ(questions.asked.back().text, "move [x.txt] to [Home]?\r\n");
-    EXPECT_EQ(questions.asked.back().caption, QString::fromUtf8("确认"));
-    EXPECT_EQ(questions.asked.back().icon, QuestionIcon::Question);
     EXPECT_EQ(labels(home), QStringList({"h1.txt", "x.txt"}));
     EXPECT_EQ(id(x1), qid);
 
@@ -666,7 +663,7 @@ TEST_F(TreeOperationsTest, AFullNotebookRefusesAnotherTopicAndSaysSo) {
                         TopicRecord{i + 100, 0});
     EXPECT_EQ(ops.newTopic(box), kNoItem);
     ASSERT_EQ(questions.told.size(), 1);
-    EXPECT_TRUE(questions.told.front().text.contains("full"));
+    EXPECT_TRUE(questions.told.front().contains("full"));
     EXPECT_EQ(topicCount(tree), kMaxTopics);
 }
 
