@@ -169,7 +169,7 @@ void EditingCommandsTest::enabledStatesFollowTheEditorAndTheTree() {
     app.editor().shutDown();
     QVERIFY(!actions.action(cmd::Bold)->isEnabled());
     app.run(cmd::Bold);
-    QCOMPARE(app.editor().streamFormat(), StreamFormat::Plain);
+    QCOMPARE(app.editor().streamFormat(), StreamFormat::PlainText);
 }
 
 void EditingCommandsTest::clickingToolbarButtonsFormats() {
@@ -185,7 +185,7 @@ void EditingCommandsTest::clickingToolbarButtonsFormats() {
     QTest::mouseClick(centre, Qt::LeftButton);
     QCOMPARE(app.document().begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
              Qt::AlignHCenter);
-    QCOMPARE(app.editor().streamFormat(), StreamFormat::Rich);
+    QCOMPARE(app.editor().streamFormat(), StreamFormat::RichText);
 }
 
 void EditingCommandsTest::boldTogglesByTheFirstCharacter() {
@@ -194,7 +194,7 @@ void EditingCommandsTest::boldTogglesByTheFirstCharacter() {
     app.select(2, 4); // "cd"
     app.run(cmd::Bold);
     QVERIFY(app.boldAt(2) && app.boldAt(3) && !app.boldAt(1));
-    QCOMPARE(app.editor().streamFormat(), StreamFormat::Rich);
+    QCOMPARE(app.editor().streamFormat(), StreamFormat::RichText);
 
     // Mixed, starting plain: the whole selection becomes bold.
     app.select(0, 6);
@@ -233,12 +233,12 @@ void EditingCommandsTest::alignmentAndIndentation() {
     app.openWith("one\r\ntwo");
     // Already left-aligned: nothing changes, not even the format.
     app.run(cmd::AlignLeft);
-    QCOMPARE(app.editor().streamFormat(), StreamFormat::Plain);
+    QCOMPARE(app.editor().streamFormat(), StreamFormat::PlainText);
     QVERIFY(!app.document().isUndoAvailable());
     app.key(Qt::Key_E, Qt::ControlModifier);
     QCOMPARE(app.document().begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
              Qt::AlignHCenter);
-    QCOMPARE(app.editor().streamFormat(), StreamFormat::Rich);
+    QCOMPARE(app.editor().streamFormat(), StreamFormat::RichText);
     app.run(cmd::AlignRight);
     QCOMPARE(app.document().begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask,
              Qt::AlignRight);
@@ -268,7 +268,7 @@ void EditingCommandsTest::fontAndColourComeFromThePrompter() {
     // Cancelled: nothing changes.
     app.run(cmd::Font);
     app.run(cmd::TextColour);
-    QCOMPARE(app.editor().streamFormat(), StreamFormat::Plain);
+    QCOMPARE(app.editor().streamFormat(), StreamFormat::PlainText);
 
     QFont chosen(QStringLiteral("DejaVu Serif"));
     chosen.setPointSize(20);
@@ -289,7 +289,7 @@ void EditingCommandsTest::fontAndColourComeFromThePrompter() {
     c.setPosition(7);
     QVERIFY(c.charFormat().foreground().style() == Qt::NoBrush ||
             c.charFormat().foreground().color() != QColor(0x99, 0x33, 0x00));
-    QCOMPARE(app.editor().streamFormat(), StreamFormat::Rich);
+    QCOMPARE(app.editor().streamFormat(), StreamFormat::RichText);
 }
 
 void EditingCommandsTest::tablesHaveTheirShapeAndJoin() {
@@ -298,7 +298,7 @@ void EditingCommandsTest::tablesHaveTheirShapeAndJoin() {
     // Cancelled picker: no table, topic still plain.
     app.run(cmd::InsertTable);
     QVERIFY(!app.firstTable());
-    QCOMPARE(app.editor().streamFormat(), StreamFormat::Plain);
+    QCOMPARE(app.editor().streamFormat(), StreamFormat::PlainText);
 
     app.edit().moveCursor(QTextCursor::End);
     app.prompter.tableShapes.enqueue({2, 3});
@@ -310,7 +310,7 @@ void EditingCommandsTest::tablesHaveTheirShapeAndJoin() {
     QVERIFY(table->format().border() > 0);
     for (const QTextLength& w : table->format().columnWidthConstraints())
         QCOMPARE(qRound(w.rawValue() * richtext::kTwipsPerPixel), 2200);
-    QCOMPARE(app.editor().streamFormat(), StreamFormat::Rich);
+    QCOMPARE(app.editor().streamFormat(), StreamFormat::RichText);
     // One undo takes the whole table away.
     app.edit().undo();
     QVERIFY(!app.firstTable());
@@ -398,7 +398,7 @@ void EditingCommandsTest::listsToggle() {
     QCOMPARE(first.textList(), first.next().textList());
     QCOMPARE(first.textList()->format().style(), QTextListFormat::ListDisc);
     QVERIFY(!first.next().next().textList());
-    QCOMPARE(app.editor().streamFormat(), StreamFormat::Rich);
+    QCOMPARE(app.editor().streamFormat(), StreamFormat::RichText);
     // Numbered over the same paragraphs changes the list's kind.
     app.run(cmd::NumberedList);
     QCOMPARE(app.document().begin().textList()->format().style(), QTextListFormat::ListDecimal);
@@ -445,11 +445,11 @@ void EditingCommandsTest::pictures() {
     if (!loads) {
         QCOMPARE(app.prompter.messageTexts(), QStringList{"Could not load image."});
         QCOMPARE(app.document().toPlainText(), QString("x"));
-        QCOMPARE(app.editor().streamFormat(), StreamFormat::Plain);
+        QCOMPARE(app.editor().streamFormat(), StreamFormat::PlainText);
         return;
     }
     QCOMPARE(imageCount(app.document()), 1);
-    QCOMPARE(app.editor().streamFormat(), StreamFormat::Rich);
+    QCOMPARE(app.editor().streamFormat(), StreamFormat::RichText);
     QVERIFY(richtext::writeRtf(app.document()).contains("\\" + storedAs));
     QTextCursor c(&app.document());
     c.setPosition(1);
@@ -464,13 +464,13 @@ void EditingCommandsTest::insertedFilesAndPastes() {
     app.prompter.openNames.enqueue({writeFile(app.dir, "a.txt", "plain words")});
     app.run(cmd::InsertTextFile);
     QCOMPARE(app.document().toPlainText(), QString("start plain words"));
-    QCOMPARE(app.editor().streamFormat(), StreamFormat::Plain);
+    QCOMPARE(app.editor().streamFormat(), StreamFormat::PlainText);
     // RTF (known by its first five bytes, any case) makes the topic rich.
     app.prompter.openNames.enqueue({writeFile(app.dir, "b.dat", "{\\RTF1\\ansi {\\b bold}}")});
     app.run(cmd::InsertTextFile);
     QVERIFY(app.document().toPlainText().endsWith("bold"));
     QVERIFY(app.boldAt(int(app.document().toPlainText().size()) - 2));
-    QCOMPARE(app.editor().streamFormat(), StreamFormat::Rich);
+    QCOMPARE(app.editor().streamFormat(), StreamFormat::RichText);
     // A file that cannot be opened says so.
     app.prompter.openNames.enqueue({app.dir.filePath("missing.rtf")});
     app.run(cmd::InsertTextFile);
@@ -490,7 +490,7 @@ void EditingCommandsTest::insertedFilesAndPastes() {
     QTextCursor c(&other.document());
     c.setPosition(2);
     QVERIFY(c.charFormat().fontItalic());
-    QCOMPARE(other.editor().streamFormat(), StreamFormat::Rich);
+    QCOMPARE(other.editor().streamFormat(), StreamFormat::RichText);
     auto* picture = new QMimeData;
     picture->setImageData(QImage::fromData(imageBytes("PNG")));
     paste(picture);
@@ -529,7 +529,7 @@ void EditingCommandsTest::formattedPageSurvivesARestart() {
     const ItemHandle reopened = app.tree().findByPath("Page.rtf");
     QVERIFY(reopened != tree::kNoItem);
     app.controller->openTopic(reopened);
-    QCOMPARE(app.editor().streamFormat(), StreamFormat::Rich);
+    QCOMPARE(app.editor().streamFormat(), StreamFormat::RichText);
     QTextCursor c(&app.document());
     c.setPosition(2);
     QCOMPARE(c.charFormat().fontPointSize(), 18.0);

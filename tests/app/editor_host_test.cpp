@@ -104,18 +104,18 @@ void EditorHostTest::typedTextReachesTheTopicFile() {
     QTest::keyClicks(host_->editor(), "line 2");
     QCOMPARE(host_->saveTopic(), 0);
     QCOMPARE(topics_->stored(topic), QByteArray("hello world\r\nline 2"));
-    QCOMPARE(host_->streamFormat(), StreamFormat::Plain);
+    QCOMPARE(host_->streamFormat(), StreamFormat::PlainText);
     QVERIFY(topics_->relabelled.isEmpty());
 }
 
 void EditorHostTest::detectsTheStreamFormat_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<StreamFormat>("format");
-    QTest::newRow("nominal: rtf") << QByteArray("{\\rtf1\\ansi hi}") << StreamFormat::Rich;
-    QTest::newRow("nominal: upper-case signature") << QByteArray("{\\RTF1 hi}") << StreamFormat::Rich;
-    QTest::newRow("nominal: plain") << QByteArray("just words") << StreamFormat::Plain;
-    QTest::newRow("robustness: four bytes are plain") << QByteArray("{\\rt") << StreamFormat::Plain;
-    QTest::newRow("robustness: empty") << QByteArray() << StreamFormat::Plain;
+    QTest::newRow("nominal: rtf") << QByteArray("{\\rtf1\\ansi hi}") << StreamFormat::RichText;
+    QTest::newRow("nominal: upper-case signature") << QByteArray("{\\RTF1 hi}") << StreamFormat::RichText;
+    QTest::newRow("nominal: plain") << QByteArray("just words") << StreamFormat::PlainText;
+    QTest::newRow("robustness: four bytes are plain") << QByteArray("{\\rt") << StreamFormat::PlainText;
+    QTest::newRow("robustness: empty") << QByteArray() << StreamFormat::PlainText;
 }
 
 void EditorHostTest::detectsTheStreamFormat() {
@@ -353,11 +353,11 @@ void EditorHostTest::exportPath_data() {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<StreamFormat>("format");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("nominal: other extension replaced") << "/x/notes.doc" << StreamFormat::Plain << "/x/notes.txt";
-    QTest::newRow("nominal: no extension") << "/x/notes" << StreamFormat::Plain << "/x/notes.txt";
-    QTest::newRow("nominal: upper case kept") << "/x/NOTES.TXT" << StreamFormat::Plain << "/x/NOTES.TXT";
-    QTest::newRow("nominal: rich text") << "/x/a.txt" << StreamFormat::Rich << "/x/a.rtf";
-    QTest::newRow("robustness: dot in a folder name") << "/x.y/notes" << StreamFormat::Plain << "/x.y/notes.txt";
+    QTest::newRow("nominal: other extension replaced") << "/x/notes.doc" << StreamFormat::PlainText << "/x/notes.txt";
+    QTest::newRow("nominal: no extension") << "/x/notes" << StreamFormat::PlainText << "/x/notes.txt";
+    QTest::newRow("nominal: upper case kept") << "/x/NOTES.TXT" << StreamFormat::PlainText << "/x/NOTES.TXT";
+    QTest::newRow("nominal: rich text") << "/x/a.txt" << StreamFormat::RichText << "/x/a.rtf";
+    QTest::newRow("robustness: dot in a folder name") << "/x.y/notes" << StreamFormat::PlainText << "/x.y/notes.txt";
 }
 
 void EditorHostTest::exportPath() {

@@ -103,7 +103,7 @@ void NotebooksTest::refusedNamesKeepTheDialogOpen() {
 void NotebooksTest::openSwitchesAndDeleteAsksFirst() {
     RunningApp app;
     const QString first = app.session().currentBook().notebookName;
-    for (const QString& name : {"zeta", "Alpha", "my.notes"}) {
+    for (const char* name : {"zeta", "Alpha", "my.notes"}) {
         app.prompter.newNotebookNames.enqueue({name});
         app.window->dispatch(cmd::NewNotebook);
     }

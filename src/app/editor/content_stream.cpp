@@ -1,6 +1,5 @@
 #include "app/editor/content_stream.h"
 
-#include "richtext/content_stream.h"
 #include "richtext/plain_text.h"
 #include "richtext/rtf_reader.h"
 
@@ -9,10 +8,8 @@
 
 namespace oxlin::app {
 
-bool looksLikeRichText(const QByteArray& bytes) { return richtext::isRichText(bytes); }
-
 void readTopicStream(const QByteArray& bytes, StreamFormat format, QTextDocument& document) {
-    if (format == StreamFormat::Rich)
+    if (format == StreamFormat::RichText)
         richtext::readRtf(bytes, document);
     else
         richtext::readPlainText(bytes, document);
@@ -36,12 +33,6 @@ QTextDocument* readTopicDocument(const QByteArray& bytes, StreamFormat format,
     document->clearUndoRedoStacks();
     document->setModified(false);
     return document;
-}
-
-QByteArray writeTopicStream(const QTextDocument& document, StreamFormat format) {
-    return richtext::saveTopicStream(document, format == StreamFormat::Rich
-                                                   ? richtext::StreamFormat::RichText
-                                                   : richtext::StreamFormat::PlainText);
 }
 
 } // namespace oxlin::app

@@ -1,4 +1,7 @@
+// Reading a topic's bytes into a document the editor has not shown yet.
 #pragma once
+
+#include "richtext/content_stream.h"
 
 #include <QByteArray>
 
@@ -9,12 +12,9 @@ namespace oxlin::app {
 
 // How a topic's working copy is read and written, and the editor's record of
 // whether the topic carries formatting.
-enum class StreamFormat { Unknown = 0, Plain = 1, Rich = 2 };
+using richtext::StreamFormat;
 
-// Rich text exactly when the first five bytes are "{\rtf" in any letter case.
-bool looksLikeRichText(const QByteArray& bytes);
-
-// Replaces the document's content with the stream read in `format` (Plain or Rich).
+// Replaces the document's content with the stream read in `format` (PlainText or RichText).
 void readTopicStream(const QByteArray& bytes, StreamFormat format, QTextDocument& document);
 
 // A new document, child of `parent`, set up as `like` is (default font,
@@ -24,8 +24,5 @@ void readTopicStream(const QByteArray& bytes, StreamFormat format, QTextDocument
 // and then covers only what is on screen.
 QTextDocument* readTopicDocument(const QByteArray& bytes, StreamFormat format,
                                  const QTextDocument& like, QObject* parent);
-
-// The document as topic bytes in `format` (Plain or Rich).
-QByteArray writeTopicStream(const QTextDocument& document, StreamFormat format);
 
 } // namespace oxlin::app

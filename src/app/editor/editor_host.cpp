@@ -29,7 +29,7 @@ const QString kErrorCaption = QStringLiteral("Error");
 } // namespace
 
 QString exportPathFor(const QString& chosenPath, StreamFormat format) {
-    const bool plain = format == StreamFormat::Plain;
+    const bool plain = format == StreamFormat::PlainText;
     const QString wanted = plain ? QStringLiteral("TXT") : QStringLiteral("RTF");
     // Only the file name is looked at: a dot in a folder name is not an extension.
     const qsizetype slash = std::max(chosenPath.lastIndexOf(u'/'), chosenPath.lastIndexOf(u'\\'));
@@ -136,7 +136,7 @@ int EditorHost::loadTopic(ItemHandle topic) {
 void EditorHost::streamIn(const QByteArray& bytes) {
     WaitCursor wait;
     if (format_ == StreamFormat::Unknown)
-        format_ = looksLikeRichText(bytes) ? StreamFormat::Rich : StreamFormat::Plain;
+        format_ = richtext::detectStreamFormat(bytes);
 
     // Read into a document nothing shows: read into the shown one, Qt would
     // lay out and shape every line of the topic as it goes, when the first
@@ -205,12 +205,12 @@ void EditorHost::reportSaveError(long code) {
 
 bool EditorHost::writeWorkingCopy(QFileDevice::FileError& error) {
     const StreamFormat format =
-        format_ == StreamFormat::Unknown ? StreamFormat::Plain : format_;
+        format_ == StreamFormat::Unknown ? StreamFormat::PlainText : format_;
     // Written beside and renamed, like every other file: a failed write
     // leaves the last good copy in place.
     QSaveFile file(workingCopy_);
     const QByteArray bytes = store::openForReplace(file)
-                                 ? writeTopicStream(*edit_->document(), format)
+                                 ? richtext::saveTopicStream(*edit_->document(), format)
                                  : QByteArray();
     if (!file.isOpen() || file.write(bytes) != bytes.size() || !store::commitChecked(file)) {
         error = file.error() != QFileDevice::NoError ? file.error() : QFileDevice::WriteError;
@@ -262,7 +262,7 @@ int EditorHost::saveTopic() {
             return EditorResult::NotWritten;
         }
     }
-    if (format_ == StreamFormat::Rich) {
+    if (format_ == StreamFormat::RichText) {
         if (const auto label = topics_.label(current_)) {
             const QString relabelled = tree::richTextLabel(*label);
             if (relabelled != *label)
@@ -295,7 +295,7 @@ bool EditorHost::shutDown() {
         QFile::remove(workingCopy_);
     open_ = false;
     workingCopy_.clear();
-    format_ = StreamFormat::Plain;
+    format_ = StreamFormat::PlainText;
     Q_EMIT editingAvailableChanged(false);
     Q_EMIT shutDownDone();
     edit_->setEnabled(false);
@@ -350,7 +350,7 @@ int EditorHost::exportCurrentTopic() {
     if (current_ == 0 || workingCopy_.isEmpty())
         return EditorResult::NoTopic;
     const QStringList filters =
-        format_ == StreamFormat::Plain
+        format_ == StreamFormat::PlainText
             ? QStringList{QStringLiteral("Text Files (*.TXT)")}
             : QStringList{QStringLiteral("Rich Text Format (*.RTF)"),
                           QStringLiteral("RTF w/o Objects (*.RTF)")};

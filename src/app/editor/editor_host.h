@@ -75,9 +75,9 @@ public:
     StreamFormat streamFormat() const { return format_; }
     // Formatting commands call this: the topic now carries formatting.
     void markRichText() {
-        if (format_ != StreamFormat::Rich)
+        if (format_ != StreamFormat::RichText)
             formatSwitched_ = true;
-        format_ = StreamFormat::Rich;
+        format_ = StreamFormat::RichText;
     }
     // Whether the topic file lacks something the editor shows: text typed,
     // or a switch to rich text, since the topic was loaded or last written.
@@ -126,7 +126,7 @@ private:
     ItemHandle current_ = 0;
     QString workingCopy_;
     qint64 maxTopicBytes_ = kMaxTopicBytes;
-    StreamFormat format_ = StreamFormat::Plain;
+    StreamFormat format_ = StreamFormat::PlainText;
     bool wordWrap_ = false;
     bool formatSwitched_ = false;
 };

@@ -232,7 +232,7 @@ bool TreeController::keyPress(QKeyEvent* event) {
         return false;
     // Shift+F10 asks for the context menu from the keyboard, like the Menu key.
     if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
-        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint());
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), QPoint());
         showContextMenu(&request);
         return true;
     }

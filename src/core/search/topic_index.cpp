@@ -3,6 +3,7 @@
 #include "core/store/file_names.h"
 #include "core/store/profile.h"
 #include "core/tree/ini_text.h"
+#include "core/tree/topic_kind.h"
 
 #include <QMutexLocker>
 
@@ -12,11 +13,6 @@ using store::ProfileService;
 using tree::ItemHandle;
 using tree::kNoItem;
 using tree::TopicTree;
-
-bool isSearchableLabel(const QString& label) {
-    return label.contains(QLatin1String(".TXT"), Qt::CaseInsensitive) ||
-           label.contains(QLatin1String(".RTF"), Qt::CaseInsensitive);
-}
 
 bool isStorableKey(const QString& key) {
     if (key.isEmpty() || key.startsWith(QLatin1Char('[')))
@@ -49,7 +45,7 @@ IndexSnapshot takeIndexSnapshot(const TopicTree& tree) {
         if (!item.isTopic())
             return;
         IndexedTopic topic{pathAt[std::size_t(depth)], item.handle, {}};
-        if (isSearchableLabel(item.label))
+        if (tree::isSearchableLabel(item.label))
             topic.topicFile = store::topicFileName(quint32(item.record->fileId));
         snapshot.push_back(std::move(topic));
     });

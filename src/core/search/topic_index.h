@@ -33,10 +33,6 @@ inline constexpr char kSearchIndexSection[] = "SearchIndex";
 inline constexpr char kRuntimeSection[] = "RunTimeData";
 inline constexpr char kLastEditKey[] = "LastEdit";
 
-// True when the label contains ".TXT" or ".RTF" anywhere, in any letter case:
-// the topics whose content the keyword search reads.
-bool isSearchableLabel(const QString& label);
-
 // True when `key` survives a round trip through a profile file as a key: not
 // empty, no "=", no line break, no blanks at either end, and not starting with
 // "[" (which would read back as a section header and hide every later entry).

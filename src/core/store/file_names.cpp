@@ -96,6 +96,11 @@ QString cutToUtf8Bytes(QString text, qsizetype bytes) {
     return text;
 }
 
+bool isEntryName(const QString& name) {
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
+}
+
 QString safeFileName(const QString& label) {
     QString name = label;
     for (QChar& c : name)

@@ -42,6 +42,11 @@ private:
     QHash<QString, QString> names_; // case-folded name -> name on disk
 };
 
+// True when `name` names one entry inside a folder: not empty, not "." or
+// "..", and without "/" or NUL. What else some file system refuses is
+// safeFileName's business.
+bool isEntryName(const QString& name);
+
 // `text` cut to at most `bytes` bytes of UTF-8, never inside a character.
 QString cutToUtf8Bytes(QString text, qsizetype bytes);
 

@@ -25,11 +25,23 @@ TopicKind topicKind(const QString& label) {
     return TopicKind::File;
 }
 
+namespace {
+
+// Not the extension rule: a text topic may be labelled "Plan.txt.bak", and
+// it is still text to search and to turn into rich text.
+qsizetype findTextMark(const QString& label) {
+    return label.indexOf(QLatin1String(".TXT"), 0, Qt::CaseInsensitive);
+}
+
+} // namespace
+
 QString richTextLabel(const QString& label) {
-    // Not the extension rule: a text topic may be labelled "Plan.txt.bak",
-    // and it is the ".TXT" that goes.
-    const qsizetype at = label.indexOf(QLatin1String(".TXT"), 0, Qt::CaseInsensitive);
+    const qsizetype at = findTextMark(label);
     return at < 0 ? label : label.left(at) + QLatin1String(".rtf");
+}
+
+bool isSearchableLabel(const QString& label) {
+    return findTextMark(label) >= 0 || label.contains(QLatin1String(".RTF"), Qt::CaseInsensitive);
 }
 
 QString topicFilePath(const QString& workingFolder, qint32 fileId) {
@@ -37,8 +49,7 @@ QString topicFilePath(const QString& workingFolder, qint32 fileId) {
 }
 
 QString workingCopyPath(const QString& workingFolder, const QString& label) {
-    if (label.isEmpty() || label == QLatin1String(".") || label == QLatin1String("..") ||
-        label.contains(QLatin1Char('/')) || label.contains(QChar(0)))
+    if (!store::isEntryName(label))
         return {};
     const bool reserved =
         store::hasCompressedExtension(label) ||

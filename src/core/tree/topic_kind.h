@@ -1,3 +1,4 @@
+// What a topic is by its label: kind, image, topic file and working copy.
 #pragma once
 
 #include <QString>
@@ -23,6 +24,9 @@ TopicKind topicKind(const QString& label);
 // first ".TXT" (any case) on becomes ".rtf" ("Plan.TXT" and "Plan.txt.bak"
 // give "Plan.rtf"); a label without ".TXT" comes back unchanged.
 QString richTextLabel(const QString& label);
+// Whether a content search reads the topic: its label holds ".TXT" or ".RTF"
+// anywhere (any case), as richTextLabel finds it.
+bool isSearchableLabel(const QString& label);
 
 // The topic file of `fileId` in the working folder ("%08X.XTZ", found without
 // regard to letter case).

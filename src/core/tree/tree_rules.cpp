@@ -91,7 +91,7 @@ LabelCheck checkLabel(const TopicTree& tree, ItemHandle parent, ItemHandle item,
     for (QChar c : label)
         if (isReservedLabelCharacter(c))
             return LabelCheck::ReservedCharacter;
-    if (label == QLatin1String(".") || label == QLatin1String(".."))
+    if (!store::isEntryName(label))
         return LabelCheck::NotAFileName;
     if (label.toUtf8().size() > kMaxLabelBytes)
         return LabelCheck::TooLong;

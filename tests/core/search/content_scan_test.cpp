@@ -128,7 +128,7 @@ TEST(MatchTopics, GivesOneFlagPerNameInOrderFromAFolderOrAPackage) {
     std::atomic<bool> cancel{true};
     const std::vector<bool> none(std::size_t(names.size()), false);
     EXPECT_EQ(matchTopics(FolderTopics(work.path()), names, "needle", false, charByChar,
-                          {nullptr, &cancel}),
+                          {nullptr, &cancel, {}}),
               none);
 }
 
