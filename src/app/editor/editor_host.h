@@ -1,3 +1,4 @@
+// The editor host: the open topic, its working copy and the one editor control.
 #pragma once
 
 #include "app/editor/content_stream.h"
@@ -9,7 +10,6 @@
 #include <QMenu>
 #include <QPointer>
 
-
 class QWidget;
 
 namespace oxlin::app {
@@ -17,15 +17,6 @@ namespace oxlin::app {
 class Prompter;
 class TopicTextEdit;
 
-// The editor host: the one editor control, the topic it shows and that topic's
-// working copy. A topic is edited through a plain working copy in the working
-// folder: loading decompresses the topic file into it and reads it into the
-// control; saving writes the control into it and compresses it back.
-//
-// Results are the editor's codes, named in EditorResult.
-//
-// The host owns no widget: the control is created as a child of `parent`.
-// `topics` and `prompter` must outlive the host.
 // What loading, saving, closing and exporting a topic gave. The numbers are
 // the ones the editor has always returned; callers compare with Ok.
 namespace EditorResult {
@@ -38,6 +29,15 @@ inline constexpr int NoTopic = -16;         // no topic is open in it
 inline constexpr int TooLarge = -17;        // more than EditorHost::kMaxTopicBytes
 } // namespace EditorResult
 
+// The editor host: the one editor control, the topic it shows and that topic's
+// working copy. A topic is edited through a plain working copy in the working
+// folder: loading decompresses the topic file into it and reads it into the
+// control; saving writes the control into it and compresses it back.
+//
+// Results are the editor's codes, named in EditorResult.
+//
+// The host owns no widget: the control is created as a child of `parent`.
+// `topics` and `prompter` must outlive the host.
 class EditorHost final : public QObject {
     Q_OBJECT
 public:
