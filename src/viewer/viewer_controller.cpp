@@ -9,11 +9,13 @@
 #include "app/shell/command_ids.h"
 #include "app/shell/launcher.h"
 #include "app/shell/prompter.h"
+#include "app/shell/user_messages.h"
 #include "app/shell/wait_cursor.h"
 #include "app/tree/topic_opener.h"
 #include "core/store/file_names.h"
 #include "core/transfer/export.h"
 #include "core/tree/topic_kind.h"
+#include "messages/transfer_messages.h"
 #include "viewer/viewer_rules.h"
 #include "viewer/viewer_window.h"
 
@@ -95,7 +97,15 @@ bool ViewerController::open(const QString& package) {
     session::NotebookSession& session = *session_;
     session.currentBook().notebookName = notebookNameOf(package);
     session.setUpPaths();
+    // The last package's reader goes with its open: nothing may search it then.
+    search_->stopBackgroundWork();
+    search_->readTopicsFrom(nullptr);
+    packageTopics_.reset();
     const bool unpacked = session.openReadOnly(package) == 1;
+    if (const store::PackageReader* reader = session.readOnlyPackage()) {
+        packageTopics_ = std::make_unique<search::PackageTopics>(*reader);
+        search_->readTopicsFrom(packageTopics_.get());
+    }
     // The keywords last stored in the package by the main program.
     search_->loadHistoryOnce();
     window_->setNotebookName(notebookNameOf(package));
@@ -161,9 +171,7 @@ void ViewerController::exportSelection() {
         exportFolder(item);
         return;
     }
-    const bool textLike = found->label.contains(QLatin1String(".TXT"), Qt::CaseInsensitive) ||
-                          found->label.contains(QLatin1String(".RTF"), Qt::CaseInsensitive);
-    if (!textLike) {
+    if (!tree::isSearchableLabel(found->label)) {
         exportFileTopic(item);
         return;
     }
@@ -181,12 +189,10 @@ void ViewerController::exportFileTopic(tree::ItemHandle item) {
     if (target.isEmpty())
         return;
     const app::WaitCursor wait;
-    if (transfer::exportTopic(session_->paths().workingFolder, found->record->fileId, target) == 1)
-        prompter_.message(QStringLiteral("export file OK!"), QStringLiteral("OK"),
-                          app::PromptIcon::None);
-    else
-        prompter_.message(QStringLiteral("export file Failed!"), QStringLiteral("OK"),
-                          app::PromptIcon::Warning);
+    session_->fetchTopicFile(found->record->fileId);
+    app::showMessage(prompter_, messages::TransferMessages::afterFileExport(
+        transfer::exportTopic(session_->paths().workingFolder, found->record->fileId, target) ==
+        1));
 }
 
 void ViewerController::exportFolder(tree::ItemHandle item) {
@@ -198,22 +204,14 @@ void ViewerController::exportFolder(tree::ItemHandle item) {
     // the file names it would get there; only the chosen place and the texts differ.
     const QString target = QDir(parent).filePath(store::safeFileName(found->label));
     const app::WaitCursor wait;
-    switch (transfer::exportFolder(session_->tree(), item, session_->paths().workingFolder, target)
-                .status) {
-    case transfer::FolderExport::Exported:
-        prompter_.message(QStringLiteral("export folder OK!"), QStringLiteral("OK"),
-                          app::PromptIcon::None);
-        return;
-    case transfer::FolderExport::AlreadyExists:
-        prompter_.message(QStringLiteral("Folder already exist!"), QStringLiteral("Error"),
-                          app::PromptIcon::Error);
-        return;
-    case transfer::FolderExport::CannotCreate:
-    case transfer::FolderExport::NotAFolder:
-        prompter_.message(QStringLiteral("Failed to create folder!"), QStringLiteral("ERROR"),
-                          app::PromptIcon::Error);
-        return;
-    }
+    session_->tree().walk(
+        [this](const tree::TreeItem& each, int) {
+            if (each.isTopic())
+                session_->fetchTopicFile(each.record->fileId);
+        },
+        item);
+    app::showMessage(prompter_, messages::TransferMessages::afterFolderExport(
+        transfer::exportFolder(session_->tree(), item, session_->paths().workingFolder, target)));
 }
 
 void ViewerController::shutDown() {
@@ -231,6 +229,8 @@ std::optional<QString> ViewerController::topicFilePath(tree::ItemHandle topic) c
     const tree::TreeItem* item = session_->tree().find(topic);
     if (!item || !item->isTopic())
         return std::nullopt;
+    // A topic's file comes out of the package the first time it is opened.
+    session_->fetchTopicFile(item->record->fileId);
     return tree::topicFilePath(session_->paths().workingFolder, item->record->fileId);
 }
 

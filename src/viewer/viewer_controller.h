@@ -3,6 +3,7 @@
 #include "app/editor/editor_topics.h"
 #include "app/tree/tree_icons.h"
 #include "app/tree/tree_item_model.h"
+#include "core/search/content_scan.h"
 #include "core/session/notebook_session.h"
 #include "core/store/profile.h"
 
@@ -86,6 +87,8 @@ private:
     std::unique_ptr<app::TopicOpener> opener_;
     // Stops the index worker when it goes, while the session still lives.
     std::unique_ptr<app::SearchController> search_;
+    // The open package's topics, read by the content search without unpacking.
+    std::unique_ptr<search::PackageTopics> packageTopics_;
     std::unique_ptr<app::LinkView> linkView_;
     std::unique_ptr<app::LinkCommands> links_;
     app::FindController* find_ = nullptr; // a child of the window, like its dialog

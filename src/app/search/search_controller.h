@@ -74,6 +74,9 @@ public:
     // waiting for both: the index is not needed once the notebook closes (the
     // next load writes it anew), and nothing may read the working folder then.
     void stopBackgroundWork();
+    // Content searches read topics from `source` (borrowed; null for the
+    // working folder's files). Set it while no search runs.
+    void readTopicsFrom(const search::TopicSource* source) { search_.readTopicsFrom(source); }
     void writeLastEdit();
     void saveHistory();
     // Loads the keyword history of the notebook now open, once per run: the

@@ -57,6 +57,7 @@ void TopicOpener::openFileTopic(tree::ItemHandle item, tree::ItemHandle previous
     if (copy.isEmpty())
         return; // the label cannot name a file inside the working folder
     QDir().mkpath(QFileInfo(copy).absolutePath());
+    session_.fetchTopicFile(found->record->fileId);
     const QString source = tree::topicFilePath(folder, found->record->fileId);
     openedFileId_ = found->record->fileId;
     openedCopy_ = copy;

@@ -5,6 +5,7 @@
 #include "core/session/notebook_session.h"
 #include "core/transfer/export.h"
 #include "core/transfer/import.h"
+#include "app/shell/user_messages.h"
 #include "messages/transfer_messages.h"
 #include "core/tree/topic_kind.h"
 
@@ -12,24 +13,6 @@
 #include <QFileInfo>
 
 namespace oxlin::app {
-
-namespace {
-
-PromptIcon promptIcon(messages::MessageIcon icon) {
-    switch (icon) {
-    case messages::MessageIcon::Information: return PromptIcon::Information;
-    case messages::MessageIcon::Warning: return PromptIcon::Warning;
-    case messages::MessageIcon::Error: return PromptIcon::Error;
-    case messages::MessageIcon::None: break;
-    }
-    return PromptIcon::None;
-}
-
-void tell(Prompter& prompter, const messages::UserMessage& message) {
-    prompter.message(message.text, message.caption, promptIcon(message.icon));
-}
-
-} // namespace
 
 TransferCommands::TransferCommands(Parts parts, QObject* parent)
     : QObject(parent), parts_(std::move(parts)) {}
@@ -63,7 +46,7 @@ template <typename Work> void TransferCommands::runImport(Work&& work) {
     }
     // Said after the import, on this thread, once each.
     for (const messages::UserMessage& message : messages::TransferMessages::afterImport(importer.report()))
-        tell(parts_.prompter, message);
+        showMessage(parts_.prompter, message);
 }
 
 void TransferCommands::importFile() {
@@ -112,11 +95,11 @@ void TransferCommands::exportSelection() {
     const QString working = parts_.session.paths().workingFolder;
     const WaitCursor wait;
     if (item->isFolder()) {
-        tell(parts_.prompter, messages::TransferMessages::afterFolderExport(
+        showMessage(parts_.prompter, messages::TransferMessages::afterFolderExport(
                                   transfer::exportFolder(tree, selected, working, target)));
         return;
     }
-    tell(parts_.prompter, messages::TransferMessages::afterFileExport(
+    showMessage(parts_.prompter, messages::TransferMessages::afterFileExport(
                               transfer::exportTopic(working, item->record->fileId, target) == 1));
 }
 

@@ -73,9 +73,12 @@ int NotebookSession::setUpPaths() {
     return 1;
 }
 
+NotebookSession::~NotebookSession() = default;
+
 int NotebookSession::openNotebook() {
     const bool welcome = std::exchange(welcomeDue_, false);
     readOnly_ = false;
+    package_.reset();
     damagedCopy_.clear();
     problem_ = {};
     refusal_ = {};
@@ -152,25 +155,6 @@ int NotebookSession::openNotebook() {
         addWelcomeTopic(tree_, fileIds_, paths_, profiles_, images_);
     call(hooks_.startIndexWorker);
     return 1;
-}
-
-int NotebookSession::openReadOnly(const QString& package) {
-    damagedCopy_.clear();
-    problem_ = {};
-    refusal_ = {};
-    tree_.clear();
-    readOnly_ = true;
-    // Nothing is kept aside here: the package is someone else's file, and
-    // reading it changes nothing that a copy would have to protect.
-    UnpackReport report;
-    const bool unpacked = unpackPackage(paths_.workingFolder, package, &report) == 1;
-    outcome_ = unpacked ? OpenOutcome::Unpacked : OpenOutcome::PackageUnreadable;
-    const bool treeRead = restoreIniFile(paths_.compressedTreeFile(), paths_.treeFile);
-    restoreIniFile(paths_.compressedRuntimeFile(), paths_.runtimeFile);
-    if (unpacked && !treeRead)
-        outcome_ = OpenOutcome::TreeUnreadable; // its topics go under "Recovered"
-    loadTreeAndStart();
-    return unpacked ? 1 : 0;
 }
 
 bool NotebookSession::restoreIniFile(const QString& compressed, const QString& ini) {

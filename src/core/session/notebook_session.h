@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace oxlin::tree {
@@ -17,6 +18,10 @@ class TopicImages;
 
 namespace oxlin::store {
 class ProfileService;
+}
+
+namespace oxlin::store {
+class PackageReader;
 }
 
 namespace oxlin::session {
@@ -85,6 +90,7 @@ public:
     // `images` may be null.
     NotebookSession(ProfileService& profiles, QString dataFolder,
                     tree::TopicImages* images = nullptr);
+    ~NotebookSession();
     NotebookSession(const NotebookSession&) = delete;
     NotebookSession& operator=(const NotebookSession&) = delete;
 
@@ -121,13 +127,24 @@ public:
     // and notebooks the user creates, are left alone.
     void welcomeOnNextOpen() { welcomeDue_ = true; }
     // Opens a package that lives elsewhere and is only ever read (the
-    // viewer): unpacks `package` into the working folder and loads its tree.
+    // viewer) and loads its tree. Only the tree and runtime members are
+    // written into the working folder; a topic's file is fetched from the
+    // package when it is first needed (fetchTopicFile), and searches read
+    // the package directly (readOnlyPackage). When the tree cannot be read
+    // every member is unpacked, so the topics found can be recovered.
     // Nothing is written beside the package, and from then on nothing is
     // packed: packNotebook() and the sequences that call it refuse. A package
-    // that cannot be read opens as an empty tree. Returns 1 when it was
-    // unpacked, 0 otherwise.
+    // that cannot be read opens as an empty tree. Returns 1 when it could be
+    // read, 0 otherwise.
     int openReadOnly(const QString& package);
     bool isReadOnly() const { return readOnly_; }
+    // The package opened by openReadOnly, for reading members directly; null
+    // for a notebook that is edited. Safe to read from several threads.
+    const store::PackageReader* readOnlyPackage() const { return package_.get(); }
+    // Makes sure the topic file of `fileId` is in the working folder: for a
+    // read-only package it is copied out of the package the first time.
+    // False when there is no such file.
+    bool fetchTopicFile(qint32 fileId);
     // Compresses Tree.ini and Z.ini and packs the working folder. Returns 1
     // when the package was written; 0 with saveProblem() otherwise, and then
     // the package is as it was.
@@ -198,6 +215,7 @@ private:
     tree::TopicHistory history_;
     OpenOutcome outcome_ = OpenOutcome::New;
     QString damagedCopy_;
+    std::unique_ptr<store::PackageReader> package_; // openReadOnly's
     SessionProblem problem_;
     SessionProblem refusal_; // why the working folder is refused, while it is
     bool readOnly_ = false; // opened by openReadOnly(): never packed
