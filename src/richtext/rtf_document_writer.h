@@ -23,14 +23,21 @@ namespace oxlin::richtext::writing {
 // The character formats written so far in the current group.
 struct RunState {
     int font = 0;
-    int halfPoints = 24;
+    int halfPoints = 0; // 0: not written yet; the first run always says its size
     int foreground = 0;
     int background = 0;
-    int vertical = 0;
     bool bold = false;
     bool italic = false;
     bool underline = false;
     bool strike = false;
+    // Other readers take East Asian text's font from \dbch\af, and complex
+    // scripts' (Hebrew, Arabic, Indic...) font, size, bold and italic from
+    // \af \afs \ab \ai: written before text of those scripts.
+    int eastAsianFont = -1; // -1: not written
+    int complexFont = -1;
+    int complexHalfPoints = 0;
+    bool complexBold = false;
+    bool complexItalic = false;
 };
 
 // Document pixels to twips, kept within what RTF readers take.
@@ -65,6 +72,8 @@ private:
     void writeFragmentText(const QString& text, const QTextCharFormat& format);
     void writePicture(const QTextImageFormat& format);
     void switchTo(const QTextCharFormat& format);
+    // The associated words the scripts of `text` need, for the run switched to.
+    void writeScriptFormats(const QString& text);
 
     void word(const char* name) {
         body_ += '\\';

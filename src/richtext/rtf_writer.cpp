@@ -95,10 +95,11 @@ void Writer::switchTo(const QTextCharFormat& format) {
         next.foreground = colorIndex(format.foreground().color());
     if (format.background().style() != Qt::NoBrush)
         next.background = colorIndex(format.background().color());
-    const auto v = format.verticalAlignment();
-    next.vertical = v == QTextCharFormat::AlignSuperScript ? 1
-                    : v == QTextCharFormat::AlignSubScript ? -1
-                                                          : 0;
+    next.eastAsianFont = run_.eastAsianFont;
+    next.complexFont = run_.complexFont;
+    next.complexHalfPoints = run_.complexHalfPoints;
+    next.complexBold = run_.complexBold;
+    next.complexItalic = run_.complexItalic;
 
     if (next.font != run_.font) word("f", next.font);
     if (next.halfPoints != run_.halfPoints) word("fs", next.halfPoints);
@@ -108,9 +109,61 @@ void Writer::switchTo(const QTextCharFormat& format) {
     if (next.italic != run_.italic) next.italic ? word("i") : word("i", 0);
     if (next.underline != run_.underline) next.underline ? word("ul") : word("ulnone");
     if (next.strike != run_.strike) next.strike ? word("strike") : word("strike", 0);
-    if (next.vertical != run_.vertical)
-        next.vertical > 0 ? word("super") : next.vertical < 0 ? word("sub") : word("nosupersub");
     run_ = next;
+}
+
+namespace {
+
+bool isEastAsian(char16_t c) {
+    return (c >= 0x1100 && c <= 0x11FF) || (c >= 0x2E80 && c <= 0x4DBF) ||
+           (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA960 && c <= 0xA97F) ||
+           (c >= 0xAC00 && c <= 0xD7AF) || (c >= 0xD840 && c <= 0xD8BF) || // planes 2 and 3
+           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) ||
+           (c >= 0xFF00 && c <= 0xFFEF);
+}
+
+// Scripts word processors format with the associated words: right-to-left,
+// Indic, Thai, Lao, Tibetan, Khmer.
+bool isComplex(char16_t c) {
+    return (c >= 0x0590 && c <= 0x08FF) || (c >= 0x0900 && c <= 0x0FFF) ||
+           (c >= 0x1780 && c <= 0x17FF) || (c >= 0xFB1D && c <= 0xFDFF) ||
+           (c >= 0xFE70 && c <= 0xFEFF);
+}
+
+} // namespace
+
+void Writer::writeScriptFormats(const QString& s) {
+    bool eastAsian = false;
+    bool complex = false;
+    for (QChar c : s) {
+        eastAsian = eastAsian || isEastAsian(c.unicode());
+        complex = complex || isComplex(c.unicode());
+    }
+    if (eastAsian && run_.eastAsianFont != run_.font) {
+        // \loch after it: the run's other characters stay Latin.
+        word("dbch");
+        word("af", run_.font);
+        word("loch");
+        run_.eastAsianFont = run_.font;
+    }
+    if (!complex)
+        return;
+    if (run_.complexFont != run_.font) {
+        word("af", run_.font);
+        run_.complexFont = run_.font;
+    }
+    if (run_.complexHalfPoints != run_.halfPoints) {
+        word("afs", run_.halfPoints);
+        run_.complexHalfPoints = run_.halfPoints;
+    }
+    if (run_.complexBold != run_.bold) {
+        run_.bold ? word("ab") : word("ab", 0);
+        run_.complexBold = run_.bold;
+    }
+    if (run_.complexItalic != run_.italic) {
+        run_.italic ? word("ai") : word("ai", 0);
+        run_.complexItalic = run_.italic;
+    }
 }
 
 void Writer::writeFragmentText(const QString& s, const QTextCharFormat& format) {
@@ -122,7 +175,18 @@ void Writer::writeFragmentText(const QString& s, const QTextCharFormat& format) 
         return;
     }
     switchTo(format);
+    writeScriptFormats(s);
+    // Superscript and subscript each in a group of their own: LibreOffice
+    // drops the text after a \super that no group closes.
+    const auto vertical = format.verticalAlignment();
+    if (vertical != QTextCharFormat::AlignSuperScript && vertical != QTextCharFormat::AlignSubScript) {
+        text(s);
+        return;
+    }
+    raw("{");
+    word(vertical == QTextCharFormat::AlignSuperScript ? "super" : "sub");
     text(s);
+    raw("}");
 }
 
 void Writer::writeRuns(const QTextBlock& block) {
