@@ -16,22 +16,28 @@ StreamFormat detectStreamFormat(QByteArrayView bytes) {
     return isRichText(bytes) ? StreamFormat::RichText : StreamFormat::PlainText;
 }
 
-StreamFormat loadTopicStream(QByteArrayView bytes, QTextDocument& document) {
+namespace {
+
+// Reads `bytes` into `target` (a document or a cursor) with the RTF or the
+// plain-text reader, as their first bytes say, and returns which it was.
+template <class Target, class RtfReader, class PlainReader>
+StreamFormat readStream(QByteArrayView bytes, Target& target, RtfReader rtf, PlainReader plain) {
     const StreamFormat format = detectStreamFormat(bytes);
     if (format == StreamFormat::RichText)
-        readRtf(bytes, document);
+        rtf(bytes, target);
     else
-        readPlainText(bytes, document);
+        plain(bytes, target);
     return format;
 }
 
+} // namespace
+
+StreamFormat loadTopicStream(QByteArrayView bytes, QTextDocument& document) {
+    return readStream(bytes, document, readRtf, readPlainText);
+}
+
 StreamFormat insertTopicStream(QByteArrayView bytes, QTextCursor& cursor) {
-    const StreamFormat format = detectStreamFormat(bytes);
-    if (format == StreamFormat::RichText)
-        insertRtf(bytes, cursor);
-    else
-        insertPlainText(bytes, cursor);
-    return format;
+    return readStream(bytes, cursor, insertRtf, insertPlainText);
 }
 
 QByteArray saveTopicStream(const QTextDocument& document, StreamFormat format) {

@@ -75,7 +75,31 @@ void DocumentBuilder::beginContent(const GroupState& group, int depth) {
 
 void DocumentBuilder::insertText(const QString& text, const GroupState& group) {
     beginContent(group);
-    cursor_.insertText(text, formats_.format(group.chars));
+    const CharState& chars = group.chars;
+    if (chars.run != CharState::Run::DoubleByte || chars.rightToLeft) {
+        cursor_.insertText(text, formats_.format(chars));
+        return;
+    }
+    // \dbch names the font and formats of a run's East Asian characters; its
+    // ASCII characters (a Latin word after a paragraph's \dbch\af) keep the
+    // regular ones, as word processors show them.
+    CharState latin = chars;
+    latin.run = CharState::Run::LowAnsi;
+    const QTextCharFormat regular = formats_.format(latin);
+    const QTextCharFormat eastAsian = formats_.format(chars);
+    if (regular == eastAsian) {
+        cursor_.insertText(text, eastAsian);
+        return;
+    }
+    qsizetype start = 0;
+    while (start < text.size()) {
+        const bool ascii = text[start].unicode() < 0x80;
+        qsizetype end = start + 1;
+        while (end < text.size() && (text[end].unicode() < 0x80) == ascii)
+            ++end;
+        cursor_.insertText(text.sliced(start, end - start), ascii ? regular : eastAsian);
+        start = end;
+    }
 }
 
 void DocumentBuilder::paragraphBreak(const GroupState& group) {

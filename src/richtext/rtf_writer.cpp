@@ -1,10 +1,9 @@
-// The RTF writer: font and colour tables, paragraphs, tables, pictures, links, kept objects.
+// The RTF writer: the header and its tables, paragraphs, character runs and links.
 #include "richtext/rtf_writer.h"
 
-#include "richtext/table_grid.h"
+#include "richtext/rtf_document_writer.h"
 #include "richtext/text_objects.h"
 
-#include <QBuffer>
 #include <QFont>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -13,93 +12,20 @@
 #include <QTextList>
 #include <QTextTable>
 
-#include <vector>
-
-namespace oxlin::richtext {
-
-namespace {
-
-struct RunState {
-    int font = 0;
-    int halfPoints = 24;
-    int foreground = 0;
-    int background = 0;
-    int vertical = 0;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-    bool strike = false;
-};
-
-constexpr int kDefaultCellWidth = 2200; // twips
-constexpr int kHexLineLength = 128;
+namespace oxlin::richtext::writing {
 
 int toTwips(double pixels) {
     return int(std::clamp(pixels * kTwipsPerPixel, -1.0e7, 1.0e7) + (pixels >= 0 ? 0.5 : -0.5));
 }
 
-class Writer {
-public:
-    explicit Writer(const QTextDocument& document) : document_(document) {
-        defaultFamily_ = document.defaultFont().family();
-        if (defaultFamily_.isEmpty())
-            defaultFamily_ = QStringLiteral("Arial");
-        fonts_.push_back(defaultFamily_);
-        const double size = document.defaultFont().pointSizeF();
-        defaultHalfPoints_ = size > 0 ? qRound(size * 2) : 24;
-    }
-
-    QByteArray write();
-
-private:
-    void writeFrameContent(const QTextFrame* frame);
-    // `depth` is how deep in tables the text is: 0 outside, 1 in a table,
-    // 2 in a table inside a cell, and so on.
-    void writeBlock(const QTextBlock& block, int depth);
-    void writeParagraphStart(int depth);
-    void writeTable(const QTextTable* table, int depth);
-    void writeRowDefinition(const QTextTable* table, int row, const std::vector<int>& edges,
-                            bool borders);
-    void writeCell(const QTextTableCell& cell, int depth);
-    void writeCellContent(QTextFrame::iterator it, int depth, bool& paragraphOpen);
-    void writeRuns(const QTextBlock& block);
-    void writeFragmentText(const QString& text, const QTextCharFormat& format);
-    void writePicture(const QTextImageFormat& format);
-    void switchTo(const QTextCharFormat& format);
-
-    void word(const char* name) {
-        body_ += '\\';
-        body_ += name;
-        delimit_ = true;
-    }
-    void word(const char* name, long long value) {
-        body_ += '\\';
-        body_ += name;
-        body_ += QByteArray::number(value);
-        delimit_ = true;
-    }
-    void raw(const QByteArray& bytes) {
-        body_ += bytes;
-        delimit_ = false;
-    }
-    void text(const QString& s, bool fontName = false);
-
-    int fontIndex(const QString& family);
-    int colorIndex(const QColor& color);
-    // The \lsN of a list, numbering lists in the order they are met.
-    int listIndex(const QTextList* list);
-    QByteArray listTables() const;
-
-    const QTextDocument& document_;
-    QString defaultFamily_;
-    int defaultHalfPoints_ = 24;
-    std::vector<QString> fonts_;
-    std::vector<QColor> colors_;
-    std::vector<const QTextList*> lists_;
-    QByteArray body_;
-    bool delimit_ = false;
-    RunState run_;
-};
+Writer::Writer(const QTextDocument& document) : document_(document) {
+    defaultFamily_ = document.defaultFont().family();
+    if (defaultFamily_.isEmpty())
+        defaultFamily_ = QStringLiteral("Arial");
+    fonts_.push_back(defaultFamily_);
+    const double size = document.defaultFont().pointSizeF();
+    defaultHalfPoints_ = size > 0 ? qRound(size * 2) : 24;
+}
 
 int Writer::fontIndex(const QString& family) {
     const QString name = family.isEmpty() ? defaultFamily_ : family;
@@ -117,62 +43,6 @@ int Writer::colorIndex(const QColor& color) {
             return int(i + 1);
     colors_.push_back(color);
     return int(colors_.size());
-}
-
-int Writer::listIndex(const QTextList* list) {
-    for (size_t i = 0; i < lists_.size(); ++i)
-        if (lists_[i] == list)
-            return int(i + 1);
-    lists_.push_back(list);
-    return int(lists_.size());
-}
-
-// The \levelnfc number format of a list style.
-int numberFormat(QTextListFormat::Style style) {
-    switch (style) {
-    case QTextListFormat::ListDecimal: return 0;
-    case QTextListFormat::ListUpperRoman: return 1;
-    case QTextListFormat::ListLowerRoman: return 2;
-    case QTextListFormat::ListUpperAlpha: return 3;
-    case QTextListFormat::ListLowerAlpha: return 4;
-    default: return 23; // a bullet
-    }
-}
-
-// The bullet a list of `style` shows.
-char16_t bulletOf(QTextListFormat::Style style) {
-    switch (style) {
-    case QTextListFormat::ListCircle: return 0x25E6;
-    case QTextListFormat::ListSquare: return 0x25AA;
-    default: return 0x2022;
-    }
-}
-
-QByteArray Writer::listTables() const {
-    // One simple list per QTextList, each with one level, and one override
-    // per list so that \lsN names it: the form Word and LibreOffice read.
-    if (lists_.empty())
-        return {};
-    QByteArray table = "{\\*\\listtable";
-    QByteArray overrides = "{\\*\\listoverridetable";
-    for (size_t i = 0; i < lists_.size(); ++i) {
-        const QTextListFormat format = lists_[i]->format();
-        const int nfc = numberFormat(format.style());
-        const QByteArray id = QByteArray::number(qsizetype(i + 1));
-        const QByteArray nfcText = QByteArray::number(nfc);
-        const QByteArray indent = QByteArray::number(720 * std::max(1, format.indent()));
-        table += "\r\n{\\list\\listtemplateid" + id + "\\listsimple{\\listlevel\\levelnfc" +
-                 nfcText + "\\levelnfcn" + nfcText +
-                 "\\leveljc0\\leveljcn0\\levelfollow0\\levelstartat1\\levelspace0\\levelindent0";
-        if (nfc == 23)
-            table += "{\\leveltext\\'01\\u" + QByteArray::number(int(bulletOf(format.style()))) +
-                     " ?;}{\\levelnumbers;}";
-        else
-            table += "{\\leveltext\\'02\\'00.;}{\\levelnumbers\\'01;}";
-        table += "\\fi-360\\li" + indent + "\\lin" + indent + " }{\\listname ;}\\listid" + id + "}";
-        overrides += "\r\n{\\listoverride\\listid" + id + "\\listoverridecount0\\ls" + id + "}";
-    }
-    return table + "}\r\n" + overrides + "}\r\n";
 }
 
 void Writer::text(const QString& s, bool fontName) {
@@ -225,10 +95,11 @@ void Writer::switchTo(const QTextCharFormat& format) {
         next.foreground = colorIndex(format.foreground().color());
     if (format.background().style() != Qt::NoBrush)
         next.background = colorIndex(format.background().color());
-    const auto v = format.verticalAlignment();
-    next.vertical = v == QTextCharFormat::AlignSuperScript ? 1
-                    : v == QTextCharFormat::AlignSubScript ? -1
-                                                          : 0;
+    next.eastAsianFont = run_.eastAsianFont;
+    next.complexFont = run_.complexFont;
+    next.complexHalfPoints = run_.complexHalfPoints;
+    next.complexBold = run_.complexBold;
+    next.complexItalic = run_.complexItalic;
 
     if (next.font != run_.font) word("f", next.font);
     if (next.halfPoints != run_.halfPoints) word("fs", next.halfPoints);
@@ -238,50 +109,61 @@ void Writer::switchTo(const QTextCharFormat& format) {
     if (next.italic != run_.italic) next.italic ? word("i") : word("i", 0);
     if (next.underline != run_.underline) next.underline ? word("ul") : word("ulnone");
     if (next.strike != run_.strike) next.strike ? word("strike") : word("strike", 0);
-    if (next.vertical != run_.vertical)
-        next.vertical > 0 ? word("super") : next.vertical < 0 ? word("sub") : word("nosupersub");
     run_ = next;
 }
 
-void Writer::writePicture(const QTextImageFormat& format) {
-    const QByteArray kept = format.property(kKeptRtfProperty).toByteArray();
-    if (!kept.isEmpty()) {
-        raw(kept);
+namespace {
+
+bool isEastAsian(char16_t c) {
+    return (c >= 0x1100 && c <= 0x11FF) || (c >= 0x2E80 && c <= 0x4DBF) ||
+           (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xA960 && c <= 0xA97F) ||
+           (c >= 0xAC00 && c <= 0xD7AF) || (c >= 0xD840 && c <= 0xD8BF) || // planes 2 and 3
+           (c >= 0xF900 && c <= 0xFAFF) || (c >= 0xFE30 && c <= 0xFE4F) ||
+           (c >= 0xFF00 && c <= 0xFFEF);
+}
+
+// Scripts word processors format with the associated words: right-to-left,
+// Indic, Thai, Lao, Tibetan, Khmer.
+bool isComplex(char16_t c) {
+    return (c >= 0x0590 && c <= 0x08FF) || (c >= 0x0900 && c <= 0x0FFF) ||
+           (c >= 0x1780 && c <= 0x17FF) || (c >= 0xFB1D && c <= 0xFDFF) ||
+           (c >= 0xFE70 && c <= 0xFEFF);
+}
+
+} // namespace
+
+void Writer::writeScriptFormats(const QString& s) {
+    bool eastAsian = false;
+    bool complex = false;
+    for (QChar c : s) {
+        eastAsian = eastAsian || isEastAsian(c.unicode());
+        complex = complex || isComplex(c.unicode());
+    }
+    if (eastAsian && run_.eastAsianFont != run_.font) {
+        // \loch after it: the run's other characters stay Latin.
+        word("dbch");
+        word("af", run_.font);
+        word("loch");
+        run_.eastAsianFont = run_.font;
+    }
+    if (!complex)
         return;
+    if (run_.complexFont != run_.font) {
+        word("af", run_.font);
+        run_.complexFont = run_.font;
     }
-    QByteArray data = format.property(kPictureDataProperty).toByteArray();
-    auto kind = PictureKind(format.property(kPictureKindProperty).toInt());
-    const QImage image = pictureImage(document_, format);
-    if (data.isEmpty() || (kind != PictureKind::Png && kind != PictureKind::Jpeg)) {
-        if (image.isNull())
-            return; // nothing to write: the picture's image is not in the document
-        QBuffer buffer(&data);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
-        kind = PictureKind::Png;
+    if (run_.complexHalfPoints != run_.halfPoints) {
+        word("afs", run_.halfPoints);
+        run_.complexHalfPoints = run_.halfPoints;
     }
-    const double w = format.width() > 0 ? format.width() : image.width();
-    const double h = format.height() > 0 ? format.height() : image.height();
-    raw("{");
-    word("pict");
-    word(kind == PictureKind::Jpeg ? "jpegblip" : "pngblip");
-    word("picw", image.isNull() ? qRound(w) : image.width());
-    word("pich", image.isNull() ? qRound(h) : image.height());
-    word("picwgoal", toTwips(w));
-    word("pichgoal", toTwips(h));
-    raw("\r\n");
-    static const char kHex[] = "0123456789abcdef";
-    QByteArray hex;
-    hex.reserve(data.size() * 2 + data.size() / (kHexLineLength / 2) * 2 + 4);
-    for (qsizetype i = 0; i < data.size(); ++i) {
-        const uchar b = uchar(data[i]);
-        hex += kHex[b >> 4];
-        hex += kHex[b & 15];
-        if ((i + 1) % (kHexLineLength / 2) == 0)
-            hex += "\r\n";
+    if (run_.complexBold != run_.bold) {
+        run_.bold ? word("ab") : word("ab", 0);
+        run_.complexBold = run_.bold;
     }
-    raw(hex);
-    raw("}");
+    if (run_.complexItalic != run_.italic) {
+        run_.italic ? word("ai") : word("ai", 0);
+        run_.complexItalic = run_.italic;
+    }
 }
 
 void Writer::writeFragmentText(const QString& s, const QTextCharFormat& format) {
@@ -293,7 +175,18 @@ void Writer::writeFragmentText(const QString& s, const QTextCharFormat& format) 
         return;
     }
     switchTo(format);
+    writeScriptFormats(s);
+    // Superscript and subscript each in a group of their own: LibreOffice
+    // drops the text after a \super that no group closes.
+    const auto vertical = format.verticalAlignment();
+    if (vertical != QTextCharFormat::AlignSuperScript && vertical != QTextCharFormat::AlignSubScript) {
+        text(s);
+        return;
+    }
+    raw("{");
+    word(vertical == QTextCharFormat::AlignSuperScript ? "super" : "sub");
     text(s);
+    raw("}");
 }
 
 void Writer::writeRuns(const QTextBlock& block) {
@@ -391,122 +284,6 @@ void Writer::writeBlock(const QTextBlock& block, int depth) {
     writeRuns(block);
 }
 
-void Writer::writeCell(const QTextTableCell& cell, int depth) {
-    bool paragraphOpen = false;
-    writeCellContent(cell.begin(), depth, paragraphOpen);
-    if (!paragraphOpen)
-        writeParagraphStart(depth);
-}
-
-void Writer::writeCellContent(QTextFrame::iterator it, int depth, bool& paragraphOpen) {
-    // Paragraphs end with \par but the last, which the cell's end ends; a
-    // table inside the cell ends the paragraph before it and is followed by
-    // one of its own. Other frames add their paragraphs to the cell's.
-    for (; !it.atEnd(); ++it) {
-        if (QTextFrame* frame = it.currentFrame()) {
-            if (auto* nested = qobject_cast<QTextTable*>(frame)) {
-                if (paragraphOpen) {
-                    word("par");
-                    raw("\r\n");
-                }
-                writeTable(nested, std::min(depth + 1, kMaxTableDepth));
-                paragraphOpen = false;
-            } else {
-                writeCellContent(frame->begin(), depth, paragraphOpen);
-            }
-            continue;
-        }
-        const QTextBlock block = it.currentBlock();
-        if (!block.isValid())
-            continue;
-        if (paragraphOpen) {
-            word("par");
-            raw("\r\n");
-        }
-        writeBlock(block, depth);
-        paragraphOpen = true;
-    }
-}
-
-void Writer::writeRowDefinition(const QTextTable* table, int r, const std::vector<int>& edges,
-                                bool borders) {
-    word("trowd");
-    word("trgaph", 108);
-    word("trleft", 8);
-    if (borders) {
-        for (const char* side : {"trbrdrl", "trbrdrt", "trbrdrr", "trbrdrb"}) {
-            word(side);
-            word("brdrs");
-            word("brdrw", 10);
-        }
-    }
-    for (int c = 0; c < table->columns(); ++c) {
-        const QTextTableCell cell = table->cellAt(r, c);
-        if (cell.column() != c)
-            continue; // covered by a cell spanning columns
-        if (cell.row() != r)
-            word("clvmrg");
-        else if (cell.rowSpan() > 1)
-            word("clvmgf");
-        if (borders) {
-            for (const char* side : {"clbrdrl", "clbrdrt", "clbrdrr", "clbrdrb"}) {
-                word(side);
-                word("brdrw", 10);
-                word("brdrs");
-            }
-        }
-        word("cellx", edges[size_t(std::min(c + cell.columnSpan() - 1, table->columns() - 1))]);
-    }
-}
-
-void Writer::writeTable(const QTextTable* table, int depth) {
-    const QTextTableFormat format = table->format();
-    const bool borders = format.border() > 0 && format.borderStyle() != QTextFrameFormat::BorderStyle_None;
-    const QList<QTextLength> widths = format.columnWidthConstraints();
-    std::vector<int> edges;
-    int edge = 0;
-    for (int c = 0; c < table->columns(); ++c) {
-        int width = kDefaultCellWidth;
-        if (c < widths.size() && widths[c].type() == QTextLength::FixedLength && widths[c].rawValue() > 0)
-            width = toTwips(widths[c].rawValue());
-        edge += width;
-        edges.push_back(edge);
-    }
-    const bool nested = depth > 1;
-    for (int r = 0; r < table->rows(); ++r) {
-        // An outer row is defined before its cells; a nested one after them.
-        if (!nested) {
-            writeRowDefinition(table, r, edges, borders);
-            raw("\r\n");
-        }
-        for (int c = 0; c < table->columns(); ++c) {
-            const QTextTableCell cell = table->cellAt(r, c);
-            if (cell.column() != c)
-                continue;
-            if (cell.row() != r)
-                writeParagraphStart(depth);
-            else
-                writeCell(cell, depth);
-            word(nested ? "nestcell" : "cell");
-            raw("\r\n");
-        }
-        if (nested) {
-            raw("{");
-            word("*");
-            word("nesttableprops");
-            writeRowDefinition(table, r, edges, borders);
-            word("nestrow");
-            raw("}{");
-            word("nonesttables");
-            word("par");
-            raw("}\r\n");
-        } else {
-            word("row");
-            raw("\r\n");
-        }
-    }
-}
-
 void Writer::writeFrameContent(const QTextFrame* frame) {
     for (auto it = frame->begin(); !it.atEnd(); ++it) {
         if (QTextFrame* child = it.currentFrame()) {
@@ -554,10 +331,12 @@ QByteArray Writer::write() {
     return header + body + "}\r\n";
 }
 
-} // namespace
+} // namespace oxlin::richtext::writing
+
+namespace oxlin::richtext {
 
 QByteArray writeRtf(const QTextDocument& document) {
-    Writer writer(document);
+    writing::Writer writer(document);
     return writer.write();
 }
 

@@ -1,0 +1,112 @@
+// The RTF writer's document walk, shared by the files that write its paragraphs, tables, pictures and lists.
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QString>
+#include <QTextFrame>
+#include <QTextListFormat>
+
+#include <algorithm>
+#include <vector>
+
+class QTextBlock;
+class QTextCharFormat;
+class QTextDocument;
+class QTextImageFormat;
+class QTextList;
+class QTextTable;
+class QTextTableCell;
+
+namespace oxlin::richtext::writing {
+
+// The character formats written so far in the current group.
+struct RunState {
+    int font = 0;
+    int halfPoints = 0; // 0: not written yet; the first run always says its size
+    int foreground = 0;
+    int background = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strike = false;
+    // Other readers take East Asian text's font from \dbch\af, and complex
+    // scripts' (Hebrew, Arabic, Indic...) font, size, bold and italic from
+    // \af \afs \ab \ai: written before text of those scripts.
+    int eastAsianFont = -1; // -1: not written
+    int complexFont = -1;
+    int complexHalfPoints = 0;
+    bool complexBold = false;
+    bool complexItalic = false;
+};
+
+// Document pixels to twips, kept within what RTF readers take.
+int toTwips(double pixels);
+
+// The \levelnfc number format of a list style (23: a bullet).
+int numberFormat(QTextListFormat::Style style);
+
+// The bullet a list of `style` shows.
+char16_t bulletOf(QTextListFormat::Style style);
+
+// One write of one document: the body is written first, walking the root
+// frame, and the font, colour and list tables it used are put before it.
+class Writer {
+public:
+    explicit Writer(const QTextDocument& document);
+
+    QByteArray write();
+
+private:
+    void writeFrameContent(const QTextFrame* frame);
+    // `depth` is how deep in tables the text is: 0 outside, 1 in a table,
+    // 2 in a table inside a cell, and so on.
+    void writeBlock(const QTextBlock& block, int depth);
+    void writeParagraphStart(int depth);
+    void writeTable(const QTextTable* table, int depth);
+    void writeRowDefinition(const QTextTable* table, int row, const std::vector<int>& edges,
+                            bool borders);
+    void writeCell(const QTextTableCell& cell, int depth);
+    void writeCellContent(QTextFrame::iterator it, int depth, bool& paragraphOpen);
+    void writeRuns(const QTextBlock& block);
+    void writeFragmentText(const QString& text, const QTextCharFormat& format);
+    void writePicture(const QTextImageFormat& format);
+    void switchTo(const QTextCharFormat& format);
+    // The associated words the scripts of `text` need, for the run switched to.
+    void writeScriptFormats(const QString& text);
+
+    void word(const char* name) {
+        body_ += '\\';
+        body_ += name;
+        delimit_ = true;
+    }
+    void word(const char* name, long long value) {
+        body_ += '\\';
+        body_ += name;
+        body_ += QByteArray::number(value);
+        delimit_ = true;
+    }
+    void raw(const QByteArray& bytes) {
+        body_ += bytes;
+        delimit_ = false;
+    }
+    void text(const QString& s, bool fontName = false);
+
+    int fontIndex(const QString& family);
+    int colorIndex(const QColor& color);
+    // The \lsN of a list, numbering lists in the order they are met.
+    int listIndex(const QTextList* list);
+    QByteArray listTables() const;
+
+    const QTextDocument& document_;
+    QString defaultFamily_;
+    int defaultHalfPoints_ = 24;
+    std::vector<QString> fonts_;
+    std::vector<QColor> colors_;
+    std::vector<const QTextList*> lists_;
+    QByteArray body_;
+    bool delimit_ = false;
+    RunState run_;
+};
+
+} // namespace oxlin::richtext::writing
