@@ -115,6 +115,7 @@ private Q_SLOTS:
     void editorIsReadOnlyButSelectsCopiesAndFinds();
     void panelsHaveTheViewersDifferences();
     void exportsTopicsAndFolders();
+    void topicsComeOutOfThePackageOnlyWhenNeeded();
     void f10LeavesAndReentersTheTopmostBand();
     void packageIsNeverWritten();
     void damagedPackageGivesAnEmptyTree();
@@ -297,6 +298,42 @@ void ViewerTest::exportsTopicsAndFolders() {
     viewer.window().dispatch(cmd::Export);
     QCOMPARE(viewer.prompter.messageTexts().last(), QString("Folder already exist!"));
     QCOMPARE(viewer.prompter.asked.last().caption, QString("Error"));
+}
+
+void ViewerTest::topicsComeOutOfThePackageOnlyWhenNeeded() {
+    QTemporaryDir dir;
+    OpenViewer viewer(makePlan(dir.path()));
+    const QDir working(viewer.controller->workingFolder());
+    const auto topicFiles = [&] {
+        QStringList names = working.entryList({"*.xtz"}, QDir::Files);
+        names.removeAll("Tree.xtz");
+        names.removeAll("Z.xtz");
+        return names.size();
+    };
+    // Six topics; only the one opened at start (LastEdit) is out.
+    QCOMPARE(topicFiles(), 1);
+
+    // The content search reads the package itself.
+    viewer.window().keywordPanel()->keywordBox()->setEditText("inside");
+    QSignalSpy finished(&viewer.controller->search(), &app::SearchController::searchFinished);
+    viewer.controller->search().runSearch();
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(viewer.prompter.asked.last().text, QString("1 topic includes the keyword."));
+    QCOMPARE(topicFiles(), 1);
+
+    // Opening a topic, and exporting a folder, take their files out.
+    viewer.controller->openTopic(viewer.item("rich.rtf"));
+    QCOMPARE(viewer.editor().editor()->toPlainText(), QString("Bold words"));
+    QCOMPARE(topicFiles(), 2);
+    const QString out = QDir(dir.path()).filePath("out");
+    QDir().mkpath(out);
+    viewer.window().treeView()->setCurrentIndex(
+        viewer.controller->model().indexOf(viewer.item("Folder")));
+    viewer.prompter.folders.enqueue(out);
+    viewer.window().dispatch(cmd::Export);
+    QFile inside(QDir(out).filePath("Folder/notes.txt"));
+    QVERIFY(inside.open(QIODevice::ReadOnly));
+    QCOMPARE(inside.readAll(), QByteArray("inside"));
 }
 
 void ViewerTest::f10LeavesAndReentersTheTopmostBand() {
