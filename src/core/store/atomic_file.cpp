@@ -4,6 +4,11 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cstdio>
+
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace oxlin::store {
 
 bool openForReplace(QSaveFile& file) {
@@ -39,6 +44,24 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
         return false;
     }
     return commitChecked(file);
+}
+
+bool replaceWith(const QString& from, const QString& to) {
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+bool syncFileSystem(const QString& folder) {
+#if defined(Q_OS_LINUX)
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = ::syncfs(fd) == 0;
+    ::close(fd);
+    return synced;
+#else
+    ::sync();
+    return true;
+#endif
 }
 
 QString keepDamagedCopy(const QString& source, const QString& target) {

@@ -25,6 +25,15 @@ bool commitChecked(QSaveFile& file);
 // never half of one. Returns false (and leaves `path` as it was) on failure.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes);
 
+// Renames `from` over `to` in one step, replacing a file or a symbolic link
+// of that name (never its target). False when the rename failed.
+bool replaceWith(const QString& from, const QString& to);
+
+// Waits until everything written to the file system holding `folder` is on
+// disk: one wait for many files written without a sync each. False when the
+// system reported an error.
+bool syncFileSystem(const QString& folder);
+
 // Copies a damaged file to `target`, or to `target` followed by 1, 2, ... when
 // that name is taken, before anything replaces the original. Returns the
 // copy's path, or an empty string when no copy could be made.

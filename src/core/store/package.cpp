@@ -173,7 +173,7 @@ QHash<QString, QString> existingNames(const QString& folder) {
     return names;
 }
 
-bool copyRange(QFile& package, const Entry& entry, QSaveFile& target, char* block) {
+bool copyRange(QFile& package, const Entry& entry, QFile& target, char* block) {
     if (!package.seek(entry.offset))
         return false;
     std::uint32_t remaining = entry.size;
@@ -185,22 +185,31 @@ bool copyRange(QFile& package, const Entry& entry, QSaveFile& target, char* bloc
             return false;
         remaining -= std::uint32_t(got);
     }
-    return true;
+    return target.flush();
 }
 
-// Replaces one member file. Written beside and renamed into place, so a
-// failed copy keeps the file that was there, and a symbolic link of that
-// name is replaced rather than written through.
+// Replaces one member file. Written beside under a name packing never takes
+// (it does not end in ".xtz") and renamed into place, so a failed copy keeps
+// the file that was there, and a symbolic link of that name is replaced
+// rather than written through. Not synced file by file: thousands of syncs
+// make opening a large notebook wait on the disk for seconds, so
+// unpackPackage syncs the folder's file system once at the end instead.
 bool writeMember(QFile& package, const Entry& entry, const QString& path, char* block) {
-    QSaveFile target(path);
-    if (!openForReplace(target))
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isSymLink() && !existing.isFile())
+        return false; // a folder or a device is never replaced
+    const QString temporary = path + QLatin1String(".unpacking");
+    QFile::remove(temporary); // a leftover, or a link: never written through
+    QFile target(temporary);
+    if (!target.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return false;
-    if (!copyRange(package, entry, target, block)) {
-        target.cancelWriting();
-        target.commit();
+    const bool copied = copyRange(package, entry, target, block);
+    target.close();
+    if (!copied || !replaceWith(temporary, path)) {
+        QFile::remove(temporary);
         return false;
     }
-    return commitChecked(target);
+    return true;
 }
 
 } // namespace
@@ -239,6 +248,9 @@ int unpackPackage(const QString& workingFolder, const QString& packageFile,
         if (!writeMember(package, entry, dir.path() + QLatin1Char('/') + onDisk, block.get()))
             said.failed.append(name);
     }
+    // What the caller writes next (the tree file) makes the folder the
+    // notebook's newest state; the members must be on disk before it is.
+    syncFileSystem(workingFolder);
     return 1;
 }
 

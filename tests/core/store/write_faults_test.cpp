@@ -194,7 +194,11 @@ TEST(WriteFaults, AtomicWritesReplaceASymbolicLinkAndNeverItsTarget) {
     writeAll(root.filePath(QStringLiteral("members/Z.xtz")), "member");
     EXPECT_EQ(packFolder(root.filePath(QStringLiteral("members")), packed), 1);
     const QString unpacked = linkAt(QStringLiteral("w/Z.xtz"));
+    // The name a member is written under before it takes its place, left
+    // behind as a link: written around, never through.
+    const QString leftover = linkAt(QStringLiteral("w/Z.xtz.unpacking"));
     EXPECT_EQ(unpackPackage(root.filePath(QStringLiteral("w")), packed), 1);
+    EXPECT_FALSE(QFileInfo::exists(leftover));
 
     EXPECT_EQ(readAll(victim), "precious");
     for (const QString& path : {written, compressed, packed, unpacked}) {
