@@ -1,6 +1,6 @@
 // The application's own texts reach the user through Qt's translators: a
 // translator installed before the window is built changes what the menus,
-// panels, dialogs and messages say, and nothing that is stored or compared.
+// panels, dialogs and messages say.
 #include <QtTest>
 
 #include "running_app.h"
@@ -10,7 +10,6 @@
 #include "app/shell/action_registry.h"
 #include "app/shell/background_shell.h"
 #include "app/shell/command_ids.h"
-#include "app/shell/drop_geometry.h"
 #include "app/shell/notebook_dialogs.h"
 #include "app/shell/shortcut_dialog.h"
 #include "app/shell/tray_icon.h"
@@ -105,7 +104,6 @@ private Q_SLOTS:
     void dialogsAreTranslated();
     void messagesAndFileDialogsAreTranslated();
     void markedTablesAreLookedUpInTheirOwnContext();
-    void namesThatAreStoredStayUntranslated();
 
 private:
     std::unique_ptr<MarkingTranslator> translator_;
@@ -149,26 +147,18 @@ void TranslationTest::windowMenusToolbarsAndPanelsAreTranslated() {
 
 void TranslationTest::dialogsAreTranslated() {
     ShortcutDialog shortcuts;
-    QVERIFY(marked(shortcuts.windowTitle()));
-    QCOMPARE(unmarkedWidgetTexts(&shortcuts), QStringList());
-    for (const QLineEdit* keys : shortcuts.findChildren<QLineEdit*>())
-        QVERIFY2(marked(keys->text()), qPrintable(keys->text()));
-
     FindDialog find;
     find.showFor(true, {});
-    QVERIFY(marked(find.windowTitle()));
-    QCOMPARE(unmarkedWidgetTexts(&find), QStringList());
-
     NewNotebookDialog create([](const QString&) { return true; });
-    QVERIFY(marked(create.windowTitle()));
-    QCOMPARE(unmarkedWidgetTexts(&create), QStringList());
-
     OpenNotebookDialog open({QStringLiteral("Plans")}, {});
-    QVERIFY(marked(open.windowTitle()));
-    QCOMPARE(unmarkedWidgetTexts(&open), QStringList());
-
     AboutDialog about(QFont{});
-    QVERIFY(marked(about.windowTitle()));
+    for (const QDialog* dialog :
+         std::initializer_list<const QDialog*>{&shortcuts, &find, &create, &open, &about}) {
+        QVERIFY2(marked(dialog->windowTitle()), qPrintable(dialog->windowTitle()));
+        QCOMPARE(unmarkedWidgetTexts(dialog), QStringList());
+    }
+    for (const QLineEdit* keys : shortcuts.findChildren<QLineEdit*>())
+        QVERIFY2(marked(keys->text()), qPrintable(keys->text()));
     QVERIFY(marked(AboutDialog::aboutLine()));
 }
 
@@ -216,21 +206,6 @@ void TranslationTest::markedTablesAreLookedUpInTheirOwnContext() {
     for (const QGroupBox* box : shortcuts.findChildren<QGroupBox*>())
         titles << box->title();
     QVERIFY2(titles.contains(QStringLiteral("Editor (de)")), qPrintable(titles.join(u',')));
-}
-
-void TranslationTest::namesThatAreStoredStayUntranslated() {
-    RunningApp app;
-    BackgroundShell shell(*app.controller, app.prompter, true);
-    // A captured text becomes a topic whose label is its file's name.
-    QVERIFY(shell.capture(drop::Zone::NewTopic, QStringLiteral("a line")));
-    const auto top = app.tree().children(tree::kTopLevel);
-    QVERIFY(!top.empty());
-    const QString label = app.tree().find(top.back())->label;
-    QVERIFY2(label.startsWith(QLatin1String("NewTopic")), qPrintable(label));
-
-    // Object names are how the program and its tests find widgets.
-    QVERIFY(app.window->findChild<QWidget*>(QStringLiteral("keywordPanel")));
-    QVERIFY(app.window->findChild<QWidget*>(QStringLiteral("locatePanel")));
 }
 
 QTEST_MAIN(TranslationTest)
