@@ -19,9 +19,8 @@ namespace oxlin::viewer {
 bool refuseMissingPackage(const QString& package, app::Prompter& prompter) {
     if (QFileInfo(package).isFile())
         return false;
-    prompter.message(package, QLatin1String(kCaption), app::PromptIcon::Warning);
-    prompter.message(QLatin1String(kFileNotFound), QLatin1String(kCaption),
-                     app::PromptIcon::Warning);
+    prompter.message(package, translated(kCaption), app::PromptIcon::Warning);
+    prompter.message(translated(kFileNotFound), translated(kCaption), app::PromptIcon::Warning);
     return true;
 }
 
@@ -63,9 +62,11 @@ int runViewer(int argc, char* argv[]) {
     ViewerFolder::removeAbandoned();
     ViewerFolder folder;
     if (!folder.isValid()) {
-        prompter.message(QStringLiteral("Vistelo cannot create its working folder in \"%1\".")
-                             .arg(QDir::toNativeSeparators(QDir::tempPath())),
-                         QLatin1String(kCaption), app::PromptIcon::Error);
+        prompter.message(
+            QCoreApplication::translate("oxlin::viewer::ViewerApplication",
+                                        "Vistelo cannot create its working folder in \"%1\".")
+                .arg(QDir::toNativeSeparators(QDir::tempPath())),
+            translated(kCaption), app::PromptIcon::Error);
         return 1;
     }
 
@@ -75,10 +76,11 @@ int runViewer(int argc, char* argv[]) {
         ViewerController controller(folder.path(), prompter, launcher);
         ViewerWindow& window = controller.window();
         if (!controller.open(package)) {
-            prompter.message(
-                QStringLiteral("The notebook package \"%1\" is damaged and could not be read.")
-                    .arg(QDir::toNativeSeparators(package)),
-                QLatin1String(kCaption), app::PromptIcon::Warning);
+            prompter.message(QCoreApplication::translate(
+                                 "oxlin::viewer::ViewerApplication",
+                                 "The notebook package \"%1\" is damaged and could not be read.")
+                                 .arg(QDir::toNativeSeparators(package)),
+                             translated(kCaption), app::PromptIcon::Warning);
         }
         prompter.setParent(&window);
         QObject::connect(&window, &ViewerWindow::closed, &app, &QApplication::quit,

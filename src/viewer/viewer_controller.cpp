@@ -44,8 +44,8 @@ ViewerController::ViewerController(const QString& folder, app::Prompter& prompte
 
     opener_ = std::make_unique<app::TopicOpener>(*session_, editor, launcher_);
     connect(opener_.get(), &app::TopicOpener::noApplication, this, [this](const QString& name) {
-        prompter_.message(QStringLiteral("No application is set up to open %1.").arg(name),
-                          QLatin1String(kCaption), app::PromptIcon::Warning);
+        prompter_.message(tr("No application is set up to open %1.").arg(name),
+                          translated(kCaption), app::PromptIcon::Warning);
     });
 
     app::SearchController::Parts parts{profiles_,
@@ -59,7 +59,7 @@ ViewerController::ViewerController(const QString& folder, app::Prompter& prompte
                                        *window.locatePanel(),
                                        *window.keywordPanel()};
     parts.saveBeforeSearch = false; // nothing in the viewer is ever saved
-    parts.caption = QLatin1String(kCaption);
+    parts.caption = translated(kCaption);
     search_ = std::make_unique<app::SearchController>(parts);
 
     session::SessionHooks hooks;
@@ -185,7 +185,7 @@ void ViewerController::exportSelection() {
 
 void ViewerController::exportFileTopic(tree::ItemHandle item) {
     const tree::TreeItem* found = session_->tree().find(item);
-    const QString target = prompter_.saveFileName(QStringLiteral("Export"), found->label, {});
+    const QString target = prompter_.saveFileName(tr("Export"), found->label, {});
     if (target.isEmpty())
         return;
     const app::WaitCursor wait;
@@ -197,7 +197,7 @@ void ViewerController::exportFileTopic(tree::ItemHandle item) {
 
 void ViewerController::exportFolder(tree::ItemHandle item) {
     const tree::TreeItem* found = session_->tree().find(item);
-    const QString parent = prompter_.existingFolder(QStringLiteral("Export"), QString());
+    const QString parent = prompter_.existingFolder(tr("Export"), QString());
     if (parent.isEmpty())
         return;
     // The same export as the notebook's, so a folder leaves the viewer with

@@ -39,7 +39,8 @@ TopicOpening topicOpeningFor(const QString& label) {
 QString windowTitle(const QString& notebookName, const QString& openLabel) {
     if (openLabel.isEmpty())
         return notebookName;
-    return QStringLiteral("%1 - [%2]").arg(notebookName, openLabel);
+    return QCoreApplication::translate("oxlin::viewer::ViewerRules", "%1 - [%2]")
+        .arg(notebookName, openLabel);
 }
 
 } // namespace oxlin::viewer

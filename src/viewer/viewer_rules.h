@@ -1,14 +1,17 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace oxlin::viewer {
 
-// The viewer's own words and numbers.
-inline constexpr char kCaption[] = "OxlinViewer";
-inline constexpr char kInitialTitle[] = "Vistelo";
+// The viewer's own words and numbers. The words are shown through
+// `translated`.
+inline constexpr char kCaption[] = QT_TRANSLATE_NOOP("oxlin::viewer::ViewerRules", "OxlinViewer");
+inline constexpr char kInitialTitle[] = QT_TRANSLATE_NOOP("oxlin::viewer::ViewerRules", "Vistelo");
 inline constexpr char kDefaultPackageName[] = "OxlinHelp.xzz";
-inline constexpr char kFileNotFound[] = "File not found.";
+inline constexpr char kFileNotFound[] =
+    QT_TRANSLATE_NOOP("oxlin::viewer::ViewerRules", "File not found.");
 // The platform reports it as 255.
 inline constexpr int kMissingPackageExitCode = -1;
 
@@ -30,6 +33,11 @@ enum class TopicOpening {
     None,        // no extension: not opened
 };
 TopicOpening topicOpeningFor(const QString& label);
+
+// One of the viewer's words above (kCaption, ...) in the user's language.
+inline QString translated(const char* word) {
+    return QCoreApplication::translate("oxlin::viewer::ViewerRules", word);
+}
 
 // "NAME", or "NAME - [LABEL]" while a topic is open.
 QString windowTitle(const QString& notebookName, const QString& openLabel);

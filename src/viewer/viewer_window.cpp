@@ -29,7 +29,7 @@ namespace cmd = app::cmd;
 ViewerWindow::ViewerWindow(app::EditorTopics& topics, app::Prompter& prompter, QWidget* parent)
     : QMainWindow(parent, Qt::Tool | Qt::WindowStaysOnTopHint), topics_(topics) {
     setObjectName(QStringLiteral("viewerWindow"));
-    setWindowTitle(QLatin1String(kInitialTitle));
+    setWindowTitle(translated(kInitialTitle));
     setWindowIcon(app::applicationIcon());
 
     splitter_ = new QSplitter(Qt::Horizontal, this);
@@ -115,16 +115,16 @@ void ViewerWindow::installCommands() {
     // The five keys; the menu entries show their keys through the actions.
     const QList<QAction*> keys = {
         make(cmd::SwitchFocus, QString(), QKeySequence(Qt::Key_F6)),
-        make(cmd::WordWrap, QStringLiteral("Word Wrap"), QKeySequence(Qt::CTRL | Qt::Key_W)),
+        make(cmd::WordWrap, tr("Word Wrap"), QKeySequence(Qt::CTRL | Qt::Key_W)),
         make(cmd::FindNext, QString(), QKeySequence(Qt::Key_F3)),
-        make(cmd::Find, QStringLiteral("Find..."), QKeySequence(Qt::CTRL | Qt::Key_F)),
+        make(cmd::Find, tr("Find..."), QKeySequence(Qt::CTRL | Qt::Key_F)),
         make(cmd::AlwaysOnTop, QString(), QKeySequence(Qt::Key_F10)),
     };
     addActions(keys);
     action(cmd::WordWrap)->setCheckable(true);
     // The editor control copies by its own key; the menu entry only shows it.
-    make(cmd::Copy, QStringLiteral("Copy"))->setShortcutVisibleInContextMenu(false);
-    make(cmd::Export, QStringLiteral("Export"));
+    make(cmd::Copy, tr("Copy"))->setShortcutVisibleInContextMenu(false);
+    make(cmd::Export, tr("Export"));
 
     router_.setWindowHandler([this](int id) {
         if (id != cmd::SwitchFocus)

@@ -33,8 +33,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTranslator>
 #include <QTreeView>
 
+#include <map>
 #include <memory>
 
 using namespace oxlin;
@@ -99,6 +101,25 @@ struct OpenViewer {
     QString openLabel() { return controller->label(editor().currentTopic()).value_or(QString()); }
 };
 
+// Knows a few German texts by context and marks every other text it is asked for.
+class GermanTranslator final : public QTranslator {
+public:
+    QString translate(const char* context, const char* sourceText, const char*,
+                      int) const override {
+        const QString source = QString::fromUtf8(sourceText);
+        const auto known = german.find({QString::fromUtf8(context), source});
+        return known != german.end() ? known->second : u'«' + source + u'»';
+    }
+    bool isEmpty() const override { return false; }
+
+    std::map<std::pair<QString, QString>, QString> german{
+        {{"oxlin::viewer::ViewerRules", "OxlinViewer"}, "Oxlin-Betrachter"},
+        {{"oxlin::viewer::ViewerRules", "File not found."}, "Datei nicht gefunden."},
+        {{"oxlin::viewer::ViewerRules", "%1 - [%2]"}, "[%2] in %1"},
+        {{"oxlin::viewer::ViewerWindow", "Export"}, "Exportieren"},
+    };
+};
+
 } // namespace
 
 class ViewerTest : public QObject {
@@ -109,6 +130,7 @@ private Q_SLOTS:
     void topicOpening_data();
     void topicOpening();
     void missingPackageIsReportedTwice();
+    void ownTextsGoThroughTheTranslators();
 
     void opensThePackageWithItsLastTopicAndTitle();
     void eachKindOfTopicOpensItsWay();
@@ -177,6 +199,29 @@ void ViewerTest::missingPackageIsReportedTwice() {
     QCOMPARE(kMissingPackageExitCode, -1);
     QTemporaryDir dir;
     QVERIFY(!refuseMissingPackage(makePlan(dir.path()), prompter));
+}
+
+void ViewerTest::ownTextsGoThroughTheTranslators() {
+    GermanTranslator german;
+    QVERIFY(QCoreApplication::installTranslator(&german));
+    const auto removeTranslator = qScopeGuard([&] { QCoreApplication::removeTranslator(&german); });
+
+    app::ScriptedPrompter prompter;
+    QVERIFY(refuseMissingPackage("/nowhere/Plan.xzz", prompter));
+    QCOMPARE(prompter.messageTexts(), (QStringList{"/nowhere/Plan.xzz", "Datei nicht gefunden."}));
+    for (const app::ScriptedPrompter::Asked& asked : prompter.asked)
+        QCOMPARE(asked.caption, QStringLiteral("Oxlin-Betrachter"));
+    QCOMPARE(windowTitle("Plan", "notes.txt"), QStringLiteral("[notes.txt] in Plan"));
+
+    QTemporaryDir temp;
+    ViewerFolder folder(temp.path());
+    app::RecordingLauncher launcher;
+    ViewerController controller(folder.path(), prompter, launcher);
+    ViewerWindow& window = controller.window();
+    QCOMPARE(window.windowTitle(), QStringLiteral("«Vistelo»"));
+    QCOMPARE(window.action(app::cmd::Export)->text(), QStringLiteral("Exportieren"));
+    for (int id : {app::cmd::Copy, app::cmd::Find, app::cmd::WordWrap})
+        QVERIFY2(window.action(id)->text().startsWith(u'«'), qPrintable(window.action(id)->text()));
 }
 
 void ViewerTest::opensThePackageWithItsLastTopicAndTitle() {

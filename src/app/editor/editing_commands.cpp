@@ -92,7 +92,7 @@ void EditingCommands::insertTable() {
 
 void EditingCommands::insertPictureFile() {
     const QStringList chosen =
-        prompter_.openFileNames(QString::fromLatin1(kPictureTitle), QString(), pictureFileFilters(), false);
+        prompter_.openFileNames(tr(kPictureTitle), QString(), pictureFileFilters(), false);
     if (chosen.isEmpty())
         return;
     QFile file(chosen.first());
@@ -103,8 +103,7 @@ void EditingCommands::insertPictureFile() {
             picture = pictureFromBytes(file.readAll());
     }
     if (!picture) {
-        prompter_.message(QString::fromLatin1(kCouldNotLoadImage), QStringLiteral("Oxlin"),
-                          PromptIcon::Warning);
+        prompter_.message(tr(kCouldNotLoadImage), tr("Oxlin"), PromptIcon::Warning);
         return;
     }
     QTextCursor cursor = editor_.editor()->textCursor();
@@ -116,17 +115,16 @@ void EditingCommands::insertPictureFile() {
 void EditingCommands::insertTextFile() {
     const QStringList chosen = prompter_.openFileNames(
         QString(), QString(),
-        {QStringLiteral("Text and Rich Text (*.TXT *.RTF *.txt *.rtf)"),
-         QStringLiteral("Text Files (*.TXT *.txt)"), QStringLiteral("Rich Text Format (*.RTF *.rtf)"),
-         QStringLiteral("All Files (*)")},
+        {tr("Text and Rich Text (*.TXT *.RTF *.txt *.rtf)"), tr("Text Files (*.TXT *.txt)"),
+         tr("Rich Text Format (*.RTF *.rtf)"), tr("All Files (*)")},
         false);
     if (chosen.isEmpty())
         return;
     WaitCursor wait;
     QFile file(chosen.first());
     if (!file.open(QIODevice::ReadOnly)) {
-        prompter_.message(QStringLiteral("Error insert document. [%1]").arg(long(file.error())),
-                          QString(), PromptIcon::None);
+        prompter_.message(tr("Error insert document. [%1]").arg(long(file.error())), QString(),
+                          PromptIcon::None);
         return;
     }
     const QByteArray bytes = file.readAll();
@@ -145,9 +143,9 @@ void EditingCommands::showLinkMenu() {
     auto* menu = new QMenu(editor_.editor());
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setObjectName(QStringLiteral("linkMenu"));
-    for (const auto& [id, text] : {std::pair{cmd::LinkToFile, "Link to a file"},
-                                   std::pair{cmd::LinkToTopic, "Link to a Topic"}}) {
-        QAction* entry = menu->addAction(QString::fromLatin1(text));
+    for (const auto& [id, text] : {std::pair{cmd::LinkToFile, QT_TR_NOOP("Link to a file")},
+                                   std::pair{cmd::LinkToTopic, QT_TR_NOOP("Link to a Topic")}}) {
+        QAction* entry = menu->addAction(tr(text));
         connect(entry, &QAction::triggered, this, [this, id = id] {
             if (dispatch_)
                 dispatch_(id);

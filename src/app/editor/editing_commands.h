@@ -29,8 +29,8 @@ public:
     void command(int id);
 
     // Texts the user reads.
-    static constexpr char kCouldNotLoadImage[] = "Could not load image.";
-    static constexpr char kPictureTitle[] = "Please Select a Image File";
+    static constexpr char kCouldNotLoadImage[] = QT_TR_NOOP("Could not load image.");
+    static constexpr char kPictureTitle[] = QT_TR_NOOP("Please Select a Image File");
 
 private:
     bool topicOpen() const;

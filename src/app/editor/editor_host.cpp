@@ -22,12 +22,6 @@
 
 namespace oxlin::app {
 
-namespace {
-
-const QString kErrorCaption = QStringLiteral("Error");
-
-} // namespace
-
 QString exportPathFor(const QString& chosenPath, StreamFormat format) {
     const bool plain = format == StreamFormat::PlainText;
     const QString wanted = plain ? QStringLiteral("TXT") : QStringLiteral("RTF");
@@ -57,12 +51,11 @@ EditorHost::EditorHost(EditorTopics& topics, Prompter& prompter, QWidget* parent
     edit_->setEnabled(false);
 
     connect(edit_, &TopicTextEdit::textCut, this, [this](int dropped) {
-        prompter_.message(
-            QStringLiteral("A topic holds at most %L1 characters. %L2 characters of the inserted "
-                           "text did not fit and were left out.")
-                .arg(TopicTextEdit::kTextLimit)
-                .arg(dropped),
-            QStringLiteral("Oxlin"), PromptIcon::Warning);
+        prompter_.message(tr("A topic holds at most %L1 characters. %L2 characters of the inserted "
+                             "text did not fit and were left out.")
+                              .arg(TopicTextEdit::kTextLimit)
+                              .arg(dropped),
+                          tr("Oxlin"), PromptIcon::Warning);
     });
     connect(edit_, &TopicTextEdit::contextMenuRequested, this, [this](const QPoint& at) {
         if (contextMenu_)
@@ -162,23 +155,22 @@ void EditorHost::streamIn(const QByteArray& bytes) {
     if (edit_->textLength() > TopicTextEdit::kTextLimit) {
         // The whole topic stays in the editor: cutting it here would lose the
         // rest on the next save. Only growth beyond the limit is refused.
-        prompter_.message(
-            QStringLiteral("This topic holds %L1 characters, more than the %L2 an editable topic "
-                           "may hold. It is shown whole; text can be removed but no more added.")
-                .arg(edit_->textLength())
-                .arg(TopicTextEdit::kTextLimit),
-            QStringLiteral("Oxlin"), PromptIcon::Warning);
+        prompter_.message(tr("This topic holds %L1 characters, more than the %L2 an editable topic "
+                             "may hold. It is shown whole; text can be removed but no more added.")
+                              .arg(edit_->textLength())
+                              .arg(TopicTextEdit::kTextLimit),
+                          tr("Oxlin"), PromptIcon::Warning);
     }
 }
 
 void EditorHost::reportTooLarge(const QString& label) {
     constexpr qint64 kMiB = 1024 * 1024;
-    prompter_.message(QStringLiteral("The topic \"%1\" holds more than the %L2 MB the editor "
-                                     "can open. Export it (Ctrl+R) to open it with another "
-                                     "program.")
+    prompter_.message(tr("The topic \"%1\" holds more than the %L2 MB the editor "
+                         "can open. Export it (Ctrl+R) to open it with another "
+                         "program.")
                           .arg(label)
                           .arg(std::max<qint64>(1, maxTopicBytes_ / kMiB)),
-                      QStringLiteral("Oxlin"), PromptIcon::Warning);
+                      tr("Oxlin"), PromptIcon::Warning);
 }
 
 void EditorHost::reportDamagedTopic(const QString& label, const QString& topicFile) {
@@ -190,17 +182,16 @@ void EditorHost::reportDamagedTopic(const QString& label, const QString& topicFi
     const QString kept = store::keepDamagedCopy(
         topicFile, dataFolder.filePath(working.dirName() + u'.' + QFileInfo(topicFile).fileName() +
                                        QStringLiteral(".damaged")));
-    QString text = QStringLiteral("The topic \"%1\" could not be read completely: its file is damaged.\n"
-                                  "What could be read of it is shown.")
+    QString text = tr("The topic \"%1\" could not be read completely: its file is damaged.\n"
+                      "What could be read of it is shown.")
                        .arg(label);
     if (!kept.isEmpty())
-        text += QStringLiteral("\nThe damaged file was kept as \"%1\".").arg(QDir::toNativeSeparators(kept));
-    prompter_.message(text, QStringLiteral("Oxlin"), PromptIcon::Warning);
+        text += tr("\nThe damaged file was kept as \"%1\".").arg(QDir::toNativeSeparators(kept));
+    prompter_.message(text, tr("Oxlin"), PromptIcon::Warning);
 }
 
 void EditorHost::reportSaveError(long code) {
-    prompter_.message(QStringLiteral("Error saving document. [%1]").arg(code), kErrorCaption,
-                      PromptIcon::None);
+    prompter_.message(tr("Error saving document. [%1]").arg(code), tr("Error"), PromptIcon::None);
 }
 
 bool EditorHost::writeWorkingCopy(QFileDevice::FileError& error) {
@@ -316,7 +307,7 @@ QString EditorHost::propertiesText() const {
     if (current_ != 0)
         label = topics_.label(current_).value_or(QString());
     const LineAt line = lineAt(edit_->document(), edit_->textCursor().position());
-    return QStringLiteral("[%1]\nchar   : %2\nline    : %3\ncount : %4")
+    return tr("[%1]\nchar   : %2\nline    : %3\ncount : %4")
         .arg(label)
         .arg(line.start + line.length)
         .arg(line.number + 1)
@@ -324,7 +315,7 @@ QString EditorHost::propertiesText() const {
 }
 
 void EditorHost::showProperties() {
-    prompter_.message(propertiesText(), QStringLiteral("Properties"), PromptIcon::None);
+    prompter_.message(propertiesText(), tr("Properties"), PromptIcon::None);
     Q_EMIT focusSwitchRequested();
 }
 
@@ -351,9 +342,8 @@ int EditorHost::exportCurrentTopic() {
         return EditorResult::NoTopic;
     const QStringList filters =
         format_ == StreamFormat::PlainText
-            ? QStringList{QStringLiteral("Text Files (*.TXT)")}
-            : QStringList{QStringLiteral("Rich Text Format (*.RTF)"),
-                          QStringLiteral("RTF w/o Objects (*.RTF)")};
+            ? QStringList{tr("Text Files (*.TXT)")}
+            : QStringList{tr("Rich Text Format (*.RTF)"), tr("RTF w/o Objects (*.RTF)")};
     const QString chosen =
         prompter_.saveFileName(QString(), QFileInfo(workingCopy_).fileName(), filters);
     if (chosen.isEmpty())

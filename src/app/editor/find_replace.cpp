@@ -38,8 +38,6 @@ bool isMatch(const QTextCursor& selection, const FindRequest& request) {
                                                               : Qt::CaseInsensitive) == 0;
 }
 
-const QString kCaption = QStringLiteral("Oxlin");
-
 } // namespace
 
 bool findNext(QTextEdit& edit, const FindRequest& request) {
@@ -94,21 +92,21 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
     setModal(false);
     what_ = new QLineEdit(this);
     with_ = new QLineEdit(this);
-    wholeWord_ = new QCheckBox(QStringLiteral("Match &whole word only"), this);
-    matchCase_ = new QCheckBox(QStringLiteral("Match &case"), this);
-    auto* direction = new QGroupBox(QStringLiteral("Direction"), this);
-    up_ = new QRadioButton(QStringLiteral("&Up"), direction);
-    down_ = new QRadioButton(QStringLiteral("&Down"), direction);
+    wholeWord_ = new QCheckBox(tr("Match &whole word only"), this);
+    matchCase_ = new QCheckBox(tr("Match &case"), this);
+    auto* direction = new QGroupBox(tr("Direction"), this);
+    up_ = new QRadioButton(tr("&Up"), direction);
+    down_ = new QRadioButton(tr("&Down"), direction);
     down_->setChecked(true);
     auto* directionLayout = new QHBoxLayout(direction);
     directionLayout->addWidget(up_);
     directionLayout->addWidget(down_);
 
-    auto* findNextButton = new QPushButton(QStringLiteral("&Find Next"), this);
+    auto* findNextButton = new QPushButton(tr("&Find Next"), this);
     findNextButton->setDefault(true);
-    replace_ = new QPushButton(QStringLiteral("&Replace"), this);
-    replaceAll_ = new QPushButton(QStringLiteral("Replace &All"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    replace_ = new QPushButton(tr("&Replace"), this);
+    replaceAll_ = new QPushButton(tr("Replace &All"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     connect(findNextButton, &QPushButton::clicked, this, &FindDialog::findRequested);
     connect(replace_, &QPushButton::clicked, this, &FindDialog::replaceRequested);
     connect(replaceAll_, &QPushButton::clicked, this, &FindDialog::replaceAllRequested);
@@ -117,11 +115,11 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
             [findNextButton](const QString& text) { findNextButton->setEnabled(!text.isEmpty()); });
 
     auto* fields = new QGridLayout;
-    auto* whatLabel = new QLabel(QStringLiteral("Fi&nd what:"), this);
+    auto* whatLabel = new QLabel(tr("Fi&nd what:"), this);
     whatLabel->setBuddy(what_); // the mnemonic moves to the field
     fields->addWidget(whatLabel, 0, 0);
     fields->addWidget(what_, 0, 1);
-    auto* withLabel = new QLabel(QStringLiteral("Re&place with:"), this);
+    auto* withLabel = new QLabel(tr("Re&place with:"), this);
     withLabel->setBuddy(with_);
     fields->addWidget(withLabel, 1, 0);
     fields->addWidget(with_, 1, 1);
@@ -140,7 +138,7 @@ FindDialog::FindDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void FindDialog::showFor(bool replacing, const FindRequest& last) {
-    setWindowTitle(replacing ? QStringLiteral("Replace") : QStringLiteral("Find"));
+    setWindowTitle(replacing ? tr("Replace") : tr("Find"));
     what_->setText(last.text);
     with_->setText(last.replacement);
     wholeWord_->setChecked(last.wholeWord);
@@ -199,8 +197,7 @@ bool FindController::closeDialog() {
 }
 
 void FindController::notFound() {
-    prompter_.message(QStringLiteral("The search text is not found."), kCaption,
-                      PromptIcon::Information);
+    prompter_.message(tr("The search text is not found."), tr("Oxlin"), PromptIcon::Information);
     if (dialog_ && dialog_->isVisible())
         dialog_->activateWindow();
 }
@@ -226,7 +223,7 @@ void FindController::replaceEverything() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const int count = replaceAll(edit_, last_);
     QApplication::restoreOverrideCursor();
-    prompter_.message(QStringLiteral("Replaced %1 occurances.").arg(count), kCaption,
+    prompter_.message(tr("Replaced %1 occurances.").arg(count), tr("Oxlin"),
                       PromptIcon::Information);
     if (dialog_)
         dialog_->activateWindow();

@@ -1,6 +1,7 @@
 #include "app/editor/insertions.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QMimeData>
 #include <QTextCursor>
@@ -90,9 +91,11 @@ QStringList pictureFileFilters() {
         patterns.removeAll(QString::fromLatin1(classic));
         patterns.prepend(QString::fromLatin1(classic));
     }
-    return {QStringLiteral("All image file (%1)").arg(patterns.join(u' ')),
-            QStringLiteral("Bitmap Files (*.bmp)"), QStringLiteral("JPEG Files (*.jpg *.jpeg)"),
-            QStringLiteral("GIF Files (*.gif)")};
+    return {QCoreApplication::translate("oxlin::app::Insertions", "All image file (%1)")
+                .arg(patterns.join(u' ')),
+            QCoreApplication::translate("oxlin::app::Insertions", "Bitmap Files (*.bmp)"),
+            QCoreApplication::translate("oxlin::app::Insertions", "JPEG Files (*.jpg *.jpeg)"),
+            QCoreApplication::translate("oxlin::app::Insertions", "GIF Files (*.gif)")};
 }
 
 QByteArray rtfFromMime(const QMimeData& source) {

@@ -12,9 +12,7 @@
 
 namespace oxlin::app {
 
-namespace {
-const QString kCaption = QStringLiteral("Oxlin");
-}
+namespace {}
 
 LinkCommands::LinkCommands(Services services, QObject* parent)
     : QObject(parent), services_(std::move(services)) {}
@@ -23,7 +21,7 @@ bool LinkCommands::refusedByEditor() {
     const QTextEdit& editor = services_.editor;
     if (editor.isEnabled() && !editor.isReadOnly())
         return false;
-    services_.prompter.message(QString::fromLatin1(kInsertFailed), kCaption, PromptIcon::Warning);
+    services_.prompter.message(tr(kInsertFailed), tr("Oxlin"), PromptIcon::Warning);
     return true;
 }
 
@@ -37,14 +35,13 @@ bool LinkCommands::insertLinkText(const QString& text) {
 }
 
 bool LinkCommands::insertFileLink() {
-    const QStringList chosen = services_.prompter.openFileNames(
-        QStringLiteral("Please Select a File"), QString(), anyFileFilters(), false);
+    const QStringList chosen = services_.prompter.openFileNames(tr("Please Select a File"),
+                                                                QString(), anyFileFilters(), false);
     if (chosen.isEmpty())
         return false;
     const QString path = QDir::toNativeSeparators(QFileInfo(chosen.front()).absoluteFilePath());
     if (path.toUtf8().size() > tree::kMaxLinkPathBytes) {
-        services_.prompter.message(QString::fromLatin1(kInsertFailed), kCaption,
-                                   PromptIcon::Warning);
+        services_.prompter.message(tr(kInsertFailed), tr("Oxlin"), PromptIcon::Warning);
         return false;
     }
     return insertLinkText(tree::fileLinkText(path));
@@ -69,23 +66,22 @@ bool LinkCommands::activate(const QString& linkText) {
         if (services_.openTopicByPath && services_.openTopicByPath(link.target))
             return true;
         if (services_.note)
-            services_.note(
-                QStringLiteral("The topic \"%1\" is no longer in this notebook.").arg(link.target));
+            services_.note(tr("The topic \"%1\" is no longer in this notebook.").arg(link.target));
         return true;
     case tree::LinkKind::File: break;
     }
     if (link.tooLong || link.fileName.isEmpty()) {
-        services_.prompter.message(QStringLiteral("The link \"%1\" names no file that can be opened.")
-                                       .arg(linkText.left(300)),
-                                   kCaption, PromptIcon::Warning);
+        services_.prompter.message(
+            tr("The link \"%1\" names no file that can be opened.").arg(linkText.left(300)),
+            tr("Oxlin"), PromptIcon::Warning);
         return true;
     }
     const QString path = QDir::fromNativeSeparators(link.target);
     if (tree::isProgramFile(path)) {
         // A notebook from someone else must not run programs on one click.
-        const PromptAnswer answer = services_.prompter.message(
-            QStringLiteral("Open \"%1\"? It is a program.").arg(link.target), kCaption,
-            PromptIcon::Warning, PromptButtons::YesNo);
+        const PromptAnswer answer =
+            services_.prompter.message(tr("Open \"%1\"? It is a program.").arg(link.target),
+                                       tr("Oxlin"), PromptIcon::Warning, PromptButtons::YesNo);
         if (answer != PromptAnswer::Yes)
             return true;
     }

@@ -38,7 +38,7 @@ public:
     bool activate(const QString& linkText);
     bool appendCapturedText(const QString& text);
 
-    static constexpr char kInsertFailed[] = "Error occupy while insert link text.";
+    static constexpr char kInsertFailed[] = QT_TR_NOOP("Error occupy while insert link text.");
 
 private:
     bool insertLinkText(const QString& text);

@@ -160,8 +160,8 @@ const QImage& ColourPicker::picture() const {
         }
         p.setPen(kBorder);
         p.drawRect(edges(11, 20, 22, 31).adjusted(0, 0, -1, -1));
-        centredText(p, edges(23, 20, 146, 31), QStringLiteral("More..."));
-        centredText(p, edges(23, 142, 146, 153), QStringLiteral("Cancel"));
+        centredText(p, edges(23, 20, 146, 31), tr("More..."));
+        centredText(p, edges(23, 142, 146, 153), tr("Cancel"));
         for (int i = 0; i < int(kPalette.size()); ++i) {
             const QRect swatch = edges(7, 43, 19, 55).translated(18 * (i % 8), 18 * (i / 8));
             p.fillRect(swatch, QColor::fromRgb(kPalette[size_t(i)]));
@@ -261,7 +261,7 @@ const QImage& TableSizePicker::picture() const {
         for (int row = 0; row < kRows; ++row)
             for (int column = 0; column < kColumns; ++column)
                 p.drawRect(edges(4, 4, 30, 30).translated(28 * column, 28 * row).adjusted(0, 0, -1, -1));
-        centredText(p, edges(4, 120, 142, 132), QStringLiteral("Cancel"));
+        centredText(p, edges(4, 120, 142, 132), tr("Cancel"));
         return image;
     }();
     return cached;

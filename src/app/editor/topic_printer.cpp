@@ -28,8 +28,7 @@ TopicPrinter::TopicPrinter(Prompter& prompter, std::function<QTextDocument*()> d
 QTextDocument* TopicPrinter::printable() {
     QTextDocument* document = document_ ? document_() : nullptr;
     if (!document || document->isEmpty()) {
-        prompter_.message(QString::fromLatin1(kNothingToPrint), QStringLiteral("Oxlin"),
-                          PromptIcon::Information);
+        prompter_.message(tr(kNothingToPrint), tr("Oxlin"), PromptIcon::Information);
         return nullptr;
     }
     return document;
@@ -81,10 +80,10 @@ bool TopicPrinter::exportPdf() {
     if (!printable())
         return false;
     const QString name = documentName_ ? QFileInfo(documentName_()).completeBaseName() : QString();
-    QString path = prompter_.saveFileName(QStringLiteral("Export as PDF"),
+    QString path = prompter_.saveFileName(tr("Export as PDF"),
                                           (name.isEmpty() ? QStringLiteral("Topic") : name) +
                                               QStringLiteral(".pdf"),
-                                          {QStringLiteral("PDF files (*.pdf)")});
+                                          {tr("PDF files (*.pdf)")});
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().compare(QLatin1String("pdf"), Qt::CaseInsensitive) != 0)

@@ -35,7 +35,8 @@ public:
 
     const QPageLayout& pageLayout() const { return layout_; }
 
-    static constexpr char kNothingToPrint[] = "The topic is empty: there is nothing to print.";
+    static constexpr char kNothingToPrint[] =
+        QT_TR_NOOP("The topic is empty: there is nothing to print.");
 
 private:
     // Lays the document out on the printer's pages and prints them.

@@ -19,7 +19,7 @@ namespace oxlin::app {
 KeywordPanel::KeywordPanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("keywordPanel"));
 
-    auto* keywordCaption = new QLabel(QStringLiteral("Key&word:"), this);
+    auto* keywordCaption = new QLabel(tr("Key&word:"), this);
     keyword_ = new QComboBox(this);
     keyword_->setObjectName(QStringLiteral("keywordBox"));
     keyword_->setEditable(true);
@@ -32,31 +32,31 @@ KeywordPanel::KeywordPanel(QWidget* parent) : QWidget(parent) {
     keyword_->setMinimumContentsLength(8);
     keywordCaption->setBuddy(keyword_);
 
-    locate_ = new QPushButton(QStringLiteral("&Locate"), this);
+    locate_ = new QPushButton(tr("&Locate"), this);
     locate_->setObjectName(QStringLiteral("keywordLocate"));
-    display_ = new QPushButton(QStringLiteral("&Display"), this);
+    display_ = new QPushButton(tr("&Display"), this);
     display_->setObjectName(QStringLiteral("keywordDisplay"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(locate_);
     buttons->addWidget(display_);
 
-    auto* resultCaption = new QLabel(QStringLiteral("Resul&t:"), this);
+    auto* resultCaption = new QLabel(tr("Resul&t:"), this);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("resultList"));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setUniformItemSizes(true);
     resultCaption->setBuddy(list_);
 
-    inResult_ = new QCheckBox(QStringLiteral("Search in result"), this);
-    matchCase_ = new QCheckBox(QStringLiteral("Match case"), this);
-    treeOnly_ = new QCheckBox(QStringLiteral("Topics-tree Only"), this);
+    inResult_ = new QCheckBox(tr("Search in result"), this);
+    matchCase_ = new QCheckBox(tr("Match case"), this);
+    treeOnly_ = new QCheckBox(tr("Topics-tree Only"), this);
     treeOnly_->setChecked(true);
 
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("searchProgress"));
     progress_->setTextVisible(false);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setObjectName(QStringLiteral("searchCancel"));
     auto* running = new QHBoxLayout;
     running->addWidget(progress_, 1);

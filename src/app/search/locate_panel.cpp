@@ -16,7 +16,7 @@ namespace oxlin::app {
 LocatePanel::LocatePanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("locatePanel"));
 
-    auto* caption = new QLabel(QStringLiteral("Locate:"), this);
+    auto* caption = new QLabel(tr("Locate:"), this);
     field_ = new QLineEdit(this);
     field_->setObjectName(QStringLiteral("locateField"));
     field_->setMaxLength(search::kMaxKeywordLength);
@@ -28,9 +28,9 @@ LocatePanel::LocatePanel(QWidget* parent) : QWidget(parent) {
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setUniformItemSizes(true);
 
-    refresh_ = new QPushButton(QStringLiteral("&Refresh"), this);
+    refresh_ = new QPushButton(tr("&Refresh"), this);
     refresh_->setObjectName(QStringLiteral("locateRefresh"));
-    show_ = new QPushButton(QStringLiteral("&Show"), this);
+    show_ = new QPushButton(tr("&Show"), this);
     show_->setObjectName(QStringLiteral("locateShow"));
     show_->setDefault(true);
 

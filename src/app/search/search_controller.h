@@ -4,6 +4,7 @@
 #include "core/search/topic_index.h"
 #include "core/tree/tree_model.h"
 
+#include <QCoreApplication>
 #include <QObject>
 
 #include <functional>
@@ -57,7 +58,7 @@ public:
         KeywordPanel& keyword;
         // The viewer saves nothing, and captions its messages with its own name.
         bool saveBeforeSearch = true;
-        QString caption = QStringLiteral("Oxlin");
+        QString caption = QCoreApplication::translate("oxlin::app::SearchController", "Oxlin");
     };
 
     explicit SearchController(Parts parts, QObject* parent = nullptr);

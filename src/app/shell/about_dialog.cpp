@@ -11,7 +11,7 @@ namespace oxlin::app {
 
 AboutDialog::AboutDialog(const QFont& textFont, QWidget* parent)
     : QDialog(parent), picture_(splashPicture()), textFont_(textFont) {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setFixedSize(397, 220);
     if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
@@ -20,8 +20,7 @@ AboutDialog::AboutDialog(const QFont& textFont, QWidget* parent)
 }
 
 QString AboutDialog::aboutLine() {
-    return QStringLiteral("Oxlin Notebook, version %1")
-        .arg(QStringLiteral(OXLIN_VERSION));
+    return tr("Oxlin Notebook, version %1").arg(QStringLiteral(OXLIN_VERSION));
 }
 
 void AboutDialog::paintEvent(QPaintEvent*) {

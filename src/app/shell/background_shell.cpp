@@ -41,12 +41,11 @@ BackgroundShell::BackgroundShell(NotebookController& controller, Prompter& promp
         if (hiddenNoteShown_ || !tray_->isAvailable())
             return;
         hiddenNoteShown_ = true;
-        tray_->showNote(QStringLiteral("Oxlin"),
-                        hotkey_ && hotkey_->isRegistered()
-                            ? QStringLiteral("Oxlin is still running. Press Ctrl+Shift+A or "
-                                             "double-click this icon to bring it back.")
-                            : QStringLiteral("Oxlin is still running. Double-click this icon "
-                                             "to bring it back."));
+        tray_->showNote(tr("Oxlin"), hotkey_ && hotkey_->isRegistered()
+                                         ? tr("Oxlin is still running. Press Ctrl+Shift+A or "
+                                              "double-click this icon to bring it back.")
+                                         : tr("Oxlin is still running. Double-click this icon "
+                                              "to bring it back."));
     });
     installCommands();
     syncOnTopChecks();
@@ -100,8 +99,7 @@ void BackgroundShell::registerHotkey() {
 }
 
 void BackgroundShell::reportHotkeyFailure() {
-    prompter_.message(QString::fromLatin1(kHotkeyFailed),
-                      QString::fromLatin1(kHotkeyFailedCaption), PromptIcon::Warning);
+    prompter_.message(tr(kHotkeyFailed), tr(kHotkeyFailedCaption), PromptIcon::Warning);
 }
 
 bool BackgroundShell::isOnTop() const {
@@ -184,11 +182,10 @@ bool BackgroundShell::captureAsTopic(const QString& text) {
     if (bytes.size() > kMaxCapturedBytes) {
         const QString label =
             tree::defaultItemName(session.tree(), tree::kTopLevel, QStringLiteral("NewTopic"));
-        prompter_.message(
-            QStringLiteral("File(%1) is larger than 10M bytes.\r\nWe don't suggest to import "
-                           "such a big file.")
-                .arg(label),
-            QStringLiteral("Oxlin"), PromptIcon::Warning);
+        prompter_.message(tr("File(%1) is larger than 10M bytes.\r\nWe don't suggest to import "
+                             "such a big file.")
+                              .arg(label),
+                          tr("Oxlin"), PromptIcon::Warning);
         return false;
     }
     const tree::ItemHandle item = controller_.treeController().operations().newTopLevelTopic();

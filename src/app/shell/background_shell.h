@@ -26,8 +26,8 @@ class TrayIcon;
 class BackgroundShell final : public QObject {
     Q_OBJECT
 public:
-    static constexpr char kHotkeyFailed[] = "Register Hotkey Failed!";
-    static constexpr char kHotkeyFailedCaption[] = "Error";
+    static constexpr char kHotkeyFailed[] = QT_TR_NOOP("Register Hotkey Failed!");
+    static constexpr char kHotkeyFailedCaption[] = QT_TR_NOOP("Error");
     // Captured text is refused past the size an imported file may have.
     static constexpr qint64 kMaxCapturedBytes = 10'000'000;
 

@@ -39,8 +39,8 @@ DropWindow::DropWindow(OpenTopicLabel openTopicLabel, QWidget* parent)
                           Qt::WindowDoesNotAcceptFocus),
       openTopicLabel_(std::move(openTopicLabel)) {
     setObjectName(QStringLiteral("dropWindow"));
-    setWindowTitle(QString::fromLatin1(kToolTip));
-    setToolTip(QString::fromLatin1(kToolTip));
+    setWindowTitle(tr(kToolTip));
+    setToolTip(tr(kToolTip));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAcceptDrops(true);
     const QScreen* screen = QGuiApplication::primaryScreen();

@@ -23,7 +23,7 @@ public:
     // The label of the topic open in the editor, or nothing when none is.
     using OpenTopicLabel = std::function<std::optional<QString>()>;
 
-    static constexpr char kToolTip[] = "Oxlin(Drag & Drop)";
+    static constexpr char kToolTip[] = QT_TR_NOOP("Oxlin(Drag & Drop)");
     // Keeps it above other always-on-top windows that were raised later.
     static constexpr int kRaiseIntervalMs = 5000;
 

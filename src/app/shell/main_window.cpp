@@ -41,7 +41,7 @@ MainWindow::MainWindow(EditorTopics& topics, ExitSequence& exit, Prompter& promp
     : QMainWindow(parent), topics_(topics), exit_(exit), prompter_(prompter), launcher_(launcher),
       executableFolder_(executableFolder) {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QStringLiteral("Oxlin"));
+    setWindowTitle(tr("Oxlin"));
     setWindowIcon(applicationIcon());
     setAcceptDrops(true);
 
@@ -151,9 +151,9 @@ QString MainWindow::titleText() const {
         // The label as it is now: a rename does not rename the working copy.
         const QString label =
             topics_.label(editor_->currentTopic()).value_or(QFileInfo(copy).fileName());
-        return QStringLiteral("%1 - Quarrow Notebook - [%2]").arg(notebookName_, label);
+        return tr("%1 - Quarrow Notebook - [%2]").arg(notebookName_, label);
     }
-    return QStringLiteral("%1 - Quarrow Notebook").arg(notebookName_);
+    return tr("%1 - Quarrow Notebook").arg(notebookName_);
 }
 
 void MainWindow::refreshTitle() { setWindowTitle(titleText()); }

@@ -44,8 +44,10 @@ int runNotebook(int argc, char* argv[]) {
     QtPrompter prompter;
     store::SingleInstanceLock lock;
     if (!lock.tryAcquire()) {
-        prompter.message(QString::fromLatin1(store::SingleInstanceLock::kRunningMessage),
-                         QStringLiteral("Oxlin"), PromptIcon::Error);
+        prompter.message(QCoreApplication::translate("oxlin::app::NotebookApplication",
+                                                     store::SingleInstanceLock::kRunningMessage),
+                         QCoreApplication::translate("oxlin::app::NotebookApplication", "Oxlin"),
+                         PromptIcon::Error);
         return store::SingleInstanceLock::kSecondInstanceExitCode;
     }
 
@@ -56,8 +58,10 @@ int runNotebook(int argc, char* argv[]) {
     store::SingleInstanceLock dataLock(dataFolder,
                                        QLatin1String(store::SingleInstanceLock::kDataFolderLockName));
     if (!dataLock.tryAcquire() && dataLock.heldElsewhere()) {
-        prompter.message(QString::fromLatin1(store::SingleInstanceLock::kRunningMessage),
-                         QStringLiteral("Oxlin"), PromptIcon::Error);
+        prompter.message(QCoreApplication::translate("oxlin::app::NotebookApplication",
+                                                     store::SingleInstanceLock::kRunningMessage),
+                         QCoreApplication::translate("oxlin::app::NotebookApplication", "Oxlin"),
+                         PromptIcon::Error);
         return store::SingleInstanceLock::kSecondInstanceExitCode;
     }
 
@@ -71,7 +75,8 @@ int runNotebook(int argc, char* argv[]) {
     // once the notebook is open.
     BackgroundShell background(controller, prompter, QSystemTrayIcon::isSystemTrayAvailable());
 
-    LoadingBanner banner(QStringLiteral("Loading notebook data..."));
+    LoadingBanner banner(
+        QCoreApplication::translate("oxlin::app::NotebookApplication", "Loading notebook data..."));
     banner.show();
     app.processEvents();
     if (firstStart)

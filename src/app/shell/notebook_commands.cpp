@@ -9,8 +9,6 @@ namespace oxlin::app {
 
 namespace {
 
-const QString kCaption = QStringLiteral("Oxlin");
-
 PromptIcon iconFor(const session::NotebookResult& result) {
     switch (result.change) {
     case session::NotebookChange::IsCurrent: return PromptIcon::None;
@@ -41,7 +39,8 @@ bool NotebookCommands::create(const QString& name) {
     // A name that cannot be a notebook's keeps the dialog open for another.
     const session::NameCheck check = session::checkNotebookName(name);
     if (check != session::NameCheck::Accepted) {
-        prompter_.message(messages::NotebookMessages::nameRefused(check), kCaption, PromptIcon::Warning);
+        prompter_.message(messages::NotebookMessages::nameRefused(check), tr("Oxlin"),
+                          PromptIcon::Warning);
         return false;
     }
     changeNotebook(name, &session::NotebookManager::createNotebook);
@@ -69,17 +68,16 @@ session::NotebookResult NotebookCommands::changeNotebook(const QString& name, Ch
 
 void NotebookCommands::tell(const session::NotebookResult& result, const QString& name) {
     if (const QString text = messages::NotebookMessages::afterChange(result, name); !text.isEmpty())
-        prompter_.message(text, kCaption, iconFor(result));
+        prompter_.message(text, tr("Oxlin"), iconFor(result));
 }
 
 bool NotebookCommands::remove(const QString& name) {
     if (session::sameNotebookName(name, session_.currentBook().notebookName)) {
-        prompter_.message(QStringLiteral("You can't delete the opened book."), kCaption,
-                          PromptIcon::None);
+        prompter_.message(tr("You can't delete the opened book."), tr("Oxlin"), PromptIcon::None);
         return false;
     }
-    if (prompter_.message(messages::NotebookMessages::deleteQuestion(name), kCaption, PromptIcon::Question,
-                          PromptButtons::YesNoDefaultNo) != PromptAnswer::Yes)
+    if (prompter_.message(messages::NotebookMessages::deleteQuestion(name), tr("Oxlin"),
+                          PromptIcon::Question, PromptButtons::YesNoDefaultNo) != PromptAnswer::Yes)
         return false;
     const session::NotebookResult result = session::NotebookManager(session_).deleteNotebook(name);
     tell(result, name);

@@ -51,8 +51,8 @@ NotebookController::NotebookController(const QString& dataFolder, Prompter& prom
 
     opener_ = std::make_unique<TopicOpener>(*session_, editor, launcher_);
     connect(opener_.get(), &TopicOpener::noApplication, this, [this](const QString& fileName) {
-        prompter_.message(QStringLiteral("No application is set up to open %1.").arg(fileName),
-                          QStringLiteral("Oxlin"), PromptIcon::Warning);
+        prompter_.message(tr("No application is set up to open %1.").arg(fileName), tr("Oxlin"),
+                          PromptIcon::Warning);
     });
 
     treeController_ = std::make_unique<TreeController>(TreeController::Parts{
@@ -197,8 +197,8 @@ void NotebookController::installCommands() {
 
 void NotebookController::showImportMenu() {
     QMenu menu(window_.get());
-    const QAction* file = menu.addAction(QStringLiteral("Import from a file"));
-    const QAction* folder = menu.addAction(QStringLiteral("Import from a folder"));
+    const QAction* file = menu.addAction(tr("Import from a file"));
+    const QAction* folder = menu.addAction(tr("Import from a folder"));
     // The chosen entry arrives as its command once the menu is gone.
     const QAction* chosen = menu.exec(QCursor::pos());
     if (chosen == file)
@@ -258,79 +258,73 @@ void NotebookController::reportOpenOutcome() {
         // not after an hour of typing.
         QTemporaryFile probe(QDir(session_->paths().workingFolder).filePath(QStringLiteral(".probe-XXXXXX")));
         if (!probe.open() || probe.write("x", 1) != 1 || !probe.flush()) {
-            prompter_.message(
-                QStringLiteral("The notebook cannot be saved: the folder \"%1\" cannot be "
-                               "written to.\nWhat you change now will be lost when Oxlin ends.")
-                    .arg(QDir::toNativeSeparators(session_->paths().workingFolder)),
-                QStringLiteral("Oxlin"), PromptIcon::Warning);
+            prompter_.message(tr("The notebook cannot be saved: the folder \"%1\" cannot be "
+                                 "written to.\nWhat you change now will be lost when Oxlin ends.")
+                                  .arg(QDir::toNativeSeparators(session_->paths().workingFolder)),
+                              tr("Oxlin"), PromptIcon::Warning);
         }
     }
     const QString package = QFileInfo(session_->paths().packageFile).fileName();
     const QString copy = QFileInfo(session_->damagedPackageCopy()).fileName();
-    const QString caption = QStringLiteral("Oxlin");
+    const QString caption = tr("Oxlin");
     switch (session_->lastOpenOutcome()) {
     case session::OpenOutcome::Resumed:
-        window_->showStatusNote(QString::fromLatin1(kRecoveredNote));
+        window_->showStatusNote(tr(kRecoveredNote));
         return;
     case session::OpenOutcome::PackageUnreadable:
         prompter_.message(
             copy.isEmpty()
-                ? QStringLiteral("The notebook package \"%1\" is damaged and could not be read.")
-                      .arg(package)
-                : QStringLiteral(
-                      "The notebook package \"%1\" is damaged and could not be read.\n"
-                      "It was kept unchanged as \"%2\"; the notebook opens without it.")
+                ? tr("The notebook package \"%1\" is damaged and could not be read.").arg(package)
+                : tr("The notebook package \"%1\" is damaged and could not be read.\n"
+                     "It was kept unchanged as \"%2\"; the notebook opens without it.")
                       .arg(package, copy),
             caption, PromptIcon::Warning);
         return;
     case session::OpenOutcome::TreeUnreadable:
-        prompter_.message(
-            QStringLiteral("The list of topics in \"%1\" is damaged and could not be read.\n"
-                           "The topics found were put under \"Recovered\".%2")
-                .arg(package, copy.isEmpty() ? QString()
-                                             : QStringLiteral("\nThe damaged list was kept as "
-                                                              "\"%1\".")
-                                                   .arg(copy)),
-            caption, PromptIcon::Warning);
+        prompter_.message(tr("The list of topics in \"%1\" is damaged and could not be read.\n"
+                             "The topics found were put under \"Recovered\".%2")
+                              .arg(package, copy.isEmpty() ? QString()
+                                                           : tr("\nThe damaged list was kept as "
+                                                                "\"%1\".")
+                                                                 .arg(copy)),
+                          caption, PromptIcon::Warning);
         return;
     case session::OpenOutcome::Refused:
-        prompter_.message(QStringLiteral("The notebook cannot be opened: %1.\nNothing in it "
-                                         "will be changed or saved.")
+        prompter_.message(tr("The notebook cannot be opened: %1.\nNothing in it "
+                             "will be changed or saved.")
                               .arg(messages::NotebookMessages::problem(session_->saveProblem())),
                           caption, PromptIcon::Error);
         return;
     case session::OpenOutcome::UnpackIncomplete:
-        prompter_.message(
-            QStringLiteral("Some topics of \"%1\" could not be unpacked (is the disk full?).\n"
-                           "The package was kept unchanged as \"%2\".")
-                .arg(package, copy),
-            caption, PromptIcon::Warning);
+        prompter_.message(tr("Some topics of \"%1\" could not be unpacked (is the disk full?).\n"
+                             "The package was kept unchanged as \"%2\".")
+                              .arg(package, copy),
+                          caption, PromptIcon::Warning);
         return;
     case session::OpenOutcome::Unpacked:
     case session::OpenOutcome::New: break;
     }
     if (const tree::TreeLoadNotes& notes = session_->treeLoadNotes(); notes.any()) {
-        prompter_.message(
-            QStringLiteral("The list of topics in \"%1\" held entries that could not be read "
-                           "as they were: %2 over-long lines and %3 over-long labels were "
-                           "left out, %4 folders without a name were named \"(no name)\", and "
-                           "%5 topics got new file numbers.")
-                .arg(package)
-                .arg(notes.skippedLines)
-                .arg(notes.skippedLabels)
-                .arg(notes.unnamedFolders)
-                .arg(notes.renumbered),
-            caption, PromptIcon::Warning);
+        prompter_.message(tr("The list of topics in \"%1\" held entries that could not be read "
+                             "as they were: %2 over-long lines and %3 over-long labels were "
+                             "left out, %4 folders without a name were named \"(no name)\", and "
+                             "%5 topics got new file numbers.")
+                              .arg(package)
+                              .arg(notes.skippedLines)
+                              .arg(notes.skippedLabels)
+                              .arg(notes.unnamedFolders)
+                              .arg(notes.renumbered),
+                          caption, PromptIcon::Warning);
     }
 }
 
 void NotebookController::reportSaveProblem() {
-    prompter_.message(QStringLiteral("Could not save the notebook: %1.\nEverything is kept in "
-                                     "the working folder \"%2\" and will be there at the next "
-                                     "start.")
+    prompter_.message(tr("Could not save the notebook: %1.\nEverything is kept in "
+                         "the working folder \"%2\" and will be there at the next "
+                         "start.")
                           .arg(messages::NotebookMessages::problem(session_->saveProblem()),
                                QDir::toNativeSeparators(session_->paths().workingFolder)),
-                      QStringLiteral("Oxlin"), PromptIcon::Error);
+                      tr("Oxlin"), PromptIcon::Error);
 }
 
 void NotebookController::openTopic(ItemHandle item) {
@@ -351,10 +345,10 @@ bool NotebookController::exitSequence() {
     EditorHost& editor = window_->editorHost();
     if (editor.isOpen() && editor.currentTopic() != 0 && editor.saveTopic() != 0) {
         // The editor has said why; its text is the only copy of it.
-        prompter_.message(QStringLiteral("The open topic could not be saved, so Oxlin stays "
-                                         "open and keeps its text. Copy the text elsewhere or "
-                                         "free some disk space, then exit again."),
-                          QStringLiteral("Oxlin"), PromptIcon::Error);
+        prompter_.message(tr("The open topic could not be saved, so Oxlin stays "
+                             "open and keeps its text. Copy the text elsewhere or "
+                             "free some disk space, then exit again."),
+                          tr("Oxlin"), PromptIcon::Error);
         return false;
     }
     safety_->stop(); // the sequence writes everything itself, then empties the tree

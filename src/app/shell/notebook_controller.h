@@ -85,7 +85,8 @@ public:
     bool exitSequence();
 
     // Shown in the status bar after a start that resumed a working folder.
-    static constexpr char kRecoveredNote[] = "Recovered the notebook from an unexpected end.";
+    static constexpr char kRecoveredNote[] =
+        QT_TR_NOOP("Recovered the notebook from an unexpected end.");
 
     QString workingFolder() const override;
     std::optional<QString> topicFilePath(ItemHandle topic) const override;

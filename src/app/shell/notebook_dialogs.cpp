@@ -39,19 +39,19 @@ void centreOnScreen(QDialog& dialog) {
 
 NewNotebookDialog::NewNotebookDialog(std::function<bool(const QString&)> create, QWidget* parent)
     : QDialog(parent), create_(std::move(create)) {
-    setWindowTitle(QStringLiteral("New Notebook"));
+    setWindowTitle(tr("New Notebook"));
     makePlainDialog(*this);
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->addWidget(new QLabel(QStringLiteral("Name of this notebook:"), this));
+    layout->addWidget(new QLabel(tr("Name of this notebook:"), this));
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("name"));
     name_->setMaxLength(kNameFieldLength);
     name_->setMinimumWidth(220);
     layout->addWidget(name_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     connect(buttons, &QDialogButtonBox::accepted, this, &NewNotebookDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &NewNotebookDialog::reject);
     layout->addWidget(buttons);
@@ -76,10 +76,10 @@ void NewNotebookDialog::accept() {
 OpenNotebookDialog::OpenNotebookDialog(const QStringList& names, NotebookChoices choices,
                                        QWidget* parent)
     : QDialog(parent), choices_(std::move(choices)) {
-    setWindowTitle(QStringLiteral("Open Notebook"));
+    setWindowTitle(tr("Open Notebook"));
     makePlainDialog(*this);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Notebook List:"), this));
+    layout->addWidget(new QLabel(tr("Notebook List:"), this));
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("notebooks"));
     // Already in the notebooks' order (without regard to case).
@@ -88,10 +88,9 @@ OpenNotebookDialog::OpenNotebookDialog(const QStringList& names, NotebookChoices
         list_->setCurrentRow(0);
     layout->addWidget(list_);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* open = buttons->addButton(QStringLiteral("Open"), QDialogButtonBox::AcceptRole);
-    QPushButton* remove =
-        buttons->addButton(QStringLiteral("Delete"), QDialogButtonBox::DestructiveRole);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    QPushButton* open = buttons->addButton(tr("Open"), QDialogButtonBox::AcceptRole);
+    QPushButton* remove = buttons->addButton(tr("Delete"), QDialogButtonBox::DestructiveRole);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     open->setDefault(true);
     connect(open, &QPushButton::clicked, this, &OpenNotebookDialog::openSelected);
     connect(remove, &QPushButton::clicked, this, &OpenNotebookDialog::deleteSelected);

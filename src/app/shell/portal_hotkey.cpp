@@ -197,7 +197,7 @@ void PortalHotkey::bindShortcut() {
     // The desktop may offer another trigger, or let the user choose one.
     const QList<portal::NewShortcut> shortcuts{
         {QString::fromLatin1(kShortcutId),
-         {{QStringLiteral("description"), QStringLiteral("Show Oxlin")},
+         {{QStringLiteral("description"), tr("Show Oxlin")},
           {QStringLiteral("preferred_trigger"), QStringLiteral("CTRL+SHIFT+a")}}}};
     request(QStringLiteral("BindShortcuts"),
             {QVariant::fromValue(QDBusObjectPath(session_)), QVariant::fromValue(shortcuts),

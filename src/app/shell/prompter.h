@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QString>
 #include <QStringList>
@@ -48,9 +49,11 @@ public:
 // The filters of the "Please Select a File" dialog: any file, text files,
 // pictures; the first is chosen.
 inline QStringList anyFileFilters() {
-    return {QStringLiteral("All files (*)"),
-            QStringLiteral("All Text file (*.txt *.log *.cpp *.h *.html *.rtf)"),
-            QStringLiteral("All image file (*.bmp *.jpg *.gif)")};
+    return {
+        QCoreApplication::translate("oxlin::app::Prompter", "All files (*)"),
+        QCoreApplication::translate("oxlin::app::Prompter",
+                                    "All Text file (*.txt *.log *.cpp *.h *.html *.rtf)"),
+        QCoreApplication::translate("oxlin::app::Prompter", "All image file (*.bmp *.jpg *.gif)")};
 }
 
 class Prompter {

@@ -23,39 +23,55 @@ struct Group {
     std::initializer_list<Row> rows;
 };
 
+// The labels and the keys' names are marked in the dialog's translation
+// context and translated as the dialog is built.
 const Group kGroups[] = {
-    {"Main Window",
-     {{"Show Notebook:", "Ctrl + Shift + A"},
-      {"Hide Notebook:", "Esc"},
-      {"Always On Top:", "F10"},
-      {"Show DragDrop Window", "F9"}}},
-    {"Topics-tree",
-     {{"New same level Topic", "Enter"},
-      {"New Sub-Topic", "Insert"},
-      {"Delete Topic", "Delete"},
-      {"Rename Topic", "F2"},
-      {"Open Topic to Edit", "Space"}}},
-    {"Editor",
-     {{"Word-Wrap", "Ctrl + W"},
-      {"Insert a Link(to a file)", "F5"},
-      {"Insert Link(to a Topic)", "F4"},
-      {"Insert Picture", "F7"},
-      {"Insert Text in a File", "F8"}}},
+    {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Main Window"),
+     {{QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Show Notebook:"),
+       QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Ctrl + Shift + A")},
+      {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Hide Notebook:"),
+       QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Esc")},
+      {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Always On Top:"),
+       QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "F10")},
+      {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Show DragDrop Window"),
+       QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "F9")}}},
+    {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Topics-tree"),
+     {{QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "New same level Topic"),
+       QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Enter")},
+      {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "New Sub-Topic"),
+       QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Insert")},
+      {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Delete Topic"),
+       QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Delete")},
+      {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Rename Topic"),
+       QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "F2")},
+      {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Open Topic to Edit"),
+       QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Space")}}},
+    {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Editor"),
+     {{QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Word-Wrap"),
+       QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Ctrl + W")},
+      {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Insert a Link(to a file)"),
+       QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "F5")},
+      {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Insert Link(to a Topic)"),
+       QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "F4")},
+      {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Insert Picture"),
+       QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "F7")},
+      {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Insert Text in a File"),
+       QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "F8")}}},
 };
 
 } // namespace
 
 ShortcutDialog::ShortcutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("shortcutDialog"));
-    setWindowTitle(QStringLiteral("KeyBorad ShortCut"));
+    setWindowTitle(tr("KeyBorad ShortCut"));
     auto* layout = new QVBoxLayout(this);
     for (const Group& group : kGroups) {
-        auto* box = new QGroupBox(QString::fromUtf8(group.title), this);
+        auto* box = new QGroupBox(tr(group.title), this);
         auto* form = new QFormLayout(box);
         for (const Row& row : group.rows) {
-            auto* field = new QLineEdit(QString::fromUtf8(row.keys), box);
+            auto* field = new QLineEdit(tr(row.keys), box);
             field->setReadOnly(true);
-            form->addRow(QString::fromUtf8(row.label), field);
+            form->addRow(tr(row.label), field);
         }
         layout->addWidget(box);
     }

@@ -28,9 +28,9 @@ SidePane::SidePane(QWidget* tree, QWidget* locate, QWidget* keyword, QWidget* pa
     tabs_->setUsesScrollButtons(false);
     tabs_->setIconSize(QSize(16, 16));
     tabs_->setFocusPolicy(Qt::NoFocus);
-    tabs_->addTab(topicsTabIcon(), QStringLiteral("Topics"));
-    tabs_->addTab(indexTabIcon(), QStringLiteral("Index"));
-    tabs_->addTab(searchTabIcon(), QStringLiteral("Search"));
+    tabs_->addTab(topicsTabIcon(), tr("Topics"));
+    tabs_->addTab(indexTabIcon(), tr("Index"));
+    tabs_->addTab(searchTabIcon(), tr("Search"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

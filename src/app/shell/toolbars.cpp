@@ -6,6 +6,7 @@
 #include "app/shell/toolbar_icons.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QToolBar>
 
@@ -37,7 +38,8 @@ void giveIcons(ActionRegistry& actions, std::initializer_list<int> ids) {
 
 Toolbars buildToolbars(QMainWindow& window, ActionRegistry& actions, EditorHost& editor) {
     Toolbars bars;
-    bars.main = makeBar(window, "mainToolBar", QStringLiteral("Main"));
+    bars.main =
+        makeBar(window, "mainToolBar", QCoreApplication::translate("oxlin::app::Toolbars", "Main"));
     const auto mainIds = {cmd::NewNotebook, cmd::OpenNotebook, cmd::Save,  0,
                           cmd::ImportPopup, cmd::Export,       0,          cmd::Cut,
                           cmd::Copy,        cmd::Paste,        0,          cmd::KeyShortcuts,
@@ -45,7 +47,8 @@ Toolbars buildToolbars(QMainWindow& window, ActionRegistry& actions, EditorHost&
     giveIcons(actions, mainIds);
     actions.addActions(bars.main, mainIds);
 
-    bars.format = makeBar(window, "formatToolBar", QStringLiteral("Format"));
+    bars.format = makeBar(window, "formatToolBar",
+                          QCoreApplication::translate("oxlin::app::Toolbars", "Format"));
     const auto formatIds = {
         cmd::NewFolder,  cmd::NewSubfolder, cmd::NewTopic,    cmd::DeleteTopic,  0,
         cmd::LevelUp,    cmd::LevelDown,    cmd::MoveUp,      cmd::MoveDown,     0,

@@ -21,15 +21,15 @@ TrayIcon::TrayIcon(bool available, Dispatch dispatch, QObject* parent)
         connect(act, &QAction::triggered, this, [this, id] { dispatch_(id); });
         return act;
     };
-    entry(QStringLiteral("&Show/Hide"), cmd::TrayShowHide);
+    entry(tr("&Show/Hide"), cmd::TrayShowHide);
     menu_->addSeparator();
-    onTop_ = entry(QStringLiteral("On &Top"), cmd::AlwaysOnTop);
+    onTop_ = entry(tr("On &Top"), cmd::AlwaysOnTop);
     onTop_->setCheckable(true);
     menu_->addSeparator();
-    entry(QStringLiteral("&Exit"), cmd::TrayExit);
+    entry(tr("&Exit"), cmd::TrayExit);
 
     icon_ = new QSystemTrayIcon(applicationIcon(), this);
-    icon_->setToolTip(QString::fromLatin1(kTip));
+    icon_->setToolTip(tr(kTip));
     icon_->setContextMenu(menu_);
     connect(icon_, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {

@@ -21,7 +21,7 @@ class TrayIcon final : public QObject {
 public:
     using Dispatch = std::function<void(int id)>;
 
-    static constexpr char kTip[] = "Oxlin";
+    static constexpr char kTip[] = QT_TR_NOOP("Oxlin");
 
     TrayIcon(bool available, Dispatch dispatch, QObject* parent = nullptr);
     ~TrayIcon() override;

@@ -74,9 +74,9 @@ void UpdateCheck::answer(QNetworkReply* reply) {
         Q_EMIT finished(false);
         return;
     }
-    const PromptAnswer choice = prompter_.message(
-        QStringLiteral("Oxlin has been update.\r\nDo you want to DOWNLOAD a new Version?"),
-        QStringLiteral("Oxlin"), PromptIcon::Information, PromptButtons::YesNo);
+    const PromptAnswer choice =
+        prompter_.message(tr("Oxlin has been update.\r\nDo you want to DOWNLOAD a new Version?"),
+                          tr("Oxlin"), PromptIcon::Information, PromptButtons::YesNo);
     if (choice == PromptAnswer::Yes) {
         // One argument to the desktop's opener; no shell sees the address.
         launcher_.openInBrowser(downloadAddress(server_).toString());

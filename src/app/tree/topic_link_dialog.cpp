@@ -27,7 +27,7 @@ NoRenames noRenames;
 
 TopicLinkDialog::TopicLinkDialog(const QString& treeFile, QWidget* parent)
     : QDialog(parent), images_(&icons_) {
-    setWindowTitle(QStringLiteral("Insert Topics Link"));
+    setWindowTitle(tr("Insert Topics Link"));
     tree::loadTree(tree_, treeFile, &images_);
     model_ = std::make_unique<TreeItemModel>(tree_, icons_, noRenames);
 
@@ -39,8 +39,8 @@ TopicLinkDialog::TopicLinkDialog(const QString& treeFile, QWidget* parent)
     topic_->setReadOnly(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("Insert"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("Insert"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &TopicLinkDialog::insert);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -51,7 +51,7 @@ TopicLinkDialog::TopicLinkDialog(const QString& treeFile, QWidget* parent)
     });
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Topic:"), topic_);
+    form->addRow(tr("Topic:"), topic_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_, 1);
     layout->addLayout(form);
@@ -73,7 +73,7 @@ void TopicLinkDialog::selectionChanged() {
 
 void TopicLinkDialog::insert() {
     if (topic_->text().isEmpty()) {
-        QMessageBox::critical(this, QStringLiteral("Error"), QStringLiteral("Invalidate Topic name"));
+        QMessageBox::critical(this, tr("Error"), tr("Invalidate Topic name"));
         return;
     }
     accept();

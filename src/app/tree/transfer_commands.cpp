@@ -27,8 +27,7 @@ tree::ItemHandle TransferCommands::selectionFolder() const {
 }
 
 template <typename Work> void TransferCommands::runImport(Work&& work) {
-    const std::unique_ptr<ProgressPrompt> progress =
-        parts_.prompter.progress(QStringLiteral("Import"));
+    const std::unique_ptr<ProgressPrompt> progress = parts_.prompter.progress(tr("Import"));
     transfer::Importer importer({parts_.session.tree(), parts_.session.fileIds(),
                                  parts_.session.paths().workingFolder, parts_.images,
                                  [this](tree::ItemHandle topic) {
@@ -38,7 +37,7 @@ template <typename Work> void TransferCommands::runImport(Work&& work) {
                                  tree::kMaxTopics,
                                  [&progress](int handled) {
                                      return progress->step(
-                                         QStringLiteral("Importing... %1 files").arg(handled));
+                                         tr("Importing... %1 files").arg(handled));
                                  }});
     {
         const WaitCursor wait;
@@ -50,8 +49,8 @@ template <typename Work> void TransferCommands::runImport(Work&& work) {
 }
 
 void TransferCommands::importFile() {
-    const QStringList chosen = parts_.prompter.openFileNames(
-        QStringLiteral("Please Select a File"), QString(), anyFileFilters(), false);
+    const QStringList chosen = parts_.prompter.openFileNames(tr("Please Select a File"), QString(),
+                                                             anyFileFilters(), false);
     if (chosen.isEmpty())
         return;
     const tree::ItemHandle parent = selectionFolder();
@@ -59,7 +58,7 @@ void TransferCommands::importFile() {
 }
 
 void TransferCommands::importFolder() {
-    const QString folder = parts_.prompter.existingFolder(QStringLiteral("Import"), QString());
+    const QString folder = parts_.prompter.existingFolder(tr("Import"), QString());
     if (folder.isEmpty())
         return;
     const bool selected =
@@ -88,8 +87,7 @@ void TransferCommands::exportSelection() {
     if (item->isTopic() && (kind == tree::TopicKind::Text || kind == tree::TopicKind::RichText) &&
         parts_.exportThroughEditor && parts_.exportThroughEditor(selected))
         return;
-    const QString target =
-        parts_.prompter.saveFileName(QStringLiteral("Export"), item->label, {});
+    const QString target = parts_.prompter.saveFileName(tr("Export"), item->label, {});
     if (target.isEmpty())
         return;
     const QString working = parts_.session.paths().workingFolder;
