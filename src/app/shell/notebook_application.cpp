@@ -24,6 +24,18 @@
 
 namespace oxlin::app {
 
+namespace {
+
+// Another copy holds the notebooks: this one ends at once.
+void sayAlreadyRunning(Prompter& prompter) {
+    prompter.message(QCoreApplication::translate("oxlin::app::NotebookApplication",
+                                                 "Oxlin is running."),
+                     QCoreApplication::translate("oxlin::app::NotebookApplication", "Oxlin"),
+                     PromptIcon::Error);
+}
+
+} // namespace
+
 int runNotebook(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Oxlin"));
@@ -44,10 +56,7 @@ int runNotebook(int argc, char* argv[]) {
     QtPrompter prompter;
     store::SingleInstanceLock lock;
     if (!lock.tryAcquire()) {
-        prompter.message(QCoreApplication::translate("oxlin::app::NotebookApplication",
-                                                     store::SingleInstanceLock::kRunningMessage),
-                         QCoreApplication::translate("oxlin::app::NotebookApplication", "Oxlin"),
-                         PromptIcon::Error);
+        sayAlreadyRunning(prompter);
         return store::SingleInstanceLock::kSecondInstanceExitCode;
     }
 
@@ -58,10 +67,7 @@ int runNotebook(int argc, char* argv[]) {
     store::SingleInstanceLock dataLock(dataFolder,
                                        QLatin1String(store::SingleInstanceLock::kDataFolderLockName));
     if (!dataLock.tryAcquire() && dataLock.heldElsewhere()) {
-        prompter.message(QCoreApplication::translate("oxlin::app::NotebookApplication",
-                                                     store::SingleInstanceLock::kRunningMessage),
-                         QCoreApplication::translate("oxlin::app::NotebookApplication", "Oxlin"),
-                         PromptIcon::Error);
+        sayAlreadyRunning(prompter);
         return store::SingleInstanceLock::kSecondInstanceExitCode;
     }
 

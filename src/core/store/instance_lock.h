@@ -16,7 +16,6 @@ namespace oxlin::store {
 class SingleInstanceLock {
 public:
     static constexpr char kName[] = "Oxlin";
-    static constexpr char kRunningMessage[] = "Oxlin is running.";
     static constexpr int kSecondInstanceExitCode = 1;
 
     // The lock kept inside the data folder as well: two copies with
