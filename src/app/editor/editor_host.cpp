@@ -4,8 +4,6 @@
 #include "app/editor/topic_text_edit.h"
 #include "app/shell/prompter.h"
 #include "app/shell/wait_cursor.h"
-#include "core/store/atomic_file.h"
-#include "core/store/compressed_file.h"
 #include "core/tree/topic_kind.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -14,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -67,21 +64,21 @@ EditorHost::EditorHost(EditorTopics& topics, Prompter& prompter, QWidget* parent
 
 int EditorHost::loadTopic(ItemHandle topic) {
     if (open_) {
-        if (current_ != 0 && !workingCopy_.isEmpty()) {
+        if (current_ != 0 && copy_.isSet()) {
             // An unchanged topic is not written again: its file stays as it was.
             const bool write = hasUnwrittenChanges();
             if (write && saveWorkingCopy() != 0)
                 return EditorResult::NotWritten; // keep the text rather than lose it
             const auto file = topics_.topicFilePath(current_);
-            if (!file || (write && store::compressFile(workingCopy_, *file) != 1)) {
+            if (!file || (write && !copy_.putBack(*file))) {
                 // The working copy is the only current text: it stays, and so does the topic.
                 reportSaveError(long(QFileDevice::WriteError));
                 return EditorResult::NotWritten;
             }
-            QFile::remove(workingCopy_);
+            copy_.discard();
         }
         current_ = 0;
-        workingCopy_.clear();
+        copy_.forget();
     } else {
         edit_->setEnabled(true);
         open_ = true;
@@ -105,7 +102,7 @@ int EditorHost::loadTopic(ItemHandle topic) {
     // is written from these bytes and the editor reads them, and a topic too
     // large to open never reaches the disk or the memory in full.
     QByteArray bytes;
-    const store::CodecStatus status = store::decompressFileStatus(*file, bytes, maxTopicBytes_);
+    const store::CodecStatus status = WorkingCopy::readTopicFile(*file, maxTopicBytes_, bytes);
     if (status == store::CodecStatus::TooLarge) {
         // Not read, so never written back either: the topic file stays whole.
         edit_->clear();
@@ -115,12 +112,10 @@ int EditorHost::loadTopic(ItemHandle topic) {
     }
     if (status != store::CodecStatus::Ok && QFileInfo(*file).size() > 0)
         reportDamagedTopic(*label, *file);
-    QDir().mkpath(QFileInfo(copy).absolutePath());
-    store::writeFileAtomically(copy, bytes);
+    copy_.start(copy, bytes);
     format_ = StreamFormat::Unknown;
     streamIn(bytes);
 
-    workingCopy_ = copy;
     current_ = topic;
     Q_EMIT topicChanged();
     return 0;
@@ -174,14 +169,7 @@ void EditorHost::reportTooLarge(const QString& label) {
 }
 
 void EditorHost::reportDamagedTopic(const QString& label, const QString& topicFile) {
-    // Saving the topic replaces its file, so the damaged one is kept beside
-    // the notebook's package first, where neither packing nor closing removes it.
-    const QDir working(topics_.workingFolder());
-    QDir dataFolder(working);
-    dataFolder.cdUp();
-    const QString kept = store::keepDamagedCopy(
-        topicFile, dataFolder.filePath(working.dirName() + u'.' + QFileInfo(topicFile).fileName() +
-                                       QStringLiteral(".damaged")));
+    const QString kept = WorkingCopy::keepDamagedTopicFile(topicFile, topics_.workingFolder());
     QString text = tr("The topic \"%1\" could not be read completely: its file is damaged.\n"
                       "What could be read of it is shown.")
                        .arg(label);
@@ -197,16 +185,8 @@ void EditorHost::reportSaveError(long code) {
 bool EditorHost::writeWorkingCopy(QFileDevice::FileError& error) {
     const StreamFormat format =
         format_ == StreamFormat::Unknown ? StreamFormat::PlainText : format_;
-    // Written beside and renamed, like every other file: a failed write
-    // leaves the last good copy in place.
-    QSaveFile file(workingCopy_);
-    const QByteArray bytes = store::openForReplace(file)
-                                 ? richtext::saveTopicStream(*edit_->document(), format)
-                                 : QByteArray();
-    if (!file.isOpen() || file.write(bytes) != bytes.size() || !store::commitChecked(file)) {
-        error = file.error() != QFileDevice::NoError ? file.error() : QFileDevice::WriteError;
+    if (!copy_.write(richtext::saveTopicStream(*edit_->document(), format), error))
         return false;
-    }
     edit_->document()->setModified(false);
     formatSwitched_ = false;
     return true;
@@ -228,13 +208,13 @@ bool EditorHost::hasUnwrittenChanges() const {
 }
 
 bool EditorHost::writeBackQuietly() {
-    if (!open_ || current_ == 0 || workingCopy_.isEmpty() || !hasUnwrittenChanges())
+    if (!open_ || current_ == 0 || !copy_.isSet() || !hasUnwrittenChanges())
         return false;
     QFileDevice::FileError error = QFileDevice::NoError;
     if (!writeWorkingCopy(error))
         return false; // the next save says what went wrong
     const auto file = topics_.topicFilePath(current_);
-    return file && store::compressFile(workingCopy_, *file) == 1;
+    return file && copy_.putBack(*file);
 }
 
 int EditorHost::saveTopic() {
@@ -248,7 +228,7 @@ int EditorHost::saveTopic() {
         if (saveWorkingCopy() != 0)
             return EditorResult::NotWritten;
         const auto file = topics_.topicFilePath(current_);
-        if (!file || store::compressFile(workingCopy_, *file) != 1) {
+        if (!file || !copy_.putBack(*file)) {
             reportSaveError(long(QFileDevice::WriteError));
             return EditorResult::NotWritten;
         }
@@ -270,9 +250,7 @@ int EditorHost::closeTopic() {
     edit_->clear();
     current_ = 0;
     open_ = false;
-    if (!workingCopy_.isEmpty())
-        QFile::remove(workingCopy_);
-    workingCopy_.clear();
+    copy_.discard();
     Q_EMIT editingAvailableChanged(false);
     Q_EMIT topicChanged();
     return 0;
@@ -282,10 +260,10 @@ bool EditorHost::shutDown() {
     const bool saved = !open_ || current_ == 0 || saveTopic() == 0;
     // The topic file holds the text now; a working copy left behind would be
     // compressed again when the tree closes.
-    if (saved && !workingCopy_.isEmpty())
-        QFile::remove(workingCopy_);
+    if (saved)
+        copy_.discard();
     open_ = false;
-    workingCopy_.clear();
+    copy_.forget();
     format_ = StreamFormat::PlainText;
     Q_EMIT editingAvailableChanged(false);
     Q_EMIT shutDownDone();
@@ -338,20 +316,20 @@ void EditorHost::restoreViewPosition(quint32 position) {
 }
 
 int EditorHost::exportCurrentTopic() {
-    if (current_ == 0 || workingCopy_.isEmpty())
+    if (current_ == 0 || !copy_.isSet())
         return EditorResult::NoTopic;
     const QStringList filters =
         format_ == StreamFormat::PlainText
             ? QStringList{tr("Text Files (*.TXT)")}
             : QStringList{tr("Rich Text Format (*.RTF)"), tr("RTF w/o Objects (*.RTF)")};
     const QString chosen =
-        prompter_.saveFileName(QString(), QFileInfo(workingCopy_).fileName(), filters);
+        prompter_.saveFileName(QString(), QFileInfo(copy_.path()).fileName(), filters);
     if (chosen.isEmpty())
         return EditorResult::NotWritten;
     WaitCursor wait;
     const QString target = exportPathFor(chosen, format_);
     const auto file = topics_.topicFilePath(current_);
-    if (!file || store::decompressFile(*file, target) != 1) {
+    if (!file || !WorkingCopy::exportTopicFile(*file, target)) {
         reportSaveError(long(QFileDevice::WriteError));
         return EditorResult::NotWritten;
     }

@@ -3,6 +3,7 @@
 
 #include "app/editor/content_stream.h"
 #include "app/editor/editor_topics.h"
+#include "app/editor/working_copy.h"
 
 #include <QFileDevice>
 #include <QFont>
@@ -29,10 +30,10 @@ inline constexpr int NoTopic = -16;         // no topic is open in it
 inline constexpr int TooLarge = -17;        // more than EditorHost::kMaxTopicBytes
 } // namespace EditorResult
 
-// The editor host: the one editor control, the topic it shows and that topic's
-// working copy. A topic is edited through a plain working copy in the working
-// folder: loading decompresses the topic file into it and reads it into the
-// control; saving writes the control into it and compresses it back.
+// The editor host: the one editor control and the topic it shows. A topic is
+// edited through a plain working copy in the working folder (WorkingCopy owns
+// its files): loading decompresses the topic file into it and reads it into
+// the control; saving writes the control into it and compresses it back.
 //
 // Results are the editor's codes, named in EditorResult.
 //
@@ -71,7 +72,7 @@ public:
         current_ = newHandle;
         Q_EMIT topicChanged();
     }
-    QString workingCopyPath() const { return workingCopy_; }
+    QString workingCopyPath() const { return copy_.path(); }
     StreamFormat streamFormat() const { return format_; }
     // Formatting commands call this: the topic now carries formatting.
     void markRichText() {
@@ -124,7 +125,7 @@ private:
     QFont defaultFont_;
     bool open_ = false;
     ItemHandle current_ = 0;
-    QString workingCopy_;
+    WorkingCopy copy_;
     qint64 maxTopicBytes_ = kMaxTopicBytes;
     StreamFormat format_ = StreamFormat::PlainText;
     bool wordWrap_ = false;

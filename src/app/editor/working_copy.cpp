@@ -1,0 +1,56 @@
+#include "app/editor/working_copy.h"
+
+#include "core/store/atomic_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace oxlin::app {
+
+store::CodecStatus WorkingCopy::readTopicFile(const QString& topicFile, qint64 limit,
+                                              QByteArray& bytes) {
+    return store::decompressFileStatus(topicFile, bytes, limit);
+}
+
+void WorkingCopy::start(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    store::writeFileAtomically(path, bytes);
+    path_ = path;
+}
+
+bool WorkingCopy::write(const QByteArray& bytes, QFileDevice::FileError& error) const {
+    QSaveFile file(path_);
+    if (!store::openForReplace(file) || file.write(bytes) != bytes.size() ||
+        !store::commitChecked(file)) {
+        error = file.error() != QFileDevice::NoError ? file.error() : QFileDevice::WriteError;
+        return false;
+    }
+    return true;
+}
+
+bool WorkingCopy::putBack(const QString& topicFile) const {
+    return store::compressFile(path_, topicFile) == 1;
+}
+
+bool WorkingCopy::exportTopicFile(const QString& topicFile, const QString& target) {
+    return store::decompressFile(topicFile, target) == 1;
+}
+
+QString WorkingCopy::keepDamagedTopicFile(const QString& topicFile, const QString& workingFolder) {
+    const QDir working(workingFolder);
+    QDir dataFolder(working);
+    dataFolder.cdUp();
+    return store::keepDamagedCopy(
+        topicFile, dataFolder.filePath(working.dirName() + u'.' + QFileInfo(topicFile).fileName() +
+                                       QStringLiteral(".damaged")));
+}
+
+void WorkingCopy::discard() {
+    if (!path_.isEmpty())
+        QFile::remove(path_);
+    path_.clear();
+}
+
+} // namespace oxlin::app
