@@ -1,3 +1,4 @@
+// The INI reader: one pass over the bytes into lines, sections and the table of section names.
 #include "core/store/ini_document.h"
 
 #include "core/store/stored_text.h"

@@ -1,3 +1,4 @@
+// INI text written in memory, and the "key=number" lines of a section read back.
 #include "core/store/ini_text.h"
 
 #include "core/store/atomic_file.h"

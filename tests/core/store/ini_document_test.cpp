@@ -1,3 +1,4 @@
+// The shared INI reader: line ends, section names and lookup, long and damaged lines, and rewrites.
 #include "core/store/ini_document.h"
 #include "core/store/ini_text.h"
 #include "core/store/profile.h"
