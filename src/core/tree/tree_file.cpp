@@ -155,7 +155,7 @@ void loadTree(TopicTree& tree, const IniDocument& document, TopicImages* images,
     said.skippedLines = document.skippedLines();
     tree.beginReset();
     tree.clear();
-    tree.reserve(document.lineCount());
+    tree.reserve(document.lineCount() - document.sectionCount()); // a line per item at most
     // Sections are looked up by key (IniDocument::nameKey); a folder's key is
     // its parent's key, "\\" and the key of its label, so no path is folded
     // twice. Each key's sections are handed out in turn.
