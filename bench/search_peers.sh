@@ -17,14 +17,21 @@ median() { # command...: median seconds of $runs runs
   printf '%s\n' "${times[@]}" | sort -n | sed -n "$(( (runs + 1) / 2 ))p"
 }
 
+ratio() { echo "scale=2; $1 / $2" | bc; }
+load() { cut -d' ' -f1-3 /proc/loadavg; }
+
+echo "load average at the start: $(load)"
+declare -A content
 for topics in 3800 1900; do
   book=$work/book$topics.xzz; files=$work/files$topics
   "$gen" "$book" "$topics" 20
   mkdir -p "$files" && "$oxlin" unpack "$book" "$files" >/dev/null
   treeonly=$work/tree$topics && mkdir -p "$treeonly" && cp "$files/Tree.xtz" "$treeonly/"
   echo "== $topics topics, $(du -sb "$files" | cut -f1) bytes compressed"
-  echo "content  oxlin search        $(median "$oxlin" search "$book" zebracorn)"
-  echo "content  floor gzip|grep -c  $(median sh -c "gzip -dc $files/*.xtz | grep -c -i zebracorn")"
+  search=$(median "$oxlin" search "$book" zebracorn); content[$topics]=$search
+  floor=$(median sh -c "gzip -dc $files/*.xtz | grep -c -i zebracorn")
+  echo "content  oxlin search        $search"
+  echo "content  floor gzip|grep -c  $floor   (oxlin/floor $(ratio "$search" "$floor"))"
   echo "content  zgrep -il           $(median sh -c "zgrep -il zebracorn $files/*.xtz")"
   if command -v rg >/dev/null; then
     # rg -z decompresses only names it knows, so ".xtz" is searched compressed;
@@ -32,10 +39,17 @@ for topics in 3800 1900; do
     gz=$work/gz$topics && mkdir -p "$gz"
     for f in "$files"/*.xtz; do cp "$f" "$gz/$(basename "$f" .xtz).gz"; done
     echo "content  rg -z -il (.xtz)    $(median rg -z -il zebracorn "$files")"
-    echo "content  rg -z -il (.gz)     $(median rg -z -il zebracorn "$gz")"
+    rg=$(median rg -z -il zebracorn "$gz")
+    echo "content  rg -z -il (.gz)     $rg   (rg/oxlin $(ratio "$rg" "$search"))"
   fi
-  echo "titles   oxlin --titles      $(median "$oxlin" search "$book" 'Topic 37' --titles)"
-  echo "titles   gzip Tree|grep -i   $(median sh -c "gzip -dc $files/Tree.xtz | grep -i 'Topic 37'")"
-  echo "tree     oxlin tree          $(median "$oxlin" tree "$book")"
-  echo "tree     gzip Tree|wc -l     $(median sh -c "gzip -dc $files/Tree.xtz | wc -l")"
+  titles=$(median "$oxlin" search "$book" 'Topic 37' --titles)
+  peer=$(median sh -c "gzip -dc $files/Tree.xtz | grep -i 'Topic 37'")
+  echo "titles   oxlin --titles      $titles"
+  echo "titles   gzip Tree|grep -i   $peer   (oxlin/peer $(ratio "$titles" "$peer"))"
+  tree=$(median "$oxlin" tree "$book")
+  peer=$(median sh -c "gzip -dc $files/Tree.xtz | wc -l")
+  echo "tree     oxlin tree          $tree"
+  echo "tree     gzip Tree|wc -l     $peer   (oxlin/peer $(ratio "$tree" "$peer"))"
 done
+echo "content  3,800 / 1,900 topics  $(ratio "${content[3800]}" "${content[1900]}")"
+echo "load average at the end: $(load)"

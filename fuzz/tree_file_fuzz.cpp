@@ -3,7 +3,7 @@
 // every topic with its file id, in the same places. Build and run as
 // fuzz/README.md shows.
 
-#include "core/tree/ini_text.h"
+#include "core/store/ini_document.h"
 #include "core/tree/tree_file.h"
 #include "core/tree/tree_model.h"
 
@@ -34,9 +34,9 @@ QStringList outline(const TopicTree& tree) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray input = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     TopicTree first;
-    loadTree(first, IniDocument::parse(input), nullptr);
+    loadTree(first, oxlin::store::IniDocument::parse(input), nullptr);
     TopicTree second;
-    loadTree(second, IniDocument::parse(treeFileText(first)), nullptr);
+    loadTree(second, oxlin::store::IniDocument::parse(treeFileText(first)), nullptr);
     const QStringList before = outline(first);
     const QStringList after = outline(second);
     if (before != after) {

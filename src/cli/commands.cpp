@@ -2,9 +2,9 @@
 
 #include "core/store/compressed_file.h"
 #include "core/store/file_names.h"
+#include "core/store/ini_document.h"
 #include "core/store/notebook_paths.h"
 #include "core/store/package.h"
-#include "core/tree/ini_text.h"
 #include "core/tree/tree_file.h"
 
 #include <QFileInfo>
@@ -91,7 +91,7 @@ bool readPackageTree(const QString& package, const store::PackageReader& reader,
                      .arg(package, QLatin1String(store::kCompressedTreeFileName)));
         return false;
     }
-    tree::loadTree(tree, tree::IniDocument::parse(text), nullptr, notes);
+    tree::loadTree(tree, store::IniDocument::parse(text), nullptr, notes);
     return true;
 }
 

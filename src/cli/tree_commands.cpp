@@ -17,11 +17,32 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <charconv>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 namespace oxlin::cli {
 
 namespace {
+
+constexpr std::size_t kOutputBlock = 64 * 1024;
+
+// Text as UTF-8; ASCII, the common case, without a temporary.
+void appendUtf8(std::string& out, const QString& text) {
+    const std::size_t at = out.size();
+    out.resize(at + std::size_t(text.size()));
+    char* to = out.data() + at;
+    for (QChar c : text) {
+        if (c.unicode() >= 0x80) {
+            const QByteArray utf8 = text.toUtf8();
+            out.resize(at);
+            out.append(utf8.constData(), std::size_t(utf8.size()));
+            return;
+        }
+        *to++ = char(c.unicode());
+    }
+}
 
 // Lists the tree of a package, one item per line in tree order.
 int listTree(const QStringList& arguments) {
@@ -47,32 +68,36 @@ int listTree(const QStringList& arguments) {
     // Paths grow from the parent's as the walk goes down, already in UTF-8,
     // and go out in large writes: a path and a write per line would cost
     // more than reading the tree.
-    std::vector<QByteArray> pathAt;
-    QByteArray out;
+    std::string path;
+    std::vector<std::size_t> pathEnd; // the length of the path at each depth
+    std::string out;
+    out.reserve(kOutputBlock + 4096);
     bool written = true;
+    const auto flush = [&] {
+        written = written && std::fwrite(out.data(), 1, out.size(), stdout) == out.size();
+        out.clear(); // keeps its capacity
+    };
     tree.walk([&](const tree::TreeItem& item, int depth) {
-        pathAt.resize(std::size_t(depth) + 1);
-        QByteArray& path = pathAt[std::size_t(depth)];
-        path.resize(0); // keeps its capacity
+        pathEnd.resize(std::size_t(depth) + 1);
+        path.resize(depth > 0 ? pathEnd[std::size_t(depth) - 1] : 0);
         if (depth > 0)
-            path.append(pathAt[std::size_t(depth) - 1]).append('\\');
-        path.append(item.label.toUtf8());
+            path += '\\';
+        appendUtf8(path, item.label);
+        pathEnd[std::size_t(depth)] = path.size();
         out += path;
         if (item.isFolder()) {
             out += "\\\n";
         } else {
+            char digits[16];
+            const auto end = std::to_chars(digits, digits + sizeof digits, item.record->fileId).ptr;
             out += '\t';
-            out += QByteArray::number(item.record->fileId);
+            out.append(digits, end);
             out += '\n';
         }
-        if (out.size() >= 64 * 1024) {
-            written = written && std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout) ==
-                                     std::size_t(out.size());
-            out.resize(0); // keeps its capacity
-        }
+        if (out.size() >= kOutputBlock)
+            flush();
     });
-    written = written && std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout) ==
-                             std::size_t(out.size());
+    flush();
     return written && std::fflush(stdout) == 0 ? kSuccess : kFailure;
 }
 

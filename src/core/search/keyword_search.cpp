@@ -1,8 +1,8 @@
 #include "core/search/keyword_search.h"
 
 #include "core/store/file_names.h"
+#include "core/store/ini_text.h"
 #include "core/store/profile.h"
-#include "core/tree/ini_text.h"
 
 #include <QHash>
 
@@ -132,9 +132,9 @@ std::vector<ContentTarget> contentTargets(const IndexSnapshot& snapshot) {
 
 std::vector<ContentTarget> KeywordSearch::indexedTargets() const {
     std::vector<ContentTarget> targets;
-    tree::IniSectionReader reader = tree::IniSectionReader::open(
+    store::IniSectionReader reader = store::IniSectionReader::open(
         profiles_, paths_.searchIndexFile, QLatin1String(kSearchIndexSection));
-    tree::IniEntry entry;
+    store::IniEntry entry;
     while (reader.next(entry)) {
         const ItemHandle handle = handleFromValue(entry.value);
         // A dead entry (the topic was deleted or moved since the load) is

@@ -1,8 +1,8 @@
 #include "core/search/topic_index.h"
 
 #include "core/store/file_names.h"
+#include "core/store/ini_text.h"
 #include "core/store/profile.h"
-#include "core/tree/ini_text.h"
 #include "core/tree/topic_kind.h"
 
 #include <QMutexLocker>
@@ -203,9 +203,9 @@ void TopicIndex::writeLastEdited(const TopicTree& tree, ItemHandle openTopic) {
 
 std::vector<LocateRow> TopicIndex::locateRows(const TopicTree& tree) const {
     std::vector<LocateRow> rows;
-    tree::IniSectionReader reader = tree::IniSectionReader::open(
+    store::IniSectionReader reader = store::IniSectionReader::open(
         profiles_, paths_.topicIndexFile, QLatin1String(kTopicIndexSection));
-    tree::IniEntry entry;
+    store::IniEntry entry;
     while (reader.next(entry)) {
         const ItemHandle handle = handleFromValue(entry.value);
         if (handle == kNoItem || !tree.contains(handle))

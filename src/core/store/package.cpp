@@ -17,6 +17,7 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace oxlin::store {
@@ -256,15 +257,61 @@ int unpackPackage(const QString& workingFolder, const QString& packageFile,
 
 namespace {
 
-QString memberKey(const QString& name) {
+// How the reader finds a member: its name without ".xtz", case-folded; a key
+// of at most eight ASCII characters (other than NUL) is packed into `packed`.
+struct MemberKey {
+    std::optional<std::uint64_t> packed;
+    QString text;
+};
+
+std::optional<std::uint64_t> packedName(QStringView folded) {
+    if (folded.size() > qsizetype(pf::kNameSize))
+        return std::nullopt;
+    std::uint64_t packed = 0;
+    for (qsizetype i = 0; i < folded.size(); ++i) {
+        const char16_t c = folded[i].unicode();
+        if (c == 0 || c >= 0x80)
+            return std::nullopt;
+        packed |= std::uint64_t(c) << (8 * i);
+    }
+    return packed;
+}
+
+MemberKey memberKey(const QString& name) {
     const QLatin1String extension(pf::kMemberExtension);
-    const QString bare = name.endsWith(extension, Qt::CaseInsensitive)
-                             ? name.left(name.size() - extension.size())
-                             : name;
-    return bare.toCaseFolded();
+    const QStringView bare = name.endsWith(extension, Qt::CaseInsensitive)
+                                 ? QStringView(name).chopped(extension.size())
+                                 : QStringView(name);
+    bool ascii = true;
+    for (QChar c : bare)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii && bare.size() <= qsizetype(pf::kNameSize)) {
+        // ASCII folds to lower case, with no table.
+        char16_t lower[pf::kNameSize];
+        for (qsizetype i = 0; i < bare.size(); ++i) {
+            const char16_t c = bare[i].unicode();
+            lower[i] = c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+        }
+        if (const auto packed = packedName(QStringView(lower, bare.size())))
+            return {packed, {}};
+    }
+    QString folded = bare.toString().toCaseFolded();
+    if (const auto packed = packedName(folded))
+        return {packed, {}};
+    return {std::nullopt, std::move(folded)};
 }
 
 } // namespace
+
+const PackageReader::Place* PackageReader::find(const QString& name) const {
+    const MemberKey key = memberKey(name);
+    if (key.packed) {
+        const auto found = packedPlaces_.find(*key.packed);
+        return found == packedPlaces_.end() ? nullptr : &found->second;
+    }
+    const auto found = otherPlaces_.constFind(key.text);
+    return found == otherPlaces_.cend() ? nullptr : &*found;
+}
 
 bool PackageReader::open(const QString& packageFile) {
     QMutexLocker lock(&mutex_);
@@ -272,7 +319,8 @@ bool PackageReader::open(const QString& packageFile) {
     mapped_ = nullptr;
     mappedSize_ = 0;
     names_.clear();
-    places_.clear();
+    packedPlaces_.clear();
+    otherPlaces_.clear();
     file_.setFileName(packageFile);
     if (!QFileInfo(packageFile).isFile() || !file_.open(QIODevice::ReadOnly))
         return false;
@@ -281,14 +329,22 @@ bool PackageReader::open(const QString& packageFile) {
         file_.close();
         return false;
     }
+    packedPlaces_.reserve(entries.size());
+    names_.reserve(qsizetype(entries.size()));
     for (const Entry& entry : entries) {
         if (!isPlainName(entry.name))
             continue;
         const QString name = decodeStoredText(entry.name);
-        const QString key = memberKey(name);
-        if (places_.contains(key))
-            continue;
-        places_.insert(key, {entry.offset, entry.size});
+        MemberKey key = memberKey(name);
+        const Place place{entry.offset, entry.size};
+        if (key.packed) {
+            if (!packedPlaces_.emplace(*key.packed, place).second)
+                continue;
+        } else {
+            if (otherPlaces_.contains(key.text))
+                continue;
+            otherPlaces_.insert(key.text, place);
+        }
         names_.append(name);
     }
     mappedSize_ = file_.size();
@@ -297,14 +353,14 @@ bool PackageReader::open(const QString& packageFile) {
 }
 
 qint64 PackageReader::memberSize(const QString& name) const {
-    const auto found = places_.constFind(memberKey(name));
-    return found == places_.cend() ? -1 : qint64(found->size);
+    const Place* found = find(name);
+    return found ? qint64(found->size) : -1;
 }
 
 bool PackageReader::read(const QString& name, QByteArray& out) const {
     out.clear();
-    const auto found = places_.constFind(memberKey(name));
-    if (found == places_.cend())
+    const Place* found = find(name);
+    if (!found)
         return false;
     if (mapped_) {
         if (qint64(found->offset) + qint64(found->size) > mappedSize_)

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <unordered_map>
 
 namespace oxlin::store {
 
@@ -71,12 +72,17 @@ private:
         std::uint32_t offset = 0;
         std::uint32_t size = 0;
     };
+    const Place* find(const QString& name) const;
     mutable QFile file_;
     mutable QMutex mutex_;
     const uchar* mapped_ = nullptr; // the whole file, or null
     qint64 mappedSize_ = 0;
     QStringList names_;
-    QHash<QString, Place> places_; // case-folded name without extension
+    // By the case-folded name without extension: packed into an integer
+    // when that is at most eight ASCII characters (every name we write),
+    // as text otherwise.
+    std::unordered_map<std::uint64_t, Place> packedPlaces_;
+    QHash<QString, Place> otherPlaces_;
 };
 
 // One member of a package, decompressed: `name` as for PackageReader::read.

@@ -1,6 +1,7 @@
 #include "core/store/profile.h"
 
-#include "core/store/atomic_file.h"
+#include "core/store/ini_document.h"
+#include "core/store/ini_text.h"
 #include "core/store/stored_text.h"
 
 #include <QFile>
@@ -14,13 +15,6 @@ namespace oxlin::store {
 
 namespace {
 
-// One line of an INI file: its bytes as found (re-written unchanged unless the
-// line itself is replaced) and its decoded text.
-struct Line {
-    QByteArray raw;
-    QString text;
-};
-
 bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
 
 QString trimBlanks(QStringView text) {
@@ -32,33 +26,21 @@ QString trimBlanks(QStringView text) {
     return text.mid(begin, end - begin).toString();
 }
 
-std::vector<Line> readLines(const QString& path) {
-    std::vector<Line> lines;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return lines;
-    const QByteArray bytes = file.readAll();
-    qsizetype start = 0;
-    const qsizetype size = bytes.size();
-    while (start < size) {
-        qsizetype end = start;
-        while (end < size && bytes[end] != '\n' && bytes[end] != '\r')
-            ++end;
-        QByteArray raw = bytes.mid(start, end - start);
-        QString text = decodeStoredText(raw);
-        lines.push_back({std::move(raw), std::move(text)});
-        if (end < size && bytes[end] == '\r' && end + 1 < size && bytes[end + 1] == '\n')
-            ++end;
-        start = end + 1;
-    }
-    return lines;
+// Every line of the file, however long, so that the lines an edit does not
+// touch go back as they were. A missing file reads as an empty one.
+IniDocument readDocument(const QString& path) {
+    std::optional<IniDocument> document = IniDocument::readFile(path, kUnlimitedIniLine);
+    return document ? std::move(*document) : IniDocument::parse({}, kUnlimitedIniLine);
 }
 
-// The name of a section header line, or nothing for other lines.
-std::optional<QString> sectionName(const QString& text) {
+// A line is decoded whole: its bytes decide between UTF-8 and Windows-1252.
+QString lineText(const IniDocument& document, int line) {
+    return decodeStoredText(document.line(line));
+}
+
+// The name of a section header's text, blanks around it removed: "[ A ]" is "A".
+QString sectionName(const QString& text) {
     const QString trimmed = trimBlanks(text);
-    if (!trimmed.startsWith(QLatin1Char('[')))
-        return std::nullopt;
     qsizetype close = trimmed.indexOf(QLatin1Char(']'));
     if (close < 0)
         close = trimmed.size();
@@ -82,67 +64,82 @@ bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// Index range [begin, end) of the body of the first section named `section`;
-// begin is npos when the section is missing. `end` stops at the next header.
+// The header line and the body [header + 1, end) of the first section named
+// `section`, compared without the blanks around the name.
 struct SectionRange {
-    std::size_t header = std::size_t(-1);
-    std::size_t end = 0;
-    bool found() const { return header != std::size_t(-1); }
+    int header = -1;
+    int end = 0;
+    bool found() const { return header >= 0; }
 };
 
-SectionRange findSection(const std::vector<Line>& lines, const QString& section) {
-    SectionRange range;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const auto name = sectionName(lines[i].text);
-        if (!name)
-            continue;
-        if (range.found()) {
-            range.end = i;
-            return range;
-        }
-        if (sameName(*name, section))
-            range.header = i;
+SectionRange findSection(const IniDocument& document, const QString& section) {
+    for (int i = 0; i < document.sectionCount(); ++i) {
+        const int header = document.headerLine(i);
+        if (sameName(sectionName(lineText(document, header)), section))
+            return {header, document.bodyEnd(i)};
     }
-    range.end = lines.size();
-    return range;
+    return {-1, document.lineCount()};
 }
 
-Line makeLine(const QString& text) { return {text.toUtf8(), text}; }
+QByteArray entryLine(const QString& key, const QString& value) {
+    return (key + QLatin1Char('=') + value).toUtf8();
+}
 
-void setKey(std::vector<Line>& lines, const QString& section, const QString& key,
-            const QString& value) {
-    const Line entry = makeLine(key + QLatin1Char('=') + value);
-    const SectionRange range = findSection(lines, section);
+QByteArray headerLine(const QString& section) {
+    return (QLatin1Char('[') + section + QLatin1Char(']')).toUtf8();
+}
+
+// The file's lines with some of them replaced and new ones put in at one
+// place, written back whole with CR LF.
+struct Rewrite {
+    explicit Rewrite(const IniDocument& from)
+        : document(from), replaced(std::size_t(from.lineCount())), insertAt(from.lineCount()) {}
+
+    bool write(const QString& path) const {
+        IniTextBuffer out;
+        for (int i = 0; i <= document.lineCount(); ++i) {
+            if (i == insertAt)
+                for (const QByteArray& line : inserted)
+                    out.appendLine(line);
+            if (i == document.lineCount())
+                break;
+            const QByteArray& line = replaced[std::size_t(i)];
+            out.appendLine(line.isNull() ? document.line(i) : QByteArrayView(line));
+        }
+        return out.writeFile(path);
+    }
+
+    const IniDocument& document;
+    std::vector<QByteArray> replaced; // by line; a null one keeps the line
+    int insertAt;
+    std::vector<QByteArray> inserted;
+};
+
+// Where one key goes: in place of the section's first line with that key,
+// else after the section's last line with text, else in a new section at the
+// end of the file.
+void setKey(Rewrite& rewrite, const QString& section, const QString& key, const QString& value) {
+    const IniDocument& document = rewrite.document;
+    QByteArray entry = entryLine(key, value);
+    const SectionRange range = findSection(document, section);
     if (!range.found()) {
-        lines.push_back(makeLine(QLatin1Char('[') + section + QLatin1Char(']')));
-        lines.push_back(entry);
+        rewrite.inserted = {headerLine(section), std::move(entry)};
         return;
     }
-    std::size_t lastContent = range.header;
-    for (std::size_t i = range.header + 1; i < range.end; ++i) {
-        if (trimBlanks(lines[i].text).isEmpty())
+    int lastContent = range.header;
+    for (int i = range.header + 1; i < range.end; ++i) {
+        const QString text = lineText(document, i);
+        if (trimBlanks(text).isEmpty())
             continue;
         lastContent = i;
-        const auto kv = keyValue(lines[i].text);
+        const auto kv = keyValue(text);
         if (kv && sameName(kv->key, key)) {
-            lines[i] = entry;
+            rewrite.replaced[std::size_t(i)] = std::move(entry);
             return;
         }
     }
-    lines.insert(lines.begin() + std::ptrdiff_t(lastContent + 1), entry);
-}
-
-bool writeLines(const QString& path, const std::vector<Line>& lines) {
-    QByteArray bytes;
-    qsizetype total = 0;
-    for (const Line& line : lines)
-        total += line.raw.size() + 2;
-    bytes.reserve(total);
-    for (const Line& line : lines) {
-        bytes += line.raw;
-        bytes += "\r\n";
-    }
-    return writeFileAtomically(path, bytes);
+    rewrite.insertAt = lastContent + 1;
+    rewrite.inserted = {std::move(entry)};
 }
 
 } // namespace
@@ -150,12 +147,12 @@ bool writeLines(const QString& path, const std::vector<Line>& lines) {
 std::optional<QString> ProfileService::find(const QString& file, const QString& section,
                                             const QString& key) const {
     QMutexLocker lock(&mutex_);
-    const std::vector<Line> lines = readLines(file);
-    const SectionRange range = findSection(lines, section);
+    const IniDocument document = readDocument(file);
+    const SectionRange range = findSection(document, section);
     if (!range.found())
         return std::nullopt;
-    for (std::size_t i = range.header + 1; i < range.end; ++i) {
-        const auto kv = keyValue(lines[i].text);
+    for (int i = range.header + 1; i < range.end; ++i) {
+        const auto kv = keyValue(lineText(document, i));
         if (kv && sameName(kv->key, key))
             return kv->value;
     }
@@ -170,61 +167,60 @@ bool ProfileService::writeString(const QString& file, const QString& section, co
 bool ProfileService::writeStrings(const QString& file, const QString& section,
                                   const QList<std::pair<QString, QString>>& entries) {
     QMutexLocker lock(&mutex_);
-    std::vector<Line> lines = readLines(file);
+    const IniDocument document = readDocument(file);
+    Rewrite rewrite(document);
     if (entries.size() == 1) {
-        setKey(lines, section, entries.first().first, entries.first().second);
-        return writeLines(file, lines);
+        setKey(rewrite, section, entries.first().first, entries.first().second);
+        return rewrite.write(file);
     }
     // Many keys (an index rebuild): the same result as one setKey per entry,
-    // but with the section's keys looked up in a hash and the new keys spliced
+    // but with the section's keys looked up in a hash and the new keys put
     // in once, so the cost stays linear in the size of the file.
-    const SectionRange range = findSection(lines, section);
-    std::size_t insertAt = lines.size();
-    QHash<QString, std::ptrdiff_t> where; // folded key -> line (>= 0) or ~appended index
+    const SectionRange range = findSection(document, section);
+    QHash<QString, std::ptrdiff_t> where; // folded key -> line (>= 0) or ~inserted index
     if (range.found()) {
-        std::size_t lastContent = range.header;
-        for (std::size_t i = range.header + 1; i < range.end; ++i) {
-            if (trimBlanks(lines[i].text).isEmpty())
+        int lastContent = range.header;
+        for (int i = range.header + 1; i < range.end; ++i) {
+            const QString text = lineText(document, i);
+            if (trimBlanks(text).isEmpty())
                 continue;
             lastContent = i;
-            if (const auto kv = keyValue(lines[i].text)) {
+            if (const auto kv = keyValue(text)) {
                 const QString folded = kv->key.toCaseFolded();
                 if (!where.contains(folded))
                     where.insert(folded, std::ptrdiff_t(i));
             }
         }
-        insertAt = lastContent + 1;
+        rewrite.insertAt = lastContent + 1;
     }
-    std::vector<Line> appended;
+    std::vector<QByteArray>& inserted = rewrite.inserted;
     if (!range.found())
-        appended.push_back(makeLine(QLatin1Char('[') + section + QLatin1Char(']')));
+        inserted.push_back(headerLine(section));
     for (const auto& [key, value] : entries) {
-        Line entry = makeLine(key + QLatin1Char('=') + value);
+        QByteArray entry = entryLine(key, value);
         const QString folded = key.toCaseFolded();
         const auto found = where.constFind(folded);
         if (found == where.cend()) {
-            where.insert(folded, ~std::ptrdiff_t(appended.size()));
-            appended.push_back(std::move(entry));
+            where.insert(folded, ~std::ptrdiff_t(inserted.size()));
+            inserted.push_back(std::move(entry));
         } else if (*found >= 0) {
-            lines[std::size_t(*found)] = std::move(entry);
+            rewrite.replaced[std::size_t(*found)] = std::move(entry);
         } else {
-            appended[std::size_t(~*found)] = std::move(entry);
+            inserted[std::size_t(~*found)] = std::move(entry);
         }
     }
-    lines.insert(lines.begin() + std::ptrdiff_t(insertAt), std::make_move_iterator(appended.begin()),
-                 std::make_move_iterator(appended.end()));
-    return writeLines(file, lines);
+    return rewrite.write(file);
 }
 
 QStringList ProfileService::readSection(const QString& file, const QString& section) const {
     QMutexLocker lock(&mutex_);
-    const std::vector<Line> lines = readLines(file);
-    const SectionRange range = findSection(lines, section);
+    const IniDocument document = readDocument(file);
+    const SectionRange range = findSection(document, section);
     QStringList result;
     if (!range.found())
         return result;
-    for (std::size_t i = range.header + 1; i < range.end; ++i) {
-        const QString trimmed = trimBlanks(lines[i].text);
+    for (int i = range.header + 1; i < range.end; ++i) {
+        const QString trimmed = trimBlanks(lineText(document, i));
         if (trimmed.isEmpty())
             continue;
         if (const auto kv = keyValue(trimmed))

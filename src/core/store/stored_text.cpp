@@ -43,6 +43,12 @@ QString decodeWindows1252(QByteArrayView bytes) {
 }
 
 QString decodeStoredText(QByteArrayView bytes) {
+    // ASCII, the common case, reads the same either way and needs no decoder.
+    unsigned char any = 0;
+    for (char c : bytes)
+        any |= static_cast<unsigned char>(c);
+    if (any < 0x80)
+        return QString::fromLatin1(bytes);
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (!decoder.hasError())

@@ -1,6 +1,7 @@
 #include "core/tree/tree_file.h"
 
-#include "core/tree/ini_text.h"
+#include "core/store/ini_document.h"
+#include "core/store/ini_text.h"
 #include "core/tree/topic_kind.h"
 #include "core/tree/tree_file_format.h"
 
@@ -9,10 +10,15 @@
 #include <algorithm>
 #include <limits>
 #include <optional>
-#include <unordered_map>
 #include <vector>
 
 namespace oxlin::tree {
+
+using store::IniDocument;
+using store::IniEntry;
+using store::IniSection;
+using store::IniSectionReader;
+using store::IniTextBuffer;
 
 namespace {
 
@@ -113,8 +119,8 @@ IniTextBuffer buildTreeText(const TopicTree& tree) {
 // handed out while loading can name no file the notebook may hold.
 qint32 highestStoredId(const IniDocument& document) {
     qint32 highest = 0;
-    for (int body = 0; body < document.bodyCount(); ++body) {
-        IniSectionReader reader(document, body);
+    for (int section = 0; section < document.sectionCount(); ++section) {
+        IniSectionReader reader(document, section);
         IniEntry entry;
         while (reader.next(entry))
             if (entry.fits)
@@ -149,37 +155,43 @@ void loadTree(TopicTree& tree, const IniDocument& document, TopicImages* images,
     said.skippedLines = document.skippedLines();
     tree.beginReset();
     tree.clear();
+    tree.reserve(document.lineCount() - document.sectionCount()); // a line per item at most
     // Sections are looked up by key (IniDocument::nameKey); a folder's key is
     // its parent's key, "\\" and the key of its label, so no path is folded
-    // twice.
-    std::unordered_map<QByteArray, int, KeyHash> claimed; // section key -> occurrences handed out
+    // twice. Each key's sections are handed out in turn.
+    std::vector<int> claimed(std::size_t(document.nameCount()), 0);
     // The writer puts "[\\]" last. A folder with an empty label at the top
     // level has a section of that name too, written before it, so the top
     // level takes the last one and such folders take the others in order.
-    const QByteArray topKey(1, tree_file_format::kPathSeparator);
-    const int topOccurrence = std::max(0, document.occurrences(topKey) - 1);
+    const char separator = tree_file_format::kPathSeparator;
+    const int topName = document.findName(QByteArrayView(&separator, 1));
+    const int topOccurrence = std::max(0, document.occurrencesOf(topName) - 1);
     struct Pending {
         ItemHandle folder;
-        QByteArray key; // names the folder's section
+        int name; // the key of the folder's section
     };
     // Folders are filled in pre-order, the order in which the writer emitted
     // sections of folders that share a name.
-    std::vector<Pending> stack{{kTopLevel, topKey}};
+    std::vector<Pending> stack{{kTopLevel, topName}};
     std::vector<std::pair<QString, qint32>> topics;
     std::vector<Pending> folders;
+    QByteArray key;                  // a sub-folder's section key, made in place
     std::optional<qint32> lastGiven; // the last fresh id given to a topic whose id did not fit
     while (!stack.empty()) {
-        const Pending pending = std::move(stack.back());
+        const Pending pending = stack.back();
         stack.pop_back();
+        if (pending.name < 0)
+            continue; // the folder has no section
         int occurrence = topOccurrence;
         if (pending.folder != kTopLevel) {
-            occurrence = claimed[pending.key]++;
-            if (pending.key == topKey && occurrence >= topOccurrence)
+            occurrence = claimed[std::size_t(pending.name)]++;
+            if (pending.name == topName && occurrence >= topOccurrence)
                 continue;
         }
-        IniSectionReader reader(document, document.section(pending.key, occurrence));
+        IniSectionReader reader(document, document.sectionOf(pending.name, occurrence));
         if (!reader.isOpen())
             continue;
+        const QByteArrayView parentKey = document.nameKeyOf(pending.name);
         topics.clear();
         folders.clear();
         IniEntry entry;
@@ -209,11 +221,15 @@ void loadTree(TopicTree& tree, const IniDocument& document, TopicImages* images,
                 ++said.unnamedFolders;
             }
             const ItemHandle folder = tree.insertFolder(pending.folder, InsertPosition::last(), label);
-            if (folder != kNoItem) {
-                // The stored label names the section, even when it was empty.
-                QByteArray key = pending.key == topKey ? pending.key : pending.key + topKey;
-                folders.push_back({folder, key + IniDocument::nameKey(entry.key)});
-            }
+            if (folder == kNoItem)
+                continue;
+            // The stored label names the section, even when it was empty.
+            key.resize(0); // keeps its capacity
+            key.append(parentKey.data(), parentKey.size());
+            if (pending.name != topName)
+                key += separator;
+            IniDocument::appendNameKey(key, entry.key);
+            folders.push_back({folder, document.findName(key)});
         }
         for (const auto& [label, fileId] : topics) {
             const int image = images ? images->imageFor(label) : kDocumentImage;
@@ -221,7 +237,7 @@ void loadTree(TopicTree& tree, const IniDocument& document, TopicImages* images,
                             TopicRecord{fileId, 0});
         }
         for (auto it = folders.rbegin(); it != folders.rend(); ++it)
-            stack.push_back(std::move(*it));
+            stack.push_back(*it);
     }
     tree.endReset();
     if (notes)

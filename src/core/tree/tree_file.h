@@ -5,9 +5,12 @@
 #include <QByteArray>
 #include <QString>
 
+namespace oxlin::store {
+class IniDocument;
+}
+
 namespace oxlin::tree {
 
-class IniDocument;
 class TopicImages;
 
 // The text of Tree.ini for the whole tree (tree_file_format.h).
@@ -19,7 +22,7 @@ bool saveTree(const TopicTree& tree, const QString& path);
 
 // What a load of a damaged or hand-made tree file had to change or leave out.
 struct TreeLoadNotes {
-    int skippedLines = 0;   // longer than kMaxIniLineBytes
+    int skippedLines = 0;   // longer than store::kMaxIniLineBytes
     int skippedLabels = 0;  // labels longer than kMaxLabelBytes
     int unnamedFolders = 0; // empty folder labels, read as kUnnamedFolderLabel
     int renumbered = 0;     // topic ids past the 32-bit range, given fresh ids
@@ -45,7 +48,7 @@ struct TreeLoadNotes {
 // (may be null) says what was changed or skipped.
 bool loadTree(TopicTree& tree, const QString& path, TopicImages* images,
               TreeLoadNotes* notes = nullptr);
-void loadTree(TopicTree& tree, const IniDocument& document, TopicImages* images,
+void loadTree(TopicTree& tree, const store::IniDocument& document, TopicImages* images,
               TreeLoadNotes* notes = nullptr);
 
 } // namespace oxlin::tree

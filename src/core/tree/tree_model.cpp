@@ -19,12 +19,12 @@ void TopicTree::removeObserver(TreeObserver* observer) {
 
 const TreeItem* TopicTree::find(ItemHandle handle) const {
     const auto it = items_.find(handle);
-    return it == items_.end() ? nullptr : it->second.get();
+    return it == items_.end() ? nullptr : &it->second;
 }
 
 TreeItem* TopicTree::findMutable(ItemHandle handle) {
     const auto it = items_.find(handle);
-    return it == items_.end() ? nullptr : it->second.get();
+    return it == items_.end() ? nullptr : &it->second;
 }
 
 const std::vector<ItemHandle>& TopicTree::children(ItemHandle parent) const {
@@ -127,24 +127,17 @@ ItemHandle TopicTree::createItem(ItemHandle parent, const QString& label, int im
     const ItemHandle handle = newHandle();
     if (handle == kNoItem)
         return kNoItem;
-    auto item = std::make_unique<TreeItem>();
-    item->handle = handle;
-    item->parent = parent;
-    item->label = label;
-    item->image = record ? image : kFolderImage;
-    item->record = record;
-    items_.emplace(handle, std::move(item));
+    TreeItem& item = items_[handle];
+    item.handle = handle;
+    item.parent = parent;
+    item.label = label;
+    item.image = record ? image : kFolderImage;
+    item.record = record;
     return handle;
 }
 
-std::optional<std::size_t> TopicTree::insertionRow(ItemHandle parent,
-                                                   InsertPosition position) const {
-    if (parent != kTopLevel) {
-        const TreeItem* folder = find(parent);
-        if (!folder || !folder->isFolder())
-            return std::nullopt;
-    }
-    const std::vector<ItemHandle>& siblings = children(parent);
+std::optional<std::size_t> TopicTree::insertionRow(const std::vector<ItemHandle>& siblings,
+                                                   InsertPosition position) {
     switch (position.place) {
     case InsertPosition::Place::First:
         return 0;
@@ -167,14 +160,18 @@ ItemHandle TopicTree::insertItem(ItemHandle parent, InsertPosition position, con
 ItemHandle TopicTree::insertCopy(ItemHandle parent, InsertPosition position, const QString& label,
                                  int image, const std::optional<TopicRecord>& record,
                                  const TreeItem* childrenFrom) {
-    const std::optional<std::size_t> row = insertionRow(parent, position);
+    // The parent is looked up once: items are nodes of their own, so the
+    // list stays where it is while the new item is added.
+    std::vector<ItemHandle>* siblings = childList(parent);
+    if (!siblings)
+        return kNoItem;
+    const std::optional<std::size_t> row = insertionRow(*siblings, position);
     if (!row || lastHandle_ == 0xFFFFFFFFu)
         return kNoItem;
     notify([&](TreeObserver& o) { o.aboutToInsert(parent, int(*row)); });
     const ItemHandle handle = createItem(parent, label, image, record);
     if (childrenFrom)
         copyChildren(*childrenFrom, handle);
-    std::vector<ItemHandle>* siblings = childList(parent);
     siblings->insert(siblings->begin() + std::ptrdiff_t(*row), handle);
     notify([&](TreeObserver& o) { o.inserted(parent, int(*row), handle); });
     return handle;
@@ -188,7 +185,7 @@ void TopicTree::dropSubtree(ItemHandle item) {
         const auto it = items_.find(handle);
         if (it == items_.end())
             continue;
-        pending.insert(pending.end(), it->second->children.begin(), it->second->children.end());
+        pending.insert(pending.end(), it->second.children.begin(), it->second.children.end());
         items_.erase(it);
     }
 }

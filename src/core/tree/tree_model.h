@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -137,6 +138,9 @@ public:
 
     // Removes every item. Handles keep counting up.
     void clear();
+    // Makes room for `items` items in all, so a load does not grow the
+    // tree's tables step by step.
+    void reserve(int items) { items_.reserve(std::size_t(std::max(items, 0))); }
 
     // Groups bulk changes (a load) into one reset notification. Per-item
     // notifications are not sent between begin and end. Calls may nest.
@@ -147,7 +151,8 @@ private:
     TreeItem* findMutable(ItemHandle handle);
     std::vector<ItemHandle>* childList(ItemHandle parent);
     ItemHandle newHandle();
-    std::optional<std::size_t> insertionRow(ItemHandle parent, InsertPosition position) const;
+    static std::optional<std::size_t> insertionRow(const std::vector<ItemHandle>& siblings,
+                                                   InsertPosition position);
     ItemHandle insertCopy(ItemHandle parent, InsertPosition position, const QString& label,
                           int image, const std::optional<TopicRecord>& record,
                           const TreeItem* childrenFrom);
@@ -161,7 +166,8 @@ private:
                 f(*observer);
     }
 
-    std::unordered_map<ItemHandle, std::unique_ptr<TreeItem>> items_;
+    // A node per item: an item stays where it is while others come and go.
+    std::unordered_map<ItemHandle, TreeItem> items_;
     std::vector<ItemHandle> topLevel_;
     std::vector<TreeObserver*> observers_;
     ItemHandle lastHandle_ = 0;

@@ -235,6 +235,29 @@ TEST_F(PackageTest, ReaderReadsOneMemberByNameInAnyCase) {
     EXPECT_FALSE(reader.read(QStringLiteral("../x"), bytes));
 }
 
+TEST_F(PackageTest, ReaderFindsNamesOutsideAsciiByTheirFoldedSpelling) {
+    // A Kelvin sign folds to "k", so "\u212Aey" and "KEY" are case twins;
+    // "Caf\xE9" is Windows-1252, and "Ünï" still has letters outside ASCII
+    // once folded.
+    writeAll(package(), handMadePackage({{"\xE2\x84\xAA" "ey", "kelvin"},
+                                         {"KEY", "ascii"},
+                                         {"Caf\xE9", "menu"},
+                                         {"\xC3\x9Cn\xC3\xAF", "long"}}));
+    PackageReader reader;
+    ASSERT_TRUE(reader.open(package()));
+    EXPECT_EQ(reader.members(), QStringList({QString::fromUtf8("\u212Aey"),
+                                             QString::fromUtf8("Caf\u00E9"),
+                                             QString::fromUtf8("\u00DCn\u00EF")}));
+    QByteArray bytes;
+    EXPECT_TRUE(reader.read(QStringLiteral("key.xtz"), bytes));
+    EXPECT_EQ(bytes, "kelvin");
+    EXPECT_TRUE(reader.read(QString::fromUtf8("CAF\u00C9"), bytes));
+    EXPECT_EQ(bytes, "menu");
+    EXPECT_TRUE(reader.read(QString::fromUtf8("\u00FCN\u00CF.XTZ"), bytes));
+    EXPECT_EQ(bytes, "long");
+    EXPECT_EQ(reader.memberSize(QStringLiteral("KEY")), 6);
+}
+
 TEST_F(PackageTest, ReaderRefusesWhatUnpackRefuses) {
     PackageReader reader;
     EXPECT_FALSE(reader.open(package())); // missing

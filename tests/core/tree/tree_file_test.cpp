@@ -1,4 +1,5 @@
-#include "core/tree/ini_text.h"
+#include "core/store/ini_document.h"
+#include "core/store/ini_text.h"
 #include "core/tree/topic_kind.h"
 #include "core/tree/tree_file.h"
 #include "core/tree/tree_model.h"
@@ -9,9 +10,15 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <random>
 
 namespace oxlin::tree {
 namespace {
+
+using store::IniDocument;
+using store::IniEntry;
+using store::IniSectionReader;
+using store::kMaxIniLineBytes;
 
 // The example tree: Work (a.txt, Old (b.rtf, Empty)), Plan.txt.
 const QByteArray kExample = "[\\Work\\Old]\r\nb.rtf=7\r\nEmpty=0\r\n"
@@ -247,6 +254,41 @@ TEST(TreeFile, IdsPastTheIntegerRangeNeverShareAFile) {
              nullptr, &notes);
     EXPECT_EQ(outline(tree), QStringList({"big.txt=41", "fine.txt=12", "huge.txt=42"}));
     EXPECT_EQ(notes.renumbered, 2);
+}
+
+TEST(TreeFile, LineEndsAndSectionOrderDoNotChangeTheTree) {
+    const QStringList expected = outline(*loaded(kExample));
+    QByteArray lf = kExample, cr = kExample;
+    lf.replace("\r\n", "\n");
+    cr.replace("\r\n", "\r");
+    EXPECT_EQ(outline(*loaded(lf)), expected);
+    EXPECT_EQ(outline(*loaded(cr)), expected);
+    // Parents before their children, the reverse of the writer's order.
+    EXPECT_EQ(outline(*loaded("[\\]\r\nWork=0\r\nPlan.txt=2\r\n"
+                              "[\\Work]\r\na.txt=3\r\nOld=0\r\n"
+                              "[\\Work\\Old]\r\nb.rtf=7\r\nEmpty=0\r\n")),
+              expected);
+}
+
+TEST(TreeFile, MangledFilesLoadAndSaveToTheSameTree) {
+    // The example and a file with shared paths, cut and changed at random:
+    // whatever loads must come back the same from its own saved text.
+    const QByteArray shared = "[\\A\\B]\r\nx=2\r\n[\\a\\B]\r\ny=3\r\n[\\A]\r\nB=0\r\n"
+                              "[\\a]\r\nB=0\r\n=0\r\n[\\]\r\nA=0\r\na=0\r\n=0\r\n";
+    std::mt19937 random(11);
+    for (int round = 0; round < 400; ++round) {
+        QByteArray text = round % 2 ? kExample : shared;
+        for (int edits = int(random() % 4); edits >= 0; --edits) {
+            const int at = int(random() % std::uint32_t(text.size()));
+            switch (random() % 3) {
+            case 0: text.remove(at, int(random() % 6)); break;
+            case 1: text.insert(at, "[\\=0\r\n]\xC3"[random() % 9]); break;
+            default: text[at] = char(random()); break;
+            }
+        }
+        const auto first = loaded(text);
+        ASSERT_EQ(outline(*loaded(treeFileText(*first))), outline(*first)) << text.toBase64().constData();
+    }
 }
 
 struct FakeIcons : IconLookup {
