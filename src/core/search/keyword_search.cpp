@@ -24,10 +24,9 @@ bool sortsBefore(const QString& a, const QString& b) {
 int SortedRows::add(const QString& text, ItemHandle handle) {
     // After every row that does not sort after the new one: equal texts keep
     // the order they came in.
-    const auto at = std::upper_bound(rows_.begin(), rows_.end(), text,
-                                     [](const QString& t, const Row& row) {
-                                         return sortsBefore(t, row.text);
-                                     });
+    const auto at =
+        std::upper_bound(rows_.begin(), rows_.end(), text,
+                         [](const QString& t, const Row& row) { return sortsBefore(t, row.text); });
     const auto placed = rows_.insert(at, Row{text, handle});
     return int(placed - rows_.begin());
 }
@@ -132,16 +131,11 @@ std::vector<ContentTarget> contentTargets(const IndexSnapshot& snapshot) {
 
 std::vector<ContentTarget> KeywordSearch::indexedTargets() const {
     std::vector<ContentTarget> targets;
-    store::IniSectionReader reader = store::IniSectionReader::open(
-        profiles_, paths_.searchIndexFile, QLatin1String(kSearchIndexSection));
-    store::IniEntry entry;
-    while (reader.next(entry)) {
-        const ItemHandle handle = handleFromValue(entry.value);
-        // A dead entry (the topic was deleted or moved since the load) is
-        // skipped before its file is read.
-        if (handle != kNoItem && tree_.contains(handle))
-            targets.push_back({entry.key, handle});
-    }
+    // Dead entries are passed over before their files are read.
+    forEachLiveEntry(profiles_, paths_.searchIndexFile, QLatin1String(kSearchIndexSection), tree_,
+                     [&targets](const QString& topicFile, ItemHandle handle) {
+                         targets.push_back({topicFile, handle});
+                     });
     return targets;
 }
 
@@ -241,8 +235,8 @@ int KeywordSearch::treeOnlySearch(const QString& keyword, bool matchCase,
         if (matcher.find(item.label) < 0)
             return;
         const QString path = tree_.itemPath(item.handle);
-        rows.push_back({item.isFolder() ? QLatin1Char('[') + path + QLatin1Char(']') : path,
-                        item.handle});
+        rows.push_back(
+            {item.isFolder() ? QLatin1Char('[') + path + QLatin1Char(']') : path, item.handle});
     });
     results.assign(std::move(rows));
     return results.size();

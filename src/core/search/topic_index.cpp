@@ -26,10 +26,24 @@ bool isStorableKey(const QString& key) {
     return true;
 }
 
-QString handleText(ItemHandle handle) { return QString::number(qint32(handle)); }
+QString handleText(ItemHandle handle) {
+    return QString::number(qint32(handle));
+}
 
 ItemHandle handleFromValue(int value) {
     return value == 0 || value == -1 ? kNoItem : ItemHandle(quint32(value));
+}
+
+void forEachLiveEntry(const ProfileService& profiles, const QString& file, const QString& section,
+                      const TopicTree& tree,
+                      const std::function<void(const QString& key, ItemHandle)>& visit) {
+    store::IniSectionReader reader = store::IniSectionReader::open(profiles, file, section);
+    store::IniEntry entry;
+    while (reader.next(entry)) {
+        const ItemHandle handle = handleFromValue(entry.value);
+        if (handle != kNoItem && tree.contains(handle))
+            visit(entry.key, handle);
+    }
 }
 
 IndexSnapshot takeIndexSnapshot(const TopicTree& tree) {
@@ -41,7 +55,8 @@ IndexSnapshot takeIndexSnapshot(const TopicTree& tree) {
     tree.walk([&](const tree::TreeItem& item, int depth) {
         pathAt.resize(std::size_t(depth) + 1);
         pathAt[std::size_t(depth)] =
-            depth == 0 ? item.label : pathAt[std::size_t(depth) - 1] + QLatin1Char('\\') + item.label;
+            depth == 0 ? item.label
+                       : pathAt[std::size_t(depth) - 1] + QLatin1Char('\\') + item.label;
         if (!item.isTopic())
             return;
         IndexedTopic topic{pathAt[std::size_t(depth)], item.handle, {}};
@@ -55,7 +70,9 @@ IndexSnapshot takeIndexSnapshot(const TopicTree& tree) {
 TopicIndex::TopicIndex(ProfileService& profiles, store::NotebookPaths paths)
     : profiles_(profiles), paths_(std::move(paths)) {}
 
-TopicIndex::~TopicIndex() { waitForRebuild(); }
+TopicIndex::~TopicIndex() {
+    waitForRebuild();
+}
 
 void TopicIndex::setPaths(store::NotebookPaths paths) {
     waitForRebuild();
@@ -203,16 +220,11 @@ void TopicIndex::writeLastEdited(const TopicTree& tree, ItemHandle openTopic) {
 
 std::vector<LocateRow> TopicIndex::locateRows(const TopicTree& tree) const {
     std::vector<LocateRow> rows;
-    store::IniSectionReader reader = store::IniSectionReader::open(
-        profiles_, paths_.topicIndexFile, QLatin1String(kTopicIndexSection));
-    store::IniEntry entry;
-    while (reader.next(entry)) {
-        const ItemHandle handle = handleFromValue(entry.value);
-        if (handle == kNoItem || !tree.contains(handle))
-            continue;
-        const qsizetype slash = entry.key.lastIndexOf(QLatin1Char('\\'));
-        rows.push_back({entry.key.mid(slash + 1), handle});
-    }
+    forEachLiveEntry(profiles_, paths_.topicIndexFile, QLatin1String(kTopicIndexSection), tree,
+                     [&rows](const QString& itemPath, ItemHandle handle) {
+                         const qsizetype slash = itemPath.lastIndexOf(QLatin1Char('\\'));
+                         rows.push_back({itemPath.mid(slash + 1), handle});
+                     });
     return rows;
 }
 

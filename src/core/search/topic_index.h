@@ -43,6 +43,13 @@ bool isStorableKey(const QString& key);
 QString handleText(tree::ItemHandle handle);
 tree::ItemHandle handleFromValue(int value);
 
+// Calls `visit(key, handle)` for each entry of an index file's section, in
+// file order, whose handle is still an item of `tree`: a dead entry (its
+// item deleted or moved since the last rebuild) is passed over.
+void forEachLiveEntry(const store::ProfileService& profiles, const QString& file,
+                      const QString& section, const tree::TopicTree& tree,
+                      const std::function<void(const QString& key, tree::ItemHandle)>& visit);
+
 // What the rebuild needs to know about one topic, taken from the tree on the
 // user-interface thread so the worker never touches the tree.
 struct IndexedTopic {

@@ -15,7 +15,9 @@ namespace oxlin::store {
 
 namespace {
 
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool isBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
 
 QString trimBlanks(QStringView text) {
     qsizetype begin = 0, end = text.size();
@@ -115,6 +117,23 @@ struct Rewrite {
     std::vector<QByteArray> inserted;
 };
 
+// Visits the lines of the section that are not blank, in order, with their
+// key and value when they have one, until `visit` returns false. Returns the
+// last line visited (the header when none): a new key goes after it.
+template <typename Visit>
+int visitContentLines(const IniDocument& document, const SectionRange& range, Visit visit) {
+    int lastContent = range.header;
+    for (int i = range.header + 1; i < range.end; ++i) {
+        const QString text = lineText(document, i);
+        if (trimBlanks(text).isEmpty())
+            continue;
+        lastContent = i;
+        if (!visit(i, keyValue(text)))
+            break;
+    }
+    return lastContent;
+}
+
 // Where one key goes: in place of the section's first line with that key,
 // else after the section's last line with text, else in a new section at the
 // end of the file.
@@ -126,18 +145,17 @@ void setKey(Rewrite& rewrite, const QString& section, const QString& key, const 
         rewrite.inserted = {headerLine(section), std::move(entry)};
         return;
     }
-    int lastContent = range.header;
-    for (int i = range.header + 1; i < range.end; ++i) {
-        const QString text = lineText(document, i);
-        if (trimBlanks(text).isEmpty())
-            continue;
-        lastContent = i;
-        const auto kv = keyValue(text);
-        if (kv && sameName(kv->key, key)) {
-            rewrite.replaced[std::size_t(i)] = std::move(entry);
-            return;
-        }
-    }
+    bool replaced = false;
+    const int lastContent =
+        visitContentLines(document, range, [&](int line, const std::optional<KeyValue>& kv) {
+            if (!kv || !sameName(kv->key, key))
+                return true;
+            rewrite.replaced[std::size_t(line)] = std::move(entry);
+            replaced = true;
+            return false;
+        });
+    if (replaced)
+        return;
     rewrite.insertAt = lastContent + 1;
     rewrite.inserted = {std::move(entry)};
 }
@@ -179,18 +197,15 @@ bool ProfileService::writeStrings(const QString& file, const QString& section,
     const SectionRange range = findSection(document, section);
     QHash<QString, std::ptrdiff_t> where; // folded key -> line (>= 0) or ~inserted index
     if (range.found()) {
-        int lastContent = range.header;
-        for (int i = range.header + 1; i < range.end; ++i) {
-            const QString text = lineText(document, i);
-            if (trimBlanks(text).isEmpty())
-                continue;
-            lastContent = i;
-            if (const auto kv = keyValue(text)) {
-                const QString folded = kv->key.toCaseFolded();
-                if (!where.contains(folded))
-                    where.insert(folded, std::ptrdiff_t(i));
-            }
-        }
+        const int lastContent =
+            visitContentLines(document, range, [&](int line, const std::optional<KeyValue>& kv) {
+                if (kv) {
+                    const QString folded = kv->key.toCaseFolded();
+                    if (!where.contains(folded))
+                        where.insert(folded, std::ptrdiff_t(line));
+                }
+                return true;
+            });
         rewrite.insertAt = lastContent + 1;
     }
     std::vector<QByteArray>& inserted = rewrite.inserted;
@@ -240,8 +255,7 @@ namespace {
 
 // Leading decimal digits with an optional sign, as atoi reads them; the
 // magnitude stops growing once past 2^31 so any length of digits is safe.
-template <class CharAt>
-long long leadingValue(qsizetype size, CharAt at) {
+template <class CharAt> long long leadingValue(qsizetype size, CharAt at) {
     qsizetype i = 0;
     while (i < size && QChar(at(i)).isSpace())
         ++i;
@@ -280,7 +294,8 @@ std::optional<qint32> leadingInteger32(const QString& text) {
 }
 
 std::optional<qint32> leadingInteger32(QByteArrayView latin1) {
-    return inRange(leadingValue(latin1.size(), [&](qsizetype i) { return char16_t(uchar(latin1[i])); }));
+    return inRange(
+        leadingValue(latin1.size(), [&](qsizetype i) { return char16_t(uchar(latin1[i])); }));
 }
 
 } // namespace oxlin::store
