@@ -138,6 +138,7 @@ private Q_SLOTS:
     void panelsHaveTheViewersDifferences();
     void exportsTopicsAndFolders();
     void topicsComeOutOfThePackageOnlyWhenNeeded();
+    void packageCutShortWhileShownIsReadSafely();
     void f10LeavesAndReentersTheTopmostBand();
     void packageIsNeverWritten();
     void damagedPackageGivesAnEmptyTree();
@@ -379,6 +380,32 @@ void ViewerTest::topicsComeOutOfThePackageOnlyWhenNeeded() {
     QFile inside(QDir(out).filePath("Folder/notes.txt"));
     QVERIFY(inside.open(QIODevice::ReadOnly));
     QCOMPARE(inside.readAll(), QByteArray("inside"));
+}
+
+void ViewerTest::packageCutShortWhileShownIsReadSafely() {
+    QTemporaryDir dir;
+    // A topic stored well past the package's first pages.
+    const QDir source(dir.filePath("source"));
+    QByteArray noise(256 * 1024, Qt::Uninitialized);
+    for (qsizetype i = 0; i < noise.size(); ++i)
+        noise[i] = char((i * 7919 + (i >> 5) * 104729) & 0xFF);
+    writeFile(source.filePath("1 noise.txt"), noise);
+    writeFile(source.filePath("2 late.txt"), "stored last");
+    const QString package = dir.filePath("Late.xzz");
+    QCOMPARE(cli::run({"build", source.path(), package}), cli::kSuccess);
+    OpenViewer viewer(package);
+    QVERIFY(viewer.opened);
+
+    // Another program rewrites the package in place while it is shown: what
+    // is read afterwards may be missing, and the viewer goes on.
+    QFile file(package);
+    QVERIFY(file.resize(64));
+    viewer.controller->openTopic(viewer.item("late.txt"));
+    QCOMPARE(viewer.openLabel(), QString("late.txt"));
+    viewer.window().keywordPanel()->keywordBox()->setEditText("stored");
+    QSignalSpy finished(&viewer.controller->search(), &app::SearchController::searchFinished);
+    viewer.controller->search().runSearch();
+    QVERIFY(finished.wait(10000));
 }
 
 void ViewerTest::f10LeavesAndReentersTheTopmostBand() {

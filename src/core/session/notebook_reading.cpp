@@ -38,7 +38,9 @@ int NotebookSession::openReadOnly(const QString& package) {
     // Nothing is kept aside here: the package is someone else's file, and
     // reading it changes nothing that a copy would have to protect.
     package_ = std::make_unique<store::PackageReader>();
-    const bool readable = package_->open(package);
+    // Read through the file, not a mapping: the package is someone else's
+    // and may be rewritten in place while it is shown.
+    const bool readable = package_->open(package, false);
     if (readable) {
         for (const QString& member : {paths_.compressedTreeFile(), paths_.compressedRuntimeFile()})
             copyMember(*package_, QFileInfo(member).fileName(), member);

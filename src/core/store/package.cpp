@@ -313,7 +313,7 @@ const PackageReader::Place* PackageReader::find(const QString& name) const {
     return found == otherPlaces_.cend() ? nullptr : &*found;
 }
 
-bool PackageReader::open(const QString& packageFile) {
+bool PackageReader::open(const QString& packageFile, bool mapIntoMemory) {
     QMutexLocker lock(&mutex_);
     file_.close(); // unmaps too
     mapped_ = nullptr;
@@ -348,7 +348,7 @@ bool PackageReader::open(const QString& packageFile) {
         names_.append(name);
     }
     mappedSize_ = file_.size();
-    mapped_ = mappedSize_ > 0 ? file_.map(0, mappedSize_) : nullptr;
+    mapped_ = mapIntoMemory && mappedSize_ > 0 ? file_.map(0, mappedSize_) : nullptr;
     return true;
 }
 

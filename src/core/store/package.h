@@ -55,7 +55,11 @@ public:
     PackageReader& operator=(const PackageReader&) = delete;
 
     // False for a missing or damaged package (nothing can be read then).
-    bool open(const QString& packageFile);
+    // A reader kept open for long (the viewer) passes `mapIntoMemory` false
+    // and reads through the file: should another program cut the package
+    // short in place meanwhile, a read from the mapping would end the
+    // process, where a read from the file just comes back short.
+    bool open(const QString& packageFile, bool mapIntoMemory = true);
     bool isOpen() const { return file_.isOpen(); }
 
     // Member names as stored, in package order, first of each case twin only.
