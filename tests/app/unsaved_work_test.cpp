@@ -7,6 +7,7 @@
 #include "app/shell/launcher.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
+#include "app/shell/safety_saver.h"
 #include "app/shell/scripted_prompter.h"
 #include "core/store/compressed_file.h"
 #include "app/tree/tree_controller.h"
@@ -44,6 +45,7 @@ class UnsavedWorkTest : public QObject {
 private Q_SLOTS:
     void treeChangesAreWrittenLikeTyping();
     void typingThatNeverPausesIsWrittenWithinTheBound();
+    void aSlowWriteIsNotRepeatedEveryFewSeconds();
     void aNamedNewTopicOpensAndTheTitleFollowsItsLabel();
     void aStartAfterACrashResumesAndSaysSo();
     void aSaveThatCannotWriteSaysSoAndExitKeepsTheFolder();
@@ -82,6 +84,24 @@ void UnsavedWorkTest::typingThatNeverPausesIsWrittenWithinTheBound() {
         store::decompressFileToBuffer(file, stored);
     }
     QVERIFY2(!stored.isEmpty(), "nothing was written while typing went on");
+}
+
+void UnsavedWorkTest::aSlowWriteIsNotRepeatedEveryFewSeconds() {
+    // A write of 60 ms with a bound of 100 ms: unbroken changes are then
+    // written no more than once in 20 x 60 ms, not every 100 ms.
+    int writes = 0;
+    SafetySaver saver([&writes] { ++writes; QThread::msleep(60); }, 5000, 100);
+    saver.changed();
+    QTRY_COMPARE_WITH_TIMEOUT(writes, 1, 5000);
+    QElapsedTimer typing;
+    typing.start();
+    while (typing.elapsed() < 600) {
+        saver.changed();
+        QTest::qWait(20);
+    }
+    QCOMPARE(writes, 1);
+    // Still written in the end, at the longer bound.
+    QTRY_COMPARE_WITH_TIMEOUT(writes, 2, 10000);
 }
 
 void UnsavedWorkTest::aNamedNewTopicOpensAndTheTitleFollowsItsLabel() {

@@ -15,8 +15,12 @@ void SafetySaver::changed() {
         return;
     if (!firstChange_.isValid())
         firstChange_.start();
-    // Typing that never pauses is still written every latestMs_.
-    const qint64 left = latestMs_ - firstChange_.elapsed();
+    // Typing that never pauses is still written every latestMs_, or less
+    // often when a write takes long (a topic of megabytes): the writes then
+    // take at most one part in kMostWriteShare of the time, and typing does
+    // not stall every few seconds.
+    const qint64 latest = std::max<qint64>(latestMs_, lastWriteMs_ * kMostWriteShare);
+    const qint64 left = latest - firstChange_.elapsed();
     timer_.start(int(std::clamp<qint64>(left, 0, quietMs_)));
 }
 
@@ -27,8 +31,12 @@ void SafetySaver::stop() {
 
 void SafetySaver::writeNow() {
     firstChange_.invalidate();
-    if (!stopped_ && write_)
-        write_();
+    if (stopped_ || !write_)
+        return;
+    QElapsedTimer took;
+    took.start();
+    write_();
+    lastWriteMs_ = took.elapsed();
 }
 
 } // namespace oxlin::app

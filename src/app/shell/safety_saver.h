@@ -17,7 +17,8 @@ class SafetySaver final : public QObject {
     Q_OBJECT
 public:
     // `write` is called on the UI thread once changes have been quiet for
-    // `quietMs`, or at the latest `latestMs` after the first unwritten change.
+    // `quietMs`, or at the latest `latestMs` after the first unwritten change
+    // (later when the last write took more than a twentieth of that).
     SafetySaver(std::function<void()> write, int quietMs, int latestMs, QObject* parent = nullptr);
 
     // Something changed that is not on disk yet.
@@ -31,6 +32,8 @@ private:
     std::function<void()> write_;
     QTimer timer_;
     QElapsedTimer firstChange_;
+    static constexpr qint64 kMostWriteShare = 20;
+    qint64 lastWriteMs_ = 0;
     int quietMs_;
     int latestMs_;
     bool stopped_ = false;
