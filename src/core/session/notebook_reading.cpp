@@ -1,9 +1,10 @@
 // Opening a package that is only read: its tree at once, each topic when it is first needed.
 #include "core/session/notebook_session.h"
 
+#include "core/store/file_names.h"
 #include "core/store/package.h"
-#include "core/tree/topic_kind.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -60,10 +61,16 @@ int NotebookSession::openReadOnly(const QString& package) {
 }
 
 bool NotebookSession::fetchTopicFile(qint32 fileId) {
-    const QString path = tree::topicFilePath(paths_.workingFolder, fileId);
-    if (QFileInfo(path).isFile())
+    // An edited notebook has every topic file in its working folder.
+    if (!package_)
         return true;
-    return package_ && copyMember(*package_, QFileInfo(path).fileName(), path);
+    // Every file here was written by this reader or the unpacker, in one of
+    // the spellings they use: a few stats tell, where a folder listing per
+    // topic would make exporting a large folder quadratic.
+    const QString name = store::topicFileName(quint32(fileId));
+    if (!store::findLikelySpelling(paths_.workingFolder, name).isEmpty())
+        return true;
+    return copyMember(*package_, name, QDir(paths_.workingFolder).filePath(name));
 }
 
 } // namespace oxlin::session

@@ -142,8 +142,9 @@ public:
     // for a notebook that is edited. Safe to read from several threads.
     const store::PackageReader* readOnlyPackage() const { return package_.get(); }
     // Makes sure the topic file of `fileId` is in the working folder: for a
-    // read-only package it is copied out of the package the first time.
-    // False when there is no such file.
+    // read-only package it is copied out of the package the first time
+    // (false when the package has no such member or it cannot be written);
+    // an edited notebook has them all already (true).
     bool fetchTopicFile(qint32 fileId);
     // Compresses Tree.ini and Z.ini and packs the working folder. Returns 1
     // when the package was written; 0 with saveProblem() otherwise, and then
