@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace oxlin::app {
 
@@ -21,13 +20,7 @@ void WorkingCopy::start(const QString& path, const QByteArray& bytes) {
 }
 
 bool WorkingCopy::write(const QByteArray& bytes, QFileDevice::FileError& error) const {
-    QSaveFile file(path_);
-    if (!store::openForReplace(file) || file.write(bytes) != bytes.size() ||
-        !store::commitChecked(file)) {
-        error = file.error() != QFileDevice::NoError ? file.error() : QFileDevice::WriteError;
-        return false;
-    }
-    return true;
+    return store::writeFileAtomically(path_, bytes, &error);
 }
 
 bool WorkingCopy::putBack(const QString& topicFile) const {

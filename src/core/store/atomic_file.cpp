@@ -34,16 +34,19 @@ bool commitChecked(QSaveFile& file) {
     return file.commit();
 }
 
-bool writeFileAtomically(const QString& path, const QByteArray& bytes) {
+bool writeFileAtomically(const QString& path, const QByteArray& bytes,
+                         QFileDevice::FileError* error) {
     QSaveFile file(path);
-    if (!openForReplace(file))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
+    bool written = openForReplace(file);
+    if (written && file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         file.commit();
-        return false;
+        written = false;
     }
-    return commitChecked(file);
+    written = written && commitChecked(file);
+    if (!written && error)
+        *error = file.error() != QFileDevice::NoError ? file.error() : QFileDevice::WriteError;
+    return written;
 }
 
 bool replaceWith(const QString& from, const QString& to) {

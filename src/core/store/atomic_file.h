@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFileDevice>
 #include <QString>
 
 class QSaveFile;
@@ -22,8 +23,10 @@ bool commitChecked(QSaveFile& file);
 
 // Writes `bytes` to a new file beside `path` and renames it over `path` only
 // when every byte is written, so readers see the old file or the new one,
-// never half of one. Returns false (and leaves `path` as it was) on failure.
-bool writeFileAtomically(const QString& path, const QByteArray& bytes);
+// never half of one. Returns false (and leaves `path` as it was) on failure,
+// with the reason in `error` when one is given.
+bool writeFileAtomically(const QString& path, const QByteArray& bytes,
+                         QFileDevice::FileError* error = nullptr);
 
 // Renames `from` over `to` in one step, replacing a file or a symbolic link
 // of that name (never its target). False when the rename failed.
