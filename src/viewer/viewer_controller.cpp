@@ -116,7 +116,9 @@ tree::ItemHandle ViewerController::selection() const {
     return model_->handle(window_->treeView()->currentIndex());
 }
 
-void ViewerController::openSelection() { openTopic(selection()); }
+void ViewerController::openSelection() {
+    openTopic(selection());
+}
 
 void ViewerController::openTopic(tree::ItemHandle item) {
     tree::TopicTree& tree = session_->tree();
@@ -131,12 +133,14 @@ void ViewerController::openTopic(tree::ItemHandle item) {
     if (!found->isTopic() || (editor.isOpen() && editor.currentTopic() == item))
         return;
     switch (topicOpeningFor(found->label)) {
-    case TopicOpening::None: return;
+    case TopicOpening::None:
+        return;
     case TopicOpening::Application:
         // Nothing is put back: the copy the application shows is the reader's own.
         opener_->openFileTopic(item, tree::kNoItem);
         return;
-    case TopicOpening::Editor: break;
+    case TopicOpening::Editor:
+        break;
     }
     if (editor.isOpen() && editor.currentTopic() != 0) {
         if (tree::TopicRecord* left = tree.record(editor.currentTopic()))
@@ -191,8 +195,8 @@ void ViewerController::exportFileTopic(tree::ItemHandle item) {
     const app::WaitCursor wait;
     session_->fetchTopicFile(found->record->fileId);
     app::showMessage(prompter_, messages::TransferMessages::afterFileExport(
-        transfer::exportTopic(session_->paths().workingFolder, found->record->fileId, target) ==
-        1));
+                                    transfer::exportTopic(session_->paths().workingFolder,
+                                                          found->record->fileId, target) == 1));
 }
 
 void ViewerController::exportFolder(tree::ItemHandle item) {
@@ -201,7 +205,7 @@ void ViewerController::exportFolder(tree::ItemHandle item) {
     if (parent.isEmpty())
         return;
     // The same export as the notebook's, so a folder leaves the viewer with
-    // the file names it would get there; only the chosen place and the texts differ.
+    // the file names and messages it would get there; only the chosen place differs.
     const QString target = QDir(parent).filePath(store::safeFileName(found->label));
     const app::WaitCursor wait;
     session_->tree().walk(
@@ -210,8 +214,9 @@ void ViewerController::exportFolder(tree::ItemHandle item) {
                 session_->fetchTopicFile(each.record->fileId);
         },
         item);
-    app::showMessage(prompter_, messages::TransferMessages::afterFolderExport(
-        transfer::exportFolder(session_->tree(), item, session_->paths().workingFolder, target)));
+    app::showMessage(prompter_,
+                     messages::TransferMessages::afterFolderExport(transfer::exportFolder(
+                         session_->tree(), item, session_->paths().workingFolder, target)));
 }
 
 void ViewerController::shutDown() {
@@ -223,7 +228,9 @@ void ViewerController::shutDown() {
     session_->tree().clear();
 }
 
-QString ViewerController::workingFolder() const { return session_->paths().workingFolder; }
+QString ViewerController::workingFolder() const {
+    return session_->paths().workingFolder;
+}
 
 std::optional<QString> ViewerController::topicFilePath(tree::ItemHandle topic) const {
     const tree::TreeItem* item = session_->tree().find(topic);

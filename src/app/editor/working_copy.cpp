@@ -35,9 +35,9 @@ QString WorkingCopy::keepDamagedTopicFile(const QString& topicFile, const QStrin
     const QDir working(workingFolder);
     QDir dataFolder(working);
     dataFolder.cdUp();
-    return store::keepDamagedCopy(
-        topicFile, dataFolder.filePath(working.dirName() + u'.' + QFileInfo(topicFile).fileName() +
-                                       QStringLiteral(".damaged")));
+    return store::keepDamagedCopy(topicFile, dataFolder.filePath(working.dirName() + u'.' +
+                                                                 QFileInfo(topicFile).fileName() +
+                                                                 QStringLiteral(".damaged")));
 }
 
 void WorkingCopy::discard() {

@@ -8,10 +8,14 @@ namespace {
 
 PromptIcon promptIcon(messages::MessageIcon icon) {
     switch (icon) {
-    case messages::MessageIcon::Information: return PromptIcon::Information;
-    case messages::MessageIcon::Warning: return PromptIcon::Warning;
-    case messages::MessageIcon::Error: return PromptIcon::Error;
-    case messages::MessageIcon::None: break;
+    case messages::MessageIcon::Information:
+        return PromptIcon::Information;
+    case messages::MessageIcon::Warning:
+        return PromptIcon::Warning;
+    case messages::MessageIcon::Error:
+        return PromptIcon::Error;
+    case messages::MessageIcon::None:
+        break;
     }
     return PromptIcon::None;
 }

@@ -55,7 +55,8 @@ bool replaceWith(const QString& from, const QString& to) {
 
 bool syncFileSystem(const QString& folder) {
 #if defined(Q_OS_LINUX)
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
     const bool synced = ::syncfs(fd) == 0;
