@@ -17,13 +17,20 @@ namespace oxlin::cli {
 
 namespace {
 
-std::vector<Command> allCommands() {
+std::vector<Command> allCommands(const RichTextCommands& richText) {
     std::vector<Command> all;
-    for (auto group : {storeCommands, treeCommands, transferCommands, rtfCommands, searchCommands}) {
-        std::vector<Command> commands = group();
+    for (std::vector<Command> commands : {storeCommands(), treeCommands(), transferCommands(),
+                                          rtfCommands(richText), searchCommands(richText)})
         all.insert(all.end(), commands.begin(), commands.end());
-    }
     return all;
+}
+
+// The tool prints its own results; Qt's start-up chatter (no runtime folder
+// and the like) is not one of them.
+void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtDebugMsg || type == QtInfoMsg || type == QtWarningMsg)
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
 void printHelp(const std::vector<Command>& commands) {
@@ -62,8 +69,9 @@ bool unpackForReading(const QString& package, const QString& folder) {
         return false;
     }
     if (store::unpackPackage(folder, package) != 1) {
-        complain(QStringLiteral("cannot read the package %1: it is damaged or not a notebook package")
-                     .arg(package));
+        complain(
+            QStringLiteral("cannot read the package %1: it is damaged or not a notebook package")
+                .arg(package));
         return false;
     }
     return true;
@@ -75,8 +83,9 @@ bool openForReading(const QString& package, store::PackageReader& reader) {
         return false;
     }
     if (!reader.open(package)) {
-        complain(QStringLiteral("cannot read the package %1: it is damaged or not a notebook package")
-                     .arg(package));
+        complain(
+            QStringLiteral("cannot read the package %1: it is damaged or not a notebook package")
+                .arg(package));
         return false;
     }
     return true;
@@ -100,9 +109,9 @@ bool readPackageTree(const QString& package, const QTemporaryDir& folder, tree::
     if (!unpackForReading(package, folder.isValid() ? folder.path() : QString()))
         return false;
     const QString treeFile = folder.filePath(QLatin1String(store::kTreeFileName));
-    if (store::decompressFile(store::resolveInFolder(folder.path(),
-                                                     QLatin1String(store::kCompressedTreeFileName)),
-                              treeFile) != 1) {
+    if (store::decompressFile(
+            store::resolveInFolder(folder.path(), QLatin1String(store::kCompressedTreeFileName)),
+            treeFile) != 1) {
         complain(QStringLiteral("cannot read the tree of %1: its %2 is missing or damaged")
                      .arg(package, QLatin1String(store::kCompressedTreeFileName)));
         return false;
@@ -114,10 +123,10 @@ bool readPackageTree(const QString& package, const QTemporaryDir& folder, tree::
     return true;
 }
 
-int run(const QStringList& arguments) {
+int run(const QStringList& arguments, const RichTextCommands& richText) {
     if (arguments.isEmpty())
         return usage(nullptr);
-    const std::vector<Command> commands = allCommands();
+    const std::vector<Command> commands = allCommands(richText);
     const QString& name = arguments.first();
     if (name == QLatin1String("--help") || name == QLatin1String("-h") ||
         name == QLatin1String("help")) {
@@ -144,6 +153,14 @@ int run(const QStringList& arguments) {
         }
     }
     return usage(nullptr);
+}
+
+int runProgram(int argc, char** argv, const RichTextCommands& richText) {
+    qInstallMessageHandler(quietMessages);
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return run(arguments, richText);
 }
 
 } // namespace oxlin::cli

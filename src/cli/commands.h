@@ -4,11 +4,6 @@
 
 class QTemporaryDir;
 
-namespace oxlin::tree {
-class TopicTree;
-struct TreeLoadNotes;
-} // namespace oxlin::tree
-
 #include <functional>
 #include <vector>
 
@@ -18,7 +13,7 @@ class PackageReader;
 namespace oxlin::tree {
 class TopicTree;
 struct TreeLoadNotes;
-}
+} // namespace oxlin::tree
 
 namespace oxlin::cli {
 
@@ -34,11 +29,23 @@ struct Command {
     std::function<int(const QStringList&)> action; // gets the arguments after the name
 };
 
+// The work of the commands that read rich text into documents, which needs
+// QtGui. Listing, packing and title search never load it: the oxlin program
+// hands these over to its companion program, which links the rich-text
+// library (and so do the tests, through rich_text_commands.h).
+struct RichTextCommands {
+    // `oxlin rtf`, given the arguments after its name.
+    std::function<int(const QStringList&)> rtf;
+    // `oxlin search` over topic contents, its arguments already checked.
+    std::function<int(const QString& package, const QString& keyword, bool matchCase)>
+        searchContent;
+};
+
 // Each group of subcommands lives in its own file.
 std::vector<Command> storeCommands();
 std::vector<Command> treeCommands();
-std::vector<Command> searchCommands();
-std::vector<Command> rtfCommands();
+std::vector<Command> searchCommands(const RichTextCommands& richText);
+std::vector<Command> rtfCommands(const RichTextCommands& richText);
 std::vector<Command> transferCommands();
 
 // Output shared by the subcommands: a line of UTF-8 on stdout, and
@@ -63,6 +70,10 @@ bool readPackageTree(const QString& package, const QTemporaryDir& folder, tree::
                      tree::TreeLoadNotes* notes);
 
 // Runs one subcommand; `arguments` excludes the program name.
-int run(const QStringList& arguments);
+int run(const QStringList& arguments, const RichTextCommands& richText);
+
+// What both programs' main() do: quiets Qt's start-up chatter, decodes the
+// arguments and runs the one subcommand.
+int runProgram(int argc, char** argv, const RichTextCommands& richText);
 
 } // namespace oxlin::cli

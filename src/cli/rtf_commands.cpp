@@ -1,99 +1,19 @@
+// `oxlin rtf`: its arguments are checked here, its work is the rich-text side's.
 #include "cli/commands.h"
-#include "cli/gui_application.h"
-
-#include "richtext/content_stream.h"
-#include "richtext/plain_text.h"
-#include "richtext/visible_text.h"
-#include "core/store/atomic_file.h"
-#include "core/store/compressed_file.h"
-
-#include <QFile>
-#include <QGuiApplication>
-#include <QSaveFile>
-#include <QTextDocument>
 
 #include <cstdio>
-#include <memory>
-#include <new>
 
 namespace oxlin::cli {
 
-namespace {
-
-// A topic is read whole into a document; one past the in-memory limit is
-// refused before it is read.
-bool readAll(const QString& path, QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "oxlin: cannot read %s: %s\n", qPrintable(path),
-                     qPrintable(file.errorString()));
-        return false;
-    }
-    if (file.size() > store::kMaxDecodedInMemory) {
-        std::fprintf(stderr, "oxlin: %s is too large to read (more than %lld MiB)\n",
-                     qPrintable(path), store::kMaxDecodedInMemory / (1024 * 1024));
-        return false;
-    }
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError;
-}
-
-// Loads a topic into a document; false, with a message, when the document
-// cannot get the memory it needs.
-bool loadDocument(const QByteArray& bytes, QTextDocument& document,
-                  richtext::StreamFormat& format) {
-    try {
-        format = richtext::loadTopicStream(bytes, document);
-        return true;
-    } catch (const std::bad_alloc&) {
-        document.clear();
-        std::fprintf(stderr, "oxlin: not enough memory to read the topic\n");
-        return false;
-    }
-}
-
-int printText(const QString& path) {
-    QByteArray bytes;
-    if (!readAll(path, bytes))
-        return kFailure;
-    // Only RTF with tables needs a document (and so the GUI application).
-    auto app = guiApplication();
-    const QByteArray text = richtext::visibleText(bytes).toUtf8() + '\n';
-    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
-    return kSuccess;
-}
-
-int rewrite(const QString& in, const QString& out) {
-    QByteArray bytes;
-    if (!readAll(in, bytes))
-        return kFailure;
-    auto app = guiApplication();
-    QTextDocument document;
-    richtext::StreamFormat format;
-    if (!loadDocument(bytes, document, format))
-        return kFailure;
-    const QByteArray written = richtext::saveTopicStream(document, format);
-    QSaveFile file(out);
-    if (!store::openForReplace(file) || file.write(written) != written.size() ||
-        !store::commitChecked(file)) {
-        std::fprintf(stderr, "oxlin: cannot write %s: %s\n", qPrintable(out),
-                     qPrintable(file.errorString()));
-        return kFailure;
-    }
-    return kSuccess;
-}
-
-} // namespace
-
-std::vector<Command> rtfCommands() {
+std::vector<Command> rtfCommands(const RichTextCommands& richText) {
     return {
         {"rtf", "text FILE | rewrite IN OUT",
          "print a topic's text, or write it back as RTF (plain text stays plain)", 2, 3,
-         [](const QStringList& a) {
-             if (a[0] == QLatin1String("text") && a.size() == 2)
-                 return printText(a[1]);
-             if (a[0] == QLatin1String("rewrite") && a.size() == 3)
-                 return rewrite(a[1], a[2]);
+         [richText](const QStringList& a) {
+             const bool text = a[0] == QLatin1String("text") && a.size() == 2;
+             const bool rewrite = a[0] == QLatin1String("rewrite") && a.size() == 3;
+             if (text || rewrite)
+                 return richText.rtf(a);
              std::fprintf(stderr, "usage: oxlin rtf text FILE | oxlin rtf rewrite IN OUT\n");
              return int(kUsage);
          }},

@@ -26,15 +26,17 @@ int unpack(const QString& package, const QString& folder) {
         return kFailure;
     }
     if (store::unpackPackage(folder, package, &report) != 1) {
-        complain(QStringLiteral("cannot unpack %1: it is missing, damaged or not a notebook package")
-                     .arg(package));
+        complain(
+            QStringLiteral("cannot unpack %1: it is missing, damaged or not a notebook package")
+                .arg(package));
         return kFailure;
     }
     for (const QString& name : report.unsafeNames)
         complain(QStringLiteral("skipped member \"%1\": not a plain file name").arg(name));
     for (const QString& name : report.caseTwins)
         complain(QStringLiteral("skipped member \"%1\": an earlier member has the same name in "
-                                "another letter case").arg(name));
+                                "another letter case")
+                     .arg(name));
     for (const QString& name : report.failed)
         complain(QStringLiteral("cannot write member \"%1\" into %2").arg(name, folder));
     return report.complete() ? kSuccess : kFailure;
@@ -53,7 +55,8 @@ std::vector<Command> storeCommands() {
          [](const QStringList& a) {
              return fromResult(store::decompressFile(a[0], a[1]),
                                QStringLiteral("cannot decompress %1: it is missing, damaged or not "
-                                              "a gzip or single-entry zip file").arg(a[0]));
+                                              "a gzip or single-entry zip file")
+                                   .arg(a[0]));
          }},
         {"pack", "FOLDER PACKAGE", "pack the .xtz files of a folder into a notebook package", 2, 2,
          [](const QStringList& a) {

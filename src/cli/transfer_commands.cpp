@@ -5,10 +5,10 @@
 #include "core/store/profile.h"
 #include "core/transfer/export.h"
 #include "core/transfer/import.h"
-#include "messages/transfer_messages.h"
-#include "messages/notebook_messages.h"
 #include "core/tree/tree_file.h"
 #include "core/tree/tree_model.h"
+#include "messages/notebook_messages.h"
+#include "messages/transfer_messages.h"
 
 #include <QDir>
 #include <QFile>
@@ -106,7 +106,8 @@ int importInto(const QStringList& arguments) {
     if (session.openNotebook() != 1 ||
         session.lastOpenOutcome() != session::OpenOutcome::Unpacked) {
         complain(QStringLiteral("cannot read the package %1: it is damaged or not a notebook "
-                                "package").arg(package));
+                                "package")
+                     .arg(package));
         // Nothing was changed: the folder holds only what was unpacked, and
         // the copy kept of a damaged package is the package itself.
         session::NotebookSession::removeFolder(working);
@@ -124,15 +125,18 @@ int importInto(const QStringList& arguments) {
             return kFailure;
         }
     }
-    transfer::Importer importer(
-        {.tree = tree, .fileIds = session.fileIds(), .workingFolder = working, .addToIndex = {},
-         .keepGoing = {}});
+    transfer::Importer importer({.tree = tree,
+                                 .fileIds = session.fileIds(),
+                                 .workingFolder = working,
+                                 .addToIndex = {},
+                                 .keepGoing = {}});
     importer.importPaths(rest, parent);
     const transfer::ImportReport& report = importer.report();
     tell(messages::TransferMessages::afterImport(report));
     if (session.closeNotebook() != 1) {
         complain(QStringLiteral("could not save the notebook: %1; what was imported is kept in %2")
-                     .arg(messages::NotebookMessages::problem(session.saveProblem()), QDir::toNativeSeparators(working)));
+                     .arg(messages::NotebookMessages::problem(session.saveProblem()),
+                          QDir::toNativeSeparators(working)));
         return kFailure;
     }
     printLine(QStringLiteral("imported %1 topics and %2 folders into %3")
@@ -197,10 +201,9 @@ int exportItem(const QStringList& arguments) {
 std::vector<Command> transferCommands() {
     return {
         {"import", "PACKAGE PATH... [--into ITEM\\PATH]",
-         "import files and folders into a notebook as topics and folders", 2, INT_MAX,
-         importInto},
-        {"export", "PACKAGE ITEM\\PATH DEST", "export a topic as a file or a folder as a folder",
-         3, 3, exportItem},
+         "import files and folders into a notebook as topics and folders", 2, INT_MAX, importInto},
+        {"export", "PACKAGE ITEM\\PATH DEST", "export a topic as a file or a folder as a folder", 3,
+         3, exportItem},
     };
 }
 

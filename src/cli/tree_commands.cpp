@@ -1,11 +1,11 @@
 #include "cli/commands.h"
 
+#include "core/search/topic_index.h"
 #include "core/store/compressed_file.h"
 #include "core/store/file_names.h"
 #include "core/store/notebook_paths.h"
 #include "core/store/package.h"
 #include "core/store/profile.h"
-#include "core/search/topic_index.h"
 #include "core/tree/file_ids.h"
 #include "core/tree/topic_kind.h"
 #include "core/tree/tree_file.h"
@@ -164,13 +164,14 @@ int buildNotebook(const QStringList& arguments) {
     while (!pending.empty()) {
         const auto [path, parent] = pending.back();
         pending.pop_back();
-        const QFileInfoList entries = QDir(path).entryInfoList(
-            QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        const QFileInfoList entries =
+            QDir(path).entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
         for (const QFileInfo& entry : entries) {
             const QString label = labelForSourceName(entry.fileName());
             if (entry.isDir()) {
-                pending.emplace_back(entry.filePath(),
-                                     tree.insertFolder(parent, tree::InsertPosition::last(), label));
+                pending.emplace_back(
+                    entry.filePath(),
+                    tree.insertFolder(parent, tree::InsertPosition::last(), label));
                 continue;
             }
             const qint32 id = ++lastId;
@@ -179,9 +180,9 @@ int buildNotebook(const QStringList& arguments) {
                 complain(QStringLiteral("cannot compress %1").arg(entry.filePath()));
                 return kFailure;
             }
-            const tree::ItemHandle topic = tree.insertItem(
-                parent, tree::InsertPosition::last(), label, images.imageFor(label),
-                tree::TopicRecord{id, 0});
+            const tree::ItemHandle topic =
+                tree.insertItem(parent, tree::InsertPosition::last(), label, images.imageFor(label),
+                                tree::TopicRecord{id, 0});
             if (firstTopic == tree::kNoItem && parent == tree::kTopLevel)
                 firstTopic = topic;
         }
@@ -191,11 +192,11 @@ int buildNotebook(const QStringList& arguments) {
     const QString runtimeFile = folder.filePath(QLatin1String(store::kRuntimeFileName));
     const bool written =
         tree::saveTree(tree, treeFile) &&
-        profiles.writeStrings(
-            runtimeFile, QLatin1String(tree::FileIdCounter::kSection),
-            {{QLatin1String(tree::FileIdCounter::kKey), QString::number(lastId)},
-             {QLatin1String(search::kLastEditKey), tree.itemPath(firstTopic)}}) &&
-        store::compressFile(treeFile, folder.filePath(QLatin1String(store::kCompressedTreeFileName))) == 1 &&
+        profiles.writeStrings(runtimeFile, QLatin1String(tree::FileIdCounter::kSection),
+                              {{QLatin1String(tree::FileIdCounter::kKey), QString::number(lastId)},
+                               {QLatin1String(search::kLastEditKey), tree.itemPath(firstTopic)}}) &&
+        store::compressFile(treeFile,
+                            folder.filePath(QLatin1String(store::kCompressedTreeFileName))) == 1 &&
         store::compressFile(runtimeFile,
                             folder.filePath(QLatin1String(store::kCompressedRuntimeFileName))) == 1;
     if (!written || store::packFolder(folder.path(), package) != 1) {
@@ -212,8 +213,8 @@ std::vector<Command> treeCommands() {
         {"tree", "PACKAGE", "list the folders and topics of a notebook package", 1, 1, listTree},
         {"new", "PACKAGE", "create an empty notebook package", 1, 1, newNotebook},
         {"build", "FOLDER PACKAGE",
-         "make a notebook package of a folder tree of files (folders and topics in name order)",
-         2, 2, buildNotebook},
+         "make a notebook package of a folder tree of files (folders and topics in name order)", 2,
+         2, buildNotebook},
     };
 }
 

@@ -1,7 +1,7 @@
 // oxlin's notebook commands as a user relies on them: `new` never replaces a
 // notebook, `tree` marks folders, and packages list members in one order.
 
-#include "cli/commands.h"
+#include "cli/rich/rich_text_commands.h"
 #include "cli_test_files.h"
 #include "core/store/compressed_file.h"
 #include "core/store/package.h"

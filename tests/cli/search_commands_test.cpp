@@ -1,4 +1,4 @@
-#include "cli/commands.h"
+#include "cli/rich/rich_text_commands.h"
 
 #include "core/store/compressed_file.h"
 #include "core/store/file_names.h"

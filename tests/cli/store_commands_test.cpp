@@ -1,4 +1,4 @@
-#include "cli/commands.h"
+#include "cli/rich/rich_text_commands.h"
 
 #include <QDir>
 #include <QFile>

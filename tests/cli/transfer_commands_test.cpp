@@ -2,7 +2,7 @@
 // gives the same bytes, --into finds its folder, and a notebook open in the
 // application is never touched.
 
-#include "cli/commands.h"
+#include "cli/rich/rich_text_commands.h"
 #include "cli_test_files.h"
 
 #include <QDir>

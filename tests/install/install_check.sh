@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # `cmake --install` into an empty prefix gives a working install: the three
-# programs with the help package beside them, the desktop entries (valid,
+# programs with the help package beside them (and oxlin's companion), the desktop entries (valid,
 # starting the installed programs), the icon in every hicolor size and the
 # file type of notebook packages.
 #
@@ -23,6 +23,10 @@ done
 # The help must be a notebook the installed tools can read, not just a file.
 "$prefix/bin/oxlin" tree "$prefix/bin/OxlinHelp.xzz" | grep -q "Welcome.rtf" ||
     fail "bin/OxlinHelp.xzz is missing or holds no Welcome topic"
+# oxlin hands its rich-text commands to the companion installed under libexec.
+[ -x "$prefix/libexec/oxlin/oxlin-rich" ] || fail "libexec/oxlin/oxlin-rich is missing"
+"$prefix/bin/oxlin" search "$prefix/bin/OxlinHelp.xzz" notebook | grep -q "Welcome.rtf" ||
+    fail "the installed oxlin cannot search the help's text"
 
 apps="$prefix/share/applications"
 for entry in oxlin-notebook oxlin-vistelo; do

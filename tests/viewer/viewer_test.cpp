@@ -12,7 +12,7 @@
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
 #include "app/shell/scripted_prompter.h"
-#include "cli/commands.h"
+#include "cli/rich/rich_text_commands.h"
 #include "core/tree/links.h"
 #include "viewer/viewer_application.h"
 #include "viewer/viewer_controller.h"

@@ -1,4 +1,4 @@
-#include "cli/gui_application.h"
+#include "cli/rich/gui_application.h"
 
 namespace oxlin::cli {
 

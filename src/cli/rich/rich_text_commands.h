@@ -1,0 +1,16 @@
+// The commands that read rich text, run in this process: what the companion
+// program and the tests use.
+#pragma once
+
+#include "cli/commands.h"
+
+namespace oxlin::cli {
+
+int rtfCommand(const QStringList& arguments);
+int searchContent(const QString& package, const QString& keyword, bool matchCase);
+
+// Every command run in this process, the rich-text ones included.
+RichTextCommands richTextCommands();
+int run(const QStringList& arguments);
+
+} // namespace oxlin::cli
