@@ -6,12 +6,14 @@
 #include "core/store/notebook_paths.h"
 #include "core/store/package.h"
 #include "core/tree/tree_file.h"
+#include "core/tree/tree_outline.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdio>
 #include <new>
+#include <optional>
 
 namespace oxlin::cli {
 
@@ -91,16 +93,38 @@ bool openForReading(const QString& package, store::PackageReader& reader) {
     return true;
 }
 
-bool readPackageTree(const QString& package, const store::PackageReader& reader,
-                     tree::TopicTree& tree, tree::TreeLoadNotes* notes) {
+namespace {
+
+// The tree member's text, or nothing (said) when it is missing or damaged.
+std::optional<store::IniDocument> readTreeDocument(const QString& package,
+                                                   const store::PackageReader& reader) {
     QByteArray stored, text;
     if (!reader.read(QLatin1String(store::kCompressedTreeFileName), stored) ||
         store::decompressBuffer(stored, text) != 1) {
         complain(QStringLiteral("cannot read the tree of %1: its %2 is missing or damaged")
                      .arg(package, QLatin1String(store::kCompressedTreeFileName)));
-        return false;
+        return std::nullopt;
     }
-    tree::loadTree(tree, store::IniDocument::parse(text), nullptr, notes);
+    return store::IniDocument::parse(text);
+}
+
+} // namespace
+
+bool readPackageTree(const QString& package, const store::PackageReader& reader,
+                     tree::TopicTree& tree, tree::TreeLoadNotes* notes) {
+    const std::optional<store::IniDocument> document = readTreeDocument(package, reader);
+    if (!document)
+        return false;
+    tree::loadTree(tree, *document, nullptr, notes);
+    return true;
+}
+
+bool readPackageOutline(const QString& package, const store::PackageReader& reader,
+                        tree::TreeOutline& outline, tree::TreeLoadNotes* notes) {
+    const std::optional<store::IniDocument> document = readTreeDocument(package, reader);
+    if (!document)
+        return false;
+    outline = tree::TreeOutline::read(*document, notes);
     return true;
 }
 

@@ -12,6 +12,7 @@ class PackageReader;
 }
 namespace oxlin::tree {
 class TopicTree;
+class TreeOutline;
 struct TreeLoadNotes;
 } // namespace oxlin::tree
 
@@ -64,6 +65,9 @@ bool openForReading(const QString& package, store::PackageReader& reader);
 // not when its tree member is missing or damaged. `notes` may be null.
 bool readPackageTree(const QString& package, const store::PackageReader& reader,
                      tree::TopicTree& tree, tree::TreeLoadNotes* notes);
+// The same as an outline, for commands that only list or search labels.
+bool readPackageOutline(const QString& package, const store::PackageReader& reader,
+                        tree::TreeOutline& outline, tree::TreeLoadNotes* notes);
 // Unpacks `package` into `folder` (for commands that need the topic files
 // too) and loads its tree, saying why not when it cannot. `notes` may be null.
 bool readPackageTree(const QString& package, const QTemporaryDir& folder, tree::TopicTree& tree,

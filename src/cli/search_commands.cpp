@@ -2,8 +2,7 @@
 
 #include "core/search/keyword_search.h"
 #include "core/store/package.h"
-#include "core/store/profile.h"
-#include "core/tree/tree_model.h"
+#include "core/tree/tree_outline.h"
 
 #include <cstdio>
 
@@ -12,17 +11,21 @@ namespace oxlin::cli {
 namespace {
 
 // Lists the items whose label holds the keyword, from the tree read straight
-// out of the package; nothing is unpacked or written.
+// out of the package as an outline; nothing is unpacked or written.
 int searchTitles(const QString& package, const QString& keyword, bool matchCase) {
     store::PackageReader reader;
     if (!openForReading(package, reader))
         return kFailure;
-    tree::TopicTree tree;
-    readPackageTree(package, reader, tree, nullptr); // a tree that cannot be read finds nothing
-    const store::ProfileService profiles;
-    const search::KeywordSearch searcher(profiles, tree, search::TextStreamer());
+    tree::TreeOutline outline;
+    readPackageOutline(package, reader, outline,
+                       nullptr); // a tree that cannot be read finds nothing
+    const auto walk = [&outline](const search::LabelVisit& visit) {
+        outline.walk([&](const tree::TreeOutline::Item& item, int depth) {
+            visit(item.label, item.isFolder(), tree::kNoItem, depth);
+        });
+    };
     search::SortedRows rows;
-    const int count = searcher.treeOnlySearch(keyword, matchCase, rows);
+    const int count = search::searchLabels(walk, keyword, matchCase, rows);
     for (const auto& row : rows.rows())
         printLine(row.text);
     if (std::fflush(stdout) != 0)

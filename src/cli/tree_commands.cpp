@@ -10,6 +10,7 @@
 #include "core/tree/topic_kind.h"
 #include "core/tree/tree_file.h"
 #include "core/tree/tree_model.h"
+#include "core/tree/tree_outline.h"
 
 #include <QDir>
 #include <QFile>
@@ -51,9 +52,9 @@ int listTree(const QStringList& arguments) {
     store::PackageReader reader;
     if (!openForReading(package, reader))
         return kFailure;
-    tree::TopicTree tree;
+    tree::TreeOutline outline;
     tree::TreeLoadNotes notes;
-    if (!readPackageTree(package, reader, tree, &notes))
+    if (!readPackageOutline(package, reader, outline, &notes))
         return kFailure;
     if (notes.any())
         complain(QStringLiteral("the tree of %1 is damaged: %2 overlong lines and %3 overlong "
@@ -77,7 +78,7 @@ int listTree(const QStringList& arguments) {
         written = written && std::fwrite(out.data(), 1, out.size(), stdout) == out.size();
         out.clear(); // keeps its capacity
     };
-    tree.walk([&](const tree::TreeItem& item, int depth) {
+    outline.walk([&](const tree::TreeOutline::Item& item, int depth) {
         pathEnd.resize(std::size_t(depth) + 1);
         path.resize(depth > 0 ? pathEnd[std::size_t(depth) - 1] : 0);
         if (depth > 0)
@@ -89,7 +90,7 @@ int listTree(const QStringList& arguments) {
             out += "\\\n";
         } else {
             char digits[16];
-            const auto end = std::to_chars(digits, digits + sizeof digits, item.record->fileId).ptr;
+            const auto end = std::to_chars(digits, digits + sizeof digits, item.fileId).ptr;
             out += '\t';
             out.append(digits, end);
             out += '\n';

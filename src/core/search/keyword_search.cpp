@@ -224,22 +224,35 @@ int KeywordSearch::searchInResult(const QString& keyword, bool matchCase,
     return count;
 }
 
-int KeywordSearch::treeOnlySearch(const QString& keyword, bool matchCase,
-                                  SortedRows& results) const {
+int searchLabels(const std::function<void(const LabelVisit&)>& walk, const QString& keyword,
+                 bool matchCase, SortedRows& results) {
     // Topics have no children in the tree, so a full walk searches exactly
     // the folders' contents. Rows are sorted once at the end: a keyword that
-    // every label holds would make adding them one by one quadratic.
+    // every label holds would make adding them one by one quadratic. A path
+    // is made only for a match, from the labels above it in the walk.
     const StreamMatcher matcher(keyword, matchCase);
     std::vector<SortedRows::Row> rows;
-    tree_.walk([&](const tree::TreeItem& item, int) {
-        if (matcher.find(item.label) < 0)
+    QStringList labels;
+    walk([&](const QString& label, bool folder, tree::ItemHandle handle, int depth) {
+        labels.resize(depth + 1);
+        labels[depth] = label;
+        if (matcher.find(label) < 0)
             return;
-        const QString path = tree_.itemPath(item.handle);
-        rows.push_back(
-            {item.isFolder() ? QLatin1Char('[') + path + QLatin1Char(']') : path, item.handle});
+        const QString path = labels.join(QLatin1Char('\\'));
+        rows.push_back({folder ? QLatin1Char('[') + path + QLatin1Char(']') : path, handle});
     });
     results.assign(std::move(rows));
     return results.size();
+}
+
+int KeywordSearch::treeOnlySearch(const QString& keyword, bool matchCase,
+                                  SortedRows& results) const {
+    const auto walk = [this](const LabelVisit& visit) {
+        tree_.walk([&](const tree::TreeItem& item, int depth) {
+            visit(item.label, item.isFolder(), item.handle, depth);
+        });
+    };
+    return searchLabels(walk, keyword, matchCase, results);
 }
 
 bool KeywordHistory::noteFound(const QString& keyword, int count) {

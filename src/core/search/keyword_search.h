@@ -84,6 +84,17 @@ struct ContentTarget {
 // item. Lets a one-off search (the command-line tool) skip the file.
 std::vector<ContentTarget> contentTargets(const IndexSnapshot& snapshot);
 
+// One item of a walk in tree order: its label, whether it is a folder, its
+// handle and its depth (0 at the top level).
+using LabelVisit =
+    std::function<void(const QString& label, bool folder, tree::ItemHandle handle, int depth)>;
+
+// The labels search over any walk in tree order (the model's, or an outline
+// read for listing): topics as their item path, folders as "[path]", sorted.
+// The count is the row count.
+int searchLabels(const std::function<void(const LabelVisit&)>& walk, const QString& keyword,
+                 bool matchCase, SortedRows& results);
+
 // The three keyword searches over one open notebook. Runs on the thread that
 // owns the tree (the user-interface thread); the content searches spread the
 // topics over the global thread pool and wait for them. Reads SearchIndex.ini
