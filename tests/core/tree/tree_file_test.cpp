@@ -3,6 +3,7 @@
 #include "core/tree/topic_kind.h"
 #include "core/tree/tree_file.h"
 #include "core/tree/tree_model.h"
+#include "mangled_text.h"
 
 #include <gtest/gtest.h>
 
@@ -277,15 +278,7 @@ TEST(TreeFile, MangledFilesLoadAndSaveToTheSameTree) {
                               "[\\a]\r\nB=0\r\n=0\r\n[\\]\r\nA=0\r\na=0\r\n=0\r\n";
     std::mt19937 random(11);
     for (int round = 0; round < 400; ++round) {
-        QByteArray text = round % 2 ? kExample : shared;
-        for (int edits = int(random() % 4); edits >= 0; --edits) {
-            const int at = int(random() % std::uint32_t(text.size()));
-            switch (random() % 3) {
-            case 0: text.remove(at, int(random() % 6)); break;
-            case 1: text.insert(at, "[\\=0\r\n]\xC3"[random() % 9]); break;
-            default: text[at] = char(random()); break;
-            }
-        }
+        const QByteArray text = mangled(round % 2 ? kExample : shared, random, 4);
         const auto first = loaded(text);
         ASSERT_EQ(outline(*loaded(treeFileText(*first))), outline(*first)) << text.toBase64().constData();
     }

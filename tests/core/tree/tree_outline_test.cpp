@@ -5,6 +5,7 @@
 #include "core/tree/tree_file.h"
 #include "core/tree/tree_model.h"
 #include "core/tree/tree_outline.h"
+#include "mangled_text.h"
 
 #include <gtest/gtest.h>
 
@@ -130,21 +131,7 @@ TEST(TreeOutline, DamagedFilesGiveTheTreeALoadGives) {
     // The same files cut and changed at random.
     std::mt19937 random(23);
     for (int round = 0; round < 600; ++round) {
-        QByteArray text = round % 2 ? kExample : kSharedPaths;
-        for (int edits = int(random() % 5); edits >= 0; --edits) {
-            const int at = int(random() % std::uint32_t(text.size()));
-            switch (random() % 3) {
-            case 0:
-                text.remove(at, int(random() % 6));
-                break;
-            case 1:
-                text.insert(at, "[\\=0\r\n]\xC3"[random() % 9]);
-                break;
-            default:
-                text[at] = char(random());
-                break;
-            }
-        }
+        const QByteArray text = mangled(round % 2 ? kExample : kSharedPaths, random, 5);
         expectSameTree(text);
         if (::testing::Test::HasFatalFailure())
             return;
