@@ -6,6 +6,7 @@
 #include "core/store/notebook_paths.h"
 #include "core/store/package.h"
 #include "core/store/profile.h"
+#include "core/transfer/names.h"
 #include "core/tree/file_ids.h"
 #include "core/tree/topic_kind.h"
 #include "core/tree/tree_file.h"
@@ -135,10 +136,11 @@ int newNotebook(const QStringList& arguments) {
 
 // The label a source file or folder gives: its name without a leading
 // ordering number ("02 Keys.rtf" is "Keys.rtf"), so the folder decides the
-// order and the reader never sees the numbers.
+// order and the reader never sees the numbers, made a label as an import
+// makes one (characters the tree file reserves become "_").
 QString labelForSourceName(const QString& name) {
     static const QRegularExpression ordering(QStringLiteral("^[0-9]+ (?=.)"));
-    return QString(name).remove(ordering);
+    return transfer::labelForName(QString(name).remove(ordering));
 }
 
 // Makes a notebook package from a folder tree of files: each sub-folder

@@ -86,3 +86,17 @@ TEST(NotebookListing, TreeMarksFoldersAndPackagesKeepOneMemberOrder) {
     EXPECT_LT(a, b);
     EXPECT_LT(b, tree);
 }
+
+TEST(NotebookListing, BuildKeepsTheTopicsOfFoldersWithAwkwardNames) {
+    // A folder whose name holds characters the tree file reserves: built
+    // and listed again, its topic is still in it.
+    QTemporaryDir dir;
+    writeFile(dir.filePath("src/Notes [2024]/x.txt"), "one");
+    writeFile(dir.filePath("src/a=b/y.txt"), "two");
+    const QString package = dir.filePath("b.xzz");
+    ASSERT_EQ(run({"build", dir.filePath("src"), package}), 0);
+    int code = -1;
+    EXPECT_EQ(outputOf({"tree", package}, code),
+              "Notes _2024_\\\nNotes _2024_\\x.txt\t2\na_b\\\na_b\\y.txt\t1\n");
+    EXPECT_EQ(code, 0);
+}

@@ -166,7 +166,8 @@ void IniDocument::addLine(QByteArrayView line) {
         return;
     if (!sections_.empty())
         sections_.back().end = int(lines_.size()) - 1;
-    qsizetype close = content.indexOf(']');
+    // The name ends at the last "]", so a label holding one keeps its section.
+    qsizetype close = content.lastIndexOf(']');
     if (close < 0)
         close = content.size();
     const QByteArrayView name = content.sliced(1, close - 1);

@@ -26,7 +26,7 @@ QByteArrayView trimIniBlanks(QByteArrayView bytes);
 
 // INI text split into lines in one pass. A line ends at CR, LF or CR LF; a
 // line whose first non-blank byte is "[" starts a section, whose name is the
-// bytes between the "[" and the first "]" (or the end of the line) exactly,
+// bytes between the "[" and the last "]" (or the end of the line) exactly,
 // blanks included. Lines before the first header belong to no section; every
 // other line, blank ones included, belongs to the section above it, so a
 // writer can put back the lines it did not change. Lines longer than

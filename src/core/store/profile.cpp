@@ -43,7 +43,7 @@ QString lineText(const IniDocument& document, int line) {
 // The name of a section header's text, blanks around it removed: "[ A ]" is "A".
 QString sectionName(const QString& text) {
     const QString trimmed = trimBlanks(text);
-    qsizetype close = trimmed.indexOf(QLatin1Char(']'));
+    qsizetype close = trimmed.lastIndexOf(QLatin1Char(']'));
     if (close < 0)
         close = trimmed.size();
     return trimBlanks(QStringView(trimmed).mid(1, close - 1));

@@ -199,6 +199,25 @@ TEST(TreeFile, AnEmptyFolderLabelIsNamedAndKeepsItsTopics) {
     EXPECT_EQ(outline(tree), QStringList({"A", " x=3", "(no name)"}));
 }
 
+TEST(TreeFile, LabelsWithBracketsKeepTheirSubtrees) {
+    // As another program writes a folder it was given such a name: the
+    // section name runs to the last "]" of its header.
+    EXPECT_EQ(outline(*loaded("[\\Notes [2024]]\r\nx.txt=2\r\n[\\]\r\nNotes [2024]=0\r\n")),
+              QStringList({"Notes [2024]", " x.txt=2"}));
+    TopicTree tree;
+    const ItemHandle outer = tree.insertFolder(kTopLevel, InsertPosition::last(), "A]");
+    // (A line that starts with "[" is a header whatever it holds, so a label
+    // cannot start with one.)
+    addTopic(tree, tree.insertFolder(outer, InsertPosition::last(), "b] [c]"), "d.txt", 4);
+    addTopic(tree, outer, "e.txt", 5);
+    EXPECT_EQ(outline(*loaded(treeFileText(tree))), outline(tree));
+
+    // Found by fuzzing: an empty section of such a folder took the turn of
+    // a cousin's, which then lost its sub-folder on the next load.
+    const auto fuzzed = loaded(QByteArray::fromBase64("W1xhDT0KW1wKQV09DWE9DVtcDT0NPQ=="));
+    EXPECT_EQ(outline(*loaded(treeFileText(*fuzzed))), outline(*fuzzed));
+}
+
 TEST(TreeFile, LabelsWithBlanksAtEitherEndKeepTheirSubtrees) {
     TopicTree tree;
     const ItemHandle outer = tree.insertFolder(kTopLevel, InsertPosition::last(), "  Outer ");
