@@ -35,7 +35,10 @@ app=$!
 pids+=($app)
 shown() { xdotool search --onlyvisible --name "Quarrow Notebook" >/dev/null 2>&1; }
 wait_for 60 shown || fail "the main window did not appear"
-win=$(xdotool search --onlyvisible --name "Quarrow Notebook" | head -1)
+# A search that meets a window being destroyed (the loading banner) ends on
+# an X error with nothing printed: look again until it names the window.
+find_main() { win=$(xdotool search --onlyvisible --name "Quarrow Notebook" 2>/dev/null | head -1); [ -n "$win" ]; }
+wait_for 20 find_main || fail "the main window could not be found"
 sleep 1
 
 passed=0
