@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "core/search/keyword_search.h"
 #include "core/store/compressed_file.h"
 #include "core/store/file_names.h"
 #include "core/store/ini_document.h"
@@ -35,6 +36,19 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
     std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
+// The tree member's text, or nothing (said) when it is missing or damaged.
+std::optional<store::IniDocument> readTreeDocument(const QString& package,
+                                                   const store::PackageReader& reader) {
+    QByteArray stored, text;
+    if (!reader.read(QLatin1String(store::kCompressedTreeFileName), stored) ||
+        store::decompressBuffer(stored, text) != 1) {
+        complain(QStringLiteral("cannot read the tree of %1: its %2 is missing or damaged")
+                     .arg(package, QLatin1String(store::kCompressedTreeFileName)));
+        return std::nullopt;
+    }
+    return store::IniDocument::parse(text);
+}
+
 void printHelp(const std::vector<Command>& commands) {
     std::printf("usage: oxlin COMMAND ARGUMENTS\n\ncommands:\n");
     for (const Command& command : commands)
@@ -55,6 +69,14 @@ void printLine(const QString& text) {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
     std::fputc('\n', stdout);
+}
+
+int printFound(const search::SortedRows& rows, int count) {
+    for (const auto& row : rows.rows())
+        printLine(row.text);
+    if (std::fflush(stdout) != 0)
+        return kFailure;
+    return count > 0 ? kSuccess : kFailure;
 }
 
 void complain(const QString& text) {
@@ -92,23 +114,6 @@ bool openForReading(const QString& package, store::PackageReader& reader) {
     }
     return true;
 }
-
-namespace {
-
-// The tree member's text, or nothing (said) when it is missing or damaged.
-std::optional<store::IniDocument> readTreeDocument(const QString& package,
-                                                   const store::PackageReader& reader) {
-    QByteArray stored, text;
-    if (!reader.read(QLatin1String(store::kCompressedTreeFileName), stored) ||
-        store::decompressBuffer(stored, text) != 1) {
-        complain(QStringLiteral("cannot read the tree of %1: its %2 is missing or damaged")
-                     .arg(package, QLatin1String(store::kCompressedTreeFileName)));
-        return std::nullopt;
-    }
-    return store::IniDocument::parse(text);
-}
-
-} // namespace
 
 bool readPackageTree(const QString& package, const store::PackageReader& reader,
                      tree::TopicTree& tree, tree::TreeLoadNotes* notes) {

@@ -7,6 +7,9 @@ class QTemporaryDir;
 #include <functional>
 #include <vector>
 
+namespace oxlin::search {
+class SortedRows;
+}
 namespace oxlin::store {
 class PackageReader;
 }
@@ -53,6 +56,9 @@ std::vector<Command> transferCommands();
 // "oxlin: TEXT" on stderr.
 void printLine(const QString& text);
 void complain(const QString& text);
+// A search's rows, a line each; the exit code says whether `count` found any
+// and the lines were written.
+int printFound(const search::SortedRows& rows, int count);
 
 // Unpacks `package` into `folder` (a fresh temporary folder), saying why not
 // when it cannot.

@@ -26,11 +26,7 @@ int searchTitles(const QString& package, const QString& keyword, bool matchCase)
     };
     search::SortedRows rows;
     const int count = search::searchLabels(walk, keyword, matchCase, rows);
-    for (const auto& row : rows.rows())
-        printLine(row.text);
-    if (std::fflush(stdout) != 0)
-        return kFailure;
-    return count > 0 ? kSuccess : kFailure;
+    return printFound(rows, count);
 }
 
 int searchPackage(const QStringList& arguments, const RichTextCommands& richText) {

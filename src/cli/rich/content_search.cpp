@@ -13,7 +13,6 @@
 #include "core/store/profile.h"
 #include "core/tree/tree_model.h"
 
-#include <cstdio>
 
 namespace oxlin::cli {
 
@@ -34,11 +33,7 @@ int searchContent(const QString& package, const QString& keyword, bool matchCase
     search::SortedRows rows;
     const int count = searcher.contentSearchIn(
         search::contentTargets(search::takeIndexSnapshot(tree)), keyword, matchCase, rows);
-    for (const auto& row : rows.rows())
-        printLine(row.text);
-    if (std::fflush(stdout) != 0)
-        return kFailure;
-    return count > 0 ? kSuccess : kFailure;
+    return printFound(rows, count);
 }
 
 } // namespace oxlin::cli
