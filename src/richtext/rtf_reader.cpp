@@ -113,6 +113,9 @@ void Reader<Builder>::destinationText(QByteArrayView bytes) {
     case Destination::Picture:
         destinations_.picture.hexText(bytes);
         break;
+    case Destination::ListLevelText:
+        destinations_.lists.levelText(bytes);
+        break;
     default:
         break;
     }
