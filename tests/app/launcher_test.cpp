@@ -99,7 +99,8 @@ void LauncherTest::filesOpenWithTheirApplicationWhenThereIsOne() {
     // A relative path is the file in the current folder.
     desktop.opened.clear();
     QVERIFY(launcher.openWithApplication("notes.txt"));
-    QCOMPARE(desktop.opened, QList<QUrl>{QUrl::fromLocalFile(QDir::current().filePath("notes.txt"))});
+    const QUrl here = QUrl::fromLocalFile(QDir::current().filePath("notes.txt"));
+    QCOMPARE(desktop.opened, QList<QUrl>{here});
 
     // No application for the type: refused, so the caller can say so.
     desktop.opened.clear();

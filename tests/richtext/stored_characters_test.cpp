@@ -65,7 +65,8 @@ TEST(StoredCharacters, TextDeclaredUtf8IsReadAsUtf8) {
           // Writers give Latin fonts charset 0 whatever the document's bytes are.
           QByteArray("\\ansicpg65001\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\\f0 "),
           // A font of its own code page, its name in it too.
-          QByteArray("\\ansicpg1252{\\fonttbl{\\f0 Arial;}{\\f1\\cpg65001 Caf\\'c3\\'a9 Sans;}}\\f1 ")}) {
+          QByteArray("\\ansicpg1252{\\fonttbl{\\f0 Arial;}"
+                     "{\\f1\\cpg65001 Caf\\'c3\\'a9 Sans;}}\\f1 ")}) {
         SCOPED_TRACE(header.toStdString());
         QTextDocument document;
         readRtf("{\\rtf1\\ansi" + header + body + "}", document);
@@ -76,7 +77,8 @@ TEST(StoredCharacters, TextDeclaredUtf8IsReadAsUtf8) {
     readRtf("{\\rtf1\\ansi{\\fonttbl{\\f1\\cpg65001 Caf\\'c3\\'a9 Sans;}}\\f1 x}", named);
     QTextCursor cursor(&named);
     cursor.setPosition(1);
-    EXPECT_EQ(cursor.charFormat().fontFamilies().toStringList(), QStringList({QString::fromUtf8("Café Sans")}));
+    EXPECT_EQ(cursor.charFormat().fontFamilies().toStringList(),
+              QStringList({QString::fromUtf8("Café Sans")}));
 }
 
 namespace {
