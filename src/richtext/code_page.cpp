@@ -82,6 +82,58 @@ const char* iconvName(int codePage) {
 
 const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
 
+bool isContinuation(QByteArrayView bytes, qsizetype at) {
+    return at < bytes.size() && (uchar(bytes[at]) & 0xC0) == 0x80;
+}
+
+// The length of the well-formed UTF-8 sequence at `at`, 0 when there is none
+// (overlong forms, surrogates and values past U+10FFFF are not well formed).
+qsizetype utf8SequenceLength(QByteArrayView bytes, qsizetype at) {
+    const uchar lead = uchar(bytes[at]);
+    if (lead < 0x80)
+        return 1;
+    qsizetype length = 0;
+    uchar low = 0x80, high = 0xBF; // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;
+        if (lead == 0xED) high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (at + 1 >= bytes.size() || uchar(bytes[at + 1]) < low || uchar(bytes[at + 1]) > high)
+        return 0;
+    for (qsizetype i = 2; i < length; ++i)
+        if (!isContinuation(bytes, at + i))
+            return 0;
+    return length;
+}
+
+// Text declared UTF-8: every well-formed sequence is read as UTF-8 and each
+// byte that starts none as Windows-1252, so a stray \'e9 from a writer that
+// mixed the two keeps its letter and the rest of the run is not garbled.
+void appendUtf8Leniently(QString& out, QByteArrayView bytes) {
+    qsizetype at = 0;
+    while (at < bytes.size()) {
+        qsizetype end = at;
+        for (qsizetype length; end < bytes.size() && (length = utf8SequenceLength(bytes, end)) > 0;)
+            end += length;
+        if (end > at) {
+            out += QString::fromUtf8(bytes.sliced(at, end - at));
+            at = end;
+        } else {
+            store::appendWindows1252(out, bytes.sliced(at, 1));
+            ++at;
+        }
+    }
+}
+
 } // namespace
 
 int codePageForCharset(int charset) {
@@ -139,7 +191,9 @@ bool CodePageDecoder::isLeadByte(int codePage, unsigned char byte) {
 }
 
 void CodePageDecoder::decodeOnto(int codePage, QByteArrayView bytes, QString& out) {
-    if (codePage != 65001 && (codePage == 1252 || !converterFor(codePage)))
+    if (codePage == 65001)
+        appendUtf8Leniently(out, bytes);
+    else if (codePage == 1252 || !converterFor(codePage))
         store::appendWindows1252(out, bytes);
     else
         out += decode(codePage, bytes);
@@ -148,8 +202,11 @@ void CodePageDecoder::decodeOnto(int codePage, QByteArrayView bytes, QString& ou
 QString CodePageDecoder::decode(int codePage, QByteArrayView bytes) {
     if (bytes.isEmpty())
         return {};
-    if (codePage == 65001)
-        return store::decodeStoredText(bytes);
+    if (codePage == 65001) {
+        QString out;
+        appendUtf8Leniently(out, bytes);
+        return out;
+    }
     void* converter = codePage == 1252 ? nullptr : converterFor(codePage);
     if (!converter)
         return store::decodeWindows1252(bytes);

@@ -53,9 +53,13 @@ bool Destinations::word(GroupState& s, Action action, int n, bool star) {
         return false;
     case Destination::ListTable:
         lists.word(action, n);
-        if (star)
+        if (action == Action::LevelText || action == Action::LevelNumbers)
+            s.destination = Destination::ListLevelText;
+        else if (star)
             s.destination = Destination::Skip; // \*\listpicture and the like
         return true;
+    case Destination::ListLevelText:
+        return true; // \leveltemplateid, and \uN of a bullet: its fallback is text enough
     case Destination::ParagraphNumbering:
         numbering.word(action);
         return true;

@@ -69,6 +69,10 @@ int FontTable::codePageOf(const Font* font) const {
             return font->codePage;
         if (font->charset == 2)
             return kSymbolCodePage;
+        // A document that declares its bytes UTF-8 keeps them so in fonts of
+        // the plain "ANSI" charset 0, which writers give every Latin font.
+        if (font->charset == 0 && ansiCodePage_ == 65001)
+            return ansiCodePage_;
         if (const int page = codePageForCharset(font->charset))
             return page;
     }

@@ -27,6 +27,7 @@ enum class Destination : std::uint8_t {
     Object,        // an OLE object; only its result picture is looked at
     ObjectResult,
     ListTable,          // \listtable and \listoverridetable
+    ListLevelText,      // {\leveltext} and {\levelnumbers} of a list level
     ParagraphNumbering, // {\*\pn ...}: the numbering of the enclosing paragraph
 };
 

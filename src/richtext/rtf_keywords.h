@@ -26,7 +26,8 @@ enum class Action : std::uint8_t {
     Pard, AlignLeft, AlignCenter, AlignRight, AlignJustify, LeftIndent, RightIndent,
     FirstIndent, SpaceBefore, SpaceAfter, InTable, TableDepth, ListStyle, ListLevelNumber,
     // lists: the list tables and old-style paragraph numbering
-    ListDefinition, ListLevel, LevelNumberFormat, ListId, ListOverride, PnBullet, PnBody,
+    ListDefinition, ListLevel, LevelNumberFormat, LevelNumberFormatNew, LevelText,
+    LevelNumbers, ListId, ListOverride, PnBullet, PnBody,
     PnDecimal, PnLowerLetter, PnUpperLetter, PnLowerRoman, PnUpperRoman,
     // tables
     RowDefaults, CellX, CellMergeUp, CellMergeLeft, NestedRowProperties,

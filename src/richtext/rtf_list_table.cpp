@@ -14,28 +14,49 @@ QTextListFormat::Style styleOfNumberFormat(int nfc) {
     }
 }
 
+int ListTable::Definition::numberFormat() const {
+    if (nfc >= 0)
+        return nfc;
+    if (nfcn >= 0)
+        return nfcn;
+    // No format given: a level whose text has a place for its number is
+    // numbered; one that shows a fixed character, or says nothing, is a bullet.
+    return numberInText ? 0 : 23;
+}
+
+bool ListTable::inFirstLevel() const {
+    return !inOverride_ && !definitions_.empty() && definitions_.back().levels == 1;
+}
+
 void ListTable::word(Action action, int n) {
     switch (action) {
     case Action::ListDefinition:
-        list_ = Definition{};
-        inLevel_ = false;
+        definitions_.emplace_back();
         inOverride_ = false;
         return;
     case Action::ListLevel:
-        inLevel_ = true;
+        if (!inOverride_ && !definitions_.empty())
+            ++definitions_.back().levels;
         return;
     case Action::LevelNumberFormat:
-        // Only the first level's format counts: our lists have one level.
-        if (inLevel_ && list_.nfc < 0)
-            list_.nfc = n;
+        if (inFirstLevel() && definitions_.back().nfc < 0)
+            definitions_.back().nfc = n;
+        return;
+    case Action::LevelNumberFormatNew:
+        if (inFirstLevel() && definitions_.back().nfcn < 0)
+            definitions_.back().nfcn = n;
+        return;
+    case Action::LevelText:
+    case Action::LevelNumbers:
+        levelGroup_ = action == Action::LevelText ? LevelGroup::Text : LevelGroup::Numbers;
+        levelTextBytes_ = 0;
+        levelTextEnded_ = false;
         return;
     case Action::ListId:
-        if (inOverride_) {
+        if (inOverride_)
             overrideListId_ = n;
-        } else {
-            list_.id = n;
-            nfcById_.insert(n, list_.nfc < 0 ? 23 : list_.nfc);
-        }
+        else if (!definitions_.empty())
+            definitions_.back().id = n;
         return;
     case Action::ListOverride:
         inOverride_ = true;
@@ -50,11 +71,34 @@ void ListTable::word(Action action, int n) {
     }
 }
 
+void ListTable::levelText(QByteArrayView bytes) {
+    if (!inFirstLevel())
+        return;
+    for (char c : bytes) {
+        if (levelTextEnded_)
+            return;
+        if (c == ';') {
+            levelTextEnded_ = true;
+            return;
+        }
+        const int index = levelTextBytes_++;
+        // {\leveltext} starts with its length, then level numbers stand as
+        // bytes 0 to 8 among the characters; {\levelnumbers} holds only the
+        // places of such numbers, so any byte there means one.
+        const bool number = levelGroup_ == LevelGroup::Numbers || (index > 0 && uchar(c) <= 8);
+        if (number)
+            definitions_.back().numberInText = true;
+    }
+}
+
 QTextListFormat::Style ListTable::style(int ls) const {
     const auto id = listIdByLs_.constFind(ls);
     if (id == listIdByLs_.constEnd())
         return QTextListFormat::ListDisc;
-    return styleOfNumberFormat(nfcById_.value(*id, 23));
+    for (auto it = definitions_.rbegin(); it != definitions_.rend(); ++it)
+        if (it->id == *id)
+            return styleOfNumberFormat(it->numberFormat());
+    return QTextListFormat::ListDisc;
 }
 
 void ParagraphNumbering::word(Action action) {

@@ -3,8 +3,11 @@
 
 #include "richtext/rtf_keywords.h"
 
+#include <QByteArrayView>
 #include <QHash>
 #include <QTextListFormat>
+
+#include <vector>
 
 namespace oxlin::richtext::reading {
 
@@ -15,21 +18,36 @@ class ListTable {
 public:
     // A word inside \listtable or \listoverridetable.
     void word(Action action, int parameter);
+    // Text of a level's {\leveltext} or {\levelnumbers} group, the group the
+    // last such word opened.
+    void levelText(QByteArrayView bytes);
     // The style of list paragraphs marked \lsN; a bullet for a list the
     // tables do not describe.
     QTextListFormat::Style style(int ls) const;
 
 private:
+    // What the first level of a \list says about its number format. Only the
+    // first level counts: our lists have one level.
     struct Definition {
         int id = 0;
-        int nfc = -1; // \levelnfc of the first level, -1 until read
+        int levels = 0;
+        int nfc = -1;  // \levelnfc, -1 when not given
+        int nfcn = -1; // \levelnfcn, which newer writers give beside it or alone
+        bool numberInText = false; // the level text holds a place for the number
+        int numberFormat() const;
     };
-    QHash<int, int> nfcById_;     // \listid to the first level's number format
+    enum class LevelGroup { Text, Numbers };
+
+    bool inFirstLevel() const;
+
+    // In the order read: \listid may come before or after the levels.
+    std::vector<Definition> definitions_;
     QHash<int, int> listIdByLs_;  // \ls to \listid
-    Definition list_;             // the \list being read
     int overrideListId_ = 0;      // the list of the \listoverride being read
-    bool inLevel_ = false;
     bool inOverride_ = false;
+    LevelGroup levelGroup_ = LevelGroup::Text;
+    int levelTextBytes_ = 0;      // bytes of the current level group read so far
+    bool levelTextEnded_ = false; // its ";" was read
 };
 
 // The old-style numbering group {\*\pn ...} that the platform's rich edit

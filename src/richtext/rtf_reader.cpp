@@ -64,7 +64,12 @@ RtfReadReport Reader<Builder>::run() {
             break;
         }
         case RtfToken::Binary:
-            unicodeSkipLeft_ = 0;
+            // \binN with its bytes is one unit: in a fallback it stands for
+            // whatever of the fallback is left, and none of it is content.
+            if (unicodeSkipLeft_ > 0) {
+                unicodeSkipLeft_ = 0;
+                break;
+            }
             if (state().destination == Destination::Picture)
                 destinations_.picture.binary(token.bytes);
             break;
@@ -107,6 +112,9 @@ void Reader<Builder>::destinationText(QByteArrayView bytes) {
         break;
     case Destination::Picture:
         destinations_.picture.hexText(bytes);
+        break;
+    case Destination::ListLevelText:
+        destinations_.lists.levelText(bytes);
         break;
     default:
         break;

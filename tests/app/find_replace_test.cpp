@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 #include "running_app.h"
@@ -55,6 +56,8 @@ private Q_SLOTS:
     void findMovesOnAndSaysWhenNothingIsLeft();
     void caseAndWholeWordsNarrowTheSearch();
     void replaceAllIsOneUndoStep();
+    void replaceAllRunsOnceFromItsStartToTheEnd();
+    void replaceAfterAFindUpwardGoesOnDownward();
     void escapeClosesTheDialogFirst();
 };
 
@@ -121,6 +124,64 @@ void FindReplaceTest::replaceAllIsOneUndoStep() {
     app.press("&Replace");
     QVERIFY(app.edit().toPlainText().startsWith("new words old"));
     QCOMPARE(app.selectionStart(), 10);
+}
+
+void FindReplaceTest::replaceAllRunsOnceFromItsStartToTheEnd() {
+    struct Case {
+        const char* text;
+        int start, end; // the selection when Replace All is pressed
+        const char* what;
+        const char* with;
+        const char* result;
+        int count;
+    };
+    const Case cases[] = {
+        // Nothing above the cursor is touched, whatever the lengths do below it.
+        {"cat one cat two cat", 4, 4, "cat", "a", "cat one a two a", 2},
+        {"cat one cat two cat", 4, 4, "cat", "tiger", "cat one tiger two tiger", 2},
+        // A selected match is the first one replaced.
+        {"cat one cat two cat", 8, 11, "cat", "dog", "cat one dog two dog", 2},
+        // A replacement holding the search text is not searched again.
+        {"a b a", 0, 0, "a", "aa", "aa b aa", 2},
+        {"catcat", 0, 0, "cat", "", "", 2},
+    };
+    for (const Case& c : cases) {
+        QTextEdit edit;
+        edit.setPlainText(QString::fromUtf8(c.text));
+        QTextCursor selection(edit.document());
+        selection.setPosition(c.start);
+        selection.setPosition(c.end, QTextCursor::KeepAnchor);
+        edit.setTextCursor(selection);
+        FindRequest request;
+        request.text = QString::fromUtf8(c.what);
+        request.replacement = QString::fromUtf8(c.with);
+        QCOMPARE(replaceAll(edit, request), c.count);
+        QCOMPARE(edit.toPlainText(), QString::fromUtf8(c.result));
+    }
+}
+
+void FindReplaceTest::replaceAfterAFindUpwardGoesOnDownward() {
+    // Replacing runs from the selection to the end of the text, so the Up
+    // choice of an earlier Find does not carry over into Replace.
+    App app("cat A cat B cat");
+    QTextCursor cursor = app.edit().textCursor();
+    cursor.setPosition(9);
+    app.edit().setTextCursor(cursor);
+    app.window->dispatch(cmd::Find);
+    app.ask("cat");
+    for (QRadioButton* button : app.find().dialog()->findChildren<QRadioButton*>())
+        button->setChecked(button->text() == "&Up");
+    app.press("&Find Next");
+    QCOMPARE(app.selectionStart(), 6);
+    app.find().dialog()->close();
+
+    app.window->dispatch(cmd::Replace);
+    app.ask("cat", "dog");
+    app.press("&Replace");
+    QCOMPARE(app.edit().toPlainText(), QStringLiteral("cat A dog B cat"));
+    QCOMPARE(app.selectionStart(), 12);
+    QCOMPARE(app.selected(), QStringLiteral("cat"));
+    QVERIFY(app.prompter.messageTexts().isEmpty());
 }
 
 void FindReplaceTest::escapeClosesTheDialogFirst() {

@@ -109,6 +109,28 @@ TEST(RtfLists, WordListTablesAndOverridesNameTheStyle) {
     EXPECT_EQ(document.begin().blockFormat().leftMargin(), 0);
 }
 
+TEST(RtfLists, LevelsWithoutANumberFormatAreToldByTheirText) {
+    // Writers that leave out \levelnfc: \levelnfcn alone, or a level text with a
+    // place for the number (\'00) or a fixed bullet; \listid may come first.
+    const QByteArray rtf =
+        "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\*\\listtable"
+        "{\\list\\listid1{\\listlevel{\\leveltext\\'01\\u8226 ?;}{\\levelnumbers;}}}"
+        "{\\list\\listid2{\\listlevel{\\leveltext\\'02\\'00.;}{\\levelnumbers\\'01;}}}"
+        "{\\list{\\listlevel\\levelnfcn4{\\leveltext\\'02\\'00);}}\\listid3}"
+        "{\\list{\\listlevel}\\listid4}"
+        "{\\list\\listid5{\\listlevel\\levelnfc0}{\\listlevel{\\leveltext\\'01\\'b7;}}}}"
+        "{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}{\\listoverride\\listid2\\ls2}"
+        "{\\listoverride\\listid3\\ls3}{\\listoverride\\listid4\\ls4}"
+        "{\\listoverride\\listid5\\ls5}}"
+        "\\pard\\ls1 bullet\\par\\pard\\ls2 number\\par\\pard\\ls3 letter\\par"
+        "\\pard\\ls4 bare\\par\\pard\\ls5 second level ignored\\par}";
+    QTextDocument document;
+    readRtf(rtf, document);
+    EXPECT_EQ(listShape(document),
+              (std::vector<std::string>{"-1@0:bullet", "-4@1:number", "-5@2:letter", "-1@3:bare",
+                                        "-4@4:second level ignored"}));
+}
+
 TEST(RtfLists, OldParagraphNumberingGroupsConsecutiveParagraphs) {
     // As the platform's rich edit control writes bullets and numbers.
     const QByteArray rtf =

@@ -96,6 +96,10 @@ TEST(Robustness, UnpairedSurrogatesAndSkippedFallbacks) {
     EXPECT_EQ(read("{\\rtf1\\uc1 {\\uc0 \\u65}B}"), QStringLiteral("AB"));
     // A fallback cut short by a group end does not eat text after it.
     EXPECT_EQ(read("{\\rtf1\\uc3 {\\u65?}bc}"), QStringLiteral("Abc"));
+    // \binN with its bytes is one whole unit that ends the fallback: neither
+    // its bytes nor the text after it are lost or shown.
+    EXPECT_EQ(read("{\\rtf1\\uc2 \\u8364\\bin1 X rest}"), QString::fromUtf8("€ rest"));
+    EXPECT_EQ(read("{\\rtf1\\uc1 \\u8364\\bin3 X}Z rest}"), QString::fromUtf8("€ rest"));
 }
 
 TEST(Robustness, FuzzRegressions) {

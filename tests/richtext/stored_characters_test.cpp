@@ -41,6 +41,46 @@ TEST(StoredCharacters, EveryByteFrom0x80To0x9FReadsAsWindows1252) {
     }
 }
 
+TEST(StoredCharacters, EveryCharacterFrom0x7FTo0xFFIsWrittenAsItself) {
+    // Bytes 0x80..0x9F are other characters in Windows-1252, so none of
+    // these characters may be written as its own code as a byte.
+    QString text;
+    for (char16_t c = 0x7F; c <= 0xFF; ++c)
+        text += QChar(c);
+    QTextDocument document;
+    QTextCursor(&document).insertText(text);
+    const QByteArray rtf = writeRtf(document);
+    EXPECT_FALSE(std::any_of(rtf.begin(), rtf.end(), [](char c) { return uchar(c) >= 0x80; }));
+    QTextDocument back;
+    readRtf(rtf, back);
+    EXPECT_EQ(documentText(back), text);
+}
+
+TEST(StoredCharacters, TextDeclaredUtf8IsReadAsUtf8) {
+    // A character's bytes may come as escapes, raw bytes, or both in a row.
+    const QString expected = QString::fromUtf8("Café € 中 naïve");
+    const QByteArray body = "Caf\\'c3\\'a9 \\'e2\\'82\\'ac \xe4\\'b8\xad na\\'efve";
+    for (const QByteArray& header :
+         {QByteArray("\\ansicpg65001{\\fonttbl{\\f0 Arial;}}\\f0 "),
+          // Writers give Latin fonts charset 0 whatever the document's bytes are.
+          QByteArray("\\ansicpg65001\\deff0{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}\\f0 "),
+          // A font of its own code page, its name in it too.
+          QByteArray("\\ansicpg1252{\\fonttbl{\\f0 Arial;}"
+                     "{\\f1\\cpg65001 Caf\\'c3\\'a9 Sans;}}\\f1 ")}) {
+        SCOPED_TRACE(header.toStdString());
+        QTextDocument document;
+        readRtf("{\\rtf1\\ansi" + header + body + "}", document);
+        // The stray 0xEF in "naïve" is no UTF-8 sequence: it keeps its Windows-1252 letter.
+        EXPECT_EQ(documentText(document), expected);
+    }
+    QTextDocument named;
+    readRtf("{\\rtf1\\ansi{\\fonttbl{\\f1\\cpg65001 Caf\\'c3\\'a9 Sans;}}\\f1 x}", named);
+    QTextCursor cursor(&named);
+    cursor.setPosition(1);
+    EXPECT_EQ(cursor.charFormat().fontFamilies().toStringList(),
+              QStringList({QString::fromUtf8("Café Sans")}));
+}
+
 namespace {
 
 QTextCharFormat formatAt(QTextDocument& document, int position) {

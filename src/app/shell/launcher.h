@@ -1,8 +1,14 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
+
+#include <functional>
+#include <optional>
+#include <utility>
 
 namespace oxlin::app {
 
@@ -19,9 +25,34 @@ public:
 
 class DesktopLauncher final : public Launcher {
 public:
+    // The three ways the launcher reaches the desktop. The system's are
+    // QProcess and QDesktopServices; tests give their own and start nothing.
+    struct Desktop {
+        // Starts `program` with `arguments` in `workingFolder` and does not wait.
+        std::function<bool(const QString& program, const QStringList& arguments,
+                           const QString& workingFolder)>
+            startDetached;
+        // Hands a file or web address to the desktop's opener.
+        std::function<bool(const QUrl& url)> openUrl;
+        // Runs a short query program found on the PATH and returns what it
+        // printed; nothing when it is not there or did not finish.
+        std::function<std::optional<QByteArray>(const QString& program,
+                                                const QStringList& arguments)>
+            query;
+    };
+    static Desktop systemDesktop();
+
+    DesktopLauncher() : DesktopLauncher(systemDesktop()) {}
+    explicit DesktopLauncher(Desktop desktop) : desktop_(std::move(desktop)) {}
+
     bool openWithApplication(const QString& filePath) override;
     bool openInBrowser(const QString& target) override;
     bool startViewer(const QString& viewerPath, const QString& packagePath) override;
+
+private:
+    bool hasApplicationFor(const QString& filePath) const;
+
+    Desktop desktop_;
 };
 
 // Records what would have been started, for tests.

@@ -28,6 +28,11 @@ TEST(Links, EscapingKeepsAPathOneWordAndComesBackWhole) {
     EXPECT_EQ(plain.text, "file://C:\\nothing.txt");
     // Upper-case hex, a stray "%", and bytes written on Windows (0xE4 = "ä").
     EXPECT_EQ(unescapeLinkText("a%2Fb%zz%4").text, "a/b%zz%4");
+    // An escape that ends the text is decoded like any other.
+    EXPECT_EQ(unescapeLinkText("/srv/Caf%C3%A9").text, QString::fromUtf8("/srv/Café"));
+    EXPECT_EQ(unescapeLinkText("/tmp/trailing%20").text, "/tmp/trailing ");
+    EXPECT_EQ(unescapeLinkText("%41").text, "A");
+    EXPECT_EQ(parseLink("file:///srv/Caf%c3%a9").fileName, QString::fromUtf8("Café"));
     EXPECT_EQ(unescapeLinkText("C:\\M%e4rz%20Plan.txt").text, QString::fromUtf8("C:\\März Plan.txt"));
     const QString nonAscii = QString::fromUtf8("/tmp/日本 語.txt");
     EXPECT_EQ(unescapeLinkText(escapeLinkPath(nonAscii)).text, nonAscii);
