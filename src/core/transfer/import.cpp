@@ -64,19 +64,21 @@ qint64 Importer::importFile(const QString& path, ItemHandle parent) {
         return -1;
     }
     ++handled_;
-    const QFileInfo info(path);
-    if (info.size() > kMaxImportFileBytes) {
-        report_.tooLarge.append(path);
+    // Looked at before an id is spent on it and before a topic exists: what
+    // cannot be read gives no empty topic. Opening checks the type again.
+    const SourceEntry entry = sourceEntry(path);
+    switch (entry.type) {
+    case SourceType::File:
+        break;
+    case SourceType::Special:
+        report_.notRegular.append(readablePath(path));
+        return -1;
+    case SourceType::Missing:
+    case SourceType::Unreadable:
+    case SourceType::Folder:
+        report_.unreadable.append(readablePath(path));
         return -1;
     }
-    // Checked before an id is spent on it, and before a topic exists: a file
-    // that cannot be read gives no empty topic.
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly)) {
-        report_.unreadable.append(path);
-        return -1;
-    }
-    source.close();
     if (topicCount_ >= target_.maxTopics) {
         stop(ImportStop::NotebookFull, path);
         return -1;
@@ -93,11 +95,24 @@ qint64 Importer::importFile(const QString& path, ItemHandle parent) {
     // written. No file of the id exists in any case, so its name is the new one.
     const QString topicFile =
         QDir(target_.workingFolder).filePath(store::topicFileName(quint32(id)));
-    if (store::compressToNewFile(path, topicFile) != 1) {
+    qint64 size = 0;
+    switch (compressRegularFile(path, topicFile, kMaxImportFileBytes, size)) {
+    case CopyResult::Written:
+        break;
+    case CopyResult::TooLarge:
+        report_.tooLarge.append(readablePath(path));
+        return -1;
+    case CopyResult::NotRegular:
+        report_.notRegular.append(readablePath(path));
+        return -1;
+    case CopyResult::Unreadable:
+        report_.unreadable.append(readablePath(path));
+        return -1;
+    case CopyResult::WriteFailed:
         stop(ImportStop::WriteFailed, path);
         return -1;
     }
-    const QString label = labelForName(info.fileName());
+    const QString label = labelForName(readableName(entry.name));
     const int image = target_.images ? target_.images->imageFor(label) : tree::kTextImage;
     const ItemHandle topic = target_.tree.insertItem(parent, InsertPosition::last(), label, image,
                                                      tree::TopicRecord{id, 0});
@@ -111,13 +126,13 @@ qint64 Importer::importFile(const QString& path, ItemHandle parent) {
     ++report_.topics;
     if (target_.addToIndex)
         target_.addToIndex(topic);
-    return info.size();
+    return size;
 }
 
 ItemHandle Importer::makeFolder(ItemHandle parent, InsertPosition position, const QString& name) {
     // Sibling folders of one label would be one section of Tree.ini to the
     // user's eye: the newcomer takes a free name.
-    const QString label = freeName(labelForName(name), false, [&](const QString& candidate) {
+    const QString label = freeName(labelForName(readableName(name)), false, [&](const QString& candidate) {
         return tree::checkLabel(target_.tree, parent, kNoItem, true, candidate) ==
                tree::LabelCheck::FolderExists;
     });
@@ -140,29 +155,37 @@ bool Importer::countFile(qint64 size, const QString& path) {
     return true;
 }
 
-void Importer::importEntries(const QString& folder, ItemHandle parent) {
-    const QFileInfoList entries = QDir(folder).entryInfoList(
-        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Unsorted);
+bool Importer::listOrReport(const QString& folder, std::vector<SourceEntry>& entries) {
+    if (listFolder(folder, entries))
+        return true;
+    report_.unreadableFolders.append(readablePath(folder));
+    return false;
+}
+
+void Importer::importEntries(const std::vector<SourceEntry>& entries, ItemHandle parent) {
     InsertPosition folderPosition = InsertPosition::first();
-    for (const QFileInfo& entry : entries) {
+    std::vector<SourceEntry> inside;
+    for (const SourceEntry& entry : entries) {
         if (endsEverything(report_.stop) || folderStopped_)
             return;
-        if (entry.isDir()) {
-            if (entry.isSymLink()) {
+        if (entry.type == SourceType::Folder) {
+            if (entry.isLink) {
                 // A link may lead back up (a loop) or anywhere outside the folder.
-                report_.linkedFolders.append(entry.filePath());
+                report_.linkedFolders.append(readablePath(entry.path));
                 continue;
             }
-            if (entry.fileName().startsWith(QLatin1Char('.')))
+            if (entry.name.startsWith(QLatin1Char('.')))
                 continue;
-            const ItemHandle sub = makeFolder(parent, folderPosition, entry.fileName());
+            if (!listOrReport(entry.path, inside))
+                continue;
+            const ItemHandle sub = makeFolder(parent, folderPosition, entry.name);
             if (sub == kNoItem)
                 continue;
             folderPosition = InsertPosition::after(sub);
-            importEntries(entry.filePath(), sub);
+            importEntries(std::vector<SourceEntry>(std::move(inside)), sub);
         } else {
-            const qint64 size = importFile(entry.filePath(), parent);
-            if (size >= 0 && !countFile(size, entry.filePath()))
+            const qint64 size = importFile(entry.path, parent);
+            if (size >= 0 && !countFile(size, entry.path))
                 return;
         }
     }
@@ -174,13 +197,18 @@ ItemHandle Importer::importFolder(const QString& path, ItemHandle parent, Placem
     folderStopped_ = false;
     if (endsEverything(report_.stop))
         return kNoItem;
+    std::vector<SourceEntry> entries;
+    if (!listOrReport(path, entries))
+        return kNoItem;
     ItemHandle into = parent;
     if (placement == Placement::NewFolderFirst) {
-        into = makeFolder(parent, InsertPosition::first(), QFileInfo(QDir::cleanPath(path)).fileName());
+        QString name = QDir::cleanPath(path);
+        name = name.sliced(name.lastIndexOf(QLatin1Char('/')) + 1);
+        into = makeFolder(parent, InsertPosition::first(), name);
         if (into == kNoItem)
             return kNoItem;
     }
-    importEntries(path, into);
+    importEntries(entries, into);
     return into;
 }
 
@@ -188,11 +216,11 @@ void Importer::importPaths(const QStringList& paths, ItemHandle parent) {
     for (const QString& path : paths) {
         if (endsEverything(report_.stop))
             return;
-        const QFileInfo info(path);
+        const SourceType type = sourceEntry(path).type;
         // A link the user chose is followed; links met inside it are not.
-        if (info.isDir()) {
+        if (type == SourceType::Folder) {
             importFolder(path, parent, Placement::NewFolderFirst);
-        } else if (info.exists()) {
+        } else if (type != SourceType::Missing) {
             folderStopped_ = false;
             importFile(path, parent);
         }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/tree/tree_model.h"
+#include "core/transfer/source_files.h"
 #include "core/tree/tree_operations.h"
 
 #include <QSet>
@@ -9,6 +10,7 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <vector>
 
 namespace oxlin::tree {
 class FileIdCounter;
@@ -40,8 +42,11 @@ enum class ImportStop {
 struct ImportReport {
     int topics = 0;  // topics created
     int folders = 0; // folders created
-    QStringList tooLarge;     // paths of files over kMaxImportFileBytes, left out
-    QStringList unreadable;   // paths of files that could not be read, left out
+    // Paths as a person reads them (see readablePath), each left out:
+    QStringList tooLarge;      // files holding more than kMaxImportFileBytes
+    QStringList unreadable;    // files that could not be read
+    QStringList notRegular;    // pipes, devices, sockets: never read
+    QStringList unreadableFolders; // folders whose entries could not be listed
     QStringList linkedFolders; // symbolic links to folders, not followed
     ImportStop stop = ImportStop::None;
     QString stoppedAt; // the path being imported when it stopped
@@ -66,7 +71,9 @@ struct ImportTarget {
 
 // Imports files and folders as topics and folders. A file's bytes go into a
 // new topic file unchanged, compressed; its name becomes the label and its
-// extension the topic's kind. One importer serves one user action (a menu
+// extension the topic's kind. Only regular files are read, and no more of
+// each than the size limit. Paths may carry names that are not UTF-8 as
+// decodeNativePath gives them; such a name is labelled as readableName reads it. One importer serves one user action (a menu
 // command, a drop, a paste, a command line): its report covers all of it.
 // Not thread-safe; it changes the tree.
 class Importer {
@@ -78,7 +85,8 @@ public:
 
     // Imports one file as the last child of `parent` (a folder or the top
     // level). Returns its size in bytes, or -1 when no topic was made: too
-    // large, unreadable (both listed in the report), or the import has stopped.
+    // large, unreadable, not a regular file (each listed in the report), or
+    // the import has stopped.
     qint64 importFile(const QString& path, tree::ItemHandle parent);
 
     // How a chosen folder lands in the tree.
@@ -89,8 +97,10 @@ public:
     // Imports a folder with fresh counters: its subfolders first in the order
     // the file system gives them (each before the topics of its parent), then
     // its files appended last. Folders whose names begin with "." and
-    // symbolic links to folders are passed over. Returns the folder made for
-    // it, or the parent for ContentsOnly, or kNoItem when none could be made.
+    // symbolic links to folders are passed over. A folder whose entries
+    // cannot be listed gets no folder in the tree (an empty one would say
+    // that it was empty) and is reported. Returns the folder made for it, or
+    // the parent for ContentsOnly, or kNoItem when none could be made.
     tree::ItemHandle importFolder(const QString& path, tree::ItemHandle parent,
                                   Placement placement);
 
@@ -104,7 +114,8 @@ public:
     bool stopped() const { return report_.stop != ImportStop::None; }
 
 private:
-    void importEntries(const QString& folder, tree::ItemHandle parent);
+    void importEntries(const std::vector<SourceEntry>& entries, tree::ItemHandle parent);
+    bool listOrReport(const QString& folder, std::vector<SourceEntry>& entries);
     tree::ItemHandle makeFolder(tree::ItemHandle parent, tree::InsertPosition position,
                                 const QString& name);
     void stop(ImportStop why, const QString& path);
