@@ -9,6 +9,7 @@
 #include "app/editor/editor_host.h"
 #include "app/editor/topic_text_edit.h"
 #include "app/tree/tree_controller.h"
+#include "core/tree/tree_file.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -73,6 +74,12 @@ void TransferTest::filesAndFoldersComeInWhereTheSelectionIs() {
     const ItemHandle trip = app.tree().children(box).front();
     QCOMPARE(labelsUnder(app, trip), QStringList({"Photos", "day1.txt"}));
     QVERIFY(app.prompter.messageTexts().isEmpty());
+    // The tree file names them already: an end of the program now loses none.
+    tree::TopicTree written;
+    QVERIFY(tree::loadTree(written, app.session().paths().treeFile, nullptr));
+    QStringList labels;
+    written.walk([&](const tree::TreeItem& item, int) { labels << item.label; });
+    QVERIFY2(labels.contains("plan.txt") && labels.contains("p.jpg"), qPrintable(labels.join(',')));
 }
 
 void TransferTest::aFolderGoesOutWithAFileForEveryTopic() {

@@ -43,6 +43,10 @@ template <typename Work> void TransferCommands::runImport(Work&& work) {
         const WaitCursor wait;
         work(importer);
     }
+    // The topic files are written: the tree that names them follows at
+    // once, not with the next safety write, so that no end of the program
+    // leaves them out of the tree.
+    parts_.session.saveTreeFile();
     // Said after the import, on this thread, once each.
     for (const messages::UserMessage& message : messages::TransferMessages::afterImport(importer.report()))
         showMessage(parts_.prompter, message);
