@@ -162,39 +162,45 @@ bool Importer::listOrReport(const QString& folder, std::vector<SourceEntry>& ent
     return false;
 }
 
-void Importer::importEntries(const std::vector<SourceEntry>& entries, ItemHandle parent) {
-    InsertPosition folderPosition = InsertPosition::first();
-    std::vector<SourceEntry> inside;
-    for (const SourceEntry& entry : entries) {
-        if (endsEverything(report_.stop) || folderStopped_)
-            return;
-        if (entry.type == SourceType::Folder) {
-            if (entry.isLink) {
-                // A link may lead back up (a loop) or anywhere outside the folder.
-                report_.linkedFolders.append(readablePath(entry.path));
-                continue;
-            }
-            if (entry.name.startsWith(QLatin1Char('.')))
-                continue;
-            if (!listOrReport(entry.path, inside))
-                continue;
-            const ItemHandle sub = makeFolder(parent, folderPosition, entry.name);
-            if (sub == kNoItem)
-                continue;
-            folderPosition = InsertPosition::after(sub);
-            importEntries(std::vector<SourceEntry>(std::move(inside)), sub);
-        } else {
-            const qint64 size = importFile(entry.path, parent);
-            if (size >= 0 && !countFile(size, entry.path))
-                return;
-        }
+void Importer::stepEntry() {
+    Frame& frame = frames_.back();
+    // A folder removed from the tree between steps takes what was left of it.
+    const bool gone = frame.parent != tree::kTopLevel && !target_.tree.contains(frame.parent);
+    if (endsEverything(report_.stop) || folderStopped_ || gone ||
+        frame.next >= frame.entries.size()) {
+        frames_.pop_back();
+        return;
     }
+    const SourceEntry entry = frame.entries[frame.next++];
+    if (entry.type != SourceType::Folder) {
+        const qint64 size = importFile(entry.path, frame.parent);
+        if (size >= 0)
+            countFile(size, entry.path); // past a limit, the folder stops
+        return;
+    }
+    if (entry.isLink) {
+        // A link may lead back up (a loop) or anywhere outside the folder.
+        report_.linkedFolders.append(readablePath(entry.path));
+        return;
+    }
+    if (entry.name.startsWith(QLatin1Char('.')))
+        return;
+    std::vector<SourceEntry> inside;
+    if (!listOrReport(entry.path, inside))
+        return;
+    const ItemHandle sub = makeFolder(frame.parent, frame.folderPosition, entry.name);
+    if (sub == kNoItem)
+        return;
+    frame.folderPosition = InsertPosition::after(sub);
+    // Its entries before the rest of its parent's (invalidates `frame`).
+    frames_.push_back({std::move(inside), 0, sub, InsertPosition::first()});
 }
 
-ItemHandle Importer::importFolder(const QString& path, ItemHandle parent, Placement placement) {
+ItemHandle Importer::startFolder(const QString& path, ItemHandle parent, Placement placement) {
     units_ = 0;
     files_ = 0;
     folderStopped_ = false;
+    frames_.clear();
     if (endsEverything(report_.stop))
         return kNoItem;
     std::vector<SourceEntry> entries;
@@ -208,22 +214,64 @@ ItemHandle Importer::importFolder(const QString& path, ItemHandle parent, Placem
         if (into == kNoItem)
             return kNoItem;
     }
-    importEntries(entries, into);
+    frames_.push_back({std::move(entries), 0, into, InsertPosition::first()});
     return into;
 }
 
-void Importer::importPaths(const QStringList& paths, ItemHandle parent) {
-    for (const QString& path : paths) {
-        if (endsEverything(report_.stop))
-            return;
-        const SourceType type = sourceEntry(path).type;
+ItemHandle Importer::importFolder(const QString& path, ItemHandle parent, Placement placement) {
+    const ItemHandle into = startFolder(path, parent, placement);
+    while (!frames_.empty())
+        stepEntry();
+    return into;
+}
+
+void Importer::queueFile(const QString& path, ItemHandle parent) {
+    jobs_.push_back({path, parent, Job::Kind::File, Placement::ContentsOnly});
+}
+
+void Importer::queueFolder(const QString& path, ItemHandle parent, Placement placement) {
+    jobs_.push_back({path, parent, Job::Kind::Folder, placement});
+}
+
+void Importer::queuePaths(const QStringList& paths, ItemHandle parent) {
+    for (const QString& path : paths)
+        jobs_.push_back({path, parent, Job::Kind::Path, Placement::NewFolderFirst});
+}
+
+bool Importer::step() {
+    if (endsEverything(report_.stop)) {
+        frames_.clear();
+        jobs_.clear();
+        return false;
+    }
+    if (!frames_.empty()) {
+        stepEntry();
+        return true;
+    }
+    if (jobs_.empty())
+        return false;
+    const Job job = jobs_.front();
+    jobs_.pop_front();
+    Job::Kind kind = job.kind;
+    if (kind == Job::Kind::Path) {
+        const SourceType type = sourceEntry(job.path).type;
+        if (type == SourceType::Missing)
+            return true;
         // A link the user chose is followed; links met inside it are not.
-        if (type == SourceType::Folder) {
-            importFolder(path, parent, Placement::NewFolderFirst);
-        } else if (type != SourceType::Missing) {
-            folderStopped_ = false;
-            importFile(path, parent);
-        }
+        kind = type == SourceType::Folder ? Job::Kind::Folder : Job::Kind::File;
+    }
+    if (kind == Job::Kind::Folder) {
+        startFolder(job.path, job.parent, job.placement);
+    } else {
+        folderStopped_ = false;
+        importFile(job.path, job.parent);
+    }
+    return true;
+}
+
+void Importer::importPaths(const QStringList& paths, ItemHandle parent) {
+    queuePaths(paths, parent);
+    while (step()) {
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <deque>
 #include <functional>
 #include <vector>
 
@@ -110,12 +111,42 @@ public:
     // other path could avoid (full notebook, failed write, cancel).
     void importPaths(const QStringList& paths, tree::ItemHandle parent);
 
+    // The same work a step at a time, for a caller that must keep its event
+    // loop running: queue it, then call step() until it returns false. A
+    // step imports one file or lists one folder; everything a step leaves in
+    // the tree is whole. Between steps the caller may change the tree; an
+    // item put under a folder that is gone is not made.
+    void queueFile(const QString& path, tree::ItemHandle parent);
+    void queueFolder(const QString& path, tree::ItemHandle parent, Placement placement);
+    void queuePaths(const QStringList& paths, tree::ItemHandle parent);
+    bool step();
+
     const ImportReport& report() const { return report_; }
     bool stopped() const { return report_.stop != ImportStop::None; }
 
 private:
-    void importEntries(const std::vector<SourceEntry>& entries, tree::ItemHandle parent);
+    // One entry of the folder being imported.
+    void stepEntry();
+    tree::ItemHandle startFolder(const QString& path, tree::ItemHandle parent,
+                                 Placement placement);
     bool listOrReport(const QString& folder, std::vector<SourceEntry>& entries);
+
+    struct Job {
+        enum class Kind { File, Folder, Path };
+        QString path;
+        tree::ItemHandle parent;
+        Kind kind;
+        Placement placement;
+    };
+    // A folder under way: its entries, the next one, where its items go.
+    struct Frame {
+        std::vector<SourceEntry> entries;
+        std::size_t next = 0;
+        tree::ItemHandle parent;
+        tree::InsertPosition folderPosition;
+    };
+    std::deque<Job> jobs_;
+    std::vector<Frame> frames_; // the innermost folder last
     tree::ItemHandle makeFolder(tree::ItemHandle parent, tree::InsertPosition position,
                                 const QString& name);
     void stop(ImportStop why, const QString& path);

@@ -287,6 +287,38 @@ TEST_F(ImportTest, AFileListPutsFoldersFirstAndFilesLastAndSkipsMissingPaths) {
     EXPECT_EQ(labels(kTopLevel), QStringList({"Folder", "old.txt", "a.txt", "b.txt", "c.txt"}));
 }
 
+TEST_F(ImportTest, StepsTakeOneFileEachAndBearTheTreeChangingBetweenThem) {
+    for (int i = 0; i < 6; ++i)
+        writeFile(source() + QStringLiteral("/Sub/f%1.txt").arg(i), "x");
+    writeFile(source() + "/top.txt", "t");
+    Importer in = importer();
+    in.queueFolder(source(), kTopLevel, Importer::Placement::NewFolderFirst);
+    int steps = 0;
+    while (in.step()) {
+        ++steps;
+        EXPECT_LE(in.report().topics, steps);
+    }
+    EXPECT_EQ(in.report().topics, 7);
+    EXPECT_EQ(labels(kTopLevel), QStringList({"src"}));
+    EXPECT_EQ(labels(tree.children(kTopLevel)[0]).size(), 2); // Sub, top.txt
+
+    // The folder being filled is deleted half-way: the rest goes nowhere,
+    // and no topic file is left without its topic.
+    tree.clear();
+    Importer cut = importer();
+    cut.queuePaths({source() + "/Sub"}, kTopLevel);
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(cut.step());
+    ASSERT_EQ(cut.report().topics, 2);
+    const QStringList before = QDir(work()).entryList({"*.XTZ"}, QDir::Files);
+    tree.removeItem(tree.children(kTopLevel)[0]);
+    while (cut.step()) {
+    }
+    EXPECT_EQ(cut.report().topics, 2);
+    EXPECT_TRUE(tree.children(kTopLevel).empty());
+    EXPECT_EQ(QDir(work()).entryList({"*.XTZ"}, QDir::Files), before);
+}
+
 TEST_F(ImportTest, PipesAndDevicesAreLeftOutWithoutBlockingOrReadingWithoutEnd) {
     // Were a pipe opened for reading as a file is, the import would wait for
     // a writer for ever; a device would give bytes for ever.
