@@ -162,6 +162,13 @@ int importInto(const QStringList& arguments) {
     if (!resuming) {
         locks.import = importLock(package);
         QFile mark(QDir(working).filePath(QLatin1String(kImportMarkName)));
+        if (!locks.import->tryAcquire() && locks.import->heldElsewhere()) {
+            // Another import made the folder a moment ago: it is that one's.
+            complain(QStringLiteral("the notebook %1 is being changed by another oxlin import; "
+                                    "try again once it has ended")
+                         .arg(package));
+            return kFailure;
+        }
         if (!locks.import->tryAcquire() || !mark.open(QIODevice::WriteOnly)) {
             complain(QStringLiteral("cannot write in %1").arg(QDir::toNativeSeparators(working)));
             return kFailure;
