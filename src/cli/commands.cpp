@@ -6,6 +6,7 @@
 #include "core/store/ini_document.h"
 #include "core/store/notebook_paths.h"
 #include "core/store/package.h"
+#include "core/transfer/source_files.h"
 #include "core/tree/tree_file.h"
 #include "core/tree/tree_outline.h"
 
@@ -188,7 +189,8 @@ int runProgram(int argc, char** argv, const RichTextCommands& richText) {
     qInstallMessageHandler(quietMessages);
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        // A path need not be UTF-8: its bytes are kept for the commands that open it.
+        arguments.append(transfer::decodeNativePath(argv[i]));
     return run(arguments, richText);
 }
 

@@ -2,9 +2,11 @@
 
 #include "core/session/notebook_session.h"
 #include "core/store/file_names.h"
+#include "core/store/instance_lock.h"
 #include "core/store/profile.h"
 #include "core/transfer/export.h"
 #include "core/transfer/import.h"
+#include "core/transfer/source_files.h"
 #include "core/tree/tree_file.h"
 #include "core/tree/tree_model.h"
 #include "messages/notebook_messages.h"
@@ -16,6 +18,7 @@
 #include <QTemporaryDir>
 
 #include <climits>
+#include <memory>
 
 namespace oxlin::cli {
 
@@ -29,6 +32,20 @@ QString workingFolderOf(const QString& package) {
     return info.dir().filePath(info.completeBaseName());
 }
 
+// An oxlin import marks the working folder it makes as its own, and holds
+// a lock beside the package while it works (hidden, and outside the folder
+// so that the folder can go while it is held). The mark stays when the
+// import is killed or cannot pack, so that the next import can take the
+// folder up.
+constexpr char kImportMarkName[] = ".oxlin-import";
+
+std::unique_ptr<store::SingleInstanceLock> importLock(const QString& package) {
+    const QFileInfo info(package);
+    return std::make_unique<store::SingleInstanceLock>(
+        info.absolutePath(),
+        QLatin1Char('.') + info.completeBaseName() + QLatin1String(".oxlin-import.lock"));
+}
+
 // The application works in the working folder and packs it over the package
 // at its next save; anything written into the package meanwhile would be lost
 // then, and anything read from it would be older than what the user sees.
@@ -39,6 +56,42 @@ bool refuseWhenOpen(const QString& package) {
     complain(QStringLiteral("the notebook %1 is open in Oxlin (its working folder %2 exists); "
                             "close that notebook in Oxlin first")
                  .arg(package, QDir::toNativeSeparators(working)));
+    return true;
+}
+
+// What an import needs to hold while it works on a notebook.
+struct ImportLocks {
+    std::unique_ptr<store::SingleInstanceLock> application; // taken only to resume
+    std::unique_ptr<store::SingleInstanceLock> import;
+};
+
+// A working folder an oxlin import left (killed, or its pack failed) holds
+// what it imported and nothing else: once no import works in it and Oxlin
+// does not run on its folder, it is resumed as Oxlin would resume it at
+// start. Any other working folder is Oxlin's, and refused.
+bool takeUpLeftover(const QString& package, ImportLocks& locks) {
+    const QString working = workingFolderOf(package);
+    if (!session::NotebookSession::pathExists(working))
+        return true;
+    if (QFileInfo(working).isSymLink() ||
+        !QFileInfo::exists(QDir(working).filePath(QLatin1String(kImportMarkName)))) {
+        refuseWhenOpen(package);
+        return false;
+    }
+    locks.import = importLock(package);
+    if (!locks.import->tryAcquire()) {
+        complain(QStringLiteral("the notebook %1 is being changed by another oxlin import; "
+                                "try again once it has ended")
+                     .arg(package));
+        return false;
+    }
+    locks.application = std::make_unique<store::SingleInstanceLock>(
+        QFileInfo(package).absolutePath(),
+        QLatin1String(store::SingleInstanceLock::kDataFolderLockName));
+    if (!locks.application->tryAcquire()) {
+        refuseWhenOpen(package);
+        return false;
+    }
     return true;
 }
 
@@ -84,12 +137,15 @@ int importInto(const QStringList& arguments) {
         return kFailure;
     }
     for (const QString& path : rest)
-        if (!QFileInfo::exists(path)) {
-            complain(QStringLiteral("cannot import %1: no such file or folder").arg(path));
+        if (transfer::sourceEntry(path).type == transfer::SourceType::Missing) {
+            complain(QStringLiteral("cannot import %1: no such file or folder")
+                         .arg(transfer::readablePath(path)));
             return kFailure;
         }
-    if (refuseWhenOpen(package))
+    ImportLocks locks;
+    if (!takeUpLeftover(package, locks))
         return kFailure;
+    const bool resuming = locks.import != nullptr;
 
     // The notebook is opened, changed and closed exactly as the application
     // does it, so the package is replaced only by a complete pack, and a
@@ -103,16 +159,37 @@ int importInto(const QStringList& arguments) {
     }
     session.setUpPaths();
     const QString working = session.paths().workingFolder;
+    if (!resuming) {
+        locks.import = importLock(package);
+        QFile mark(QDir(working).filePath(QLatin1String(kImportMarkName)));
+        if (!locks.import->tryAcquire() && locks.import->heldElsewhere()) {
+            // Another import made the folder a moment ago: it is that one's.
+            complain(QStringLiteral("the notebook %1 is being changed by another oxlin import; "
+                                    "try again once it has ended")
+                         .arg(package));
+            return kFailure;
+        }
+        if (!locks.import->tryAcquire() || !mark.open(QIODevice::WriteOnly)) {
+            complain(QStringLiteral("cannot write in %1").arg(QDir::toNativeSeparators(working)));
+            return kFailure;
+        }
+    }
+    const session::OpenOutcome expected =
+        resuming ? session::OpenOutcome::Resumed : session::OpenOutcome::Unpacked;
     if (session.openNotebook() != 1 ||
-        session.lastOpenOutcome() != session::OpenOutcome::Unpacked) {
+        (session.lastOpenOutcome() != expected &&
+         session.lastOpenOutcome() != session::OpenOutcome::Unpacked)) {
         complain(QStringLiteral("cannot read the package %1: it is damaged or not a notebook "
                                 "package")
                      .arg(package));
         // Nothing was changed: the folder holds only what was unpacked, and
-        // the copy kept of a damaged package is the package itself.
-        session::NotebookSession::removeFolder(working);
-        if (!session.damagedPackageCopy().isEmpty())
-            QFile::remove(session.damagedPackageCopy());
+        // the copy kept of a damaged package is the package itself. A folder
+        // taken up holds an earlier import's work: it stays for Oxlin.
+        if (!resuming) {
+            session::NotebookSession::removeFolder(working);
+            if (!session.damagedPackageCopy().isEmpty())
+                QFile::remove(session.damagedPackageCopy());
+        }
         return kFailure;
     }
     tree::TopicTree& tree = session.tree();
@@ -121,7 +198,8 @@ int importInto(const QStringList& arguments) {
         parent = folderFor(tree, tree.findByPath(itemPathArgument(into)));
         if (parent == tree::kNoItem) {
             complain(QStringLiteral("%1 holds no item %2").arg(package, into));
-            session::NotebookSession::removeFolder(working);
+            if (!resuming)
+                session::NotebookSession::removeFolder(working);
             return kFailure;
         }
     }
@@ -132,6 +210,8 @@ int importInto(const QStringList& arguments) {
                                  .keepGoing = {}});
     importer.importPaths(rest, parent);
     const transfer::ImportReport& report = importer.report();
+    // At once, as every change of the tree is: the topic files are written.
+    session.saveTreeFile();
     tell(messages::TransferMessages::afterImport(report));
     if (session.closeNotebook() != 1) {
         complain(QStringLiteral("could not save the notebook: %1; what was imported is kept in %2")
@@ -144,7 +224,8 @@ int importInto(const QStringList& arguments) {
                   .arg(report.folders)
                   .arg(package));
     const bool whole = report.stop == transfer::ImportStop::None && report.tooLarge.isEmpty() &&
-                       report.unreadable.isEmpty() && report.linkedFolders.isEmpty();
+                       report.unreadable.isEmpty() && report.notRegular.isEmpty() &&
+                       report.unreadableFolders.isEmpty() && report.linkedFolders.isEmpty();
     return whole ? kSuccess : kFailure;
 }
 

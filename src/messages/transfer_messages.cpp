@@ -55,6 +55,13 @@ std::vector<UserMessage> TransferMessages::afterImport(const transfer::ImportRep
     if (!report.unreadable.isEmpty())
         parts.append(tr("These files could not be read and were not imported:\n%1")
                          .arg(listed(report.unreadable)));
+    if (!report.notRegular.isEmpty())
+        parts.append(tr("These are not regular files (a pipe, a device or a socket) and were "
+                        "not imported:\n%1")
+                         .arg(listed(report.notRegular)));
+    if (!report.unreadableFolders.isEmpty())
+        parts.append(tr("These folders could not be read and were not imported:\n%1")
+                         .arg(listed(report.unreadableFolders)));
     if (!report.linkedFolders.isEmpty())
         parts.append(
             tr("These links to folders were not followed:\n%1").arg(listed(report.linkedFolders)));

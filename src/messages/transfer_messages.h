@@ -17,8 +17,8 @@ class TransferMessages {
 public:
     // What to tell the user after an import, in order: one warning per file
     // too large, the stop (once), then one summary of the files that could
-    // not be read and of the linked folders passed over. Empty when all went
-    // well or the user cancelled.
+    // not be read, the special files and unreadable folders left out and the
+    // linked folders passed over. Empty when all went well or the user cancelled.
     static std::vector<UserMessage> afterImport(const transfer::ImportReport& report);
     // After exporting one topic as a file.
     static UserMessage afterFileExport(bool exported);

@@ -8,7 +8,9 @@
 #include "app/shell/scripted_prompter.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/topic_text_edit.h"
+#include "app/tree/transfer_commands.h"
 #include "app/tree/tree_controller.h"
+#include "core/tree/tree_file.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -41,6 +43,15 @@ QStringList labelsUnder(RunningApp& app, ItemHandle parent) {
     return labels;
 }
 
+// Imports run in slices from the event loop: waits for the one under way.
+void finishImport(RunningApp& app) {
+    TransferCommands& transfer = app.controller->transfer();
+    if (!transfer.importing())
+        return;
+    QSignalSpy finished(&transfer, &TransferCommands::importFinished);
+    QVERIFY(finished.wait(30000));
+}
+
 } // namespace
 
 class TransferTest : public QObject {
@@ -51,6 +62,7 @@ private Q_SLOTS:
     void pasteImportsTheClipboardFiles();
     void filesDroppedOnTheWindowAreImported();
     void aCancelledImportKeepsWhatCameIn();
+    void anImportRunsBetweenEventsAndACloseWaitsForIt();
 };
 
 void TransferTest::filesAndFoldersComeInWhereTheSelectionIs() {
@@ -65,14 +77,22 @@ void TransferTest::filesAndFoldersComeInWhereTheSelectionIs() {
 
     app.prompter.openNames.enqueue({source.filePath("plan.txt")});
     app.window->dispatch(cmd::ImportFile);
+    finishImport(app);
     QCOMPARE(labelsUnder(app, box), QStringList({"first.txt", "plan.txt"}));
 
     app.prompter.folders.enqueue(source.filePath("Trip"));
     app.window->dispatch(cmd::ImportFolder);
+    finishImport(app);
     QCOMPARE(labelsUnder(app, box), QStringList({"Trip", "first.txt", "plan.txt"}));
     const ItemHandle trip = app.tree().children(box).front();
     QCOMPARE(labelsUnder(app, trip), QStringList({"Photos", "day1.txt"}));
     QVERIFY(app.prompter.messageTexts().isEmpty());
+    // The tree file names them already: an end of the program now loses none.
+    tree::TopicTree written;
+    QVERIFY(tree::loadTree(written, app.session().paths().treeFile, nullptr));
+    QStringList labels;
+    written.walk([&](const tree::TreeItem& item, int) { labels << item.label; });
+    QVERIFY2(labels.contains("plan.txt") && labels.contains("p.jpg"), qPrintable(labels.join(',')));
 }
 
 void TransferTest::aFolderGoesOutWithAFileForEveryTopic() {
@@ -106,6 +126,7 @@ void TransferTest::pasteImportsTheClipboardFiles() {
                    QUrl::fromLocalFile(source.filePath("Dir"))});
     QGuiApplication::clipboard()->setMimeData(data);
     app.window->dispatch(cmd::PasteFiles);
+    finishImport(app);
     QCOMPARE(labelsUnder(app, tree::kTopLevel), QStringList({"Dir", "a.txt"}));
 }
 
@@ -154,6 +175,7 @@ void TransferTest::aCancelledImportKeepsWhatCameIn() {
     app.prompter.cancelAfterSteps = 6;
     app.prompter.folders.enqueue(source.filePath("Many"));
     app.window->dispatch(cmd::ImportFolder);
+    finishImport(app);
 
     QVERIFY(!app.prompter.progressSteps.isEmpty());
     const int imported = int(app.tree().children(tree::kTopLevel).size());
@@ -164,6 +186,35 @@ void TransferTest::aCancelledImportKeepsWhatCameIn() {
         QVERIFY(path && QFileInfo::exists(*path));
     }
     QVERIFY(app.prompter.messageTexts().isEmpty());
+}
+
+void TransferTest::anImportRunsBetweenEventsAndACloseWaitsForIt() {
+    RunningApp app;
+    QTemporaryDir source;
+    for (int i = 0; i < 30; ++i)
+        writeFile(source.filePath(QStringLiteral("Many/%1.txt").arg(i)), "text");
+    app.prompter.folders.enqueue(source.filePath("Many"));
+    app.window->dispatch(cmd::ImportFolder);
+    // The command returns at once; the work comes in from the event loop.
+    TransferCommands& transfer = app.controller->transfer();
+    QVERIFY(transfer.importing());
+    QVERIFY(app.tree().children(tree::kTopLevel).empty());
+    // A second import asked for meanwhile joins the first: one report.
+    writeFile(source.filePath("late.txt"), "late");
+    transfer.importPaths({source.filePath("late.txt")});
+    finishImport(app);
+    QCOMPARE(app.tree().children(tree::kTopLevel).size(), 31u);
+    QVERIFY(!transfer.importing());
+
+    // A notebook closed while an import runs gets all of it first.
+    app.prompter.folders.enqueue(source.filePath("Many"));
+    app.window->dispatch(cmd::ImportFolder);
+    QVERIFY(transfer.importing());
+    transfer.finishImport();
+    QVERIFY(!transfer.importing());
+    int topics = 0;
+    app.tree().walk([&](const tree::TreeItem& item, int) { topics += item.isTopic() ? 1 : 0; });
+    QCOMPARE(topics, 61);
 }
 
 QTEST_MAIN(TransferTest)

@@ -4,6 +4,10 @@
 
 #include "cli/rich/rich_text_commands.h"
 #include "cli_test_files.h"
+#include "core/store/compressed_file.h"
+#include "core/store/instance_lock.h"
+#include "core/store/package.h"
+#include "core/tree/topic_kind.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -12,7 +16,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <map>
+#include <vector>
 
 using oxlin::cli::run;
 
@@ -99,6 +108,68 @@ TEST_F(TransferCommandsTest, WrongArgumentsAreUsageAndBadInputsAreFailures) {
     EXPECT_EQ(run({"import", path("Broken.xzz"), path("a.txt")}), 1);
     EXPECT_EQ(QDir(dir.path()).entryList({"Broken*"}), QStringList({"Broken.xzz"}));
     EXPECT_EQ(readFile(path("Broken.xzz")), "not a package");
+}
+
+TEST_F(TransferCommandsTest, AFolderAKilledImportLeftIsTakenUpWhenNothingWorksInIt) {
+    writeFile(path("a.txt"), "a");
+    // As a killed import leaves it: unpacked, marked, a topic file written
+    // that the tree does not name yet.
+    ASSERT_EQ(oxlin::store::unpackPackage(path("Book"), package()), 1);
+    writeFile(path("Book/.oxlin-import"), "");
+    QByteArray compressed;
+    oxlin::store::compressBuffer("left behind", compressed);
+    writeFile(oxlin::tree::topicFilePath(path("Book"), 40), compressed);
+
+    {
+        // Oxlin runs on the folder: it may have the notebook open.
+        oxlin::store::SingleInstanceLock application(dir.path(), ".Oxlin.lock");
+        ASSERT_TRUE(application.tryAcquire());
+        EXPECT_EQ(run({"import", package(), path("a.txt")}), 1);
+    }
+    {
+        oxlin::store::SingleInstanceLock otherImport(dir.path(), ".Book.oxlin-import.lock");
+        ASSERT_TRUE(otherImport.tryAcquire());
+        EXPECT_EQ(run({"import", package(), path("a.txt")}), 1);
+    }
+    EXPECT_TRUE(QFileInfo::exists(oxlin::tree::topicFilePath(path("Book"), 40)));
+
+    ASSERT_EQ(run({"import", package(), path("a.txt")}), 0);
+    EXPECT_FALSE(QFileInfo::exists(path("Book")));
+    ASSERT_EQ(run({"export", package(), "Recovered\\Topic 00000028.txt", path("left.txt")}), 0);
+    EXPECT_EQ(readFile(path("left.txt")), "left behind");
+    ASSERT_EQ(run({"export", package(), "a.txt", path("a-out.txt")}), 0);
+    EXPECT_EQ(readFile(path("a-out.txt")), "a");
+}
+
+// The command line as the program gets it, by its bytes.
+int runBytes(const std::vector<QByteArray>& arguments) {
+    std::vector<char*> argv;
+    QByteArray program = "oxlin";
+    argv.push_back(program.data());
+    std::vector<QByteArray> copies = arguments;
+    for (QByteArray& each : copies)
+        argv.push_back(each.data());
+    return oxlin::cli::runProgram(int(argv.size()), argv.data(), oxlin::cli::richTextCommands());
+}
+
+TEST_F(TransferCommandsTest, PipesAreLeftOutAndNamesThatAreNotUtf8AreImported) {
+    writeFile(path("in/ok.txt"), "ok");
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("in/pipe")).constData(), 0600), 0);
+    const QByteArray latin = QFile::encodeName(path("in")) + "/caf\xE9.txt";
+    const int fd = ::open(latin.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "latin", 5), 5);
+    ::close(fd);
+
+    // Not all of it: the pipe is left out and said to be.
+    EXPECT_EQ(runBytes({"import", QFile::encodeName(package()), QFile::encodeName(path("in"))}), 1);
+    EXPECT_FALSE(QFileInfo::exists(path("Book")));
+    EXPECT_EQ(runBytes({"import", QFile::encodeName(package()), latin, "--into", "in"}), 0);
+    ASSERT_EQ(run({"export", package(), "in", path("out")}), 0);
+    EXPECT_EQ(QDir(path("out")).entryList(QDir::Files, QDir::Name),
+              QStringList({QString::fromUtf8("café (2).txt"), QString::fromUtf8("café.txt"),
+                           "ok.txt"}));
+    ::unlink(latin.constData());
 }
 
 } // namespace

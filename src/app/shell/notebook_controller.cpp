@@ -106,6 +106,7 @@ void NotebookController::installSessionHooks() {
     };
     hooks.startIndexWorker = [this] { search_->startRebuild(); };
     hooks.waitForIndexWorker = [this] {
+        transfer_->finishImport(); // its topics belong to the notebook being closed
         search_->stopBackgroundWork();
         opener_->waitForWorkers();
     };

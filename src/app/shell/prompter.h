@@ -34,7 +34,8 @@ struct NotebookChoices {
 };
 
 // Long work the user may stop (a folder import of thousands of files): the
-// window keeps repainting, and a Cancel button ends the work where it is.
+// work runs in slices from the event loop, so the window keeps repainting,
+// and a Cancel button ends the work where it is. step() takes no events.
 class ProgressPrompt {
 public:
     virtual ~ProgressPrompt() = default;

@@ -7,7 +7,6 @@
 #include <QColorDialog>
 #include <QCursor>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -137,25 +136,23 @@ public:
         lastEvents_.start();
     }
 
+    // The work runs in slices from the application's event loop, which
+    // paints the box and delivers Cancel between them: no events are taken
+    // here, so nothing else ever runs in the middle of a step.
     bool step(const QString& text) override {
-        // Events cost time: a few dozen times a second is smooth enough.
-        if (lastEvents_.elapsed() < kEventsEveryMs)
+        // A label change costs a repaint: a few dozen a second are smooth enough.
+        if (lastEvents_.elapsed() < kLabelEveryMs)
             return !dialog_.wasCanceled();
         lastEvents_.restart();
         if (!dialog_.isVisible() && started_.elapsed() >= kShowAfterMs)
             dialog_.show();
         dialog_.setLabelText(text);
-        // A loop of its own, so that an exit asked for meanwhile waits for
-        // the work to end instead of closing the notebook under it.
-        QEventLoop loop;
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-        loop.exec();
         return !dialog_.wasCanceled();
     }
 
 private:
     static constexpr int kShowAfterMs = 400;
-    static constexpr int kEventsEveryMs = 40;
+    static constexpr int kLabelEveryMs = 40;
     QProgressDialog dialog_;
     QElapsedTimer started_;
     QElapsedTimer lastEvents_;

@@ -10,12 +10,33 @@
 #include "core/tree/topic_kind.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 
 namespace oxlin::app {
 
+namespace {
+
+// Long enough that a slice does real work, short enough that the window
+// answers between slices as if nothing ran.
+constexpr qint64 kSliceMs = 30;
+
+} // namespace
+
+struct TransferCommands::RunningImport {
+    std::unique_ptr<ProgressPrompt> progress;
+    std::unique_ptr<transfer::Importer> importer;
+    WaitCursor wait;
+};
+
 TransferCommands::TransferCommands(Parts parts, QObject* parent)
-    : QObject(parent), parts_(std::move(parts)) {}
+    : QObject(parent), parts_(std::move(parts)) {
+    slices_.setSingleShot(true);
+    slices_.setInterval(0);
+    connect(&slices_, &QTimer::timeout, this, &TransferCommands::runSlice);
+}
+
+TransferCommands::~TransferCommands() = default;
 
 tree::ItemHandle TransferCommands::selectionFolder() const {
     const tree::TopicTree& tree = parts_.session.tree();
@@ -26,26 +47,64 @@ tree::ItemHandle TransferCommands::selectionFolder() const {
     return item->isFolder() ? selected : tree.parent(selected);
 }
 
-template <typename Work> void TransferCommands::runImport(Work&& work) {
-    const std::unique_ptr<ProgressPrompt> progress = parts_.prompter.progress(tr("Import"));
-    transfer::Importer importer({parts_.session.tree(), parts_.session.fileIds(),
-                                 parts_.session.paths().workingFolder, parts_.images,
-                                 [this](tree::ItemHandle topic) {
-                                     if (parts_.indexed)
-                                         parts_.indexed(topic);
-                                 },
-                                 tree::kMaxTopics,
-                                 [&progress](int handled) {
-                                     return progress->step(
-                                         tr("Importing... %1 files").arg(handled));
-                                 }});
-    {
-        const WaitCursor wait;
-        work(importer);
+template <typename Queue> void TransferCommands::runImport(Queue&& queue) {
+    if (!running_) {
+        auto run = std::make_unique<RunningImport>();
+        run->progress = parts_.prompter.progress(tr("Import"));
+        ProgressPrompt* progress = run->progress.get();
+        run->importer = std::make_unique<transfer::Importer>(transfer::ImportTarget{
+            parts_.session.tree(), parts_.session.fileIds(), parts_.session.paths().workingFolder,
+            parts_.images,
+            [this](tree::ItemHandle topic) {
+                if (parts_.indexed)
+                    parts_.indexed(topic);
+            },
+            tree::kMaxTopics,
+            [progress](int handled) {
+                return progress->step(tr("Importing... %1 files").arg(handled));
+            }});
+        running_ = std::move(run);
     }
-    // Said after the import, on this thread, once each.
-    for (const messages::UserMessage& message : messages::TransferMessages::afterImport(importer.report()))
+    queue(*running_->importer);
+    slices_.start();
+}
+
+void TransferCommands::runSlice() {
+    if (!running_)
+        return;
+    QElapsedTimer slice;
+    slice.start();
+    do {
+        if (!running_->importer->step()) {
+            endImport();
+            return;
+        }
+    } while (slice.elapsed() < kSliceMs);
+    slices_.start();
+}
+
+void TransferCommands::finishImport() {
+    if (!running_)
+        return;
+    while (running_->importer->step()) {
+    }
+    endImport();
+}
+
+void TransferCommands::endImport() {
+    slices_.stop();
+    const std::unique_ptr<RunningImport> run = std::move(running_);
+    // The topic files are written: the tree that names them follows at
+    // once, not with the next safety write, so that no end of the program
+    // leaves them out of the tree.
+    parts_.session.saveTreeFile();
+    const std::vector<messages::UserMessage> said =
+        messages::TransferMessages::afterImport(run->importer->report());
+    run->importer.reset(); // gives the id counter its own batch back
+    run->progress.reset(); // the progress box goes before the messages come
+    for (const messages::UserMessage& message : said)
         showMessage(parts_.prompter, message);
+    Q_EMIT importFinished();
 }
 
 void TransferCommands::importFile() {
@@ -54,7 +113,7 @@ void TransferCommands::importFile() {
     if (chosen.isEmpty())
         return;
     const tree::ItemHandle parent = selectionFolder();
-    runImport([&](transfer::Importer& importer) { importer.importFile(chosen.front(), parent); });
+    runImport([&](transfer::Importer& importer) { importer.queueFile(chosen.front(), parent); });
 }
 
 void TransferCommands::importFolder() {
@@ -65,16 +124,16 @@ void TransferCommands::importFolder() {
         parts_.selection && parts_.session.tree().contains(parts_.selection());
     const tree::ItemHandle parent = selectionFolder();
     runImport([&](transfer::Importer& importer) {
-        importer.importFolder(folder, parent,
-                              selected ? transfer::Importer::Placement::NewFolderFirst
-                                       : transfer::Importer::Placement::ContentsOnly);
+        importer.queueFolder(folder, parent,
+                             selected ? transfer::Importer::Placement::NewFolderFirst
+                                      : transfer::Importer::Placement::ContentsOnly);
     });
 }
 
 void TransferCommands::importPaths(const QStringList& paths) {
     if (paths.isEmpty())
         return;
-    runImport([&](transfer::Importer& importer) { importer.importPaths(paths, tree::kTopLevel); });
+    runImport([&](transfer::Importer& importer) { importer.queuePaths(paths, tree::kTopLevel); });
 }
 
 void TransferCommands::exportSelection() {

@@ -8,9 +8,11 @@
 #include "core/tree/tree_model.h"
 
 #include <QObject>
+#include <QTimer>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 namespace oxlin::session {
 class NotebookSession;
@@ -39,20 +41,39 @@ public:
     };
 
     explicit TransferCommands(Parts parts, QObject* parent = nullptr);
+    ~TransferCommands() override;
 
+    // Imports run a slice at a time from the event loop, so that the window
+    // stays alive and Cancel works without an event loop of their own
+    // inside the import. One asked for while another runs joins it.
     void importFile();   // 40025
     void importFolder(); // 40026
     // A file list (Paste, a drop): folders first in the top level, files last.
     void importPaths(const QStringList& paths);
     void exportSelection(); // 40016, 1021
 
+    bool importing() const { return running_ != nullptr; }
+    // Does what is left of the import at once: a notebook is never closed
+    // under an import.
+    void finishImport();
+
+Q_SIGNALS:
+    // After an import ended and its messages were shown.
+    void importFinished();
+
 private:
+    struct RunningImport;
+
     // The selection itself when it is a folder, its parent for a topic, the
     // top level when nothing is selected.
     tree::ItemHandle selectionFolder() const;
-    template <typename Work> void runImport(Work&& work);
+    template <typename Queue> void runImport(Queue&& queue);
+    void runSlice();
+    void endImport();
 
     Parts parts_;
+    std::unique_ptr<RunningImport> running_;
+    QTimer slices_;
 };
 
 } // namespace oxlin::app

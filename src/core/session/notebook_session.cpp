@@ -181,8 +181,9 @@ void NotebookSession::loadTree() {
     fileIds_.load();
     loadNotes_ = {};
     tree::loadTree(tree_, paths_.treeFile, images_, &loadNotes_);
-    if (outcome_ == OpenOutcome::TreeUnreadable)
-        recoverUnlistedTopics();
+    // Not only a damaged tree misses topics: an end between writing a topic
+    // file and the tree file that names it (a kill during an import) does too.
+    recoverUnlistedTopics();
     // FileIDCount may be behind the topics (a lost Z.xtz, a working folder
     // from a crash): never hand out an id whose file or topic exists.
     qint32 highest = highestTopicFileId(paths_.workingFolder);
@@ -209,8 +210,16 @@ void NotebookSession::recoverUnlistedTopics() {
     if (unlisted.isEmpty())
         return;
     std::sort(unlisted.begin(), unlisted.end());
-    const tree::ItemHandle folder = tree_.insertFolder(
-        tree::kTopLevel, tree::InsertPosition::last(), QStringLiteral("Recovered"));
+    // One folder however often it happens: a second of the same label at the
+    // top level would share its section of the tree file.
+    const QString recovered = QStringLiteral("Recovered");
+    tree::ItemHandle folder = tree::kNoItem;
+    for (tree::ItemHandle item : tree_.children(tree::kTopLevel))
+        if (tree_.find(item)->isFolder() &&
+            tree_.find(item)->label.compare(recovered, Qt::CaseInsensitive) == 0)
+            folder = item;
+    if (folder == tree::kNoItem)
+        folder = tree_.insertFolder(tree::kTopLevel, tree::InsertPosition::last(), recovered);
     for (qint32 id : unlisted) {
         // The label is lost with the tree file; the content tells plain from rich.
         QByteArray head;

@@ -64,19 +64,21 @@ qint64 Importer::importFile(const QString& path, ItemHandle parent) {
         return -1;
     }
     ++handled_;
-    const QFileInfo info(path);
-    if (info.size() > kMaxImportFileBytes) {
-        report_.tooLarge.append(path);
+    // Looked at before an id is spent on it and before a topic exists: what
+    // cannot be read gives no empty topic. Opening checks the type again.
+    const SourceEntry entry = sourceEntry(path);
+    switch (entry.type) {
+    case SourceType::File:
+        break;
+    case SourceType::Special:
+        report_.notRegular.append(readablePath(path));
+        return -1;
+    case SourceType::Missing:
+    case SourceType::Unreadable:
+    case SourceType::Folder:
+        report_.unreadable.append(readablePath(path));
         return -1;
     }
-    // Checked before an id is spent on it, and before a topic exists: a file
-    // that cannot be read gives no empty topic.
-    QFile source(path);
-    if (!source.open(QIODevice::ReadOnly)) {
-        report_.unreadable.append(path);
-        return -1;
-    }
-    source.close();
     if (topicCount_ >= target_.maxTopics) {
         stop(ImportStop::NotebookFull, path);
         return -1;
@@ -93,11 +95,24 @@ qint64 Importer::importFile(const QString& path, ItemHandle parent) {
     // written. No file of the id exists in any case, so its name is the new one.
     const QString topicFile =
         QDir(target_.workingFolder).filePath(store::topicFileName(quint32(id)));
-    if (store::compressToNewFile(path, topicFile) != 1) {
+    qint64 size = 0;
+    switch (compressRegularFile(path, topicFile, kMaxImportFileBytes, size)) {
+    case CopyResult::Written:
+        break;
+    case CopyResult::TooLarge:
+        report_.tooLarge.append(readablePath(path));
+        return -1;
+    case CopyResult::NotRegular:
+        report_.notRegular.append(readablePath(path));
+        return -1;
+    case CopyResult::Unreadable:
+        report_.unreadable.append(readablePath(path));
+        return -1;
+    case CopyResult::WriteFailed:
         stop(ImportStop::WriteFailed, path);
         return -1;
     }
-    const QString label = labelForName(info.fileName());
+    const QString label = labelForName(readableName(entry.name));
     const int image = target_.images ? target_.images->imageFor(label) : tree::kTextImage;
     const ItemHandle topic = target_.tree.insertItem(parent, InsertPosition::last(), label, image,
                                                      tree::TopicRecord{id, 0});
@@ -111,13 +126,13 @@ qint64 Importer::importFile(const QString& path, ItemHandle parent) {
     ++report_.topics;
     if (target_.addToIndex)
         target_.addToIndex(topic);
-    return info.size();
+    return size;
 }
 
 ItemHandle Importer::makeFolder(ItemHandle parent, InsertPosition position, const QString& name) {
     // Sibling folders of one label would be one section of Tree.ini to the
     // user's eye: the newcomer takes a free name.
-    const QString label = freeName(labelForName(name), false, [&](const QString& candidate) {
+    const QString label = freeName(labelForName(readableName(name)), false, [&](const QString& candidate) {
         return tree::checkLabel(target_.tree, parent, kNoItem, true, candidate) ==
                tree::LabelCheck::FolderExists;
     });
@@ -140,62 +155,123 @@ bool Importer::countFile(qint64 size, const QString& path) {
     return true;
 }
 
-void Importer::importEntries(const QString& folder, ItemHandle parent) {
-    const QFileInfoList entries = QDir(folder).entryInfoList(
-        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Unsorted);
-    InsertPosition folderPosition = InsertPosition::first();
-    for (const QFileInfo& entry : entries) {
-        if (endsEverything(report_.stop) || folderStopped_)
-            return;
-        if (entry.isDir()) {
-            if (entry.isSymLink()) {
-                // A link may lead back up (a loop) or anywhere outside the folder.
-                report_.linkedFolders.append(entry.filePath());
-                continue;
-            }
-            if (entry.fileName().startsWith(QLatin1Char('.')))
-                continue;
-            const ItemHandle sub = makeFolder(parent, folderPosition, entry.fileName());
-            if (sub == kNoItem)
-                continue;
-            folderPosition = InsertPosition::after(sub);
-            importEntries(entry.filePath(), sub);
-        } else {
-            const qint64 size = importFile(entry.filePath(), parent);
-            if (size >= 0 && !countFile(size, entry.filePath()))
-                return;
-        }
-    }
+bool Importer::listOrReport(const QString& folder, std::vector<SourceEntry>& entries) {
+    if (listFolder(folder, entries))
+        return true;
+    report_.unreadableFolders.append(readablePath(folder));
+    return false;
 }
 
-ItemHandle Importer::importFolder(const QString& path, ItemHandle parent, Placement placement) {
+void Importer::stepEntry() {
+    Frame& frame = frames_.back();
+    // A folder removed from the tree between steps takes what was left of it.
+    const bool gone = frame.parent != tree::kTopLevel && !target_.tree.contains(frame.parent);
+    if (endsEverything(report_.stop) || folderStopped_ || gone ||
+        frame.next >= frame.entries.size()) {
+        frames_.pop_back();
+        return;
+    }
+    const SourceEntry entry = frame.entries[frame.next++];
+    if (entry.type != SourceType::Folder) {
+        const qint64 size = importFile(entry.path, frame.parent);
+        if (size >= 0)
+            countFile(size, entry.path); // past a limit, the folder stops
+        return;
+    }
+    if (entry.isLink) {
+        // A link may lead back up (a loop) or anywhere outside the folder.
+        report_.linkedFolders.append(readablePath(entry.path));
+        return;
+    }
+    if (entry.name.startsWith(QLatin1Char('.')))
+        return;
+    std::vector<SourceEntry> inside;
+    if (!listOrReport(entry.path, inside))
+        return;
+    const ItemHandle sub = makeFolder(frame.parent, frame.folderPosition, entry.name);
+    if (sub == kNoItem)
+        return;
+    frame.folderPosition = InsertPosition::after(sub);
+    // Its entries before the rest of its parent's (invalidates `frame`).
+    frames_.push_back({std::move(inside), 0, sub, InsertPosition::first()});
+}
+
+ItemHandle Importer::startFolder(const QString& path, ItemHandle parent, Placement placement) {
     units_ = 0;
     files_ = 0;
     folderStopped_ = false;
+    frames_.clear();
     if (endsEverything(report_.stop))
+        return kNoItem;
+    std::vector<SourceEntry> entries;
+    if (!listOrReport(path, entries))
         return kNoItem;
     ItemHandle into = parent;
     if (placement == Placement::NewFolderFirst) {
-        into = makeFolder(parent, InsertPosition::first(), QFileInfo(QDir::cleanPath(path)).fileName());
+        QString name = QDir::cleanPath(path);
+        name = name.sliced(name.lastIndexOf(QLatin1Char('/')) + 1);
+        into = makeFolder(parent, InsertPosition::first(), name);
         if (into == kNoItem)
             return kNoItem;
     }
-    importEntries(path, into);
+    frames_.push_back({std::move(entries), 0, into, InsertPosition::first()});
     return into;
 }
 
-void Importer::importPaths(const QStringList& paths, ItemHandle parent) {
-    for (const QString& path : paths) {
-        if (endsEverything(report_.stop))
-            return;
-        const QFileInfo info(path);
+ItemHandle Importer::importFolder(const QString& path, ItemHandle parent, Placement placement) {
+    const ItemHandle into = startFolder(path, parent, placement);
+    while (!frames_.empty())
+        stepEntry();
+    return into;
+}
+
+void Importer::queueFile(const QString& path, ItemHandle parent) {
+    jobs_.push_back({path, parent, Job::Kind::File, Placement::ContentsOnly});
+}
+
+void Importer::queueFolder(const QString& path, ItemHandle parent, Placement placement) {
+    jobs_.push_back({path, parent, Job::Kind::Folder, placement});
+}
+
+void Importer::queuePaths(const QStringList& paths, ItemHandle parent) {
+    for (const QString& path : paths)
+        jobs_.push_back({path, parent, Job::Kind::Path, Placement::NewFolderFirst});
+}
+
+bool Importer::step() {
+    if (endsEverything(report_.stop)) {
+        frames_.clear();
+        jobs_.clear();
+        return false;
+    }
+    if (!frames_.empty()) {
+        stepEntry();
+        return true;
+    }
+    if (jobs_.empty())
+        return false;
+    const Job job = jobs_.front();
+    jobs_.pop_front();
+    Job::Kind kind = job.kind;
+    if (kind == Job::Kind::Path) {
+        const SourceType type = sourceEntry(job.path).type;
+        if (type == SourceType::Missing)
+            return true;
         // A link the user chose is followed; links met inside it are not.
-        if (info.isDir()) {
-            importFolder(path, parent, Placement::NewFolderFirst);
-        } else if (info.exists()) {
-            folderStopped_ = false;
-            importFile(path, parent);
-        }
+        kind = type == SourceType::Folder ? Job::Kind::Folder : Job::Kind::File;
+    }
+    if (kind == Job::Kind::Folder) {
+        startFolder(job.path, job.parent, job.placement);
+    } else {
+        folderStopped_ = false;
+        importFile(job.path, job.parent);
+    }
+    return true;
+}
+
+void Importer::importPaths(const QStringList& paths, ItemHandle parent) {
+    queuePaths(paths, parent);
+    while (step()) {
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/tree/tree_model.h"
+#include "core/transfer/source_files.h"
 #include "core/tree/tree_operations.h"
 
 #include <QSet>
@@ -8,7 +9,9 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <deque>
 #include <functional>
+#include <vector>
 
 namespace oxlin::tree {
 class FileIdCounter;
@@ -40,8 +43,11 @@ enum class ImportStop {
 struct ImportReport {
     int topics = 0;  // topics created
     int folders = 0; // folders created
-    QStringList tooLarge;     // paths of files over kMaxImportFileBytes, left out
-    QStringList unreadable;   // paths of files that could not be read, left out
+    // Paths as a person reads them (see readablePath), each left out:
+    QStringList tooLarge;      // files holding more than kMaxImportFileBytes
+    QStringList unreadable;    // files that could not be read
+    QStringList notRegular;    // pipes, devices, sockets: never read
+    QStringList unreadableFolders; // folders whose entries could not be listed
     QStringList linkedFolders; // symbolic links to folders, not followed
     ImportStop stop = ImportStop::None;
     QString stoppedAt; // the path being imported when it stopped
@@ -66,7 +72,9 @@ struct ImportTarget {
 
 // Imports files and folders as topics and folders. A file's bytes go into a
 // new topic file unchanged, compressed; its name becomes the label and its
-// extension the topic's kind. One importer serves one user action (a menu
+// extension the topic's kind. Only regular files are read, and no more of
+// each than the size limit. Paths may carry names that are not UTF-8 as
+// decodeNativePath gives them; such a name is labelled as readableName reads it. One importer serves one user action (a menu
 // command, a drop, a paste, a command line): its report covers all of it.
 // Not thread-safe; it changes the tree.
 class Importer {
@@ -78,7 +86,8 @@ public:
 
     // Imports one file as the last child of `parent` (a folder or the top
     // level). Returns its size in bytes, or -1 when no topic was made: too
-    // large, unreadable (both listed in the report), or the import has stopped.
+    // large, unreadable, not a regular file (each listed in the report), or
+    // the import has stopped.
     qint64 importFile(const QString& path, tree::ItemHandle parent);
 
     // How a chosen folder lands in the tree.
@@ -89,8 +98,10 @@ public:
     // Imports a folder with fresh counters: its subfolders first in the order
     // the file system gives them (each before the topics of its parent), then
     // its files appended last. Folders whose names begin with "." and
-    // symbolic links to folders are passed over. Returns the folder made for
-    // it, or the parent for ContentsOnly, or kNoItem when none could be made.
+    // symbolic links to folders are passed over. A folder whose entries
+    // cannot be listed gets no folder in the tree (an empty one would say
+    // that it was empty) and is reported. Returns the folder made for it, or
+    // the parent for ContentsOnly, or kNoItem when none could be made.
     tree::ItemHandle importFolder(const QString& path, tree::ItemHandle parent,
                                   Placement placement);
 
@@ -100,11 +111,42 @@ public:
     // other path could avoid (full notebook, failed write, cancel).
     void importPaths(const QStringList& paths, tree::ItemHandle parent);
 
+    // The same work a step at a time, for a caller that must keep its event
+    // loop running: queue it, then call step() until it returns false. A
+    // step imports one file or lists one folder; everything a step leaves in
+    // the tree is whole. Between steps the caller may change the tree; an
+    // item put under a folder that is gone is not made.
+    void queueFile(const QString& path, tree::ItemHandle parent);
+    void queueFolder(const QString& path, tree::ItemHandle parent, Placement placement);
+    void queuePaths(const QStringList& paths, tree::ItemHandle parent);
+    bool step();
+
     const ImportReport& report() const { return report_; }
     bool stopped() const { return report_.stop != ImportStop::None; }
 
 private:
-    void importEntries(const QString& folder, tree::ItemHandle parent);
+    // One entry of the folder being imported.
+    void stepEntry();
+    tree::ItemHandle startFolder(const QString& path, tree::ItemHandle parent,
+                                 Placement placement);
+    bool listOrReport(const QString& folder, std::vector<SourceEntry>& entries);
+
+    struct Job {
+        enum class Kind { File, Folder, Path };
+        QString path;
+        tree::ItemHandle parent;
+        Kind kind;
+        Placement placement;
+    };
+    // A folder under way: its entries, the next one, where its items go.
+    struct Frame {
+        std::vector<SourceEntry> entries;
+        std::size_t next = 0;
+        tree::ItemHandle parent;
+        tree::InsertPosition folderPosition;
+    };
+    std::deque<Job> jobs_;
+    std::vector<Frame> frames_; // the innermost folder last
     tree::ItemHandle makeFolder(tree::ItemHandle parent, tree::InsertPosition position,
                                 const QString& name);
     void stop(ImportStop why, const QString& path);

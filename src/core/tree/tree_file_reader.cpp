@@ -90,13 +90,17 @@ TreeLoadNotes readTreeItems(const IniDocument& document, TreeItemSink& sink) {
                 continue;
         }
         IniSectionReader reader(document, document.sectionOf(pending.name, occurrence));
-        if (!reader.isOpen())
+        // The top level is gone through even when its section is empty:
+        // the other "[\\]" sections still need their folders.
+        const bool open = reader.isOpen();
+        if (!open && pending.folder != kTopLevel)
             continue;
         const QByteArrayView parentKey = document.nameKeyOf(pending.name);
         topics.clear();
         folders.clear();
+        int unnamedAtTop = 0; // empty folder labels of the top level's section
         IniEntry entry;
-        while (reader.next(entry)) {
+        while (open && reader.next(entry)) {
             if (utf8Size(entry.key) > tree_file_format::kMaxLabelBytes) {
                 ++said.skippedLabels;
                 continue;
@@ -120,6 +124,8 @@ TreeLoadNotes readTreeItems(const IniDocument& document, TreeItemSink& sink) {
             if (label.isEmpty()) {
                 label = QLatin1String(tree_file_format::kUnnamedFolderLabel);
                 ++said.unnamedFolders;
+                if (pending.folder == kTopLevel)
+                    ++unnamedAtTop;
             }
             const ItemHandle folder = sink.addFolder(pending.folder, label);
             if (folder == kNoItem)
@@ -131,6 +137,17 @@ TreeLoadNotes readTreeItems(const IniDocument& document, TreeItemSink& sink) {
                 key += separator;
             IniDocument::appendNameKey(key, entry.key);
             folders.push_back({folder, document.findName(key)});
+        }
+        if (pending.folder == kTopLevel) {
+            // A "[\\]" section that no empty label claims would be lost: each
+            // gets a folder of its own after the top level's other folders.
+            for (int extra = topOccurrence - unnamedAtTop; extra > 0; --extra) {
+                const ItemHandle folder = sink.addFolder(
+                    kTopLevel, QLatin1String(tree_file_format::kUnnamedFolderLabel));
+                ++said.unnamedFolders;
+                if (folder != kNoItem)
+                    folders.push_back({folder, topName});
+            }
         }
         for (const auto& [label, fileId] : topics)
             sink.addTopic(pending.folder, label, fileId);

@@ -227,6 +227,37 @@ TEST_F(RecoveryTest, ADamagedTreeMemberIsKeptAndItsTopicsRecovered) {
     EXPECT_EQ(labelsUnder(again->tree()), QStringList({"Recovered"}));
 }
 
+TEST_F(RecoveryTest, TopicFilesNoTreeItemNamesAreAdoptedAtEveryLoad) {
+    // As a kill leaves it: the topic files written, the tree file not yet.
+    auto first = open();
+    addTopic(*first, tree::kTopLevel, "kept.txt", "in the tree");
+    ASSERT_TRUE(first->saveTreeFile());
+    QByteArray compressed;
+    compressBuffer("imported", compressed);
+    writeAll(tree::topicFilePath(working(), 40), compressed);
+    first.reset();
+
+    auto resumed = open();
+    ASSERT_EQ(resumed->lastOpenOutcome(), OpenOutcome::Resumed);
+    ASSERT_EQ(labelsUnder(resumed->tree()), QStringList({"kept.txt", "Recovered"}));
+    const tree::ItemHandle recovered = resumed->tree().children(tree::kTopLevel).back();
+    EXPECT_EQ(labelsUnder(resumed->tree(), recovered), QStringList({"Topic 00000028.txt"}));
+    EXPECT_EQ(topicText(*resumed, "Topic 00000028.txt"), "imported");
+    // A second time the same folder takes them in.
+    ASSERT_TRUE(resumed->saveTreeFile());
+    writeAll(tree::topicFilePath(working(), 41), compressed);
+    resumed.reset();
+    auto again = open();
+    // (A folder comes before the topics of its parent once written.)
+    ASSERT_EQ(labelsUnder(again->tree()), QStringList({"Recovered", "kept.txt"}));
+    EXPECT_EQ(labelsUnder(again->tree(), again->tree().children(tree::kTopLevel).front()),
+              QStringList({"Topic 00000028.txt", "Topic 00000029.txt"}));
+    // Nothing is adopted twice, and nothing when no file is missing from the tree.
+    ASSERT_EQ(again->exitNotebook(), 1);
+    auto clean = open();
+    EXPECT_EQ(clean->tree().itemCount(), 4);
+}
+
 TEST_F(RecoveryTest, LastBookNeverNamesTheDataFolderOwnFiles) {
     EXPECT_EQ(usableNotebookName("Notebook.ini"), "OxlinHelp");
     EXPECT_EQ(usableNotebookName("NOTEBOOK.INI"), "OxlinHelp");

@@ -4,6 +4,7 @@
 #include "core/store/compressed_file.h"
 #include "core/store/profile.h"
 #include "core/transfer/import.h"
+#include "core/transfer/names.h"
 #include "messages/transfer_messages.h"
 #include "messages/tree_messages.h"
 #include "core/tree/file_ids.h"
@@ -16,7 +17,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace oxlin::transfer {
 namespace {
@@ -199,31 +202,42 @@ TEST_F(ImportTest, NamesBecomeLabelsTheTreeFileCanHoldAndFoldersDoNotShareALabel
     EXPECT_EQ(labels(kTopLevel), QStringList({"Docs (2)", "docs", "a_b_1_.txt"}));
 }
 
-TEST_F(ImportTest, LinksToFoldersAreNotFollowedAndUnreadableFilesAreReportedNotEmpty) {
+TEST_F(ImportTest, LinksToFoldersAreNotFollowed) {
     writeFile(source() + "/inside/keep.txt", "k");
     writeFile(source("outside") + "/secret.txt", "s");
     ASSERT_TRUE(QFile::link(source(), source() + "/inside/loop"));
     ASSERT_TRUE(QFile::link(source("outside"), source() + "/away"));
-    writeFile(source() + "/locked.txt", "no");
-    ASSERT_EQ(chmod(QFile::encodeName(source() + "/locked.txt").constData(), 0), 0);
-    const bool readable = QFile(source() + "/locked.txt").open(QIODevice::ReadOnly); // root reads all
     Importer in = importer();
     in.importFolder(source(), kTopLevel, Importer::Placement::ContentsOnly);
     EXPECT_EQ(in.report().linkedFolders.size(), 2);
     tree.walk([&](const tree::TreeItem& item, int) {
         EXPECT_NE(item.label, "secret.txt");
         EXPECT_NE(item.label, "loop");
-        if (!readable) {
-            EXPECT_NE(item.label, "locked.txt");
-        }
     });
-    if (!readable) {
-        EXPECT_EQ(in.report().unreadable, QStringList({source() + "/locked.txt"}));
-        const std::vector<UserMessage> messages = TransferMessages::afterImport(in.report());
-        ASSERT_EQ(messages.size(), 1u); // one summary for all of it
-        EXPECT_TRUE(messages[0].text.contains("locked.txt"));
-        EXPECT_TRUE(messages[0].text.contains("loop"));
-    }
+    const std::vector<UserMessage> messages = TransferMessages::afterImport(in.report());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains("loop"));
+}
+
+TEST_F(ImportTest, UnreadableFilesAndFoldersAreReportedNotImportedEmpty) {
+    writeFile(source() + "/locked.txt", "no");
+    writeFile(source() + "/Closed/inner.txt", "no");
+    writeFile(source() + "/fine.txt", "yes");
+    ASSERT_EQ(chmod(QFile::encodeName(source() + "/locked.txt").constData(), 0), 0);
+    ASSERT_EQ(chmod(QFile::encodeName(source() + "/Closed").constData(), 0), 0);
+    if (QFile(source() + "/locked.txt").open(QIODevice::ReadOnly))
+        GTEST_SKIP() << "permissions do not keep this user from reading (root?)";
+    Importer in = importer();
+    in.importFolder(source(), kTopLevel, Importer::Placement::ContentsOnly);
+    // No empty folder stands for one whose entries were never seen.
+    EXPECT_EQ(labels(kTopLevel), QStringList({"fine.txt"}));
+    EXPECT_EQ(in.report().unreadable, QStringList({source() + "/locked.txt"}));
+    EXPECT_EQ(in.report().unreadableFolders, QStringList({source() + "/Closed"}));
+    const std::vector<UserMessage> messages = TransferMessages::afterImport(in.report());
+    ASSERT_EQ(messages.size(), 1u); // one summary for all of it
+    EXPECT_TRUE(messages[0].text.contains("locked.txt"));
+    EXPECT_TRUE(messages[0].text.contains("Closed"));
+    chmod(QFile::encodeName(source() + "/Closed").constData(), 0700);
 }
 
 TEST_F(ImportTest, CancelHalfWayKeepsWhatWasImportedWithTheirFiles) {
@@ -271,6 +285,128 @@ TEST_F(ImportTest, AFileListPutsFoldersFirstAndFilesLastAndSkipsMissingPaths) {
                     source() + "/c.txt", source("Folder")},
                    kTopLevel);
     EXPECT_EQ(labels(kTopLevel), QStringList({"Folder", "old.txt", "a.txt", "b.txt", "c.txt"}));
+}
+
+TEST_F(ImportTest, StepsTakeOneFileEachAndBearTheTreeChangingBetweenThem) {
+    for (int i = 0; i < 6; ++i)
+        writeFile(source() + QStringLiteral("/Sub/f%1.txt").arg(i), "x");
+    writeFile(source() + "/top.txt", "t");
+    Importer in = importer();
+    in.queueFolder(source(), kTopLevel, Importer::Placement::NewFolderFirst);
+    int steps = 0;
+    while (in.step()) {
+        ++steps;
+        EXPECT_LE(in.report().topics, steps);
+    }
+    EXPECT_EQ(in.report().topics, 7);
+    EXPECT_EQ(labels(kTopLevel), QStringList({"src"}));
+    EXPECT_EQ(labels(tree.children(kTopLevel)[0]).size(), 2); // Sub, top.txt
+
+    // The folder being filled is deleted half-way: the rest goes nowhere,
+    // and no topic file is left without its topic.
+    tree.clear();
+    Importer cut = importer();
+    cut.queuePaths({source() + "/Sub"}, kTopLevel);
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(cut.step());
+    ASSERT_EQ(cut.report().topics, 2);
+    const QStringList before = QDir(work()).entryList({"*.XTZ"}, QDir::Files);
+    tree.removeItem(tree.children(kTopLevel)[0]);
+    while (cut.step()) {
+    }
+    EXPECT_EQ(cut.report().topics, 2);
+    EXPECT_TRUE(tree.children(kTopLevel).empty());
+    EXPECT_EQ(QDir(work()).entryList({"*.XTZ"}, QDir::Files), before);
+}
+
+TEST_F(ImportTest, PipesAndDevicesAreLeftOutWithoutBlockingOrReadingWithoutEnd) {
+    // Were a pipe opened for reading as a file is, the import would wait for
+    // a writer for ever; a device would give bytes for ever.
+    writeFile(source() + "/a.txt", "a");
+    ASSERT_EQ(mkfifo(QFile::encodeName(source() + "/pipe").constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", source() + "/zeros"));
+    Importer in = importer();
+    in.importFolder(source(), kTopLevel, Importer::Placement::ContentsOnly);
+    in.importPaths({source() + "/pipe", source() + "/zeros"}, kTopLevel);
+    EXPECT_EQ(labels(kTopLevel), QStringList({"a.txt"}));
+    QStringList left = in.report().notRegular;
+    left.sort();
+    EXPECT_EQ(left, QStringList({source() + "/pipe", source() + "/pipe", source() + "/zeros",
+                                 source() + "/zeros"}));
+    const std::vector<UserMessage> messages = TransferMessages::afterImport(in.report());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.contains("not regular files"));
+}
+
+TEST_F(ImportTest, TheSizeLimitHoldsForWhatIsReadNotForWhatTheSizeSays) {
+    // The kernel's status files say 0 bytes and hold more.
+    const QString target = QDir(work()).filePath("status.xtz");
+    qint64 read = -1;
+    EXPECT_EQ(compressRegularFile("/proc/self/status", target, 100, read), CopyResult::TooLarge);
+    EXPECT_FALSE(QFileInfo::exists(target)); // the partial file went with it
+    EXPECT_EQ(compressRegularFile("/proc/self/status", target, 1'000'000, read),
+              CopyResult::Written);
+    EXPECT_GT(read, 100);
+}
+
+// Made by their bytes: QFile would take the name as text.
+void rawFile(const QByteArray& path, const QByteArray& bytes) {
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    ASSERT_GE(fd, 0) << path.constData();
+    ASSERT_EQ(::write(fd, bytes.constData(), size_t(bytes.size())), bytes.size());
+    ::close(fd);
+}
+
+TEST_F(ImportTest, NamesThatAreNotUtf8AreReadByTheirBytesAndLabelledReadably) {
+    const QByteArray folder = QFile::encodeName(source());
+    ASSERT_EQ(::mkdir(folder.constData(), 0700), 0);
+    ASSERT_EQ(::mkdir(folder + "/d\xFCr", 0700), 0);
+    rawFile(folder + "/d\xFCr/caf\xE9.txt", "latin");
+    rawFile(folder + "/odd\x81.txt", "undefined byte");
+    rawFile(folder + "/fine.txt", "utf-8");
+    Importer in = importer();
+    in.importFolder(source(), kTopLevel, Importer::Placement::ContentsOnly);
+    EXPECT_EQ(in.report().unreadable, QStringList());
+    QStringList all;
+    tree.walk([&](const tree::TreeItem& item, int depth) {
+        all << QString(depth, ' ') + item.label;
+    });
+    all.sort();
+    EXPECT_EQ(all, QStringList({QString::fromUtf8(" café.txt"), QString::fromUtf8("dür"),
+                                "fine.txt", QString::fromUtf8("odd\uFFFD.txt")}));
+    // One by one as well, by a path that carries the bytes.
+    tree.clear();
+    Importer single = importer();
+    single.importPaths({decodeNativePath(folder + "/d\xFCr/caf\xE9.txt")}, kTopLevel);
+    ASSERT_EQ(labels(kTopLevel), QStringList({QString::fromUtf8("café.txt")}));
+    EXPECT_EQ(content(tree.children(kTopLevel)[0]), "latin");
+    // The temporary folder's own removal goes by text names and would miss these.
+    for (const char* name : {"/d\xFCr/caf\xE9.txt", "/odd\x81.txt"})
+        ::unlink((folder + name).constData());
+    ::rmdir((folder + "/d\xFCr").constData());
+}
+
+TEST(NativePaths, EveryByteComesBackAndReadsAsText) {
+    QByteArray bytes;
+    for (int b = 1; b < 256; ++b)
+        bytes += char(b);
+    bytes += "\xF0\x9F\x98\x80\xC3\xA9\xED\xA0\x80\xC0\xAF"; // valid, then not
+    const QString decoded = decodeNativePath(bytes);
+    EXPECT_EQ(encodeNativePath(decoded), bytes);
+    EXPECT_EQ(decodeNativePath("plain/caf\xC3\xA9"), QString::fromUtf8("plain/café"));
+    EXPECT_EQ(readablePath(decodeNativePath("a\xFF\xFE")), QString::fromUtf8("a\uFFFD\uFFFD"));
+}
+
+TEST(Names, LabelsAreNamesTheLabelRulesAccept) {
+    tree::TopicTree tree;
+    for (const QString& name : {QString(".."), QString("."), QString(), QString("a/b=c[d]\\e"),
+                                QString(300, QChar(0xE9)), QString::fromUtf8("x\uFFFD.txt")}) {
+        const QString label = labelForName(name);
+        EXPECT_EQ(tree::checkLabel(tree, kTopLevel, tree::kNoItem, false, label),
+                  tree::LabelCheck::Accepted)
+            << name.toStdString() << " -> " << label.toStdString();
+    }
+    EXPECT_EQ(labelForName(".."), "_");
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -197,6 +198,46 @@ TEST(TreeFile, AnEmptyFolderLabelIsNamedAndKeepsItsTopics) {
     loadTree(tree, IniDocument::parse("[\\A]\r\nx=3\r\n[\\]\r\nA=0\r\n=0\r\n"), nullptr, &notes);
     EXPECT_EQ(notes.unnamedFolders, 1);
     EXPECT_EQ(outline(tree), QStringList({"A", " x=3", "(no name)"}));
+}
+
+TEST(TreeFile, EveryTopLevelSectionKeepsItsTopicsWhateverTheEmptyLabels) {
+    // Hand-made: the top level's own section first, holding an empty folder
+    // label beside its topic, then a second one that a load takes for the top level.
+    const auto parentFirst = loaded("[\\]\r\n=0\r\na.txt=2\r\n[\\]\r\nb.txt=3\r\n");
+    EXPECT_EQ(outline(*parentFirst),
+              QStringList({"(no name)", " (no name)", " a.txt=2", "b.txt=3"}));
+    EXPECT_EQ(outline(*loaded(treeFileText(*parentFirst))), outline(*parentFirst));
+
+    // Any mix of "[\\]" sections, empty labels and topics: every topic is
+    // read, and one session (a save and a load) changes nothing more.
+    std::mt19937 random(7);
+    for (int round = 0; round < 400; ++round) {
+        QByteArray text;
+        QSet<qint32> ids;
+        qint32 next = 2;
+        const int sections = 1 + int(random() % 4);
+        for (int section = 0; section < sections; ++section) {
+            text += "[\\]\r\n";
+            for (int line = int(random() % 4); line > 0; --line) {
+                if (random() % 2) {
+                    text += "=0\r\n";
+                } else {
+                    ids.insert(next);
+                    text += "t" + QByteArray::number(next) + ".txt=" + QByteArray::number(next) +
+                            "\r\n";
+                    ++next;
+                }
+            }
+        }
+        const auto tree = loaded(text);
+        QSet<qint32> found;
+        tree->walk([&](const TreeItem& item, int) {
+            if (item.isTopic())
+                found.insert(item.record->fileId);
+        });
+        ASSERT_EQ(found, ids) << text.constData();
+        ASSERT_EQ(outline(*loaded(treeFileText(*tree))), outline(*tree)) << text.constData();
+    }
 }
 
 TEST(TreeFile, LabelsWithBracketsKeepTheirSubtrees) {

@@ -102,6 +102,8 @@ TEST(TreeOutline, ReadsTheTreeALoadGives) {
         // Empty labels: the top level takes the last "[\\]".
         "[\\]\r\nlost.txt=5\r\n[\\]\r\n=0\r\nkept.txt=2\r\n",
         "[\\A\\]\r\ndeep.txt=7\r\n[\\A]\r\n=0\r\n[\\]\r\nA=0\r\n",
+        "[\\]\r\n=0\r\na.txt=2\r\n[\\]\r\nb.txt=3\r\n",
+        "[\\]\r\n=0\r\n[\\]\r\n=0\r\nx.txt=4\r\n[\\]\r\ny.txt=5\r\n",
         // One section for two such folders, damaged lines, text before any section.
         "[\\A]\r\nx.txt=2\r\n[\\]\r\nA=0\r\na=0\r\n",
         "junk\r\n[\\]\r\n\r\na.txt=2\r\nnot a number=x\r\nbroken line\r\nlost.txt=3\r\n"
