@@ -17,6 +17,8 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include "manual_clock.h"
+#include "queued_calls.h"
 #include "running_app.h"
 
 #include <memory>
@@ -25,6 +27,7 @@ using namespace oxlin;
 using namespace oxlin::app;
 
 struct App : RunningApp {
+    using RunningApp::RunningApp;
     QByteArray storedInPackage(qint32 fileId) {
         QTemporaryDir unpacked;
         store::unpackPackage(unpacked.path(), session().paths().packageFile);
@@ -203,7 +206,7 @@ void NotebookTest::joiningAFileTopicWorkerOpensItOnce() {
     QVERIFY(!queuedRan);
     QCOMPARE(app.launcher.started.size(), 1);
     QCOMPARE(QFileInfo(app.launcher.started[0].arguments[0]).size(), qint64(big.size()));
-    QTest::qWait(50);
+    QVERIFY(runQueuedCalls()); // the worker's posted end among them
     QCOMPARE(app.launcher.started.size(), 1);
     // The exit sequence joins a worker still running in the same way.
     const tree::ItemHandle other = app.topic(0, "Other.csv", big);
@@ -279,15 +282,16 @@ void NotebookTest::damagedPackageIsReportedAndKept() {
 }
 
 void NotebookTest::workReachesTheWorkingFolderWithoutASave() {
-    App app;
+    ManualClock clock;
+    App app({800, 500}, &clock);
     const tree::ItemHandle topic = app.topic(0, "Draft.txt", "");
     app.controller->openTopic(topic);
     QTest::keyClicks(app.editor().editor(), "typed, never saved");
     // A process killed now would leave this for the next start to resume.
+    clock.advance(RunningApp::kQuickSafety.quietMs);
     QByteArray stored;
-    QTRY_VERIFY_WITH_TIMEOUT((store::decompressFileToBuffer(*app.controller->topicFilePath(topic), stored),
-                              stored == "typed, never saved"),
-                             3000);
+    store::decompressFileToBuffer(*app.controller->topicFilePath(topic), stored);
+    QCOMPARE(stored, QByteArray("typed, never saved"));
     QFile treeFile(app.session().paths().treeFile);
     QVERIFY(treeFile.open(QIODevice::ReadOnly));
     QVERIFY(treeFile.readAll().contains("Draft.txt="));
@@ -300,7 +304,8 @@ void NotebookTest::workReachesTheWorkingFolderWithoutASave() {
     const qint32 id = app.session().tree().record(topic)->fileId;
     const QString working = app.session().paths().workingFolder;
     app.controller->exitSequence();
-    QTest::qWait(RunningApp::kQuickSafety.latestMs + 200);
+    QTest::keyClicks(app.editor().editor(), " and after");
+    clock.advance(10 * RunningApp::kQuickSafety.latestMs);
     QVERIFY(!QFileInfo::exists(working));
     QCOMPARE(app.storedInPackage(id), QByteArray("typed, never saved and more"));
 }

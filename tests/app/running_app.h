@@ -28,11 +28,18 @@ struct RunningApp {
     // Safety writes come quickly here, so tests that wait for one stay short.
     static constexpr oxlin::app::SafetyDelays kQuickSafety{100, 300};
 
-    explicit RunningApp(QSize size = {800, 500}) : size_(size) { start(); }
+    // With a `clock` (borrowed, outliving the app), safety writes fall due
+    // only as the test moves it.
+    explicit RunningApp(QSize size = {800, 500}, oxlin::app::SaverClock* clock = nullptr)
+        : size_(size), clock_(clock) {
+        start();
+    }
 
     void start() {
+        oxlin::app::SafetyDelays delays = kQuickSafety;
+        delays.clock = clock_;
         controller = std::make_unique<oxlin::app::NotebookController>(
-            dataFolder(), prompter, launcher, dir.path(), kQuickSafety);
+            dataFolder(), prompter, launcher, dir.path(), delays);
         window = &controller->window();
         controller->openNotebook();
         window->resize(size_);
@@ -73,4 +80,5 @@ struct RunningApp {
 
 private:
     QSize size_;
+    oxlin::app::SaverClock* clock_;
 };

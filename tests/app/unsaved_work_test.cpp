@@ -19,6 +19,7 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include "manual_clock.h"
 #include "running_app.h"
 
 using namespace oxlin;
@@ -56,52 +57,68 @@ private Q_SLOTS:
 };
 
 void UnsavedWorkTest::treeChangesAreWrittenLikeTyping() {
-    RunningApp app;
+    ManualClock clock;
+    RunningApp app({800, 500}, &clock);
+    const int quiet = RunningApp::kQuickSafety.quietMs;
+    const QString treeFile = app.session().paths().treeFile;
     const ItemHandle topic = app.topic(0, "first.txt", "text");
-    QTRY_VERIFY(fileText(app.session().paths().treeFile).contains("first.txt="));
+    clock.advance(quiet);
+    QVERIFY(fileText(treeFile).contains("first.txt="));
 
     tree::TreeOperations& ops = app.controller->treeController().operations();
     QVERIFY(ops.rename(topic, "renamed.txt") == tree::TreeOperations::RenameResult::Renamed);
-    QTRY_VERIFY(fileText(app.session().paths().treeFile).contains("renamed.txt="));
+    clock.advance(quiet - 1);
+    QVERIFY(!fileText(treeFile).contains("renamed.txt="));
+    clock.advance(1);
+    QVERIFY(fileText(treeFile).contains("renamed.txt="));
 
     const ItemHandle folder = app.folder(0, "Box");
-    QTRY_VERIFY(fileText(app.session().paths().treeFile).contains("Box=0"));
+    clock.advance(quiet);
+    QVERIFY(fileText(treeFile).contains("Box=0"));
     app.prompter.answers.enqueue(PromptAnswer::Yes);
     QVERIFY(ops.deleteItem(folder).deleted);
-    QTRY_VERIFY(!fileText(app.session().paths().treeFile).contains("Box="));
+    clock.advance(quiet);
+    QVERIFY(!fileText(treeFile).contains("Box="));
 }
 
 void UnsavedWorkTest::typingThatNeverPausesIsWrittenWithinTheBound() {
-    RunningApp app;
+    ManualClock clock;
+    RunningApp app({800, 500}, &clock);
     const ItemHandle topic = app.topic(0, "Draft.txt", "");
     app.controller->openTopic(topic);
     const QString file = *app.controller->topicFilePath(topic);
-    // A key every 40 ms never leaves the quiet pause the saver waits for.
+    // A key every 40 ms never leaves the quiet pause of 100 ms; the bound of
+    // 300 ms after the first key writes all the same.
     QByteArray stored;
-    for (int i = 0; i < 40 && stored.isEmpty(); ++i) {
+    for (int at = 0; at < RunningApp::kQuickSafety.latestMs; at += 40) {
         QTest::keyClicks(app.editor().editor(), "x");
-        QTest::qWait(40);
         store::decompressFileToBuffer(file, stored);
+        QVERIFY2(stored.isEmpty(), qPrintable(QString("written %1 ms in").arg(at)));
+        clock.advance(40);
     }
-    QVERIFY2(!stored.isEmpty(), "nothing was written while typing went on");
+    store::decompressFileToBuffer(file, stored);
+    QCOMPARE(stored, QByteArray(8, 'x'));
 }
 
 void UnsavedWorkTest::aSlowWriteIsNotRepeatedEveryFewSeconds() {
     // A write of 60 ms with a bound of 100 ms: unbroken changes are then
     // written no more than once in 20 x 60 ms, not every 100 ms.
+    ManualClock clock;
     int writes = 0;
-    SafetySaver saver([&writes] { ++writes; QThread::msleep(60); }, 5000, 100);
+    SafetySaver saver([&] { ++writes; clock.advance(60); }, 5000, 100, &clock);
     saver.changed();
-    QTRY_COMPARE_WITH_TIMEOUT(writes, 1, 5000);
-    QElapsedTimer typing;
-    typing.start();
-    while (typing.elapsed() < 600) {
+    clock.advance(100);
+    QCOMPARE(writes, 1);
+    const qint64 first = clock.nowMs();
+    while (clock.nowMs() - first < 20 * 60 - 20) {
         saver.changed();
-        QTest::qWait(20);
+        clock.advance(20);
     }
     QCOMPARE(writes, 1);
     // Still written in the end, at the longer bound.
-    QTRY_COMPARE_WITH_TIMEOUT(writes, 2, 10000);
+    saver.changed();
+    clock.advance(20);
+    QCOMPARE(writes, 2);
 }
 
 void UnsavedWorkTest::aNamedNewTopicOpensAndTheTitleFollowsItsLabel() {

@@ -39,7 +39,6 @@ wait_for 60 shown || fail "the main window did not appear"
 # an X error with nothing printed: look again until it names the window.
 find_main() { win=$(xdotool search --onlyvisible --name "Quarrow Notebook" 2>/dev/null | head -1); [ -n "$win" ]; }
 wait_for 20 find_main || fail "the main window could not be found"
-sleep 1
 
 passed=0
 check() { passed=$((passed + 1)); echo "ok: $*"; }
@@ -54,8 +53,10 @@ if [ -n "$tray" ]; then
     check "the tray icon is in the tray"
 fi
 
-focus_window() { xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"; sleep 0.5; }
-key() { xdotool key --clearmodifiers "$@"; sleep 0.8; }
+# Keys come through the X server as typed ones, to the window that has the
+# focus (the hotkey needs that); each is followed by a wait for what it does.
+focus_window() { xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"; }
+key() { xdotool key --clearmodifiers "$@"; }
 
 focus_window
 key Escape
@@ -91,9 +92,10 @@ check "F9 hides the drop window"
 if [ -n "$tray" ]; then
     icon=$(xwininfo -tree -id "$tray" | grep '("Notebook"' | head -1 | awk '{print $1}')
     eval "$(xdotool getwindowgeometry --shell "$icon")"
-    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 3
-    sleep 1
-    key e # "&Exit"
+    # The menu opens as the button goes down; a key sent to the window then
+    # goes to the open menu, so both go in one invocation, in order.
+    xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 3 \
+        key --window "$win" e # "&Exit"
 else
     kill -TERM "$app"
 fi

@@ -17,36 +17,45 @@ data="$work/OxlinData"
 
 window_of() { # the main window of the running program
     local id=""
-    for _ in $(seq 300); do
-        id=$(xdotool search --name "Quarrow Notebook" 2>/dev/null | head -1)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
-    return 1
+    found() { id=$(xdotool search --name "Quarrow Notebook" 2>/dev/null | head -1); [ -n "$id" ]; }
+    wait_for 30 found && echo "$id"
 }
-# Pauses long enough for a busy machine: every step waits for the window.
-key() { xdotool key --window "$win" --clearmodifiers "$@"; sleep 0.8; }
-type_text() { xdotool type --delay 40 "$1"; sleep 0.6; }
+# Keys and text are sent to the window: the program hands them to the open
+# menu or to the focused widget in the order they were sent, so no pause is
+# needed between them, only a wait where the program finishes a step later.
+key() { xdotool key --window "$win" --clearmodifiers "$@"; }
+type_text() { xdotool type --window "$win" --delay 20 "$1"; }
+title_has() { [[ $(xdotool getwindowname "$win" 2>/dev/null) == *"$1"* ]]; }
 
 "$work/Notebook" >"$work/first.log" 2>&1 &
 app=$!
 pids+=($app)
 win=$(window_of) || fail "the main window did not appear"
+# The program hands a key to the window that has the focus, whichever window
+# it was sent to. The drop window comes up beside the main one and the window
+# manager may focus it: give the focus to the main window once both are up.
+dropwin() { xdotool search --onlyvisible --name "Oxlin\(Drag & Drop\)"; }
+wait_for 30 dropwin || fail "the drop window did not appear"
 xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
-sleep 1
+active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$win" ]; }
+wait_for 10 active || fail "the main window did not take the focus"
+# The welcome topic opens once the index is read, on a thread, and then takes
+# the focus: a click into the tree before that would lose it to the editor.
+wait_for 30 title_has "[Welcome.txt]" || fail "the welcome topic did not open: '$(xdotool getwindowname "$win")'"
 
-# Click into the tree (the left part of the window), then make a folder.
+# Click into the tree (the left part of the window) and ask for its menu in
+# one go, so the click is handled before the key.
 eval "$(xdotool getwindowgeometry --shell "$win")"
-xdotool mousemove --window "$win" 60 $((HEIGHT / 2)) click 1
-sleep 0.4
-key shift+F10
-key Down Return         # New Foloder
+xdotool mousemove --window "$win" 60 $((HEIGHT / 2)) click 1 \
+    key --window "$win" --clearmodifiers shift+F10
+key Down Return            # New Folder: its label opens for editing
 type_text "Plans"
 key Return
 key shift+F10
 key Down Down Down Return  # New Topic, under the selected folder
 type_text "Garden"
-key Return              # the named topic opens in the editor
+key Return                 # the named topic opens in the editor, then takes the focus
+wait_for 30 title_has "[Garden.txt]" || fail "the named topic did not open: '$(xdotool getwindowname "$win")'"
 type_text "kiwi and fig"
 # Wait for the pause after which typing is written, and the write itself.
 typed_text_written() {
@@ -69,28 +78,17 @@ wait "$app" 2>/dev/null
 app=$!
 pids+=($app)
 win=$(window_of) || fail "the main window did not appear after the crash"
-for _ in $(seq 200); do
-    title=$(xdotool getwindowname "$win")
-    [[ $title == *"[Garden.txt]"* ]] && break
-    sleep 0.1
-done
-[[ $title == *"[Garden.txt]"* ]] || fail "the last edited topic was not reopened: '$title'"
+wait_for 20 title_has "[Garden.txt]" ||
+    fail "the last edited topic was not reopened: '$(xdotool getwindowname "$win")'"
 
+# The desktop's logout: the exit sequence runs and the program ends by itself.
 kill -TERM "$app"
-for _ in $(seq 150); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$app" 2>/dev/null; then
-    # Seen rarely on a loaded machine: something held the exit. Say what was
-    # on screen, answer any message box, and ask once more.
-    echo "WARNING: the program had not ended 15 s after SIGTERM; windows:"
-    xwininfo -root -children 2>/dev/null | grep '"' | tail -10
-    command -v gdb >/dev/null && gdb -p "$app" -batch -ex "thread apply all bt 12" 2>/dev/null | grep -E "^#|^Thread" | head -60
-    for w in $(xdotool search --onlyvisible --name "." 2>/dev/null); do
-        xdotool key --window "$w" Escape 2>/dev/null
-    done
-    kill -TERM "$app"
-    for _ in $(seq 150); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+gone() { ! kill -0 "$app"; }
+if ! wait_for 30 gone; then
+    command -v gdb >/dev/null && gdb -p "$app" -batch -ex "thread apply all bt 12" 2>/dev/null |
+        grep -E "^#|^Thread" | head -60
+    fail "the program did not end on SIGTERM"
 fi
-kill -0 "$app" 2>/dev/null && fail "the program did not end on SIGTERM"
 
 listing=$("$oxlin" tree "$data/OxlinHelp.xzz") || fail "oxlin tree failed"
 [[ $listing == *'Plans\Garden.txt'* ]] || fail "the package lacks the topic: $listing"

@@ -19,16 +19,13 @@ pid=$!
 pids+=($pid)
 
 win=""
-for _ in $(seq 300); do
-    win=$(xdotool search --name "^OxlinHelp - \[Welcome.rtf\]$" 2>/dev/null | head -1)
-    [ -n "$win" ] && break
-    sleep 0.1
-done
-[ -n "$win" ] || fail "no window titled \"OxlinHelp - [Welcome.rtf]\""
+find_window() { win=$(xdotool search --name "^OxlinHelp - \[Welcome.rtf\]$" 2>/dev/null | head -1); [ -n "$win" ]; }
+wait_for 30 find_window || fail "no window titled \"OxlinHelp - [Welcome.rtf]\""
 ls -d "$work"/OxlinViewer-*/OxlinHelp >/dev/null 2>&1 || fail "no working folder under TMPDIR"
 
 if [ -n "$shot" ] && command -v xwd >/dev/null; then
-    sleep 1 # let the topic paint
+    viewable() { xwininfo -id "$win" | grep -q "IsViewable"; }
+    wait_for 10 viewable || fail "the window was never shown"
     xwd -root -silent -display "$DISPLAY" >"$work/screen.xwd" || fail "no screenshot"
     if command -v convert >/dev/null; then
         convert "$work/screen.xwd" "$shot" || cp "$work/screen.xwd" "$shot.xwd"
@@ -40,8 +37,8 @@ fi
 # Without a window manager nothing sends the window a close request; the
 # desktop's logout does what a close box would: the viewer ends in order.
 kill -TERM "$pid"
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "the viewer did not end on SIGTERM"
+gone() { ! kill -0 "$pid"; }
+wait_for 10 gone || fail "the viewer did not end on SIGTERM"
 wait "$pid"
 code=$?
 [ "$code" -eq 0 ] || fail "the viewer ended with $code"

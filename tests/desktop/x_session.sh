@@ -23,14 +23,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
-wait_for() { # wait_for SECONDS COMMAND...: until the command succeeds
+wait_for() { # wait_for SECONDS COMMAND...: until the command succeeds, polled
     local limit=$(( $1 * 10 )); shift
-    for _ in $(seq "$limit"); do "$@" 2>/dev/null && return 0; sleep 0.1; done
+    for _ in $(seq "$limit"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
     return 1
 }
 
 # Xvfb picks a free display itself, so desktop tests can run side by side.
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+# Without -noreset it starts over whenever its last client leaves, and a
+# client connecting meanwhile (the window manager after a probe) is refused.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 pids+=($!)
 disown
 wait_for 10 test -s "$work/display" || skip "Xvfb did not start"
@@ -39,11 +41,13 @@ export XDG_RUNTIME_DIR="$work/runtime"
 # Never ask a server for updates from a test.
 export OXLIN_UPDATE_URL=http://127.0.0.1:9
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
-xdotool getmouselocation >/dev/null 2>&1 || skip "Xvfb did not start"
+wait_for 5 xdotool getmouselocation || skip "Xvfb did not start"
+# A window manager announces itself on the root window once it manages windows.
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
 if command -v openbox >/dev/null; then
-    openbox >/dev/null 2>&1 &
+    openbox >"$work/openbox.log" 2>&1 &
     pids+=($!)
     disown
-    sleep 0.5
+    command -v xprop >/dev/null || skip "xprop is not installed"
+    wait_for 30 wm_running || fail "openbox did not start"
 fi

@@ -103,8 +103,12 @@ TEST(Robustness, UnpairedSurrogatesAndSkippedFallbacks) {
 }
 
 TEST(Robustness, FuzzRegressions) {
-    const QDir dir(QStringLiteral(OXLIN_TEST_DATA_DIR "/fuzz"));
-    for (const QString& name : dir.entryList(QDir::Files)) {
+    // The inputs the RTF fuzz target keeps: what they read, written and read
+    // again, holds the same text.
+    const QDir dir(QStringLiteral(OXLIN_RTF_FUZZ_REGRESSIONS));
+    const QStringList names = dir.entryList(QDir::Files);
+    ASSERT_FALSE(names.isEmpty()) << "no inputs in " << dir.path().toStdString();
+    for (const QString& name : names) {
         SCOPED_TRACE(name.toStdString());
         QFile file(dir.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -113,7 +117,11 @@ TEST(Robustness, FuzzRegressions) {
         loadTopicStream(bytes, document);
         QTextDocument back;
         readRtf(writeRtf(document), back);
-        EXPECT_EQ(documentText(back), documentText(document));
+        // RTF carries no control characters but the tab: the writer leaves
+        // the others out on purpose.
+        QString expected = documentText(document);
+        expected.removeIf([](QChar c) { return c < u'\x20' && c != u'\t' && c != u'\n'; });
+        EXPECT_EQ(documentText(back), expected);
     }
 }
 

@@ -232,7 +232,7 @@ void NotebookController::installSafetyWrites() {
                 session_->saveTreeFile();
             }
         },
-        safetyDelays_.quietMs, safetyDelays_.latestMs);
+        safetyDelays_.quietMs, safetyDelays_.latestMs, safetyDelays_.clock);
     connect(editor.editor(), &QTextEdit::textChanged, safety_.get(), &SafetySaver::changed);
     const auto treeChanged = [this] {
         treeChanged_ = true;

@@ -22,6 +22,7 @@ class TopicPrinter;
 class TransferCommands;
 class Prompter;
 class SafetySaver;
+class SaverClock;
 class SearchController;
 class TopicOpener;
 class TreeController;
@@ -32,6 +33,7 @@ class TreeItemModel;
 struct SafetyDelays {
     int quietMs = 2000;
     int latestMs = 5000;
+    SaverClock* clock = nullptr; // borrowed; the system's when null
 };
 
 // Puts the notebook behind the main window: owns the profile service, the

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QElapsedTimer>
+#include "app/shell/saver_clock.h"
+
 #include <QObject>
-#include <QTimer>
 
 #include <functional>
+#include <memory>
 
 namespace oxlin::app {
 
@@ -19,7 +20,11 @@ public:
     // `write` is called on the UI thread once changes have been quiet for
     // `quietMs`, or at the latest `latestMs` after the first unwritten change
     // (later when the last write took more than a twentieth of that).
-    SafetySaver(std::function<void()> write, int quietMs, int latestMs, QObject* parent = nullptr);
+    // `clock` is borrowed and must outlive the saver; without one it keeps
+    // the system's.
+    SafetySaver(std::function<void()> write, int quietMs, int latestMs,
+                SaverClock* clock = nullptr, QObject* parent = nullptr);
+    ~SafetySaver() override;
 
     // Something changed that is not on disk yet.
     void changed();
@@ -30,8 +35,9 @@ private:
     void writeNow();
 
     std::function<void()> write_;
-    QTimer timer_;
-    QElapsedTimer firstChange_;
+    std::unique_ptr<SaverClock> ownClock_;
+    SaverClock& clock_;
+    qint64 firstChangeMs_ = -1; // -1: everything changed is written
     static constexpr qint64 kMostWriteShare = 20;
     qint64 lastWriteMs_ = 0;
     int quietMs_;
