@@ -161,11 +161,14 @@ std::vector<bool> matchTopics(const TopicSource& source, const QStringList& file
     QtConcurrent::blockingMap(order, [&](int i) {
         if (control.cancel && control.cancel->load(std::memory_order_relaxed))
             return;
-        if (topicMatches(source, fileNames[i], keyword, matchCase, text)) {
+        TopicScanStats stats;
+        if (topicMatches(source, fileNames[i], keyword, matchCase, text, &stats)) {
             flags[std::size_t(i)] = 1;
             if (control.found)
                 control.found(i);
         }
+        if (stats.tooLarge && control.tooLarge)
+            control.tooLarge(i);
         const int checked = done.fetch_add(1, std::memory_order_relaxed) + 1;
         if (control.progress)
             control.progress(checked);

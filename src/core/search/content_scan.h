@@ -95,6 +95,9 @@ struct ScanControl {
     std::function<void(int done)> progress;
     const std::atomic<bool>* cancel = nullptr;
     std::function<void(int index)> found;
+    // The topic at `index` decodes past the limit and was left out (from
+    // worker threads).
+    std::function<void(int index)> tooLarge;
 };
 
 // topicMatches for every name, spread over the global thread pool; the
