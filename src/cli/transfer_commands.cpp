@@ -25,6 +25,7 @@ namespace oxlin::cli {
 namespace {
 
 const QString kInto = QStringLiteral("--into");
+const QString kForce = QStringLiteral("--force");
 
 // The folder the application unpacks the package into while it is open.
 QString workingFolderOf(const QString& package) {
@@ -230,9 +231,15 @@ int importInto(const QStringList& arguments) {
 }
 
 int exportItem(const QStringList& arguments) {
-    const QString& package = arguments[0];
-    const QString itemPath = itemPathArgument(arguments[1]);
-    const QString& destination = arguments[2];
+    QStringList positional = arguments;
+    const bool force = positional.removeAll(kForce) > 0;
+    if (positional.size() != 3) {
+        std::fprintf(stderr, "usage: oxlin export PACKAGE ITEM\\PATH DEST [--force]\n");
+        return kUsage;
+    }
+    const QString& package = positional[0];
+    const QString itemPath = itemPathArgument(positional[1]);
+    const QString& destination = positional[2];
     if (refuseWhenOpen(package))
         return kFailure;
     QTemporaryDir folder;
@@ -249,6 +256,17 @@ int exportItem(const QStringList& arguments) {
         const QString target = QFileInfo(destination).isDir()
                                    ? QDir(destination).filePath(store::safeFileName(found->label))
                                    : destination;
+        // Nothing the user has is replaced unless asked for by name.
+        if (!force && transfer::exportTargetTaken(target)) {
+            complain(QStringLiteral("cannot export to %1: it already exists (--force replaces "
+                                    "it)")
+                         .arg(target));
+            return kFailure;
+        }
+        if (QFileInfo(target).isDir()) {
+            complain(QStringLiteral("cannot export to %1: it is a folder").arg(target));
+            return kFailure;
+        }
         if (transfer::exportTopic(folder.path(), found->record->fileId, target) != 1) {
             complain(QStringLiteral("cannot export %1 to %2").arg(itemPath, target));
             return kFailure;
@@ -283,8 +301,9 @@ std::vector<Command> transferCommands() {
     return {
         {"import", "PACKAGE PATH... [--into ITEM\\PATH]",
          "import files and folders into a notebook as topics and folders", 2, INT_MAX, importInto},
-        {"export", "PACKAGE ITEM\\PATH DEST", "export a topic as a file or a folder as a folder", 3,
-         3, exportItem},
+        {"export", "PACKAGE ITEM\\PATH DEST [--force]",
+         "export a topic as a file (--force replaces an existing one) or a folder as a new folder",
+         3, 4, exportItem},
     };
 }
 

@@ -70,6 +70,12 @@ std::vector<UserMessage> TransferMessages::afterImport(const transfer::ImportRep
     return messages;
 }
 
+UserMessage TransferMessages::replaceQuestion(const QString& target) {
+    return {tr("%1 already exists.\r\nDo you want to replace it?")
+                .arg(QDir::toNativeSeparators(target)),
+            tr("Export"), MessageIcon::Warning};
+}
+
 UserMessage TransferMessages::afterFileExport(bool exported) {
     if (exported)
         return {tr("export file OK!"), tr("OK"), MessageIcon::None};

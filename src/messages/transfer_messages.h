@@ -20,6 +20,8 @@ public:
     // not be read, the special files and unreadable folders left out and the
     // linked folders passed over. Empty when all went well or the user cancelled.
     static std::vector<UserMessage> afterImport(const transfer::ImportReport& report);
+    // Asked before an export replaces something already at `target`.
+    static UserMessage replaceQuestion(const QString& target);
     // After exporting one topic as a file.
     static UserMessage afterFileExport(bool exported);
     // After exporting a folder, with a summary of what could not be written.

@@ -189,8 +189,8 @@ void ViewerController::exportSelection() {
 
 void ViewerController::exportFileTopic(tree::ItemHandle item) {
     const tree::TreeItem* found = session_->tree().find(item);
-    const QString target = prompter_.saveFileName(tr("Export"), found->label, {});
-    if (target.isEmpty())
+    const QString target = prompter_.saveFileName(tr("Export"), found->label, {}, false);
+    if (target.isEmpty() || !app::mayReplace(prompter_, target))
         return;
     const app::WaitCursor wait;
     session_->fetchTopicFile(found->record->fileId);

@@ -59,6 +59,7 @@ class TransferTest : public QObject {
 private Q_SLOTS:
     void filesAndFoldersComeInWhereTheSelectionIs();
     void aFolderGoesOutWithAFileForEveryTopic();
+    void anExistingFileIsReplacedOnlyWhenTheUserSaysYes();
     void pasteImportsTheClipboardFiles();
     void filesDroppedOnTheWindowAreImported();
     void aCancelledImportKeepsWhatCameIn();
@@ -114,6 +115,47 @@ void TransferTest::aFolderGoesOutWithAFileForEveryTopic() {
     app.prompter.fileNames.enqueue(out);
     app.window->dispatch(cmd::Export);
     QCOMPARE(app.prompter.messageTexts().last(), QStringLiteral("Folder already exist!"));
+}
+
+void TransferTest::anExistingFileIsReplacedOnlyWhenTheUserSaysYes() {
+    RunningApp app;
+    const ItemHandle scan = app.topic(0, "scan.bin", "new bytes");
+    const ItemHandle note = app.topic(0, "note.txt", "new text");
+    QTemporaryDir target;
+    const QString mine = target.filePath("mine.bin");
+    writeFile(mine, "the user's own");
+
+    app.controller->treeController().select(scan);
+    app.prompter.fileNames.enqueue(mine); // the question is not scripted: No
+    app.window->dispatch(cmd::Export);
+    QCOMPARE(app.prompter.asked.last().buttons, PromptButtons::YesNoDefaultNo);
+    QVERIFY(app.prompter.asked.last().text.contains(QStringLiteral("already exists")));
+    QCOMPARE(app.prompter.messageTexts().size(), 1); // no "export file OK!"
+    QFile kept(mine);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("the user's own"));
+    kept.close();
+
+    app.prompter.fileNames.enqueue(mine);
+    app.prompter.answers.enqueue(PromptAnswer::Yes);
+    app.window->dispatch(cmd::Export);
+    QCOMPARE(app.prompter.messageTexts().last(), QStringLiteral("export file OK!"));
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("new bytes"));
+    kept.close();
+
+    // A text topic goes out through the editor, asked about the same way.
+    const QString text = target.filePath("mine.txt");
+    writeFile(text, "kept text");
+    app.controller->treeController().select(note);
+    const qsizetype before = app.prompter.asked.size();
+    app.prompter.fileNames.enqueue(text);
+    app.window->dispatch(cmd::Export);
+    QCOMPARE(app.prompter.asked.size(), before + 2);
+    QCOMPARE(app.prompter.asked.last().buttons, PromptButtons::YesNoDefaultNo);
+    QFile textFile(text);
+    QVERIFY(textFile.open(QIODevice::ReadOnly));
+    QCOMPARE(textFile.readAll(), QByteArray("kept text"));
 }
 
 void TransferTest::pasteImportsTheClipboardFiles() {

@@ -2,9 +2,13 @@
 // answer with a newer version asks, everything else stays silent.
 
 #include "app/shell/launcher.h"
+#include "app/shell/qt_prompter.h"
 #include "app/shell/scripted_prompter.h"
 #include "app/shell/update_check.h"
 
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -73,6 +77,7 @@ private Q_SLOTS:
     void everythingElseIsSilent();
     void aServerThatNeverAnswersIsGivenUp();
     void noServerIsSilent();
+    void theQuestionIgnoresKeysAtFirstAndDefaultsToNo();
 };
 
 void UpdateCheckTest::aNewerVersionAsksAndYesDownloadsAndEnds() {
@@ -83,6 +88,8 @@ void UpdateCheckTest::aNewerVersionAsksAndYesDownloadsAndEnds() {
     QVERIFY(check.run(server.url()));
     QCOMPARE(check.prompter.messageTexts(),
              QStringList{"Oxlin has been update.\r\nDo you want to DOWNLOAD a new Version?"});
+    // It appears while the user may be typing elsewhere.
+    QCOMPARE(check.prompter.asked[0].buttons, PromptButtons::UnaskedYesNo);
     QVERIFY(check.launcher.started.isEmpty());
     QCOMPARE(check.exits.size(), 0);
 
@@ -137,6 +144,44 @@ void UpdateCheckTest::noServerIsSilent() {
     QVERIFY(check.run(QUrl(QStringLiteral("http://127.0.0.1:%1").arg(port))));
     QVERIFY(!check.asked());
     QVERIFY(check.run(QUrl("not a url")) || check.finished.size() >= 1);
+}
+
+
+void UpdateCheckTest::theQuestionIgnoresKeysAtFirstAndDefaultsToNo() {
+    qint64 now = 5000;
+    const std::unique_ptr<QMessageBox> box =
+        QtPrompter::messageBox(nullptr, QStringLiteral("Download?"), QStringLiteral("Oxlin"),
+                               PromptIcon::Information, PromptButtons::UnaskedYesNo,
+                               [&now] { return now; });
+    QSignalSpy answered(box.get(), &QDialog::finished);
+    box->open();
+    QVERIFY(box->isVisible());
+    QCOMPARE(static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::No));
+    QAbstractButton* yes = box->button(QMessageBox::Yes);
+
+    // Typing on: a space on Yes (as if it had the focus), its mnemonic, Enter.
+    now += EarlyKeyGuard::kQuietMs - 1;
+    QTest::keyClick(yes, Qt::Key_Space);
+    QTest::keyClick(box.get(), Qt::Key_Y, Qt::AltModifier);
+    QTest::keyClick(box.get(), Qt::Key_Return);
+    QCOMPARE(answered.size(), 0);
+    QVERIFY(box->isVisible());
+
+    // Once the quiet time is over keys work, and Enter answers No.
+    now += 1;
+    QTest::keyClick(box.get(), Qt::Key_Return);
+    QCOMPARE(answered.size(), 1);
+    QCOMPARE(QtPrompter::answerOf(box->result()), PromptAnswer::No);
+
+    // Other questions are not held back.
+    const std::unique_ptr<QMessageBox> plain =
+        QtPrompter::messageBox(nullptr, QStringLiteral("Sure?"), QStringLiteral("Oxlin"),
+                               PromptIcon::Question, PromptButtons::YesNo, [] { return 0; });
+    QSignalSpy plainAnswered(plain.get(), &QDialog::finished);
+    plain->open();
+    QTest::keyClick(plain->button(QMessageBox::Yes), Qt::Key_Space);
+    QCOMPARE(plainAnswered.size(), 1);
+    QCOMPARE(QtPrompter::answerOf(plain->result()), PromptAnswer::Yes);
 }
 
 QTEST_MAIN(UpdateCheckTest)

@@ -97,6 +97,28 @@ TEST_F(TransferCommandsTest, ANotebookOpenInTheApplicationIsRefusedUntouched) {
     EXPECT_TRUE(QDir(path("Book")).isEmpty());
 }
 
+TEST_F(TransferCommandsTest, AnExistingFileIsReplacedOnlyWithForce) {
+    writeFile(path("a.txt"), "new text");
+    ASSERT_EQ(run({"import", package(), path("a.txt")}), 0);
+    writeFile(path("mine.txt"), "the user's own");
+    EXPECT_EQ(run({"export", package(), "a.txt", path("mine.txt")}), 1);
+    EXPECT_EQ(readFile(path("mine.txt")), "the user's own");
+    // A link that leads nowhere holds the name as well; nothing is made at its end.
+    ASSERT_TRUE(QFile::link(path("nowhere.txt"), path("dangling.txt")));
+    EXPECT_EQ(run({"export", package(), "a.txt", path("dangling.txt")}), 1);
+    EXPECT_FALSE(QFileInfo::exists(path("nowhere.txt")));
+
+    EXPECT_EQ(run({"export", package(), "a.txt", path("mine.txt"), "--force"}), 0);
+    EXPECT_EQ(readFile(path("mine.txt")), "new text");
+    EXPECT_EQ(run({"export", "--force", package(), "a.txt", path("dangling.txt")}), 0);
+    EXPECT_FALSE(QFileInfo(path("dangling.txt")).isSymLink());
+    EXPECT_EQ(readFile(path("dangling.txt")), "new text");
+    EXPECT_FALSE(QFileInfo::exists(path("nowhere.txt")));
+    // Nothing is left beside the targets.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter(".txt.").size(), 0);
+    EXPECT_EQ(run({"export", package(), "a.txt", path("x.txt"), "--force", "extra"}), 2);
+}
+
 TEST_F(TransferCommandsTest, WrongArgumentsAreUsageAndBadInputsAreFailures) {
     writeFile(path("a.txt"), "a");
     EXPECT_EQ(run({"import", package()}), 2);

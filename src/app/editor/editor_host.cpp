@@ -3,6 +3,7 @@
 #include "app/editor/text_lines.h"
 #include "app/editor/topic_text_edit.h"
 #include "app/shell/prompter.h"
+#include "app/shell/user_messages.h"
 #include "app/shell/wait_cursor.h"
 #include "core/tree/topic_kind.h"
 
@@ -323,11 +324,14 @@ int EditorHost::exportCurrentTopic() {
             ? QStringList{tr("Text Files (*.TXT)")}
             : QStringList{tr("Rich Text Format (*.RTF)"), tr("RTF w/o Objects (*.RTF)")};
     const QString chosen =
-        prompter_.saveFileName(QString(), QFileInfo(copy_.path()).fileName(), filters);
+        prompter_.saveFileName(QString(), QFileInfo(copy_.path()).fileName(), filters, false);
     if (chosen.isEmpty())
         return EditorResult::NotWritten;
-    WaitCursor wait;
+    // Asked about the name written, which may have gained an extension.
     const QString target = exportPathFor(chosen, format_);
+    if (!mayReplace(prompter_, target))
+        return EditorResult::NotWritten;
+    WaitCursor wait;
     const auto file = topics_.topicFilePath(current_);
     if (!file || !WorkingCopy::exportTopicFile(*file, target)) {
         reportSaveError(long(QFileDevice::WriteError));

@@ -28,7 +28,7 @@ bool WorkingCopy::putBack(const QString& topicFile) const {
 }
 
 bool WorkingCopy::exportTopicFile(const QString& topicFile, const QString& target) {
-    return store::decompressFile(topicFile, target) == 1;
+    return store::decompressReplacing(topicFile, target) == 1;
 }
 
 QString WorkingCopy::keepDamagedTopicFile(const QString& topicFile, const QString& workingFolder) {

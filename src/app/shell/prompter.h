@@ -16,7 +16,10 @@ namespace oxlin::app {
 
 enum class PromptIcon { None, Information, Warning, Error, Question };
 // YesNoDefaultNo: a question whose Yes cannot be undone; Enter answers No.
-enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel, YesNoDefaultNo };
+// UnaskedYesNo: a question no command of the user opened (it may appear while
+// they type): Enter and Escape answer No, and keys in its first second are
+// ignored, so typing on cannot answer it.
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel, YesNoDefaultNo, UnaskedYesNo };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
 
 // A table's shape as the table-size picker gives it.
@@ -65,9 +68,11 @@ public:
                                  PromptButtons buttons = PromptButtons::Ok) = 0;
 
     // File dialogs return an empty string when cancelled. `filters` are Qt
-    // filter strings such as "Text Files (*.TXT)".
+    // filter strings such as "Text Files (*.TXT)". With `confirmReplace`
+    // false the dialog accepts an existing file without a question: the
+    // caller asks itself (mayReplace), about the path it will really write.
     virtual QString saveFileName(const QString& caption, const QString& initialPath,
-                                 const QStringList& filters) = 0;
+                                 const QStringList& filters, bool confirmReplace = true) = 0;
     virtual QStringList openFileNames(const QString& caption, const QString& folder,
                                       const QStringList& filters, bool multiple) = 0;
     virtual QString existingFolder(const QString& caption, const QString& folder) = 0;

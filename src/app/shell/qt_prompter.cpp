@@ -20,7 +20,25 @@ namespace oxlin::app {
 
 PromptAnswer QtPrompter::message(const QString& text, const QString& caption, PromptIcon icon,
                                  PromptButtons buttons) {
-    QMessageBox box(parent_);
+    const std::unique_ptr<QMessageBox> made = messageBox(parent_, text, caption, icon, buttons);
+    return answerOf(made->exec());
+}
+
+PromptAnswer QtPrompter::answerOf(int result) {
+    switch (result) {
+    case QMessageBox::Ok: return PromptAnswer::Ok;
+    case QMessageBox::Yes: return PromptAnswer::Yes;
+    case QMessageBox::No: return PromptAnswer::No;
+    default: return PromptAnswer::Cancel;
+    }
+}
+
+std::unique_ptr<QMessageBox> QtPrompter::messageBox(QWidget* parent, const QString& text,
+                                                    const QString& caption, PromptIcon icon,
+                                                    PromptButtons buttons,
+                                                    EarlyKeyGuard::Clock clock) {
+    auto made = std::make_unique<QMessageBox>(parent);
+    QMessageBox& box = *made;
     box.setWindowTitle(caption);
     box.setText(text);
     switch (icon) {
@@ -38,21 +56,25 @@ PromptAnswer QtPrompter::message(const QString& text, const QString& caption, Pr
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::No);
         break;
+    case PromptButtons::UnaskedYesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        new EarlyKeyGuard(box, std::move(clock)); // owned by the box
+        break;
     case PromptButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
-    switch (box.exec()) {
-    case QMessageBox::Ok: return PromptAnswer::Ok;
-    case QMessageBox::Yes: return PromptAnswer::Yes;
-    case QMessageBox::No: return PromptAnswer::No;
-    default: return PromptAnswer::Cancel;
-    }
+    return made;
 }
 
 QString QtPrompter::saveFileName(const QString& caption, const QString& initialPath,
-                                 const QStringList& filters) {
-    return QFileDialog::getSaveFileName(parent_, caption, initialPath, filters.join(QStringLiteral(";;")));
+                                 const QStringList& filters, bool confirmReplace) {
+    return QFileDialog::getSaveFileName(parent_, caption, initialPath,
+                                        filters.join(QStringLiteral(";;")), nullptr,
+                                        confirmReplace ? QFileDialog::Options()
+                                                       : QFileDialog::DontConfirmOverwrite);
 }
 
 QStringList QtPrompter::openFileNames(const QString& caption, const QString& folder,

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "app/shell/early_key_guard.h"
 #include "app/shell/prompter.h"
+
+#include <memory>
+
+class QMessageBox;
 
 #include <QPointer>
 #include <QWidget>
@@ -16,7 +21,7 @@ public:
     PromptAnswer message(const QString& text, const QString& caption, PromptIcon icon,
                          PromptButtons buttons = PromptButtons::Ok) override;
     QString saveFileName(const QString& caption, const QString& initialPath,
-                         const QStringList& filters) override;
+                         const QStringList& filters, bool confirmReplace = true) override;
     QStringList openFileNames(const QString& caption, const QString& folder,
                               const QStringList& filters, bool multiple) override;
     QString existingFolder(const QString& caption, const QString& folder) override;
@@ -30,6 +35,15 @@ public:
     void newNotebook(const std::function<bool(const QString& name)>& create) override;
     void openNotebook(const QStringList& names, const NotebookChoices& choices) override;
     std::unique_ptr<ProgressPrompt> progress(const QString& caption) override;
+
+    // The box message() runs, made but not shown, so a test can show it
+    // without waiting on it; `clock` times an unasked question's quiet start.
+    static std::unique_ptr<QMessageBox> messageBox(QWidget* parent, const QString& text,
+                                                   const QString& caption, PromptIcon icon,
+                                                   PromptButtons buttons,
+                                                   EarlyKeyGuard::Clock clock = {});
+    // What the box's result means.
+    static PromptAnswer answerOf(int result);
 
 private:
     QPointer<QWidget> parent_;

@@ -22,13 +22,14 @@ PromptAnswer ScriptedPrompter::message(const QString& text, const QString& capti
     switch (buttons) {
     case PromptButtons::Ok: return PromptAnswer::Ok;
     case PromptButtons::YesNo:
-    case PromptButtons::YesNoDefaultNo: return PromptAnswer::No;
+    case PromptButtons::YesNoDefaultNo:
+    case PromptButtons::UnaskedYesNo: return PromptAnswer::No;
     default: return PromptAnswer::Cancel;
     }
 }
 
 QString ScriptedPrompter::saveFileName(const QString& caption, const QString& initialPath,
-                                       const QStringList& filters) {
+                                       const QStringList& filters, bool) {
     asked.append({QStringLiteral("save"), initialPath, caption, PromptIcon::None,
                   PromptButtons::Ok, filters});
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();

@@ -59,7 +59,7 @@ public:
     PromptAnswer message(const QString& text, const QString& caption, PromptIcon icon,
                          PromptButtons buttons = PromptButtons::Ok) override;
     QString saveFileName(const QString& caption, const QString& initialPath,
-                         const QStringList& filters) override;
+                         const QStringList& filters, bool confirmReplace = true) override;
     QStringList openFileNames(const QString& caption, const QString& folder,
                               const QStringList& filters, bool multiple) override;
     QString existingFolder(const QString& caption, const QString& folder) override;

@@ -76,7 +76,7 @@ void UpdateCheck::answer(QNetworkReply* reply) {
     }
     const PromptAnswer choice =
         prompter_.message(tr("Oxlin has been update.\r\nDo you want to DOWNLOAD a new Version?"),
-                          tr("Oxlin"), PromptIcon::Information, PromptButtons::YesNo);
+                          tr("Oxlin"), PromptIcon::Information, PromptButtons::UnaskedYesNo);
     if (choice == PromptAnswer::Yes) {
         // One argument to the desktop's opener; no shell sees the address.
         launcher_.openInBrowser(downloadAddress(server_).toString());

@@ -1,6 +1,8 @@
 #include "app/shell/user_messages.h"
 
 #include "app/shell/prompter.h"
+#include "core/transfer/export.h"
+#include "messages/transfer_messages.h"
 
 namespace oxlin::app {
 
@@ -21,6 +23,14 @@ PromptIcon promptIcon(messages::MessageIcon icon) {
 }
 
 } // namespace
+
+bool mayReplace(Prompter& prompter, const QString& target) {
+    if (!transfer::exportTargetTaken(target))
+        return true;
+    const messages::UserMessage question = messages::TransferMessages::replaceQuestion(target);
+    return prompter.message(question.text, question.caption, PromptIcon::Question,
+                            PromptButtons::YesNoDefaultNo) == PromptAnswer::Yes;
+}
 
 void showMessage(Prompter& prompter, const messages::UserMessage& message) {
     if (!message.text.isEmpty())

@@ -146,8 +146,10 @@ void TransferCommands::exportSelection() {
     if (item->isTopic() && (kind == tree::TopicKind::Text || kind == tree::TopicKind::RichText) &&
         parts_.exportThroughEditor && parts_.exportThroughEditor(selected))
         return;
-    const QString target = parts_.prompter.saveFileName(tr("Export"), item->label, {});
-    if (target.isEmpty())
+    const QString target = parts_.prompter.saveFileName(tr("Export"), item->label, {}, false);
+    // A folder is never written into something already there (the export
+    // refuses it with its own message); a file may replace one, if the user says so.
+    if (target.isEmpty() || (item->isTopic() && !mayReplace(parts_.prompter, target)))
         return;
     const QString working = parts_.session.paths().workingFolder;
     const WaitCursor wait;

@@ -9,6 +9,7 @@
 
 #include "core/search/keyword_search.h"
 #include "core/search/topic_index.h"
+#include "core/store/compressed_file.h"
 #include "core/store/package.h"
 #include "core/store/profile.h"
 #include "core/tree/tree_model.h"
@@ -29,6 +30,11 @@ int searchContent(const QString& package, const QString& keyword, bool matchCase
     const search::PackageTopics topics(reader);
     search::KeywordSearch searcher(profiles, tree, richtext::streamVisibleText);
     searcher.readTopicsFrom(&topics);
+    searcher.reportTopicsTooLarge([](const QString& itemPath) {
+        complain(QStringLiteral("%1 was not searched: its text is larger than %2 MiB")
+                     .arg(itemPath)
+                     .arg(store::kMaxDecodedInMemory / (1024 * 1024)));
+    });
     const auto app = guiApplication(); // for the rare topic whose text is in a table
     search::SortedRows rows;
     const int count = searcher.contentSearchIn(

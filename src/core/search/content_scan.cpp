@@ -1,7 +1,10 @@
 #include "core/search/content_scan.h"
 
+#include "core/search/plain_text_scan.h"
+#include "core/store/byte_stream.h"
 #include "core/store/compressed_file.h"
 #include "core/store/package.h"
+#include "core/store/stored_text.h"
 
 #include <QFile>
 #include <QtConcurrent/QtConcurrentMap>
@@ -10,6 +13,7 @@
 #include <iterator>
 #include <new>
 #include <numeric>
+#include <utility>
 
 namespace oxlin::search {
 
@@ -28,81 +32,7 @@ namespace {
 constexpr qint64 kMaxStoredBytes =
     store::kMaxDecodedInMemory + store::kMaxDecodedInMemory / 64 + 65536;
 
-// A character folded as QString's case-insensitive search folds it, reduced
-// to the ASCII range; anything whose fold is not ASCII becomes 0x80, which no
-// folded ASCII keyword holds.
-inline unsigned char foldToAscii(char16_t c) {
-    if (c < 0x80)
-        return (c >= u'A' && c <= u'Z') ? (unsigned char)(c + 32) : (unsigned char)c;
-    const char16_t folded = QChar::toCaseFolded(c);
-    return folded < 0x80 ? foldToAscii(folded) : 0x80;
-}
-
 } // namespace
-
-StreamMatcher::StreamMatcher(const QString& keyword, bool matchCase)
-    : keyword_(keyword), sensitivity_(matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive) {
-    // QString folds each character through Unicode tables; for an ASCII
-    // keyword only characters that fold to ASCII can match, and those take
-    // one comparison each. Shifts fit a byte, so longer keywords use QString.
-    const qsizetype size = keyword_.size();
-    if (matchCase || size == 0 || size > 255)
-        return;
-    for (QChar c : keyword_)
-        if (c.unicode() >= 0x80)
-            return;
-    for (QChar c : keyword_)
-        asciiFolded_ += char(foldToAscii(c.unicode()));
-    std::fill(std::begin(shift_), std::end(shift_), (unsigned char)size);
-    for (qsizetype j = 0; j + 1 < size; ++j)
-        shift_[uchar(asciiFolded_[j])] = (unsigned char)(size - 1 - j);
-}
-
-qsizetype StreamMatcher::find(QStringView text) const {
-    if (keyword_.isEmpty())
-        return -1;
-    if (asciiFolded_.isEmpty())
-        return text.indexOf(keyword_, 0, sensitivity_);
-    const qsizetype size = asciiFolded_.size();
-    const char* const word = asciiFolded_.constData();
-    const char16_t* const chars = text.utf16();
-    const unsigned char last = uchar(word[size - 1]);
-    for (qsizetype at = 0; at + size <= text.size();) {
-        const unsigned char end = foldToAscii(chars[at + size - 1]);
-        if (end == last) {
-            qsizetype j = size - 2;
-            while (j >= 0 && foldToAscii(chars[at + j]) == uchar(word[j]))
-                --j;
-            if (j < 0)
-                return at;
-        }
-        at += end < 0x80 ? shift_[end] : size;
-    }
-    return -1;
-}
-
-bool StreamMatcher::feed(QStringView piece) {
-    if (found_ || keyword_.isEmpty() || piece.isEmpty())
-        return found_;
-    const qsizetype keep = keyword_.size() - 1;
-    if (carry_.isEmpty()) {
-        found_ = find(piece) >= 0;
-    } else {
-        // Only the join needs the carried text: the carry plus as much of the
-        // piece as could complete a match begun in it.
-        const QString join = QString(carry_).append(piece.left(keep));
-        found_ = find(join) >= 0 || find(piece) >= 0;
-    }
-    if (found_) {
-        carry_.clear();
-        return true;
-    }
-    if (piece.size() >= keep)
-        carry_ = piece.right(keep).toString();
-    else
-        carry_ = carry_.append(piece).right(keep);
-    return false;
-}
 
 bool FolderTopics::read(const QString& fileName, QByteArray& stored) const {
     QFile file(names_.resolve(fileName));
@@ -116,8 +46,85 @@ bool PackageTopics::read(const QString& fileName, QByteArray& stored) const {
     return reader_.memberSize(fileName) <= kMaxStoredBytes && reader_.read(fileName, stored);
 }
 
+namespace {
+
+// Takes a topic's decoded bytes from the decoder as they come. Plain text is
+// matched chunk by chunk and never held whole; rich text is gathered (up to
+// the limit) for `text`, which needs the whole document.
+class TopicContentSink final : public store::ByteSink {
+public:
+    TopicContentSink(const QString& keyword, bool matchCase, qint64 limit)
+        : keyword_(keyword), matchCase_(matchCase), limit_(limit), plain_(keyword, matchCase),
+          rich_(richBytes_, limit) {}
+
+    bool write(const char* data, qint64 size) override {
+        stats_.decoded += size;
+        if (stats_.decoded > limit_) {
+            stats_.tooLarge = true;
+            return false; // nothing past the limit is read
+        }
+        stats_.largestHeld = std::max(stats_.largestHeld, size);
+        if (kind_ == Kind::Unknown) {
+            // Whether it is rich text shows in the first five bytes.
+            head_.append(data, size);
+            if (head_.size() < 5)
+                return true;
+            kind_ = store::isRichTextStream(head_) ? Kind::Rich : Kind::Plain;
+            const QByteArray first = std::exchange(head_, QByteArray());
+            return take(first);
+        }
+        return take(QByteArrayView(data, size));
+    }
+
+    // The answer once the decoder has stopped with `status`. Damaged, empty
+    // and oversized topics do not match.
+    bool finish(store::CodecStatus status, const TextStreamer& text) {
+        if (status != store::CodecStatus::Ok || stats_.tooLarge || stats_.decoded == 0)
+            return false;
+        if (kind_ == Kind::Unknown) {
+            kind_ = Kind::Plain;
+            plain_.feed(head_);
+        }
+        if (kind_ == Kind::Plain) {
+            stats_.largestHeld = std::max(stats_.largestHeld, qint64(plain_.largestHeld()));
+            return plain_.finish();
+        }
+        stats_.largestHeld = std::max(stats_.largestHeld, qint64(richBytes_.capacity()));
+        StreamMatcher matcher(keyword_, matchCase_);
+        text(richBytes_, [&](QStringView piece) { return !matcher.feed(piece); });
+        return matcher.found();
+    }
+
+    const TopicScanStats& stats() const { return stats_; }
+
+private:
+    enum class Kind { Unknown, Plain, Rich };
+
+    bool take(QByteArrayView bytes) {
+        if (kind_ == Kind::Rich)
+            return rich_.write(bytes.data(), bytes.size());
+        // Decoding goes on after a match: a topic damaged further on does
+        // not match, as when it was read whole.
+        plain_.feed(bytes);
+        return true;
+    }
+
+    QString keyword_;
+    bool matchCase_;
+    qint64 limit_;
+    Kind kind_ = Kind::Unknown;
+    QByteArray head_;
+    PlainTextScan plain_;
+    QByteArray richBytes_;
+    store::CappedBufferSink rich_;
+    TopicScanStats stats_;
+};
+
+} // namespace
+
 bool topicMatches(const TopicSource& source, const QString& fileName, const QString& keyword,
-                  bool matchCase, const TextStreamer& text) {
+                  bool matchCase, const TextStreamer& text, TopicScanStats* stats,
+                  qint64 limit) {
     if (fileName.isEmpty() || !fileName.contains(QLatin1Char('.')) || !text)
         return false;
     // A topic file is a plain name inside the working folder; an index entry
@@ -126,15 +133,16 @@ bool topicMatches(const TopicSource& source, const QString& fileName, const QStr
         fileName.startsWith(QLatin1Char('.')))
         return false;
     try {
-        QByteArray stored, content;
-        if (!source.read(fileName, stored) ||
-            store::decompressBuffer(stored, content, store::kMaxDecodedInMemory) != 1 ||
-            content.isEmpty())
+        QByteArray stored;
+        if (!source.read(fileName, stored))
             return false;
-        stored = QByteArray(); // one topic's bytes at a time per thread
-        StreamMatcher matcher(keyword, matchCase);
-        text(content, [&](QStringView piece) { return !matcher.feed(piece); });
-        return matcher.found();
+        store::BufferSource in(stored);
+        TopicContentSink content(keyword, matchCase, limit);
+        const store::CodecStatus status = store::decompressStream(in, content);
+        const bool found = content.finish(status, text);
+        if (stats)
+            *stats = content.stats();
+        return found;
     } catch (const std::bad_alloc&) {
         // A topic that does not fit in memory has nothing to find; the search goes on.
         return false;
@@ -153,11 +161,14 @@ std::vector<bool> matchTopics(const TopicSource& source, const QStringList& file
     QtConcurrent::blockingMap(order, [&](int i) {
         if (control.cancel && control.cancel->load(std::memory_order_relaxed))
             return;
-        if (topicMatches(source, fileNames[i], keyword, matchCase, text)) {
+        TopicScanStats stats;
+        if (topicMatches(source, fileNames[i], keyword, matchCase, text, &stats)) {
             flags[std::size_t(i)] = 1;
             if (control.found)
                 control.found(i);
         }
+        if (stats.tooLarge && control.tooLarge)
+            control.tooLarge(i);
         const int checked = done.fetch_add(1, std::memory_order_relaxed) + 1;
         if (control.progress)
             control.progress(checked);

@@ -1,7 +1,9 @@
 // The content search's engine: topics read from a folder or a package,
-// decompressed in memory and matched as their text streams, on every core.
+// decompressed in chunks and matched as their text streams, on every core.
 #pragma once
 
+#include "core/search/stream_matcher.h"
+#include "core/store/compressed_file.h"
 #include "core/store/file_names.h"
 
 #include <QByteArray>
@@ -29,35 +31,12 @@ using TextExtractor = std::function<QString(const QByteArray& storedTopic)>;
 using TextPieces = std::function<bool(QStringView piece)>;
 // Hands the visible text of stored bytes to `pieces` as it is read, so a
 // search can stop at the first match. Safe to call from several threads at once.
+// The content search calls it for rich-text topics only; it reads plain text
+// itself, in chunks (PlainTextScan).
 using TextStreamer = std::function<void(QByteArrayView stored, const TextPieces& pieces)>;
 
 // A streamer over an extractor that only gives whole texts.
 TextStreamer streamWholeText(TextExtractor extractor);
-
-// Finds a keyword in text that arrives in pieces, across the joins too.
-// Case-insensitive matching folds character by character (as
-// QString::indexOf does), so a match is never longer than the keyword.
-class StreamMatcher {
-public:
-    StreamMatcher(const QString& keyword, bool matchCase);
-    // True once the keyword has been seen (an empty keyword never is).
-    bool feed(QStringView piece);
-    bool found() const { return found_; }
-
-    // Where the keyword first occurs in `text`, or -1.
-    qsizetype find(QStringView text) const;
-
-private:
-    QString keyword_;
-    Qt::CaseSensitivity sensitivity_;
-    // For a keyword of ASCII letters searched without regard to case (what
-    // people type): the keyword folded, and a Horspool shift per ASCII
-    // character. Empty otherwise, and QString's own search is used.
-    QByteArray asciiFolded_;
-    unsigned char shift_[128] = {};
-    QString carry_; // the end of the text so far, shorter than the keyword
-    bool found_ = false;
-};
 
 // Where a content search reads topic files from, by name ("%08X.XTZ"): their
 // stored, still compressed bytes. Called from several threads at once.
@@ -90,13 +69,23 @@ private:
     const store::PackageReader& reader_;
 };
 
-// One topic file holds the keyword in its visible text: read, decompressed
-// in memory (at most kMaxDecodedInMemory) and streamed through `text` until
-// the first match. Missing, damaged, oversized or empty topics do not match.
-// A name that is not a plain file name ("a/b", ".x", no extension) is not
-// followed.
+// What reading one topic took.
+struct TopicScanStats {
+    qint64 decoded = 0;     // bytes decoded (up to one chunk past the limit)
+    qint64 largestHeld = 0; // the largest buffer of the topic's content held at once
+    bool tooLarge = false;  // decoded past the limit: skipped unread
+};
+
+// One topic file holds the keyword in its visible text. The stored bytes are
+// decoded in chunks: plain text is matched as it arrives and never held
+// whole; rich text is gathered (it is read as a document) and streamed
+// through `text`. A topic that decodes past `limit` bytes is left out
+// without being held. Missing, damaged, oversized or empty topics do not
+// match. A name that is not a plain file name ("a/b", ".x", no extension) is
+// not followed.
 bool topicMatches(const TopicSource& source, const QString& fileName, const QString& keyword,
-                  bool matchCase, const TextStreamer& text);
+                  bool matchCase, const TextStreamer& text, TopicScanStats* stats = nullptr,
+                  qint64 limit = store::kMaxDecodedInMemory);
 
 // How a long content search reports and stops. `progress` is called from
 // worker threads with the number of topics checked so far, `found` with the
@@ -106,6 +95,9 @@ struct ScanControl {
     std::function<void(int done)> progress;
     const std::atomic<bool>* cancel = nullptr;
     std::function<void(int index)> found;
+    // The topic at `index` decodes past the limit and was left out (from
+    // worker threads).
+    std::function<void(int index)> tooLarge;
 };
 
 // topicMatches for every name, spread over the global thread pool; the

@@ -106,10 +106,16 @@ std::optional<int> KeywordSearch::run(const QString& keyword, const SearchOption
 }
 
 std::vector<bool> KeywordSearch::matchFiles(const QStringList& fileNames, const QString& keyword,
-                                            bool matchCase) const {
+                                            bool matchCase, std::vector<char>* tooLarge) const {
     // The folder is listed once per search, not once per topic.
     const std::unique_ptr<TopicSource> source = makeSource();
-    return matchTopics(*source, fileNames, keyword, matchCase, text_);
+    ScanControl control;
+    if (tooLarge) {
+        tooLarge->assign(std::size_t(fileNames.size()), 0);
+        // Each worker writes its own topic's slot.
+        control.tooLarge = [tooLarge](int index) { (*tooLarge)[std::size_t(index)] = 1; };
+    }
+    return matchTopics(*source, fileNames, keyword, matchCase, text_, control);
 }
 
 std::vector<ContentTarget> contentTargets(const IndexSnapshot& snapshot) {
@@ -167,7 +173,12 @@ int KeywordSearch::contentSearchIn(const std::vector<ContentTarget>& targets,
     names.reserve(qsizetype(targets.size()));
     for (const ContentTarget& target : targets)
         names.append(target.fileName);
-    const std::vector<bool> found = matchFiles(names, keyword, matchCase);
+    std::vector<char> tooLarge;
+    const std::vector<bool> found =
+        matchFiles(names, keyword, matchCase, tooLarge_ ? &tooLarge : nullptr);
+    for (std::size_t i = 0; i < tooLarge.size(); ++i)
+        if (tooLarge[i] && tree_.contains(targets[i].handle))
+            tooLarge_(tree_.itemPath(targets[i].handle));
     std::vector<SortedRows::Row> rows;
     for (std::size_t i = 0; i < found.size(); ++i)
         if (found[i] && tree_.contains(targets[i].handle))

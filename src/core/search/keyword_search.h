@@ -148,16 +148,25 @@ public:
     // "[path]"; only folders are searched below. The count is the row count.
     int treeOnlySearch(const QString& keyword, bool matchCase, SortedRows& results) const;
 
+    // Told (on the calling thread, after the search) the item path of each
+    // live topic a content search left out because it decodes past the
+    // in-memory limit.
+    void reportTopicsTooLarge(std::function<void(const QString& itemPath)> report) {
+        tooLarge_ = std::move(report);
+    }
+
 private:
-    // One flag per name, in order: the topic file holds the keyword.
+    // One flag per name, in order: the topic file holds the keyword. Names
+    // of topics too large to read are flagged in `tooLarge` when given.
     std::vector<bool> matchFiles(const QStringList& fileNames, const QString& keyword,
-                                 bool matchCase) const;
+                                 bool matchCase, std::vector<char>* tooLarge = nullptr) const;
 
     const store::ProfileService& profiles_;
     const tree::TopicTree& tree_;
     TextStreamer text_;
     store::NotebookPaths paths_;
     const TopicSource* source_ = nullptr;
+    std::function<void(const QString& itemPath)> tooLarge_;
 };
 
 // The keyword combo box's list: oldest first, at most 20 entries, no two

@@ -127,8 +127,8 @@ void TopicIndex::writeFiles(const IndexSnapshot& snapshot) {
     if (stop_)
         return;
     // Failures are not reported: the index is rebuilt at the next load.
-    profiles_.deleteFile(paths_.topicIndexFile);
-    profiles_.deleteFile(paths_.searchIndexFile);
+    // Each file is replaced whole, never deleted first: a lookup made
+    // meanwhile (a link clicked, a drop) reads the old file or the new one.
     QList<std::pair<QString, QString>> topics, searchable;
     topics.reserve(qsizetype(snapshot.size()));
     for (const IndexedTopic& topic : snapshot) {
@@ -139,11 +139,16 @@ void TopicIndex::writeFiles(const IndexSnapshot& snapshot) {
             searchable.append({topic.topicFile, value});
     }
     // An empty notebook leaves both files absent.
-    if (!topics.isEmpty() && !stop_)
-        profiles_.writeStrings(paths_.topicIndexFile, QLatin1String(kTopicIndexSection), topics);
-    if (!searchable.isEmpty() && !stop_)
-        profiles_.writeStrings(paths_.searchIndexFile, QLatin1String(kSearchIndexSection),
-                               searchable);
+    const auto replace = [this](const QString& file, const char* section,
+                                const QList<std::pair<QString, QString>>& entries) {
+        if (stop_)
+            return;
+        if (beforeReplacing_)
+            beforeReplacing_(file);
+        profiles_.replaceFile(file, QLatin1String(section), entries);
+    };
+    replace(paths_.topicIndexFile, kTopicIndexSection, topics);
+    replace(paths_.searchIndexFile, kSearchIndexSection, searchable);
 }
 
 void TopicIndex::finishRebuild() {

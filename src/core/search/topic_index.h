@@ -106,6 +106,12 @@ public:
     // index no longer matters.
     void stopRebuild();
     bool isRebuilding() const;
+    // Called by the rebuild (on its thread) just before it replaces each
+    // index file, with that file's path: where a test looks up what a reader
+    // would see at that moment.
+    void setBeforeReplacing(std::function<void(const QString& file)> hook) {
+        beforeReplacing_ = std::move(hook);
+    }
 
     // TopicIndex: item path = handle; also for folders (a label edit indexes
     // whatever item it is given). Returns the Locate row to add, or a row with
@@ -144,6 +150,7 @@ private:
     store::NotebookPaths paths_;
     std::thread worker_;
     std::atomic<bool> stop_{false};
+    std::function<void(const QString& file)> beforeReplacing_;
     mutable QMutex pendingMutex_;
     bool rebuilding_ = false;      // guarded by pendingMutex_
     std::vector<Pending> pending_; // guarded by pendingMutex_

@@ -5,8 +5,15 @@
 #include "core/store/byte_stream.h"
 
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <utility>
 
 namespace oxlin::store {
 
@@ -82,6 +89,60 @@ int decompressFile(const QString& sourcePath, const QString& targetPath) {
     const bool closed = target.flush();
     target.close();
     return closed ? finishedResult(status) : 0;
+}
+
+namespace {
+
+// The permissions a file made with open(2) would get: 0666 less the umask.
+// Read from /proc, since setting the mask to learn it would race with
+// threads creating files meanwhile.
+QFileDevice::Permissions newFilePermissions() {
+    mode_t mask = 022;
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (status.open(QIODevice::ReadOnly))
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("Umask:"))
+                mask = mode_t(line.mid(6).trimmed().toUInt(nullptr, 8));
+    QFileDevice::Permissions permissions;
+    const std::pair<mode_t, QFileDevice::Permission> bits[] = {
+        {S_IRUSR, QFileDevice::ReadOwner}, {S_IWUSR, QFileDevice::WriteOwner},
+        {S_IRGRP, QFileDevice::ReadGroup}, {S_IWGRP, QFileDevice::WriteGroup},
+        {S_IROTH, QFileDevice::ReadOther}, {S_IWOTH, QFileDevice::WriteOther}};
+    for (const auto& [bit, permission] : bits)
+        if (!(mask & bit))
+            permissions |= permission;
+    return permissions;
+}
+
+} // namespace
+
+int decompressReplacing(const QString& sourcePath, const QString& targetPath) {
+    const QFileInfo existing(targetPath);
+    if (existing.exists() && !existing.isSymLink() && !existing.isFile())
+        return 0;
+    if (samePath(sourcePath, targetPath))
+        return 0;
+    QTemporaryFile fresh(existing.dir().filePath(QStringLiteral(".%1.XXXXXX").arg(existing.fileName())));
+    if (!fresh.open())
+        return 0;
+    bool written = true;
+    if (QFileInfo::exists(sourcePath)) {
+        QFile source(sourcePath);
+        if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+            return 0;
+        DeviceSource in(source);
+        DeviceSink out(fresh);
+        written = decompressStream(in, out) == CodecStatus::Ok;
+    }
+    written = written && fresh.flush() && ::fsync(fresh.handle()) == 0;
+    // An existing file keeps its permissions; a new one gets a new file's.
+    written = written && fresh.setPermissions(existing.isFile() && !existing.isSymLink()
+                                                  ? existing.permissions()
+                                                  : newFilePermissions());
+    if (!written || !replaceWith(fresh.fileName(), targetPath))
+        return 0; // the temporary file goes with `fresh`
+    fresh.setAutoRemove(false);
+    return 1;
 }
 
 namespace {

@@ -54,6 +54,13 @@ int compressToNewFile(const QString& sourcePath, const QString& targetPath);
 // leaves the bytes decoded before the damage.
 int decompressFile(const QString& sourcePath, const QString& targetPath);
 
+// For a target the user chose (an export): the content is decoded into a new
+// file beside `targetPath` and renamed over it only when complete, so a full
+// disk or damaged data leaves whatever was there whole. A symbolic link at
+// the target is replaced, never written through; a folder is never replaced.
+// A missing source gives an empty file (a topic never saved). 1 or 0.
+int decompressReplacing(const QString& sourcePath, const QString& targetPath);
+
 // Decompresses a file into memory for callers that only read the content.
 // `out` receives what was decoded (possibly partial on failure). Content
 // that decodes to more than `limit` bytes is refused (0) with `out` empty;

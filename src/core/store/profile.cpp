@@ -5,6 +5,7 @@
 #include "core/store/stored_text.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 
 #include <algorithm>
@@ -185,7 +186,20 @@ bool ProfileService::writeString(const QString& file, const QString& section, co
 bool ProfileService::writeStrings(const QString& file, const QString& section,
                                   const QList<std::pair<QString, QString>>& entries) {
     QMutexLocker lock(&mutex_);
-    const IniDocument document = readDocument(file);
+    return writeEntries(readDocument(file), file, section, entries);
+}
+
+bool ProfileService::replaceFile(const QString& file, const QString& section,
+                                 const QList<std::pair<QString, QString>>& entries) {
+    QMutexLocker lock(&mutex_);
+    if (entries.isEmpty())
+        return QFile::remove(file) || !QFileInfo::exists(file);
+    return writeEntries(IniDocument::parse({}, kUnlimitedIniLine), file, section, entries);
+}
+
+bool ProfileService::writeEntries(const IniDocument& document, const QString& file,
+                                  const QString& section,
+                                  const QList<std::pair<QString, QString>>& entries) {
     Rewrite rewrite(document);
     if (entries.size() == 1) {
         setKey(rewrite, section, entries.first().first, entries.first().second);

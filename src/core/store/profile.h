@@ -10,6 +10,8 @@
 
 namespace oxlin::store {
 
+class IniDocument;
+
 // INI files read and written the way the desktop's private-profile functions
 // do it: sections "[name]" and "key=value" lines, names matched without regard
 // to case, spaces around keys and values ignored, lines ending in CR LF.
@@ -46,6 +48,13 @@ public:
     bool writeStrings(const QString& file, const QString& section,
                       const QList<std::pair<QString, QString>>& entries);
 
+    // Replaces the whole file with one section holding `entries` (in order,
+    // a repeated key taking its last value), written beside and renamed in:
+    // a reader sees the old file or the new one, never none. No entries
+    // remove the file. Returns false when the file could not be written.
+    bool replaceFile(const QString& file, const QString& section,
+                     const QList<std::pair<QString, QString>>& entries);
+
     // Every non-empty line of the first section so named, in file order, with
     // the spaces around a key and its value removed ("key=value").
     QStringList readSection(const QString& file, const QString& section) const;
@@ -53,6 +62,9 @@ public:
     bool deleteFile(const QString& file);
 
 private:
+    bool writeEntries(const IniDocument& document, const QString& file, const QString& section,
+                      const QList<std::pair<QString, QString>>& entries);
+
     mutable QMutex mutex_;
 };
 

@@ -16,13 +16,14 @@
 namespace oxlin::transfer {
 
 int exportTopic(const QString& workingFolder, qint32 fileId, const QString& target) {
-    const QString source = tree::topicFilePath(workingFolder, fileId);
-    if (!QFileInfo::exists(source)) {
-        // A topic never saved has no file; its content is empty, not lost.
-        QFile empty(target);
-        return empty.open(QIODevice::WriteOnly | QIODevice::Truncate) ? 1 : 0;
-    }
-    return store::decompressFile(source, target);
+    // A topic never saved has no file; its content is empty, not lost.
+    return store::decompressReplacing(tree::topicFilePath(workingFolder, fileId), target);
+}
+
+bool exportTargetTaken(const QString& target) {
+    // A link that leads nowhere still holds the name.
+    const QFileInfo info(target);
+    return info.exists() || info.isSymLink();
 }
 
 FolderExportReport exportFolder(const tree::TopicTree& tree, tree::ItemHandle folder,
@@ -31,7 +32,7 @@ FolderExportReport exportFolder(const tree::TopicTree& tree, tree::ItemHandle fo
     const tree::TreeItem* root = tree.find(folder);
     if (!root || !root->isFolder())
         return report;
-    if (QFileInfo::exists(target) || QFileInfo(target).isSymLink()) {
+    if (exportTargetTaken(target)) {
         report.status = FolderExport::AlreadyExists;
         return report;
     }

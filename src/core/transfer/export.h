@@ -8,8 +8,14 @@
 namespace oxlin::transfer {
 
 // Writes a topic's stored content to `target` unchanged (decompressed). A
-// topic whose file is missing gives an empty file. Returns 1 or 0.
+// topic whose file is missing gives an empty file. The file is written beside
+// `target` and renamed over it when complete: a failure leaves an existing
+// file whole. Replacing is the caller's decision (exportTargetTaken).
+// Returns 1 or 0.
 int exportTopic(const QString& workingFolder, qint32 fileId, const QString& target);
+
+// Whether anything, a dangling symbolic link included, holds `target`'s name.
+bool exportTargetTaken(const QString& target);
 
 enum class FolderExport {
     Exported,

@@ -28,12 +28,17 @@ std::optional<Version> parseVersionPage(QByteArrayView body) {
     Version version{};
     for (int i = 0; i < 4; ++i) {
         const QByteArray number = parts[i].trimmed();
-        if (number.isEmpty() || number.size() > 9)
+        if (number.isEmpty())
             return std::nullopt;
         for (char c : number)
             if (c < '0' || c > '9')
                 return std::nullopt;
-        version[std::size_t(i)] = number.toUInt();
+        // A number past what a field holds would read as 0 and make the
+        // page look like some other version: no version at all.
+        bool fits = false;
+        version[std::size_t(i)] = number.toUInt(&fits);
+        if (!fits)
+            return std::nullopt;
     }
     return version;
 }

@@ -19,7 +19,8 @@ Version versionFromDotted(const QString& dotted);
 QString versionText(const Version& version);
 
 // A version page's body: surrounding white space is ignored, the rest must be
-// exactly four numbers separated by commas (blanks around them allowed).
+// exactly four numbers separated by commas (blanks around them allowed),
+// each one that fits 32 bits unsigned.
 // Anything else (an error page, a partial answer) is no version.
 std::optional<Version> parseVersionPage(QByteArrayView body);
 

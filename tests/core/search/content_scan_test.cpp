@@ -1,5 +1,9 @@
 #include "core/search/content_scan.h"
+#include "core/search/plain_text_scan.h"
+#include "core/store/byte_stream.h"
+#include "core/store/stored_text.h"
 #include "core/store/compressed_file.h"
+#include "core/store/gzip_format.h"
 #include "core/store/package.h"
 
 #include <QDir>
@@ -134,7 +138,8 @@ TEST(MatchTopics, GivesOneFlagPerNameInOrderFromAFolderOrAPackage) {
 
 TEST(MatchTopics, StopsReadingATopicAtItsFirstMatch) {
     QTemporaryDir dir;
-    writeCompressed(dir.filePath("00000001.XTZ"), "needle" + QByteArray(100000, 'x'));
+    // Rich text: the streamer reads it (plain text is read in chunks here).
+    writeCompressed(dir.filePath("00000001.XTZ"), "{\\rtf needle" + QByteArray(100000, 'x'));
     std::atomic<int> handed{0};
     const TextStreamer counting = [&](QByteArrayView stored, const TextPieces& pieces) {
         for (qsizetype at = 0; at < stored.size(); at += 10) {
@@ -144,5 +149,128 @@ TEST(MatchTopics, StopsReadingATopicAtItsFirstMatch) {
         }
     };
     EXPECT_TRUE(topicMatches(FolderTopics(dir.path()), "00000001.XTZ", "needle", true, counting));
-    EXPECT_EQ(handed.load(), 1);
+    EXPECT_EQ(handed.load(), 2);
+}
+
+namespace {
+
+// Hands out `size` bytes of `fill` with `tail` at the end, without ever
+// holding them: a member that decodes to far more than the test keeps.
+class Generated final : public store::ByteSource {
+public:
+    Generated(qint64 size, char fill, QByteArray tail) : size_(size), fill_(fill), tail_(tail) {}
+    qint64 read(char* data, qint64 size) override {
+        const qint64 count = std::min(size, size_ - at_);
+        const qint64 tailStart = size_ - tail_.size();
+        for (qint64 i = 0; i < count; ++i, ++at_)
+            data[i] = at_ >= tailStart ? tail_[at_ - tailStart] : fill_;
+        return count;
+    }
+
+private:
+    qint64 size_, at_ = 0;
+    char fill_;
+    QByteArray tail_;
+};
+
+QByteArray bomb(qint64 size, char fill, const QByteArray& tail) {
+    Generated source(size, fill, tail);
+    QByteArray member;
+    store::BufferSink sink(member);
+    EXPECT_EQ(store::compressStream(source, sink), store::CodecStatus::Ok);
+    return member;
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// The text the editor shows for plain bytes, whole.
+QString wholePlainText(QByteArray bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    QString text = store::decodeStoredText(bytes);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+} // namespace
+
+TEST(MatchTopics, APlainBombIsSearchedInChunksAcrossTheirJoins) {
+    QTemporaryDir dir;
+    const qint64 size = qint64(64) * 1024 * 1024;
+    // The keyword straddles the join of two of the decoder's chunks.
+    const qint64 chunk = qint64(store::gzip_format::kOutputBlock);
+    const QByteArray member = bomb(size, '\0', "NEEDLE" + QByteArray(chunk - 3, ' '));
+    ASSERT_LT(member.size(), 200 * 1024);
+    writeBytes(dir.filePath("00000001.XTZ"), member);
+    const TextStreamer unused = [](QByteArrayView, const TextPieces&) { ADD_FAILURE(); };
+
+    TopicScanStats stats;
+    EXPECT_TRUE(topicMatches(FolderTopics(dir.path()), "00000001.XTZ", "needle", false, unused,
+                             &stats));
+    EXPECT_EQ(stats.decoded, size);
+    EXPECT_LE(stats.largestHeld, 1024 * 1024) << "a whole topic was held";
+    EXPECT_FALSE(topicMatches(FolderTopics(dir.path()), "00000001.XTZ", "needle", true, unused));
+    // Past the limit a plain topic is left out too, held no more.
+    EXPECT_FALSE(topicMatches(FolderTopics(dir.path()), "00000001.XTZ", "needle", false, unused,
+                              &stats, size - 1));
+    EXPECT_TRUE(stats.tooLarge);
+    EXPECT_LE(stats.largestHeld, 1024 * 1024);
+}
+
+TEST(MatchTopics, RichTextPastTheLimitIsLeftOutUnread) {
+    QTemporaryDir dir;
+    const qint64 limit = 1024 * 1024;
+    QByteArray rich;
+    store::compressBuffer("{\\rtf1 " + QByteArray(limit, 'x') + " needle}", rich);
+    writeBytes(dir.filePath("00000003.XTZ"), rich);
+    int streamed = 0;
+    const TextStreamer latin1 = [&](QByteArrayView stored, const TextPieces& pieces) {
+        ++streamed;
+        pieces(QString::fromLatin1(stored));
+    };
+    TopicScanStats stats;
+    EXPECT_FALSE(topicMatches(FolderTopics(dir.path()), "00000003.XTZ", "needle", false, latin1,
+                              &stats, limit));
+    EXPECT_TRUE(stats.tooLarge);
+    EXPECT_LE(stats.largestHeld, limit);
+    EXPECT_EQ(streamed, 0);
+    EXPECT_TRUE(topicMatches(FolderTopics(dir.path()), "00000003.XTZ", "needle", false, latin1,
+                             &stats, limit + 15)); // exactly the limit
+    EXPECT_EQ(streamed, 1);
+}
+
+TEST(PlainTextScan, ReadsAsTheWholeTextReadsInAnyChunking) {
+    // Bytes that make UTF-8 valid or not, line ends of every kind, marks.
+    const QList<QByteArray> atoms = {"a", "b", "A", "\r", "\n", "\r\n", "\xC3\xA9", "\xE2\x82\xAC",
+                                     "\xEF\xBB\xBF", "\x80", "\xC3", "\xE9", " "};
+    const QStringList keywords = {"ab", "a\nb", "\n\n", QString::fromUtf8("\xC3\xA9"),
+                                  QString::fromUtf8("\xE2\x82\xAC"), QStringLiteral("\u00C3"),
+                                  QStringLiteral("\u00E9a"), QStringLiteral("\uFEFFa"), "b a"};
+    quint32 state = 11;
+    const auto next = [&state](quint32 below) {
+        state = state * 1664525u + 1013904223u;
+        return (state >> 8) % below;
+    };
+    for (int round = 0; round < 20000; ++round) {
+        QByteArray bytes;
+        const int count = int(next(20));
+        for (int i = 0; i < count; ++i)
+            bytes += atoms[next(quint32(atoms.size()))];
+        const QString whole = wholePlainText(bytes);
+        for (const QString& keyword : keywords) {
+            PlainTextScan scan(keyword, false);
+            for (qsizetype at = 0; at < bytes.size();) {
+                const qsizetype size = std::min<qsizetype>(1 + next(4), bytes.size() - at);
+                scan.feed(QByteArrayView(bytes).sliced(at, size));
+                at += size;
+            }
+            ASSERT_EQ(scan.finish(), whole.contains(keyword, Qt::CaseInsensitive))
+                << bytes.toHex(' ').constData() << " / " << keyword.toStdString();
+        }
+    }
 }

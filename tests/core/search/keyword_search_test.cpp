@@ -1,5 +1,7 @@
 #include "search_fixture.h"
 
+#include "core/store/byte_stream.h"
+
 #include <QDir>
 
 namespace oxlin::test {
@@ -221,6 +223,42 @@ TEST(SortedRowsTest, ARefillSortsOnceInTheOrderOfAddsOneByOne) {
         EXPECT_EQ(refilled.at(i).text, oneByOne.at(i).text) << i;
         EXPECT_EQ(refilled.at(i).handle, oneByOne.at(i).handle) << i;
     }
+}
+
+namespace {
+
+// Zeros, then "plan": a member of a few hundred KiB that decodes to `size`
+// bytes, made without ever holding them.
+class ZerosThenPlan final : public store::ByteSource {
+public:
+    explicit ZerosThenPlan(qint64 size) : left_(size) {}
+    qint64 read(char* data, qint64 size) override {
+        const qint64 count = std::min(size, left_);
+        for (qint64 i = 0; i < count; ++i, --left_)
+            data[i] = left_ <= 4 ? "plan"[4 - left_] : '\0';
+        return count;
+    }
+
+private:
+    qint64 left_;
+};
+
+} // namespace
+
+TEST_F(KeywordSearchTest, ATopicPastTheLimitIsToldAndLeftOut) {
+    const ItemHandle huge = topic(work_, "huge.txt");
+    ZerosThenPlan source(store::kMaxDecodedInMemory + 1);
+    QFile file(QDir(paths_.workingFolder).filePath(fileOf(huge)));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    store::DeviceSink sink(file);
+    ASSERT_EQ(store::compressStream(source, sink), store::CodecStatus::Ok);
+    file.close();
+    index_.rebuildNow(tree_);
+
+    QStringList told;
+    search_.reportTopicsTooLarge([&](const QString& itemPath) { told << itemPath; });
+    EXPECT_EQ(content("plan"), 4);
+    EXPECT_EQ(told, QStringList{"Work\\huge.txt"});
 }
 
 } // namespace

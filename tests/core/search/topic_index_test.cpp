@@ -1,5 +1,6 @@
 #include "search_fixture.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace oxlin::test {
@@ -64,6 +65,29 @@ TEST_F(TopicIndexTest, RebuildReplacesOldFilesAndAnEmptyTreeLeavesNone) {
     EXPECT_FALSE(QFileInfo::exists(paths_.topicIndexFile));
     EXPECT_FALSE(QFileInfo::exists(paths_.searchIndexFile));
     EXPECT_TRUE(index_.locateRows(tree_).empty());
+}
+
+TEST_F(TopicIndexTest, AReaderDuringARebuildAlwaysFindsBothFiles) {
+    const ItemHandle a = topic(kTopLevel, "a.txt");
+    index_.rebuildNow(tree_);
+    const ItemHandle b = topic(kTopLevel, "b.txt");
+    QStringList replaced;
+    // Runs on the worker just before each file is replaced: a lookup there
+    // is a link clicked at the worst moment.
+    index_.setBeforeReplacing([&](const QString& file) {
+        replaced << QFileInfo(file).fileName();
+        EXPECT_EQ(index_.findTopic(tree_, QStringLiteral("a.txt")), a) << qPrintable(file);
+        EXPECT_TRUE(readFile(paths_.searchIndexFile).contains("00000001.XTZ="))
+            << qPrintable(file);
+    });
+    index_.startRebuild(tree_);
+    index_.waitForRebuild();
+    EXPECT_EQ(replaced, QStringList({QFileInfo(paths_.topicIndexFile).fileName(),
+                                     QFileInfo(paths_.searchIndexFile).fileName()}));
+    EXPECT_EQ(index_.findTopic(tree_, QStringLiteral("b.txt")), b);
+    // Nothing is left beside the files.
+    EXPECT_EQ(QDir(paths_.workingFolder).entryList({"*Index*"}, QDir::Files | QDir::Hidden).size(),
+              2);
 }
 
 TEST_F(TopicIndexTest, KeysThatAProfileFileCannotHoldAreSkipped) {

@@ -396,5 +396,22 @@ TEST_F(CompressedFileTest, ContentPastTheMemoryLimitIsRefused) {
     EXPECT_EQ(decompressFileStatus(path("bomb.xtz"), back, zeros.size()), CodecStatus::Ok)
         << "content of exactly the limit is read";
     EXPECT_EQ(back.size(), zeros.size());
-    EXPECT_GE(kMaxDecodedInMemory, qint64(256) * 1024 * 1024);
+    EXPECT_EQ(decompressFileStatus(path("bomb.xtz"), back, zeros.size() - 1),
+              CodecStatus::TooLarge)
+        << "one byte past the limit is refused";
+    EXPECT_EQ(decompressBuffer(member, back, zeros.size() - 1), 0);
+}
+
+TEST_F(CompressedFileTest, TheDefaultLimitIsExactly256MiB) {
+    EXPECT_EQ(kMaxDecodedInMemory, qint64(256) * 1024 * 1024);
+    // The calls without a limit keep to it: one byte more is refused.
+    QByteArray member, back;
+    {
+        const QByteArray zeros(qsizetype(kMaxDecodedInMemory) + 1, '\0');
+        ASSERT_EQ(compressBuffer(zeros, member), 1);
+    }
+    writeAll(path("limit.xtz"), member);
+    EXPECT_EQ(decompressBuffer(member, back), 0);
+    EXPECT_EQ(decompressFileStatus(path("limit.xtz"), back), CodecStatus::TooLarge);
+    EXPECT_EQ(back.capacity(), 0);
 }

@@ -55,6 +55,15 @@ void expectWritesFailAndKeepOldFiles(const QString& folder) {
     EXPECT_FALSE(profiles.writeString(plain, QStringLiteral("S"), QStringLiteral("k"),
                                       QString::fromLatin1(varied(6000))));
     EXPECT_EQ(readAll(plain), "[S]\r\nk=old\r\n");
+    EXPECT_FALSE(profiles.replaceFile(plain, QStringLiteral("S"),
+                                      {{QStringLiteral("k"), QString::fromLatin1(varied(6000))}}));
+    EXPECT_EQ(readAll(plain), "[S]\r\nk=old\r\n");
+
+    // An export over the user's file: theirs stays whole, nothing is left beside it.
+    const QString exported = dir.filePath(QStringLiteral("export.txt"));
+    EXPECT_EQ(decompressReplacing(dir.filePath(QStringLiteral("topic.xtz")), exported), 0);
+    EXPECT_EQ(readAll(exported), "old export");
+    EXPECT_TRUE(dir.entryList({QStringLiteral(".export.txt*")}, QDir::Files | QDir::Hidden).isEmpty());
 
     EXPECT_EQ(packFolder(dir.filePath(QStringLiteral("work")), package), 0);
     EXPECT_EQ(readAll(package), "old package");
@@ -77,6 +86,10 @@ void prepareOldFiles(const QString& folder) {
     writeAll(dir.filePath(QStringLiteral("T.xtz")), "old target");
     writeAll(dir.filePath(QStringLiteral("plain.ini")), "[S]\r\nk=old\r\n");
     writeAll(dir.filePath(QStringLiteral("book.xzz")), "old package");
+    writeAll(dir.filePath(QStringLiteral("export.txt")), "old export");
+    QByteArray topic;
+    ASSERT_EQ(compressBuffer(varied(6000), topic), 1);
+    writeAll(dir.filePath(QStringLiteral("topic.xtz")), topic);
     writeAll(dir.filePath(QStringLiteral("work/Big.xtz")), varied(6000));
     ASSERT_EQ(packFolder(dir.filePath(QStringLiteral("work")), dir.filePath(QStringLiteral("good.xzz"))), 1);
     writeAll(dir.filePath(QStringLiteral("out/Big.xtz")), "old member");

@@ -140,3 +140,60 @@ TEST_F(ExportTest, ATopicIsWrittenAsItsStoredBytes) {
 
 } // namespace
 } // namespace oxlin::transfer
+
+namespace oxlin::transfer {
+namespace {
+
+TEST_F(ExportTest, AFailedTopicExportLeavesTheFileThereWhole) {
+    const ItemHandle doc = topic(tree::kTopLevel, "doc.txt", "new content");
+    const qint32 id = tree.find(doc)->record->fileId;
+    const QString target = root.filePath("doc.txt");
+    QFile old(target);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("what the user had");
+    old.close();
+    // Data that stops half way, as a write that runs out of room does.
+    QByteArray packed;
+    store::compressBuffer(QByteArray(100000, 'n'), packed);
+    QFile damaged(QDir(work()).filePath(store::topicFileName(quint32(id))));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write(packed.left(packed.size() / 2));
+    damaged.close();
+
+    EXPECT_EQ(exportTopic(work(), id, target), 0);
+    EXPECT_EQ(readAll(target), "what the user had");
+    EXPECT_EQ(QDir(root.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"doc.txt"});
+    // A folder of that name is never replaced.
+    QDir().mkpath(root.filePath("dir.txt"));
+    EXPECT_EQ(exportTopic(work(), id, root.filePath("dir.txt")), 0);
+    EXPECT_TRUE(QFileInfo(root.filePath("dir.txt")).isDir());
+}
+
+TEST_F(ExportTest, ALinkAtTheTargetIsReplacedOrRefusedNeverFollowed) {
+    const ItemHandle folder = tree.insertFolder(tree::kTopLevel, InsertPosition::last(), "F");
+    const ItemHandle doc = topic(folder, "a.txt", "exported");
+    // A link to nowhere holds the name: the folder export says it exists
+    // and makes nothing at the link's end.
+    ASSERT_TRUE(QFile::link(root.filePath("nowhere"), out()));
+    EXPECT_TRUE(exportTargetTaken(out()));
+    const FolderExportReport report = exportFolder(tree, folder, work(), out());
+    EXPECT_EQ(TransferMessages::afterFolderExport(report).text, "Folder already exist!");
+    EXPECT_FALSE(QFileInfo::exists(root.filePath("nowhere")));
+    EXPECT_TRUE(QFileInfo(out()).isSymLink());
+
+    // A topic replaces the link itself; the file it pointed to stays as it was.
+    const QString linked = root.filePath("linked.txt");
+    QFile elsewhere(root.filePath("elsewhere.txt"));
+    ASSERT_TRUE(elsewhere.open(QIODevice::WriteOnly));
+    elsewhere.write("kept");
+    elsewhere.close();
+    ASSERT_TRUE(QFile::link(elsewhere.fileName(), linked));
+    EXPECT_EQ(exportTopic(work(), tree.find(doc)->record->fileId, linked), 1);
+    EXPECT_FALSE(QFileInfo(linked).isSymLink());
+    EXPECT_EQ(readAll(linked), "exported");
+    EXPECT_EQ(readAll(elsewhere.fileName()), "kept");
+    EXPECT_FALSE(exportTargetTaken(root.filePath("free.txt")));
+}
+
+} // namespace
+} // namespace oxlin::transfer

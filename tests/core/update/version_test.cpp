@@ -19,6 +19,12 @@ TEST(UpdateVersion, OnlyANewerVersionOfTheSameFormAsks) {
     EXPECT_FALSE(offersNewerVersion("2, 0, 0, 0, 1", own));
     EXPECT_FALSE(offersNewerVersion("2, 0, x, 0", own));
     EXPECT_FALSE(offersNewerVersion("2, 0, 99999999999, 0", own));
+    // A field past 32 bits is no version, however few digits it takes; the
+    // largest that fits is one.
+    EXPECT_FALSE(offersNewerVersion("2, 0, 9999999999, 0", own));
+    EXPECT_FALSE(offersNewerVersion("2, 4294967296, 0, 0", own));
+    EXPECT_EQ(parseVersionPage("1, 0, 4294967295, 0"), (Version{1, 0, 4294967295u, 0}));
+    EXPECT_EQ(parseVersionPage("0000000001, 0, 0, 0"), (Version{1, 0, 0, 0}));
 }
 
 } // namespace
