@@ -22,7 +22,7 @@ bool samePath(const QString& a, const QString& b) {
 
 } // namespace
 
-int compressFile(const QString& sourcePath, const QString& targetPath) {
+int compressFile(const QString& sourcePath, const QString& targetPath, FileSystem& fs) {
     if (!QFileInfo::exists(sourcePath))
         return 0;
     QFile source(sourcePath);
@@ -39,7 +39,7 @@ int compressFile(const QString& sourcePath, const QString& targetPath) {
         target.commit();
         return 0;
     }
-    return commitChecked(target) ? 1 : 0;
+    return fs.commit(target) ? 1 : 0;
 }
 
 int compressToNewFile(const QString& sourcePath, const QString& targetPath) {
