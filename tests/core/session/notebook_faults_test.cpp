@@ -71,25 +71,22 @@ protected:
     FaultyFileSystem fs;
 };
 
-TEST_F(NotebookFaultsTest, ATreeFileThatCannotBeWrittenAfterUnpackRefusesTheOpen) {
+TEST_F(NotebookFaultsTest, AnIniFileThatCannotBeWrittenAfterUnpackRefusesTheOpen) {
     const QByteArray original = makePackage();
-    fs.failOn("commit", "Tree.ini");
-    auto session = open();
-    EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::Refused);
-    EXPECT_EQ(session->saveProblem().kind, SessionProblem::Kind::FileNotWritten);
-    EXPECT_EQ(QFileInfo(session->saveProblem().path).fileName(), "Tree.ini");
-    expectExitLeavesThePackage(*session, original);
-    EXPECT_EQ(session->save(), 0);
-    EXPECT_EQ(readAll(package()), original);
-}
-
-TEST_F(NotebookFaultsTest, ARuntimeFileThatCannotBeWrittenRefusesTheOpen) {
-    const QByteArray original = makePackage();
-    fs.failOn("commit", "Z.ini");
-    auto session = open();
-    EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::Refused);
-    EXPECT_EQ(QFileInfo(session->saveProblem().path).fileName(), "Z.ini");
-    expectExitLeavesThePackage(*session, original);
+    for (const QString file : {"Tree.ini", "Z.ini"}) {
+        SCOPED_TRACE(file.toStdString());
+        FaultyFileSystem failing;
+        failing.failOn("commit", file);
+        NotebookSession session(profiles, data(), nullptr, failing);
+        session.currentBook().notebookName = "Book";
+        session.setUpPaths();
+        EXPECT_EQ(session.openNotebook(), 0);
+        EXPECT_EQ(session.lastOpenOutcome(), OpenOutcome::Refused);
+        EXPECT_EQ(session.saveProblem().kind, SessionProblem::Kind::FileNotWritten);
+        EXPECT_EQ(QFileInfo(session.saveProblem().path).fileName(), file);
+        EXPECT_EQ(session.save(), 0);
+        expectExitLeavesThePackage(session, original);
+    }
 }
 
 TEST_F(NotebookFaultsTest, AnUnreadablePackageThatCannotBeCopiedAsideIsRefused) {

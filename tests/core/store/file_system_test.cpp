@@ -49,19 +49,6 @@ TEST_F(FileSystemTest, AFailedSyncIsAFailure) {
     EXPECT_EQ(packFolder(path("work"), path("book.xzz"), fs), 0);
 }
 
-TEST_F(FileSystemTest, AFailedCommitKeepsTheOldFileAndSyncsNothing) {
-    writeAll(path("Tree.ini"), "old");
-    writeAll(path("book.xzz"), "old package");
-    fs.failOn("commit", "Tree.ini");
-    fs.failOn("commit", "book.xzz");
-    EXPECT_FALSE(writeFileAtomically(path("Tree.ini"), "new", nullptr, fs));
-    EXPECT_EQ(packFolder(path("work"), path("book.xzz"), fs), 0);
-    EXPECT_EQ(readAll(path("Tree.ini")), "old");
-    EXPECT_EQ(readAll(path("book.xzz")), "old package");
-    EXPECT_TRUE(fs.logged("syncFolder").isEmpty());
-    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 2) << "no temporary file is left";
-}
-
 TEST_F(FileSystemTest, UnpackingSyncsOnceAfterTheLastMember) {
     ASSERT_EQ(packFolder(path("work"), path("book.xzz")), 1);
     UnpackReport report;
