@@ -101,9 +101,9 @@ QString NotebookMessages::problem(const SessionProblem& problem) {
         return tr("the working folder \"%1\" could not be created (is the disk full, or is "
                   "something else in its place?)")
             .arg(path);
-    case SessionProblem::Kind::DamagedPackageNotKept:
-        return tr("the package \"%1\" is damaged, and no copy of it could be kept aside "
-                  "(is the disk full?)")
+    case SessionProblem::Kind::DamagedCopyNotKept:
+        return tr("\"%1\" is damaged, and no copy of it could be kept aside (is the disk "
+                  "full?)")
             .arg(path);
     }
     return {};

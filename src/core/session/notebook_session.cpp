@@ -133,7 +133,7 @@ int NotebookSession::openNotebook() {
             // first pack would replace it with this session's empty tree.
             if (damagedCopy_.isEmpty())
                 return refuseOpen(
-                    {SessionProblem::Kind::DamagedPackageNotKept, paths_.packageFile, 0});
+                    {SessionProblem::Kind::DamagedCopyNotKept, paths_.packageFile, 0});
         }
     }
     const QString compressedTree = paths_.compressedTreeFile();
@@ -152,6 +152,8 @@ int NotebookSession::openNotebook() {
         outcome_ = OpenOutcome::TreeUnreadable;
         damagedCopy_ = keepDamagedCopy(
             compressedTree, paths_.packageFile + QLatin1String(".Tree.xtz.damaged"), fs_);
+        if (damagedCopy_.isEmpty())
+            return refuseOpen({SessionProblem::Kind::DamagedCopyNotKept, compressedTree, 0});
     }
     if (!pathExists(paths_.compressedRuntimeFile())) {
         // A notebook that has never been packed: with Z.xtz beside Tree.ini

@@ -60,7 +60,8 @@ struct SessionProblem {
         PackageNotWritten,       // path: the package
         WorkingFolderNotWritten, // path: the working folder, left for the next start
         WorkingFolderNotMade,    // path: the working folder, which could not be created
-        DamagedPackageNotKept,   // path: the package, unreadable, and no copy of it could be made
+        DamagedCopyNotKept,      // path: a damaged package or tree member of which no
+                                 // copy could be kept before a pack replaces it
     };
     Kind kind = Kind::None;
     QString path;

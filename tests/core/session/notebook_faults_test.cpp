@@ -95,8 +95,27 @@ TEST_F(NotebookFaultsTest, AnUnreadablePackageThatCannotBeCopiedAsideIsRefused) 
     fs.failOn("copy", "Book.xzz.damaged");
     auto session = open();
     EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::Refused);
-    EXPECT_EQ(session->saveProblem().kind, SessionProblem::Kind::DamagedPackageNotKept);
+    EXPECT_EQ(session->saveProblem().kind, SessionProblem::Kind::DamagedCopyNotKept);
     expectExitLeavesThePackage(*session, "not a package");
+}
+
+TEST_F(NotebookFaultsTest, ADamagedTreeMemberThatCannotBeCopiedAsideIsRefused) {
+    makePackage();
+    // The tree member cut short inside an otherwise whole package.
+    QTemporaryDir members;
+    ASSERT_EQ(unpackPackage(members.path(), package()), 1);
+    const QString tree = QDir(members.path()).filePath("Tree.xtz");
+    QByteArray stored = readAll(tree);
+    stored.chop(4);
+    writeAll(tree, stored);
+    ASSERT_EQ(packFolder(members.path(), package()), 1);
+    const QByteArray original = readAll(package());
+
+    fs.failOn("copy", "Book.xzz.Tree.xtz.damaged");
+    auto session = open();
+    EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::Refused);
+    EXPECT_EQ(session->saveProblem().kind, SessionProblem::Kind::DamagedCopyNotKept);
+    expectExitLeavesThePackage(*session, original);
 }
 
 TEST_F(NotebookFaultsTest, EveryDamagedPackageAndAnEmptyOneIsKeptBeforeAnyPack) {
