@@ -25,6 +25,9 @@ QString NotebookMessages::nameRefused(NameCheck check) {
                   "/ \\ : * ? \" < > | or control characters.");
     case NameCheck::Reserved:
         return tr("This name is reserved; please input another name.");
+    case NameCheck::PackageName:
+        return tr("A notebook name cannot end in \"%1\", the ending of notebook packages.")
+            .arg(QLatin1String(store::kPackageExtension));
     }
     return {};
 }
@@ -41,6 +44,15 @@ QString NotebookMessages::afterChange(const session::NotebookResult& result, con
         return nameRefused(result.nameCheck);
     case NotebookChange::AlreadyExists:
         return tr("\"%1\" is already exist, please input another name.").arg(name);
+    case NotebookChange::NameTaken:
+        return tr("\"%1\" cannot be a notebook's name here: \"%2\" is in its place. Please "
+                  "input another name.")
+            .arg(name, QDir::toNativeSeparators(result.inTheWay));
+    case NotebookChange::TopicNotSaved:
+        return tr("The open topic could not be saved, so \"%1\" was not opened and the topic "
+                  "keeps its text. Copy the text elsewhere or free some disk space, then try "
+                  "again.")
+            .arg(name);
     case NotebookChange::AlreadyOpen:
         return tr("\"%1\" is already open.").arg(name);
     case NotebookChange::IsCurrent:
@@ -85,8 +97,28 @@ QString NotebookMessages::problem(const SessionProblem& problem) {
         return tr("the open topic or the tree could not be written into the working folder "
                   "\"%1\" (is the disk full?)")
             .arg(path);
+    case SessionProblem::Kind::WorkingFolderNotMade:
+        return tr("the working folder \"%1\" could not be created (is the disk full, or is "
+                  "something else in its place?)")
+            .arg(path);
+    case SessionProblem::Kind::DamagedCopyNotKept:
+        return tr("\"%1\" is damaged, and no copy of it could be kept aside (is the disk "
+                  "full?)")
+            .arg(path);
     }
     return {};
+}
+
+QString NotebookMessages::openedWithProblem(const SessionProblem& problem) {
+    return tr("The notebook was opened, but %1.\nFree some disk space and save soon, or what "
+              "you change may not be kept.")
+        .arg(NotebookMessages::problem(problem));
+}
+
+QString NotebookMessages::topicNotExtracted(const QString& fileName) {
+    return tr("%1 could not be taken out of the notebook whole (its topic file is damaged, or "
+              "the disk is full), so it was not opened.")
+        .arg(fileName);
 }
 
 } // namespace oxlin::messages

@@ -23,6 +23,10 @@ public:
     // Why the notebook could not be opened or saved, as a clause that
     // follows "Could not save the notebook: " (empty for none).
     static QString problem(const session::SessionProblem& problem);
+    // An open that went on although it could not write everything it wanted.
+    static QString openedWithProblem(const session::SessionProblem& problem);
+    // A file topic's working copy could not be written out whole.
+    static QString topicNotExtracted(const QString& fileName);
 };
 
 } // namespace oxlin::messages

@@ -57,6 +57,7 @@ int runViewer(int argc, char* argv[]) {
     app::ExitSignals signals_;
     QObject::connect(&signals_, &app::ExitSignals::exitRequested, &app,
                      [](int) { QCoreApplication::quit(); });
+    signals_.listen();
 
     // What a killed viewer left behind goes before this one adds its own.
     ViewerFolder::removeAbandoned();

@@ -15,6 +15,7 @@
 #include "core/store/file_names.h"
 #include "core/transfer/export.h"
 #include "core/tree/topic_kind.h"
+#include "messages/notebook_messages.h"
 #include "messages/transfer_messages.h"
 #include "viewer/viewer_rules.h"
 #include "viewer/viewer_window.h"
@@ -45,6 +46,10 @@ ViewerController::ViewerController(const QString& folder, app::Prompter& prompte
     opener_ = std::make_unique<app::TopicOpener>(*session_, editor, launcher_);
     connect(opener_.get(), &app::TopicOpener::noApplication, this, [this](const QString& name) {
         prompter_.message(tr("No application is set up to open %1.").arg(name),
+                          translated(kCaption), app::PromptIcon::Warning);
+    });
+    connect(opener_.get(), &app::TopicOpener::notExtracted, this, [this](const QString& name) {
+        prompter_.message(messages::NotebookMessages::topicNotExtracted(name),
                           translated(kCaption), app::PromptIcon::Warning);
     });
 

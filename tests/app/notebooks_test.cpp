@@ -3,6 +3,7 @@
 // the user is told.
 
 #include "messages/notebook_messages.h"
+#include "app/editor/topic_text_edit.h"
 #include "app/shell/command_ids.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
@@ -49,6 +50,7 @@ private Q_SLOTS:
     void refusedNamesKeepTheDialogOpen();
     void openSwitchesAndDeleteAsksFirst();
     void theDialogsHandOnTheUsersChoice();
+    void aSwitchThatCannotSaveTheTopicStaysInTheOldNotebook();
 };
 
 void NotebooksTest::aNewNotebookReplacesTheCurrentOne() {
@@ -175,6 +177,42 @@ void NotebooksTest::theDialogsHandOnTheUsersChoice() {
     Q_EMIT list->itemDoubleClicked(list->item(0));
     QCOMPARE(opened, QStringList({"Work"}));
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
+}
+
+
+void NotebooksTest::aSwitchThatCannotSaveTheTopicStaysInTheOldNotebook() {
+    RunningApp app;
+    const QString first = app.session().currentBook().notebookName;
+    app.prompter.newNotebookNames.enqueue({"Other"});
+    app.window->dispatch(cmd::NewNotebook);
+    app.prompter.openNotebookSteps.enqueue({Step{false, first}});
+    app.window->dispatch(cmd::OpenNotebook);
+    QCOMPARE(app.session().currentBook().notebookName, first);
+    const ItemHandle topic = app.topic(tree::kTopLevel, "draft.txt", "saved");
+    app.controller->openTopic(topic);
+    QCOMPARE(app.editor().currentTopic(), topic);
+    QTest::keyClicks(app.editor().editor(), "typed since the save ");
+    // The topic file cannot be replaced, as on a full disk.
+    const QString topicFile = *app.controller->topicFilePath(topic);
+    QVERIFY(QFile::remove(topicFile));
+    QVERIFY(QDir().mkpath(topicFile));
+
+    app.prompter.openNotebookSteps.enqueue({Step{false, "Other"}});
+    app.window->dispatch(cmd::OpenNotebook);
+    QCOMPARE(app.session().currentBook().notebookName, first);
+    QCOMPARE(app.editor().currentTopic(), topic);
+    QVERIFY(app.editor().editor()->toPlainText().contains("typed since the save"));
+    QVERIFY(!QFileInfo::exists(workingFolder(app, "Other")));
+    QVERIFY2(!app.prompter.messageTexts().isEmpty() &&
+                 app.prompter.messageTexts().last().startsWith("The open topic could not be saved"),
+             qPrintable(app.prompter.messageTexts().join('|')));
+
+    // New Notebook stops the same way.
+    app.prompter.newNotebookNames.enqueue({"Fresh"});
+    app.window->dispatch(cmd::NewNotebook);
+    QCOMPARE(app.session().currentBook().notebookName, first);
+    QVERIFY(!QFileInfo::exists(package(app, "Fresh")));
+    QVERIFY(app.editor().editor()->toPlainText().contains("typed since the save"));
 }
 
 QTEST_MAIN(NotebooksTest)

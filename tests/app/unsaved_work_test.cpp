@@ -52,6 +52,7 @@ private Q_SLOTS:
     void aSaveThatCannotWriteSaysSoAndExitKeepsTheFolder();
     void anExitAskedForInsideADialogWaitsForIt();
     void aFileTopicWithoutApplicationSaysSo();
+    void aFileTopicThatCannotBeTakenOutIsNotLaunched();
     void aFolderThatTakesNoFileIsSaidAtStart();
     void nothingEditedLeavesThePackageAsItWas();
 };
@@ -193,6 +194,27 @@ void UnsavedWorkTest::anExitAskedForInsideADialogWaitsForIt() {
     QTRY_VERIFY(app.window->hasExited());
 }
 
+void UnsavedWorkTest::aFileTopicThatCannotBeTakenOutIsNotLaunched() {
+    RunningApp app;
+    const ItemHandle topic = app.topic(0, "scan.xyz", "bytes");
+    // Cut short: the copy would hold a part of the topic.
+    const QString topicFile = *app.controller->topicFilePath(topic);
+    QFile file(topicFile);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.resize(file.size() - 6));
+    file.close();
+    const QByteArray before = fileText(topicFile);
+    app.controller->openTopic(topic);
+    QTRY_COMPARE(app.prompter.messageTexts().size(), 1);
+    QVERIFY(app.prompter.messageTexts().first().startsWith("scan.xyz could not be taken out"));
+    QVERIFY(app.launcher.started.isEmpty());
+    // Nothing of the partial copy goes back over the topic when another opens.
+    const ItemHandle other = app.topic(0, "other.xyz", "other");
+    app.controller->openTopic(other);
+    QTRY_COMPARE(app.launcher.started.size(), 1);
+    QCOMPARE(fileText(topicFile), before);
+}
+
 void UnsavedWorkTest::aFileTopicWithoutApplicationSaysSo() {
     RunningApp app;
     app.launcher.noApplication = true;
@@ -214,7 +236,9 @@ void UnsavedWorkTest::aFolderThatTakesNoFileIsSaidAtStart() {
     app.prompter.asked.clear();
     app.start();
     QTRY_VERIFY(!app.prompter.messageTexts().isEmpty());
-    QVERIFY(app.prompter.messageTexts().at(0).startsWith("The notebook cannot be saved"));
+    // Nothing can be kept there, so nothing is opened or later packed.
+    QVERIFY(app.prompter.messageTexts().at(0).startsWith("The notebook cannot be opened"));
+    QVERIFY(app.prompter.messageTexts().at(0).contains("could not be created"));
 }
 
 void UnsavedWorkTest::nothingEditedLeavesThePackageAsItWas() {

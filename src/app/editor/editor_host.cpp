@@ -73,6 +73,7 @@ int EditorHost::loadTopic(ItemHandle topic) {
             const auto file = topics_.topicFilePath(current_);
             if (!file || (write && !copy_.putBack(*file))) {
                 // The working copy is the only current text: it stays, and so does the topic.
+                keepUnwritten();
                 reportSaveError(long(QFileDevice::WriteError));
                 return EditorResult::NotWritten;
             }
@@ -215,7 +216,16 @@ bool EditorHost::writeBackQuietly() {
     if (!writeWorkingCopy(error))
         return false; // the next save says what went wrong
     const auto file = topics_.topicFilePath(current_);
-    return file && copy_.putBack(*file);
+    if (file && copy_.putBack(*file))
+        return true;
+    keepUnwritten();
+    return false;
+}
+
+void EditorHost::keepUnwritten() {
+    // The working copy has the text but the topic file does not: until it
+    // does, every save, switch and exit must try again, not find nothing new.
+    edit_->document()->setModified(true);
 }
 
 int EditorHost::saveTopic() {
@@ -230,6 +240,7 @@ int EditorHost::saveTopic() {
             return EditorResult::NotWritten;
         const auto file = topics_.topicFilePath(current_);
         if (!file || !copy_.putBack(*file)) {
+            keepUnwritten();
             reportSaveError(long(QFileDevice::WriteError));
             return EditorResult::NotWritten;
         }

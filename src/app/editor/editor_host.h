@@ -83,6 +83,8 @@ public:
     // Whether the topic file lacks something the editor shows: text typed,
     // or a switch to rich text, since the topic was loaded or last written.
     bool hasUnwrittenChanges() const;
+    // After a failed put-back: the text is still to be written into the topic file.
+    void keepUnwritten();
 
     void toggleWordWrap();
     bool wordWrap() const { return wordWrap_; }

@@ -31,6 +31,7 @@ ExitSignals::ExitSignals(QObject* parent) : QObject(parent) {
         ::fcntl(fd, F_SETFD, FD_CLOEXEC);
     }
     notifier_ = new QSocketNotifier(pipeFds[0], QSocketNotifier::Read, this);
+    notifier_->setEnabled(false); // the byte waits in the pipe until listen()
     connect(notifier_, &QSocketNotifier::activated, this, &ExitSignals::readPipe);
 
     struct sigaction action {};
@@ -52,6 +53,11 @@ ExitSignals::~ExitSignals() {
             ::close(fd);
         fd = -1;
     }
+}
+
+void ExitSignals::listen() {
+    if (notifier_)
+        notifier_->setEnabled(true);
 }
 
 void ExitSignals::readPipe() {

@@ -201,9 +201,13 @@ void MainWindow::exitApplication() {
 void MainWindow::requestExit() {
     if (exited_)
         return;
-    if (QThread::currentThread()->loopLevel() > 1) {
+    // A box shown before the main loop runs (during the start) is the only
+    // loop, so the loop level alone does not tell that one is open.
+    if (QThread::currentThread()->loopLevel() > 1 || QApplication::activeModalWidget() ||
+        QApplication::activePopupWidget()) {
         // A dialog or a menu runs its own loop: close them all, and come back
-        // once their loops have ended.
+        // once their loops have ended. The exit sequence never runs under
+        // one: the code that opened it would go on with an emptied notebook.
         for (QWidget* widget : QApplication::topLevelWidgets()) {
             if (!widget->isVisible())
                 continue;

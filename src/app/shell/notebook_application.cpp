@@ -71,6 +71,8 @@ int runNotebook(int argc, char* argv[]) {
         return store::SingleInstanceLock::kSecondInstanceExitCode;
     }
 
+    // Handled from here on, and acted on once the notebook is open.
+    ExitSignals signals_;
     DesktopLauncher launcher;
     // Reads the last notebook's name and builds the window and its panes.
     NotebookController controller(dataFolder, prompter, launcher,
@@ -93,9 +95,9 @@ int runNotebook(int argc, char* argv[]) {
         window.setGeometry(screen->availableGeometry());
 
     // Every way the program can end runs the exit sequence, so nothing typed is lost.
-    ExitSignals signals_;
     QObject::connect(&signals_, &ExitSignals::exitRequested, &window,
                      [&window](int) { window.requestExit(); });
+    signals_.listen();
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                      [&window](QSessionManager&) { window.exitApplication(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,

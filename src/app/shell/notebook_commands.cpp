@@ -13,6 +13,7 @@ PromptIcon iconFor(const session::NotebookResult& result) {
     switch (result.change) {
     case session::NotebookChange::IsCurrent: return PromptIcon::None;
     case session::NotebookChange::OpenFailed: return PromptIcon::Error;
+    case session::NotebookChange::TopicNotSaved: return PromptIcon::Error;
     case session::NotebookChange::Done: return PromptIcon::Error; // the old one was not saved
     default: return PromptIcon::Warning;
     }

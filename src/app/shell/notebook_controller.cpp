@@ -55,6 +55,11 @@ NotebookController::NotebookController(const QString& dataFolder, Prompter& prom
                           PromptIcon::Warning);
     });
 
+    connect(opener_.get(), &TopicOpener::notExtracted, this, [this](const QString& fileName) {
+        prompter_.message(messages::NotebookMessages::topicNotExtracted(fileName), tr("Oxlin"),
+                          PromptIcon::Warning);
+    });
+
     treeController_ = std::make_unique<TreeController>(TreeController::Parts{
         {session_->tree(), session_->fileIds(), session_->history(),
          [this] { return session_->paths().workingFolder; }, &images_},
@@ -98,7 +103,9 @@ TreeItemModel& NotebookController::model() { return treeController_->model(); }
 void NotebookController::installSessionHooks() {
     EditorHost& editor = window_->editorHost();
     session::SessionHooks hooks;
-    hooks.saveEditorTopic = [&editor] { editor.saveTopic(); };
+    hooks.saveEditorTopic = [&editor] {
+        return !editor.isOpen() || editor.currentTopic() == 0 || editor.saveTopic() == 0;
+    };
     hooks.shutDownEditor = [&editor] { return editor.shutDown(); };
     hooks.writeLastEdit = [this] { search_->writeLastEdit(); };
     hooks.compressLastOpenedTopic = [this] {
@@ -254,7 +261,11 @@ void NotebookController::openNotebook() {
 }
 
 void NotebookController::reportOpenOutcome() {
-    if (session_->lastOpenOutcome() != session::OpenOutcome::Refused) {
+    if (session_->lastOpenOutcome() != session::OpenOutcome::Refused &&
+        !session_->saveProblem().isEmpty()) {
+        prompter_.message(messages::NotebookMessages::openedWithProblem(session_->saveProblem()),
+                          tr("Oxlin"), PromptIcon::Warning);
+    } else if (session_->lastOpenOutcome() != session::OpenOutcome::Refused) {
         // A folder that takes no file (read-only, a full disk) is said at once,
         // not after an hour of typing.
         QTemporaryFile probe(QDir(session_->paths().workingFolder).filePath(QStringLiteral(".probe-XXXXXX")));

@@ -7,6 +7,7 @@
 #include "core/tree/topic_kind.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QThread>
 
@@ -56,17 +57,25 @@ void TopicOpener::openFileTopic(tree::ItemHandle item, tree::ItemHandle previous
     const QString copy = tree::workingCopyPath(folder, found->label);
     if (copy.isEmpty())
         return; // the label cannot name a file inside the working folder
-    QDir().mkpath(QFileInfo(copy).absolutePath());
-    session_.fetchTopicFile(found->record->fileId);
+    if (!session_.fileSystem().makePath(QFileInfo(copy).absolutePath()) ||
+        !session_.fetchTopicFile(found->record->fileId)) {
+        Q_EMIT notExtracted(QFileInfo(copy).fileName());
+        return;
+    }
     const QString source = tree::topicFilePath(folder, found->record->fileId);
     openedFileId_ = found->record->fileId;
     openedCopy_ = copy;
 
     const quint64 id = ++lastWorkerId_;
-    QThread* thread = QThread::create([source, copy] { store::decompressFile(source, copy); });
+    auto extracted = std::make_shared<std::atomic<bool>>(false);
+    // A topic that never had a file (made in the tree, then named "x.doc")
+    // opens as an empty file: decompressFile leaves the copy empty then.
+    QThread* thread = QThread::create([source, copy, extracted] {
+        *extracted = store::decompressFile(source, copy) == 1 || !QFileInfo::exists(source);
+    });
     // Emitted on the worker's thread, so this runs queued on the UI thread.
     connect(thread, &QThread::finished, this, [this, id] { finish(id); });
-    workers_.push_back({id, thread, copy});
+    workers_.push_back({id, thread, copy, extracted});
     thread->start();
 }
 
@@ -80,8 +89,23 @@ void TopicOpener::finish(quint64 id) {
     worker.thread->wait();
     // Later: this may run in a slot of the thread's own signal.
     worker.thread->deleteLater();
+    if (!*worker.extracted) {
+        // An application would show the user a part of the topic, and what
+        // they saved of it would go back over the whole.
+        dropCopy(worker.copy);
+        Q_EMIT notExtracted(QFileInfo(worker.copy).fileName());
+        return;
+    }
     if (!launcher_.openWithApplication(worker.copy))
         Q_EMIT noApplication(QFileInfo(worker.copy).fileName());
+}
+
+void TopicOpener::dropCopy(const QString& copy) {
+    QFile::remove(copy);
+    if (copy == openedCopy_) {
+        openedCopy_.clear();
+        openedFileId_ = 0;
+    }
 }
 
 void TopicOpener::waitForWorkers() {

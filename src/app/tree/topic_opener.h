@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <atomic>
+#include <memory>
 #include <vector>
 
 class QThread;
@@ -51,6 +53,9 @@ public:
 Q_SIGNALS:
     // The desktop has no application for the topic's working copy `fileName`.
     void noApplication(const QString& fileName);
+    // The topic's working copy `fileName` could not be written out whole (a
+    // damaged topic file, a full disk): no application was started on it.
+    void notExtracted(const QString& fileName);
 
 private:
     // Which working copy belongs to which topic file.
@@ -58,10 +63,15 @@ private:
     // Joins worker `id` if it is still pending, then opens its copy.
     void finish(quint64 id);
 
+    // Drops a copy that could not be written out whole: nothing opens it,
+    // and nothing puts it back over its topic file.
+    void dropCopy(const QString& copy);
+
     struct Worker {
         quint64 id;
         QThread* thread; // owned; deleted once joined
         QString copy;
+        std::shared_ptr<std::atomic<bool>> extracted; // set by the worker before it ends
     };
 
     session::NotebookSession& session_;

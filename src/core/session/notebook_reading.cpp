@@ -49,7 +49,8 @@ int NotebookSession::openReadOnly(const QString& package) {
         package_.reset();
     }
     outcome_ = readable ? OpenOutcome::Unpacked : OpenOutcome::PackageUnreadable;
-    const bool treeRead = restoreIniFile(paths_.compressedTreeFile(), paths_.treeFile);
+    const bool treeRead =
+        restoreIniFile(paths_.compressedTreeFile(), paths_.treeFile) == Restored::Whole;
     restoreIniFile(paths_.compressedRuntimeFile(), paths_.runtimeFile);
     if (readable && !treeRead) {
         // Its topics go under "Recovered", and that needs every topic file.

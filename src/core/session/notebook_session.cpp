@@ -47,8 +47,8 @@ qint32 highestTopicFileId(const QString& folder) {
 } // namespace
 
 NotebookSession::NotebookSession(ProfileService& profiles, QString dataFolder,
-                                 tree::TopicImages* images)
-    : profiles_(profiles), images_(images), dataFolder_(std::move(dataFolder)),
+                                 tree::TopicImages* images, FileSystem& fs)
+    : profiles_(profiles), images_(images), fs_(fs), dataFolder_(std::move(dataFolder)),
       paths_(NotebookPaths::forNotebook(dataFolder_, book_.notebookName)),
       fileIds_(profiles, paths_.runtimeFile) {}
 
@@ -60,17 +60,17 @@ void NotebookSession::readLastBook() {
 }
 
 int NotebookSession::setUpPaths() {
-    QDir().mkpath(dataFolder_);
+    bool made = fs_.makePath(dataFolder_);
     book_.notebookName = usableNotebookName(book_.notebookName);
     paths_ = NotebookPaths::forNotebook(dataFolder_, book_.notebookName);
     // What a removal killed halfway left behind.
     const QString aside = QDir(dataFolder_).filePath(removalName(book_.notebookName));
     if (pathExists(aside))
         removeFolder(aside);
-    QDir().mkpath(paths_.workingFolder);
+    made = made && fs_.makePath(paths_.workingFolder);
     fileIds_.setRuntimeFile(paths_.runtimeFile);
     browserProgram_ = findBrowserProgram();
-    return 1;
+    return made ? 1 : 0;
 }
 
 NotebookSession::~NotebookSession() = default;
@@ -90,6 +90,8 @@ int NotebookSession::openNotebook() {
         refusal_ = problem_ = {SessionProblem::Kind::WorkingFolderIsLink, paths_.workingFolder, 0};
         return 0;
     }
+    if (!QFileInfo(paths_.workingFolder).isDir())
+        return refuseOpen({SessionProblem::Kind::WorkingFolderNotMade, paths_.workingFolder, 0});
     // A working folder left by a run that did not end normally holds the
     // newest state of the notebook. A non-empty Tree.ini is that state, even
     // for a notebook that was never packed and so has no Z.xtz.
@@ -99,54 +101,69 @@ int NotebookSession::openNotebook() {
         // The folder's Z.ini was written after the last pack (the last
         // topic, the id counter, the keyword list): only a missing or empty
         // one is taken from Z.xtz.
-        if (QFileInfo(paths_.runtimeFile).size() == 0)
-            restoreIniFile(paths_.compressedRuntimeFile(), paths_.runtimeFile);
+        if (QFileInfo(paths_.runtimeFile).size() == 0 &&
+            restoreIniFile(paths_.compressedRuntimeFile(), paths_.runtimeFile) ==
+                Restored::NotWritten)
+            return refuseOpen({SessionProblem::Kind::FileNotWritten, paths_.runtimeFile, 0});
         loadTreeAndStart();
         return 1;
     }
     outcome_ = OpenOutcome::New;
     if (pathExists(paths_.packageFile)) {
         UnpackReport report;
-        if (unpackPackage(paths_.workingFolder, paths_.packageFile, &report) == 1) {
+        if (unpackPackage(paths_.workingFolder, paths_.packageFile, &report, fs_) == 1) {
             outcome_ = OpenOutcome::Unpacked;
             if (!report.failed.isEmpty()) {
                 // The next pack would leave out what could not be written:
                 // the package as it is must survive that.
                 outcome_ = OpenOutcome::UnpackIncomplete;
-                damagedCopy_ = keepDamagedCopy(paths_.packageFile,
-                                               paths_.packageFile + QLatin1String(".incomplete"));
-                if (damagedCopy_.isEmpty()) {
-                    outcome_ = OpenOutcome::Refused;
-                    refusal_ = problem_ = {SessionProblem::Kind::UnpackFailed,
-                                           paths_.workingFolder, report.failed.size()};
-                    tree_.clear();
-                    return 0;
-                }
+                damagedCopy_ = keepDamagedCopy(
+                    paths_.packageFile, paths_.packageFile + QLatin1String(".incomplete"), fs_);
+                if (damagedCopy_.isEmpty())
+                    return refuseOpen({SessionProblem::Kind::UnpackFailed, paths_.workingFolder,
+                                       report.failed.size()});
             }
         } else {
             // Packing at close would replace the package with what this
             // session holds; keep the original for whatever can be saved of it.
             outcome_ = OpenOutcome::PackageUnreadable;
             damagedCopy_ = keepDamagedCopy(paths_.packageFile,
-                                           paths_.packageFile + QLatin1String(".damaged"));
+                                           paths_.packageFile + QLatin1String(".damaged"), fs_);
+            // Without the copy the package is the only original, and the
+            // first pack would replace it with this session's empty tree.
+            if (damagedCopy_.isEmpty())
+                return refuseOpen(
+                    {SessionProblem::Kind::DamagedCopyNotKept, paths_.packageFile, 0});
         }
     }
     const QString compressedTree = paths_.compressedTreeFile();
-    const bool treeRead = restoreIniFile(compressedTree, paths_.treeFile);
-    restoreIniFile(paths_.compressedRuntimeFile(), paths_.runtimeFile);
+    // A tree or runtime file that cannot be written leaves the session
+    // without them, and the next pack would put that over the package.
+    const Restored treeRestored = restoreIniFile(compressedTree, paths_.treeFile);
+    if (treeRestored == Restored::NotWritten)
+        return refuseOpen({SessionProblem::Kind::FileNotWritten, paths_.treeFile, 0});
+    if (restoreIniFile(paths_.compressedRuntimeFile(), paths_.runtimeFile) == Restored::NotWritten)
+        return refuseOpen({SessionProblem::Kind::FileNotWritten, paths_.runtimeFile, 0});
+    const bool treeRead = treeRestored == Restored::Whole;
     if (!treeRead && outcome_ != OpenOutcome::PackageUnreadable &&
         outcome_ != OpenOutcome::UnpackIncomplete) {
         // The next pack would put an empty tree over the damaged one, and
         // every topic would be orphaned: keep it, and place what can be read.
         outcome_ = OpenOutcome::TreeUnreadable;
         damagedCopy_ = keepDamagedCopy(
-            compressedTree, paths_.packageFile + QLatin1String(".Tree.xtz.damaged"));
+            compressedTree, paths_.packageFile + QLatin1String(".Tree.xtz.damaged"), fs_);
+        if (damagedCopy_.isEmpty())
+            return refuseOpen({SessionProblem::Kind::DamagedCopyNotKept, compressedTree, 0});
     }
     if (!pathExists(paths_.compressedRuntimeFile())) {
         // A notebook that has never been packed: with Z.xtz beside Tree.ini
         // even an older program resumes its working folder after a crash.
-        compressFile(paths_.runtimeFile, QDir(paths_.workingFolder)
-                                             .filePath(QLatin1String(kCompressedRuntimeFileName)));
+        // Without it the open goes on (a non-empty Tree.ini resumes as well),
+        // but the disk is failing and the user hears of it now.
+        const QString runtime =
+            QDir(paths_.workingFolder).filePath(QLatin1String(kCompressedRuntimeFileName));
+        if (compressFile(paths_.runtimeFile, runtime, fs_) != 1)
+            problem_ = {SessionProblem::Kind::FileNotWritten, runtime, 0};
     }
     loadTree();
     // Added before the index worker starts, so the index has the topic and
@@ -157,19 +174,27 @@ int NotebookSession::openNotebook() {
     return 1;
 }
 
-bool NotebookSession::restoreIniFile(const QString& compressed, const QString& ini) {
+int NotebookSession::refuseOpen(SessionProblem problem) {
+    outcome_ = OpenOutcome::Refused;
+    refusal_ = problem_ = std::move(problem);
+    tree_.clear();
+    return 0;
+}
+
+NotebookSession::Restored NotebookSession::restoreIniFile(const QString& compressed,
+                                                          const QString& ini) {
     const bool iniHasText = QFileInfo(ini).size() > 0;
     if (!pathExists(compressed)) {
-        if (!pathExists(ini))
-            writeFileAtomically(ini, QByteArray());
-        return true;
+        if (!pathExists(ini) && !writeFileAtomically(ini, QByteArray(), nullptr, fs_))
+            return Restored::NotWritten;
+        return Restored::Whole;
     }
     QByteArray text;
-    const bool whole = decompressFileToBuffer(compressed, text) == 1;
+    const Restored read =
+        decompressFileToBuffer(compressed, text) == 1 ? Restored::Whole : Restored::Damaged;
     if (text.isEmpty() && iniHasText)
-        return whole; // an empty member never replaces what the folder holds
-    writeFileAtomically(ini, text);
-    return whole;
+        return read; // an empty member never replaces what the folder holds
+    return writeFileAtomically(ini, text, nullptr, fs_) ? read : Restored::NotWritten;
 }
 
 void NotebookSession::loadTreeAndStart() {
@@ -252,7 +277,7 @@ int NotebookSession::packNotebook() {
     } members[] = {{paths_.treeFile, paths_.compressedTreeFile()},
                    {paths_.runtimeFile, paths_.compressedRuntimeFile()}};
     for (const auto& member : members) {
-        if (pathExists(member.ini) && compressFile(member.ini, member.compressed) != 1) {
+        if (pathExists(member.ini) && compressFile(member.ini, member.compressed, fs_) != 1) {
             problem_ = {SessionProblem::Kind::FileNotWritten, member.compressed, 0};
             return 0;
         }
@@ -265,7 +290,7 @@ int NotebookSession::packNotebook() {
         problem_ = {SessionProblem::Kind::TooManyTopics, {}, packed.size() - 2};
         return 0;
     }
-    if (packFolder(paths_.workingFolder, paths_.packageFile) != 1) {
+    if (packFolder(paths_.workingFolder, paths_.packageFile, fs_) != 1) {
         problem_ = {SessionProblem::Kind::PackageNotWritten, paths_.packageFile, 0};
         return 0;
     }
@@ -273,7 +298,9 @@ int NotebookSession::packNotebook() {
 }
 
 int NotebookSession::save() {
-    call(hooks_.saveEditorTopic);
+    // The editor says itself when its topic cannot be written; the package
+    // still gets everything else.
+    (void)saveOpenTopic();
     call(hooks_.writeLastEdit);
     // The package must hold the tree as it is now, not as the last write
     // between saves left it: a topic made a second ago is part of it.
@@ -321,8 +348,13 @@ int NotebookSession::closeNotebook() {
 }
 
 int NotebookSession::exitNotebook() {
+    // A notebook that could not be opened is not named for the next start,
+    // which would only refuse it again: that one opens the default.
     profiles_.writeString(paths_.settingsFile, QLatin1String(kSettingsSection),
-                          QLatin1String(kLastBookKey), book_.notebookName);
+                          QLatin1String(kLastBookKey),
+                          outcome_ == OpenOutcome::Refused
+                              ? QString::fromLatin1(CurrentBook::kDefaultName)
+                              : book_.notebookName);
     call(hooks_.waitForIndexWorker);
     const bool topicSaved = succeeds(hooks_.shutDownEditor);
     const bool treeWritten = closeTree();

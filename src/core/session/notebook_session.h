@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/store/file_system.h"
 #include "core/store/notebook_paths.h"
 #include "core/tree/file_ids.h"
 #include "core/tree/tree_file.h"
@@ -33,7 +34,8 @@ using store::ProfileService;
 // What later layers plug into the store's sequences. Every hook is optional;
 // an empty one does nothing. They run on the caller's (user-interface) thread.
 struct SessionHooks {
-    std::function<void()> saveEditorTopic;         // Save: the editor's topic into its topic file
+    std::function<bool()> saveEditorTopic;         // Save: the editor's topic into its topic file;
+                                                   // false when it could not be written
     std::function<bool()> shutDownEditor;          // close/exit: save the topic, empty the editor;
                                                    // false when the topic could not be saved
     std::function<void()> writeLastEdit;           // LastEdit for the editor's topic, if any
@@ -57,6 +59,9 @@ struct SessionProblem {
         TooManyTopics,           // count: topic files in the working folder
         PackageNotWritten,       // path: the package
         WorkingFolderNotWritten, // path: the working folder, left for the next start
+        WorkingFolderNotMade,    // path: the working folder, which could not be created
+        DamagedCopyNotKept,      // path: a damaged package or tree member of which no
+                                 // copy could be kept before a pack replaces it
     };
     Kind kind = Kind::None;
     QString path;
@@ -86,10 +91,12 @@ enum class OpenOutcome {
 // owned by the application; not thread-safe.
 class NotebookSession {
 public:
-    // `profiles` and `images` are borrowed and must outlive the session;
-    // `images` may be null.
+    // `profiles`, `images` and `fs` are borrowed and must outlive the
+    // session; `images` may be null. The package, the tree and runtime files
+    // and the copies kept of damaged files are written through `fs`.
     NotebookSession(ProfileService& profiles, QString dataFolder,
-                    tree::TopicImages* images = nullptr);
+                    tree::TopicImages* images = nullptr,
+                    store::FileSystem& fs = store::FileSystem::real());
     ~NotebookSession();
     NotebookSession(const NotebookSession&) = delete;
     NotebookSession& operator=(const NotebookSession&) = delete;
@@ -106,21 +113,30 @@ public:
     const QString& damagedPackageCopy() const { return damagedCopy_; }
     // What the last load of Tree.ini had to leave out or repair.
     const tree::TreeLoadNotes& treeLoadNotes() const { return loadNotes_; }
+    store::FileSystem& fileSystem() { return fs_; }
     // Why the last pack, save, close or exit did not write the package, or
-    // why the last open was refused; empty when all went well.
+    // why the last open was refused, or what an open that went on could not
+    // write; empty when all went well.
     const SessionProblem& saveProblem() const { return problem_; }
 
     // Sets the notebook name from LastBook of Notebook.ini (default "OxlinHelp").
     void readLastBook();
     // Creates the data folder and the notebook's working folder when missing
-    // and recomputes the paths for the current name. Returns 1.
+    // and recomputes the paths for the current name. Returns 1; 0 when a
+    // folder could not be created (the next openNotebook() then refuses).
     int setUpPaths();
     // Resumes the working folder when it holds a non-empty Tree.ini (or
     // Z.xtz and Tree.ini), else unpacks the package (if any) and decompresses
     // Tree.xtz and Z.xtz, then loads the tree and starts the index worker.
     // A new notebook gets its Z.xtz at once. Returns 1; 0 when the working
-    // folder is refused (a symbolic link).
+    // folder is refused (a symbolic link, missing), when the tree or runtime
+    // file cannot be written into it, or when an unreadable package cannot
+    // be copied aside: going on would let the next pack replace the package
+    // with less than it holds.
     int openNotebook();
+    // Saves the editor's topic (saveEditorTopic) and says whether it is in
+    // its topic file: a change of notebook stops when it is not.
+    bool saveOpenTopic() { return succeeds(hooks_.saveEditorTopic); }
     // The program's first start (it found no data folder): if the next
     // openNotebook() finds the notebook new and empty, it puts a Welcome
     // topic in it (session/welcome.h) and opens that first. Later opens,
@@ -189,10 +205,14 @@ private:
     void loadTreeAndStart();
     // loadTreeAndStart's first half: the tree and the file id counter.
     void loadTree();
+    enum class Restored { Whole, Damaged, NotWritten };
     // Puts the tree's INI file back from its compressed member, if there is
-    // one; never replaces a non-empty file by an empty one. False when the
-    // member exists but could not be decompressed whole.
-    bool restoreIniFile(const QString& compressed, const QString& ini);
+    // one; never replaces a non-empty file by an empty one. Damaged when the
+    // member exists but could not be decompressed whole; NotWritten when the
+    // INI file could not be written.
+    Restored restoreIniFile(const QString& compressed, const QString& ini);
+    // Ends an open that must not go on: nothing is packed or removed later.
+    int refuseOpen(SessionProblem problem);
     // Topic files of the working folder that no item names go under a
     // "Recovered" folder at the end of the tree.
     void recoverUnlistedTopics();
@@ -206,6 +226,7 @@ private:
 
     ProfileService& profiles_;
     tree::TopicImages* images_;
+    store::FileSystem& fs_;
     QString dataFolder_;
     CurrentBook book_;
     NotebookPaths paths_;

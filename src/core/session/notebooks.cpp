@@ -24,6 +24,11 @@ NameCheck checkNotebookName(const QString& name) {
     // folder's own files (the lock, a folder being removed), and ".." leaves it.
     if (name.startsWith(QLatin1Char('.')))
         return NameCheck::NotAllowed;
+    // "x.xzz" would put its working folder where notebook "x" keeps its
+    // package. Refused rather than cut to "x": the user would get another
+    // notebook than the name they typed, or be told "x" exists.
+    if (name.endsWith(QLatin1String(store::kPackageExtension), Qt::CaseInsensitive))
+        return NameCheck::PackageName;
     const QString safe = store::safeFileName(name);
     if (safe != name)
         return safe == QLatin1Char('_') + name ? NameCheck::Reserved : NameCheck::NotAllowed;
@@ -57,8 +62,33 @@ QString findPackage(const QString& dataFolder, const QString& name) {
     return QFileInfo(path).isFile() ? path : QString();
 }
 
+// What already holds the place of `name`'s working folder or package, if
+// anything does that a new notebook cannot take over: a file where the folder
+// goes, a folder (or anything but a file) where the package goes, or either
+// spelled in another letter case. A folder of the exact name is a working
+// folder left by an earlier run, and the new notebook resumes it.
+QString inTheWayOf(const QString& dataFolder, const QString& name) {
+    const QDir data(dataFolder);
+    const QString package = name + QLatin1String(store::kPackageExtension);
+    for (const QString& wanted : {name, package}) {
+        const QString found = store::resolveInFolder(dataFolder, wanted);
+        const QFileInfo info(found);
+        if (!info.exists() && !info.isSymLink())
+            continue;
+        if (info.fileName() != wanted)
+            return found;
+        if (wanted == name ? (!info.isDir() || info.isSymLink()) : !info.isFile())
+            return found;
+    }
+    return {};
+}
+
 NotebookResult NotebookManager::closeAndOpen(const QString& name) {
     NotebookResult result;
+    if (!session_.saveOpenTopic()) {
+        result.change = NotebookChange::TopicNotSaved;
+        return result;
+    }
     // A failed pack keeps the working folder (the session never removes it
     // then), so going on loses nothing: the next open of it resumes there.
     if (session_.closeNotebook() != 1)
@@ -85,6 +115,11 @@ NotebookResult NotebookManager::createNotebook(const QString& name) {
         result.change = NotebookChange::AlreadyExists;
         return result;
     }
+    result.inTheWay = inTheWayOf(data, name);
+    if (!result.inTheWay.isEmpty()) {
+        result.change = NotebookChange::NameTaken;
+        return result;
+    }
     result = closeAndOpen(name);
     if (result.ok() && session_.packNotebook() != 1 && result.closeProblem.isEmpty())
         result.closeProblem = session_.saveProblem();
@@ -94,9 +129,9 @@ NotebookResult NotebookManager::createNotebook(const QString& name) {
 NotebookResult NotebookManager::switchToNotebook(const QString& name) {
     const NameCheck check = checkNotebookName(name);
     if (check != NameCheck::Accepted)
-        return {NotebookChange::NameRefused, check, {}};
+        return {NotebookChange::NameRefused, check, {}, {}};
     if (sameNotebookName(name, session_.currentBook().notebookName))
-        return {NotebookChange::AlreadyOpen, NameCheck::Accepted, {}};
+        return {NotebookChange::AlreadyOpen, NameCheck::Accepted, {}, {}};
     // The name as the file system spells it, so the working folder and the
     // package keep one spelling.
     const QString package = findPackage(session_.paths().dataFolder, name);
@@ -109,13 +144,13 @@ NotebookResult NotebookManager::deleteNotebook(const QString& name) {
     // The name reaches the file system: ".." or a "/" would delete elsewhere.
     const NameCheck check = checkNotebookName(name);
     if (check != NameCheck::Accepted)
-        return {NotebookChange::NameRefused, check, {}};
+        return {NotebookChange::NameRefused, check, {}, {}};
     if (sameNotebookName(name, session_.currentBook().notebookName))
-        return {NotebookChange::IsCurrent, NameCheck::Accepted, {}};
+        return {NotebookChange::IsCurrent, NameCheck::Accepted, {}, {}};
     const QString data = session_.paths().dataFolder;
     const QString package = findPackage(data, name);
-    if (!package.isEmpty() && !QFile::remove(package))
-        return {NotebookChange::DeleteFailed, NameCheck::Accepted, {}};
+    if (!package.isEmpty() && !session_.fileSystem().remove(package))
+        return {NotebookChange::DeleteFailed, NameCheck::Accepted, {}, {}};
     // A working folder left under the name would come back as the notebook
     // of a later create of that name. A link is removed, not followed.
     const QString working = store::resolveInFolder(data, name);

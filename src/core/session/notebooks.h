@@ -16,6 +16,7 @@ enum class NameCheck {
                  // character), a trailing dot or blank, or a leading "."
                  // (the data folder's own files)
     Reserved,    // "Notebook.ini", or a device name such as CON or NUL
+    PackageName, // ends in ".xzz": the name would be another notebook's package
 };
 NameCheck checkNotebookName(const QString& name);
 
@@ -36,16 +37,20 @@ enum class NotebookChange {
     Done,
     NameRefused,   // checkNotebookName refused it
     AlreadyExists, // create: a package of that name exists (any case)
+    NameTaken,     // create: a file, a folder or another spelling of the name is
+                   // where its working folder or package would go
     AlreadyOpen,   // switch: it is the current notebook; nothing changed
     IsCurrent,     // delete: the current notebook cannot be deleted
     DeleteFailed,  // delete: the package could not be removed
     OpenFailed,    // switch/create: the new working folder was refused
+    TopicNotSaved, // switch/create: the open topic could not be saved; nothing changed
 };
 
 // What a create, switch or delete did, for the application to say.
 struct NotebookResult {
     NotebookChange change = NotebookChange::Done;
     NameCheck nameCheck = NameCheck::Accepted;
+    QString inTheWay; // NameTaken: what is in the way
     // Why the notebook that was current could not be packed; its working
     // folder then stays, and the next open resumes it.
     SessionProblem closeProblem;
@@ -65,10 +70,13 @@ public:
     // working folder of that name left by an earlier run) and packs it so its
     // package exists at once.
     NotebookResult createNotebook(const QString& name);
-    // Closes the current notebook and opens `name`.
+    // Closes the current notebook and opens `name`. Both (and create) stop
+    // before anything changes when the open topic cannot be saved: closing
+    // would empty the editor, whose text is then the only copy.
     NotebookResult switchToNotebook(const QString& name);
     // Deletes the package of `name` and a working folder of that name left
-    // behind, so a new notebook of the name starts empty. Never the current one.
+    // behind, so a new notebook of the name starts empty. Never the current
+    // one. DeleteFailed when the package is still there.
     NotebookResult deleteNotebook(const QString& name);
 
 private:

@@ -35,7 +35,7 @@ bool commitChecked(QSaveFile& file) {
 }
 
 bool writeFileAtomically(const QString& path, const QByteArray& bytes,
-                         QFileDevice::FileError* error) {
+                         QFileDevice::FileError* error, FileSystem& fs) {
     QSaveFile file(path);
     bool written = openForReplace(file);
     if (written && file.write(bytes) != bytes.size()) {
@@ -43,7 +43,13 @@ bool writeFileAtomically(const QString& path, const QByteArray& bytes,
         file.commit();
         written = false;
     }
-    written = written && commitChecked(file);
+    written = written && fs.commit(file);
+    // The rename is only as lasting as the folder entry it changed.
+    if (written && !fs.syncFolder(QFileInfo(path).absolutePath())) {
+        if (error)
+            *error = QFileDevice::WriteError;
+        return false;
+    }
     if (!written && error)
         *error = file.error() != QFileDevice::NoError ? file.error() : QFileDevice::WriteError;
     return written;
@@ -68,11 +74,11 @@ bool syncFileSystem(const QString& folder) {
 #endif
 }
 
-QString keepDamagedCopy(const QString& source, const QString& target) {
+QString keepDamagedCopy(const QString& source, const QString& target, FileSystem& fs) {
     QString copy = target;
     for (int n = 1; QFileInfo::exists(copy) && n < 1000; ++n)
         copy = target + QString::number(n);
-    return QFile::copy(source, copy) ? copy : QString();
+    return fs.copy(source, copy) ? copy : QString();
 }
 
 } // namespace oxlin::store

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/file_system.h"
+
 #include <QByteArray>
 #include <QFileDevice>
 #include <QString>
@@ -23,10 +25,13 @@ bool commitChecked(QSaveFile& file);
 
 // Writes `bytes` to a new file beside `path` and renames it over `path` only
 // when every byte is written, so readers see the old file or the new one,
-// never half of one. Returns false (and leaves `path` as it was) on failure,
-// with the reason in `error` when one is given.
+// never half of one; then syncs the folder, so that a power cut after a
+// true return cannot bring the old file back. Returns false (and leaves
+// `path` as it was, unless only the folder's sync failed) on failure, with
+// the reason in `error` when one is given.
 bool writeFileAtomically(const QString& path, const QByteArray& bytes,
-                         QFileDevice::FileError* error = nullptr);
+                         QFileDevice::FileError* error = nullptr,
+                         FileSystem& fs = FileSystem::real());
 
 // Renames `from` over `to` in one step, replacing a file or a symbolic link
 // of that name (never its target). False when the rename failed.
@@ -38,8 +43,10 @@ bool replaceWith(const QString& from, const QString& to);
 bool syncFileSystem(const QString& folder);
 
 // Copies a damaged file to `target`, or to `target` followed by 1, 2, ... when
-// that name is taken, before anything replaces the original. Returns the
-// copy's path, or an empty string when no copy could be made.
-QString keepDamagedCopy(const QString& source, const QString& target);
+// that name is taken (an earlier copy is never replaced), before anything
+// replaces the original. Returns the copy's path, or an empty string when no
+// copy could be made.
+QString keepDamagedCopy(const QString& source, const QString& target,
+                        FileSystem& fs = FileSystem::real());
 
 } // namespace oxlin::store

@@ -29,7 +29,7 @@ bool samePath(const QString& a, const QString& b) {
 
 } // namespace
 
-int compressFile(const QString& sourcePath, const QString& targetPath) {
+int compressFile(const QString& sourcePath, const QString& targetPath, FileSystem& fs) {
     if (!QFileInfo::exists(sourcePath))
         return 0;
     QFile source(sourcePath);
@@ -46,7 +46,7 @@ int compressFile(const QString& sourcePath, const QString& targetPath) {
         target.commit();
         return 0;
     }
-    return commitChecked(target) ? 1 : 0;
+    return fs.commit(target) ? 1 : 0;
 }
 
 int compressToNewFile(const QString& sourcePath, const QString& targetPath) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/file_system.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
@@ -41,7 +43,8 @@ CodecStatus decompressStream(ByteSource& source, ByteSink& sink);
 // compressFile leaves the target untouched when the source is missing, and
 // replaces an existing target only once the new one is complete, so a failed
 // compression never costs the previous compressed copy.
-int compressFile(const QString& sourcePath, const QString& targetPath);
+int compressFile(const QString& sourcePath, const QString& targetPath,
+                 FileSystem& fs = FileSystem::real());
 
 // For a target that does not exist yet (a new topic's file): written in
 // place, which costs a fraction of a replace on file systems where the

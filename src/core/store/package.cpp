@@ -62,7 +62,7 @@ bool isPlainName(const QByteArray& name) {
 
 } // namespace
 
-int packFolder(const QString& workingFolder, const QString& packageFile) {
+int packFolder(const QString& workingFolder, const QString& packageFile, FileSystem& fs) {
     const QStringList members = listMembers(workingFolder);
     if (members.isEmpty())
         return 0;
@@ -122,7 +122,9 @@ int packFolder(const QString& workingFolder, const QString& packageFile) {
         package.cancelWriting();
         return 0;
     }
-    return commitChecked(package) ? 1 : 0;
+    if (!fs.commit(package))
+        return 0;
+    return fs.syncFolder(QFileInfo(packageFile).absolutePath()) ? 1 : 0;
 }
 
 namespace {
@@ -195,7 +197,8 @@ bool copyRange(QFile& package, const Entry& entry, QFile& target, char* block) {
 // rather than written through. Not synced file by file: thousands of syncs
 // make opening a large notebook wait on the disk for seconds, so
 // unpackPackage syncs the folder's file system once at the end instead.
-bool writeMember(QFile& package, const Entry& entry, const QString& path, char* block) {
+bool writeMember(QFile& package, const Entry& entry, const QString& path, char* block,
+                 FileSystem& fs) {
     const QFileInfo existing(path);
     if (existing.exists() && !existing.isSymLink() && !existing.isFile())
         return false; // a folder or a device is never replaced
@@ -206,7 +209,7 @@ bool writeMember(QFile& package, const Entry& entry, const QString& path, char* 
         return false;
     const bool copied = copyRange(package, entry, target, block);
     target.close();
-    if (!copied || !replaceWith(temporary, path)) {
+    if (!copied || !fs.rename(temporary, path)) {
         QFile::remove(temporary);
         return false;
     }
@@ -216,7 +219,7 @@ bool writeMember(QFile& package, const Entry& entry, const QString& path, char* 
 } // namespace
 
 int unpackPackage(const QString& workingFolder, const QString& packageFile,
-                  UnpackReport* report) {
+                  UnpackReport* report, FileSystem& fs) {
     UnpackReport ignored;
     UnpackReport& said = report ? *report : ignored;
     QFile package(packageFile);
@@ -246,12 +249,13 @@ int unpackPackage(const QString& workingFolder, const QString& packageFile,
         const QString onDisk = existing.value(folded, fileName);
         // Joined by hand: QDir::filePath takes a name starting with ":" for a
         // resource path and returns it alone, outside the folder.
-        if (!writeMember(package, entry, dir.path() + QLatin1Char('/') + onDisk, block.get()))
+        if (!writeMember(package, entry, dir.path() + QLatin1Char('/') + onDisk, block.get(),
+                         fs))
             said.failed.append(name);
     }
     // What the caller writes next (the tree file) makes the folder the
     // notebook's newest state; the members must be on disk before it is.
-    syncFileSystem(workingFolder);
+    fs.syncFileSystem(workingFolder);
     return 1;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/store/file_system.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QHash>
@@ -15,9 +17,13 @@ namespace oxlin::store {
 // Packs every "*.xtz" file of `workingFolder` (any letter case) into the
 // package. The package is written beside its final place and replaces the old
 // one only when complete, so a failed pack leaves the previous package intact.
+// Once renamed into place the package's folder is synced, so that a power cut
+// right after a save cannot take the new package's name back.
 // Returns 1 when the package was written, 0 otherwise (no member files, more
-// members than a directory can hold, data area past 4 GiB, a write failure).
-int packFolder(const QString& workingFolder, const QString& packageFile);
+// members than a directory can hold, data area past 4 GiB, a write failure,
+// a failed sync).
+int packFolder(const QString& workingFolder, const QString& packageFile,
+               FileSystem& fs = FileSystem::real());
 
 // What an unpack left out, by member name (without ".xtz").
 struct UnpackReport {
@@ -35,11 +41,13 @@ struct UnpackReport {
 // whose names are not plain file names are skipped; of members whose names
 // differ only in case the first in package order is unpacked and the others
 // skipped. Each member replaces its file atomically, a symbolic link of that
-// name included (the link is replaced, its target never written). Returns 1
+// name included (the link is replaced, its target never written). The
+// members are on disk before this returns (one sync of the file system), so
+// that what the caller writes next never lasts without them. Returns 1
 // when the directory was read and processed; `report` (may be null) lists
 // what was left out.
 int unpackPackage(const QString& workingFolder, const QString& packageFile,
-                  UnpackReport* report = nullptr);
+                  UnpackReport* report = nullptr, FileSystem& fs = FileSystem::real());
 
 // Reads single members straight out of a package through its directory, so a
 // command or a viewer that needs one member (the tree, the runtime file, one

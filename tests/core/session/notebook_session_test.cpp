@@ -200,7 +200,7 @@ TEST_F(NotebookSessionTest, SequencesCallTheirHooksInOrder) {
         };
     };
     NotebookSession session(profiles, data());
-    session.setHooks({hook("saveEditor"), checkedHook("shutDown"), hook("lastEdit"),
+    session.setHooks({checkedHook("saveEditor"), checkedHook("shutDown"), hook("lastEdit"),
                       checkedHook("compress"),
                       hook("keywords"), hook("start"), hook("wait"), hook("forget")});
     session.setUpPaths();

@@ -106,6 +106,44 @@ TEST_F(NotebooksTest, NamesAFileSystemRefusesOrThatLeaveTheDataFolderAreRefused)
     EXPECT_EQ(session.currentBook().notebookName, "Work");
 }
 
+TEST_F(NotebooksTest, ANameWhosePlaceIsTakenIsRefusedAndNothingIsTouched) {
+    ASSERT_TRUE(manager.createNotebook("x").ok());
+    ASSERT_TRUE(manager.switchToNotebook("Work").ok());
+    addTopic("kept.txt");
+    const QByteArray xPackage = [&] {
+        QFile file(at("x.xzz"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    // "x.xzz" would work in the other notebook's package.
+    for (const char* packageName : {"x.xzz", "Plans.XZZ"}) {
+        const NotebookResult refused = manager.createNotebook(packageName);
+        EXPECT_EQ(refused.change, NotebookChange::NameRefused) << packageName;
+        EXPECT_EQ(refused.nameCheck, NameCheck::PackageName) << packageName;
+    }
+    EXPECT_EQ(store::usableNotebookName("x.xzz"), store::CurrentBook::kDefaultName);
+
+    QFile(at("Notes")).open(QIODevice::WriteOnly); // a file where the folder goes
+    QDir().mkpath(at("Plans.xzz"));                // a folder where the package goes
+    QDir().mkpath(at("ideas"));                    // the folder in another spelling
+    for (const char* taken : {"Notes", "Plans", "Ideas"}) {
+        const NotebookResult refused = manager.createNotebook(taken);
+        EXPECT_EQ(refused.change, NotebookChange::NameTaken) << taken;
+        EXPECT_TRUE(NotebookMessages::afterChange(refused, taken).contains("is in its place"))
+            << taken;
+    }
+    EXPECT_EQ(session.currentBook().notebookName, "Work");
+    EXPECT_EQ(topLabels(), QStringList({"kept.txt"}));
+    EXPECT_TRUE(QFileInfo(at("Notes")).isFile());
+    EXPECT_TRUE(QFileInfo(at("Plans.xzz")).isDir());
+    QFile after(at("x.xzz"));
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), xPackage);
+
+    // A working folder of the exact name, left by an earlier run, is resumed.
+    QDir().mkpath(at("Leftover"));
+    EXPECT_TRUE(manager.createNotebook("Leftover").ok());
+}
+
 TEST_F(NotebooksTest, DeleteTakesThePackageAndALeftoverWorkingFolderButNeverTheOpenOne) {
     ASSERT_TRUE(manager.createNotebook("Old").ok());
     addTopic("old.txt");

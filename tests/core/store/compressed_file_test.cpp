@@ -1,5 +1,6 @@
 #include "core/store/byte_stream.h"
 #include "core/store/compressed_file.h"
+#include "faulty_file_system.h"
 #include "test_files.h"
 
 #include <QTemporaryDir>
@@ -309,6 +310,13 @@ TEST_F(CompressedFileTest, FailedCompressionKeepsThePreviousTarget) {
     writeAll(path("a.txt"), "new text");
     writeAll(path("a.xtz"), gzipMember("old text"));
     EXPECT_EQ(compressFile(path("a.txt"), path("missing-folder/a.xtz")), 0);
+    // The last step fails, after the whole member was written: a target
+    // deleted or truncated on the way would show here.
+    FaultyFileSystem fs;
+    fs.failOn("commit", "a.xtz");
+    EXPECT_EQ(compressFile(path("a.txt"), path("a.xtz"), fs), 0);
+    EXPECT_EQ(fs.logged("commit"), QStringList{"a.xtz"});
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 2) << "no temporary file is left";
 
     // A sink that refuses bytes reports the failure instead of a short member.
     QByteArray data("some data");

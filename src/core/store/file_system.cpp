@@ -1,0 +1,63 @@
+#include "core/store/file_system.h"
+
+#include "core/store/atomic_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace oxlin::store {
+
+FileSystem& FileSystem::real() {
+    static DiskFileSystem disk;
+    return disk;
+}
+
+bool DiskFileSystem::commit(QSaveFile& file) { return commitChecked(file); }
+
+bool DiskFileSystem::rename(const QString& from, const QString& to) {
+    return replaceWith(from, to);
+}
+
+bool DiskFileSystem::makePath(const QString& path) {
+    return QDir().mkpath(path) && QFileInfo(path).isDir();
+}
+
+bool DiskFileSystem::remove(const QString& path) {
+    return QFile::remove(path) || (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink());
+}
+
+bool DiskFileSystem::copy(const QString& from, const QString& to) {
+    if (!QFile::copy(from, to))
+        return false;
+    // A copy kept so that the original may be replaced must outlast the
+    // replacement, which is synced when it is committed.
+    QFile written(to);
+    if (written.open(QIODevice::ReadWrite) && ::fsync(written.handle()) == 0)
+        return true;
+    written.close();
+    QFile::remove(to);
+    return false;
+}
+
+bool DiskFileSystem::syncFolder(const QString& folder) {
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    // Some file systems cannot sync a folder at all; they say so with EINVAL,
+    // and there is nothing more to wait for on them.
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    ::close(fd);
+    return synced;
+}
+
+bool DiskFileSystem::syncFileSystem(const QString& folder) { return store::syncFileSystem(folder); }
+
+} // namespace oxlin::store

@@ -1,0 +1,215 @@
+// Writes that fail while a notebook opens, saves or ends, forced through the
+// session's file system: each refuses or says so, and the package, the only
+// original, is never replaced by less than it holds.
+
+#include "core/session/notebook_session.h"
+#include "core/session/notebooks.h"
+#include "core/store/compressed_file.h"
+#include "core/store/package.h"
+#include "core/store/profile.h"
+#include "core/tree/topic_kind.h"
+#include "faulty_file_system.h"
+#include "test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace oxlin::session {
+namespace {
+
+using namespace oxlin::store;
+using test::FaultyFileSystem;
+using test::readAll;
+using test::writeAll;
+
+class NotebookFaultsTest : public ::testing::Test {
+protected:
+    QString data() const { return root.filePath("OxlinData"); }
+    QString working() const { return QDir(data()).filePath("Book"); }
+    QString inWorking(const QString& name) const { return QDir(working()).filePath(name); }
+    QString package() const { return QDir(data()).filePath("Book.xzz"); }
+
+    std::unique_ptr<NotebookSession> open() {
+        auto session = std::make_unique<NotebookSession>(profiles, data(), nullptr, fs);
+        session->currentBook().notebookName = "Book";
+        session->setUpPaths();
+        session->openNotebook();
+        return session;
+    }
+
+    // A package holding one topic, made by a session that ran well.
+    QByteArray makePackage() {
+        FaultyFileSystem disk;
+        NotebookSession session(profiles, data(), nullptr, disk);
+        session.currentBook().notebookName = "Book";
+        session.setUpPaths();
+        session.openNotebook();
+        const qint32 id = session.fileIds().allocate();
+        session.tree().insertItem(tree::kTopLevel, tree::InsertPosition::last(), "Kept.txt",
+                                  tree::kTextImage, tree::TopicRecord{id, 0});
+        QByteArray compressed;
+        compressBuffer("kept text", compressed);
+        writeAll(tree::topicFilePath(working(), id), compressed);
+        EXPECT_EQ(session.exitNotebook(), 1);
+        return readAll(package());
+    }
+
+    // The session ends as the program does; the package must be as it was.
+    void expectExitLeavesThePackage(NotebookSession& session, const QByteArray& original) {
+        EXPECT_EQ(session.exitNotebook(), 0);
+        EXPECT_EQ(readAll(package()), original);
+    }
+
+    QTemporaryDir root;
+    ProfileService profiles;
+    FaultyFileSystem fs;
+};
+
+TEST_F(NotebookFaultsTest, AnIniFileThatCannotBeWrittenAfterUnpackRefusesTheOpen) {
+    const QByteArray original = makePackage();
+    for (const QString file : {"Tree.ini", "Z.ini"}) {
+        SCOPED_TRACE(file.toStdString());
+        FaultyFileSystem failing;
+        failing.failOn("commit", file);
+        NotebookSession session(profiles, data(), nullptr, failing);
+        session.currentBook().notebookName = "Book";
+        session.setUpPaths();
+        EXPECT_EQ(session.openNotebook(), 0);
+        EXPECT_EQ(session.lastOpenOutcome(), OpenOutcome::Refused);
+        EXPECT_EQ(session.saveProblem().kind, SessionProblem::Kind::FileNotWritten);
+        EXPECT_EQ(QFileInfo(session.saveProblem().path).fileName(), file);
+        EXPECT_EQ(session.save(), 0);
+        expectExitLeavesThePackage(session, original);
+    }
+}
+
+TEST_F(NotebookFaultsTest, AnUnreadablePackageThatCannotBeCopiedAsideIsRefused) {
+    QDir().mkpath(data());
+    writeAll(package(), "not a package");
+    fs.failOn("copy", "Book.xzz.damaged");
+    auto session = open();
+    EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::Refused);
+    EXPECT_EQ(session->saveProblem().kind, SessionProblem::Kind::DamagedCopyNotKept);
+    expectExitLeavesThePackage(*session, "not a package");
+}
+
+TEST_F(NotebookFaultsTest, ADamagedTreeMemberThatCannotBeCopiedAsideIsRefused) {
+    makePackage();
+    // The tree member cut short inside an otherwise whole package.
+    QTemporaryDir members;
+    ASSERT_EQ(unpackPackage(members.path(), package()), 1);
+    const QString tree = QDir(members.path()).filePath("Tree.xtz");
+    QByteArray stored = readAll(tree);
+    stored.chop(4);
+    writeAll(tree, stored);
+    ASSERT_EQ(packFolder(members.path(), package()), 1);
+    const QByteArray original = readAll(package());
+
+    fs.failOn("copy", "Book.xzz.Tree.xtz.damaged");
+    auto session = open();
+    EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::Refused);
+    EXPECT_EQ(session->saveProblem().kind, SessionProblem::Kind::DamagedCopyNotKept);
+    expectExitLeavesThePackage(*session, original);
+}
+
+TEST_F(NotebookFaultsTest, EveryDamagedPackageAndAnEmptyOneIsKeptBeforeAnyPack) {
+    QDir().mkpath(data());
+    writeAll(package() + ".damaged", "damaged last week");
+    writeAll(package(), ""); // zero bytes: damaged, not an empty notebook
+    {
+        auto session = open();
+        EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::PackageUnreadable);
+        EXPECT_EQ(session->damagedPackageCopy(), package() + ".damaged1");
+        EXPECT_EQ(session->exitNotebook(), 1);
+    }
+    EXPECT_EQ(readAll(package() + ".damaged"), "damaged last week");
+    EXPECT_TRUE(QFileInfo(package() + ".damaged1").isFile());
+    EXPECT_GT(QFileInfo(package()).size(), 0);
+}
+
+TEST_F(NotebookFaultsTest, AFailedRuntimeMemberOfANewNotebookIsSaid) {
+    fs.failOn("commit", "Z.xtz");
+    auto session = open();
+    EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::New);
+    EXPECT_EQ(session->saveProblem().kind, SessionProblem::Kind::FileNotWritten);
+    EXPECT_EQ(QFileInfo(session->saveProblem().path).fileName(), "Z.xtz");
+}
+
+TEST_F(NotebookFaultsTest, AWorkingFolderThatCannotBeMadeRefusesTheOpen) {
+    fs.failOn("makePath", "/Book");
+    auto session = std::make_unique<NotebookSession>(profiles, data(), nullptr, fs);
+    session->currentBook().notebookName = "Book";
+    EXPECT_EQ(session->setUpPaths(), 0);
+    EXPECT_EQ(session->openNotebook(), 0);
+    EXPECT_EQ(session->saveProblem().kind, SessionProblem::Kind::WorkingFolderNotMade);
+    // The next start opens the default notebook, not this one again.
+    EXPECT_EQ(session->exitNotebook(), 0);
+    session->readLastBook();
+    EXPECT_EQ(session->currentBook().notebookName, CurrentBook::kDefaultName);
+}
+
+TEST_F(NotebookFaultsTest, UnpackedMembersReachTheDiskBeforeTheTreeFile) {
+    makePackage();
+    auto session = open();
+    ASSERT_EQ(session->lastOpenOutcome(), OpenOutcome::Unpacked);
+    const qsizetype synced = fs.log.indexOf("syncFileSystem Book");
+    ASSERT_GE(synced, 0);
+    EXPECT_GT(fs.log.indexOf("commit Tree.ini"), synced);
+    EXPECT_EQ(fs.log.lastIndexOf(QRegularExpression("rename .*")), synced - 1);
+}
+
+TEST_F(NotebookFaultsTest, SaveAndExitSyncTheDataFolderAfterThePackage) {
+    auto session = open();
+    fs.log.clear();
+    ASSERT_EQ(session->save(), 1);
+    const qsizetype packed = fs.log.indexOf("commit Book.xzz");
+    ASSERT_GE(packed, 0);
+    EXPECT_EQ(fs.log.value(packed + 1), "syncFolder OxlinData");
+
+    // A package whose name may not last keeps the working folder.
+    fs.failOn("syncFolder", "OxlinData");
+    EXPECT_EQ(session->exitNotebook(), 0);
+    EXPECT_TRUE(QFileInfo(inWorking("Tree.ini")).isFile());
+}
+
+TEST_F(NotebookFaultsTest, AnEmptyRuntimeMemberNeverReplacesRuntimeText) {
+    const QByteArray text = "[RunTimeData]\r\nFileIDCount=7\r\nLastEdit=Kept.txt\r\n";
+    QByteArray empty;
+    compressBuffer({}, empty);
+    QDir().mkpath(working());
+    // Resumed: a tree with text, a runtime file with text, an empty member.
+    writeAll(inWorking("Tree.ini"), "[Tree]\r\n");
+    writeAll(inWorking("Z.xtz"), empty);
+    writeAll(inWorking("Z.ini"), text);
+    {
+        auto session = open();
+        EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::Resumed);
+        EXPECT_EQ(readAll(inWorking("Z.ini")), text);
+    }
+    // Unpacked: the package's member is empty, the folder's file is not.
+    ASSERT_EQ(packFolder(working(), package()), 1);
+    writeAll(inWorking("Tree.ini"), "");
+    QFile::remove(inWorking("Z.xtz"));
+    auto session = open();
+    EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::Unpacked);
+    EXPECT_EQ(readAll(inWorking("Z.ini")), text);
+    EXPECT_EQ(session->fileIds().allocate(), 8);
+}
+
+TEST_F(NotebookFaultsTest, ADeleteWhosePackageStaysIsAFailure) {
+    auto session = open();
+    writeAll(QDir(data()).filePath("Other.xzz"), "other");
+    fs.failOn("remove", "Other.xzz");
+    const NotebookResult result = NotebookManager(*session).deleteNotebook("Other");
+    EXPECT_EQ(result.change, NotebookChange::DeleteFailed);
+    EXPECT_TRUE(listNotebooks(data()).contains("Other"));
+}
+
+} // namespace
+} // namespace oxlin::session

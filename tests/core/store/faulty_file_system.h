@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/store/file_system.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+#include <vector>
+
+namespace oxlin::test {
+
+// The disk, except that chosen operations fail on chosen paths, and every
+// operation is written down (as "commit Tree.ini", "syncFolder work") so a
+// test can see what ran in which order. A failing commit drops the new file
+// and leaves the target as it was, as a full disk does.
+class FaultyFileSystem : public store::DiskFileSystem {
+public:
+    // `path` is compared with the end of the operation's path: a file name,
+    // or a longer tail when a name occurs in several folders.
+    void failOn(const QString& operation, const QString& path) {
+        failures_.emplace_back(operation, path);
+    }
+    QStringList log;
+    // The operations of one kind, in the order they ran.
+    QStringList logged(const QString& operation) const {
+        QStringList found;
+        for (const QString& line : log)
+            if (line.startsWith(operation + QLatin1Char(' ')))
+                found.append(line.mid(operation.size() + 1));
+        return found;
+    }
+
+    bool commit(QSaveFile& file) override {
+        if (!allowed(QStringLiteral("commit"), file.fileName())) {
+            file.cancelWriting();
+            file.commit();
+            return false;
+        }
+        return DiskFileSystem::commit(file);
+    }
+    bool rename(const QString& from, const QString& to) override {
+        return allowed(QStringLiteral("rename"), to) && DiskFileSystem::rename(from, to);
+    }
+    bool makePath(const QString& path) override {
+        return allowed(QStringLiteral("makePath"), path) && DiskFileSystem::makePath(path);
+    }
+    bool remove(const QString& path) override {
+        return allowed(QStringLiteral("remove"), path) && DiskFileSystem::remove(path);
+    }
+    bool copy(const QString& from, const QString& to) override {
+        return allowed(QStringLiteral("copy"), to) && DiskFileSystem::copy(from, to);
+    }
+    bool syncFolder(const QString& folder) override {
+        return allowed(QStringLiteral("syncFolder"), folder) && DiskFileSystem::syncFolder(folder);
+    }
+    bool syncFileSystem(const QString& folder) override {
+        return allowed(QStringLiteral("syncFileSystem"), folder) &&
+               DiskFileSystem::syncFileSystem(folder);
+    }
+
+private:
+    bool allowed(const QString& operation, const QString& path) {
+        log.append(operation + QLatin1Char(' ') + QFileInfo(path).fileName());
+        for (const auto& [failing, tail] : failures_)
+            if (failing == operation && path.endsWith(tail))
+                return false;
+        return true;
+    }
+    std::vector<std::pair<QString, QString>> failures_;
+};
+
+} // namespace oxlin::test

@@ -1,0 +1,80 @@
+// What the store asks of the file system, and in which order: every rename
+// the notebook depends on is followed by a sync of its folder, unpacked
+// members reach the disk before anything else is written, and a failure of
+// any step leaves the file that was there.
+
+#include "core/store/atomic_file.h"
+#include "core/store/package.h"
+#include "faulty_file_system.h"
+#include "test_files.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace oxlin::store;
+using namespace oxlin::test;
+
+namespace {
+
+class FileSystemTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QDir(dir_.path()).mkpath("work"));
+        ASSERT_TRUE(QDir(dir_.path()).mkpath("out"));
+        writeAll(path("work/Tree.xtz"), "tree");
+        writeAll(path("work/Z.xtz"), "runtime");
+    }
+    QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+    QString folderName() const { return QDir(dir_.path()).dirName(); }
+    QTemporaryDir dir_;
+    FaultyFileSystem fs;
+};
+
+TEST_F(FileSystemTest, AReplacedFileIsFollowedByASyncOfItsFolder) {
+    writeAll(path("Tree.ini"), "old");
+    ASSERT_TRUE(writeFileAtomically(path("Tree.ini"), "new", nullptr, fs));
+    EXPECT_EQ(fs.log, QStringList({"commit Tree.ini", "syncFolder " + folderName()}));
+
+    ASSERT_EQ(packFolder(path("work"), path("book.xzz"), fs), 1);
+    EXPECT_EQ(fs.log.mid(2), QStringList({"commit book.xzz", "syncFolder " + folderName()}));
+}
+
+TEST_F(FileSystemTest, AFailedSyncIsAFailure) {
+    // The new file may be in place, but a power cut can still take it back:
+    // the caller must not remove what it would fall back on.
+    fs.failOn("syncFolder", folderName());
+    EXPECT_FALSE(writeFileAtomically(path("Tree.ini"), "new", nullptr, fs));
+    EXPECT_EQ(packFolder(path("work"), path("book.xzz"), fs), 0);
+}
+
+TEST_F(FileSystemTest, UnpackingSyncsOnceAfterTheLastMember) {
+    ASSERT_EQ(packFolder(path("work"), path("book.xzz")), 1);
+    UnpackReport report;
+    ASSERT_EQ(unpackPackage(path("out"), path("book.xzz"), &report, fs), 1);
+    EXPECT_EQ(fs.log, QStringList({"rename Tree.xtz", "rename Z.xtz", "syncFileSystem out"}));
+
+    // A member whose rename fails is reported, and the old file stays.
+    writeAll(path("out/Z.xtz"), "older");
+    FaultyFileSystem failing;
+    failing.failOn("rename", "Z.xtz");
+    ASSERT_EQ(unpackPackage(path("out"), path("book.xzz"), &report, failing), 1);
+    EXPECT_EQ(report.failed, QStringList{"Z"});
+    EXPECT_EQ(readAll(path("out/Z.xtz")), "older");
+}
+
+TEST_F(FileSystemTest, EveryDamagedOriginalKeepsACopyOfItsOwn) {
+    writeAll(path("first"), "first damaged");
+    writeAll(path("second"), "second damaged");
+    const QString target = path("book.xzz.damaged");
+    EXPECT_EQ(keepDamagedCopy(path("first"), target), target);
+    EXPECT_EQ(keepDamagedCopy(path("second"), target), target + "1");
+    EXPECT_EQ(readAll(target), "first damaged");
+    EXPECT_EQ(readAll(target + "1"), "second damaged");
+
+    fs.failOn("copy", "book.xzz.damaged2");
+    EXPECT_EQ(keepDamagedCopy(path("second"), target, fs), QString());
+}
+
+} // namespace
