@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <cstring>
 #include <new>
 #include <optional>
 
@@ -51,9 +52,20 @@ std::optional<store::IniDocument> readTreeDocument(const QString& package,
 }
 
 void printHelp(const std::vector<Command>& commands) {
+    // Summaries share one column; arguments too long for theirs end their
+    // line, and the summary goes below, in its column, so none is pushed out.
+    constexpr int kNameWidth = 10;
+    constexpr int kArgumentsWidth = 24;
     std::printf("usage: oxlin COMMAND ARGUMENTS\n\ncommands:\n");
-    for (const Command& command : commands)
-        std::printf("  %-10s %-24s %s\n", command.name, command.arguments, command.summary);
+    for (const Command& command : commands) {
+        if (std::strlen(command.arguments) <= std::size_t(kArgumentsWidth)) {
+            std::printf("  %-*s %-*s %s\n", kNameWidth, command.name, kArgumentsWidth,
+                        command.arguments, command.summary);
+        } else {
+            std::printf("  %-*s %s\n", kNameWidth, command.name, command.arguments);
+            std::printf("  %*s %*s %s\n", kNameWidth, "", kArgumentsWidth, "", command.summary);
+        }
+    }
 }
 
 int usage(const Command* command) {

@@ -1,3 +1,4 @@
+#include "cli/commands.h"
 #include "cli/rich/rich_text_commands.h"
 
 #include <QDir>
@@ -5,6 +6,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
 
 using oxlin::cli::run;
 
@@ -50,6 +54,29 @@ TEST(StoreCommands, WrongArgumentsAreUsageErrors) {
                         QStringLiteral("c")})), 2);
     EXPECT_EQ(run(args({QStringLiteral("frobnicate")})), 2);
     EXPECT_EQ(run(args({QStringLiteral("--help")})), 0);
+}
+
+TEST(StoreCommands, HelpSummariesShareOneColumn) {
+    testing::internal::CaptureStdout();
+    ASSERT_EQ(run(args({QStringLiteral("--help")})), 0);
+    const QString help = QString::fromStdString(testing::internal::GetCapturedStdout());
+    const QStringList lines = help.split(QLatin1Char('\n'));
+    const auto rich = oxlin::cli::richTextCommands();
+    std::vector<oxlin::cli::Command> commands = oxlin::cli::storeCommands();
+    for (auto more : {oxlin::cli::treeCommands(), oxlin::cli::transferCommands(),
+                      oxlin::cli::rtfCommands(rich), oxlin::cli::searchCommands(rich)})
+        commands.insert(commands.end(), more.begin(), more.end());
+    // Each summary stands in the same column, long arguments or not.
+    std::set<qsizetype> columns;
+    for (const oxlin::cli::Command& command : commands) {
+        const QString summary = QString::fromUtf8(command.summary);
+        const auto line = std::find_if(lines.begin(), lines.end(), [&](const QString& each) {
+            return each.endsWith(summary);
+        });
+        ASSERT_NE(line, lines.end()) << command.name;
+        columns.insert(line->size() - summary.size());
+    }
+    EXPECT_EQ(columns.size(), 1u) << qPrintable(help);
 }
 
 namespace {
