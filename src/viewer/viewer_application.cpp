@@ -2,6 +2,7 @@
 
 #include "app/shell/app_icons.h"
 #include "app/shell/exit_signals.h"
+#include "app/shell/info_options.h"
 #include "app/shell/launcher.h"
 #include "app/shell/qt_prompter.h"
 #include "viewer/viewer_controller.h"
@@ -25,22 +26,24 @@ bool refuseMissingPackage(const QString& package, app::Prompter& prompter) {
 }
 
 int runViewer(int argc, char* argv[]) {
+    const app::ConfigureOptions configure = [](QCommandLineParser& options) {
+        options.setApplicationDescription(
+            QStringLiteral("Vistelo: reads an Oxlin notebook package without changing it."));
+        options.addPositionalArgument(
+            QStringLiteral("package"),
+            QStringLiteral("The notebook package to show (default: OxlinHelp.xzz beside the program)."));
+        // A package named like an option still opens after "--".
+        options.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    };
+    app::answerInfoOptions(argc, argv, QStringLiteral("Vistelo"), configure);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vistelo"));
     QApplication::setApplicationVersion(QStringLiteral(OXLIN_VERSION));
     QString commandLine;
     {
         QCommandLineParser options;
-        options.setApplicationDescription(
-            QStringLiteral("Vistelo: reads an Oxlin notebook package without changing it."));
-        options.addHelpOption();
-        options.addVersionOption();
-        options.addPositionalArgument(
-            QStringLiteral("package"),
-            QStringLiteral("The notebook package to show (default: OxlinHelp.xzz beside the program)."));
-        // A package named like an option still opens after "--".
-        options.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
-        options.process(app); // --help and --version print and end here
+        app::addStandardOptions(options, configure);
+        options.process(app); // an unknown option is reported here
         commandLine = options.positionalArguments().join(u' ');
     }
     // Names the installed desktop entry, whose icon and name the desktop shows.

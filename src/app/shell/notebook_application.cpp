@@ -4,6 +4,7 @@
 #include "app/shell/background_shell.h"
 #include "app/shell/app_icons.h"
 #include "app/shell/exit_signals.h"
+#include "app/shell/info_options.h"
 #include "app/shell/launcher.h"
 #include "app/shell/loading_banner.h"
 #include "app/shell/main_window.h"
@@ -37,15 +38,17 @@ void sayAlreadyRunning(Prompter& prompter) {
 } // namespace
 
 int runNotebook(int argc, char* argv[]) {
+    const ConfigureOptions configure = [](QCommandLineParser& options) {
+        options.setApplicationDescription(QStringLiteral("Oxlin Notebook: notes in folders and topics."));
+    };
+    answerInfoOptions(argc, argv, QStringLiteral("Oxlin"), configure);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Oxlin"));
     QApplication::setApplicationVersion(QStringLiteral(OXLIN_VERSION));
     {
         QCommandLineParser options;
-        options.setApplicationDescription(QStringLiteral("Oxlin Notebook: notes in folders and topics."));
-        options.addHelpOption();
-        options.addVersionOption();
-        options.process(app); // --help and --version print and end here
+        addStandardOptions(options, configure);
+        options.process(app); // an unknown option is reported here
     }
     // Names the installed desktop entry, whose icon and name the desktop shows.
     QGuiApplication::setDesktopFileName(QStringLiteral("oxlin-notebook"));
