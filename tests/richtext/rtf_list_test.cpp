@@ -77,6 +77,11 @@ TEST(RtfLists, WrittenListsReadBackAsLists) {
     EXPECT_TRUE(rtf.contains("\\listtable"));
     EXPECT_TRUE(rtf.contains("\\ls1"));
     EXPECT_TRUE(rtf.contains("\\ls2"));
+    // Readers that know no lists show the marker text: a bullet for each
+    // item of the bullet list, the number for each item of the numbered one.
+    EXPECT_EQ(rtf.count("{\\listtext\\u8226?\\tab}"), 3) << rtf.constData();
+    EXPECT_EQ(rtf.count("{\\listtext 1.\\tab}"), 1) << rtf.constData();
+    EXPECT_EQ(rtf.count("{\\listtext 2.\\tab}"), 1) << rtf.constData();
     QTextDocument back;
     readRtf(rtf, back);
     EXPECT_EQ(listShape(back), kBuiltShape);
