@@ -127,7 +127,8 @@ TEST_F(ImportTest, FileCountLimitTakesFiveThousandAndStopsAfterTheFileThatCrosse
     EXPECT_EQ(all.report().topics, kMaxFolderImportFiles);
     EXPECT_EQ(all.report().stop, ImportStop::None);
 
-    writeFile(source("five") + "/one-more.txt", "x");
+    // An empty file is a file: it counts as well.
+    writeFile(source("five") + "/one-more.txt", "");
     tree.clear();
     Importer capped = importer({}, 2 * kMaxFolderImportFiles);
     capped.importFolder(source("five"), kTopLevel, Importer::Placement::ContentsOnly);
