@@ -382,13 +382,4 @@ bool PackageReader::read(const QString& name, QByteArray& out) const {
     return true;
 }
 
-int readPackageMember(const QString& packageFile, const QString& name, QByteArray& content) {
-    content.clear();
-    PackageReader reader;
-    QByteArray stored;
-    if (!reader.open(packageFile) || !reader.read(name, stored))
-        return 0;
-    return decompressBuffer(stored, content);
-}
-
 } // namespace oxlin::store

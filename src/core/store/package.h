@@ -97,8 +97,4 @@ private:
     QHash<QString, Place> otherPlaces_;
 };
 
-// One member of a package, decompressed: `name` as for PackageReader::read.
-// Returns 1 when the member was found and decoded whole, 0 otherwise.
-int readPackageMember(const QString& packageFile, const QString& name, QByteArray& content);
-
 } // namespace oxlin::store
