@@ -5,11 +5,11 @@
 // program. Built only with the GUI; run with QT_QPA_PLATFORM=offscreen.
 // Target: one switch under 3 s.
 
-#include "app/shell/command_ids.h"
-#include "app/shell/launcher.h"
+#include "app/base/command_ids.h"
+#include "app/base/launcher.h"
+#include "app/base/scripted_prompter.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
-#include "app/shell/scripted_prompter.h"
 
 #include <QApplication>
 #include <QDir>

@@ -8,11 +8,11 @@
 
 #include "rtf_topic_gen.h"
 
+#include "app/base/scripted_prompter.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/editor_topics.h"
 #include "app/editor/link_view.h"
 #include "app/editor/topic_text_edit.h"
-#include "app/shell/scripted_prompter.h"
 #include "core/store/compressed_file.h"
 #include "richtext/visible_text.h"
 

@@ -1,9 +1,9 @@
 #include "viewer/viewer_application.h"
 
-#include "app/shell/app_icons.h"
-#include "app/shell/exit_signals.h"
-#include "app/shell/info_options.h"
-#include "app/shell/launcher.h"
+#include "app/base/app_icons.h"
+#include "app/base/exit_signals.h"
+#include "app/base/info_options.h"
+#include "app/base/launcher.h"
 #include "app/shell/qt_prompter.h"
 #include "viewer/viewer_controller.h"
 #include "viewer/viewer_folder.h"

@@ -1,17 +1,19 @@
 #include "viewer/viewer_controller.h"
 
+#include "app/base/command_ids.h"
+#include "app/base/launcher.h"
+#include "app/base/prompter.h"
+#include "app/base/user_messages.h"
+#include "app/base/wait_cursor.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/find_replace.h"
+#include "app/editor/hosted_tree_editor.h"
 #include "app/editor/link_commands.h"
 #include "app/editor/link_view.h"
 #include "app/editor/topic_text_edit.h"
 #include "app/search/search_controller.h"
-#include "app/shell/command_ids.h"
-#include "app/shell/launcher.h"
-#include "app/shell/prompter.h"
-#include "app/shell/user_messages.h"
-#include "app/shell/wait_cursor.h"
 #include "app/tree/topic_opener.h"
+#include "app/tree/tree_reveal.h"
 #include "core/store/file_names.h"
 #include "core/transfer/export.h"
 #include "core/tree/topic_kind.h"
@@ -43,7 +45,13 @@ ViewerController::ViewerController(const QString& folder, app::Prompter& prompte
     connect(window.treeView(), &QTreeView::doubleClicked, this, [this] { openSelection(); });
     window.treeView()->installEventFilter(this);
 
-    opener_ = std::make_unique<app::TopicOpener>(*session_, editor, launcher_);
+    treeEditor_ = std::make_unique<app::HostedTreeEditor>(editor);
+    opener_ = std::make_unique<app::TopicOpener>(
+        *session_,
+        [&editor](tree::ItemHandle item) {
+            return editor.isOpen() && item == editor.currentTopic();
+        },
+        launcher_);
     connect(opener_.get(), &app::TopicOpener::noApplication, this, [this](const QString& name) {
         prompter_.message(tr("No application is set up to open %1.").arg(name),
                           translated(kCaption), app::PromptIcon::Warning);
@@ -56,16 +64,18 @@ ViewerController::ViewerController(const QString& folder, app::Prompter& prompte
     app::SearchController::Parts parts{profiles_,
                                        *session_,
                                        prompter_,
-                                       editor,
+                                       *treeEditor_,
                                        [this](tree::ItemHandle item) { openTopic(item); },
-                                       *model_,
-                                       *window.treeView(),
                                        *window.sidePane(),
                                        *window.locatePanel(),
                                        *window.keywordPanel()};
     parts.saveBeforeSearch = false; // nothing in the viewer is ever saved
     parts.caption = translated(kCaption);
     search_ = std::make_unique<app::SearchController>(parts);
+    connect(search_.get(), &app::SearchController::revealRequested, this,
+            [this, &window](tree::ItemHandle item, bool collapseCurrent) {
+                app::revealItem(*window.treeView(), *model_, item, collapseCurrent);
+            });
 
     session::SessionHooks hooks;
     hooks.startIndexWorker = [this] { search_->startRebuild(); };

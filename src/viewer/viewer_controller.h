@@ -13,6 +13,7 @@
 
 namespace oxlin::app {
 class FindController;
+class HostedTreeEditor;
 class Launcher;
 class LinkCommands;
 class LinkView;
@@ -84,6 +85,8 @@ private:
     std::unique_ptr<session::NotebookSession> session_;
     std::unique_ptr<ViewerWindow> window_;
     std::unique_ptr<app::TreeItemModel> model_;
+    // The editor as the search sees it.
+    std::unique_ptr<app::HostedTreeEditor> treeEditor_;
     std::unique_ptr<app::TopicOpener> opener_;
     // Stops the index worker when it goes, while the session still lives.
     std::unique_ptr<app::SearchController> search_;

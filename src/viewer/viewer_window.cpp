@@ -1,13 +1,13 @@
 #include "viewer/viewer_window.h"
 
+#include "app/base/app_icons.h"
+#include "app/base/command_ids.h"
+#include "app/base/side_tabs.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/editor_topics.h"
 #include "app/editor/topic_text_edit.h"
 #include "app/search/keyword_panel.h"
 #include "app/search/locate_panel.h"
-#include "app/shell/app_icons.h"
-#include "app/shell/command_ids.h"
-#include "app/shell/side_tabs.h"
 #include "viewer/viewer_rules.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell/command_router.h"
+#include "app/base/command_router.h"
 
 #include <QHash>
 #include <QMainWindow>

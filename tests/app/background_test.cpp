@@ -2,14 +2,14 @@
 // always on top, the drop window's toggle and captures, the key reference,
 // and what changes when there is no tray to come back from.
 
+#include "app/base/action_registry.h"
+#include "app/base/command_ids.h"
+#include "app/desktop/drop_window.h"
+#include "app/desktop/global_hotkey.h"
+#include "app/desktop/tray_icon.h"
+#include "app/dialogs/shortcut_dialog.h"
 #include "app/editor/topic_text_edit.h"
-#include "app/shell/action_registry.h"
 #include "app/shell/background_shell.h"
-#include "app/shell/command_ids.h"
-#include "app/shell/drop_window.h"
-#include "app/shell/global_hotkey.h"
-#include "app/shell/shortcut_dialog.h"
-#include "app/shell/tray_icon.h"
 #include "core/store/compressed_file.h"
 #include "core/tree/topic_kind.h"
 

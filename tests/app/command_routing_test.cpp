@@ -1,6 +1,6 @@
-#include "app/shell/action_registry.h"
-#include "app/shell/command_ids.h"
-#include "app/shell/command_router.h"
+#include "app/base/action_registry.h"
+#include "app/base/command_ids.h"
+#include "app/base/command_router.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,8 +1,8 @@
 // The drop window's zones, where it rests and grows, how captured text is
 // stored, and the window itself under simulated drags.
 
-#include "app/shell/drop_geometry.h"
-#include "app/shell/drop_window.h"
+#include "app/desktop/drop_geometry.h"
+#include "app/desktop/drop_window.h"
 
 #include <QDragEnterEvent>
 #include <QMimeData>

@@ -2,13 +2,13 @@
 // prompter seam: formats, lists, tables, pictures, inserted files, pastes,
 // enabled states, and a formatted page surviving a restart.
 
-#include "app/editor/editor_host.h"
+#include "app/base/action_registry.h"
+#include "app/base/command_ids.h"
 #include "app/editor/editing_commands.h"
+#include "app/editor/editor_host.h"
 #include "app/editor/insertions.h"
 #include "app/editor/text_formatting.h"
 #include "app/editor/topic_text_edit.h"
-#include "app/shell/action_registry.h"
-#include "app/shell/command_ids.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
 #include "richtext/rtf_writer.h"

@@ -1,9 +1,9 @@
+#include "app/base/scripted_prompter.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/link_view.h"
-#include "core/tree/topic_kind.h"
 #include "app/editor/topic_text_edit.h"
+#include "core/tree/topic_kind.h"
 #include "fake_topics.h"
-#include "app/shell/scripted_prompter.h"
 
 #include <QClipboard>
 #include <QMimeData>

@@ -3,7 +3,7 @@
 // loop runs. Neither may end the process on the spot or run the exit
 // sequence under the box.
 
-#include "app/shell/exit_signals.h"
+#include "app/base/exit_signals.h"
 
 #include <QDialog>
 #include <QSignalSpy>

@@ -4,7 +4,7 @@
 // GlobalShortcuts, so the hotkey's whole conversation runs without a desktop
 // (and without touching the user's session bus).
 
-#include "app/shell/portal_hotkey.h"
+#include "app/desktop/portal_hotkey.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>

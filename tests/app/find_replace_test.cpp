@@ -1,14 +1,14 @@
 // Find and replace in the open topic, through the command ids and the dialog's
 // own buttons; messages through the prompter seam.
 
+#include "app/base/command_ids.h"
+#include "app/base/launcher.h"
+#include "app/base/scripted_prompter.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/find_replace.h"
 #include "app/editor/topic_text_edit.h"
-#include "app/shell/command_ids.h"
-#include "app/shell/launcher.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
-#include "app/shell/scripted_prompter.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
 // The desktop launcher's real command lines and addresses, recorded by its
 // desktop seam instead of started.
 
-#include "fake_topics.h"
-#include "app/shell/command_ids.h"
-#include "app/shell/launcher.h"
+#include "app/base/command_ids.h"
+#include "app/base/launcher.h"
+#include "app/base/scripted_prompter.h"
 #include "app/shell/main_window.h"
-#include "app/shell/scripted_prompter.h"
+#include "fake_topics.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

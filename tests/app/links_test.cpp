@@ -2,16 +2,16 @@
 // activating, the questions asked before a program runs, and text from a
 // notebook never reaching a shell.
 
+#include "app/base/command_ids.h"
+#include "app/base/launcher.h"
+#include "app/base/scripted_prompter.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/link_commands.h"
 #include "app/editor/link_view.h"
 #include "app/editor/topic_text_edit.h"
 #include "app/search/search_controller.h"
-#include "app/shell/command_ids.h"
-#include "app/shell/launcher.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
-#include "app/shell/scripted_prompter.h"
 
 #include <QStatusBar>
 #include <QTextBlock>

@@ -1,11 +1,11 @@
-#include "fake_topics.h"
+#include "app/base/app_icons.h"
+#include "app/base/command_ids.h"
+#include "app/base/launcher.h"
+#include "app/base/scripted_prompter.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/topic_text_edit.h"
-#include "app/shell/app_icons.h"
-#include "app/shell/command_ids.h"
-#include "app/shell/launcher.h"
 #include "app/shell/main_window.h"
-#include "app/shell/scripted_prompter.h"
+#include "fake_topics.h"
 
 #include <QSplitter>
 #include <QTemporaryDir>

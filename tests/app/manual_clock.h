@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell/saver_clock.h"
+#include "app/base/saver_clock.h"
 
 #include <algorithm>
 #include <functional>

@@ -2,15 +2,15 @@
 // and the prompter: what changes on disk, what the window shows, and what
 // the user is told.
 
-#include "messages/notebook_messages.h"
+#include "app/base/command_ids.h"
+#include "app/base/scripted_prompter.h"
+#include "app/dialogs/notebook_dialogs.h"
 #include "app/editor/topic_text_edit.h"
-#include "app/shell/command_ids.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
-#include "app/shell/notebook_dialogs.h"
-#include "app/shell/scripted_prompter.h"
 #include "core/session/notebooks.h"
 #include "core/store/compressed_file.h"
+#include "messages/notebook_messages.h"
 
 #include <QLineEdit>
 #include <QListWidget>

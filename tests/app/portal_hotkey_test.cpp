@@ -3,8 +3,8 @@
 // the refusals that must end in the failure message, and an activation
 // bringing the main window back.
 
+#include "app/desktop/portal_hotkey.h"
 #include "app/shell/background_shell.h"
-#include "app/shell/portal_hotkey.h"
 
 #include <QSignalSpy>
 #include <QtTest>

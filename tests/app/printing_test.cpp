@@ -1,14 +1,14 @@
 // Printing the open topic: every page, inside the page setup's margins, to a
 // PDF through QPrinter; checked with pdftotext where it is installed.
 
+#include "app/base/command_ids.h"
+#include "app/base/launcher.h"
+#include "app/base/scripted_prompter.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/topic_printer.h"
 #include "app/editor/topic_text_edit.h"
-#include "app/shell/command_ids.h"
-#include "app/shell/launcher.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
-#include "app/shell/scripted_prompter.h"
 
 #include <QProcess>
 #include <QRegularExpression>

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "app/base/launcher.h"
+#include "app/base/scripted_prompter.h"
 #include "app/editor/editor_host.h"
-#include "app/shell/launcher.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
-#include "app/shell/scripted_prompter.h"
 #include "core/store/compressed_file.h"
 #include "core/tree/topic_kind.h"
 

@@ -1,13 +1,13 @@
 // Import and export from the window, through the command ids, the prompter
 // and the clipboard.
 
-#include "app/shell/command_ids.h"
-#include "app/shell/launcher.h"
-#include "app/shell/main_window.h"
-#include "app/shell/notebook_controller.h"
-#include "app/shell/scripted_prompter.h"
+#include "app/base/command_ids.h"
+#include "app/base/launcher.h"
+#include "app/base/scripted_prompter.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/topic_text_edit.h"
+#include "app/shell/main_window.h"
+#include "app/shell/notebook_controller.h"
 #include "app/tree/transfer_commands.h"
 #include "app/tree/tree_controller.h"
 #include "core/tree/tree_file.h"

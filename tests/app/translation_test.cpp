@@ -5,14 +5,14 @@
 
 #include "running_app.h"
 
+#include "app/base/action_registry.h"
+#include "app/base/command_ids.h"
+#include "app/desktop/tray_icon.h"
+#include "app/dialogs/about_dialog.h"
+#include "app/dialogs/notebook_dialogs.h"
+#include "app/dialogs/shortcut_dialog.h"
 #include "app/editor/find_replace.h"
-#include "app/shell/about_dialog.h"
-#include "app/shell/action_registry.h"
 #include "app/shell/background_shell.h"
-#include "app/shell/command_ids.h"
-#include "app/shell/notebook_dialogs.h"
-#include "app/shell/shortcut_dialog.h"
-#include "app/shell/tray_icon.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

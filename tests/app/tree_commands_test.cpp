@@ -1,16 +1,16 @@
+#include "app/base/action_registry.h"
+#include "app/base/command_ids.h"
+#include "app/base/launcher.h"
+#include "app/base/scripted_prompter.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/topic_text_edit.h"
-#include "app/shell/action_registry.h"
-#include "app/shell/command_ids.h"
-#include "app/shell/launcher.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
-#include "app/shell/scripted_prompter.h"
-#include "core/store/compressed_file.h"
-#include "core/tree/topic_kind.h"
 #include "app/tree/tree_controller.h"
 #include "app/tree/tree_icons.h"
 #include "app/tree/tree_item_model.h"
+#include "core/store/compressed_file.h"
+#include "core/tree/topic_kind.h"
 
 #include <QAction>
 #include <QClipboard>

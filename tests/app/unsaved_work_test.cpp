@@ -2,16 +2,16 @@
 // the working folder between saves, what the user is told when it cannot,
 // and what a start after a crash shows.
 
+#include "app/base/launcher.h"
+#include "app/base/safety_saver.h"
+#include "app/base/scripted_prompter.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/topic_text_edit.h"
-#include "app/shell/launcher.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
-#include "app/shell/safety_saver.h"
-#include "app/shell/scripted_prompter.h"
-#include "core/store/compressed_file.h"
 #include "app/tree/tree_controller.h"
 #include "app/tree/tree_item_model.h"
+#include "core/store/compressed_file.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 // The update check against a real HTTP server on 127.0.0.1: only a good
 // answer with a newer version asks, everything else stays silent.
 
-#include "app/shell/launcher.h"
+#include "app/base/launcher.h"
+#include "app/base/scripted_prompter.h"
 #include "app/shell/qt_prompter.h"
-#include "app/shell/scripted_prompter.h"
-#include "app/shell/update_check.h"
+#include "app/update/update_check.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>

@@ -1,5 +1,8 @@
 // Vistelo: its command line and topic kinds, a whole read-only session over
 // a package, its private folders, the help notebook and the Help command.
+#include "app/base/command_ids.h"
+#include "app/base/launcher.h"
+#include "app/base/scripted_prompter.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/find_replace.h"
 #include "app/editor/link_commands.h"
@@ -7,11 +10,8 @@
 #include "app/search/keyword_panel.h"
 #include "app/search/locate_panel.h"
 #include "app/search/search_controller.h"
-#include "app/shell/command_ids.h"
-#include "app/shell/launcher.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
-#include "app/shell/scripted_prompter.h"
 #include "cli/rich/rich_text_commands.h"
 #include "core/tree/links.h"
 #include "viewer/viewer_application.h"

@@ -1,12 +1,12 @@
 #include "app/editor/editing_commands.h"
 
+#include "app/base/command_ids.h"
+#include "app/base/prompter.h"
+#include "app/base/wait_cursor.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/insertions.h"
 #include "app/editor/text_formatting.h"
 #include "app/editor/topic_text_edit.h"
-#include "app/shell/command_ids.h"
-#include "app/shell/prompter.h"
-#include "app/shell/wait_cursor.h"
 #include "richtext/content_stream.h"
 
 #include <QCursor>

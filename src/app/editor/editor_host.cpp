@@ -1,10 +1,10 @@
 #include "app/editor/editor_host.h"
 
+#include "app/base/prompter.h"
+#include "app/base/user_messages.h"
+#include "app/base/wait_cursor.h"
 #include "app/editor/text_lines.h"
 #include "app/editor/topic_text_edit.h"
-#include "app/shell/prompter.h"
-#include "app/shell/user_messages.h"
-#include "app/shell/wait_cursor.h"
 #include "core/tree/topic_kind.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -1,6 +1,6 @@
 #include "app/editor/find_replace.h"
 
-#include "app/shell/prompter.h"
+#include "app/base/prompter.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "app/editor/link_commands.h"
 
-#include "app/shell/launcher.h"
-#include "app/shell/prompter.h"
+#include "app/base/launcher.h"
+#include "app/base/prompter.h"
 #include "core/tree/links.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "app/editor/topic_printer.h"
 
-#include "app/shell/prompter.h"
+#include "app/base/prompter.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

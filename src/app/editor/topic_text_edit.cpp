@@ -1,7 +1,7 @@
 #include "app/editor/topic_text_edit.h"
 
+#include "app/base/file_list.h"
 #include "app/editor/insertions.h"
-#include "app/shell/file_list.h"
 #include "richtext/rtf_reader.h"
 
 #include <QApplication>

@@ -1,18 +1,15 @@
 #include "app/search/search_controller.h"
 
-#include "app/editor/editor_host.h"
-#include "richtext/visible_text.h"
+#include "app/base/prompter.h"
+#include "app/base/side_tabs.h"
+#include "app/base/wait_cursor.h"
 #include "app/search/keyword_panel.h"
 #include "app/search/locate_panel.h"
-#include "app/shell/prompter.h"
-#include "app/shell/side_tabs.h"
-#include "app/shell/wait_cursor.h"
 #include "core/session/notebook_session.h"
-#include "app/tree/tree_item_model.h"
+#include "richtext/visible_text.h"
 
 #include <QListWidget>
 #include <QStringList>
-#include <QTreeView>
 
 #include <algorithm>
 #include <atomic>
@@ -165,7 +162,7 @@ void SearchController::changed(tree::ItemHandle item) {
 }
 
 void SearchController::writeLastEdit() {
-    index_.writeLastEdited(parts_.session.tree(), parts_.editor.currentTopic());
+    index_.writeLastEdited(parts_.session.tree(), parts_.editor.currentItem());
 }
 
 void SearchController::saveHistory() {
@@ -195,23 +192,15 @@ tree::ItemHandle SearchController::selectTopicByPath(const QString& itemPath) {
     return item;
 }
 
-void SearchController::selectAndOpen(tree::ItemHandle item) {
-    const QModelIndex target = parts_.model.indexOf(item);
-    if (!target.isValid())
+void SearchController::selectAndOpen(tree::ItemHandle item, bool collapseCurrent) {
+    if (!parts_.session.tree().contains(item))
         return;
-    for (QModelIndex up = target.parent(); up.isValid(); up = up.parent())
-        parts_.treeView.expand(up);
-    parts_.treeView.scrollTo(target);
+    Q_EMIT revealRequested(item, collapseCurrent);
     parts_.openTopic(item);
 }
 
 void SearchController::goTo(tree::ItemHandle item) {
-    if (!parts_.session.tree().contains(item))
-        return;
-    // Only the way down to the new item stays open.
-    for (QModelIndex up = parts_.treeView.currentIndex(); up.isValid(); up = up.parent())
-        parts_.treeView.collapse(up);
-    selectAndOpen(item);
+    selectAndOpen(item, true);
 }
 
 void SearchController::refillLocate() {

@@ -3,6 +3,7 @@
 #include "core/search/keyword_search.h"
 #include "core/search/topic_index.h"
 #include "core/tree/tree_model.h"
+#include "core/tree/tree_operations.h"
 
 #include <QCoreApplication>
 #include <QObject>
@@ -12,7 +13,6 @@
 #include <optional>
 #include <vector>
 
-class QTreeView;
 
 namespace oxlin::session {
 class NotebookSession;
@@ -24,12 +24,10 @@ class ProfileService;
 
 namespace oxlin::app {
 
-class EditorHost;
 class KeywordPanel;
 class LocatePanel;
 class Prompter;
 class SidePane;
-class TreeItemModel;
 
 // The notebook's indexes and the two search panels put together: owns the
 // TopicIndex (rebuilt off the user-interface thread after every load), the
@@ -49,10 +47,9 @@ public:
         store::ProfileService& profiles;
         session::NotebookSession& session;
         Prompter& prompter;
-        EditorHost& editor;
+        // The open topic, and its save before a search reads topic files.
+        tree::TreeEditor& editor;
         std::function<void(tree::ItemHandle)> openTopic; // selects and opens
-        TreeItemModel& model;
-        QTreeView& treeView;
         SidePane& side;
         LocatePanel& locate;
         KeywordPanel& keyword;
@@ -122,6 +119,10 @@ Q_SIGNALS:
     void rebuildFinished();
     // A search has ended (found, none found or cancelled), its rows shown.
     void searchFinished();
+    // A found item is about to be opened: the tree shows it, expanding its
+    // folders; with `collapseCurrent`, the folders above the current item
+    // are closed first, so only the way down to `item` stays open.
+    void revealRequested(tree::ItemHandle item, bool collapseCurrent);
 
 private:
     struct Scan;
@@ -135,7 +136,7 @@ private:
 
     void rebuildDone(quint64 generation, bool afterLoad);
     void startIndexWorker(bool afterLoad);
-    void selectAndOpen(tree::ItemHandle item);
+    void selectAndOpen(tree::ItemHandle item, bool collapseCurrent = false);
     void scheduleIndexRefresh();
 
     // The tree's changes, for the Locate list and the index files.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell/drop_geometry.h"
+#include "app/desktop/drop_geometry.h"
 
 #include <QObject>
 #include <QPointer>

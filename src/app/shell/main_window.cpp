@@ -1,19 +1,19 @@
 #include "app/shell/main_window.h"
 
+#include "app/base/action_registry.h"
+#include "app/base/app_icons.h"
+#include "app/base/command_ids.h"
+#include "app/base/file_list.h"
+#include "app/base/launcher.h"
+#include "app/base/prompter.h"
+#include "app/base/side_tabs.h"
+#include "app/dialogs/about_dialog.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/find_replace.h"
 #include "app/editor/topic_text_edit.h"
-#include "app/shell/about_dialog.h"
-#include "app/shell/action_registry.h"
-#include "app/shell/app_icons.h"
-#include "app/shell/command_ids.h"
-#include "app/shell/file_list.h"
-#include "app/shell/launcher.h"
-#include "app/shell/prompter.h"
-#include "app/shell/side_tabs.h"
-#include "app/shell/toolbars.h"
 #include "app/search/keyword_panel.h"
 #include "app/search/locate_panel.h"
+#include "app/shell/toolbars.h"
 
 #include <QApplication>
 #include <QCloseEvent>

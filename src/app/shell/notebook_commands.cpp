@@ -1,8 +1,8 @@
 #include "app/shell/notebook_commands.h"
 #include "messages/notebook_messages.h"
 
-#include "app/shell/prompter.h"
-#include "app/shell/wait_cursor.h"
+#include "app/base/prompter.h"
+#include "app/base/wait_cursor.h"
 #include "core/session/notebooks.h"
 
 namespace oxlin::app {

@@ -1,27 +1,29 @@
 #include "app/shell/notebook_controller.h"
 #include "messages/notebook_messages.h"
 
+#include "app/base/action_registry.h"
+#include "app/base/command_ids.h"
+#include "app/base/file_list.h"
+#include "app/base/prompter.h"
+#include "app/base/safety_saver.h"
+#include "app/base/side_tabs.h"
+#include "app/base/wait_cursor.h"
 #include "app/editor/editing_commands.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/find_replace.h"
-#include "app/editor/topic_printer.h"
+#include "app/editor/hosted_tree_editor.h"
 #include "app/editor/link_commands.h"
 #include "app/editor/link_view.h"
+#include "app/editor/topic_printer.h"
 #include "app/editor/topic_text_edit.h"
 #include "app/search/search_controller.h"
-#include "app/shell/action_registry.h"
-#include "app/shell/command_ids.h"
-#include "app/shell/file_list.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_commands.h"
-#include "app/shell/prompter.h"
-#include "app/shell/safety_saver.h"
-#include "app/shell/wait_cursor.h"
-#include "app/shell/side_tabs.h"
 #include "app/tree/topic_opener.h"
 #include "app/tree/transfer_commands.h"
 #include "app/tree/tree_controller.h"
 #include "app/tree/tree_item_model.h"
+#include "app/tree/tree_reveal.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -49,7 +51,11 @@ NotebookController::NotebookController(const QString& dataFolder, Prompter& prom
     MainWindow& window = *window_;
     EditorHost& editor = window.editorHost();
 
-    opener_ = std::make_unique<TopicOpener>(*session_, editor, launcher_);
+    treeEditor_ = std::make_unique<HostedTreeEditor>(editor);
+    opener_ = std::make_unique<TopicOpener>(
+        *session_,
+        [&editor](ItemHandle item) { return editor.isOpen() && item == editor.currentTopic(); },
+        launcher_);
     connect(opener_.get(), &TopicOpener::noApplication, this, [this](const QString& fileName) {
         prompter_.message(tr("No application is set up to open %1.").arg(fileName), tr("Oxlin"),
                           PromptIcon::Warning);
@@ -63,15 +69,19 @@ NotebookController::NotebookController(const QString& dataFolder, Prompter& prom
     treeController_ = std::make_unique<TreeController>(TreeController::Parts{
         {session_->tree(), session_->fileIds(), session_->history(),
          [this] { return session_->paths().workingFolder; }, &images_},
-        prompter_, editor, window.treeView(), icons_, window.actions(),
+        prompter_, *treeEditor_, window.treeView(), icons_, window.actions(),
         [&window](int id) { window.dispatch(quint32(id)); }});
     connect(treeController_.get(), &TreeController::fileTopicOpenRequested, opener_.get(),
             &TopicOpener::openFileTopic);
 
     search_ = std::make_unique<SearchController>(SearchController::Parts{
-        profiles_, *session_, prompter_, editor, [this](ItemHandle item) { openTopic(item); },
-        model(), *window.treeView(), *window.sidePane(), *window.locatePanel(),
+        profiles_, *session_, prompter_, *treeEditor_,
+        [this](ItemHandle item) { openTopic(item); }, *window.sidePane(), *window.locatePanel(),
         *window.keywordPanel()});
+    connect(search_.get(), &SearchController::revealRequested, this,
+            [this, &window](ItemHandle item, bool collapseCurrent) {
+                revealItem(*window.treeView(), model(), item, collapseCurrent);
+            });
     connect(treeController_.get(), &TreeController::indexDropRequested, search_.get(),
             [this](ItemHandle item, const QString&) { search_->dropItem(item); });
     connect(treeController_.get(), &TreeController::indexAddRequested, search_.get(),

@@ -2,10 +2,10 @@
 
 #include "app/editor/editor_topics.h"
 #include "app/shell/main_window.h"
+#include "app/tree/tree_icons.h"
 #include "core/session/notebook_session.h"
 #include "core/store/profile.h"
 #include "core/tree/topic_kind.h"
-#include "app/tree/tree_icons.h"
 
 #include <QObject>
 
@@ -24,6 +24,7 @@ class Prompter;
 class SafetySaver;
 class SaverClock;
 class SearchController;
+class HostedTreeEditor;
 class TopicOpener;
 class TreeController;
 class TreeItemModel;
@@ -123,6 +124,8 @@ private:
     tree::TopicImages images_;
     std::unique_ptr<session::NotebookSession> session_;
     std::unique_ptr<MainWindow> window_;
+    // The editor as the tree operations and the search see it.
+    std::unique_ptr<HostedTreeEditor> treeEditor_;
     // Waits for its workers when it goes, while the session still lives.
     std::unique_ptr<TopicOpener> opener_;
     std::unique_ptr<TreeController> treeController_;

@@ -1,7 +1,7 @@
 #include "app/shell/qt_prompter.h"
 
+#include "app/dialogs/notebook_dialogs.h"
 #include "app/editor/pickers.h"
-#include "app/shell/notebook_dialogs.h"
 #include "app/tree/topic_link_dialog.h"
 
 #include <QColorDialog>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/shell/early_key_guard.h"
-#include "app/shell/prompter.h"
+#include "app/base/early_key_guard.h"
+#include "app/base/prompter.h"
 
 #include <memory>
 

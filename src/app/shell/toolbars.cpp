@@ -1,9 +1,9 @@
 #include "app/shell/toolbars.h"
 
+#include "app/base/action_registry.h"
+#include "app/base/command_ids.h"
+#include "app/base/toolbar_icons.h"
 #include "app/editor/editor_host.h"
-#include "app/shell/action_registry.h"
-#include "app/shell/command_ids.h"
-#include "app/shell/toolbar_icons.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell/command_ids.h"
+#include "app/base/command_ids.h"
 
 class QMainWindow;
 class QToolBar;

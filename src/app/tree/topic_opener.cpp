@@ -1,9 +1,8 @@
 #include "app/tree/topic_opener.h"
 
-#include "app/editor/editor_host.h"
-#include "app/shell/launcher.h"
-#include "core/store/compressed_file.h"
+#include "app/base/launcher.h"
 #include "core/session/notebook_session.h"
+#include "core/store/compressed_file.h"
 #include "core/tree/topic_kind.h"
 
 #include <QDir>
@@ -15,9 +14,10 @@
 
 namespace oxlin::app {
 
-TopicOpener::TopicOpener(session::NotebookSession& session, EditorHost& editor, Launcher& launcher,
+TopicOpener::TopicOpener(session::NotebookSession& session, EditorShows editorShows,
+                         Launcher& launcher,
                          QObject* parent)
-    : QObject(parent), session_(session), editor_(editor), launcher_(launcher) {}
+    : QObject(parent), session_(session), editorShows_(std::move(editorShows)), launcher_(launcher) {}
 
 TopicOpener::~TopicOpener() {
     // Going away: the copies are complete on disk, but nobody opens them now.
@@ -36,7 +36,7 @@ bool TopicOpener::compressWorkingCopy(tree::ItemHandle item) {
     const QString copy = copyFor(*found);
     if (copy.isEmpty() || !QFileInfo::exists(copy))
         return true;
-    if (item == editor_.currentTopic() && editor_.isOpen())
+    if (editorShows_(item))
         return true;
     return store::compressFile(copy, tree::topicFilePath(session_.paths().workingFolder,
                                                          found->record->fileId)) == 1;

@@ -5,6 +5,7 @@
 #include <QObject>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -16,7 +17,6 @@ class NotebookSession;
 
 namespace oxlin::app {
 
-class EditorHost;
 class Launcher;
 
 // File topics (neither ".txt" nor ".rtf"): each is decompressed off the UI
@@ -32,11 +32,14 @@ class Launcher;
 // joins it (waitForWorkers), whichever comes first, and only once. Nothing
 // here spins the event loop, so nothing queued runs in the middle of an exit.
 //
-// `session`, `editor` and `launcher` are borrowed and must outlive the opener.
+// `session` and `launcher` are borrowed and must outlive the opener.
 class TopicOpener final : public QObject {
     Q_OBJECT
 public:
-    TopicOpener(session::NotebookSession& session, EditorHost& editor, Launcher& launcher,
+    // Says whether the editor holds `item` open: its working copy is the editor's.
+    using EditorShows = std::function<bool(tree::ItemHandle item)>;
+
+    TopicOpener(session::NotebookSession& session, EditorShows editorShows, Launcher& launcher,
                 QObject* parent = nullptr);
     ~TopicOpener() override;
 
@@ -75,7 +78,7 @@ private:
     };
 
     session::NotebookSession& session_;
-    EditorHost& editor_;
+    EditorShows editorShows_;
     Launcher& launcher_;
     std::vector<Worker> workers_;
     quint64 lastWorkerId_ = 0;

@@ -1,13 +1,13 @@
 #include "app/tree/transfer_commands.h"
 
-#include "app/shell/prompter.h"
-#include "app/shell/wait_cursor.h"
+#include "app/base/prompter.h"
+#include "app/base/user_messages.h"
+#include "app/base/wait_cursor.h"
 #include "core/session/notebook_session.h"
 #include "core/transfer/export.h"
 #include "core/transfer/import.h"
-#include "app/shell/user_messages.h"
-#include "messages/transfer_messages.h"
 #include "core/tree/topic_kind.h"
+#include "messages/transfer_messages.h"
 
 #include <QDir>
 #include <QElapsedTimer>

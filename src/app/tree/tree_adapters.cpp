@@ -1,7 +1,6 @@
 #include "app/tree/tree_adapters.h"
 
-#include "app/editor/editor_host.h"
-#include "app/shell/prompter.h"
+#include "app/base/prompter.h"
 #include "messages/tree_messages.h"
 
 namespace oxlin::app {
@@ -25,36 +24,6 @@ void PrompterQuestions::refuseLabel(tree::LabelCheck check, const QString& label
 void PrompterQuestions::refuseFullNotebook() {
     prompter_.message(messages::TreeMessages::notebookFull(), messages::TreeMessages::caption(),
                       PromptIcon::Warning);
-}
-
-tree::ItemHandle HostedTreeEditor::currentItem() const {
-    return host_.currentTopic();
-}
-
-// -1 is a failed write; the other codes mean there was nothing to save.
-bool HostedTreeEditor::saveTopic() {
-    return host_.saveTopic() != -1;
-}
-
-// closeTopic empties the control and removes the working copy; it never saves.
-void HostedTreeEditor::closeWithoutSaving() {
-    host_.closeTopic();
-}
-
-void HostedTreeEditor::repoint(tree::ItemHandle item) {
-    host_.repointTopic(item);
-}
-
-quint32 HostedTreeEditor::viewPosition() const {
-    return host_.viewPosition();
-}
-
-bool HostedTreeEditor::loadTopic(tree::ItemHandle item) {
-    return host_.loadTopic(item) == 0;
-}
-
-void HostedTreeEditor::restoreViewPosition(quint32 position) {
-    host_.restoreViewPosition(position);
 }
 
 } // namespace oxlin::app

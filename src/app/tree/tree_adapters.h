@@ -4,7 +4,6 @@
 
 namespace oxlin::app {
 
-class EditorHost;
 class Prompter;
 
 // The tree operations' questions and refusals as message boxes of the
@@ -20,22 +19,6 @@ public:
 
 private:
     Prompter& prompter_;
-};
-
-// The editor host as the tree operations see it. `host` must outlive the adapter.
-class HostedTreeEditor final : public tree::TreeEditor {
-public:
-    explicit HostedTreeEditor(EditorHost& host) : host_(host) {}
-    tree::ItemHandle currentItem() const override;
-    bool saveTopic() override;
-    void closeWithoutSaving() override;
-    void repoint(tree::ItemHandle item) override;
-    quint32 viewPosition() const override;
-    bool loadTopic(tree::ItemHandle item) override;
-    void restoreViewPosition(quint32 position) override;
-
-private:
-    EditorHost& host_;
 };
 
 } // namespace oxlin::app

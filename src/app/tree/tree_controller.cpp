@@ -1,10 +1,9 @@
 #include "app/tree/tree_controller.h"
 
-#include "app/shell/file_list.h"
+#include "app/base/file_list.h"
 
-#include "app/editor/editor_host.h"
-#include "app/shell/action_registry.h"
-#include "app/shell/command_ids.h"
+#include "app/base/action_registry.h"
+#include "app/base/command_ids.h"
 #include "core/tree/topic_kind.h"
 
 #include <QAction>
@@ -27,7 +26,6 @@ using tree::Move;
 TreeController::TreeController(Parts parts, QObject* parent)
     : QObject(parent), tree_(parts.services.tree), editor_(parts.editor), view_(parts.view),
       actions_(parts.actions), dispatch_(std::move(parts.dispatch)), questions_(parts.prompter),
-      treeEditor_(parts.editor),
       model_(parts.services.tree, parts.icons, static_cast<ItemRenamer&>(*this)) {
     tree::TreeHooks hooks;
     hooks.dropFromIndex = [this](ItemHandle item, const QString& oldPath) {
@@ -42,7 +40,7 @@ TreeController::TreeController(Parts parts, QObject* parent)
         actions_.setEnabled(cmd::Forward, state.forward);
     };
     operations_ = std::make_unique<tree::TreeOperations>(std::move(parts.services), questions_,
-                                                         treeEditor_, std::move(hooks));
+                                                         editor_, std::move(hooks));
     actions_.setEnabled(cmd::Backward, false);
     actions_.setEnabled(cmd::Forward, false);
 
@@ -155,7 +153,7 @@ void TreeController::command(int id) {
         if (opened == kNoItem)
             return;
         select(opened);
-        if (opened == editor_.currentTopic())
+        if (opened == editor_.currentItem())
             postFocusSwitch();
     };
     switch (id) {

@@ -21,7 +21,6 @@ class QTreeView;
 namespace oxlin::app {
 
 class ActionRegistry;
-class EditorHost;
 class Prompter;
 class TreeIcons;
 
@@ -39,7 +38,7 @@ public:
     struct Parts {
         tree::TreeServices services;
         Prompter& prompter;
-        EditorHost& editor;
+        tree::TreeEditor& editor;
         QTreeView* view;
         const TreeIcons& icons;
         ActionRegistry& actions;
@@ -103,12 +102,11 @@ private:
     void postFocusSwitch();
 
     tree::TopicTree& tree_;
-    EditorHost& editor_;
+    tree::TreeEditor& editor_;
     QTreeView* view_;
     ActionRegistry& actions_;
     std::function<void(int)> dispatch_;
     PrompterQuestions questions_;
-    HostedTreeEditor treeEditor_;
     std::unique_ptr<tree::TreeOperations> operations_;
     // After the operations: label edits in the view reach them through it.
     TreeItemModel model_;

@@ -1,6 +1,6 @@
 #include "app/tree/tree_icons.h"
 
-#include "app/shell/app_icons.h"
+#include "app/base/app_icons.h"
 
 #include <QMimeDatabase>
 

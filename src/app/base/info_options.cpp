@@ -1,0 +1,36 @@
+#include "app/base/info_options.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace oxlin::app {
+
+void addStandardOptions(QCommandLineParser& options, const ConfigureOptions& configure) {
+    if (configure)
+        configure(options);
+    options.addHelpOption();
+    options.addVersionOption();
+}
+
+void answerInfoOptions(int argc, char* argv[], const QString& applicationName,
+                       const ConfigureOptions& configure) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    QCommandLineParser options;
+    addStandardOptions(options, configure);
+    // An unknown option is answered here too, so a typing mistake says so
+    // rather than failing for want of a display.
+    const bool understood = options.parse(arguments);
+    if (understood && !options.isSet(QStringLiteral("help")) &&
+        !options.isSet(QStringLiteral("help-all")) && !options.isSet(QStringLiteral("version")))
+        return;
+    // Core only: no platform plugin is loaded, so no display is needed.
+    QCoreApplication core(argc, argv);
+    QCoreApplication::setApplicationName(applicationName);
+    QCoreApplication::setApplicationVersion(QStringLiteral(OXLIN_VERSION));
+    options.process(core); // prints and ends the process (status 1 for an unknown option)
+}
+
+} // namespace oxlin::app
