@@ -2,7 +2,6 @@
 
 #include "core/session/welcome.h"
 #include "core/store/atomic_file.h"
-#include "core/store/browser.h"
 #include "core/store/compressed_file.h"
 #include "core/store/file_names.h"
 #include "core/store/package.h"
@@ -69,7 +68,6 @@ int NotebookSession::setUpPaths() {
         removeFolder(aside);
     made = made && fs_.makePath(paths_.workingFolder);
     fileIds_.setRuntimeFile(paths_.runtimeFile);
-    browserProgram_ = findBrowserProgram();
     return made ? 1 : 0;
 }
 

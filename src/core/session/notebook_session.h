@@ -108,7 +108,6 @@ public:
     tree::TopicTree& tree() { return tree_; }
     tree::FileIdCounter& fileIds() { return fileIds_; }
     tree::TopicHistory& history() { return history_; }
-    const QString& browserProgram() const { return browserProgram_; }
     OpenOutcome lastOpenOutcome() const { return outcome_; }
     const QString& damagedPackageCopy() const { return damagedCopy_; }
     // What the last load of Tree.ini had to leave out or repair.
@@ -230,7 +229,6 @@ private:
     QString dataFolder_;
     CurrentBook book_;
     NotebookPaths paths_;
-    QString browserProgram_;
     SessionHooks hooks_;
     tree::TopicTree tree_;
     tree::FileIdCounter fileIds_;
