@@ -4,7 +4,7 @@
 #include "app/tree/tree_icons.h"
 #include "app/tree/tree_item_model.h"
 #include "core/search/content_scan.h"
-#include "core/session/notebook_session.h"
+#include "core/session/read_only_notebook.h"
 #include "core/store/profile.h"
 
 #include <QObject>
@@ -42,7 +42,7 @@ public:
     ~ViewerController() override;
 
     ViewerWindow& window() { return *window_; }
-    session::NotebookSession& session() { return *session_; }
+    session::ReadOnlyNotebook& session() { return *session_; }
     app::TreeItemModel& model() { return *model_; }
     app::SearchController& search() { return *search_; }
     app::LinkCommands& links() { return *links_; }
@@ -81,7 +81,7 @@ private:
     store::ProfileService profiles_;
     app::TreeIcons icons_;
     tree::TopicImages images_;
-    std::unique_ptr<session::NotebookSession> session_;
+    std::unique_ptr<session::ReadOnlyNotebook> session_;
     std::unique_ptr<ViewerWindow> window_;
     std::unique_ptr<app::TreeItemModel> model_;
     std::unique_ptr<app::TopicOpener> opener_;

@@ -15,7 +15,7 @@
 class QTreeView;
 
 namespace oxlin::session {
-class NotebookSession;
+class LoadedNotebook;
 }
 
 namespace oxlin::store {
@@ -47,7 +47,7 @@ class SearchController final : public QObject, private tree::TreeObserver {
 public:
     struct Parts {
         store::ProfileService& profiles;
-        session::NotebookSession& session;
+        session::LoadedNotebook& session; // edited or only read
         Prompter& prompter;
         EditorHost& editor;
         std::function<void(tree::ItemHandle)> openTopic; // selects and opens

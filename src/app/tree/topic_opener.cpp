@@ -2,8 +2,8 @@
 
 #include "app/editor/editor_host.h"
 #include "app/shell/launcher.h"
+#include "core/session/loaded_notebook.h"
 #include "core/store/compressed_file.h"
-#include "core/session/notebook_session.h"
 #include "core/tree/topic_kind.h"
 
 #include <QDir>
@@ -15,7 +15,7 @@
 
 namespace oxlin::app {
 
-TopicOpener::TopicOpener(session::NotebookSession& session, EditorHost& editor, Launcher& launcher,
+TopicOpener::TopicOpener(session::LoadedNotebook& session, EditorHost& editor, Launcher& launcher,
                          QObject* parent)
     : QObject(parent), session_(session), editor_(editor), launcher_(launcher) {}
 

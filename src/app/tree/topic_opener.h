@@ -11,7 +11,7 @@
 class QThread;
 
 namespace oxlin::session {
-class NotebookSession;
+class LoadedNotebook;
 }
 
 namespace oxlin::app {
@@ -36,7 +36,7 @@ class Launcher;
 class TopicOpener final : public QObject {
     Q_OBJECT
 public:
-    TopicOpener(session::NotebookSession& session, EditorHost& editor, Launcher& launcher,
+    TopicOpener(session::LoadedNotebook& session, EditorHost& editor, Launcher& launcher,
                 QObject* parent = nullptr);
     ~TopicOpener() override;
 
@@ -74,7 +74,7 @@ private:
         std::shared_ptr<std::atomic<bool>> extracted; // set by the worker before it ends
     };
 
-    session::NotebookSession& session_;
+    session::LoadedNotebook& session_;
     EditorHost& editor_;
     Launcher& launcher_;
     std::vector<Worker> workers_;
