@@ -26,9 +26,9 @@ namespace oxlin::viewer {
 class ViewerWindow;
 
 // Puts one package behind the viewer's window, with the application's own
-// parts: the session (paths, tree, unpacking), the tree model and icons, the
-// editor host, the file-topic opener, the indexes and search panels, links
-// and find. Built in that order in the constructor and destroyed in the
+// parts: the read-only notebook (paths, tree, members taken out when
+// needed), the tree model and icons, the editor host, the file-topic opener,
+// the indexes and search panels, links and find. Built in that order in the constructor and destroyed in the
 // reverse one.
 //
 // The viewer only reads: topics are never written back, the package is never

@@ -252,7 +252,7 @@ void NotebookController::installSafetyWrites() {
 }
 
 void NotebookController::openNotebook() {
-    // What went wrong is said below, once the window is up.
+    // reportOpenOutcome says how it went, a refusal included.
     (void)session_->openNotebook();
     search_->loadHistoryOnce();
     window_->setNotebookName(session_->currentBook().notebookName);
