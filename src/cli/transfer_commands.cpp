@@ -177,7 +177,7 @@ int importInto(const QStringList& arguments) {
     }
     const session::OpenOutcome expected =
         resuming ? session::OpenOutcome::Resumed : session::OpenOutcome::Unpacked;
-    if (session.openNotebook() != 1 ||
+    if (!session.openNotebook().ok() ||
         (session.lastOpenOutcome() != expected &&
          session.lastOpenOutcome() != session::OpenOutcome::Unpacked)) {
         complain(QStringLiteral("cannot read the package %1: it is damaged or not a notebook "
@@ -214,7 +214,7 @@ int importInto(const QStringList& arguments) {
     // At once, as every change of the tree is: the topic files are written.
     session.saveTreeFile();
     tell(messages::TransferMessages::afterImport(report));
-    if (session.closeNotebook() != 1) {
+    if (!session.closeNotebook().ok()) {
         complain(QStringLiteral("could not save the notebook: %1; what was imported is kept in %2")
                      .arg(messages::NotebookMessages::problem(session.saveProblem()),
                           QDir::toNativeSeparators(working)));

@@ -73,8 +73,6 @@ QString NotebookMessages::problem(const SessionProblem& problem) {
     switch (problem.kind) {
     case SessionProblem::Kind::None:
         return {};
-    case SessionProblem::Kind::ReadOnly:
-        return tr("the notebook is open for reading only");
     case SessionProblem::Kind::WorkingFolderIsLink:
         return tr("the working folder \"%1\" is a symbolic link").arg(path);
     case SessionProblem::Kind::UnpackFailed:
@@ -90,6 +88,11 @@ QString NotebookMessages::problem(const SessionProblem& problem) {
             .arg(problem.count)
             .arg(store::package_format::kMaxPackedEntries - 2);
     case SessionProblem::Kind::PackageNotWritten:
+        if (problem.systemError != 0)
+            return tr("the package \"%1\" could not be written (%2)")
+                .arg(path, store::Status(store::Status::Code::WriteFailed, problem.path,
+                                         problem.systemError)
+                               .systemMessage());
         return tr("the package \"%1\" could not be written (is the disk full, or does the "
                   "notebook hold more topics than a package can?)")
             .arg(path);
@@ -101,6 +104,8 @@ QString NotebookMessages::problem(const SessionProblem& problem) {
         return tr("the working folder \"%1\" could not be created (is the disk full, or is "
                   "something else in its place?)")
             .arg(path);
+    case SessionProblem::Kind::WorkingFolderNotWritable:
+        return tr("the folder \"%1\" cannot be written to").arg(path);
     case SessionProblem::Kind::DamagedCopyNotKept:
         return tr("\"%1\" is damaged, and no copy of it could be kept aside (is the disk "
                   "full?)")

@@ -34,7 +34,10 @@ namespace cmd = app::cmd;
 ViewerController::ViewerController(const QString& folder, app::Prompter& prompter,
                                    app::Launcher& launcher, QObject* parent)
     : QObject(parent), prompter_(prompter), launcher_(launcher), images_(&icons_) {
-    session_ = std::make_unique<session::NotebookSession>(profiles_, folder, &images_);
+    // The index worker starts after every load of the tree; search_ is made
+    // below, before the first open.
+    session_ = std::make_unique<session::ReadOnlyNotebook>(profiles_, folder, &images_,
+                                                           [this] { search_->startRebuild(); });
     window_ = std::make_unique<ViewerWindow>(*this, prompter_);
     ViewerWindow& window = *window_;
     app::EditorHost& editor = window.editorHost();
@@ -57,8 +60,8 @@ ViewerController::ViewerController(const QString& folder, app::Prompter& prompte
                           translated(kCaption), app::PromptIcon::Warning);
     });
     connect(opener_.get(), &app::TopicOpener::notExtracted, this, [this](const QString& name) {
-        prompter_.message(messages::NotebookMessages::topicNotExtracted(name),
-                          translated(kCaption), app::PromptIcon::Warning);
+        prompter_.message(messages::NotebookMessages::topicNotExtracted(name), translated(kCaption),
+                          app::PromptIcon::Warning);
     });
 
     app::SearchController::Parts parts{profiles_,
@@ -76,11 +79,6 @@ ViewerController::ViewerController(const QString& folder, app::Prompter& prompte
             [this, &window](tree::ItemHandle item, bool collapseCurrent) {
                 app::revealItem(*window.treeView(), *model_, item, collapseCurrent);
             });
-
-    session::SessionHooks hooks;
-    hooks.startIndexWorker = [this] { search_->startRebuild(); };
-    hooks.waitForIndexWorker = [this] { search_->stopBackgroundWork(); };
-    session_->setHooks(std::move(hooks));
 
     // Links: a topic link opens its topic here; a file or web link goes to
     // the desktop. Inserting links is the editor's, and the viewer edits nothing.
@@ -109,15 +107,15 @@ ViewerController::~ViewerController() {
 }
 
 bool ViewerController::open(const QString& package) {
-    session::NotebookSession& session = *session_;
+    session::ReadOnlyNotebook& session = *session_;
     session.currentBook().notebookName = notebookNameOf(package);
     session.setUpPaths();
     // The last package's reader goes with its open: nothing may search it then.
     search_->stopBackgroundWork();
     search_->readTopicsFrom(nullptr);
     packageTopics_.reset();
-    const bool unpacked = session.openReadOnly(package) == 1;
-    if (const store::PackageReader* reader = session.readOnlyPackage()) {
+    const bool unpacked = session.open(package);
+    if (const store::PackageReader* reader = session.package()) {
         packageTopics_ = std::make_unique<search::PackageTopics>(*reader);
         search_->readTopicsFrom(packageTopics_.get());
     }

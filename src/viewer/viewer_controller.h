@@ -4,7 +4,7 @@
 #include "app/tree/tree_icons.h"
 #include "app/tree/tree_item_model.h"
 #include "core/search/content_scan.h"
-#include "core/session/notebook_session.h"
+#include "core/session/read_only_notebook.h"
 #include "core/store/profile.h"
 
 #include <QObject>
@@ -27,9 +27,9 @@ namespace oxlin::viewer {
 class ViewerWindow;
 
 // Puts one package behind the viewer's window, with the application's own
-// parts: the session (paths, tree, unpacking), the tree model and icons, the
-// editor host, the file-topic opener, the indexes and search panels, links
-// and find. Built in that order in the constructor and destroyed in the
+// parts: the read-only notebook (paths, tree, members taken out when
+// needed), the tree model and icons, the editor host, the file-topic opener,
+// the indexes and search panels, links and find. Built in that order in the constructor and destroyed in the
 // reverse one.
 //
 // The viewer only reads: topics are never written back, the package is never
@@ -43,7 +43,7 @@ public:
     ~ViewerController() override;
 
     ViewerWindow& window() { return *window_; }
-    session::NotebookSession& session() { return *session_; }
+    session::ReadOnlyNotebook& session() { return *session_; }
     app::TreeItemModel& model() { return *model_; }
     app::SearchController& search() { return *search_; }
     app::LinkCommands& links() { return *links_; }
@@ -82,7 +82,7 @@ private:
     store::ProfileService profiles_;
     app::TreeIcons icons_;
     tree::TopicImages images_;
-    std::unique_ptr<session::NotebookSession> session_;
+    std::unique_ptr<session::ReadOnlyNotebook> session_;
     std::unique_ptr<ViewerWindow> window_;
     std::unique_ptr<app::TreeItemModel> model_;
     // The editor as the search sees it.

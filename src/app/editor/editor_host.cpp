@@ -5,6 +5,7 @@
 #include "app/base/wait_cursor.h"
 #include "app/editor/text_lines.h"
 #include "app/editor/topic_text_edit.h"
+#include "core/session/topic_reading.h"
 #include "core/tree/topic_kind.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -103,20 +104,20 @@ int EditorHost::loadTopic(ItemHandle topic) {
     // Decoded once, into memory, and only up to the limit: the working copy
     // is written from these bytes and the editor reads them, and a topic too
     // large to open never reaches the disk or the memory in full.
-    QByteArray bytes;
-    const store::CodecStatus status = WorkingCopy::readTopicFile(*file, maxTopicBytes_, bytes);
-    if (status == store::CodecStatus::TooLarge) {
+    const session::TopicRead read =
+        session::readTopicFile(*file, topics_.workingFolder(), maxTopicBytes_);
+    if (read.tooLarge()) {
         // Not read, so never written back either: the topic file stays whole.
         edit_->clear();
         edit_->document()->setModified(false);
         reportTooLarge(*label);
         return EditorResult::TooLarge;
     }
-    if (status != store::CodecStatus::Ok && QFileInfo(*file).size() > 0)
-        reportDamagedTopic(*label, *file);
-    copy_.start(copy, bytes);
+    if (read.damaged)
+        reportDamagedTopic(*label, read.keptCopy);
+    copy_.start(copy, read.bytes);
     format_ = StreamFormat::Unknown;
-    streamIn(bytes);
+    streamIn(read.bytes);
 
     current_ = topic;
     Q_EMIT topicChanged();
@@ -170,8 +171,7 @@ void EditorHost::reportTooLarge(const QString& label) {
                       tr("Oxlin"), PromptIcon::Warning);
 }
 
-void EditorHost::reportDamagedTopic(const QString& label, const QString& topicFile) {
-    const QString kept = WorkingCopy::keepDamagedTopicFile(topicFile, topics_.workingFolder());
+void EditorHost::reportDamagedTopic(const QString& label, const QString& kept) {
     QString text = tr("The topic \"%1\" could not be read completely: its file is damaged.\n"
                       "What could be read of it is shown.")
                        .arg(label);

@@ -117,7 +117,8 @@ private:
     bool writeWorkingCopy(QFileDevice::FileError& error);
     void streamIn(const QByteArray& bytes);
     void reportSaveError(long code);
-    void reportDamagedTopic(const QString& label, const QString& topicFile);
+    // `kept`: where the damaged file was copied, or empty.
+    void reportDamagedTopic(const QString& label, const QString& kept);
     void reportTooLarge(const QString& label);
 
     EditorTopics& topics_;

@@ -1,17 +1,13 @@
 #include "app/editor/working_copy.h"
 
 #include "core/store/atomic_file.h"
+#include "core/store/compressed_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 namespace oxlin::app {
-
-store::CodecStatus WorkingCopy::readTopicFile(const QString& topicFile, qint64 limit,
-                                              QByteArray& bytes) {
-    return store::decompressFileStatus(topicFile, bytes, limit);
-}
 
 void WorkingCopy::start(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -29,15 +25,6 @@ bool WorkingCopy::putBack(const QString& topicFile) const {
 
 bool WorkingCopy::exportTopicFile(const QString& topicFile, const QString& target) {
     return store::decompressReplacing(topicFile, target) == 1;
-}
-
-QString WorkingCopy::keepDamagedTopicFile(const QString& topicFile, const QString& workingFolder) {
-    const QDir working(workingFolder);
-    QDir dataFolder(working);
-    dataFolder.cdUp();
-    return store::keepDamagedCopy(topicFile, dataFolder.filePath(working.dirName() + u'.' +
-                                                                 QFileInfo(topicFile).fileName() +
-                                                                 QStringLiteral(".damaged")));
 }
 
 void WorkingCopy::discard() {

@@ -15,7 +15,7 @@
 
 
 namespace oxlin::session {
-class NotebookSession;
+class LoadedNotebook;
 }
 
 namespace oxlin::store {
@@ -45,7 +45,7 @@ class SearchController final : public QObject, private tree::TreeObserver {
 public:
     struct Parts {
         store::ProfileService& profiles;
-        session::NotebookSession& session;
+        session::LoadedNotebook& session; // edited or only read
         Prompter& prompter;
         // The open topic, and its save before a search reads topic files.
         tree::TreeEditor& editor;

@@ -28,10 +28,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCursor>
-#include <QMenu>
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QMenu>
 #include <QTreeView>
 
 namespace oxlin::app {
@@ -41,7 +40,8 @@ NotebookController::NotebookController(const QString& dataFolder, Prompter& prom
                                        SafetyDelays safety, QObject* parent)
     : QObject(parent), prompter_(prompter), launcher_(launcher), safetyDelays_(safety),
       images_(&icons_) {
-    session_ = std::make_unique<session::NotebookSession>(profiles_, dataFolder, &images_);
+    session_ =
+        std::make_unique<session::NotebookSession>(profiles_, dataFolder, sessionHooks(), &images_);
     // The first steps of the window's creation: the window's title and the
     // tree's paths come from them.
     session_->readLastBook();
@@ -87,7 +87,6 @@ NotebookController::NotebookController(const QString& dataFolder, Prompter& prom
     connect(treeController_.get(), &TreeController::indexAddRequested, search_.get(),
             &SearchController::addItem);
 
-    installSessionHooks();
     installCommands();
     installSafetyWrites();
     installEditorServices();
@@ -110,13 +109,13 @@ NotebookController::~NotebookController() = default;
 
 TreeItemModel& NotebookController::model() { return treeController_->model(); }
 
-void NotebookController::installSessionHooks() {
-    EditorHost& editor = window_->editorHost();
+session::SessionHooks NotebookController::sessionHooks() {
     session::SessionHooks hooks;
-    hooks.saveEditorTopic = [&editor] {
+    hooks.saveEditorTopic = [this] {
+        EditorHost& editor = window_->editorHost();
         return !editor.isOpen() || editor.currentTopic() == 0 || editor.saveTopic() == 0;
     };
-    hooks.shutDownEditor = [&editor] { return editor.shutDown(); };
+    hooks.shutDownEditor = [this] { return window_->editorHost().shutDown(); };
     hooks.writeLastEdit = [this] { search_->writeLastEdit(); };
     hooks.compressLastOpenedTopic = [this] {
         return opener_->compressWorkingCopy(treeController_->operations().lastOpened());
@@ -129,7 +128,7 @@ void NotebookController::installSessionHooks() {
     };
     hooks.saveKeywordHistory = [this] { search_->saveHistory(); };
     hooks.forgetOpenedTopics = [this] { treeController_->operations().forgetOpenedTopics(); };
-    session_->setHooks(std::move(hooks));
+    return hooks;
 }
 
 void NotebookController::installEditorServices() {
@@ -263,7 +262,8 @@ void NotebookController::installSafetyWrites() {
 }
 
 void NotebookController::openNotebook() {
-    session_->openNotebook();
+    // reportOpenOutcome says how it went, a refusal included.
+    (void)session_->openNotebook();
     search_->loadHistoryOnce();
     window_->setNotebookName(session_->currentBook().notebookName);
     // Said once the window is up: the notebook opens all the same.
@@ -271,20 +271,19 @@ void NotebookController::openNotebook() {
 }
 
 void NotebookController::reportOpenOutcome() {
-    if (session_->lastOpenOutcome() != session::OpenOutcome::Refused &&
-        !session_->saveProblem().isEmpty()) {
-        prompter_.message(messages::NotebookMessages::openedWithProblem(session_->saveProblem()),
+    // A refusal is said below, with the outcome.
+    const session::SessionProblem& problem = session_->saveProblem();
+    const bool openedWithProblem =
+        session_->lastOpenOutcome() != session::OpenOutcome::Refused && !problem.isEmpty();
+    if (openedWithProblem &&
+        problem.kind == session::SessionProblem::Kind::WorkingFolderNotWritable) {
+        prompter_.message(tr("The notebook cannot be saved: %1.\nWhat you change now will be "
+                             "lost when Oxlin ends.")
+                              .arg(messages::NotebookMessages::problem(problem)),
                           tr("Oxlin"), PromptIcon::Warning);
-    } else if (session_->lastOpenOutcome() != session::OpenOutcome::Refused) {
-        // A folder that takes no file (read-only, a full disk) is said at once,
-        // not after an hour of typing.
-        QTemporaryFile probe(QDir(session_->paths().workingFolder).filePath(QStringLiteral(".probe-XXXXXX")));
-        if (!probe.open() || probe.write("x", 1) != 1 || !probe.flush()) {
-            prompter_.message(tr("The notebook cannot be saved: the folder \"%1\" cannot be "
-                                 "written to.\nWhat you change now will be lost when Oxlin ends.")
-                                  .arg(QDir::toNativeSeparators(session_->paths().workingFolder)),
-                              tr("Oxlin"), PromptIcon::Warning);
-        }
+    } else if (openedWithProblem) {
+        prompter_.message(messages::NotebookMessages::openedWithProblem(problem), tr("Oxlin"),
+                          PromptIcon::Warning);
     }
     const QString package = QFileInfo(session_->paths().packageFile).fileName();
     const QString copy = QFileInfo(session_->damagedPackageCopy()).fileName();
@@ -356,7 +355,7 @@ void NotebookController::openTopic(ItemHandle item) {
 bool NotebookController::save() {
     const bool packed = [this] {
         const WaitCursor wait;
-        return session_->save() == 1;
+        return session_->save().ok();
     }();
     if (!packed)
         reportSaveProblem();
@@ -374,7 +373,7 @@ bool NotebookController::exitSequence() {
         return false;
     }
     safety_->stop(); // the sequence writes everything itself, then empties the tree
-    if (session_->exitNotebook() != 1)
+    if (!session_->exitNotebook().ok())
         reportSaveProblem();
     return true;
 }

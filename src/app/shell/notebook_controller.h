@@ -103,7 +103,10 @@ private:
     void installEditorServices();
     // Paste in the tree: the file list on the clipboard, imported.
     void pasteFiles();
-    void installSessionHooks();
+    // The session's hooks. They reach the window, the opener, the tree pane,
+    // the search and the import through this controller, made after the
+    // session but before its first open.
+    session::SessionHooks sessionHooks();
     // Another notebook became current: the title and the window follow it.
     void notebookChanged();
     // The toolbar's Import: a pop-up menu at the pointer with its two entries.

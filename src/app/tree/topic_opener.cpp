@@ -1,7 +1,7 @@
 #include "app/tree/topic_opener.h"
 
 #include "app/base/launcher.h"
-#include "core/session/notebook_session.h"
+#include "core/session/loaded_notebook.h"
 #include "core/store/compressed_file.h"
 #include "core/tree/topic_kind.h"
 
@@ -14,7 +14,7 @@
 
 namespace oxlin::app {
 
-TopicOpener::TopicOpener(session::NotebookSession& session, EditorShows editorShows,
+TopicOpener::TopicOpener(session::LoadedNotebook& session, EditorShows editorShows,
                          Launcher& launcher,
                          QObject* parent)
     : QObject(parent), session_(session), editorShows_(std::move(editorShows)), launcher_(launcher) {}

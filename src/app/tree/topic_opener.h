@@ -12,7 +12,7 @@
 class QThread;
 
 namespace oxlin::session {
-class NotebookSession;
+class LoadedNotebook;
 }
 
 namespace oxlin::app {
@@ -39,7 +39,7 @@ public:
     // Says whether the editor holds `item` open: its working copy is the editor's.
     using EditorShows = std::function<bool(tree::ItemHandle item)>;
 
-    TopicOpener(session::NotebookSession& session, EditorShows editorShows, Launcher& launcher,
+    TopicOpener(session::LoadedNotebook& session, EditorShows editorShows, Launcher& launcher,
                 QObject* parent = nullptr);
     ~TopicOpener() override;
 
@@ -77,7 +77,7 @@ private:
         std::shared_ptr<std::atomic<bool>> extracted; // set by the worker before it ends
     };
 
-    session::NotebookSession& session_;
+    session::LoadedNotebook& session_;
     EditorShows editorShows_;
     Launcher& launcher_;
     std::vector<Worker> workers_;

@@ -91,11 +91,11 @@ NotebookResult NotebookManager::closeAndOpen(const QString& name) {
     }
     // A failed pack keeps the working folder (the session never removes it
     // then), so going on loses nothing: the next open of it resumes there.
-    if (session_.closeNotebook() != 1)
+    if (!session_.closeNotebook().ok())
         result.closeProblem = session_.saveProblem();
     session_.currentBook().notebookName = name;
     session_.setUpPaths();
-    if (session_.openNotebook() != 1) {
+    if (!session_.openNotebook().ok()) {
         result.change = NotebookChange::OpenFailed;
         result.closeProblem = session_.saveProblem();
     }
@@ -121,7 +121,7 @@ NotebookResult NotebookManager::createNotebook(const QString& name) {
         return result;
     }
     result = closeAndOpen(name);
-    if (result.ok() && session_.packNotebook() != 1 && result.closeProblem.isEmpty())
+    if (result.ok() && !session_.packNotebook().ok() && result.closeProblem.isEmpty())
         result.closeProblem = session_.saveProblem();
     return result;
 }
@@ -135,8 +135,7 @@ NotebookResult NotebookManager::switchToNotebook(const QString& name) {
     // The name as the file system spells it, so the working folder and the
     // package keep one spelling.
     const QString package = findPackage(session_.paths().dataFolder, name);
-    const QString spelled =
-        package.isEmpty() ? name : QFileInfo(package).completeBaseName();
+    const QString spelled = package.isEmpty() ? name : QFileInfo(package).completeBaseName();
     return closeAndOpen(spelled);
 }
 

@@ -21,18 +21,17 @@ QByteArray welcomeText() {
 }
 
 tree::ItemHandle addWelcomeTopic(tree::TopicTree& tree, tree::FileIdCounter& fileIds,
-                                 const store::NotebookPaths& paths,
-                                 store::ProfileService& profiles, tree::TopicImages* images) {
+                                 const store::NotebookPaths& paths, store::ProfileService& profiles,
+                                 tree::TopicImages* images) {
     const qint32 id = fileIds.allocate();
     QByteArray compressed;
     if (id <= 0 || store::compressBuffer(welcomeText(), compressed) != 1 ||
         !store::writeFileAtomically(tree::topicFilePath(paths.workingFolder, id), compressed))
         return tree::kNoItem;
     const QString label = QLatin1String(kWelcomeLabel);
-    const tree::ItemHandle item =
-        tree.insertItem(tree::kTopLevel, tree::InsertPosition::first(), label,
-                        images ? images->imageFor(label) : tree::kTextImage,
-                        tree::TopicRecord{id, 0});
+    const tree::ItemHandle item = tree.insertItem(
+        tree::kTopLevel, tree::InsertPosition::first(), label,
+        images ? images->imageFor(label) : tree::kTextImage, tree::TopicRecord{id, 0});
     tree::saveTree(tree, paths.treeFile);
     profiles.writeString(paths.runtimeFile, QLatin1String(search::kRuntimeSection),
                          QLatin1String(search::kLastEditKey), tree.itemPath(item));

@@ -28,7 +28,7 @@ QByteArray welcomeText();
 // item, or kNoItem (and the tree unchanged) when the topic file could not be
 // written. `images` may be null.
 tree::ItemHandle addWelcomeTopic(tree::TopicTree& tree, tree::FileIdCounter& fileIds,
-                                 const store::NotebookPaths& paths,
-                                 store::ProfileService& profiles, tree::TopicImages* images);
+                                 const store::NotebookPaths& paths, store::ProfileService& profiles,
+                                 tree::TopicImages* images);
 
 } // namespace oxlin::session

@@ -36,33 +36,34 @@ protected:
     QString package() const { return QDir(data()).filePath("Book.xzz"); }
 
     std::unique_ptr<NotebookSession> open() {
-        auto session = std::make_unique<NotebookSession>(profiles, data(), nullptr, fs);
+        auto session =
+            std::make_unique<NotebookSession>(profiles, data(), SessionHooks{}, nullptr, fs);
         session->currentBook().notebookName = "Book";
         session->setUpPaths();
-        session->openNotebook();
+        (void)session->openNotebook();
         return session;
     }
 
     // A package holding one topic, made by a session that ran well.
     QByteArray makePackage() {
         FaultyFileSystem disk;
-        NotebookSession session(profiles, data(), nullptr, disk);
+        NotebookSession session(profiles, data(), {}, nullptr, disk);
         session.currentBook().notebookName = "Book";
         session.setUpPaths();
-        session.openNotebook();
+        (void)session.openNotebook();
         const qint32 id = session.fileIds().allocate();
         session.tree().insertItem(tree::kTopLevel, tree::InsertPosition::last(), "Kept.txt",
                                   tree::kTextImage, tree::TopicRecord{id, 0});
         QByteArray compressed;
         compressBuffer("kept text", compressed);
         writeAll(tree::topicFilePath(working(), id), compressed);
-        EXPECT_EQ(session.exitNotebook(), 1);
+        EXPECT_TRUE(session.exitNotebook().ok());
         return readAll(package());
     }
 
     // The session ends as the program does; the package must be as it was.
     void expectExitLeavesThePackage(NotebookSession& session, const QByteArray& original) {
-        EXPECT_EQ(session.exitNotebook(), 0);
+        EXPECT_FALSE(session.exitNotebook().ok());
         EXPECT_EQ(readAll(package()), original);
     }
 
@@ -77,14 +78,14 @@ TEST_F(NotebookFaultsTest, AnIniFileThatCannotBeWrittenAfterUnpackRefusesTheOpen
         SCOPED_TRACE(file.toStdString());
         FaultyFileSystem failing;
         failing.failOn("commit", file);
-        NotebookSession session(profiles, data(), nullptr, failing);
+        NotebookSession session(profiles, data(), {}, nullptr, failing);
         session.currentBook().notebookName = "Book";
         session.setUpPaths();
-        EXPECT_EQ(session.openNotebook(), 0);
+        EXPECT_FALSE(session.openNotebook().ok());
         EXPECT_EQ(session.lastOpenOutcome(), OpenOutcome::Refused);
         EXPECT_EQ(session.saveProblem().kind, SessionProblem::Kind::FileNotWritten);
         EXPECT_EQ(QFileInfo(session.saveProblem().path).fileName(), file);
-        EXPECT_EQ(session.save(), 0);
+        EXPECT_FALSE(session.save().ok());
         expectExitLeavesThePackage(session, original);
     }
 }
@@ -126,7 +127,7 @@ TEST_F(NotebookFaultsTest, EveryDamagedPackageAndAnEmptyOneIsKeptBeforeAnyPack) 
         auto session = open();
         EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::PackageUnreadable);
         EXPECT_EQ(session->damagedPackageCopy(), package() + ".damaged1");
-        EXPECT_EQ(session->exitNotebook(), 1);
+        EXPECT_TRUE(session->exitNotebook().ok());
     }
     EXPECT_EQ(readAll(package() + ".damaged"), "damaged last week");
     EXPECT_TRUE(QFileInfo(package() + ".damaged1").isFile());
@@ -143,13 +144,13 @@ TEST_F(NotebookFaultsTest, AFailedRuntimeMemberOfANewNotebookIsSaid) {
 
 TEST_F(NotebookFaultsTest, AWorkingFolderThatCannotBeMadeRefusesTheOpen) {
     fs.failOn("makePath", "/Book");
-    auto session = std::make_unique<NotebookSession>(profiles, data(), nullptr, fs);
+    auto session = std::make_unique<NotebookSession>(profiles, data(), SessionHooks{}, nullptr, fs);
     session->currentBook().notebookName = "Book";
-    EXPECT_EQ(session->setUpPaths(), 0);
-    EXPECT_EQ(session->openNotebook(), 0);
+    session->setUpPaths();
+    EXPECT_FALSE(session->openNotebook().ok());
     EXPECT_EQ(session->saveProblem().kind, SessionProblem::Kind::WorkingFolderNotMade);
     // The next start opens the default notebook, not this one again.
-    EXPECT_EQ(session->exitNotebook(), 0);
+    EXPECT_FALSE(session->exitNotebook().ok());
     session->readLastBook();
     EXPECT_EQ(session->currentBook().notebookName, CurrentBook::kDefaultName);
 }
@@ -167,14 +168,14 @@ TEST_F(NotebookFaultsTest, UnpackedMembersReachTheDiskBeforeTheTreeFile) {
 TEST_F(NotebookFaultsTest, SaveAndExitSyncTheDataFolderAfterThePackage) {
     auto session = open();
     fs.log.clear();
-    ASSERT_EQ(session->save(), 1);
+    ASSERT_TRUE(session->save().ok());
     const qsizetype packed = fs.log.indexOf("commit Book.xzz");
     ASSERT_GE(packed, 0);
     EXPECT_EQ(fs.log.value(packed + 1), "syncFolder OxlinData");
 
     // A package whose name may not last keeps the working folder.
     fs.failOn("syncFolder", "OxlinData");
-    EXPECT_EQ(session->exitNotebook(), 0);
+    EXPECT_FALSE(session->exitNotebook().ok());
     EXPECT_TRUE(QFileInfo(inWorking("Tree.ini")).isFile());
 }
 

@@ -2,23 +2,25 @@
 // pack, a disk that fills up, a package member or folder that is not what it
 // should be. Every case here once lost the user's work.
 
-#include "messages/notebook_messages.h"
-#include "core/store/compressed_file.h"
 #include "core/session/notebook_session.h"
+#include "core/store/compressed_file.h"
 #include "core/store/package.h"
 #include "core/store/profile.h"
-#include "test_files.h"
 #include "core/tree/topic_kind.h"
 #include "core/tree/tree_file.h"
+#include "messages/notebook_messages.h"
+#include "test_files.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <sys/mount.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <memory>
@@ -51,7 +53,7 @@ protected:
         auto session = std::make_unique<NotebookSession>(profiles, data());
         session->currentBook().notebookName = "Book";
         session->setUpPaths();
-        session->openNotebook();
+        (void)session->openNotebook();
         return session;
     }
 
@@ -118,7 +120,7 @@ TEST_F(RecoveryTest, AnIniFileWithTextIsNeverReplacedByAnEmptyOne) {
 TEST_F(RecoveryTest, SavePacksTheTreeAsItIsNotAsTheLastWriteLeftIt) {
     auto session = open();
     addTopic(*session, tree::kTopLevel, "Made a second ago.txt", "fresh");
-    ASSERT_EQ(session->save(), 1);
+    ASSERT_TRUE(session->save().ok());
 
     QTemporaryDir copy;
     ASSERT_EQ(unpackPackage(copy.path(), package()), 1);
@@ -131,18 +133,19 @@ TEST_F(RecoveryTest, SavePacksTheTreeAsItIsNotAsTheLastWriteLeftIt) {
 TEST_F(RecoveryTest, AMemberThatCannotBeCompressedStopsThePackAndTheRemoval) {
     auto session = open();
     addTopic(*session, tree::kTopLevel, "Only here.txt", "unsaved work");
-    ASSERT_EQ(session->save(), 1);
+    ASSERT_TRUE(session->save().ok());
     const QByteArray goodPackage = readAll(package());
 
     addTopic(*session, tree::kTopLevel, "Newer.txt", "newer work");
     // Z.ini can no longer be read, so Z.xtz cannot be brought up to date.
     ASSERT_TRUE(QFile::remove(inWorking("Z.ini")));
     ASSERT_TRUE(QFile::link("/proc/self/mem", inWorking("Z.ini")));
-    EXPECT_EQ(session->packNotebook(), 0);
-    EXPECT_TRUE(messages::NotebookMessages::problem(session->saveProblem()).contains("Z.xtz")) << messages::NotebookMessages::problem(session->saveProblem()).toStdString();
+    EXPECT_FALSE(session->packNotebook().ok());
+    EXPECT_TRUE(messages::NotebookMessages::problem(session->saveProblem()).contains("Z.xtz"))
+        << messages::NotebookMessages::problem(session->saveProblem()).toStdString();
     EXPECT_EQ(readAll(package()), goodPackage);
 
-    EXPECT_EQ(session->exitNotebook(), 0);
+    EXPECT_FALSE(session->exitNotebook().ok());
     EXPECT_FALSE(session->saveProblem().isEmpty());
     EXPECT_TRUE(QFileInfo::exists(inWorking("Tree.ini")));
     EXPECT_EQ(readAll(package()), goodPackage);
@@ -157,7 +160,7 @@ TEST_F(RecoveryTest, CloseKeepsTheWorkingFolderWhenThePackFails) {
     auto session = open();
     addTopic(*session, tree::kTopLevel, "kept.txt", "kept");
     QDir().mkpath(package()); // a folder where the package should go
-    EXPECT_EQ(session->closeNotebook(), 0);
+    EXPECT_FALSE(session->closeNotebook().ok());
     EXPECT_FALSE(session->saveProblem().isEmpty());
     EXPECT_TRUE(QFileInfo::exists(inWorking("Tree.ini")));
 }
@@ -165,7 +168,7 @@ TEST_F(RecoveryTest, CloseKeepsTheWorkingFolderWhenThePackFails) {
 TEST_F(RecoveryTest, TheWorkingFolderIsRenamedAsideBeforeItIsDeleted) {
     auto session = open();
     addTopic(*session, tree::kTopLevel, "a.txt", "a");
-    EXPECT_EQ(session->exitNotebook(), 1);
+    EXPECT_TRUE(session->exitNotebook().ok());
     EXPECT_FALSE(QFileInfo::exists(working()));
     const QString aside = QDir(data()).filePath(NotebookSession::removalName("Book"));
     EXPECT_FALSE(QFileInfo::exists(aside));
@@ -183,7 +186,7 @@ TEST_F(RecoveryTest, TheWorkingFolderIsRenamedAsideBeforeItIsDeleted) {
 TEST_F(RecoveryTest, AWorkingFolderThatIsALinkIsRefusedAndWhatItPointsToKept) {
     auto first = open();
     addTopic(*first, tree::kTopLevel, "a.txt", "a");
-    ASSERT_EQ(first->exitNotebook(), 1);
+    ASSERT_TRUE(first->exitNotebook().ok());
     const QByteArray goodPackage = readAll(package());
 
     const QString victim = QDir(base).filePath("victim");
@@ -194,7 +197,7 @@ TEST_F(RecoveryTest, AWorkingFolderThatIsALinkIsRefusedAndWhatItPointsToKept) {
     auto session = open();
     EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::Refused);
     EXPECT_FALSE(session->saveProblem().isEmpty());
-    EXPECT_EQ(session->exitNotebook(), 0);
+    EXPECT_FALSE(session->exitNotebook().ok());
     EXPECT_EQ(readAll(QDir(victim).filePath("precious")), "do not delete");
     EXPECT_EQ(readAll(package()), goodPackage);
     EXPECT_TRUE(QFileInfo(working()).isSymLink());
@@ -204,7 +207,7 @@ TEST_F(RecoveryTest, ADamagedTreeMemberIsKeptAndItsTopicsRecovered) {
     auto first = open();
     addTopic(*first, tree::kTopLevel, "one.txt", "first topic");
     addTopic(*first, tree::kTopLevel, "two.txt", "{\\rtf1 second}");
-    ASSERT_EQ(first->exitNotebook(), 1);
+    ASSERT_TRUE(first->exitNotebook().ok());
 
     // Replace Tree.xtz inside the package by bytes that are no gzip member.
     QTemporaryDir repack;
@@ -222,7 +225,7 @@ TEST_F(RecoveryTest, ADamagedTreeMemberIsKeptAndItsTopicsRecovered) {
     EXPECT_EQ(topicText(*session, "Topic 00000002.txt"), "first topic");
 
     // The next pack writes the recovered tree, never an empty one.
-    ASSERT_EQ(session->exitNotebook(), 1);
+    ASSERT_TRUE(session->exitNotebook().ok());
     auto again = open();
     EXPECT_EQ(labelsUnder(again->tree()), QStringList({"Recovered"}));
 }
@@ -253,7 +256,7 @@ TEST_F(RecoveryTest, TopicFilesNoTreeItemNamesAreAdoptedAtEveryLoad) {
     EXPECT_EQ(labelsUnder(again->tree(), again->tree().children(tree::kTopLevel).front()),
               QStringList({"Topic 00000028.txt", "Topic 00000029.txt"}));
     // Nothing is adopted twice, and nothing when no file is missing from the tree.
-    ASSERT_EQ(again->exitNotebook(), 1);
+    ASSERT_TRUE(again->exitNotebook().ok());
     auto clean = open();
     EXPECT_EQ(clean->tree().itemCount(), 4);
 }
@@ -267,12 +270,13 @@ TEST_F(RecoveryTest, LastBookNeverNamesTheDataFolderOwnFiles) {
 
 TEST_F(RecoveryTest, AnOverFullWorkingFolderIsNotPackedAndSaysWhy) {
     auto session = open();
-    ASSERT_EQ(session->save(), 1);
+    ASSERT_TRUE(session->save().ok());
     const QByteArray goodPackage = readAll(package());
     for (int id = 2; id < 2 + 3838; ++id)
         writeAll(QDir(working()).filePath(QString::asprintf("%08X.XTZ", id)), "");
-    EXPECT_EQ(session->packNotebook(), 0);
-    EXPECT_TRUE(messages::NotebookMessages::problem(session->saveProblem()).contains("more than the 3837"))
+    EXPECT_FALSE(session->packNotebook().ok());
+    EXPECT_TRUE(
+        messages::NotebookMessages::problem(session->saveProblem()).contains("more than the 3837"))
         << messages::NotebookMessages::problem(session->saveProblem()).toStdString();
     EXPECT_EQ(readAll(package()), goodPackage);
 }
@@ -304,20 +308,69 @@ protected:
         }
     }
     void unfill() { QFile::remove(QDir(base).filePath("filler")); }
+    // Takes all but about `spare` bytes of the file system.
+    void fillLeaving(qint64 spare) {
+        struct statvfs disk {};
+        ASSERT_EQ(::statvfs(QFile::encodeName(base).constData(), &disk), 0);
+        const qint64 free = qint64(disk.f_bavail) * qint64(disk.f_frsize);
+        ASSERT_GT(free, spare);
+        QFile filler(QDir(base).filePath("filler"));
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        ASSERT_EQ(filler.write(QByteArray(free - spare, 'x')), free - spare);
+        ASSERT_TRUE(filler.flush());
+    }
 
     bool mounted = false;
 };
 
+TEST_F(FullDiskTest, APackThatRunsOutOfSpaceKeepsTheSystemsReason) {
+    auto session = open();
+    // Random bytes do not compress: the package needs as much again.
+    QByteArray text(300 * 1024, '\0');
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(text.data()),
+                                  text.size() / qsizetype(sizeof(quint32)));
+    addTopic(*session, tree::kTopLevel, "large.txt", text);
+    ASSERT_TRUE(session->save().ok());
+    const QByteArray goodPackage = readAll(package());
+
+    fillLeaving(64 * 1024); // room for Tree.xtz and Z.xtz, not for a new package
+    const Status packed = session->packNotebook();
+    EXPECT_FALSE(packed.ok());
+    EXPECT_EQ(session->saveProblem().kind, SessionProblem::Kind::PackageNotWritten);
+    // The store's reason goes with the problem, and into its message.
+    EXPECT_EQ(session->saveProblem().systemError, packed.systemError());
+    if (packed.systemError() != 0) {
+        EXPECT_TRUE(messages::NotebookMessages::problem(session->saveProblem())
+                        .contains(packed.systemMessage()));
+    }
+    EXPECT_EQ(readAll(package()), goodPackage);
+}
+
+TEST_F(FullDiskTest, AResumedWorkingFolderThatTakesNoFileIsSaidAtOpen) {
+    {
+        auto first = open();
+        addTopic(*first, tree::kTopLevel, "typed.txt", "typed before the disk filled");
+        ASSERT_TRUE(first->saveTreeFile());
+    } // ended without an exit: the working folder stays to be resumed
+    fill();
+    auto session = open();
+    EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::Resumed);
+    EXPECT_EQ(session->saveProblem().kind, SessionProblem::Kind::WorkingFolderNotWritable);
+    EXPECT_EQ(session->saveProblem().path, working());
+    EXPECT_EQ(topicText(*session, "typed.txt"), "typed before the disk filled");
+}
+
 TEST_F(FullDiskTest, AnExitOnAFullDiskKeepsThePackageAndTheWorkingFolder) {
     auto session = open();
     addTopic(*session, tree::kTopLevel, "before.txt", "written before the disk filled");
-    ASSERT_EQ(session->save(), 1);
+    ASSERT_TRUE(session->save().ok());
     const QByteArray goodPackage = readAll(package());
 
     session->tree().insertItem(tree::kTopLevel, tree::InsertPosition::last(), "after.txt",
-                               tree::kTextImage, tree::TopicRecord{session->fileIds().allocate(), 0});
+                               tree::kTextImage,
+                               tree::TopicRecord{session->fileIds().allocate(), 0});
     fill();
-    EXPECT_EQ(session->exitNotebook(), 0);
+    EXPECT_FALSE(session->exitNotebook().ok());
     EXPECT_FALSE(session->saveProblem().isEmpty());
     EXPECT_EQ(readAll(package()), goodPackage);
     EXPECT_TRUE(QFileInfo::exists(working()));
@@ -335,7 +388,7 @@ TEST_F(FullDiskTest, AnUnpackThatRunsOutOfSpaceNeverPacksOverThePackage) {
         byte = char((seed = seed * 1103515245u + 12345u) >> 24);
     auto first = open();
     addTopic(*first, tree::kTopLevel, "big.txt", noise);
-    ASSERT_EQ(first->exitNotebook(), 1);
+    ASSERT_TRUE(first->exitNotebook().ok());
     const QByteArray goodPackage = readAll(package());
 
     // Room for the small members, not for the big topic.
@@ -346,7 +399,7 @@ TEST_F(FullDiskTest, AnUnpackThatRunsOutOfSpaceNeverPacksOverThePackage) {
     auto session = open();
     EXPECT_TRUE(session->lastOpenOutcome() == OpenOutcome::Refused ||
                 session->lastOpenOutcome() == OpenOutcome::UnpackIncomplete);
-    session->exitNotebook();
+    (void)session->exitNotebook();
     unfill();
     // Whatever could be written, the package still holds the whole topic, or a copy of it does.
     EXPECT_TRUE(readAll(package()) == goodPackage ||

@@ -1,6 +1,6 @@
+#include "core/session/notebook_session.h"
 #include "core/store/compressed_file.h"
 #include "core/store/instance_lock.h"
-#include "core/session/notebook_session.h"
 #include "core/store/package.h"
 #include "core/store/profile.h"
 #include "core/tree/tree_file.h"
@@ -60,7 +60,7 @@ protected:
         auto session = std::make_unique<NotebookSession>(profiles, data());
         session->currentBook().notebookName = name;
         session->setUpPaths();
-        session->openNotebook();
+        (void)session->openNotebook();
         return session;
     }
 
@@ -73,14 +73,14 @@ TEST_F(NotebookSessionTest, FirstStartCreatesAnEmptyNotebookAndPacksItAtExit) {
     session.readLastBook();
     EXPECT_EQ(session.currentBook().notebookName, "OxlinHelp");
     session.setUpPaths();
-    EXPECT_EQ(session.openNotebook(), 1);
+    EXPECT_TRUE(session.openNotebook().ok());
     EXPECT_EQ(session.lastOpenOutcome(), OpenOutcome::New);
     EXPECT_EQ(readAll(QDir(working("OxlinHelp")).filePath("Tree.ini")), QByteArray());
     EXPECT_EQ(readAll(QDir(working("OxlinHelp")).filePath("Z.ini")), QByteArray());
     EXPECT_TRUE(session.tree().isEmpty());
     EXPECT_EQ(session.fileIds().current(), 1);
 
-    EXPECT_EQ(session.exitNotebook(), 1);
+    EXPECT_TRUE(session.exitNotebook().ok());
     EXPECT_FALSE(QFileInfo::exists(working("OxlinHelp")));
     EXPECT_EQ(profiles.readString(QDir(data()).filePath("Notebook.ini"), "Notebook", "LastBook"),
               "OxlinHelp");
@@ -122,8 +122,8 @@ TEST_F(NotebookSessionTest, AResumedFolderKeepsItsNewerRuntimeFile) {
     QDir().mkpath(working());
     writeFile(QDir(working()).filePath("Tree.ini"), "[\\]\r\nA.txt=2\r\nB.txt=3\r\n");
     QByteArray packed;
-    ASSERT_EQ(store::compressBuffer("[RunTimeData]\r\nFileIDCount=3\r\n[LastEdit]\r\nPath=A.txt\r\n",
-                                    packed),
+    ASSERT_EQ(store::compressBuffer(
+                  "[RunTimeData]\r\nFileIDCount=3\r\n[LastEdit]\r\nPath=A.txt\r\n", packed),
               1);
     writeFile(QDir(working()).filePath("Z.xtz"), packed);
     writeFile(QDir(working()).filePath("Z.ini"),
@@ -160,7 +160,7 @@ TEST_F(NotebookSessionTest, AFailedPackAtExitKeepsTheWorkingFolderForTheNextStar
     session->tree().insertItem(tree::kTopLevel, tree::InsertPosition::last(), "kept.txt",
                                tree::kTextImage, tree::TopicRecord{2, 0});
     QDir().mkpath(package()); // the package cannot be written
-    EXPECT_EQ(session->exitNotebook(), 0);
+    EXPECT_FALSE(session->exitNotebook().ok());
     ASSERT_TRUE(QFileInfo::exists(working()));
 
     auto next = open();
@@ -174,7 +174,7 @@ TEST_F(NotebookSessionTest, ADamagedPackageIsKeptAside) {
     auto session = open();
     EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::PackageUnreadable);
     ASSERT_FALSE(session->damagedPackageCopy().isEmpty());
-    EXPECT_EQ(session->exitNotebook(), 1);
+    EXPECT_TRUE(session->exitNotebook().ok());
     EXPECT_EQ(readAll(session->damagedPackageCopy()), "not a package");
 }
 
@@ -186,7 +186,7 @@ TEST_F(NotebookSessionTest, NewIdsStayAboveExistingTopicsWhenTheCounterIsBehind)
     // A topic file that no item names counts too.
     writeFile(QDir(working()).filePath("0000001e.xtz"), "");
     session->closeTree();
-    session->openNotebook();
+    (void)session->openNotebook();
     EXPECT_EQ(session->fileIds().allocate(), 31);
 }
 
@@ -199,17 +199,17 @@ TEST_F(NotebookSessionTest, SequencesCallTheirHooksInOrder) {
             return true;
         };
     };
-    NotebookSession session(profiles, data());
-    session.setHooks({checkedHook("saveEditor"), checkedHook("shutDown"), hook("lastEdit"),
-                      checkedHook("compress"),
-                      hook("keywords"), hook("start"), hook("wait"), hook("forget")});
+    NotebookSession session(profiles, data(),
+                            {checkedHook("saveEditor"), checkedHook("shutDown"), hook("lastEdit"),
+                             checkedHook("compress"), hook("keywords"), hook("start"), hook("wait"),
+                             hook("forget")});
     session.setUpPaths();
-    session.openNotebook();
-    EXPECT_EQ(session.save(), 1);
-    EXPECT_EQ(session.closeNotebook(), 1);
+    (void)session.openNotebook();
+    EXPECT_TRUE(session.save().ok());
+    EXPECT_TRUE(session.closeNotebook().ok());
     session.setUpPaths();
-    session.openNotebook();
-    EXPECT_EQ(session.exitNotebook(), 1);
+    (void)session.openNotebook();
+    EXPECT_TRUE(session.exitNotebook().ok());
     EXPECT_EQ(calls,
               QStringList({"start", "saveEditor", "lastEdit",                    // save
                            "wait", "shutDown", "lastEdit", "compress", "forget", // close

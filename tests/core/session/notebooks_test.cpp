@@ -2,9 +2,9 @@
 // folders exist before and after, names without regard to case, and names
 // that must never reach the file system.
 
-#include "messages/notebook_messages.h"
 #include "core/session/notebooks.h"
 #include "core/store/profile.h"
+#include "messages/notebook_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ protected:
     NotebooksTest() : session(profiles, data()), manager(session) {
         session.currentBook().notebookName = "Work";
         session.setUpPaths();
-        session.openNotebook();
+        (void)session.openNotebook();
     }
 
     QString data() const { return root.filePath("OxlinData"); }
@@ -91,8 +91,8 @@ TEST_F(NotebooksTest, NamesAFileSystemRefusesOrThatLeaveTheDataFolderAreRefused)
     EXPECT_EQ(checkNotebookName(QString(64, 'n')), NameCheck::TooLong);
     EXPECT_EQ(checkNotebookName(""), NameCheck::Empty);
     EXPECT_EQ(NotebookMessages::nameRefused(NameCheck::Empty), "please input a validate name.\r\n");
-    for (const char* bad : {"a/b", "a\\b", "..", ".", ".hidden", "trailing.", "trailing ",
-                            "a:b", "tab\there", "q?"})
+    for (const char* bad :
+         {"a/b", "a\\b", "..", ".", ".hidden", "trailing.", "trailing ", "a:b", "tab\there", "q?"})
         EXPECT_EQ(checkNotebookName(bad), NameCheck::NotAllowed) << bad;
     for (const char* reserved : {"NUL", "com1", "Notebook.ini"})
         EXPECT_EQ(checkNotebookName(reserved), NameCheck::Reserved) << reserved;
@@ -163,7 +163,8 @@ TEST_F(NotebooksTest, DeleteTakesThePackageAndALeftoverWorkingFolderButNeverTheO
     EXPECT_TRUE(manager.deleteNotebook("old").ok());
     EXPECT_FALSE(exists("Old.xzz"));
     EXPECT_FALSE(exists("Old"));
-    EXPECT_EQ(NotebookMessages::deleteQuestion("Old"), "Delete the notebook \"Old\"? It cannot be undone.");
+    EXPECT_EQ(NotebookMessages::deleteQuestion("Old"),
+              "Delete the notebook \"Old\"? It cannot be undone.");
     // The package went meanwhile: the entry may still leave the list.
     EXPECT_TRUE(manager.deleteNotebook("Gone").ok());
 
@@ -188,7 +189,8 @@ TEST_F(NotebooksTest, AFailedPackKeepsTheWorkingFolderForTheNextOpen) {
     ASSERT_TRUE(QDir().mkpath(at("Work.xzz")));
     const NotebookResult result = manager.createNotebook("Next");
     EXPECT_FALSE(result.closeProblem.isEmpty());
-    EXPECT_TRUE(NotebookMessages::afterChange(result, "Next").startsWith("Could not save the notebook: "));
+    EXPECT_TRUE(
+        NotebookMessages::afterChange(result, "Next").startsWith("Could not save the notebook: "));
     EXPECT_TRUE(exists("Work/Tree.ini"));
     EXPECT_EQ(session.currentBook().notebookName, "Next");
 

@@ -1,5 +1,5 @@
 // Opening a package that is only read: its tree at once, each topic when it is first needed.
-#include "core/session/notebook_session.h"
+#include "core/session/read_only_notebook.h"
 
 #include "core/store/file_names.h"
 #include "core/store/package.h"
@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <utility>
 
 namespace oxlin::session {
 
@@ -30,12 +32,16 @@ bool copyMember(const store::PackageReader& package, const QString& member, cons
 
 } // namespace
 
-int NotebookSession::openReadOnly(const QString& package) {
+ReadOnlyNotebook::ReadOnlyNotebook(ProfileService& profiles, QString workingRoot,
+                                   tree::TopicImages* images, std::function<void()> treeLoaded)
+    : LoadedNotebook(profiles, std::move(workingRoot), images, store::FileSystem::real()),
+      treeLoaded_(std::move(treeLoaded)) {}
+
+ReadOnlyNotebook::~ReadOnlyNotebook() = default;
+
+bool ReadOnlyNotebook::open(const QString& package) {
     damagedCopy_.clear();
-    problem_ = {};
-    refusal_ = {};
     tree_.clear();
-    readOnly_ = true;
     // Nothing is kept aside here: the package is someone else's file, and
     // reading it changes nothing that a copy would have to protect.
     package_ = std::make_unique<store::PackageReader>();
@@ -57,12 +63,14 @@ int NotebookSession::openReadOnly(const QString& package) {
         outcome_ = OpenOutcome::TreeUnreadable;
         store::unpackPackage(paths_.workingFolder, package);
     }
-    loadTreeAndStart();
-    return readable ? 1 : 0;
+    loadTree();
+    if (treeLoaded_)
+        treeLoaded_();
+    return readable;
 }
 
-bool NotebookSession::fetchTopicFile(qint32 fileId) {
-    // An edited notebook has every topic file in its working folder.
+bool ReadOnlyNotebook::fetchTopicFile(qint32 fileId) {
+    // A package that could not be read left an empty tree: nothing to fetch.
     if (!package_)
         return true;
     // Every file here was written by this reader or the unpacker, in one of
