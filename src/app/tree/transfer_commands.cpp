@@ -159,7 +159,7 @@ void TransferCommands::exportSelection() {
         return;
     }
     showMessage(parts_.prompter, messages::TransferMessages::afterFileExport(
-                              transfer::exportTopic(working, item->record->fileId, target) == 1));
+                              transfer::exportTopic(working, item->record->fileId, target).ok()));
 }
 
 } // namespace oxlin::app

@@ -55,7 +55,7 @@ int NotebookSession::openReadOnly(const QString& package) {
     if (readable && !treeRead) {
         // Its topics go under "Recovered", and that needs every topic file.
         outcome_ = OpenOutcome::TreeUnreadable;
-        store::unpackPackage(paths_.workingFolder, package);
+        (void)store::unpackPackage(paths_.workingFolder, package);
     }
     loadTreeAndStart();
     return readable ? 1 : 0;

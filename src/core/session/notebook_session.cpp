@@ -111,7 +111,7 @@ int NotebookSession::openNotebook() {
     outcome_ = OpenOutcome::New;
     if (pathExists(paths_.packageFile)) {
         UnpackReport report;
-        if (unpackPackage(paths_.workingFolder, paths_.packageFile, &report, fs_) == 1) {
+        if (unpackPackage(paths_.workingFolder, paths_.packageFile, &report, fs_).ok()) {
             outcome_ = OpenOutcome::Unpacked;
             if (!report.failed.isEmpty()) {
                 // The next pack would leave out what could not be written:
@@ -162,7 +162,7 @@ int NotebookSession::openNotebook() {
         // but the disk is failing and the user hears of it now.
         const QString runtime =
             QDir(paths_.workingFolder).filePath(QLatin1String(kCompressedRuntimeFileName));
-        if (compressFile(paths_.runtimeFile, runtime, fs_) != 1)
+        if (!compressFile(paths_.runtimeFile, runtime, fs_).ok())
             problem_ = {SessionProblem::Kind::FileNotWritten, runtime, 0};
     }
     loadTree();
@@ -185,16 +185,16 @@ NotebookSession::Restored NotebookSession::restoreIniFile(const QString& compres
                                                           const QString& ini) {
     const bool iniHasText = QFileInfo(ini).size() > 0;
     if (!pathExists(compressed)) {
-        if (!pathExists(ini) && !writeFileAtomically(ini, QByteArray(), nullptr, fs_))
+        if (!pathExists(ini) && !writeFileAtomically(ini, QByteArray(), fs_).ok())
             return Restored::NotWritten;
         return Restored::Whole;
     }
     QByteArray text;
     const Restored read =
-        decompressFileToBuffer(compressed, text) == 1 ? Restored::Whole : Restored::Damaged;
+        decompressFileToBuffer(compressed, text).ok() ? Restored::Whole : Restored::Damaged;
     if (text.isEmpty() && iniHasText)
         return read; // an empty member never replaces what the folder holds
-    return writeFileAtomically(ini, text, nullptr, fs_) ? read : Restored::NotWritten;
+    return writeFileAtomically(ini, text, fs_).ok() ? read : Restored::NotWritten;
 }
 
 void NotebookSession::loadTreeAndStart() {
@@ -248,7 +248,7 @@ void NotebookSession::recoverUnlistedTopics() {
     for (qint32 id : unlisted) {
         // The label is lost with the tree file; the content tells plain from rich.
         QByteArray head;
-        decompressFileToBuffer(tree::topicFilePath(paths_.workingFolder, id), head);
+        (void)decompressFileToBuffer(tree::topicFilePath(paths_.workingFolder, id), head);
         const bool rich = isRichTextStream(head);
         const QString label = QStringLiteral("Topic %1%2")
                                   .arg(topicFileName(quint32(id)).left(8),
@@ -277,7 +277,7 @@ int NotebookSession::packNotebook() {
     } members[] = {{paths_.treeFile, paths_.compressedTreeFile()},
                    {paths_.runtimeFile, paths_.compressedRuntimeFile()}};
     for (const auto& member : members) {
-        if (pathExists(member.ini) && compressFile(member.ini, member.compressed, fs_) != 1) {
+        if (pathExists(member.ini) && !compressFile(member.ini, member.compressed, fs_).ok()) {
             problem_ = {SessionProblem::Kind::FileNotWritten, member.compressed, 0};
             return 0;
         }
@@ -290,7 +290,7 @@ int NotebookSession::packNotebook() {
         problem_ = {SessionProblem::Kind::TooManyTopics, {}, packed.size() - 2};
         return 0;
     }
-    if (packFolder(paths_.workingFolder, paths_.packageFile, fs_) != 1) {
+    if (!packFolder(paths_.workingFolder, paths_.packageFile, fs_).ok()) {
         problem_ = {SessionProblem::Kind::PackageNotWritten, paths_.packageFile, 0};
         return 0;
     }
