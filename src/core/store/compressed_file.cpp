@@ -164,7 +164,8 @@ Status decompressReplacing(const QString& sourcePath, const QString& targetPath)
         return Status(Code::Refused, targetPath);
     if (samePath(sourcePath, targetPath))
         return Status(Code::Refused, targetPath);
-    QTemporaryFile fresh(existing.dir().filePath(QStringLiteral(".%1.XXXXXX").arg(existing.fileName())));
+    QTemporaryFile fresh(
+        existing.dir().filePath(QStringLiteral(".%1.XXXXXX").arg(existing.fileName())));
     if (!fresh.open())
         return Status::fromErrno(Code::WriteFailed, targetPath);
     Status written;
@@ -179,9 +180,9 @@ Status decompressReplacing(const QString& sourcePath, const QString& targetPath)
     if (written.ok() && (!fresh.flush() || ::fsync(fresh.handle()) != 0))
         written = Status::fromErrno(Code::WriteFailed, targetPath);
     // An existing file keeps its permissions; a new one gets a new file's.
-    if (written.ok() && !fresh.setPermissions(existing.isFile() && !existing.isSymLink()
-                                                  ? existing.permissions()
-                                                  : newFilePermissions()))
+    if (written.ok() &&
+        !fresh.setPermissions(existing.isFile() && !existing.isSymLink() ? existing.permissions()
+                                                                         : newFilePermissions()))
         written = Status::fromErrno(Code::WriteFailed, targetPath);
     if (written.ok())
         written = replaceWith(fresh.fileName(), targetPath);

@@ -74,7 +74,7 @@ Status decompressReplacing(const QString& sourcePath, const QString& targetPath)
 // file is NotFound, one that cannot be read ReadFailed; content that decodes
 // to more than `limit` bytes is TooLarge, with `out` empty.
 Status decompressFileToBuffer(const QString& sourcePath, QByteArray& out,
-                             qint64 limit = kMaxDecodedInMemory);
+                              qint64 limit = kMaxDecodedInMemory);
 
 // In-memory helpers over the same codec, with the same limit. Their
 // failures carry no path.

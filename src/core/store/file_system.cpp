@@ -19,7 +19,9 @@ FileSystem& FileSystem::real() {
     return disk;
 }
 
-bool DiskFileSystem::commit(QSaveFile& file) { return commitChecked(file).ok(); }
+bool DiskFileSystem::commit(QSaveFile& file) {
+    return commitChecked(file).ok();
+}
 
 bool DiskFileSystem::rename(const QString& from, const QString& to) {
     return replaceWith(from, to).ok();

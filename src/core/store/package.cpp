@@ -170,7 +170,8 @@ Status readDirectory(QFile& package, std::vector<Entry>& entries) {
     QByteArray directory(qsizetype(count * qint64(pf::kEntrySize)), '\0');
     if (!package.seek(dataSize))
         return Status::fromErrno(Code::ReadFailed, package.fileName());
-    if (const qint64 got = package.read(directory.data(), directory.size()); got != directory.size())
+    if (const qint64 got = package.read(directory.data(), directory.size());
+        got != directory.size())
         return shortRead(package, got);
     const auto* in = reinterpret_cast<const unsigned char*>(directory.constData());
     entries.reserve(std::size_t(count));
@@ -241,8 +242,8 @@ bool writeMember(QFile& package, const Entry& entry, const QString& path, char* 
 
 } // namespace
 
-Status unpackPackage(const QString& workingFolder, const QString& packageFile,
-                     UnpackReport* report, FileSystem& fs) {
+Status unpackPackage(const QString& workingFolder, const QString& packageFile, UnpackReport* report,
+                     FileSystem& fs) {
     UnpackReport ignored;
     UnpackReport& said = report ? *report : ignored;
     const QFileInfo info(packageFile);

@@ -24,7 +24,7 @@ namespace oxlin::store {
 // for more members than a directory can hold or a data area past 4 GiB, and
 // WriteFailed, with the system's error, for a failed write, commit or sync.
 Status packFolder(const QString& workingFolder, const QString& packageFile,
-               FileSystem& fs = FileSystem::real());
+                  FileSystem& fs = FileSystem::real());
 
 // What an unpack left out, by member name (without ".xtz").
 struct UnpackReport {
