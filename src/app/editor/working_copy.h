@@ -4,7 +4,6 @@
 #include "core/store/compressed_file.h"
 
 #include <QByteArray>
-#include <QFileDevice>
 #include <QString>
 
 namespace oxlin::app {
@@ -17,8 +16,7 @@ class WorkingCopy {
 public:
     // The topic file decoded in memory, at most `limit` bytes: a topic too
     // large to open never reaches the memory in full.
-    static store::CodecStatus readTopicFile(const QString& topicFile, qint64 limit,
-                                            QByteArray& bytes);
+    static store::Status readTopicFile(const QString& topicFile, qint64 limit, QByteArray& bytes);
 
     bool isSet() const { return !path_.isEmpty(); }
     const QString& path() const { return path_; }
@@ -26,8 +24,8 @@ public:
     // Makes `path` the working copy, holding `bytes`.
     void start(const QString& path, const QByteArray& bytes);
     // Replaces the copy's bytes, written beside and renamed, so a failed
-    // write leaves the last good copy. False with the reason otherwise.
-    bool write(const QByteArray& bytes, QFileDevice::FileError& error) const;
+    // write leaves the last good copy.
+    store::Status write(const QByteArray& bytes) const;
     // Compresses the copy into the topic file. False when it could not be.
     bool putBack(const QString& topicFile) const;
     // Writes the topic file's bytes, decoded, to `target` (an export).

@@ -104,7 +104,8 @@ void NotebookController::installSessionHooks() {
     EditorHost& editor = window_->editorHost();
     session::SessionHooks hooks;
     hooks.saveEditorTopic = [&editor] {
-        return !editor.isOpen() || editor.currentTopic() == 0 || editor.saveTopic() == 0;
+        return !editor.isOpen() || editor.currentTopic() == 0 ||
+               editor.saveTopic() == EditorResult::Ok;
     };
     hooks.shutDownEditor = [&editor] { return editor.shutDown(); };
     hooks.writeLastEdit = [this] { search_->writeLastEdit(); };
@@ -178,7 +179,7 @@ void NotebookController::installCommands() {
                 openTopic(topic);
             if (editor.currentTopic() != topic)
                 return false; // too large for the editor, or its file is missing
-            if (editor.saveTopic() == 0)
+            if (editor.saveTopic() == EditorResult::Ok)
                 editor.exportCurrentTopic();
             return true;
         }});
@@ -355,7 +356,7 @@ bool NotebookController::save() {
 
 bool NotebookController::exitSequence() {
     EditorHost& editor = window_->editorHost();
-    if (editor.isOpen() && editor.currentTopic() != 0 && editor.saveTopic() != 0) {
+    if (editor.isOpen() && editor.currentTopic() != 0 && editor.saveTopic() != EditorResult::Ok) {
         // The editor has said why; its text is the only copy of it.
         prompter_.message(tr("The open topic could not be saved, so Oxlin stays "
                              "open and keeps its text. Copy the text elsewhere or "
