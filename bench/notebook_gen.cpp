@@ -45,8 +45,8 @@ QByteArray words(Random& random, int bytes, bool rtf) {
 bool writeCompressed(const QString& path, const QByteArray& content) {
     QByteArray packed;
     QFile file(path);
-    return oxlin::store::compressBuffer(content, packed) == 1 &&
-           file.open(QIODevice::WriteOnly) && file.write(packed) == packed.size();
+    return oxlin::store::compressBuffer(content, packed).ok() && file.open(QIODevice::WriteOnly) &&
+           file.write(packed) == packed.size();
 }
 
 } // namespace
@@ -104,5 +104,5 @@ int main(int argc, char** argv) {
         !writeCompressed(dir.filePath("Z.xtz"), "[Z]\r\nFileIDCount=" + QByteArray::number(topics) + "\r\n"))
         return 1;
     QFile::remove(out);
-    return oxlin::store::packFolder(dir.path(), out) == 1 ? 0 : 1;
+    return oxlin::store::packFolder(dir.path(), out).ok() ? 0 : 1;
 }

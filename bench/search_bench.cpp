@@ -76,7 +76,7 @@ struct Notebook {
             if (i % 50 == 0)
                 text.replace(text.size() / 2, 6, "Needle");
             QByteArray packed;
-            store::compressBuffer(text, packed);
+            (void)store::compressBuffer(text, packed);
             QFile file(QDir(paths.workingFolder).filePath(store::topicFileName(quint32(i + 1))));
             file.open(QIODevice::WriteOnly);
             file.write(packed);

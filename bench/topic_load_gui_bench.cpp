@@ -52,7 +52,7 @@ class OneTopic final : public app::EditorTopics {
 public:
     OneTopic(const QString& folder, const QByteArray& content) : folder_(folder) {
         QByteArray compressed;
-        store::compressBuffer(content, compressed);
+        (void)store::compressBuffer(content, compressed);
         QFile file(*topicFilePath(1));
         if (file.open(QIODevice::WriteOnly))
             file.write(compressed);
@@ -91,7 +91,7 @@ void BM_OpenTopicInEditor(benchmark::State& state) {
     QApplication::processEvents();
     for (auto _ : state) {
         // Reopening an unchanged topic reads it again and writes nothing.
-        if (host.loadTopic(1) != 0)
+        if (host.loadTopic(1) != oxlin::app::EditorResult::Ok)
             state.SkipWithError("the topic did not open");
         // The links move to the new document and are drawn, the first
         // screen is painted; Qt lays out the rest in steps from its timer.

@@ -12,6 +12,6 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QByteArray input = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     QByteArray out;
-    oxlin::store::decompressBuffer(input, out);
+    (void)oxlin::store::decompressBuffer(input, out);
     return 0;
 }

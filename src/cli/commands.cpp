@@ -43,7 +43,7 @@ std::optional<store::IniDocument> readTreeDocument(const QString& package,
                                                    const store::PackageReader& reader) {
     QByteArray stored, text;
     if (!reader.read(QLatin1String(store::kCompressedTreeFileName), stored) ||
-        store::decompressBuffer(stored, text) != 1) {
+        !store::decompressBuffer(stored, text).ok()) {
         complain(QStringLiteral("cannot read the tree of %1: its %2 is missing or damaged")
                      .arg(package, QLatin1String(store::kCompressedTreeFileName)));
         return std::nullopt;
@@ -105,7 +105,7 @@ bool unpackForReading(const QString& package, const QString& folder) {
         complain(QStringLiteral("cannot read the package %1: no such file").arg(package));
         return false;
     }
-    if (store::unpackPackage(folder, package) != 1) {
+    if (!store::unpackPackage(folder, package).ok()) {
         complain(
             QStringLiteral("cannot read the package %1: it is damaged or not a notebook package")
                 .arg(package));
@@ -151,9 +151,10 @@ bool readPackageTree(const QString& package, const QTemporaryDir& folder, tree::
     if (!unpackForReading(package, folder.isValid() ? folder.path() : QString()))
         return false;
     const QString treeFile = folder.filePath(QLatin1String(store::kTreeFileName));
-    if (store::decompressFile(
-            store::resolveInFolder(folder.path(), QLatin1String(store::kCompressedTreeFileName)),
-            treeFile) != 1) {
+    if (!store::decompressFile(
+             store::resolveInFolder(folder.path(), QLatin1String(store::kCompressedTreeFileName)),
+             treeFile)
+             .ok()) {
         complain(QStringLiteral("cannot read the tree of %1: its %2 is missing or damaged")
                      .arg(package, QLatin1String(store::kCompressedTreeFileName)));
         return false;

@@ -10,9 +10,9 @@ namespace oxlin::cli {
 
 namespace {
 
-// 1 is success; anything else is said on stderr.
-int fromResult(int result, const QString& failure) {
-    if (result == 1)
+// The exit status for `status`; a failure is said on stderr.
+int fromResult(const store::Status& status, const QString& failure) {
+    if (status.ok())
         return kSuccess;
     complain(failure);
     return kFailure;
@@ -25,7 +25,7 @@ int unpack(const QString& package, const QString& folder) {
         complain(QStringLiteral("cannot create the folder %1").arg(folder));
         return kFailure;
     }
-    if (store::unpackPackage(folder, package, &report) != 1) {
+    if (!store::unpackPackage(folder, package, &report).ok()) {
         complain(
             QStringLiteral("cannot unpack %1: it is missing, damaged or not a notebook package")
                 .arg(package));

@@ -267,7 +267,7 @@ int exportItem(const QStringList& arguments) {
             complain(QStringLiteral("cannot export to %1: it is a folder").arg(target));
             return kFailure;
         }
-        if (transfer::exportTopic(folder.path(), found->record->fileId, target) != 1) {
+        if (!transfer::exportTopic(folder.path(), found->record->fileId, target).ok()) {
             complain(QStringLiteral("cannot export %1 to %2").arg(itemPath, target));
             return kFailure;
         }

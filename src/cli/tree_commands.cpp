@@ -121,13 +121,13 @@ int newNotebook(const QStringList& arguments) {
           std::pair{store::kRuntimeFileName, store::kCompressedRuntimeFileName}}) {
         QFile empty(folder.filePath(QLatin1String(plain)));
         if (!empty.open(QIODevice::WriteOnly) ||
-            store::compressFile(empty.fileName(), folder.filePath(QLatin1String(compressed))) !=
-                1) {
+            !store::compressFile(empty.fileName(), folder.filePath(QLatin1String(compressed)))
+                 .ok()) {
             complain(QStringLiteral("cannot prepare the notebook"));
             return kFailure;
         }
     }
-    if (store::packFolder(folder.path(), package) != 1) {
+    if (!store::packFolder(folder.path(), package).ok()) {
         complain(QStringLiteral("cannot write %1").arg(package));
         return kFailure;
     }
@@ -178,8 +178,9 @@ int buildNotebook(const QStringList& arguments) {
                 continue;
             }
             const qint32 id = ++lastId;
-            if (store::compressFile(entry.filePath(),
-                                    folder.filePath(store::topicFileName(quint32(id)))) != 1) {
+            if (!store::compressFile(entry.filePath(),
+                                     folder.filePath(store::topicFileName(quint32(id))))
+                     .ok()) {
                 complain(QStringLiteral("cannot compress %1").arg(entry.filePath()));
                 return kFailure;
             }
@@ -199,10 +200,12 @@ int buildNotebook(const QStringList& arguments) {
                               {{QLatin1String(tree::FileIdCounter::kKey), QString::number(lastId)},
                                {QLatin1String(search::kLastEditKey), tree.itemPath(firstTopic)}}) &&
         store::compressFile(treeFile,
-                            folder.filePath(QLatin1String(store::kCompressedTreeFileName))) == 1 &&
+                            folder.filePath(QLatin1String(store::kCompressedTreeFileName)))
+            .ok() &&
         store::compressFile(runtimeFile,
-                            folder.filePath(QLatin1String(store::kCompressedRuntimeFileName))) == 1;
-    if (!written || store::packFolder(folder.path(), package) != 1) {
+                            folder.filePath(QLatin1String(store::kCompressedRuntimeFileName)))
+            .ok();
+    if (!written || !store::packFolder(folder.path(), package).ok()) {
         complain(QStringLiteral("cannot write %1").arg(package));
         return kFailure;
     }

@@ -209,7 +209,8 @@ void ViewerController::exportFileTopic(tree::ItemHandle item) {
     session_->fetchTopicFile(found->record->fileId);
     app::showMessage(prompter_, messages::TransferMessages::afterFileExport(
                                     transfer::exportTopic(session_->paths().workingFolder,
-                                                          found->record->fileId, target) == 1));
+                                                          found->record->fileId, target)
+                                        .ok()));
 }
 
 void ViewerController::exportFolder(tree::ItemHandle item) {

@@ -42,7 +42,7 @@ struct App : RunningApp {
     }
     QByteArray topicContent(ItemHandle item) {
         QByteArray bytes;
-        store::decompressFileToBuffer(
+        (void)store::decompressFileToBuffer(
             tree::topicFilePath(session().paths().workingFolder, tree().find(item)->record->fileId),
             bytes);
         return bytes;

@@ -93,7 +93,7 @@ void EditorHostTest::cleanup() {
 void EditorHostTest::typedTextReachesTheTopicFile() {
     const ItemHandle topic = topics_->add("Notes.txt", "hello");
     QVERIFY(!host_->editor()->isEnabled());
-    QCOMPARE(host_->loadTopic(topic), 0);
+    QCOMPARE(host_->loadTopic(topic), EditorResult::Ok);
     QVERIFY(host_->editor()->isEnabled());
     QCOMPARE(host_->workingCopyPath(), QDir(dir_->path()).filePath("Notes.txt"));
     QVERIFY(QFile::exists(host_->workingCopyPath()));
@@ -102,7 +102,7 @@ void EditorHostTest::typedTextReachesTheTopicFile() {
     QTest::keyClicks(host_->editor(), " world");
     QTest::keyClick(host_->editor(), Qt::Key_Return);
     QTest::keyClicks(host_->editor(), "line 2");
-    QCOMPARE(host_->saveTopic(), 0);
+    QCOMPARE(host_->saveTopic(), EditorResult::Ok);
     QCOMPARE(topics_->stored(topic), QByteArray("hello world\r\nline 2"));
     QCOMPARE(host_->streamFormat(), StreamFormat::PlainText);
     QVERIFY(topics_->relabelled.isEmpty());
@@ -121,15 +121,15 @@ void EditorHostTest::detectsTheStreamFormat_data() {
 void EditorHostTest::detectsTheStreamFormat() {
     QFETCH(QByteArray, content);
     QFETCH(StreamFormat, format);
-    QCOMPARE(host_->loadTopic(topics_->add("T.txt", content)), 0);
+    QCOMPARE(host_->loadTopic(topics_->add("T.txt", content)), EditorResult::Ok);
     QCOMPARE(host_->streamFormat(), format);
 }
 
 void EditorHostTest::formattedTextTopicIsRelabelled() {
     const ItemHandle topic = topics_->add("Plan.txt.bak", "plain words");
-    QCOMPARE(host_->loadTopic(topic), 0);
+    QCOMPARE(host_->loadTopic(topic), EditorResult::Ok);
     host_->markRichText();
-    QCOMPARE(host_->saveTopic(), 0);
+    QCOMPARE(host_->saveTopic(), EditorResult::Ok);
     QCOMPARE(topics_->relabelled, QStringList{"Plan.rtf"});
     QCOMPARE(*topics_->label(topic), QStringLiteral("Plan.rtf"));
     QVERIFY(topics_->stored(topic).startsWith("{\\rtf"));
@@ -139,11 +139,11 @@ void EditorHostTest::formattedTextTopicIsRelabelled() {
 
 void EditorHostTest::topicWithoutFileOpensEmptyAndIsCreatedOnSave() {
     const ItemHandle topic = topics_->add("New.txt", {}, false);
-    QCOMPARE(host_->loadTopic(topic), 0);
+    QCOMPARE(host_->loadTopic(topic), EditorResult::Ok);
     QVERIFY(host_->editor()->isEnabled());
     QVERIFY(host_->editor()->document()->isEmpty());
     QTest::keyClicks(host_->editor(), "first words");
-    QCOMPARE(host_->saveTopic(), 0);
+    QCOMPARE(host_->saveTopic(), EditorResult::Ok);
     QCOMPARE(topics_->stored(topic), QByteArray("first words"));
 }
 
@@ -158,7 +158,7 @@ void EditorHostTest::damagedTopicFileIsReportedAndKept() {
     QVERIFY(file.resize(damaged.size()));
     file.close();
 
-    QCOMPARE(host_->loadTopic(topic), 0);
+    QCOMPARE(host_->loadTopic(topic), EditorResult::Ok);
     QCOMPARE(prompter_->messageTexts().size(), 1);
     QVERIFY(prompter_->messageTexts()[0].contains(QStringLiteral("\"Long.txt\"")));
     QVERIFY(host_->editor()->toPlainText().startsWith(QStringLiteral("line 0\nline 1\n")));
@@ -173,21 +173,21 @@ void EditorHostTest::damagedTopicFileIsReportedAndKept() {
 
     // A topic that simply has no file yet opens empty without a word.
     prompter_->asked.clear();
-    QCOMPARE(host_->loadTopic(topics_->add("New.txt", {}, false)), 0);
+    QCOMPARE(host_->loadTopic(topics_->add("New.txt", {}, false)), EditorResult::Ok);
     QVERIFY(prompter_->asked.isEmpty());
 }
 
 void EditorHostTest::closeRemovesTheWorkingCopy() {
     QCOMPARE(host_->saveTopic(), EditorResult::NotOpen);
     const ItemHandle topic = topics_->add("A.txt", "a");
-    QCOMPARE(host_->loadTopic(topic), 0);
+    QCOMPARE(host_->loadTopic(topic), EditorResult::Ok);
     const QString copy = host_->workingCopyPath();
-    QCOMPARE(host_->closeTopic(), 0);
+    QCOMPARE(host_->closeTopic(), EditorResult::Ok);
     QVERIFY(!QFile::exists(copy));
     QVERIFY(!host_->editor()->isEnabled());
     QVERIFY(host_->workingCopyPath().isEmpty());
     QCOMPARE(host_->closeTopic(), EditorResult::NotOpen);
-    QCOMPARE(host_->loadTopic(12345), -14);
+    QCOMPARE(host_->loadTopic(12345), EditorResult::NoTopicFile);
 }
 
 void EditorHostTest::viewPositionSurvivesASwitch() {
@@ -197,7 +197,7 @@ void EditorHostTest::viewPositionSurvivesASwitch() {
     const ItemHandle a = topics_->add("A.txt", text);
     const ItemHandle b = topics_->add("B.txt", "short");
 
-    QCOMPARE(host_->loadTopic(a), 0);
+    QCOMPARE(host_->loadTopic(a), EditorResult::Ok);
     QTextCursor caret(host_->editor()->document());
     caret.setPosition(5000);
     host_->editor()->setTextCursor(caret);
@@ -206,10 +206,10 @@ void EditorHostTest::viewPositionSurvivesASwitch() {
     QVERIFY(position >> 16 > 0);
     QCOMPARE(position & 0xFFFFu, 5000u);
 
-    QCOMPARE(host_->saveTopic(), 0);
-    QCOMPARE(host_->loadTopic(b), 0);
+    QCOMPARE(host_->saveTopic(), EditorResult::Ok);
+    QCOMPARE(host_->loadTopic(b), EditorResult::Ok);
     QCOMPARE(host_->viewPosition(), 0u);
-    QCOMPARE(host_->loadTopic(a), 0);
+    QCOMPARE(host_->loadTopic(a), EditorResult::Ok);
     host_->restoreViewPosition(position);
     QCOMPARE(host_->viewPosition(), position);
 }
@@ -223,7 +223,7 @@ void EditorHostTest::eachTopicIsShownInAFreshDocumentSetUpLikeTheEditor() {
     const qreal tabStop = edit->tabStopDistance();
     host_->toggleWordWrap(); // off
 
-    QCOMPARE(host_->loadTopic(plain), 0);
+    QCOMPARE(host_->loadTopic(plain), EditorResult::Ok);
     edit->moveCursor(QTextCursor::End);
     QTest::keyClicks(edit, " more");
     QVERIFY(edit->document()->isUndoAvailable());
@@ -231,7 +231,7 @@ void EditorHostTest::eachTopicIsShownInAFreshDocumentSetUpLikeTheEditor() {
     QSignalSpy changed(edit, &QTextEdit::textChanged);
     const QPointer<QTextDocument> first = edit->document();
 
-    QCOMPARE(host_->loadTopic(linked), 0);
+    QCOMPARE(host_->loadTopic(linked), EditorResult::Ok);
     QVERIFY(first.isNull()); // a switch keeps no earlier topic in memory
     QCOMPARE(topics_->stored(plain), QByteArray("alpha more"));
     QCOMPARE(edit->toPlainText(), QStringLiteral("see http://example.org/a now\n\ttabbed"));
@@ -247,18 +247,18 @@ void EditorHostTest::eachTopicIsShownInAFreshDocumentSetUpLikeTheEditor() {
     QTRY_VERIFY(!edit->document()->begin().layout()->formats().isEmpty());
 
     // Left unchanged, the topic is not written: its file keeps its own bytes.
-    QCOMPARE(host_->loadTopic(plain), 0);
+    QCOMPARE(host_->loadTopic(plain), EditorResult::Ok);
     QCOMPARE(edit->toPlainText(), QStringLiteral("alpha more"));
     QCOMPARE(topics_->stored(linked), rich);
 
     // Typing in a later document still reaches the window's listeners and the file.
-    QCOMPARE(host_->loadTopic(linked), 0);
+    QCOMPARE(host_->loadTopic(linked), EditorResult::Ok);
     changed.clear();
     edit->moveCursor(QTextCursor::End);
     QTest::keyClicks(edit, "!");
     QVERIFY(!changed.isEmpty());
     QVERIFY(edit->document()->isUndoAvailable());
-    QCOMPARE(host_->saveTopic(), 0);
+    QCOMPARE(host_->saveTopic(), EditorResult::Ok);
     QVERIFY(topics_->stored(linked).contains("tabbed!"));
 }
 
@@ -276,7 +276,7 @@ void EditorHostTest::propertiesText() {
     QFETCH(QByteArray, content);
     QFETCH(int, caret);
     QFETCH(QString, expected);
-    QCOMPARE(host_->loadTopic(topics_->add("P.txt", content)), 0);
+    QCOMPARE(host_->loadTopic(topics_->add("P.txt", content)), EditorResult::Ok);
     QTextCursor c(host_->editor()->document());
     c.setPosition(caret);
     host_->editor()->setTextCursor(c);
@@ -287,7 +287,7 @@ void EditorHostTest::propertiesText() {
 
 void EditorHostTest::pasteBeyondTheLimitIsCutWithAMessage() {
     const QByteArray almost = textOfLength(TopicTextEdit::kTextLimit - 4);
-    QCOMPARE(host_->loadTopic(topics_->add("Big.txt", almost)), 0);
+    QCOMPARE(host_->loadTopic(topics_->add("Big.txt", almost)), EditorResult::Ok);
     host_->editor()->moveCursor(QTextCursor::End);
     auto* data = new QMimeData; // the clipboard takes it
     data->setText("0123456789");
@@ -306,10 +306,10 @@ void EditorHostTest::pasteBeyondTheLimitIsCutWithAMessage() {
 void EditorHostTest::oversizedTopicLoadsWhole() {
     const QByteArray big = textOfLength(TopicTextEdit::kTextLimit + 100);
     const ItemHandle topic = topics_->add("Huge.txt", big);
-    QCOMPARE(host_->loadTopic(topic), 0);
+    QCOMPARE(host_->loadTopic(topic), EditorResult::Ok);
     QCOMPARE(prompter_->messageTexts().size(), 1);
     QCOMPARE(host_->editor()->textLength(), TopicTextEdit::kTextLimit + 100);
-    QCOMPARE(host_->saveTopic(), 0);
+    QCOMPARE(host_->saveTopic(), EditorResult::Ok);
     QCOMPARE(topics_->stored(topic), big); // nothing of the stored topic was lost
 }
 
@@ -320,7 +320,7 @@ void EditorHostTest::topicBeyondTheMemoryLimitIsNotRead() {
     const QByteArray big = textOfLength(5000);
     const ItemHandle huge = topics_->add("Huge.txt", big);
     host_->setMaxTopicBytes(4096);
-    QCOMPARE(host_->loadTopic(small), 0);
+    QCOMPARE(host_->loadTopic(small), EditorResult::Ok);
     QCOMPARE(host_->loadTopic(huge), EditorResult::TooLarge);
     QCOMPARE(prompter_->messageTexts().size(), 1);
     QVERIFY(prompter_->messageTexts().first().contains("Huge.txt"));
@@ -335,7 +335,7 @@ void EditorHostTest::topicBeyondTheMemoryLimitIsNotRead() {
 void EditorHostTest::failedSaveKeepsTheText() {
     const ItemHandle a = topics_->add("A.txt", "keep me");
     const ItemHandle b = topics_->add("B.txt", "other");
-    QCOMPARE(host_->loadTopic(a), 0);
+    QCOMPARE(host_->loadTopic(a), EditorResult::Ok);
     QTest::keyClicks(host_->editor(), "typed ");
     // The working copy's place is taken by a folder: the copy cannot be written.
     QVERIFY(QFile::remove(host_->workingCopyPath()));
@@ -344,7 +344,7 @@ void EditorHostTest::failedSaveKeepsTheText() {
     QCOMPARE(host_->saveTopic(), EditorResult::NotWritten);
     QVERIFY(prompter_->messageTexts().last().startsWith("Error saving document. ["));
     QCOMPARE(prompter_->asked.last().caption, QStringLiteral("Error"));
-    QCOMPARE(host_->loadTopic(b), -1);
+    QCOMPARE(host_->loadTopic(b), EditorResult::NotWritten);
     QCOMPARE(host_->currentTopic(), a);
     QCOMPARE(host_->editor()->toPlainText(), QStringLiteral("typed keep me"));
 }
@@ -369,17 +369,18 @@ void EditorHostTest::exportPath() {
 
 void EditorHostTest::exportWritesTheStoredTopic() {
     const ItemHandle topic = topics_->add("Out.txt", "exported words");
-    QCOMPARE(host_->loadTopic(topic), 0);
+    QCOMPARE(host_->loadTopic(topic), EditorResult::Ok);
     const QString target = QDir(dir_->path()).filePath("copy.doc");
     prompter_->fileNames.enqueue(target);
-    QCOMPARE(host_->exportCurrentTopic(), 0);
+    QCOMPARE(host_->exportCurrentTopic(), EditorResult::Ok);
     QCOMPARE(prompter_->asked.last().text, QStringLiteral("Out.txt"));
     QCOMPARE(prompter_->asked.last().filters, QStringList{"Text Files (*.TXT)"});
     QFile written(QDir(dir_->path()).filePath("copy.txt"));
     QVERIFY(written.open(QIODevice::ReadOnly));
     QCOMPARE(written.readAll(), QByteArray("exported words"));
 
-    QCOMPARE(host_->exportCurrentTopic(), -1); // cancelled: nothing written, nothing asked
+    QCOMPARE(host_->exportCurrentTopic(),
+             EditorResult::NotWritten); // cancelled: nothing written, nothing asked
 }
 
 QTEST_MAIN(EditorHostTest)

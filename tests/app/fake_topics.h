@@ -19,7 +19,7 @@ public:
         labels_.insert(handle, label);
         if (createFile) {
             QByteArray compressed;
-            oxlin::store::compressBuffer(content, compressed);
+            (void)oxlin::store::compressBuffer(content, compressed);
             QFile f(*topicFilePath(handle));
             f.open(QIODevice::WriteOnly);
             f.write(compressed);
@@ -29,7 +29,7 @@ public:
 
     QByteArray stored(oxlin::app::ItemHandle handle) const {
         QByteArray out;
-        oxlin::store::decompressFileToBuffer(*topicFilePath(handle), out);
+        (void)oxlin::store::decompressFileToBuffer(*topicFilePath(handle), out);
         return out;
     }
 

@@ -48,7 +48,8 @@ void MainWindowTest::titleInBothStates() {
     MainWindow window(topics, exit, prompter, launcher, dir.path());
     window.setNotebookName("Work");
     QCOMPARE(window.windowTitle(), QStringLiteral("Work - Quarrow Notebook"));
-    QCOMPARE(window.editorHost().loadTopic(topics.add("Notes.rtf", "{\\rtf1 x}")), 0);
+    QCOMPARE(window.editorHost().loadTopic(topics.add("Notes.rtf", "{\\rtf1 x}")),
+             EditorResult::Ok);
     QCOMPARE(window.windowTitle(), QStringLiteral("Work - Quarrow Notebook - [Notes.rtf]"));
     window.editorHost().closeTopic();
     QCOMPARE(window.windowTitle(), QStringLiteral("Work - Quarrow Notebook"));

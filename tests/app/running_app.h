@@ -71,7 +71,7 @@ struct RunningApp {
             tree().insertItem(parent, oxlin::tree::InsertPosition::last(), label,
                               oxlin::tree::kTextImage, oxlin::tree::TopicRecord{id, 0});
         QByteArray compressed;
-        oxlin::store::compressBuffer(content, compressed);
+        (void)oxlin::store::compressBuffer(content, compressed);
         QFile file(oxlin::tree::topicFilePath(session().paths().workingFolder, id));
         if (file.open(QIODevice::WriteOnly))
             file.write(compressed);

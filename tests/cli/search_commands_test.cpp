@@ -37,7 +37,7 @@ QString makePackage(const QTemporaryDir& dir) {
     qint32 id = 1;
     for (const auto& [label, content] : topics) {
         QByteArray packed;
-        store::compressBuffer(content, packed);
+        EXPECT_TRUE(store::compressBuffer(content, packed).ok());
         QFile file(QDir(work).filePath(store::topicFileName(quint32(id))));
         file.open(QIODevice::WriteOnly);
         file.write(packed);
@@ -48,9 +48,10 @@ QString makePackage(const QTemporaryDir& dir) {
     }
     const QString treeFile = dir.filePath(QStringLiteral("Tree.ini"));
     tree::saveTree(tree, treeFile);
-    store::compressFile(treeFile, QDir(work).filePath(QStringLiteral("Tree.xtz")));
+    EXPECT_TRUE(
+        store::compressFile(treeFile, QDir(work).filePath(QStringLiteral("Tree.xtz"))).ok());
     const QString package = dir.filePath(QStringLiteral("Book.xzz"));
-    store::packFolder(work, package);
+    EXPECT_TRUE(store::packFolder(work, package).ok());
     return package;
 }
 

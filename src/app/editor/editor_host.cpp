@@ -64,12 +64,12 @@ EditorHost::EditorHost(EditorTopics& topics, Prompter& prompter, QWidget* parent
     toggleWordWrap(); // the editor starts with word wrap on
 }
 
-int EditorHost::loadTopic(ItemHandle topic) {
+EditorResult EditorHost::loadTopic(ItemHandle topic) {
     if (open_) {
         if (current_ != 0 && copy_.isSet()) {
             // An unchanged topic is not written again: its file stays as it was.
             const bool write = hasUnwrittenChanges();
-            if (write && saveWorkingCopy() != 0)
+            if (write && saveWorkingCopy() != EditorResult::Ok)
                 return EditorResult::NotWritten; // keep the text rather than lose it
             const auto file = topics_.topicFilePath(current_);
             if (!file || (write && !copy_.putBack(*file))) {
@@ -88,7 +88,7 @@ int EditorHost::loadTopic(ItemHandle topic) {
         Q_EMIT editingAvailableChanged(true);
     }
     if (topic == 0)
-        return 0;
+        return EditorResult::Ok;
 
     const auto file = topics_.topicFilePath(topic);
     if (!file)
@@ -121,7 +121,7 @@ int EditorHost::loadTopic(ItemHandle topic) {
 
     current_ = topic;
     Q_EMIT topicChanged();
-    return 0;
+    return EditorResult::Ok;
 }
 
 void EditorHost::streamIn(const QByteArray& bytes) {
@@ -184,25 +184,25 @@ void EditorHost::reportSaveError(long code) {
     prompter_.message(tr("Error saving document. [%1]").arg(code), tr("Error"), PromptIcon::None);
 }
 
-bool EditorHost::writeWorkingCopy(QFileDevice::FileError& error) {
+store::Status EditorHost::writeWorkingCopy() {
     const StreamFormat format =
         format_ == StreamFormat::Unknown ? StreamFormat::PlainText : format_;
-    if (!copy_.write(richtext::saveTopicStream(*edit_->document(), format), error))
-        return false;
+    store::Status written = copy_.write(richtext::saveTopicStream(*edit_->document(), format));
+    if (!written.ok())
+        return written;
     edit_->document()->setModified(false);
     formatSwitched_ = false;
-    return true;
+    return {};
 }
 
-int EditorHost::saveWorkingCopy() {
+EditorResult EditorHost::saveWorkingCopy() {
     WaitCursor wait;
-    QFileDevice::FileError error = QFileDevice::NoError;
-    if (!writeWorkingCopy(error)) {
-        reportSaveError(long(error));
+    if (!writeWorkingCopy().ok()) {
+        reportSaveError(long(QFileDevice::WriteError));
         return EditorResult::NotWritten;
     }
     edit_->setReadOnly(false);
-    return 0;
+    return EditorResult::Ok;
 }
 
 bool EditorHost::hasUnwrittenChanges() const {
@@ -212,8 +212,7 @@ bool EditorHost::hasUnwrittenChanges() const {
 bool EditorHost::writeBackQuietly() {
     if (!open_ || current_ == 0 || !copy_.isSet() || !hasUnwrittenChanges())
         return false;
-    QFileDevice::FileError error = QFileDevice::NoError;
-    if (!writeWorkingCopy(error))
+    if (!writeWorkingCopy().ok())
         return false; // the next save says what went wrong
     const auto file = topics_.topicFilePath(current_);
     if (file && copy_.putBack(*file))
@@ -228,7 +227,7 @@ void EditorHost::keepUnwritten() {
     edit_->document()->setModified(true);
 }
 
-int EditorHost::saveTopic() {
+EditorResult EditorHost::saveTopic() {
     if (!open_)
         return EditorResult::NotOpen;
     if (current_ == 0)
@@ -236,7 +235,7 @@ int EditorHost::saveTopic() {
     // Nothing new: the topic file already holds what the editor shows, and
     // writing it again would only change its bytes (and the package's).
     if (hasUnwrittenChanges()) {
-        if (saveWorkingCopy() != 0)
+        if (saveWorkingCopy() != EditorResult::Ok)
             return EditorResult::NotWritten;
         const auto file = topics_.topicFilePath(current_);
         if (!file || !copy_.putBack(*file)) {
@@ -252,10 +251,10 @@ int EditorHost::saveTopic() {
                 topics_.relabel(current_, relabelled);
         }
     }
-    return 0;
+    return EditorResult::Ok;
 }
 
-int EditorHost::closeTopic() {
+EditorResult EditorHost::closeTopic() {
     if (!open_)
         return EditorResult::NotOpen;
     edit_->setEnabled(false);
@@ -265,11 +264,11 @@ int EditorHost::closeTopic() {
     copy_.discard();
     Q_EMIT editingAvailableChanged(false);
     Q_EMIT topicChanged();
-    return 0;
+    return EditorResult::Ok;
 }
 
 bool EditorHost::shutDown() {
-    const bool saved = !open_ || current_ == 0 || saveTopic() == 0;
+    const bool saved = !open_ || current_ == 0 || saveTopic() == EditorResult::Ok;
     // The topic file holds the text now; a working copy left behind would be
     // compressed again when the tree closes.
     if (saved)
@@ -327,7 +326,7 @@ void EditorHost::restoreViewPosition(quint32 position) {
         edit_->verticalScrollBar()->setValue(int(top));
 }
 
-int EditorHost::exportCurrentTopic() {
+EditorResult EditorHost::exportCurrentTopic() {
     if (current_ == 0 || !copy_.isSet())
         return EditorResult::NoTopic;
     const QStringList filters =
@@ -348,7 +347,7 @@ int EditorHost::exportCurrentTopic() {
         reportSaveError(long(QFileDevice::WriteError));
         return EditorResult::NotWritten;
     }
-    return 0;
+    return EditorResult::Ok;
 }
 
 } // namespace oxlin::app

@@ -20,15 +20,15 @@ class TopicTextEdit;
 
 // What loading, saving, closing and exporting a topic gave. The numbers are
 // the ones the editor has always returned; callers compare with Ok.
-namespace EditorResult {
-inline constexpr int Ok = 0;
-inline constexpr int NotWritten = -1;       // the topic could not be written; the editor keeps its text
-inline constexpr int LabelUnreadable = -13; // a label that cannot name a working copy
-inline constexpr int NoTopicFile = -14;     // no topic file path could be formed
-inline constexpr int NotOpen = -15;         // the editor is closed
-inline constexpr int NoTopic = -16;         // no topic is open in it
-inline constexpr int TooLarge = -17;        // more than EditorHost::kMaxTopicBytes
-} // namespace EditorResult
+enum class EditorResult {
+    Ok = 0,
+    NotWritten = -1,       // the topic could not be written; the editor keeps its text
+    LabelUnreadable = -13, // a label that cannot name a working copy
+    NoTopicFile = -14,     // no topic file path could be formed
+    NotOpen = -15,         // the editor is closed
+    NoTopic = -16,         // no topic is open in it
+    TooLarge = -17,        // more than EditorHost::kMaxTopicBytes
+};
 
 // The editor host: the one editor control and the topic it shows. A topic is
 // edited through a plain working copy in the working folder (WorkingCopy owns
@@ -54,13 +54,13 @@ public:
     TopicTextEdit* editor() const { return edit_; }
     QFont defaultFont() const { return defaultFont_; }
 
-    int loadTopic(ItemHandle topic);
-    int saveTopic();
+    EditorResult loadTopic(ItemHandle topic);
+    EditorResult saveTopic();
     // Writes the open topic back into its topic file when it changed since
     // it was last written, as a save would but without relabelling it and
     // without a word on failure (the next save reports). True when written.
     bool writeBackQuietly();
-    int closeTopic();
+    EditorResult closeTopic();
     // Saves the topic and empties the editor. False when the topic could not
     // be saved (the user has been told).
     bool shutDown();
@@ -96,7 +96,7 @@ public:
     quint32 viewPosition() const;
     void restoreViewPosition(quint32 position);
 
-    int exportCurrentTopic();
+    EditorResult exportCurrentTopic();
 
     void setContextMenu(QMenu* menu) { contextMenu_ = menu; }
 
@@ -112,9 +112,9 @@ Q_SIGNALS:
     void focusSwitchRequested();
 
 private:
-    int saveWorkingCopy();
-    // The document into the working copy; false with the reason when it fails.
-    bool writeWorkingCopy(QFileDevice::FileError& error);
+    EditorResult saveWorkingCopy();
+    // The document into the working copy.
+    store::Status writeWorkingCopy();
     void streamIn(const QByteArray& bytes);
     void reportSaveError(long code);
     // `kept`: where the damaged file was copied, or empty.

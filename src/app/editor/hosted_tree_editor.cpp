@@ -8,9 +8,9 @@ tree::ItemHandle HostedTreeEditor::currentItem() const {
     return host_.currentTopic();
 }
 
-// -1 is a failed write; the other codes mean there was nothing to save.
+// NotWritten is a failed write; the other results mean there was nothing to save.
 bool HostedTreeEditor::saveTopic() {
-    return host_.saveTopic() != -1;
+    return host_.saveTopic() != EditorResult::NotWritten;
 }
 
 // closeTopic empties the control and removes the working copy; it never saves.
@@ -27,7 +27,7 @@ quint32 HostedTreeEditor::viewPosition() const {
 }
 
 bool HostedTreeEditor::loadTopic(tree::ItemHandle item) {
-    return host_.loadTopic(item) == 0;
+    return host_.loadTopic(item) == EditorResult::Ok;
 }
 
 void HostedTreeEditor::restoreViewPosition(quint32 position) {

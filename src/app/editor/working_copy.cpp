@@ -11,20 +11,22 @@ namespace oxlin::app {
 
 void WorkingCopy::start(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    store::writeFileAtomically(path, bytes);
+    // Not reported: the editor shows the topic from `bytes`, and a save
+    // writes the copy whole.
+    (void)store::writeFileAtomically(path, bytes);
     path_ = path;
 }
 
-bool WorkingCopy::write(const QByteArray& bytes, QFileDevice::FileError& error) const {
-    return store::writeFileAtomically(path_, bytes, &error);
+store::Status WorkingCopy::write(const QByteArray& bytes) const {
+    return store::writeFileAtomically(path_, bytes);
 }
 
 bool WorkingCopy::putBack(const QString& topicFile) const {
-    return store::compressFile(path_, topicFile) == 1;
+    return store::compressFile(path_, topicFile).ok();
 }
 
 bool WorkingCopy::exportTopicFile(const QString& topicFile, const QString& target) {
-    return store::decompressReplacing(topicFile, target) == 1;
+    return store::decompressReplacing(topicFile, target).ok();
 }
 
 void WorkingCopy::discard() {

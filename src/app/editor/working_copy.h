@@ -1,8 +1,9 @@
 // The open topic's plain working copy on disk, and its way back into the topic file.
 #pragma once
 
+#include "core/store/status.h"
+
 #include <QByteArray>
-#include <QFileDevice>
 #include <QString>
 
 namespace oxlin::app {
@@ -20,8 +21,8 @@ public:
     // Makes `path` the working copy, holding `bytes`.
     void start(const QString& path, const QByteArray& bytes);
     // Replaces the copy's bytes, written beside and renamed, so a failed
-    // write leaves the last good copy. False with the reason otherwise.
-    bool write(const QByteArray& bytes, QFileDevice::FileError& error) const;
+    // write leaves the last good copy.
+    store::Status write(const QByteArray& bytes) const;
     // Compresses the copy into the topic file. False when it could not be.
     bool putBack(const QString& topicFile) const;
     // Writes the topic file's bytes, decoded, to `target` (an export).

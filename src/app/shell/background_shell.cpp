@@ -193,10 +193,11 @@ bool BackgroundShell::captureAsTopic(const QString& text) {
     if (!created)
         return false;
     QByteArray compressed;
-    if (store::compressBuffer(bytes, compressed) != 1 ||
+    if (!store::compressBuffer(bytes, compressed).ok() ||
         !store::writeFileAtomically(
-            tree::topicFilePath(session.paths().workingFolder, created->record->fileId),
-            compressed)) {
+             tree::topicFilePath(session.paths().workingFolder, created->record->fileId),
+             compressed)
+             .ok()) {
         // An empty topic standing for text that was not kept would mislead.
         session.tree().removeItem(item);
         return false;

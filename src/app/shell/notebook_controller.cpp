@@ -113,7 +113,7 @@ session::SessionHooks NotebookController::sessionHooks() {
     session::SessionHooks hooks;
     hooks.saveEditorTopic = [this] {
         EditorHost& editor = window_->editorHost();
-        return !editor.isOpen() || editor.currentTopic() == 0 || editor.saveTopic() == 0;
+        return !editor.isOpen() || editor.currentTopic() == 0 || editor.saveTopic() == EditorResult::Ok;
     };
     hooks.shutDownEditor = [this] { return window_->editorHost().shutDown(); };
     hooks.writeLastEdit = [this] { search_->writeLastEdit(); };
@@ -187,7 +187,7 @@ void NotebookController::installCommands() {
                 openTopic(topic);
             if (editor.currentTopic() != topic)
                 return false; // too large for the editor, or its file is missing
-            if (editor.saveTopic() == 0)
+            if (editor.saveTopic() == EditorResult::Ok)
                 editor.exportCurrentTopic();
             return true;
         }});
@@ -364,7 +364,7 @@ bool NotebookController::save() {
 
 bool NotebookController::exitSequence() {
     EditorHost& editor = window_->editorHost();
-    if (editor.isOpen() && editor.currentTopic() != 0 && editor.saveTopic() != 0) {
+    if (editor.isOpen() && editor.currentTopic() != 0 && editor.saveTopic() != EditorResult::Ok) {
         // The editor has said why; its text is the only copy of it.
         prompter_.message(tr("The open topic could not be saved, so Oxlin stays "
                              "open and keeps its text. Copy the text elsewhere or "

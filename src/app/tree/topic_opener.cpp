@@ -38,8 +38,9 @@ bool TopicOpener::compressWorkingCopy(tree::ItemHandle item) {
         return true;
     if (editorShows_(item))
         return true;
-    return store::compressFile(copy, tree::topicFilePath(session_.paths().workingFolder,
-                                                         found->record->fileId)) == 1;
+    return store::compressFile(
+               copy, tree::topicFilePath(session_.paths().workingFolder, found->record->fileId))
+        .ok();
 }
 
 QString TopicOpener::copyFor(const tree::TreeItem& topic) const {
@@ -71,7 +72,7 @@ void TopicOpener::openFileTopic(tree::ItemHandle item, tree::ItemHandle previous
     // A topic that never had a file (made in the tree, then named "x.doc")
     // opens as an empty file: decompressFile leaves the copy empty then.
     QThread* thread = QThread::create([source, copy, extracted] {
-        *extracted = store::decompressFile(source, copy) == 1 || !QFileInfo::exists(source);
+        *extracted = store::decompressFile(source, copy).ok() || !QFileInfo::exists(source);
     });
     // Emitted on the worker's thread, so this runs queued on the UI thread.
     connect(thread, &QThread::finished, this, [this, id] { finish(id); });

@@ -158,8 +158,9 @@ void TransferCommands::exportSelection() {
                                   transfer::exportFolder(tree, selected, working, target)));
         return;
     }
-    showMessage(parts_.prompter, messages::TransferMessages::afterFileExport(
-                              transfer::exportTopic(working, item->record->fileId, target) == 1));
+    showMessage(parts_.prompter,
+                messages::TransferMessages::afterFileExport(
+                    transfer::exportTopic(working, item->record->fileId, target).ok()));
 }
 
 } // namespace oxlin::app

@@ -77,8 +77,8 @@ int rewrite(const QString& in, const QString& out) {
         return kFailure;
     const QByteArray written = richtext::saveTopicStream(document, format);
     QSaveFile file(out);
-    if (!store::openForReplace(file) || file.write(written) != written.size() ||
-        !store::commitChecked(file)) {
+    if (!store::openForReplace(file).ok() || file.write(written) != written.size() ||
+        !store::commitChecked(file).ok()) {
         std::fprintf(stderr, "oxlin: cannot write %s: %s\n", qPrintable(out),
                      qPrintable(file.errorString()));
         return kFailure;

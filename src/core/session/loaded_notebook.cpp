@@ -72,16 +72,16 @@ LoadedNotebook::Restored LoadedNotebook::restoreIniFile(const QString& compresse
                                                         const QString& ini) {
     const bool iniHasText = QFileInfo(ini).size() > 0;
     if (!pathExists(compressed)) {
-        if (!pathExists(ini) && !writeFileAtomically(ini, QByteArray(), nullptr, fs_))
+        if (!pathExists(ini) && !writeFileAtomically(ini, QByteArray(), fs_).ok())
             return Restored::NotWritten;
         return Restored::Whole;
     }
     QByteArray text;
     const Restored read =
-        decompressFileToBuffer(compressed, text) == 1 ? Restored::Whole : Restored::Damaged;
+        decompressFileToBuffer(compressed, text).ok() ? Restored::Whole : Restored::Damaged;
     if (text.isEmpty() && iniHasText)
         return read; // an empty member never replaces what the folder holds
-    return writeFileAtomically(ini, text, nullptr, fs_) ? read : Restored::NotWritten;
+    return writeFileAtomically(ini, text, fs_).ok() ? read : Restored::NotWritten;
 }
 
 void LoadedNotebook::loadTree() {

@@ -42,14 +42,6 @@ Status::Code codeFor(SessionProblem::Kind kind) {
     return Status::Code::WriteFailed;
 }
 
-// Packs the working folder into the package, with the system's reason when
-// that fails.
-Status packWorkingFolder(const NotebookPaths& paths, FileSystem& fs) {
-    if (packFolder(paths.workingFolder, paths.packageFile, fs) != 1)
-        return Status(Status::Code::WriteFailed, paths.packageFile);
-    return {};
-}
-
 } // namespace
 
 NotebookSession::NotebookSession(ProfileService& profiles, QString dataFolder, SessionHooks hooks,
@@ -122,7 +114,7 @@ Status NotebookSession::openFromPackage(bool welcome) {
 
 Status NotebookSession::unpackIntoWorkingFolder() {
     UnpackReport report;
-    if (unpackPackage(paths_.workingFolder, paths_.packageFile, &report, fs_) == 1) {
+    if (unpackPackage(paths_.workingFolder, paths_.packageFile, &report, fs_).ok()) {
         outcome_ = OpenOutcome::Unpacked;
         if (!report.failed.isEmpty()) {
             // The next pack would leave out what could not be written:
@@ -180,7 +172,7 @@ void NotebookSession::writeFirstRuntimeMember() {
     // but the disk is failing and the user hears of it now.
     const QString runtime =
         QDir(paths_.workingFolder).filePath(QLatin1String(kCompressedRuntimeFileName));
-    if (compressFile(paths_.runtimeFile, runtime, fs_) != 1)
+    if (!compressFile(paths_.runtimeFile, runtime, fs_).ok())
         problem_ = {SessionProblem::Kind::FileNotWritten, runtime, 0};
 }
 
@@ -225,7 +217,7 @@ Status NotebookSession::packNotebook() {
     } members[] = {{paths_.treeFile, paths_.compressedTreeFile()},
                    {paths_.runtimeFile, paths_.compressedRuntimeFile()}};
     for (const auto& member : members) {
-        if (pathExists(member.ini) && compressFile(member.ini, member.compressed, fs_) != 1)
+        if (pathExists(member.ini) && !compressFile(member.ini, member.compressed, fs_).ok())
             return fail({SessionProblem::Kind::FileNotWritten, member.compressed, 0});
     }
     const QStringList packed =
@@ -233,7 +225,7 @@ Status NotebookSession::packNotebook() {
     constexpr auto kMaxPackedMembers = qsizetype(package_format::kMaxPackedEntries);
     if (packed.size() > kMaxPackedMembers)
         return fail({SessionProblem::Kind::TooManyTopics, {}, packed.size() - 2});
-    if (const Status written = packWorkingFolder(paths_, fs_); !written.ok())
+    if (const Status written = packFolder(paths_.workingFolder, paths_.packageFile, fs_); !written.ok())
         return fail({SessionProblem::Kind::PackageNotWritten, paths_.packageFile, 0,
                      written.systemError()});
     return {};

@@ -61,7 +61,7 @@ bool ReadOnlyNotebook::open(const QString& package) {
     if (readable && !treeRead) {
         // Its topics go under "Recovered", and that needs every topic file.
         outcome_ = OpenOutcome::TreeUnreadable;
-        store::unpackPackage(paths_.workingFolder, package);
+        (void)store::unpackPackage(paths_.workingFolder, package);
     }
     loadTree();
     if (treeLoaded_)

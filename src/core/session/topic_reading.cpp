@@ -1,6 +1,7 @@
 #include "core/session/topic_reading.h"
 
 #include "core/store/atomic_file.h"
+#include "core/store/compressed_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,12 +23,12 @@ QString keepDamagedTopicFile(const QString& topicFile, const QString& workingFol
 
 TopicRead readTopicFile(const QString& topicFile, const QString& workingFolder, qint64 limit) {
     TopicRead read;
-    read.status = store::decompressFileStatus(topicFile, read.bytes, limit);
+    read.status = store::decompressFileToBuffer(topicFile, read.bytes, limit);
     if (read.tooLarge()) {
         read.bytes.clear();
         return read;
     }
-    read.damaged = read.status != store::CodecStatus::Ok && QFileInfo(topicFile).size() > 0;
+    read.damaged = !read.status.ok() && QFileInfo(topicFile).size() > 0;
     if (read.damaged)
         read.keptCopy = keepDamagedTopicFile(topicFile, workingFolder);
     return read;

@@ -2,7 +2,7 @@
 // a damaged file kept aside before a save can replace it.
 #pragma once
 
-#include "core/store/compressed_file.h"
+#include "core/store/status.h"
 
 #include <QByteArray>
 #include <QString>
@@ -10,11 +10,11 @@
 namespace oxlin::session {
 
 struct TopicRead {
-    store::CodecStatus status = store::CodecStatus::Ok;
+    store::Status status;
     QByteArray bytes;     // what could be decoded, at most the limit; empty when TooLarge
     bool damaged = false; // the file holds bytes, but they could not all be decoded
     QString keptCopy;     // where the damaged file was copied; empty when it was not
-    bool tooLarge() const { return status == store::CodecStatus::TooLarge; }
+    bool tooLarge() const { return status.code() == store::Status::Code::TooLarge; }
 };
 
 // Decodes the topic file `topicFile` of the working folder `workingFolder`,

@@ -25,8 +25,8 @@ tree::ItemHandle addWelcomeTopic(tree::TopicTree& tree, tree::FileIdCounter& fil
                                  tree::TopicImages* images) {
     const qint32 id = fileIds.allocate();
     QByteArray compressed;
-    if (id <= 0 || store::compressBuffer(welcomeText(), compressed) != 1 ||
-        !store::writeFileAtomically(tree::topicFilePath(paths.workingFolder, id), compressed))
+    if (id <= 0 || !store::compressBuffer(welcomeText(), compressed).ok() ||
+        !store::writeFileAtomically(tree::topicFilePath(paths.workingFolder, id), compressed).ok())
         return tree::kNoItem;
     const QString label = QLatin1String(kWelcomeLabel);
     const tree::ItemHandle item = tree.insertItem(

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <cstdio>
 
 #include <fcntl.h>
@@ -11,66 +12,82 @@
 
 namespace oxlin::store {
 
-bool openForReplace(QSaveFile& file) {
+using Code = Status::Code;
+
+Status openForReplace(QSaveFile& file) {
     file.setDirectWriteFallback(false);
     const QFileInfo existing(file.fileName());
     if (existing.isSymLink()) {
         // Removes the link only; its target is never opened.
         if (!QFile::remove(existing.filePath()))
-            return false;
+            return Status::fromErrno(Code::WriteFailed, file.fileName());
     } else if (existing.exists() && !existing.isFile()) {
-        return false;
+        return Status(Code::Refused, file.fileName());
     }
-    return file.open(QIODevice::WriteOnly);
+    if (!file.open(QIODevice::WriteOnly))
+        return Status::fromErrno(Code::WriteFailed, file.fileName());
+    return {};
 }
 
-bool commitChecked(QSaveFile& file) {
-    if (!file.flush() || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        // commit() after cancelWriting() removes the temporary file.
-        file.commit();
-        return false;
-    }
-    return file.commit();
+namespace {
+
+// Drops what was written to `file`, keeping the cause of the failure: the
+// clean-up makes system calls of its own.
+Status dropWriting(QSaveFile& file, int cause) {
+    file.cancelWriting();
+    // commit() after cancelWriting() removes the temporary file.
+    file.commit();
+    errno = cause;
+    return Status(Code::WriteFailed, file.fileName(), cause);
 }
 
-bool writeFileAtomically(const QString& path, const QByteArray& bytes,
-                         QFileDevice::FileError* error, FileSystem& fs) {
+} // namespace
+
+Status commitChecked(QSaveFile& file) {
+    if (!file.flush() || file.error() != QFileDevice::NoError)
+        return dropWriting(file, errno);
+    if (!file.commit())
+        return Status::fromErrno(Code::WriteFailed, file.fileName());
+    return {};
+}
+
+Status writeFileAtomically(const QString& path, const QByteArray& bytes, FileSystem& fs) {
     QSaveFile file(path);
-    bool written = openForReplace(file);
-    if (written && file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        file.commit();
-        written = false;
-    }
-    written = written && fs.commit(file);
+    if (Status opened = openForReplace(file); !opened.ok())
+        return opened;
+    if (file.write(bytes) != bytes.size())
+        return dropWriting(file, errno);
+    if (!fs.commit(file))
+        return Status::fromErrno(Code::WriteFailed, path);
     // The rename is only as lasting as the folder entry it changed.
-    if (written && !fs.syncFolder(QFileInfo(path).absolutePath())) {
-        if (error)
-            *error = QFileDevice::WriteError;
-        return false;
-    }
-    if (!written && error)
-        *error = file.error() != QFileDevice::NoError ? file.error() : QFileDevice::WriteError;
-    return written;
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!fs.syncFolder(folder))
+        return Status::fromErrno(Code::WriteFailed, folder);
+    return {};
 }
 
-bool replaceWith(const QString& from, const QString& to) {
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+Status replaceWith(const QString& from, const QString& to) {
+    if (std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) != 0)
+        return Status::fromErrno(Code::WriteFailed, to);
+    return {};
 }
 
-bool syncFileSystem(const QString& folder) {
+Status syncFileSystem(const QString& folder) {
 #if defined(Q_OS_LINUX)
     const int fd =
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return false;
-    const bool synced = ::syncfs(fd) == 0;
+        return Status::fromErrno(Code::WriteFailed, folder);
+    const int cause = ::syncfs(fd) == 0 ? 0 : errno;
     ::close(fd);
-    return synced;
+    if (cause != 0) {
+        errno = cause;
+        return Status(Code::WriteFailed, folder, cause);
+    }
+    return {};
 #else
     ::sync();
-    return true;
+    return {};
 #endif
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/store/file_system.h"
+#include "core/store/status.h"
 
 #include <QByteArray>
-#include <QFileDevice>
 #include <QString>
 
 class QSaveFile;
@@ -13,34 +13,33 @@ namespace oxlin::store {
 // Opens `file` for an atomic replace of its path. QSaveFile writes through a
 // symbolic link to the link's target; a link in a working folder may point
 // anywhere, so an existing link is removed first and the new file takes its
-// place. A directory or another non-regular file is never replaced (false).
-bool openForReplace(QSaveFile& file);
+// place. A directory or another non-regular file is never replaced (Refused).
+Status openForReplace(QSaveFile& file);
 
 // Commits a QSaveFile only when every byte reached the file: the buffered
 // tail is flushed and checked first, because QSaveFile::commit() does not
 // report a failed final flush (a full disk would replace a good file with a
 // short one). On any failure the temporary file is dropped, the target is
-// left as it was, and the result is false.
-bool commitChecked(QSaveFile& file);
+// left as it was, and the result is WriteFailed with the system's error
+// (errno says the same on return, for callers behind the FileSystem seam).
+Status commitChecked(QSaveFile& file);
 
 // Writes `bytes` to a new file beside `path` and renames it over `path` only
 // when every byte is written, so readers see the old file or the new one,
-// never half of one; then syncs the folder, so that a power cut after a
-// true return cannot bring the old file back. Returns false (and leaves
-// `path` as it was, unless only the folder's sync failed) on failure, with
-// the reason in `error` when one is given.
-bool writeFileAtomically(const QString& path, const QByteArray& bytes,
-                         QFileDevice::FileError* error = nullptr,
-                         FileSystem& fs = FileSystem::real());
+// never half of one; then syncs the folder, so that a power cut after an
+// ok return cannot bring the old file back. On failure `path` is left as it
+// was, unless only the folder's sync failed.
+Status writeFileAtomically(const QString& path, const QByteArray& bytes,
+                           FileSystem& fs = FileSystem::real());
 
 // Renames `from` over `to` in one step, replacing a file or a symbolic link
-// of that name (never its target). False when the rename failed.
-bool replaceWith(const QString& from, const QString& to);
+// of that name (never its target). WriteFailed on `to` when the rename failed.
+Status replaceWith(const QString& from, const QString& to);
 
 // Waits until everything written to the file system holding `folder` is on
-// disk: one wait for many files written without a sync each. False when the
-// system reported an error.
-bool syncFileSystem(const QString& folder);
+// disk: one wait for many files written without a sync each. WriteFailed
+// on `folder` when the system reported an error.
+Status syncFileSystem(const QString& folder);
 
 // Copies a damaged file to `target`, or to `target` followed by 1, 2, ... when
 // that name is taken (an earlier copy is never replaced), before anything

@@ -10,6 +10,8 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include <cerrno>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,7 +21,42 @@ namespace oxlin::store {
 
 namespace {
 
-int finishedResult(CodecStatus status) { return status == CodecStatus::Ok ? 1 : 0; }
+using Code = Status::Code;
+
+// What a codec run over files comes to: damaged data is the source's fault,
+// a refused write the target's. Called straight after the run, while errno
+// still holds the cause of a failed read or write.
+Status fileResult(CodecStatus codec, const QString& source, const QString& target) {
+    const int cause = errno;
+    switch (codec) {
+    case CodecStatus::Ok:
+        return {};
+    case CodecStatus::BadHeader:
+    case CodecStatus::BadData:
+        return Status(Code::Corrupt, source);
+    case CodecStatus::ReadFailed:
+        return Status(Code::ReadFailed, source, cause);
+    case CodecStatus::WriteFailed:
+        return Status(Code::WriteFailed, target, cause);
+    case CodecStatus::NoMemory:
+        return Status(Code::NoMemory, source);
+    case CodecStatus::TooLarge:
+        return Status(Code::TooLarge, source);
+    }
+    return Status(Code::Corrupt, source);
+}
+
+// The same for a run into memory, where a refused write is memory running out.
+Status memoryResult(CodecStatus codec, const QString& source) {
+    if (codec == CodecStatus::WriteFailed)
+        return Status(Code::NoMemory, source);
+    return fileResult(codec, source, QString());
+}
+
+// A source that could not be opened: missing, or unreadable.
+Status openFailed(const QString& path) {
+    return Status::fromErrno(errno == ENOENT ? Code::NotFound : Code::ReadFailed, path);
+}
 
 bool samePath(const QString& a, const QString& b) {
     const QFileInfo first(a), second(b);
@@ -29,66 +66,71 @@ bool samePath(const QString& a, const QString& b) {
 
 } // namespace
 
-int compressFile(const QString& sourcePath, const QString& targetPath, FileSystem& fs) {
+Status compressFile(const QString& sourcePath, const QString& targetPath, FileSystem& fs) {
     if (!QFileInfo::exists(sourcePath))
-        return 0;
+        return Status(Code::NotFound, sourcePath);
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return 0;
+        return openFailed(sourcePath);
     // Written beside the target and renamed over it when complete.
     QSaveFile target(targetPath);
-    if (!openForReplace(target))
-        return 0;
+    if (Status opened = openForReplace(target); !opened.ok())
+        return opened;
     DeviceSource in(source);
     DeviceSink out(target);
-    if (compressStream(in, out) != CodecStatus::Ok) {
+    if (Status coded = fileResult(compressStream(in, out), sourcePath, targetPath); !coded.ok()) {
         target.cancelWriting();
         target.commit();
-        return 0;
+        return coded;
     }
-    return fs.commit(target) ? 1 : 0;
+    if (!fs.commit(target))
+        return Status::fromErrno(Code::WriteFailed, targetPath);
+    return {};
 }
 
-int compressToNewFile(const QString& sourcePath, const QString& targetPath) {
+Status compressToNewFile(const QString& sourcePath, const QString& targetPath) {
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return 0;
+        return openFailed(sourcePath);
     QFile target(targetPath);
     if (!target.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return 0;
+        return Status::fromErrno(errno == EEXIST ? Code::Refused : Code::WriteFailed, targetPath);
     DeviceSource in(source);
     DeviceSink out(target);
-    const bool written = compressStream(in, out) == CodecStatus::Ok && target.flush();
+    Status written = fileResult(compressStream(in, out), sourcePath, targetPath);
+    if (written.ok() && !target.flush())
+        written = Status::fromErrno(Code::WriteFailed, targetPath);
     target.close();
-    if (!written || target.error() != QFileDevice::NoError) {
+    if (written.ok() && target.error() != QFileDevice::NoError)
+        written = Status::fromErrno(Code::WriteFailed, targetPath);
+    if (!written.ok())
         target.remove();
-        return 0;
-    }
-    return 1;
+    return written;
 }
 
-int decompressFile(const QString& sourcePath, const QString& targetPath) {
+Status decompressFile(const QString& sourcePath, const QString& targetPath) {
     if (!QFileInfo::exists(sourcePath)) {
         QFile empty(targetPath);
         (void)empty.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        return 0;
+        return Status(Code::NotFound, sourcePath);
     }
     // Deleting the target first would delete the source too.
     if (samePath(sourcePath, targetPath))
-        return 0;
+        return Status(Code::Refused, targetPath);
     QFile::remove(targetPath);
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return 0;
+        return openFailed(sourcePath);
     QFile target(targetPath);
     if (!target.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
-        return 0;
+        return Status::fromErrno(Code::WriteFailed, targetPath);
     DeviceSource in(source);
     DeviceSink out(target);
-    const CodecStatus status = decompressStream(in, out);
-    const bool closed = target.flush();
+    const Status decoded = fileResult(decompressStream(in, out), sourcePath, targetPath);
+    const bool flushed = target.flush();
+    const int cause = errno;
     target.close();
-    return closed ? finishedResult(status) : 0;
+    return flushed ? decoded : Status(Code::WriteFailed, targetPath, cause);
 }
 
 namespace {
@@ -116,33 +158,38 @@ QFileDevice::Permissions newFilePermissions() {
 
 } // namespace
 
-int decompressReplacing(const QString& sourcePath, const QString& targetPath) {
+Status decompressReplacing(const QString& sourcePath, const QString& targetPath) {
     const QFileInfo existing(targetPath);
     if (existing.exists() && !existing.isSymLink() && !existing.isFile())
-        return 0;
+        return Status(Code::Refused, targetPath);
     if (samePath(sourcePath, targetPath))
-        return 0;
-    QTemporaryFile fresh(existing.dir().filePath(QStringLiteral(".%1.XXXXXX").arg(existing.fileName())));
+        return Status(Code::Refused, targetPath);
+    QTemporaryFile fresh(
+        existing.dir().filePath(QStringLiteral(".%1.XXXXXX").arg(existing.fileName())));
     if (!fresh.open())
-        return 0;
-    bool written = true;
+        return Status::fromErrno(Code::WriteFailed, targetPath);
+    Status written;
     if (QFileInfo::exists(sourcePath)) {
         QFile source(sourcePath);
         if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-            return 0;
+            return openFailed(sourcePath);
         DeviceSource in(source);
         DeviceSink out(fresh);
-        written = decompressStream(in, out) == CodecStatus::Ok;
+        written = fileResult(decompressStream(in, out), sourcePath, targetPath);
     }
-    written = written && fresh.flush() && ::fsync(fresh.handle()) == 0;
+    if (written.ok() && (!fresh.flush() || ::fsync(fresh.handle()) != 0))
+        written = Status::fromErrno(Code::WriteFailed, targetPath);
     // An existing file keeps its permissions; a new one gets a new file's.
-    written = written && fresh.setPermissions(existing.isFile() && !existing.isSymLink()
-                                                  ? existing.permissions()
-                                                  : newFilePermissions());
-    if (!written || !replaceWith(fresh.fileName(), targetPath))
-        return 0; // the temporary file goes with `fresh`
+    if (written.ok() &&
+        !fresh.setPermissions(existing.isFile() && !existing.isSymLink() ? existing.permissions()
+                                                                         : newFilePermissions()))
+        written = Status::fromErrno(Code::WriteFailed, targetPath);
+    if (written.ok())
+        written = replaceWith(fresh.fileName(), targetPath);
+    if (!written.ok())
+        return written; // the temporary file goes with `fresh`
     fresh.setAutoRemove(false);
-    return 1;
+    return {};
 }
 
 namespace {
@@ -161,30 +208,26 @@ CodecStatus decodeToBuffer(ByteSource& in, QByteArray& out, qint64 limit) {
 
 } // namespace
 
-CodecStatus decompressFileStatus(const QString& sourcePath, QByteArray& out, qint64 limit) {
+Status decompressFileToBuffer(const QString& sourcePath, QByteArray& out, qint64 limit) {
     out.clear();
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return CodecStatus::ReadFailed;
+        return openFailed(sourcePath);
     DeviceSource in(source);
-    return decodeToBuffer(in, out, limit);
+    return memoryResult(decodeToBuffer(in, out, limit), sourcePath);
 }
 
-int decompressFileToBuffer(const QString& sourcePath, QByteArray& out, qint64 limit) {
-    return finishedResult(decompressFileStatus(sourcePath, out, limit));
-}
-
-int compressBuffer(const QByteArray& data, QByteArray& out) {
+Status compressBuffer(const QByteArray& data, QByteArray& out) {
     out.clear();
     BufferSource in(data);
     BufferSink sink(out);
-    return finishedResult(compressStream(in, sink));
+    return memoryResult(compressStream(in, sink), QString());
 }
 
-int decompressBuffer(const QByteArray& data, QByteArray& out, qint64 limit) {
+Status decompressBuffer(const QByteArray& data, QByteArray& out, qint64 limit) {
     out.clear();
     BufferSource in(data);
-    return finishedResult(decodeToBuffer(in, out, limit));
+    return memoryResult(decodeToBuffer(in, out, limit), QString());
 }
 
 } // namespace oxlin::store

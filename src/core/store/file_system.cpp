@@ -19,10 +19,12 @@ FileSystem& FileSystem::real() {
     return disk;
 }
 
-bool DiskFileSystem::commit(QSaveFile& file) { return commitChecked(file); }
+bool DiskFileSystem::commit(QSaveFile& file) {
+    return commitChecked(file).ok();
+}
 
 bool DiskFileSystem::rename(const QString& from, const QString& to) {
-    return replaceWith(from, to);
+    return replaceWith(from, to).ok();
 }
 
 bool DiskFileSystem::makePath(const QString& path) {
@@ -41,8 +43,10 @@ bool DiskFileSystem::copy(const QString& from, const QString& to) {
     QFile written(to);
     if (written.open(QIODevice::ReadWrite) && ::fsync(written.handle()) == 0)
         return true;
+    const int cause = errno;
     written.close();
     QFile::remove(to);
+    errno = cause;
     return false;
 }
 
@@ -53,11 +57,14 @@ bool DiskFileSystem::syncFolder(const QString& folder) {
         return false;
     // Some file systems cannot sync a folder at all; they say so with EINVAL,
     // and there is nothing more to wait for on them.
-    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    const int cause = ::fsync(fd) == 0 || errno == EINVAL ? 0 : errno;
     ::close(fd);
-    return synced;
+    errno = cause;
+    return cause == 0;
 }
 
-bool DiskFileSystem::syncFileSystem(const QString& folder) { return store::syncFileSystem(folder); }
+bool DiskFileSystem::syncFileSystem(const QString& folder) {
+    return store::syncFileSystem(folder).ok();
+}
 
 } // namespace oxlin::store

@@ -70,7 +70,7 @@ void IniTextBuffer::appendLine(QByteArrayView raw) {
 }
 
 bool IniTextBuffer::writeFile(const QString& path) const {
-    return writeFileAtomically(path, text_);
+    return writeFileAtomically(path, text_).ok();
 }
 
 IniSectionReader::IniSectionReader(QStringList lines)

@@ -62,14 +62,31 @@ bool isPlainName(const QByteArray& name) {
 
 } // namespace
 
-int packFolder(const QString& workingFolder, const QString& packageFile, FileSystem& fs) {
+using Code = Status::Code;
+
+namespace {
+
+// Drops an unfinished package. `why` is made first, while errno still holds
+// the cause of the failure.
+Status dropPackage(QSaveFile& package, Status why) {
+    package.cancelWriting();
+    return why;
+}
+
+Status writeFailed(const QSaveFile& package) {
+    return Status::fromErrno(Code::WriteFailed, package.fileName());
+}
+
+} // namespace
+
+Status packFolder(const QString& workingFolder, const QString& packageFile, FileSystem& fs) {
     const QStringList members = listMembers(workingFolder);
     if (members.isEmpty())
-        return 0;
+        return Status(Code::NotFound, workingFolder);
 
     QSaveFile package(packageFile);
-    if (!openForReplace(package))
-        return 0;
+    if (Status opened = openForReplace(package); !opened.ok())
+        return opened;
 
     std::vector<Entry> entries;
     std::unique_ptr<char[]> block(new char[kCopyBlock]);
@@ -82,32 +99,24 @@ int packFolder(const QString& workingFolder, const QString& packageFile, FileSys
         QFile member(path);
         if (!member.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
             continue;
-        if (entries.size() == pf::kMaxPackedEntries) {
-            package.cancelWriting();
-            return 0;
-        }
+        if (entries.size() == pf::kMaxPackedEntries)
+            return dropPackage(package, Status(Code::TooLarge, packageFile));
         std::uint64_t size = 0;
         for (;;) {
             const qint64 got = member.read(block.get(), kCopyBlock);
             if (got <= 0)
                 break; // a failed read keeps what was copied before it
-            if (package.write(block.get(), got) != got) {
-                package.cancelWriting();
-                return 0;
-            }
+            if (package.write(block.get(), got) != got)
+                return dropPackage(package, writeFailed(package));
             size += std::uint64_t(got);
         }
-        if (total + size > 0xFFFFFFFFull) {
-            package.cancelWriting();
-            return 0;
-        }
+        if (total + size > 0xFFFFFFFFull)
+            return dropPackage(package, Status(Code::TooLarge, packageFile));
         entries.push_back({memberName(name), std::uint32_t(total), std::uint32_t(size)});
         total += size;
     }
-    if (entries.empty()) {
-        package.cancelWriting();
-        return 0;
-    }
+    if (entries.empty())
+        return dropPackage(package, Status(Code::NotFound, workingFolder));
 
     QByteArray directory(qsizetype(entries.size() * pf::kEntrySize + pf::kTrailerSize), '\0');
     auto* out = reinterpret_cast<unsigned char*>(directory.data());
@@ -118,37 +127,52 @@ int packFolder(const QString& workingFolder, const QString& packageFile, FileSys
         out += pf::kEntrySize;
     }
     writeLe32(out, std::uint32_t(total));
-    if (package.write(directory) != directory.size()) {
-        package.cancelWriting();
-        return 0;
-    }
+    if (package.write(directory) != directory.size())
+        return dropPackage(package, writeFailed(package));
     if (!fs.commit(package))
-        return 0;
-    return fs.syncFolder(QFileInfo(packageFile).absolutePath()) ? 1 : 0;
+        return Status::fromErrno(Code::WriteFailed, packageFile);
+    const QString folder = QFileInfo(packageFile).absolutePath();
+    if (!fs.syncFolder(folder))
+        return Status::fromErrno(Code::WriteFailed, folder);
+    return {};
 }
 
 namespace {
 
-// Reads and checks the directory. Returns false for a package that must not be unpacked.
-bool readDirectory(QFile& package, std::vector<Entry>& entries) {
+// A read of the package that came back short: the system's error when it
+// reported one, damage when the file simply ended early.
+Status shortRead(const QFile& package, qint64 got) {
+    if (got < 0)
+        return Status::fromErrno(Code::ReadFailed, package.fileName());
+    return Status(Code::Corrupt, package.fileName());
+}
+
+// Reads and checks the directory. Corrupt for a package that must not be unpacked.
+Status readDirectory(QFile& package, std::vector<Entry>& entries) {
+    const Status damaged(Code::Corrupt, package.fileName());
     const qint64 packageSize = package.size();
     if (packageSize < qint64(pf::kTrailerSize))
-        return false;
+        return damaged;
     unsigned char trailer[pf::kTrailerSize];
-    if (!package.seek(packageSize - qint64(pf::kTrailerSize)) ||
-        package.read(reinterpret_cast<char*>(trailer), sizeof trailer) != qint64(sizeof trailer))
-        return false;
+    if (!package.seek(packageSize - qint64(pf::kTrailerSize)))
+        return Status::fromErrno(Code::ReadFailed, package.fileName());
+    if (const qint64 got = package.read(reinterpret_cast<char*>(trailer), sizeof trailer);
+        got != qint64(sizeof trailer))
+        return shortRead(package, got);
     const std::uint32_t dataSize = readLe32(trailer);
     if (dataSize == 0 || qint64(dataSize) > packageSize - qint64(pf::kTrailerSize))
-        return false;
+        return damaged;
     const qint64 directorySize = packageSize - qint64(pf::kTrailerSize) - dataSize;
     const qint64 count = directorySize / qint64(pf::kEntrySize);
     if (count > qint64(pf::kMaxReadEntries))
-        return false;
+        return damaged;
 
     QByteArray directory(qsizetype(count * qint64(pf::kEntrySize)), '\0');
-    if (!package.seek(dataSize) || package.read(directory.data(), directory.size()) != directory.size())
-        return false;
+    if (!package.seek(dataSize))
+        return Status::fromErrno(Code::ReadFailed, package.fileName());
+    if (const qint64 got = package.read(directory.data(), directory.size());
+        got != directory.size())
+        return shortRead(package, got);
     const auto* in = reinterpret_cast<const unsigned char*>(directory.constData());
     entries.reserve(std::size_t(count));
     for (qint64 i = 0; i < count; ++i, in += pf::kEntrySize) {
@@ -158,10 +182,10 @@ bool readDirectory(QFile& package, std::vector<Entry>& entries) {
         entry.offset = readLe32(in + 8);
         entry.size = readLe32(in + 12);
         if (std::uint64_t(entry.offset) + entry.size > dataSize)
-            return false;
+            return damaged;
         entries.push_back(entry);
     }
-    return true;
+    return {};
 }
 
 // Existing entries of the folder by upper-case name, so an unpacked member
@@ -218,16 +242,21 @@ bool writeMember(QFile& package, const Entry& entry, const QString& path, char* 
 
 } // namespace
 
-int unpackPackage(const QString& workingFolder, const QString& packageFile,
-                  UnpackReport* report, FileSystem& fs) {
+Status unpackPackage(const QString& workingFolder, const QString& packageFile, UnpackReport* report,
+                     FileSystem& fs) {
     UnpackReport ignored;
     UnpackReport& said = report ? *report : ignored;
+    const QFileInfo info(packageFile);
+    if (!info.exists())
+        return Status(Code::NotFound, packageFile);
+    if (!info.isFile())
+        return Status(Code::Refused, packageFile); // a folder or a device is no package
     QFile package(packageFile);
-    if (!QFileInfo(packageFile).isFile() || !package.open(QIODevice::ReadOnly))
-        return 0;
+    if (!package.open(QIODevice::ReadOnly))
+        return Status::fromErrno(Code::ReadFailed, packageFile);
     std::vector<Entry> entries;
-    if (!readDirectory(package, entries))
-        return 0;
+    if (Status read = readDirectory(package, entries); !read.ok())
+        return read;
 
     const QHash<QString, QString> existing = existingNames(workingFolder);
     QSet<QString> unpacked; // upper-case names, to keep the first of a case twin
@@ -255,8 +284,9 @@ int unpackPackage(const QString& workingFolder, const QString& packageFile,
     }
     // What the caller writes next (the tree file) makes the folder the
     // notebook's newest state; the members must be on disk before it is.
-    fs.syncFileSystem(workingFolder);
-    return 1;
+    // A failed sync is not the unpack's failure: every member is in place.
+    (void)fs.syncFileSystem(workingFolder);
+    return {};
 }
 
 namespace {
@@ -329,7 +359,7 @@ bool PackageReader::open(const QString& packageFile, bool mapIntoMemory) {
     if (!QFileInfo(packageFile).isFile() || !file_.open(QIODevice::ReadOnly))
         return false;
     std::vector<Entry> entries;
-    if (!readDirectory(file_, entries)) {
+    if (!readDirectory(file_, entries).ok()) {
         file_.close();
         return false;
     }

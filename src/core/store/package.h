@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/store/file_system.h"
+#include "core/store/status.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -19,11 +20,11 @@ namespace oxlin::store {
 // one only when complete, so a failed pack leaves the previous package intact.
 // Once renamed into place the package's folder is synced, so that a power cut
 // right after a save cannot take the new package's name back.
-// Returns 1 when the package was written, 0 otherwise (no member files, more
-// members than a directory can hold, data area past 4 GiB, a write failure,
-// a failed sync).
-int packFolder(const QString& workingFolder, const QString& packageFile,
-               FileSystem& fs = FileSystem::real());
+// Fails with NotFound on the folder when it holds no member files, TooLarge
+// for more members than a directory can hold or a data area past 4 GiB, and
+// WriteFailed, with the system's error, for a failed write, commit or sync.
+Status packFolder(const QString& workingFolder, const QString& packageFile,
+                  FileSystem& fs = FileSystem::real());
 
 // What an unpack left out, by member name (without ".xtz").
 struct UnpackReport {
@@ -37,17 +38,18 @@ struct UnpackReport {
 // Unpacks a package into `workingFolder` as "NAME.xtz" files, replacing files
 // of the same name (without regard to case) and leaving every other file.
 // The trailer, the directory and every entry are checked before anything is
-// written: a damaged package returns 0 and the folder is untouched. Entries
+// written: a damaged package is Corrupt and the folder is untouched. Entries
 // whose names are not plain file names are skipped; of members whose names
 // differ only in case the first in package order is unpacked and the others
 // skipped. Each member replaces its file atomically, a symbolic link of that
 // name included (the link is replaced, its target never written). The
 // members are on disk before this returns (one sync of the file system), so
-// that what the caller writes next never lasts without them. Returns 1
-// when the directory was read and processed; `report` (may be null) lists
-// what was left out.
-int unpackPackage(const QString& workingFolder, const QString& packageFile,
-                  UnpackReport* report = nullptr, FileSystem& fs = FileSystem::real());
+// that what the caller writes next never lasts without them. Ok when the
+// directory was read and processed (NotFound, Refused for a folder,
+// ReadFailed or Corrupt otherwise); `report` (may be null) lists what was
+// left out.
+Status unpackPackage(const QString& workingFolder, const QString& packageFile,
+                     UnpackReport* report = nullptr, FileSystem& fs = FileSystem::real());
 
 // Reads single members straight out of a package through its directory, so a
 // command or a viewer that needs one member (the tree, the runtime file, one

@@ -15,7 +15,7 @@
 
 namespace oxlin::transfer {
 
-int exportTopic(const QString& workingFolder, qint32 fileId, const QString& target) {
+store::Status exportTopic(const QString& workingFolder, qint32 fileId, const QString& target) {
     // A topic never saved has no file; its content is empty, not lost.
     return store::decompressReplacing(tree::topicFilePath(workingFolder, fileId), target);
 }
@@ -59,7 +59,7 @@ FolderExportReport exportFolder(const tree::TopicTree& tree, tree::ItemHandle fo
             used.insert(name.toUpper());
             const QString childPath = dir.filePath(name);
             if (each->isTopic()) {
-                if (exportTopic(workingFolder, each->record->fileId, childPath) == 1)
+                if (exportTopic(workingFolder, each->record->fileId, childPath).ok())
                     ++report.files;
                 else
                     report.failedFiles.append(childPath);

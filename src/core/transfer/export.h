@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/store/status.h"
 #include "core/tree/tree_model.h"
 
 #include <QString>
@@ -11,8 +12,7 @@ namespace oxlin::transfer {
 // topic whose file is missing gives an empty file. The file is written beside
 // `target` and renamed over it when complete: a failure leaves an existing
 // file whole. Replacing is the caller's decision (exportTargetTaken).
-// Returns 1 or 0.
-int exportTopic(const QString& workingFolder, qint32 fileId, const QString& target);
+store::Status exportTopic(const QString& workingFolder, qint32 fileId, const QString& target);
 
 // Whether anything, a dangling symbolic link included, holds `target`'s name.
 bool exportTargetTaken(const QString& target);

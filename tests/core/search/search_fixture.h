@@ -57,7 +57,7 @@ protected:
     ItemHandle topic(ItemHandle parent, const char* label, const QByteArray& content = {}) {
         const qint32 id = nextId_++;
         QByteArray packed;
-        store::compressBuffer(content, packed);
+        EXPECT_TRUE(store::compressBuffer(content, packed).ok());
         QFile file(QDir(paths_.workingFolder).filePath(store::topicFileName(quint32(id))));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(packed);

@@ -50,10 +50,10 @@ protected:
         QTemporaryDir folder;
         writeFile(folder.filePath("Tree.ini"), tree);
         writeFile(folder.filePath("Z.ini"), runtime);
-        compressFile(folder.filePath("Tree.ini"), folder.filePath("Tree.xtz"));
-        compressFile(folder.filePath("Z.ini"), folder.filePath("Z.xtz"));
+        EXPECT_TRUE(compressFile(folder.filePath("Tree.ini"), folder.filePath("Tree.xtz")).ok());
+        EXPECT_TRUE(compressFile(folder.filePath("Z.ini"), folder.filePath("Z.xtz")).ok());
         QDir().mkpath(data());
-        ASSERT_EQ(packFolder(folder.path(), package()), 1);
+        ASSERT_TRUE(packFolder(folder.path(), package()).ok());
     }
 
     std::unique_ptr<NotebookSession> open(const QString& name = "Book") {
@@ -85,7 +85,7 @@ TEST_F(NotebookSessionTest, FirstStartCreatesAnEmptyNotebookAndPacksItAtExit) {
     EXPECT_EQ(profiles.readString(QDir(data()).filePath("Notebook.ini"), "Notebook", "LastBook"),
               "OxlinHelp");
     QTemporaryDir unpacked;
-    ASSERT_EQ(unpackPackage(unpacked.path(), package("OxlinHelp")), 1);
+    ASSERT_TRUE(unpackPackage(unpacked.path(), package("OxlinHelp")).ok());
     EXPECT_EQ(QDir(unpacked.path()).entryList(QDir::Files, QDir::Name),
               QStringList({"Tree.xtz", "Z.xtz"}));
 }
@@ -122,9 +122,9 @@ TEST_F(NotebookSessionTest, AResumedFolderKeepsItsNewerRuntimeFile) {
     QDir().mkpath(working());
     writeFile(QDir(working()).filePath("Tree.ini"), "[\\]\r\nA.txt=2\r\nB.txt=3\r\n");
     QByteArray packed;
-    ASSERT_EQ(store::compressBuffer(
-                  "[RunTimeData]\r\nFileIDCount=3\r\n[LastEdit]\r\nPath=A.txt\r\n", packed),
-              1);
+    ASSERT_TRUE(store::compressBuffer(
+                    "[RunTimeData]\r\nFileIDCount=3\r\n[LastEdit]\r\nPath=A.txt\r\n", packed)
+                    .ok());
     writeFile(QDir(working()).filePath("Z.xtz"), packed);
     writeFile(QDir(working()).filePath("Z.ini"),
               "[RunTimeData]\r\nFileIDCount=9\r\n[LastEdit]\r\nPath=B.txt\r\n");

@@ -39,7 +39,7 @@ protected:
             session.tree().insertItem(tree::kTopLevel, tree::InsertPosition::last(), label,
                                       tree::kTextImage, tree::TopicRecord{id, 0});
             QByteArray compressed;
-            store::compressBuffer(QByteArray("text of ") + label, compressed);
+            EXPECT_TRUE(store::compressBuffer(QByteArray("text of ") + label, compressed).ok());
             writeAll(tree::topicFilePath(session.paths().workingFolder, id), compressed);
             ids << id;
         }
@@ -79,7 +79,7 @@ TEST_F(ReadOnlyNotebookTest, TopicsComeOutOfThePackageOnlyWhenFetched) {
 
     ASSERT_TRUE(notebook->fetchTopicFile(ids[1]));
     QByteArray text;
-    store::decompressFileToBuffer(tree::topicFilePath(working, ids[1]), text);
+    EXPECT_TRUE(store::decompressFileToBuffer(tree::topicFilePath(working, ids[1]), text).ok());
     EXPECT_EQ(text, "text of Two.txt");
     EXPECT_FALSE(QFileInfo::exists(tree::topicFilePath(working, ids[0])));
     EXPECT_TRUE(notebook->fetchTopicFile(ids[1]));        // already out

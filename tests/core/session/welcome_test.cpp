@@ -53,7 +53,7 @@ protected:
         QFile file(tree::topicFilePath(session.paths().workingFolder, item->record->fileId));
         QByteArray text;
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(store::decompressBuffer(file.readAll(), text), 1);
+        EXPECT_TRUE(store::decompressBuffer(file.readAll(), text).ok());
         return text;
     }
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <cerrno>
 #include <thread>
 #include <vector>
 
@@ -130,21 +131,21 @@ public:
 TEST_F(CompressedFileTest, WritesTheFixedHeaderAndRoundTrips) {
     const QByteArray text = sampleText(500);
     writeAll(path("a.txt"), text);
-    ASSERT_EQ(compressFile(path("a.txt"), path("a.xtz")), 1);
+    ASSERT_TRUE(compressFile(path("a.txt"), path("a.xtz")).ok());
     const QByteArray member = readAll(path("a.xtz"));
     EXPECT_EQ(member.left(10), QByteArray("\x1F\x8B\x08\x00\x00\x00\x00\x00\x00\x0B", 10));
     EXPECT_EQ(inflateWithZlibGzipReader(member), text) << "a stock gzip reader accepts it";
-    ASSERT_EQ(decompressFile(path("a.xtz"), path("b.txt")), 1);
+    ASSERT_TRUE(decompressFile(path("a.xtz"), path("b.txt")).ok());
     EXPECT_EQ(readAll(path("b.txt")), text);
 }
 
 TEST_F(CompressedFileTest, EmptyFileGivesAnEmptyMember) {
     writeAll(path("empty"), {});
-    ASSERT_EQ(compressFile(path("empty"), path("empty.xtz")), 1);
+    ASSERT_TRUE(compressFile(path("empty"), path("empty.xtz")).ok());
     const QByteArray member = readAll(path("empty.xtz"));
     EXPECT_EQ(member.right(8), QByteArray(8, '\0')) << "CRC 0 and ISIZE 0";
     writeAll(path("out"), "stale");
-    EXPECT_EQ(decompressFile(path("empty.xtz"), path("out")), 1);
+    EXPECT_TRUE(decompressFile(path("empty.xtz"), path("out")).ok());
     EXPECT_TRUE(readAll(path("out")).isEmpty());
 }
 
@@ -156,8 +157,8 @@ TEST_F(CompressedFileTest, LargeBinaryDataCrossesManyBlocks) {
         data += char((i % 3 == 0) ? (state >> 16) : 'a' + i % 7);
     }
     writeAll(path("big"), data);
-    ASSERT_EQ(compressFile(path("big"), path("big.xtz")), 1);
-    ASSERT_EQ(decompressFile(path("big.xtz"), path("big.out")), 1);
+    ASSERT_TRUE(compressFile(path("big"), path("big.xtz")).ok());
+    ASSERT_TRUE(decompressFile(path("big.xtz"), path("big.out")).ok());
     EXPECT_EQ(readAll(path("big.out")), data);
 }
 
@@ -166,7 +167,7 @@ TEST_F(CompressedFileTest, ReadsMembersMadeByGzipAndZip) {
     ASSERT_FALSE(text.isEmpty());
     for (const char* name : {"hello-named.gz", "deflated.zip", "stored.zip"}) {
         SCOPED_TRACE(name);
-        EXPECT_EQ(decompressFile(fixture(name), path("out.txt")), 1);
+        EXPECT_TRUE(decompressFile(fixture(name), path("out.txt")).ok());
         EXPECT_EQ(readAll(path("out.txt")), text);
     }
     EXPECT_FALSE(QFile::exists(path("hello.txt"))) << "the stored name is never used";
@@ -189,7 +190,7 @@ TEST_F(CompressedFileTest, SkipsOptionalHeaderFieldsAndAcceptsOldMagic) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         writeAll(path("in"), c.member);
-        EXPECT_EQ(decompressFile(path("in"), path("out")), 1);
+        EXPECT_TRUE(decompressFile(path("in"), path("out")).ok());
         EXPECT_EQ(readAll(path("out")), text);
     }
 }
@@ -216,7 +217,7 @@ TEST_F(CompressedFileTest, RejectedHeadersLeaveAnEmptyTarget) {
         SCOPED_TRACE(c.name);
         writeAll(path("in"), c.input);
         writeAll(path("out"), "previous content");
-        EXPECT_EQ(decompressFile(path("in"), path("out")), 0);
+        EXPECT_FALSE(decompressFile(path("in"), path("out")).ok());
         EXPECT_TRUE(QFile::exists(path("out")));
         EXPECT_TRUE(readAll(path("out")).isEmpty());
     }
@@ -242,7 +243,7 @@ TEST_F(CompressedFileTest, DamagedDataKeepsWhatWasDecoded) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         writeAll(path("in"), c.input);
-        EXPECT_EQ(decompressFile(path("in"), path("out")), 0);
+        EXPECT_FALSE(decompressFile(path("in"), path("out")).ok());
         const QByteArray out = readAll(path("out"));
         EXPECT_TRUE(text.startsWith(out));
         if (c.wholeText) {
@@ -253,13 +254,13 @@ TEST_F(CompressedFileTest, DamagedDataKeepsWhatWasDecoded) {
     }
     // A failure leaves nothing behind that affects the next call.
     writeAll(path("good"), member);
-    EXPECT_EQ(decompressFile(path("good"), path("out")), 1);
+    EXPECT_TRUE(decompressFile(path("good"), path("out")).ok());
     EXPECT_EQ(readAll(path("out")), text);
 }
 
 TEST_F(CompressedFileTest, OnlyTheFirstMemberIsRead) {
     writeAll(path("two"), gzipMember("first") + gzipMember("second") + "trailing junk");
-    EXPECT_EQ(decompressFile(path("two"), path("out")), 1);
+    EXPECT_TRUE(decompressFile(path("two"), path("out")).ok());
     EXPECT_EQ(readAll(path("out")), "first");
 }
 
@@ -274,20 +275,21 @@ TEST_F(CompressedFileTest, ZipArchiveRules) {
     struct Case {
         const char* name;
         QByteArray input;
-        int result;
+        bool read;
     } cases[] = {
-        {"descriptor with signature", zipWithDescriptor(text, true), 1},
-        {"descriptor without signature", zipWithDescriptor(text, false), 1},
-        {"two entries", readAll(fixture("two-entries.zip")), 0},
-        {"encrypted", encrypted, 0},
-        {"method 12", method12, 0},
-        {"stored sizes differ", storedSizes, 0},
+        {"descriptor with signature", zipWithDescriptor(text, true), true},
+        {"descriptor without signature", zipWithDescriptor(text, false), true},
+        {"two entries", readAll(fixture("two-entries.zip")), false},
+        {"encrypted", encrypted, false},
+        {"method 12", method12, false},
+        {"stored sizes differ", storedSizes, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         writeAll(path("in.zip"), c.input);
-        EXPECT_EQ(decompressFile(path("in.zip"), path("out")), c.result);
-        if (c.result == 1) {
+        const Status status = decompressFile(path("in.zip"), path("out"));
+        EXPECT_EQ(status.code(), c.read ? Status::Code::Ok : Status::Code::Corrupt);
+        if (c.read) {
             EXPECT_EQ(readAll(path("out")), text);
         }
     }
@@ -295,26 +297,26 @@ TEST_F(CompressedFileTest, ZipArchiveRules) {
 
 TEST_F(CompressedFileTest, MissingSources) {
     writeAll(path("target"), "keep me");
-    EXPECT_EQ(compressFile(path("nowhere"), path("target")), 0);
+    EXPECT_FALSE(compressFile(path("nowhere"), path("target")).ok());
     EXPECT_EQ(readAll(path("target")), "keep me") << "compress leaves the target untouched";
 
-    EXPECT_EQ(decompressFile(path("nowhere"), path("target")), 0);
+    EXPECT_FALSE(decompressFile(path("nowhere"), path("target")).ok());
     EXPECT_TRUE(QFile::exists(path("target")));
     EXPECT_TRUE(readAll(path("target")).isEmpty()) << "decompress leaves an empty target";
 
-    EXPECT_EQ(decompressFile(path("nowhere"), path("fresh")), 0);
+    EXPECT_FALSE(decompressFile(path("nowhere"), path("fresh")).ok());
     EXPECT_TRUE(QFile::exists(path("fresh")));
 }
 
 TEST_F(CompressedFileTest, FailedCompressionKeepsThePreviousTarget) {
     writeAll(path("a.txt"), "new text");
     writeAll(path("a.xtz"), gzipMember("old text"));
-    EXPECT_EQ(compressFile(path("a.txt"), path("missing-folder/a.xtz")), 0);
+    EXPECT_FALSE(compressFile(path("a.txt"), path("missing-folder/a.xtz")).ok());
     // The last step fails, after the whole member was written: a target
     // deleted or truncated on the way would show here.
     FaultyFileSystem fs;
     fs.failOn("commit", "a.xtz");
-    EXPECT_EQ(compressFile(path("a.txt"), path("a.xtz"), fs), 0);
+    EXPECT_FALSE(compressFile(path("a.txt"), path("a.xtz"), fs).ok());
     EXPECT_EQ(fs.logged("commit"), QStringList{"a.xtz"});
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 2) << "no temporary file is left";
 
@@ -323,14 +325,14 @@ TEST_F(CompressedFileTest, FailedCompressionKeepsThePreviousTarget) {
     BufferSource source(data);
     FailingSink sink;
     EXPECT_EQ(compressStream(source, sink), CodecStatus::WriteFailed);
-    EXPECT_EQ(decompressFile(path("a.xtz"), path("check")), 1);
+    EXPECT_TRUE(decompressFile(path("a.xtz"), path("check")).ok());
     EXPECT_EQ(readAll(path("check")), "old text");
 }
 
 TEST_F(CompressedFileTest, DecompressingOntoItselfLosesNothing) {
     writeAll(path("a.xtz"), gzipMember("content"));
-    EXPECT_EQ(decompressFile(path("a.xtz"), path("a.xtz")), 0);
-    EXPECT_EQ(decompressFile(path("a.xtz"), path("out")), 1);
+    EXPECT_FALSE(decompressFile(path("a.xtz"), path("a.xtz")).ok());
+    EXPECT_TRUE(decompressFile(path("a.xtz"), path("out")).ok());
     EXPECT_EQ(readAll(path("out")), "content");
 }
 
@@ -351,14 +353,15 @@ TEST_F(CompressedFileTest, ByteAtATimeSourcesDecodeTheSame) {
 TEST_F(CompressedFileTest, MemoryVariantsMatchTheFileOperations) {
     const QByteArray text = sampleText(100);
     QByteArray member, back;
-    ASSERT_EQ(compressBuffer(text, member), 1);
-    ASSERT_EQ(decompressBuffer(member, back), 1);
+    ASSERT_TRUE(compressBuffer(text, member).ok());
+    ASSERT_TRUE(decompressBuffer(member, back).ok());
     EXPECT_EQ(back, text);
     writeAll(path("m.xtz"), member);
-    ASSERT_EQ(decompressFileToBuffer(path("m.xtz"), back), 1);
+    ASSERT_TRUE(decompressFileToBuffer(path("m.xtz"), back).ok());
     EXPECT_EQ(back, text);
-    EXPECT_EQ(decompressBuffer("not compressed", back), 0);
-    EXPECT_EQ(decompressFileToBuffer(path("missing"), back), 0);
+    EXPECT_EQ(decompressBuffer("not compressed", back).code(), Status::Code::Corrupt);
+    EXPECT_EQ(decompressFileToBuffer(path("missing"), back),
+              Status(Status::Code::NotFound, path("missing"), ENOENT));
 }
 
 TEST_F(CompressedFileTest, CallsOnSeveralThreadsDoNotInterfere) {
@@ -372,8 +375,10 @@ TEST_F(CompressedFileTest, CallsOnSeveralThreadsDoNotInterfere) {
             int good = 0;
             for (int round = 0; round < 10; ++round) {
                 writeAll(base + QStringLiteral(".txt"), text);
-                good += compressFile(base + QStringLiteral(".txt"), base + QStringLiteral(".xtz"));
-                good += decompressFile(base + QStringLiteral(".xtz"), base + QStringLiteral(".out"));
+                good +=
+                    compressFile(base + QStringLiteral(".txt"), base + QStringLiteral(".xtz")).ok();
+                good += decompressFile(base + QStringLiteral(".xtz"), base + QStringLiteral(".out"))
+                            .ok();
                 good += readAll(base + QStringLiteral(".out")) == text;
             }
             ok[t] = good;
@@ -389,25 +394,24 @@ TEST_F(CompressedFileTest, ContentPastTheMemoryLimitIsRefused) {
     // A member that inflates a thousandfold: the shape of a decompression bomb.
     const QByteArray zeros(3 * 1024 * 1024, '\0');
     QByteArray member, back;
-    ASSERT_EQ(compressBuffer(zeros, member), 1);
+    ASSERT_TRUE(compressBuffer(zeros, member).ok());
     ASSERT_LT(member.size(), 10 * 1024);
     writeAll(path("bomb.xtz"), member);
 
     const qint64 limit = 1024 * 1024;
-    EXPECT_EQ(decompressFileStatus(path("bomb.xtz"), back, limit), CodecStatus::TooLarge);
+    EXPECT_EQ(decompressFileToBuffer(path("bomb.xtz"), back, limit).code(), Status::Code::TooLarge);
     EXPECT_TRUE(back.isEmpty());
     EXPECT_EQ(back.capacity(), 0) << "the memory is given back";
-    EXPECT_EQ(decompressFileToBuffer(path("bomb.xtz"), back, limit), 0);
-    EXPECT_EQ(decompressBuffer(member, back, limit), 0);
+    EXPECT_EQ(decompressBuffer(member, back, limit).code(), Status::Code::TooLarge);
     EXPECT_TRUE(back.isEmpty());
 
-    EXPECT_EQ(decompressFileStatus(path("bomb.xtz"), back, zeros.size()), CodecStatus::Ok)
+    EXPECT_TRUE(decompressFileToBuffer(path("bomb.xtz"), back, zeros.size()).ok())
         << "content of exactly the limit is read";
     EXPECT_EQ(back.size(), zeros.size());
-    EXPECT_EQ(decompressFileStatus(path("bomb.xtz"), back, zeros.size() - 1),
-              CodecStatus::TooLarge)
+    EXPECT_EQ(decompressFileToBuffer(path("bomb.xtz"), back, zeros.size() - 1).code(),
+              Status::Code::TooLarge)
         << "one byte past the limit is refused";
-    EXPECT_EQ(decompressBuffer(member, back, zeros.size() - 1), 0);
+    EXPECT_FALSE(decompressBuffer(member, back, zeros.size() - 1).ok());
 }
 
 TEST_F(CompressedFileTest, TheDefaultLimitIsExactly256MiB) {
@@ -416,10 +420,10 @@ TEST_F(CompressedFileTest, TheDefaultLimitIsExactly256MiB) {
     QByteArray member, back;
     {
         const QByteArray zeros(qsizetype(kMaxDecodedInMemory) + 1, '\0');
-        ASSERT_EQ(compressBuffer(zeros, member), 1);
+        ASSERT_TRUE(compressBuffer(zeros, member).ok());
     }
     writeAll(path("limit.xtz"), member);
-    EXPECT_EQ(decompressBuffer(member, back), 0);
-    EXPECT_EQ(decompressFileStatus(path("limit.xtz"), back), CodecStatus::TooLarge);
+    EXPECT_FALSE(decompressBuffer(member, back).ok());
+    EXPECT_EQ(decompressFileToBuffer(path("limit.xtz"), back).code(), Status::Code::TooLarge);
     EXPECT_EQ(back.capacity(), 0);
 }

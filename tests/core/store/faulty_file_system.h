@@ -7,7 +7,8 @@
 #include <QString>
 #include <QStringList>
 
-#include <utility>
+#include <cerrno>
+#include <tuple>
 #include <vector>
 
 namespace oxlin::test {
@@ -15,13 +16,14 @@ namespace oxlin::test {
 // The disk, except that chosen operations fail on chosen paths, and every
 // operation is written down (as "commit Tree.ini", "syncFolder work") so a
 // test can see what ran in which order. A failing commit drops the new file
-// and leaves the target as it was, as a full disk does.
+// and leaves the target as it was, as a full disk does; a failing operation
+// sets errno as the system would (no space left, unless the test says).
 class FaultyFileSystem : public store::DiskFileSystem {
 public:
     // `path` is compared with the end of the operation's path: a file name,
     // or a longer tail when a name occurs in several folders.
-    void failOn(const QString& operation, const QString& path) {
-        failures_.emplace_back(operation, path);
+    void failOn(const QString& operation, const QString& path, int error = ENOSPC) {
+        failures_.emplace_back(operation, path, error);
     }
     QStringList log;
     // The operations of one kind, in the order they ran.
@@ -35,8 +37,10 @@ public:
 
     bool commit(QSaveFile& file) override {
         if (!allowed(QStringLiteral("commit"), file.fileName())) {
+            const int cause = errno;
             file.cancelWriting();
             file.commit();
+            errno = cause;
             return false;
         }
         return DiskFileSystem::commit(file);
@@ -64,12 +68,15 @@ public:
 private:
     bool allowed(const QString& operation, const QString& path) {
         log.append(operation + QLatin1Char(' ') + QFileInfo(path).fileName());
-        for (const auto& [failing, tail] : failures_)
-            if (failing == operation && path.endsWith(tail))
+        for (const auto& [failing, tail, error] : failures_) {
+            if (failing == operation && path.endsWith(tail)) {
+                errno = error;
                 return false;
+            }
+        }
         return true;
     }
-    std::vector<std::pair<QString, QString>> failures_;
+    std::vector<std::tuple<QString, QString, int>> failures_;
 };
 
 } // namespace oxlin::test

@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 using namespace oxlin::store;
 using namespace oxlin::test;
 
@@ -34,10 +36,10 @@ protected:
 
 TEST_F(FileSystemTest, AReplacedFileIsFollowedByASyncOfItsFolder) {
     writeAll(path("Tree.ini"), "old");
-    ASSERT_TRUE(writeFileAtomically(path("Tree.ini"), "new", nullptr, fs));
+    ASSERT_TRUE(writeFileAtomically(path("Tree.ini"), "new", fs).ok());
     EXPECT_EQ(fs.log, QStringList({"commit Tree.ini", "syncFolder " + folderName()}));
 
-    ASSERT_EQ(packFolder(path("work"), path("book.xzz"), fs), 1);
+    ASSERT_TRUE(packFolder(path("work"), path("book.xzz"), fs).ok());
     EXPECT_EQ(fs.log.mid(2), QStringList({"commit book.xzz", "syncFolder " + folderName()}));
 }
 
@@ -45,21 +47,32 @@ TEST_F(FileSystemTest, AFailedSyncIsAFailure) {
     // The new file may be in place, but a power cut can still take it back:
     // the caller must not remove what it would fall back on.
     fs.failOn("syncFolder", folderName());
-    EXPECT_FALSE(writeFileAtomically(path("Tree.ini"), "new", nullptr, fs));
-    EXPECT_EQ(packFolder(path("work"), path("book.xzz"), fs), 0);
+    EXPECT_FALSE(writeFileAtomically(path("Tree.ini"), "new", fs).ok());
+    EXPECT_FALSE(packFolder(path("work"), path("book.xzz"), fs).ok());
+}
+
+TEST_F(FileSystemTest, AFailureKeepsTheFileAndTheSystemErrorBehindIt) {
+    // The clean-up after a failed commit makes system calls of its own; the
+    // cause the user is told must still be the disk's.
+    fs.failOn("commit", "book.xzz");
+    EXPECT_EQ(packFolder(path("work"), path("book.xzz"), fs),
+              Status(Status::Code::WriteFailed, path("book.xzz"), ENOSPC));
+    fs.failOn("syncFolder", folderName(), EIO);
+    EXPECT_EQ(writeFileAtomically(path("Tree.ini"), "new", fs),
+              Status(Status::Code::WriteFailed, dir_.path(), EIO));
 }
 
 TEST_F(FileSystemTest, UnpackingSyncsOnceAfterTheLastMember) {
-    ASSERT_EQ(packFolder(path("work"), path("book.xzz")), 1);
+    ASSERT_TRUE(packFolder(path("work"), path("book.xzz")).ok());
     UnpackReport report;
-    ASSERT_EQ(unpackPackage(path("out"), path("book.xzz"), &report, fs), 1);
+    ASSERT_TRUE(unpackPackage(path("out"), path("book.xzz"), &report, fs).ok());
     EXPECT_EQ(fs.log, QStringList({"rename Tree.xtz", "rename Z.xtz", "syncFileSystem out"}));
 
     // A member whose rename fails is reported, and the old file stays.
     writeAll(path("out/Z.xtz"), "older");
     FaultyFileSystem failing;
     failing.failOn("rename", "Z.xtz");
-    ASSERT_EQ(unpackPackage(path("out"), path("book.xzz"), &report, failing), 1);
+    ASSERT_TRUE(unpackPackage(path("out"), path("book.xzz"), &report, failing).ok());
     EXPECT_EQ(report.failed, QStringList{"Z"});
     EXPECT_EQ(readAll(path("out/Z.xtz")), "older");
 }

@@ -2,10 +2,23 @@
 
 // Small file helpers shared by the store tests.
 
+#include "core/store/status.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QString>
+
+#include <ostream>
+
+namespace oxlin::store {
+
+// A failed expectation on a Status prints its words rather than its bytes.
+inline void PrintTo(const Status& status, std::ostream* out) {
+    *out << status.toString().toStdString();
+}
+
+} // namespace oxlin::store
 
 namespace oxlin::test {
 

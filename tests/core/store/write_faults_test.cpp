@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -38,18 +39,23 @@ QByteArray varied(int size) {
     return bytes;
 }
 
-// The writes each operation makes, checked the same way on any failing file system.
-void expectWritesFailAndKeepOldFiles(const QString& folder) {
+// The writes each operation makes, checked the same way on any failing file
+// system. Each failure names the file it could not write and carries
+// `systemError`, the error the system gave the write, through the clean-up.
+void expectWritesFailAndKeepOldFiles(const QString& folder, int systemError) {
+    const auto writeFailed = [&](const QString& path) {
+        return Status(Status::Code::WriteFailed, path, systemError);
+    };
     const QDir dir(folder);
     const QString source = dir.filePath(QStringLiteral("source.txt"));
     const QString target = dir.filePath(QStringLiteral("T.xtz"));
     const QString plain = dir.filePath(QStringLiteral("plain.ini"));
     const QString package = dir.filePath(QStringLiteral("book.xzz"));
     EXPECT_EQ(readAll(target), "old target");
-    EXPECT_EQ(compressFile(source, target), 0);
+    EXPECT_EQ(compressFile(source, target), writeFailed(target));
     EXPECT_EQ(readAll(target), "old target");
 
-    EXPECT_FALSE(writeFileAtomically(plain, varied(6000)));
+    EXPECT_EQ(writeFileAtomically(plain, varied(6000)), writeFailed(plain));
     EXPECT_EQ(readAll(plain), "[S]\r\nk=old\r\n");
     ProfileService profiles;
     EXPECT_FALSE(profiles.writeString(plain, QStringLiteral("S"), QStringLiteral("k"),
@@ -61,16 +67,18 @@ void expectWritesFailAndKeepOldFiles(const QString& folder) {
 
     // An export over the user's file: theirs stays whole, nothing is left beside it.
     const QString exported = dir.filePath(QStringLiteral("export.txt"));
-    EXPECT_EQ(decompressReplacing(dir.filePath(QStringLiteral("topic.xtz")), exported), 0);
+    EXPECT_EQ(decompressReplacing(dir.filePath(QStringLiteral("topic.xtz")), exported),
+              writeFailed(exported));
     EXPECT_EQ(readAll(exported), "old export");
     EXPECT_TRUE(dir.entryList({QStringLiteral(".export.txt*")}, QDir::Files | QDir::Hidden).isEmpty());
 
-    EXPECT_EQ(packFolder(dir.filePath(QStringLiteral("work")), package), 0);
+    EXPECT_EQ(packFolder(dir.filePath(QStringLiteral("work")), package), writeFailed(package));
     EXPECT_EQ(readAll(package), "old package");
 
     UnpackReport report;
-    EXPECT_EQ(unpackPackage(dir.filePath(QStringLiteral("out")),
-                            dir.filePath(QStringLiteral("good.xzz")), &report), 1);
+    EXPECT_TRUE(unpackPackage(dir.filePath(QStringLiteral("out")),
+                              dir.filePath(QStringLiteral("good.xzz")), &report)
+                    .ok());
     EXPECT_EQ(report.failed, QStringList(QStringLiteral("Big")));
     EXPECT_EQ(readAll(dir.filePath(QStringLiteral("out/Big.xtz"))), "old member");
     EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("out"))).entryList(QDir::Files).size() == 1)
@@ -88,10 +96,12 @@ void prepareOldFiles(const QString& folder) {
     writeAll(dir.filePath(QStringLiteral("book.xzz")), "old package");
     writeAll(dir.filePath(QStringLiteral("export.txt")), "old export");
     QByteArray topic;
-    ASSERT_EQ(compressBuffer(varied(6000), topic), 1);
+    ASSERT_TRUE(compressBuffer(varied(6000), topic).ok());
     writeAll(dir.filePath(QStringLiteral("topic.xtz")), topic);
     writeAll(dir.filePath(QStringLiteral("work/Big.xtz")), varied(6000));
-    ASSERT_EQ(packFolder(dir.filePath(QStringLiteral("work")), dir.filePath(QStringLiteral("good.xzz"))), 1);
+    ASSERT_TRUE(
+        packFolder(dir.filePath(QStringLiteral("work")), dir.filePath(QStringLiteral("good.xzz")))
+            .ok());
     writeAll(dir.filePath(QStringLiteral("out/Big.xtz")), "old member");
 }
 
@@ -161,7 +171,7 @@ protected:
 TEST_F(FullDisk, EveryAtomicWriteFailsAndKeepsTheOldFile) {
     prepareOldFiles(mountPoint_);
     fill();
-    expectWritesFailAndKeepOldFiles(mountPoint_);
+    expectWritesFailAndKeepOldFiles(mountPoint_, ENOSPC);
 }
 
 TEST(WriteFaults, WritesPastAFileSizeLimitFailAndKeepTheOldFile) {
@@ -169,7 +179,7 @@ TEST(WriteFaults, WritesPastAFileSizeLimitFailAndKeepTheOldFile) {
     prepareOldFiles(dir.path());
     const FileSizeLimit limit(1000);
     ASSERT_TRUE(limit.active());
-    expectWritesFailAndKeepOldFiles(dir.path());
+    expectWritesFailAndKeepOldFiles(dir.path(), EFBIG);
 }
 
 TEST(WriteFaults, CommitCheckedReportsAFailedFinalFlush) {
@@ -178,9 +188,9 @@ TEST(WriteFaults, CommitCheckedReportsAFailedFinalFlush) {
     writeAll(path, "old");
     const FileSizeLimit limit(100);
     QSaveFile file(path);
-    ASSERT_TRUE(openForReplace(file));
+    ASSERT_TRUE(openForReplace(file).ok());
     ASSERT_EQ(file.write(varied(500)), 500) << "still in the write buffer";
-    EXPECT_FALSE(commitChecked(file));
+    EXPECT_EQ(commitChecked(file), Status(Status::Code::WriteFailed, path, EFBIG));
     EXPECT_EQ(readAll(path), "old");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList(QStringLiteral("f.txt")));
 }
@@ -199,18 +209,18 @@ TEST(WriteFaults, AtomicWritesReplaceASymbolicLinkAndNeverItsTarget) {
     };
 
     const QString written = linkAt(QStringLiteral("w/Tree.ini"));
-    EXPECT_TRUE(writeFileAtomically(written, "[\\]\r\n"));
+    EXPECT_TRUE(writeFileAtomically(written, "[\\]\r\n").ok());
     const QString compressed = linkAt(QStringLiteral("w/Tree.xtz"));
-    EXPECT_EQ(compressFile(root.filePath(QStringLiteral("source.txt")), compressed), 1);
+    EXPECT_TRUE(compressFile(root.filePath(QStringLiteral("source.txt")), compressed).ok());
     const QString packed = linkAt(QStringLiteral("w/book.xzz"));
     ASSERT_TRUE(root.mkpath(QStringLiteral("members")));
     writeAll(root.filePath(QStringLiteral("members/Z.xtz")), "member");
-    EXPECT_EQ(packFolder(root.filePath(QStringLiteral("members")), packed), 1);
+    EXPECT_TRUE(packFolder(root.filePath(QStringLiteral("members")), packed).ok());
     const QString unpacked = linkAt(QStringLiteral("w/Z.xtz"));
     // The name a member is written under before it takes its place, left
     // behind as a link: written around, never through.
     const QString leftover = linkAt(QStringLiteral("w/Z.xtz.unpacking"));
-    EXPECT_EQ(unpackPackage(root.filePath(QStringLiteral("w")), packed), 1);
+    EXPECT_TRUE(unpackPackage(root.filePath(QStringLiteral("w")), packed).ok());
     EXPECT_FALSE(QFileInfo::exists(leftover));
 
     EXPECT_EQ(readAll(victim), "precious");
@@ -225,6 +235,6 @@ TEST(WriteFaults, AFolderInThePlaceOfATargetIsNotReplaced) {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("T.xtz"));
     ASSERT_TRUE(QDir().mkpath(target + QStringLiteral("/inside")));
-    EXPECT_FALSE(writeFileAtomically(target, "x"));
+    EXPECT_FALSE(writeFileAtomically(target, "x").ok());
     EXPECT_TRUE(QFileInfo(target + QStringLiteral("/inside")).isDir());
 }

@@ -71,7 +71,7 @@ protected:
 
     QByteArray content(ItemHandle topic) {
         QByteArray bytes;
-        store::decompressFileToBuffer(
+        (void)store::decompressFileToBuffer(
             tree::topicFilePath(work(), tree.find(topic)->record->fileId), bytes);
         return bytes;
     }
