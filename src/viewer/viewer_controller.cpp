@@ -56,7 +56,7 @@ ViewerController::ViewerController(const QString& folder, app::Prompter& prompte
         },
         launcher_);
     connect(opener_.get(), &app::TopicOpener::noApplication, this, [this](const QString& name) {
-        prompter_.message(tr("No application is set up to open %1.").arg(name),
+        prompter_.message(messages::NotebookMessages::noApplication(name),
                           translated(kCaption), app::PromptIcon::Warning);
     });
     connect(opener_.get(), &app::TopicOpener::notExtracted, this, [this](const QString& name) {

@@ -192,7 +192,7 @@ void SearchPanelsTest::renameAndRelabelKeepLocateInStep() {
     QCOMPARE(app.rowsOf(*app.locate().list()), QStringList{"b.txt"});
 
     // The editor's relabel to ".rtf" goes through the same pair.
-    app.controller->relabel(a, "b.rtf");
+    app.controller->topics().relabel(a, "b.rtf");
     QCOMPARE(app.topicIndexValue("Work\\b.txt"), QStringLiteral("0"));
     QCOMPARE(app.topicIndexValue("Work\\b.rtf"), QString::number(a));
     QCOMPARE(app.rowsOf(*app.locate().list()), QStringList{"b.rtf"});

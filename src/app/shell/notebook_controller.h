@@ -24,6 +24,7 @@ class Prompter;
 class SafetySaver;
 class SaverClock;
 class SearchController;
+class SessionTopics;
 class HostedTreeEditor;
 class TopicOpener;
 class TreeController;
@@ -40,13 +41,13 @@ struct SafetyDelays {
 // Puts the notebook behind the main window: owns the profile service, the
 // session (paths, tree, history, sequences), the tree's images, the main
 // window, the topic opener, the tree pane and the search panels, built in that
-// order in the constructor and destroyed in the reverse one; answers the
-// editor's questions about topics and runs the window's exit sequence.
+// order in the constructor and destroyed in the reverse one, and wires them
+// together; runs the window's exit sequence.
 //
 // The constructor reads LastBook and sets up the paths before the window
 // exists (the window's creation sequence); openNotebook() then opens it.
 // `prompter` and `launcher` are borrowed and must outlive it.
-class NotebookController final : public QObject, public EditorTopics, private ExitSequence {
+class NotebookController final : public QObject, private ExitSequence {
     Q_OBJECT
 public:
     NotebookController(const QString& dataFolder, Prompter& prompter, Launcher& launcher,
@@ -57,6 +58,8 @@ public:
     session::NotebookSession& session() { return *session_; }
     store::ProfileService& profiles() { return profiles_; }
     MainWindow& window() { return *window_; }
+    // What the editor asks about topics (paths, labels, relabels).
+    EditorTopics& topics();
     TopicOpener& opener() { return *opener_; }
     TreeItemModel& model();
     // The tree pane's commands, keys and drops.
@@ -87,22 +90,23 @@ public:
     // for the next start, and the sequence still ends.
     bool exitSequence();
 
-    // Shown in the status bar after a start that resumed a working folder.
-    static constexpr char kRecoveredNote[] =
-        QT_TR_NOOP("Recovered the notebook from an unexpected end.");
-
-    QString workingFolder() const override;
-    std::optional<QString> topicFilePath(ItemHandle topic) const override;
-    std::optional<QString> label(ItemHandle topic) const override;
-    void relabel(ItemHandle topic, const QString& newLabel) override;
-
 private:
     bool runExitSequence() override { return exitSequence(); }
+    // The parts, in the order they are built.
+    void buildOpener();
+    void buildTreePane();
+    void buildSearch();
+    void buildTransfer();
+    void buildLinks();
+    void buildPrinter();
+    // The window's menu, toolbar and editing commands reach the parts.
     void installCommands();
+    void installEditingCommands();
     void installSafetyWrites();
-    void installEditorServices();
-    // Paste in the tree: the file list on the clipboard, imported.
-    void pasteFiles();
+    // Hiding, minimising, dropped files and the title's topic label.
+    void followWindow();
+    // The text the editor saves and exports for the transfer's `topic`.
+    bool exportThroughEditor(ItemHandle topic);
     // The session's hooks. They reach the window, the opener, the tree pane,
     // the search and the import through this controller, made after the
     // session but before its first open.
@@ -114,7 +118,10 @@ private:
     // Says what the open found wrong: a damaged package or tree file (and
     // where the original is kept), a refused working folder, or a resumed one.
     void reportOpenOutcome();
+    // A problem the open went on with (a full disk, a working folder it cannot write).
+    void reportOpenProblem();
     void reportSaveProblem();
+    void warn(const QString& text);
 
     Prompter& prompter_;
     Launcher& launcher_;
@@ -126,6 +133,8 @@ private:
     TreeIcons icons_;
     tree::TopicImages images_;
     std::unique_ptr<session::NotebookSession> session_;
+    // What the editor asks about topics, answered from the session.
+    std::unique_ptr<SessionTopics> topics_;
     std::unique_ptr<MainWindow> window_;
     // The editor as the tree operations and the search see it.
     std::unique_ptr<HostedTreeEditor> treeEditor_;
