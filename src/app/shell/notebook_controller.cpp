@@ -16,7 +16,8 @@
 #include "app/editor/session_topics.h"
 #include "app/editor/topic_printer.h"
 #include "app/editor/topic_text_edit.h"
-#include "app/search/search_controller.h"
+#include "app/search/index_keeper.h"
+#include "app/search/search_presenter.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_commands.h"
 #include "app/tree/topic_opener.h"
@@ -97,17 +98,19 @@ void NotebookController::buildTreePane() {
 
 void NotebookController::buildSearch() {
     MainWindow& window = *window_;
-    search_ = std::make_unique<SearchController>(SearchController::Parts{
-        profiles_, *session_, prompter_, *treeEditor_, [this](ItemHandle item) { openTopic(item); },
-        *window.sidePane(), *window.locatePanel(), *window.keywordPanel()});
-    connect(search_.get(), &SearchController::revealRequested, this,
+    index_ = std::make_unique<IndexKeeper>(IndexKeeper::Parts{profiles_, *session_, *treeEditor_});
+    connect(treeController_.get(), &TreeController::indexDropRequested, index_.get(),
+            [this](ItemHandle item, const QString&) { index_->dropItem(item); });
+    connect(treeController_.get(), &TreeController::indexAddRequested, index_.get(),
+            &IndexKeeper::addItem);
+    search_ = std::make_unique<SearchPresenter>(
+        SearchPresenter::Parts{profiles_, *session_, *index_, prompter_, *treeEditor_,
+                               [this](ItemHandle item) { openTopic(item); }, *window.sidePane(),
+                               *window.locatePanel(), *window.keywordPanel()});
+    connect(search_.get(), &SearchPresenter::revealRequested, this,
             [this, &window](ItemHandle item, bool collapseCurrent) {
                 revealItem(*window.treeView(), model(), item, collapseCurrent);
             });
-    connect(treeController_.get(), &TreeController::indexDropRequested, search_.get(),
-            [this](ItemHandle item, const QString&) { search_->dropItem(item); });
-    connect(treeController_.get(), &TreeController::indexAddRequested, search_.get(),
-            &SearchController::addItem);
 }
 
 void NotebookController::followWindow() {
@@ -143,14 +146,15 @@ session::SessionHooks NotebookController::sessionHooks() {
                editor.saveTopic() == EditorResult::Ok;
     };
     hooks.shutDownEditor = [this] { return window_->editorHost().shutDown(); };
-    hooks.writeLastEdit = [this] { search_->writeLastEdit(); };
+    hooks.writeLastEdit = [this] { index_->writeLastEdit(); };
     hooks.compressLastOpenedTopic = [this] {
         return opener_->compressWorkingCopy(treeController_->operations().lastOpened());
     };
-    hooks.startIndexWorker = [this] { search_->startRebuild(); };
+    hooks.startIndexWorker = [this] { index_->startRebuild(); };
     hooks.waitForIndexWorker = [this] {
         transfer_->finishImport(); // its topics belong to the notebook being closed
-        search_->stopBackgroundWork();
+        index_->stopRebuild();
+        search_->stopSearch();
         opener_->waitForWorkers();
     };
     hooks.saveKeywordHistory = [this] { search_->saveHistory(); };
@@ -213,7 +217,7 @@ void NotebookController::buildTransfer() {
     transfer_ = std::make_unique<TransferCommands>(TransferCommands::Parts{
         *session_, &images_, prompter_,
         [this] { return model().handle(window_->treeView()->currentIndex()); },
-        [this](ItemHandle topic) { search_->addItem(topic); },
+        [this](ItemHandle topic) { index_->addItem(topic); },
         [this](ItemHandle topic) { return exportThroughEditor(topic); }});
 }
 
@@ -272,7 +276,7 @@ void NotebookController::installSafetyWrites() {
     safety_ = std::make_unique<SafetySaver>(
         [this, &editor] {
             editor.writeBackQuietly();
-            search_->writeLastEdit(); // so the next start reopens this topic
+            index_->writeLastEdit(); // so the next start reopens this topic
             if (treeChanged_) {
                 treeChanged_ = false;
                 session_->saveTreeFile();

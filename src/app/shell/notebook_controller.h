@@ -23,7 +23,8 @@ class TransferCommands;
 class Prompter;
 class SafetySaver;
 class SaverClock;
-class SearchController;
+class IndexKeeper;
+class SearchPresenter;
 class SessionTopics;
 class HostedTreeEditor;
 class TopicOpener;
@@ -64,8 +65,10 @@ public:
     TreeItemModel& model();
     // The tree pane's commands, keys and drops.
     TreeController& treeController() { return *treeController_; }
-    // The indexes and the search panels.
-    SearchController& search() { return *search_; }
+    // The topic index, kept in step with the tree.
+    IndexKeeper& searchIndex() { return *index_; }
+    // The search panels.
+    SearchPresenter& search() { return *search_; }
     // Inserting, activating and appending to links.
     LinkCommands& links() { return *links_; }
     // The find and replace dialog and its searches.
@@ -141,8 +144,10 @@ private:
     // Waits for its workers when it goes, while the session still lives.
     std::unique_ptr<TopicOpener> opener_;
     std::unique_ptr<TreeController> treeController_;
-    // Stops the index worker when it goes, while profiles_ still lives.
-    std::unique_ptr<SearchController> search_;
+    // Stop the index worker and the content search when they go, while
+    // profiles_ still lives.
+    std::unique_ptr<IndexKeeper> index_;
+    std::unique_ptr<SearchPresenter> search_;
     std::unique_ptr<SafetySaver> safety_;
     // The editor's links, find dialog and printing; they use the window and the search.
     std::unique_ptr<LinkView> linkView_;
