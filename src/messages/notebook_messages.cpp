@@ -120,10 +120,80 @@ QString NotebookMessages::openedWithProblem(const SessionProblem& problem) {
         .arg(NotebookMessages::problem(problem));
 }
 
+QString NotebookMessages::noApplication(const QString& fileName) {
+    return tr("No application is set up to open %1.").arg(fileName);
+}
+
 QString NotebookMessages::topicNotExtracted(const QString& fileName) {
     return tr("%1 could not be taken out of the notebook whole (its topic file is damaged, or "
               "the disk is full), so it was not opened.")
         .arg(fileName);
+}
+
+QString NotebookMessages::cannotSaveAfterOpen(const SessionProblem& problem) {
+    return tr("The notebook cannot be saved: %1.\nWhat you change now will be "
+              "lost when Oxlin ends.")
+        .arg(NotebookMessages::problem(problem));
+}
+
+QString NotebookMessages::openOutcome(session::OpenOutcome outcome, const QString& package,
+                                      const QString& copy, const SessionProblem& problem) {
+    switch (outcome) {
+    case session::OpenOutcome::PackageUnreadable:
+        return copy.isEmpty()
+                   ? tr("The notebook package \"%1\" is damaged and could not be read.")
+                         .arg(package)
+                   : tr("The notebook package \"%1\" is damaged and could not be read.\n"
+                        "It was kept unchanged as \"%2\"; the notebook opens without it.")
+                         .arg(package, copy);
+    case session::OpenOutcome::TreeUnreadable:
+        return tr("The list of topics in \"%1\" is damaged and could not be read.\n"
+                  "The topics found were put under \"Recovered\".%2")
+            .arg(package, copy.isEmpty() ? QString()
+                                         : tr("\nThe damaged list was kept as \"%1\".").arg(copy));
+    case session::OpenOutcome::Refused:
+        return tr("The notebook cannot be opened: %1.\nNothing in it "
+                  "will be changed or saved.")
+            .arg(NotebookMessages::problem(problem));
+    case session::OpenOutcome::UnpackIncomplete:
+        return tr("Some topics of \"%1\" could not be unpacked (is the disk full?).\n"
+                  "The package was kept unchanged as \"%2\".")
+            .arg(package, copy);
+    case session::OpenOutcome::Resumed:
+    case session::OpenOutcome::Unpacked:
+    case session::OpenOutcome::New:
+        break;
+    }
+    return {};
+}
+
+QString NotebookMessages::treeLoadNotes(const QString& package, const tree::TreeLoadNotes& notes) {
+    return tr("The list of topics in \"%1\" held entries that could not be read "
+              "as they were: %2 over-long lines and %3 over-long labels were "
+              "left out, %4 folders without a name were named \"(no name)\", and "
+              "%5 topics got new file numbers.")
+        .arg(package)
+        .arg(notes.skippedLines)
+        .arg(notes.skippedLabels)
+        .arg(notes.unnamedFolders)
+        .arg(notes.renumbered);
+}
+
+QString NotebookMessages::recovered() {
+    return tr("Recovered the notebook from an unexpected end.");
+}
+
+QString NotebookMessages::saveFailed(const SessionProblem& problem, const QString& workingFolder) {
+    return tr("Could not save the notebook: %1.\nEverything is kept in "
+              "the working folder \"%2\" and will be there at the next "
+              "start.")
+        .arg(NotebookMessages::problem(problem), QDir::toNativeSeparators(workingFolder));
+}
+
+QString NotebookMessages::topicNotSavedOnExit() {
+    return tr("The open topic could not be saved, so Oxlin stays "
+              "open and keeps its text. Copy the text elsewhere or "
+              "free some disk space, then exit again.");
 }
 
 } // namespace oxlin::messages

@@ -3,6 +3,7 @@
 
 #include "core/session/notebook_session.h"
 #include "core/session/notebooks.h"
+#include "core/tree/tree_file.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -25,8 +26,26 @@ public:
     static QString problem(const session::SessionProblem& problem);
     // An open that went on although it could not write everything it wanted.
     static QString openedWithProblem(const session::SessionProblem& problem);
+    // No application is set up for a file topic's kind.
+    static QString noApplication(const QString& fileName);
     // A file topic's working copy could not be written out whole.
     static QString topicNotExtracted(const QString& fileName);
+
+    // An open that went on in a working folder it cannot write to.
+    static QString cannotSaveAfterOpen(const session::SessionProblem& problem);
+    // What an open with `outcome` says of the package file `package` and the
+    // copy `copy` kept of a damaged one; empty for an outcome that needs no
+    // word (Resumed says recovered() in the status bar instead).
+    static QString openOutcome(session::OpenOutcome outcome, const QString& package,
+                               const QString& copy, const session::SessionProblem& problem);
+    // Entries of the tree file that were read otherwise than they were written.
+    static QString treeLoadNotes(const QString& package, const tree::TreeLoadNotes& notes);
+    // The status note after a start that resumed a working folder.
+    static QString recovered();
+    // The Save or the exit sequence could not write the package.
+    static QString saveFailed(const session::SessionProblem& problem, const QString& workingFolder);
+    // The exit sequence stops: the open topic could not be saved.
+    static QString topicNotSavedOnExit();
 };
 
 } // namespace oxlin::messages

@@ -11,7 +11,8 @@
 #include "app/editor/link_commands.h"
 #include "app/editor/link_view.h"
 #include "app/editor/topic_text_edit.h"
-#include "app/search/search_controller.h"
+#include "app/search/index_keeper.h"
+#include "app/search/search_presenter.h"
 #include "app/tree/topic_opener.h"
 #include "app/tree/tree_reveal.h"
 #include "core/store/file_names.h"
@@ -34,10 +35,10 @@ namespace cmd = app::cmd;
 ViewerController::ViewerController(const QString& folder, app::Prompter& prompter,
                                    app::Launcher& launcher, QObject* parent)
     : QObject(parent), prompter_(prompter), launcher_(launcher), images_(&icons_) {
-    // The index worker starts after every load of the tree; search_ is made
+    // The index worker starts after every load of the tree; index_ is made
     // below, before the first open.
     session_ = std::make_unique<session::ReadOnlyNotebook>(profiles_, folder, &images_,
-                                                           [this] { search_->startRebuild(); });
+                                                           [this] { index_->startRebuild(); });
     window_ = std::make_unique<ViewerWindow>(*this, prompter_);
     ViewerWindow& window = *window_;
     app::EditorHost& editor = window.editorHost();
@@ -56,26 +57,29 @@ ViewerController::ViewerController(const QString& folder, app::Prompter& prompte
         },
         launcher_);
     connect(opener_.get(), &app::TopicOpener::noApplication, this, [this](const QString& name) {
-        prompter_.message(tr("No application is set up to open %1.").arg(name),
-                          translated(kCaption), app::PromptIcon::Warning);
+        prompter_.message(messages::NotebookMessages::noApplication(name), translated(kCaption),
+                          app::PromptIcon::Warning);
     });
     connect(opener_.get(), &app::TopicOpener::notExtracted, this, [this](const QString& name) {
         prompter_.message(messages::NotebookMessages::topicNotExtracted(name), translated(kCaption),
                           app::PromptIcon::Warning);
     });
 
-    app::SearchController::Parts parts{profiles_,
-                                       *session_,
-                                       prompter_,
-                                       *treeEditor_,
-                                       [this](tree::ItemHandle item) { openTopic(item); },
-                                       *window.sidePane(),
-                                       *window.locatePanel(),
-                                       *window.keywordPanel()};
+    index_ = std::make_unique<app::IndexKeeper>(
+        app::IndexKeeper::Parts{profiles_, *session_, *treeEditor_});
+    app::SearchPresenter::Parts parts{profiles_,
+                                      *session_,
+                                      *index_,
+                                      prompter_,
+                                      *treeEditor_,
+                                      [this](tree::ItemHandle item) { openTopic(item); },
+                                      *window.sidePane(),
+                                      *window.locatePanel(),
+                                      *window.keywordPanel()};
     parts.saveBeforeSearch = false; // nothing in the viewer is ever saved
     parts.caption = translated(kCaption);
-    search_ = std::make_unique<app::SearchController>(parts);
-    connect(search_.get(), &app::SearchController::revealRequested, this,
+    search_ = std::make_unique<app::SearchPresenter>(parts);
+    connect(search_.get(), &app::SearchPresenter::revealRequested, this,
             [this, &window](tree::ItemHandle item, bool collapseCurrent) {
                 app::revealItem(*window.treeView(), *model_, item, collapseCurrent);
             });
@@ -102,8 +106,10 @@ ViewerController::ViewerController(const QString& folder, app::Prompter& prompte
 ViewerController::~ViewerController() {
     // The index worker reads the tree's snapshot and writes into the folder:
     // it ends before either goes.
+    if (index_)
+        index_->stopRebuild();
     if (search_)
-        search_->stopBackgroundWork();
+        search_->stopSearch();
 }
 
 bool ViewerController::open(const QString& package) {
@@ -111,7 +117,8 @@ bool ViewerController::open(const QString& package) {
     session.currentBook().notebookName = notebookNameOf(package);
     session.setUpPaths();
     // The last package's reader goes with its open: nothing may search it then.
-    search_->stopBackgroundWork();
+    index_->stopRebuild();
+    search_->stopSearch();
     search_->readTopicsFrom(nullptr);
     packageTopics_.reset();
     const bool unpacked = session.open(package);
@@ -234,7 +241,8 @@ void ViewerController::exportFolder(tree::ItemHandle item) {
 }
 
 void ViewerController::shutDown() {
-    search_->stopBackgroundWork();
+    index_->stopRebuild();
+    search_->stopSearch();
     opener_->waitForWorkers();
     app::EditorHost& editor = window_->editorHost();
     if (editor.isOpen())

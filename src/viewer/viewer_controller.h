@@ -18,7 +18,8 @@ class Launcher;
 class LinkCommands;
 class LinkView;
 class Prompter;
-class SearchController;
+class IndexKeeper;
+class SearchPresenter;
 class TopicOpener;
 } // namespace oxlin::app
 
@@ -29,8 +30,8 @@ class ViewerWindow;
 // Puts one package behind the viewer's window, with the application's own
 // parts: the read-only notebook (paths, tree, members taken out when
 // needed), the tree model and icons, the editor host, the file-topic opener,
-// the indexes and search panels, links and find. Built in that order in the constructor and destroyed in the
-// reverse one.
+// the indexes and search panels, links and find. Built in that order in the constructor and
+// destroyed in the reverse one.
 //
 // The viewer only reads: topics are never written back, the package is never
 // packed, and the working folder is `folder`'s, which the caller removes.
@@ -45,7 +46,8 @@ public:
     ViewerWindow& window() { return *window_; }
     session::ReadOnlyNotebook& session() { return *session_; }
     app::TreeItemModel& model() { return *model_; }
-    app::SearchController& search() { return *search_; }
+    app::IndexKeeper& searchIndex() { return *index_; }
+    app::SearchPresenter& search() { return *search_; }
     app::LinkCommands& links() { return *links_; }
     app::FindController& find() { return *find_; }
 
@@ -88,8 +90,10 @@ private:
     // The editor as the search sees it.
     std::unique_ptr<app::HostedTreeEditor> treeEditor_;
     std::unique_ptr<app::TopicOpener> opener_;
-    // Stops the index worker when it goes, while the session still lives.
-    std::unique_ptr<app::SearchController> search_;
+    // Stop the index worker and the content search when they go, while the
+    // session still lives.
+    std::unique_ptr<app::IndexKeeper> index_;
+    std::unique_ptr<app::SearchPresenter> search_;
     // The open package's topics, read by the content search without unpacking.
     std::unique_ptr<search::PackageTopics> packageTopics_;
     std::unique_ptr<app::LinkView> linkView_;

@@ -9,7 +9,7 @@
 #include "app/editor/link_commands.h"
 #include "app/editor/link_view.h"
 #include "app/editor/topic_text_edit.h"
-#include "app/search/search_controller.h"
+#include "app/search/index_keeper.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
 
@@ -29,7 +29,7 @@ struct App : RunningApp {
     // A topic open in the editor holding `text`, the index rebuilt.
     ItemHandle openWith(const QString& text) {
         const ItemHandle item = topic(0, "Page.txt", text.toUtf8());
-        controller->search().index().rebuildNow(tree());
+        controller->searchIndex().index().rebuildNow(tree());
         controller->openTopic(item);
         return item;
     }

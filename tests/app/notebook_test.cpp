@@ -100,7 +100,7 @@ void NotebookTest::formattedTopicIsSavedAsRichTextAndRelabelled() {
     QVERIFY(treeFile.open(QIODevice::ReadOnly));
     QVERIFY(treeFile.readAll().contains("Plan.rtf="));
     QByteArray stored;
-    (void)store::decompressFileToBuffer(*app.controller->topicFilePath(topic), stored);
+    (void)store::decompressFileToBuffer(*app.controller->topics().topicFilePath(topic), stored);
     QVERIFY(stored.startsWith("{\\rtf"));
 }
 
@@ -188,7 +188,7 @@ void NotebookTest::fileTopicsGoToTheirApplication() {
     app.controller->openTopic(other);
     QTRY_COMPARE(app.launcher.started.size(), 2);
     QByteArray stored;
-    (void)store::decompressFileToBuffer(*app.controller->topicFilePath(sheet), stored);
+    (void)store::decompressFileToBuffer(*app.controller->topics().topicFilePath(sheet), stored);
     QCOMPARE(stored, QByteArray("a,b\r\n3,4\r\n"));
 }
 
@@ -224,7 +224,7 @@ void NotebookTest::closeBoxKeepsRunningAndSaves() {
     QVERIFY(app.window->isHidden());
     QVERIFY(!app.window->hasExited());
     QByteArray stored;
-    (void)store::decompressFileToBuffer(*app.controller->topicFilePath(topic), stored);
+    (void)store::decompressFileToBuffer(*app.controller->topics().topicFilePath(topic), stored);
     QCOMPARE(stored, QByteArray("not lost"));
     QFile treeFile(app.session().paths().treeFile);
     QVERIFY(treeFile.open(QIODevice::ReadOnly));
@@ -290,7 +290,7 @@ void NotebookTest::workReachesTheWorkingFolderWithoutASave() {
     // A process killed now would leave this for the next start to resume.
     clock.advance(RunningApp::kQuickSafety.quietMs);
     QByteArray stored;
-    (void)store::decompressFileToBuffer(*app.controller->topicFilePath(topic), stored);
+    (void)store::decompressFileToBuffer(*app.controller->topics().topicFilePath(topic), stored);
     QCOMPARE(stored, QByteArray("typed, never saved"));
     QFile treeFile(app.session().paths().treeFile);
     QVERIFY(treeFile.open(QIODevice::ReadOnly));

@@ -193,7 +193,7 @@ void NotebooksTest::aSwitchThatCannotSaveTheTopicStaysInTheOldNotebook() {
     QCOMPARE(app.editor().currentTopic(), topic);
     QTest::keyClicks(app.editor().editor(), "typed since the save ");
     // The topic file cannot be replaced, as on a full disk.
-    const QString topicFile = *app.controller->topicFilePath(topic);
+    const QString topicFile = *app.controller->topics().topicFilePath(topic);
     QVERIFY(QFile::remove(topicFile));
     QVERIFY(QDir().mkpath(topicFile));
 

@@ -3,9 +3,10 @@
 #include "app/base/side_tabs.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/topic_text_edit.h"
+#include "app/search/index_keeper.h"
 #include "app/search/keyword_panel.h"
 #include "app/search/locate_panel.h"
-#include "app/search/search_controller.h"
+#include "app/search/search_presenter.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
 #include "app/tree/topic_opener.h"
@@ -42,21 +43,20 @@ namespace {
 struct App : RunningApp {
     App() : RunningApp(QSize(900, 600)) {}
 
-    SearchController& search() { return controller->search(); }
+    SearchPresenter& search() { return controller->search(); }
     LocatePanel& locate() { return *window->locatePanel(); }
     KeywordPanel& keyword() { return *window->keywordPanel(); }
     SidePane& side() { return *window->sidePane(); }
 
-
     // What a load does once the tree is in: the rebuild, and its end handled
     // on this thread.
     bool rebuild() {
-        QSignalSpy finished(&search(), &SearchController::rebuildFinished);
-        search().startRebuild();
+        QSignalSpy finished(&search(), &SearchPresenter::rebuildFinished);
+        controller->searchIndex().startRebuild();
         return finished.wait(5000);
     }
     bool waitForLoadedIndex() {
-        QSignalSpy finished(&search(), &SearchController::rebuildFinished);
+        QSignalSpy finished(&search(), &SearchPresenter::rebuildFinished);
         return finished.wait(5000);
     }
 
@@ -79,7 +79,7 @@ struct App : RunningApp {
         panel.matchCaseBox()->setChecked(matchCase);
         panel.treeOnlyBox()->setChecked(treeOnly);
         prompter.asked.clear();
-        QSignalSpy finished(&search(), &SearchController::searchFinished);
+        QSignalSpy finished(&search(), &SearchPresenter::searchFinished);
         QTest::mouseClick(panel.locateButton(), Qt::LeftButton);
         // A content search ends on the worker's posted report.
         if (finished.isEmpty() && search().isSearching() && !finished.wait(10000))
@@ -192,7 +192,7 @@ void SearchPanelsTest::renameAndRelabelKeepLocateInStep() {
     QCOMPARE(app.rowsOf(*app.locate().list()), QStringList{"b.txt"});
 
     // The editor's relabel to ".rtf" goes through the same pair.
-    app.controller->relabel(a, "b.rtf");
+    app.controller->topics().relabel(a, "b.rtf");
     QCOMPARE(app.topicIndexValue("Work\\b.txt"), QStringLiteral("0"));
     QCOMPARE(app.topicIndexValue("Work\\b.rtf"), QString::number(a));
     QCOMPARE(app.rowsOf(*app.locate().list()), QStringList{"b.rtf"});
@@ -255,7 +255,8 @@ void SearchPanelsTest::contentSearchRunsBesideTheWindow() {
     const ItemHandle folder = app.folder(0, "Notes");
     std::vector<ItemHandle> topics;
     for (int i = 0; i < 60; ++i)
-        topics.push_back(app.topic(folder, QStringLiteral("n%1.txt").arg(i, 2, 10, QLatin1Char('0')),
+        topics.push_back(app.topic(folder,
+                                   QStringLiteral("n%1.txt").arg(i, 2, 10, QLatin1Char('0')),
                                    QByteArray(20000, 'x') + (i % 2 ? "ripe" : "raw")));
     QVERIFY(app.rebuild());
     KeywordPanel& panel = app.keyword();
@@ -265,7 +266,7 @@ void SearchPanelsTest::contentSearchRunsBesideTheWindow() {
     // While it runs: progress and Cancel show, Locate is off, and a second
     // Locate is ignored. Removing a found topic meanwhile keeps it out of the
     // rows, whenever its report arrives.
-    QSignalSpy finished(&app.search(), &SearchController::searchFinished);
+    QSignalSpy finished(&app.search(), &SearchPresenter::searchFinished);
     QTest::mouseClick(panel.locateButton(), Qt::LeftButton);
     QVERIFY(app.search().isSearching());
     QVERIFY(!panel.cancelButton()->isHidden());
@@ -305,22 +306,22 @@ void SearchPanelsTest::contentSearchRunsBesideTheWindow() {
 
     // Closing the notebook stops a running search and waits for it.
     QTest::mouseClick(panel.locateButton(), Qt::LeftButton);
-    app.search().stopBackgroundWork();
+    app.search().stopSearch();
     QVERIFY(!app.search().isSearching());
     QVERIFY(panel.cancelButton()->isHidden());
 }
 
 void SearchPanelsTest::resultMessageCountsTopics() {
-    QCOMPARE(SearchController::resultMessage(0), QStringLiteral("no topic includes the keyword."));
-    QCOMPARE(SearchController::resultMessage(1), QStringLiteral("1 topic includes the keyword."));
-    QCOMPARE(SearchController::resultMessage(12), QStringLiteral("12 topics include the keyword."));
+    QCOMPARE(SearchPresenter::resultMessage(0), QStringLiteral("no topic includes the keyword."));
+    QCOMPARE(SearchPresenter::resultMessage(1), QStringLiteral("1 topic includes the keyword."));
+    QCOMPARE(SearchPresenter::resultMessage(12), QStringLiteral("12 topics include the keyword."));
 }
 
 void SearchPanelsTest::contentSearchReadsTheVisibleText() {
     App app;
-    const ItemHandle rich =
-        app.topic(0, "Meeting.rtf", "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 bud\\b get\\b0 "
-                                    "caf\\'e9\\par}");
+    const ItemHandle rich = app.topic(0, "Meeting.rtf",
+                                      "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 bud\\b get\\b0 "
+                                      "caf\\'e9\\par}");
     const ItemHandle plain = app.topic(0, "notes.txt", "plain words");
     QVERIFY(app.rebuild());
     // The open topic is saved first, so what was just typed is found.
@@ -330,7 +331,8 @@ void SearchPanelsTest::contentSearchReadsTheVisibleText() {
     QCOMPARE(app.search("budget", false, false, false), QStringList{"Meeting.rtf"});
     QCOMPARE(app.search("par", false, false, false), QStringList{});
     QCOMPARE(app.search("fonttbl", false, false, false), QStringList{});
-    QCOMPARE(app.search(QString::fromUtf8("CAFÉ"), false, false, false), QStringList{"Meeting.rtf"});
+    QCOMPARE(app.search(QString::fromUtf8("CAFÉ"), false, false, false),
+             QStringList{"Meeting.rtf"});
     QCOMPARE(app.search("typed", false, false, false), QStringList{"notes.txt"});
     QCOMPARE(app.keyword().results().at(0).handle, plain);
     Q_UNUSED(rich);
@@ -344,7 +346,7 @@ void SearchPanelsTest::historyKeepsTwentyAndSurvivesARestart() {
     QComboBox* box = app.keyword().keywordBox();
 
     app.search("k00", false, false, true);
-    app.search("K00", false, false, true); // the same keyword in other case
+    app.search("K00", false, false, true);    // the same keyword in other case
     app.search("absent", false, false, true); // found nothing: not kept
     QCOMPARE(app.keyword().history(), QStringList{"k00"});
     for (int i = 1; i < 21; ++i)

@@ -224,7 +224,7 @@ void TransferTest::aCancelledImportKeepsWhatCameIn() {
     QVERIFY2(imported > 0 && imported < 20, qPrintable(QString::number(imported)));
     // Every topic that came in has its file; nothing is said of a cancel.
     for (ItemHandle topic : app.tree().children(tree::kTopLevel)) {
-        const auto path = app.controller->topicFilePath(topic);
+        const auto path = app.controller->topics().topicFilePath(topic);
         QVERIFY(path && QFileInfo::exists(*path));
     }
     QVERIFY(app.prompter.messageTexts().isEmpty());

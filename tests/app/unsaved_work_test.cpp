@@ -87,7 +87,7 @@ void UnsavedWorkTest::typingThatNeverPausesIsWrittenWithinTheBound() {
     RunningApp app({800, 500}, &clock);
     const ItemHandle topic = app.topic(0, "Draft.txt", "");
     app.controller->openTopic(topic);
-    const QString file = *app.controller->topicFilePath(topic);
+    const QString file = *app.controller->topics().topicFilePath(topic);
     // A key every 40 ms never leaves the quiet pause of 100 ms; the bound of
     // 300 ms after the first key writes all the same.
     QByteArray stored;
@@ -149,7 +149,7 @@ void UnsavedWorkTest::aStartAfterACrashResumesAndSaysSo() {
     const ItemHandle topic = app.topic(app.folder(0, "Plans"), "Garden.txt", "");
     app.controller->openTopic(topic);
     QTest::keyClicks(app.editor().editor(), "kiwi and fig");
-    const QString file = *app.controller->topicFilePath(topic);
+    const QString file = *app.controller->topics().topicFilePath(topic);
     QTRY_VERIFY(fileText(app.session().paths().treeFile).contains("Garden.txt="));
     QByteArray stored;
     QTRY_VERIFY((void(store::decompressFileToBuffer(file, stored)), stored == "kiwi and fig"));
@@ -159,7 +159,7 @@ void UnsavedWorkTest::aStartAfterACrashResumesAndSaysSo() {
     app.start();
     QCOMPARE(app.session().lastOpenOutcome(), session::OpenOutcome::Resumed);
     QTRY_COMPARE(app.window->statusBar()->currentMessage(),
-                 QString::fromLatin1(NotebookController::kRecoveredNote));
+                 QStringLiteral("Recovered the notebook from an unexpected end."));
     // LastEdit reopens the topic with its text.
     QTRY_COMPARE(app.editor().editor()->toPlainText(), QStringLiteral("kiwi and fig"));
     QVERIFY(app.prompter.messageTexts().isEmpty());
@@ -198,7 +198,7 @@ void UnsavedWorkTest::aFileTopicThatCannotBeTakenOutIsNotLaunched() {
     RunningApp app;
     const ItemHandle topic = app.topic(0, "scan.xyz", "bytes");
     // Cut short: the copy would hold a part of the topic.
-    const QString topicFile = *app.controller->topicFilePath(topic);
+    const QString topicFile = *app.controller->topics().topicFilePath(topic);
     QFile file(topicFile);
     QVERIFY(file.open(QIODevice::ReadWrite));
     QVERIFY(file.resize(file.size() - 6));
@@ -257,7 +257,7 @@ void UnsavedWorkTest::nothingEditedLeavesThePackageAsItWas() {
     app.start(); // unpacks, reopens the last edited topic
     QTRY_COMPARE(app.editor().currentTopic() != 0, true);
     QByteArray stored;
-    (void)store::decompressFileToBuffer(*app.controller->topicFilePath(app.editor().currentTopic()),
+    (void)store::decompressFileToBuffer(*app.controller->topics().topicFilePath(app.editor().currentTopic()),
                                         stored);
     QCOMPARE(stored, original);
     QVERIFY(app.controller->save());

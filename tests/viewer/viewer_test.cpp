@@ -9,7 +9,7 @@
 #include "app/editor/topic_text_edit.h"
 #include "app/search/keyword_panel.h"
 #include "app/search/locate_panel.h"
-#include "app/search/search_controller.h"
+#include "app/search/search_presenter.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
 #include "cli/rich/rich_text_commands.h"
@@ -88,7 +88,7 @@ struct OpenViewer {
 
     explicit OpenViewer(const QString& package) {
         controller = std::make_unique<ViewerController>(folder.path(), prompter, launcher);
-        QSignalSpy indexed(&controller->search(), &app::SearchController::rebuildFinished);
+        QSignalSpy indexed(&controller->search(), &app::SearchPresenter::rebuildFinished);
         opened = controller->open(package);
         controller->window().show();
         if (opened)
@@ -304,7 +304,7 @@ void ViewerTest::panelsHaveTheViewersDifferences() {
     QVERIFY(!keyword->treeOnlyBox()->isChecked());
     // A content search finds the word inside a topic, captioned as the viewer.
     keyword->keywordBox()->setEditText("budget");
-    QSignalSpy finished(&viewer.controller->search(), &app::SearchController::searchFinished);
+    QSignalSpy finished(&viewer.controller->search(), &app::SearchPresenter::searchFinished);
     viewer.controller->search().runSearch();
     QVERIFY(finished.wait(10000));
     QCOMPARE(viewer.prompter.asked.last().caption, QString("OxlinViewer"));
@@ -361,7 +361,7 @@ void ViewerTest::topicsComeOutOfThePackageOnlyWhenNeeded() {
 
     // The content search reads the package itself.
     viewer.window().keywordPanel()->keywordBox()->setEditText("inside");
-    QSignalSpy finished(&viewer.controller->search(), &app::SearchController::searchFinished);
+    QSignalSpy finished(&viewer.controller->search(), &app::SearchPresenter::searchFinished);
     viewer.controller->search().runSearch();
     QVERIFY(finished.wait(10000));
     QCOMPARE(viewer.prompter.asked.last().text, QString("1 topic includes the keyword."));
@@ -403,7 +403,7 @@ void ViewerTest::packageCutShortWhileShownIsReadSafely() {
     viewer.controller->openTopic(viewer.item("late.txt"));
     QCOMPARE(viewer.openLabel(), QString("late.txt"));
     viewer.window().keywordPanel()->keywordBox()->setEditText("stored");
-    QSignalSpy finished(&viewer.controller->search(), &app::SearchController::searchFinished);
+    QSignalSpy finished(&viewer.controller->search(), &app::SearchPresenter::searchFinished);
     viewer.controller->search().runSearch();
     QVERIFY(finished.wait(10000));
 }

@@ -77,7 +77,6 @@ public:
     // Closes the dialog when it is open; true when it was.
     bool closeDialog();
 
-    const FindRequest& lastRequest() const { return last_; }
     FindDialog* dialog() const { return dialog_; }
 
 private:

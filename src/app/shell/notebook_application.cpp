@@ -16,12 +16,12 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QScreen>
 #include <QSessionManager>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
 namespace oxlin::app {
 
@@ -29,20 +29,22 @@ namespace {
 
 // Another copy holds the notebooks: this one ends at once.
 void sayAlreadyRunning(Prompter& prompter) {
-    prompter.message(QCoreApplication::translate("oxlin::app::NotebookApplication",
-                                                 "Oxlin is running."),
-                     QCoreApplication::translate("oxlin::app::NotebookApplication", "Oxlin"),
-                     PromptIcon::Error);
+    prompter.message(
+        QCoreApplication::translate("oxlin::app::NotebookApplication", "Oxlin is running."),
+        QCoreApplication::translate("oxlin::app::NotebookApplication", "Oxlin"), PromptIcon::Error);
 }
 
-} // namespace
-
-int runNotebook(int argc, char* argv[]) {
-    const ConfigureOptions configure = [](QCommandLineParser& options) {
-        options.setApplicationDescription(QStringLiteral("Oxlin Notebook: notes in folders and topics."));
+// The options --help describes.
+ConfigureOptions notebookOptions() {
+    return [](QCommandLineParser& options) {
+        options.setApplicationDescription(
+            QStringLiteral("Oxlin Notebook: notes in folders and topics."));
     };
-    answerInfoOptions(argc, argv, QStringLiteral("Oxlin"), configure);
-    QApplication app(argc, argv);
+}
+
+// Names, version and icon; the options are checked here (an unknown one is
+// reported and ends the program).
+void setUpApplication(QApplication& app, const ConfigureOptions& configure) {
     QApplication::setApplicationName(QStringLiteral("Oxlin"));
     QApplication::setApplicationVersion(QStringLiteral(OXLIN_VERSION));
     {
@@ -55,6 +57,65 @@ int runNotebook(int argc, char* argv[]) {
     QApplication::setWindowIcon(applicationIcon());
     // The close box only hides the window: the program ends through the exit sequence.
     QApplication::setQuitOnLastWindowClosed(false);
+}
+
+// Makes the data folder; true when there was none yet (the user's first start).
+bool makeDataFolder(const QString& dataFolder) {
+    const bool firstStart = !QFileInfo::exists(dataFolder);
+    QDir().mkpath(dataFolder);
+    return firstStart;
+}
+
+// Every way the program can end runs the exit sequence, so nothing typed is lost.
+void routeExitsThroughWindow(QApplication& app, ExitSignals& signals, MainWindow& window) {
+    QObject::connect(&signals, &ExitSignals::exitRequested, &window,
+                     [&window](int) { window.requestExit(); });
+    signals.listen();
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager&) { window.exitApplication(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
+                     [&window] { window.exitApplication(); });
+}
+
+// Opens the notebook behind the loading banner, then shows the window over
+// the whole screen.
+void openAndShow(QApplication& app, NotebookController& controller, ExitSignals& signals,
+                 bool firstStart) {
+    MainWindow& window = controller.window();
+    LoadingBanner banner(
+        QCoreApplication::translate("oxlin::app::NotebookApplication", "Loading notebook data..."));
+    banner.show();
+    app.processEvents();
+    if (firstStart)
+        controller.session().welcomeOnNextOpen();
+    controller.openNotebook();
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window.setGeometry(screen->availableGeometry());
+    routeExitsThroughWindow(app, signals, window);
+    window.show();
+    banner.finish(&window);
+}
+
+// Two seconds after start, once, unless Notebook.ini turns it off.
+void scheduleUpdateCheck(UpdateCheck& updateCheck, NotebookController& controller) {
+    QObject::connect(&updateCheck, &UpdateCheck::exitRequested, &controller.window(),
+                     &MainWindow::requestExit);
+    const bool checkForUpdates =
+        controller.profiles().readString(controller.session().paths().settingsFile,
+                                         QStringLiteral("Notebook"), QStringLiteral("UpdateCheck"),
+                                         QStringLiteral("1")) != QLatin1String("0");
+    if (checkForUpdates)
+        QTimer::singleShot(2000, &updateCheck,
+                           [&updateCheck] { updateCheck.start(UpdateCheck::serverAddress()); });
+}
+
+} // namespace
+
+int runNotebook(int argc, char* argv[]) {
+    const ConfigureOptions configure = notebookOptions();
+    answerInfoOptions(argc, argv, QStringLiteral("Oxlin"), configure);
+    QApplication app(argc, argv);
+    setUpApplication(app, configure);
 
     QtPrompter prompter;
     store::SingleInstanceLock lock;
@@ -62,13 +123,10 @@ int runNotebook(int argc, char* argv[]) {
         sayAlreadyRunning(prompter);
         return store::SingleInstanceLock::kSecondInstanceExitCode;
     }
-
     const QString dataFolder = store::defaultDataFolder();
-    // No data folder yet: this is the user's first start.
-    const bool firstStart = !QFileInfo::exists(dataFolder);
-    QDir().mkpath(dataFolder);
-    store::SingleInstanceLock dataLock(dataFolder,
-                                       QLatin1String(store::SingleInstanceLock::kDataFolderLockName));
+    const bool firstStart = makeDataFolder(dataFolder);
+    store::SingleInstanceLock dataLock(
+        dataFolder, QLatin1String(store::SingleInstanceLock::kDataFolderLockName));
     if (!dataLock.tryAcquire() && dataLock.heldElsewhere()) {
         sayAlreadyRunning(prompter);
         return store::SingleInstanceLock::kSecondInstanceExitCode;
@@ -80,52 +138,22 @@ int runNotebook(int argc, char* argv[]) {
     // Reads the last notebook's name and builds the window and its panes.
     NotebookController controller(dataFolder, prompter, launcher,
                                   QCoreApplication::applicationDirPath());
-    MainWindow& window = controller.window();
-    prompter.setParent(&window);
+    prompter.setParent(&controller.window());
     // The tray icon comes with the window; the hotkey and the drop window
     // once the notebook is open.
     BackgroundShell background(controller, prompter, QSystemTrayIcon::isSystemTrayAvailable());
-
-    LoadingBanner banner(
-        QCoreApplication::translate("oxlin::app::NotebookApplication", "Loading notebook data..."));
-    banner.show();
-    app.processEvents();
-    if (firstStart)
-        controller.session().welcomeOnNextOpen();
-    controller.openNotebook();
-
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        window.setGeometry(screen->availableGeometry());
-
-    // Every way the program can end runs the exit sequence, so nothing typed is lost.
-    QObject::connect(&signals_, &ExitSignals::exitRequested, &window,
-                     [&window](int) { window.requestExit(); });
-    signals_.listen();
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                     [&window](QSessionManager&) { window.exitApplication(); });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &window,
-                     [&window] { window.exitApplication(); });
-
-    window.show();
-    banner.finish(&window);
+    openAndShow(app, controller, signals_, firstStart);
     background.registerHotkey();
     background.toggleDropWindow();
 
-    // Two seconds after start, once, unless Notebook.ini turns it off.
-    UpdateCheck updateCheck(prompter, launcher, update::versionFromDotted(QStringLiteral(OXLIN_VERSION)));
-    QObject::connect(&updateCheck, &UpdateCheck::exitRequested, &window, &MainWindow::requestExit);
-    const bool checkForUpdates =
-        controller.profiles().readString(controller.session().paths().settingsFile,
-                                         QStringLiteral("Notebook"), QStringLiteral("UpdateCheck"),
-                                         QStringLiteral("1")) != QLatin1String("0");
-    if (checkForUpdates)
-        QTimer::singleShot(2000, &updateCheck,
-                           [&updateCheck] { updateCheck.start(UpdateCheck::serverAddress()); });
+    UpdateCheck updateCheck(prompter, launcher,
+                            update::versionFromDotted(QStringLiteral(OXLIN_VERSION)));
+    scheduleUpdateCheck(updateCheck, controller);
     // An end asked for while starting (a signal handled in one of the
     // start-up's event passes) has already run the exit sequence, and its
     // request to leave the loop was spent before the loop began: entering
     // the loop now would never return.
-    if (!window.hasExited())
+    if (!controller.window().hasExited())
         app.exec();
     dataLock.release();
     lock.release();

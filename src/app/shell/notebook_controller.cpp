@@ -3,7 +3,6 @@
 
 #include "app/base/action_registry.h"
 #include "app/base/command_ids.h"
-#include "app/base/file_list.h"
 #include "app/base/prompter.h"
 #include "app/base/safety_saver.h"
 #include "app/base/side_tabs.h"
@@ -14,9 +13,11 @@
 #include "app/editor/hosted_tree_editor.h"
 #include "app/editor/link_commands.h"
 #include "app/editor/link_view.h"
+#include "app/editor/session_topics.h"
 #include "app/editor/topic_printer.h"
 #include "app/editor/topic_text_edit.h"
-#include "app/search/search_controller.h"
+#include "app/search/index_keeper.h"
+#include "app/search/search_presenter.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_commands.h"
 #include "app/tree/topic_opener.h"
@@ -25,10 +26,7 @@
 #include "app/tree/tree_item_model.h"
 #include "app/tree/tree_reveal.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QCursor>
-#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QTreeView>
@@ -46,53 +44,79 @@ NotebookController::NotebookController(const QString& dataFolder, Prompter& prom
     // tree's paths come from them.
     session_->readLastBook();
     session_->setUpPaths();
-    window_ = std::make_unique<MainWindow>(*this, static_cast<ExitSequence&>(*this), prompter_,
+    // Through the tree operations, so the topic index follows the new label.
+    topics_ = std::make_unique<SessionTopics>(
+        *session_, [this](ItemHandle topic, const QString& newLabel) {
+            return treeController_->operations().relabel(topic, newLabel);
+        });
+    window_ = std::make_unique<MainWindow>(*topics_, static_cast<ExitSequence&>(*this), prompter_,
                                            launcher_, executableFolder);
-    MainWindow& window = *window_;
-    EditorHost& editor = window.editorHost();
+    treeEditor_ = std::make_unique<HostedTreeEditor>(window_->editorHost());
+    buildOpener();
+    buildTreePane();
+    buildSearch();
+    installCommands();
+    installSafetyWrites();
+    buildLinks();
+    find_ = new FindController(*window_->editorHost().editor(), prompter_, window_.get());
+    buildPrinter();
+    installEditingCommands();
+    followWindow();
+    window_->setNotebookName(session_->currentBook().notebookName);
+}
 
-    treeEditor_ = std::make_unique<HostedTreeEditor>(editor);
+void NotebookController::buildOpener() {
+    EditorHost& editor = window_->editorHost();
     opener_ = std::make_unique<TopicOpener>(
         *session_,
         [&editor](ItemHandle item) { return editor.isOpen() && item == editor.currentTopic(); },
         launcher_);
     connect(opener_.get(), &TopicOpener::noApplication, this, [this](const QString& fileName) {
-        prompter_.message(tr("No application is set up to open %1.").arg(fileName), tr("Oxlin"),
-                          PromptIcon::Warning);
+        warn(messages::NotebookMessages::noApplication(fileName));
     });
-
     connect(opener_.get(), &TopicOpener::notExtracted, this, [this](const QString& fileName) {
-        prompter_.message(messages::NotebookMessages::topicNotExtracted(fileName), tr("Oxlin"),
-                          PromptIcon::Warning);
+        warn(messages::NotebookMessages::topicNotExtracted(fileName));
     });
+}
 
-    treeController_ = std::make_unique<TreeController>(TreeController::Parts{
-        {session_->tree(), session_->fileIds(), session_->history(),
-         [this] { return session_->paths().workingFolder; }, &images_},
-        prompter_, *treeEditor_, window.treeView(), icons_, window.actions(),
-        [&window](int id) { window.dispatch(quint32(id)); }});
+void NotebookController::buildTreePane() {
+    MainWindow& window = *window_;
+    treeController_ = std::make_unique<TreeController>(
+        TreeController::Parts{{session_->tree(), session_->fileIds(), session_->history(),
+                               [this] { return session_->paths().workingFolder; }, &images_},
+                              prompter_,
+                              *treeEditor_,
+                              window.treeView(),
+                              icons_,
+                              window.actions(),
+                              [&window](int id) { window.dispatch(quint32(id)); },
+                              [this](const QStringList& paths) { transfer_->importPaths(paths); },
+                              [this] { transfer_->exportSelection(); }});
     connect(treeController_.get(), &TreeController::fileTopicOpenRequested, opener_.get(),
             &TopicOpener::openFileTopic);
+}
 
-    search_ = std::make_unique<SearchController>(SearchController::Parts{
-        profiles_, *session_, prompter_, *treeEditor_,
-        [this](ItemHandle item) { openTopic(item); }, *window.sidePane(), *window.locatePanel(),
-        *window.keywordPanel()});
-    connect(search_.get(), &SearchController::revealRequested, this,
+void NotebookController::buildSearch() {
+    MainWindow& window = *window_;
+    index_ = std::make_unique<IndexKeeper>(IndexKeeper::Parts{profiles_, *session_, *treeEditor_});
+    connect(treeController_.get(), &TreeController::indexDropRequested, index_.get(),
+            [this](ItemHandle item, const QString&) { index_->dropItem(item); });
+    connect(treeController_.get(), &TreeController::indexAddRequested, index_.get(),
+            &IndexKeeper::addItem);
+    search_ = std::make_unique<SearchPresenter>(
+        SearchPresenter::Parts{profiles_, *session_, *index_, prompter_, *treeEditor_,
+                               [this](ItemHandle item) { openTopic(item); }, *window.sidePane(),
+                               *window.locatePanel(), *window.keywordPanel()});
+    connect(search_.get(), &SearchPresenter::revealRequested, this,
             [this, &window](ItemHandle item, bool collapseCurrent) {
                 revealItem(*window.treeView(), model(), item, collapseCurrent);
             });
-    connect(treeController_.get(), &TreeController::indexDropRequested, search_.get(),
-            [this](ItemHandle item, const QString&) { search_->dropItem(item); });
-    connect(treeController_.get(), &TreeController::indexAddRequested, search_.get(),
-            &SearchController::addItem);
+}
 
-    installCommands();
-    installSafetyWrites();
-    installEditorServices();
-
-    connect(&window, &MainWindow::hidden, this, [this, &editor] {
-        editor.saveTopic();
+void NotebookController::followWindow() {
+    MainWindow& window = *window_;
+    connect(&window, &MainWindow::hidden, this, [this] {
+        window_->editorHost().saveTopic();
         session_->saveTreeFile();
     });
     connect(&window, &MainWindow::minimised, this, [this] { session_->saveTreeFile(); });
@@ -102,28 +126,35 @@ NotebookController::NotebookController(const QString& dataFolder, Prompter& prom
     for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
         connect(&model(), signal, &window, &MainWindow::refreshTitle);
     connect(&model(), &QAbstractItemModel::dataChanged, &window, &MainWindow::refreshTitle);
-    window.setNotebookName(session_->currentBook().notebookName);
 }
 
 NotebookController::~NotebookController() = default;
 
-TreeItemModel& NotebookController::model() { return treeController_->model(); }
+TreeItemModel& NotebookController::model() {
+    return treeController_->model();
+}
+
+EditorTopics& NotebookController::topics() {
+    return *topics_;
+}
 
 session::SessionHooks NotebookController::sessionHooks() {
     session::SessionHooks hooks;
     hooks.saveEditorTopic = [this] {
         EditorHost& editor = window_->editorHost();
-        return !editor.isOpen() || editor.currentTopic() == 0 || editor.saveTopic() == EditorResult::Ok;
+        return !editor.isOpen() || editor.currentTopic() == 0 ||
+               editor.saveTopic() == EditorResult::Ok;
     };
     hooks.shutDownEditor = [this] { return window_->editorHost().shutDown(); };
-    hooks.writeLastEdit = [this] { search_->writeLastEdit(); };
+    hooks.writeLastEdit = [this] { index_->writeLastEdit(); };
     hooks.compressLastOpenedTopic = [this] {
         return opener_->compressWorkingCopy(treeController_->operations().lastOpened());
     };
-    hooks.startIndexWorker = [this] { search_->startRebuild(); };
+    hooks.startIndexWorker = [this] { index_->startRebuild(); };
     hooks.waitForIndexWorker = [this] {
         transfer_->finishImport(); // its topics belong to the notebook being closed
-        search_->stopBackgroundWork();
+        index_->stopRebuild();
+        search_->stopSearch();
         opener_->waitForWorkers();
     };
     hooks.saveKeywordHistory = [this] { search_->saveHistory(); };
@@ -131,23 +162,26 @@ session::SessionHooks NotebookController::sessionHooks() {
     return hooks;
 }
 
-void NotebookController::installEditorServices() {
+void NotebookController::buildLinks() {
     MainWindow& window = *window_;
     EditorHost& editor = window.editorHost();
     // Links: drawn and activated in the editor, inserted by F5 and F4.
     linkView_ = std::make_unique<LinkView>(editor.editor());
-    links_ = std::make_unique<LinkCommands>(LinkCommands::Services{
-        *editor.editor(), prompter_, launcher_,
-        [this] {
-            session_->saveTreeFile();
-            return session_->paths().treeFile;
-        },
-        [this](const QString& itemPath) {
-            return search_->selectTopicByPath(itemPath) != tree::kNoItem;
-        },
-        [&window](const QString& text) { window.showStatusNote(text); }});
+    links_ = std::make_unique<LinkCommands>(
+        LinkCommands::Services{*editor.editor(), prompter_, launcher_,
+                               [this] {
+                                   session_->saveTreeFile();
+                                   return session_->paths().treeFile;
+                               },
+                               [this](const QString& itemPath) {
+                                   return search_->selectTopicByPath(itemPath) != tree::kNoItem;
+                               },
+                               [&window](const QString& text) { window.showStatusNote(text); }});
     connect(linkView_.get(), &LinkView::linkActivated, links_.get(), &LinkCommands::activate);
-    find_ = new FindController(*editor.editor(), prompter_, &window);
+}
+
+void NotebookController::buildPrinter() {
+    EditorHost& editor = window_->editorHost();
     printer_ = std::make_unique<TopicPrinter>(
         prompter_,
         [&editor]() -> QTextDocument* {
@@ -155,13 +189,18 @@ void NotebookController::installEditorServices() {
                                                                  : nullptr;
         },
         [this] {
-            return label(model().handle(window_->treeView()->currentIndex())).value_or(QString());
+            return topics_->label(model().handle(window_->treeView()->currentIndex()))
+                .value_or(QString());
         });
+}
 
+void NotebookController::installEditingCommands() {
+    MainWindow& window = *window_;
     CommandRouter& router = window.router();
     // Formats and insertions; the commands live as long as the window they edit in.
-    auto* editing = new EditingCommands(editor, prompter_,
-                                        [&window](int id) { window.dispatch(quint32(id)); }, &window);
+    auto* editing = new EditingCommands(
+        window.editorHost(), prompter_, [&window](int id) { window.dispatch(quint32(id)); },
+        &window);
     router.setEditingHandler([editing](int id) { editing->command(id); });
     router.setMenuHandler(cmd::Print, [this] { printer_->print(); });
     router.setMenuHandler(cmd::PageSetup, [this] { printer_->pageSetup(); });
@@ -174,31 +213,30 @@ void NotebookController::installEditorServices() {
     router.setMenuHandler(cmd::LinkToTopic, [this] { links_->insertTopicLink(); });
 }
 
-void NotebookController::installCommands() {
-    CommandRouter& router = window_->router();
+void NotebookController::buildTransfer() {
     transfer_ = std::make_unique<TransferCommands>(TransferCommands::Parts{
         *session_, &images_, prompter_,
         [this] { return model().handle(window_->treeView()->currentIndex()); },
-        [this](ItemHandle topic) { search_->addItem(topic); },
-        [this](ItemHandle topic) {
-            // Text and rich text go out through the editor: open, save, export.
-            EditorHost& editor = window_->editorHost();
-            if (editor.currentTopic() != topic)
-                openTopic(topic);
-            if (editor.currentTopic() != topic)
-                return false; // too large for the editor, or its file is missing
-            if (editor.saveTopic() == EditorResult::Ok)
-                editor.exportCurrentTopic();
-            return true;
-        }});
-    router.setTreeHandler([this](int id) {
-        if (id == cmd::PasteFiles)
-            pasteFiles();
-        else if (id == cmd::ExportFolder)
-            transfer_->exportSelection();
-        else
-            treeController_->command(id);
-    });
+        [this](ItemHandle topic) { index_->addItem(topic); },
+        [this](ItemHandle topic) { return exportThroughEditor(topic); }});
+}
+
+bool NotebookController::exportThroughEditor(ItemHandle topic) {
+    // Text and rich text go out through the editor: open, save, export.
+    EditorHost& editor = window_->editorHost();
+    if (editor.currentTopic() != topic)
+        openTopic(topic);
+    if (editor.currentTopic() != topic)
+        return false; // too large for the editor, or its file is missing
+    if (editor.saveTopic() == EditorResult::Ok)
+        editor.exportCurrentTopic();
+    return true;
+}
+
+void NotebookController::installCommands() {
+    buildTransfer();
+    CommandRouter& router = window_->router();
+    router.setTreeHandler([this](int id) { treeController_->command(id); });
     router.setMenuHandler(cmd::Save, [this] { save(); });
     router.setMenuHandler(cmd::Export, [this] { transfer_->exportSelection(); });
     router.setMenuHandler(cmd::ImportFile, [this] { transfer_->importFile(); });
@@ -231,10 +269,6 @@ void NotebookController::notebookChanged() {
     QMetaObject::invokeMethod(this, &NotebookController::reportOpenOutcome, Qt::QueuedConnection);
 }
 
-void NotebookController::pasteFiles() {
-    transfer_->importPaths(localFilePaths(QGuiApplication::clipboard()->mimeData()));
-}
-
 void NotebookController::installSafetyWrites() {
     // Between saves, what the user typed and how they changed the tree reach
     // the working folder within seconds, for the next start to resume.
@@ -242,7 +276,7 @@ void NotebookController::installSafetyWrites() {
     safety_ = std::make_unique<SafetySaver>(
         [this, &editor] {
             editor.writeBackQuietly();
-            search_->writeLastEdit(); // so the next start reopens this topic
+            index_->writeLastEdit(); // so the next start reopens this topic
             if (treeChanged_) {
                 treeChanged_ = false;
                 session_->saveTreeFile();
@@ -270,81 +304,45 @@ void NotebookController::openNotebook() {
     QMetaObject::invokeMethod(this, &NotebookController::reportOpenOutcome, Qt::QueuedConnection);
 }
 
-void NotebookController::reportOpenOutcome() {
-    // A refusal is said below, with the outcome.
+void NotebookController::warn(const QString& text) {
+    prompter_.message(text, tr("Oxlin"), PromptIcon::Warning);
+}
+
+void NotebookController::reportOpenProblem() {
+    // A refusal is said with the outcome.
     const session::SessionProblem& problem = session_->saveProblem();
-    const bool openedWithProblem =
-        session_->lastOpenOutcome() != session::OpenOutcome::Refused && !problem.isEmpty();
-    if (openedWithProblem &&
-        problem.kind == session::SessionProblem::Kind::WorkingFolderNotWritable) {
-        prompter_.message(tr("The notebook cannot be saved: %1.\nWhat you change now will be "
-                             "lost when Oxlin ends.")
-                              .arg(messages::NotebookMessages::problem(problem)),
-                          tr("Oxlin"), PromptIcon::Warning);
-    } else if (openedWithProblem) {
-        prompter_.message(messages::NotebookMessages::openedWithProblem(problem), tr("Oxlin"),
-                          PromptIcon::Warning);
+    if (session_->lastOpenOutcome() == session::OpenOutcome::Refused || problem.isEmpty())
+        return;
+    if (problem.kind == session::SessionProblem::Kind::WorkingFolderNotWritable)
+        warn(messages::NotebookMessages::cannotSaveAfterOpen(problem));
+    else
+        warn(messages::NotebookMessages::openedWithProblem(problem));
+}
+
+void NotebookController::reportOpenOutcome() {
+    reportOpenProblem();
+    const session::OpenOutcome outcome = session_->lastOpenOutcome();
+    if (outcome == session::OpenOutcome::Resumed) {
+        window_->showStatusNote(messages::NotebookMessages::recovered());
+        return;
     }
     const QString package = QFileInfo(session_->paths().packageFile).fileName();
     const QString copy = QFileInfo(session_->damagedPackageCopy()).fileName();
-    const QString caption = tr("Oxlin");
-    switch (session_->lastOpenOutcome()) {
-    case session::OpenOutcome::Resumed:
-        window_->showStatusNote(tr(kRecoveredNote));
+    const QString said =
+        messages::NotebookMessages::openOutcome(outcome, package, copy, session_->saveProblem());
+    if (!said.isEmpty()) {
+        prompter_.message(said, tr("Oxlin"),
+                          outcome == session::OpenOutcome::Refused ? PromptIcon::Error
+                                                                   : PromptIcon::Warning);
         return;
-    case session::OpenOutcome::PackageUnreadable:
-        prompter_.message(
-            copy.isEmpty()
-                ? tr("The notebook package \"%1\" is damaged and could not be read.").arg(package)
-                : tr("The notebook package \"%1\" is damaged and could not be read.\n"
-                     "It was kept unchanged as \"%2\"; the notebook opens without it.")
-                      .arg(package, copy),
-            caption, PromptIcon::Warning);
-        return;
-    case session::OpenOutcome::TreeUnreadable:
-        prompter_.message(tr("The list of topics in \"%1\" is damaged and could not be read.\n"
-                             "The topics found were put under \"Recovered\".%2")
-                              .arg(package, copy.isEmpty() ? QString()
-                                                           : tr("\nThe damaged list was kept as "
-                                                                "\"%1\".")
-                                                                 .arg(copy)),
-                          caption, PromptIcon::Warning);
-        return;
-    case session::OpenOutcome::Refused:
-        prompter_.message(tr("The notebook cannot be opened: %1.\nNothing in it "
-                             "will be changed or saved.")
-                              .arg(messages::NotebookMessages::problem(session_->saveProblem())),
-                          caption, PromptIcon::Error);
-        return;
-    case session::OpenOutcome::UnpackIncomplete:
-        prompter_.message(tr("Some topics of \"%1\" could not be unpacked (is the disk full?).\n"
-                             "The package was kept unchanged as \"%2\".")
-                              .arg(package, copy),
-                          caption, PromptIcon::Warning);
-        return;
-    case session::OpenOutcome::Unpacked:
-    case session::OpenOutcome::New: break;
     }
-    if (const tree::TreeLoadNotes& notes = session_->treeLoadNotes(); notes.any()) {
-        prompter_.message(tr("The list of topics in \"%1\" held entries that could not be read "
-                             "as they were: %2 over-long lines and %3 over-long labels were "
-                             "left out, %4 folders without a name were named \"(no name)\", and "
-                             "%5 topics got new file numbers.")
-                              .arg(package)
-                              .arg(notes.skippedLines)
-                              .arg(notes.skippedLabels)
-                              .arg(notes.unnamedFolders)
-                              .arg(notes.renumbered),
-                          caption, PromptIcon::Warning);
-    }
+    if (const tree::TreeLoadNotes& notes = session_->treeLoadNotes(); notes.any())
+        warn(messages::NotebookMessages::treeLoadNotes(package, notes));
 }
 
 void NotebookController::reportSaveProblem() {
-    prompter_.message(tr("Could not save the notebook: %1.\nEverything is kept in "
-                         "the working folder \"%2\" and will be there at the next "
-                         "start.")
-                          .arg(messages::NotebookMessages::problem(session_->saveProblem()),
-                               QDir::toNativeSeparators(session_->paths().workingFolder)),
+    prompter_.message(messages::NotebookMessages::saveFailed(session_->saveProblem(),
+                                                             session_->paths().workingFolder),
                       tr("Oxlin"), PromptIcon::Error);
 }
 
@@ -366,40 +364,14 @@ bool NotebookController::exitSequence() {
     EditorHost& editor = window_->editorHost();
     if (editor.isOpen() && editor.currentTopic() != 0 && editor.saveTopic() != EditorResult::Ok) {
         // The editor has said why; its text is the only copy of it.
-        prompter_.message(tr("The open topic could not be saved, so Oxlin stays "
-                             "open and keeps its text. Copy the text elsewhere or "
-                             "free some disk space, then exit again."),
-                          tr("Oxlin"), PromptIcon::Error);
+        prompter_.message(messages::NotebookMessages::topicNotSavedOnExit(), tr("Oxlin"),
+                          PromptIcon::Error);
         return false;
     }
     safety_->stop(); // the sequence writes everything itself, then empties the tree
     if (!session_->exitNotebook().ok())
         reportSaveProblem();
     return true;
-}
-
-QString NotebookController::workingFolder() const { return session_->paths().workingFolder; }
-
-std::optional<QString> NotebookController::topicFilePath(ItemHandle topic) const {
-    const tree::TreeItem* item = session_->tree().find(topic);
-    if (!item || !item->isTopic())
-        return std::nullopt;
-    return tree::topicFilePath(session_->paths().workingFolder, item->record->fileId);
-}
-
-std::optional<QString> NotebookController::label(ItemHandle topic) const {
-    const tree::TreeItem* item = session_->tree().find(topic);
-    if (!item)
-        return std::nullopt;
-    return item->label;
-}
-
-void NotebookController::relabel(ItemHandle topic, const QString& newLabel) {
-    // Through the tree operations, so the topic index follows the new label.
-    if (!treeController_->operations().relabel(topic, newLabel))
-        return;
-    // The tree file follows at once, so the new label survives an unclean end.
-    session_->saveTreeFile();
 }
 
 } // namespace oxlin::app

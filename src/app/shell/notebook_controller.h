@@ -23,7 +23,9 @@ class TransferCommands;
 class Prompter;
 class SafetySaver;
 class SaverClock;
-class SearchController;
+class IndexKeeper;
+class SearchPresenter;
+class SessionTopics;
 class HostedTreeEditor;
 class TopicOpener;
 class TreeController;
@@ -40,13 +42,13 @@ struct SafetyDelays {
 // Puts the notebook behind the main window: owns the profile service, the
 // session (paths, tree, history, sequences), the tree's images, the main
 // window, the topic opener, the tree pane and the search panels, built in that
-// order in the constructor and destroyed in the reverse one; answers the
-// editor's questions about topics and runs the window's exit sequence.
+// order in the constructor and destroyed in the reverse one, and wires them
+// together; runs the window's exit sequence.
 //
 // The constructor reads LastBook and sets up the paths before the window
 // exists (the window's creation sequence); openNotebook() then opens it.
 // `prompter` and `launcher` are borrowed and must outlive it.
-class NotebookController final : public QObject, public EditorTopics, private ExitSequence {
+class NotebookController final : public QObject, private ExitSequence {
     Q_OBJECT
 public:
     NotebookController(const QString& dataFolder, Prompter& prompter, Launcher& launcher,
@@ -57,12 +59,16 @@ public:
     session::NotebookSession& session() { return *session_; }
     store::ProfileService& profiles() { return profiles_; }
     MainWindow& window() { return *window_; }
+    // What the editor asks about topics (paths, labels, relabels).
+    EditorTopics& topics();
     TopicOpener& opener() { return *opener_; }
     TreeItemModel& model();
     // The tree pane's commands, keys and drops.
     TreeController& treeController() { return *treeController_; }
-    // The indexes and the search panels.
-    SearchController& search() { return *search_; }
+    // The topic index, kept in step with the tree.
+    IndexKeeper& searchIndex() { return *index_; }
+    // The search panels.
+    SearchPresenter& search() { return *search_; }
     // Inserting, activating and appending to links.
     LinkCommands& links() { return *links_; }
     // The find and replace dialog and its searches.
@@ -87,22 +93,23 @@ public:
     // for the next start, and the sequence still ends.
     bool exitSequence();
 
-    // Shown in the status bar after a start that resumed a working folder.
-    static constexpr char kRecoveredNote[] =
-        QT_TR_NOOP("Recovered the notebook from an unexpected end.");
-
-    QString workingFolder() const override;
-    std::optional<QString> topicFilePath(ItemHandle topic) const override;
-    std::optional<QString> label(ItemHandle topic) const override;
-    void relabel(ItemHandle topic, const QString& newLabel) override;
-
 private:
     bool runExitSequence() override { return exitSequence(); }
+    // The parts, in the order they are built.
+    void buildOpener();
+    void buildTreePane();
+    void buildSearch();
+    void buildTransfer();
+    void buildLinks();
+    void buildPrinter();
+    // The window's menu, toolbar and editing commands reach the parts.
     void installCommands();
+    void installEditingCommands();
     void installSafetyWrites();
-    void installEditorServices();
-    // Paste in the tree: the file list on the clipboard, imported.
-    void pasteFiles();
+    // Hiding, minimising, dropped files and the title's topic label.
+    void followWindow();
+    // The text the editor saves and exports for the transfer's `topic`.
+    bool exportThroughEditor(ItemHandle topic);
     // The session's hooks. They reach the window, the opener, the tree pane,
     // the search and the import through this controller, made after the
     // session but before its first open.
@@ -114,7 +121,10 @@ private:
     // Says what the open found wrong: a damaged package or tree file (and
     // where the original is kept), a refused working folder, or a resumed one.
     void reportOpenOutcome();
+    // A problem the open went on with (a full disk, a working folder it cannot write).
+    void reportOpenProblem();
     void reportSaveProblem();
+    void warn(const QString& text);
 
     Prompter& prompter_;
     Launcher& launcher_;
@@ -126,14 +136,18 @@ private:
     TreeIcons icons_;
     tree::TopicImages images_;
     std::unique_ptr<session::NotebookSession> session_;
+    // What the editor asks about topics, answered from the session.
+    std::unique_ptr<SessionTopics> topics_;
     std::unique_ptr<MainWindow> window_;
     // The editor as the tree operations and the search see it.
     std::unique_ptr<HostedTreeEditor> treeEditor_;
     // Waits for its workers when it goes, while the session still lives.
     std::unique_ptr<TopicOpener> opener_;
     std::unique_ptr<TreeController> treeController_;
-    // Stops the index worker when it goes, while profiles_ still lives.
-    std::unique_ptr<SearchController> search_;
+    // Stop the index worker and the content search when they go, while
+    // profiles_ still lives.
+    std::unique_ptr<IndexKeeper> index_;
+    std::unique_ptr<SearchPresenter> search_;
     std::unique_ptr<SafetySaver> safety_;
     // The editor's links, find dialog and printing; they use the window and the search.
     std::unique_ptr<LinkView> linkView_;

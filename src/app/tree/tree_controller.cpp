@@ -25,7 +25,9 @@ using tree::Move;
 
 TreeController::TreeController(Parts parts, QObject* parent)
     : QObject(parent), tree_(parts.services.tree), editor_(parts.editor), view_(parts.view),
-      actions_(parts.actions), dispatch_(std::move(parts.dispatch)), questions_(parts.prompter),
+      actions_(parts.actions), dispatch_(std::move(parts.dispatch)),
+      importFiles_(std::move(parts.importFiles)),
+      exportSelection_(std::move(parts.exportSelection)), questions_(parts.prompter),
       model_(parts.services.tree, parts.icons, static_cast<ItemRenamer&>(*this)) {
     tree::TreeHooks hooks;
     hooks.dropFromIndex = [this](ItemHandle item, const QString& oldPath) {
@@ -67,7 +69,8 @@ TreeController::TreeController(Parts parts, QObject* parent)
             selection->select(selection->currentIndex(), QItemSelectionModel::Select);
     });
     // The moves a selection allows change with its siblings too.
-    connect(&model_, &QAbstractItemModel::rowsInserted, this, &TreeController::updateSelectionState);
+    connect(&model_, &QAbstractItemModel::rowsInserted, this,
+            &TreeController::updateSelectionState);
     connect(&model_, &QAbstractItemModel::rowsRemoved, this, &TreeController::updateSelectionState);
     connect(&model_, &QAbstractItemModel::modelReset, this, &TreeController::updateSelectionState);
 
@@ -84,12 +87,15 @@ bool TreeController::renameItem(ItemHandle item, const QString& text) {
         operations_->rename(item, text) == tree::TreeOperations::RenameResult::Renamed;
     // A topic just made is opened once it is named: the user made it to write in it.
     if (renamed && item == justCreated_)
-        QMetaObject::invokeMethod(this, [this, item] { openIfEditable(item); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, item] { openIfEditable(item); }, Qt::QueuedConnection);
     justCreated_ = kNoItem;
     return renamed;
 }
 
-ItemHandle TreeController::selection() const { return model_.handle(view_->currentIndex()); }
+ItemHandle TreeController::selection() const {
+    return model_.handle(view_->currentIndex());
+}
 
 void TreeController::select(ItemHandle item) {
     const QModelIndex index = model_.indexOf(item);
@@ -157,18 +163,47 @@ void TreeController::command(int id) {
             postFocusSwitch();
     };
     switch (id) {
-    case cmd::NewTopic: selectAndEdit(ops.newTopic(selected)); break;
-    case cmd::NewFolder: selectAndEdit(ops.newFolder(selected)); break;
-    case cmd::NewSubfolder: selectAndEdit(ops.newSubfolder(selected)); break;
+    case cmd::NewTopic:
+        selectAndEdit(ops.newTopic(selected));
+        break;
+    case cmd::NewFolder:
+        selectAndEdit(ops.newFolder(selected));
+        break;
+    case cmd::NewSubfolder:
+        selectAndEdit(ops.newSubfolder(selected));
+        break;
     case cmd::DeleteTopic:
-    case cmd::DeleteFolder: deleteSelection(); break;
-    case cmd::LevelUp: moveBy(Move::LevelUp); break;
-    case cmd::LevelDown: moveBy(Move::LevelDown); break;
-    case cmd::MoveUp: moveBy(Move::Up); break;
-    case cmd::MoveDown: moveBy(Move::Down); break;
-    case cmd::Backward: navigate(ops.back()); break;
-    case cmd::Forward: navigate(ops.forward()); break;
-    default: break; // Paste (1018) and folder export (1021) belong to import and export
+    case cmd::DeleteFolder:
+        deleteSelection();
+        break;
+    case cmd::LevelUp:
+        moveBy(Move::LevelUp);
+        break;
+    case cmd::LevelDown:
+        moveBy(Move::LevelDown);
+        break;
+    case cmd::MoveUp:
+        moveBy(Move::Up);
+        break;
+    case cmd::MoveDown:
+        moveBy(Move::Down);
+        break;
+    case cmd::Backward:
+        navigate(ops.back());
+        break;
+    case cmd::Forward:
+        navigate(ops.forward());
+        break;
+    case cmd::PasteFiles:
+        if (importFiles_)
+            importFiles_(localFilePaths(QGuiApplication::clipboard()->mimeData()));
+        break;
+    case cmd::ExportFolder:
+        if (exportSelection_)
+            exportSelection_();
+        break;
+    default:
+        break;
     }
 }
 
@@ -200,7 +235,8 @@ void TreeController::updateContextMenu() {
 QRect TreeController::labelRect(const QModelIndex& index) const {
     // The row runs the width of the view; the label is the text after the icon.
     const QRect row = view_->visualRect(index);
-    const int margin = view_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 1;
+    const int margin =
+        view_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view_) + 1;
     const int left = row.left() + view_->iconSize().width() + 2 * margin;
     const int width = view_->fontMetrics().horizontalAdvance(index.data().toString()) + 2 * margin;
     return QRect(left, row.top(), std::min(width, std::max(1, row.right() - left)), row.height());
@@ -239,8 +275,12 @@ bool TreeController::keyPress(QKeyEvent* event) {
     const ItemHandle selected = selection();
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: selectAndEdit(operations_->newItemAfter(selected)); return true;
-    case Qt::Key_Space: openSelection(); return true;
+    case Qt::Key_Enter:
+        selectAndEdit(operations_->newItemAfter(selected));
+        return true;
+    case Qt::Key_Space:
+        openSelection();
+        return true;
     case Qt::Key_Insert: {
         const tree::TreeOperations::Created created = operations_->insertKey(selected);
         if (created.editLabel)
@@ -249,12 +289,15 @@ bool TreeController::keyPress(QKeyEvent* event) {
             select(created.item);
         return true;
     }
-    case Qt::Key_Delete: deleteSelection(); return true;
+    case Qt::Key_Delete:
+        deleteSelection();
+        return true;
     case Qt::Key_F2:
         if (const QModelIndex current = view_->currentIndex(); current.isValid())
             view_->edit(current);
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -316,7 +359,8 @@ bool TreeController::eventFilter(QObject* watched, QEvent* event) {
         dropped->accept();
         return true;
     }
-    default: return QObject::eventFilter(watched, event);
+    default:
+        return QObject::eventFilter(watched, event);
     }
 }
 

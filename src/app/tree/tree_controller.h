@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -44,6 +45,10 @@ public:
         ActionRegistry& actions;
         // Hands a command id to the window's dispatch.
         std::function<void(int id)> dispatch;
+        // Paste and the folder export, the two tree commands that import and
+        // export carry out: Paste hands over the clipboard's files.
+        std::function<void(const QStringList& paths)> importFiles;
+        std::function<void()> exportSelection;
     };
 
     explicit TreeController(Parts parts, QObject* parent = nullptr);
@@ -52,7 +57,7 @@ public:
     tree::TreeOperations& operations() { return *operations_; }
     TreeItemModel& model() { return model_; }
 
-    // A command of the tree range.
+    // A command of the tree range: every id of the range is mapped here.
     void command(int id);
 
     tree::ItemHandle selection() const;
@@ -106,6 +111,8 @@ private:
     QTreeView* view_;
     ActionRegistry& actions_;
     std::function<void(int)> dispatch_;
+    std::function<void(const QStringList&)> importFiles_;
+    std::function<void()> exportSelection_;
     PrompterQuestions questions_;
     std::unique_ptr<tree::TreeOperations> operations_;
     // After the operations: label edits in the view reach them through it.

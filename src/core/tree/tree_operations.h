@@ -77,7 +77,7 @@ public:
     virtual void restoreViewPosition(quint32 position) = 0;
 };
 
-// Whether the format toolbar's Back (1027) and Forward (1028) are enabled.
+// Whether Back and Forward are possible.
 struct NavigationState {
     bool back = false;
     bool forward = false;
@@ -111,15 +111,15 @@ struct TreeServices {
 
 enum class Move { LevelUp, LevelDown, Up, Down };
 
-// Enabled states that follow the selection. Paste (1018) depends on the
-// clipboard and is the application's.
+// What the selection allows: the four moves, and whether it is a folder
+// (new topic, new subfolder, delete folder) or a topic (delete topic).
 struct SelectionState {
-    bool levelUp = false;   // 1023
-    bool levelDown = false; // 1024
-    bool up = false;        // 1025
-    bool down = false;      // 1026
-    bool folder = false;    // 1013, 1017, 1016 (the context menu's "Delete Catalog")
-    bool topic = false;     // 1015 (the context menu's "Delete Topic")
+    bool levelUp = false;
+    bool levelDown = false;
+    bool up = false;
+    bool down = false;
+    bool folder = false;
+    bool topic = false;
 };
 
 // Whether a move is possible for `item` (the check mode of each move).
@@ -156,9 +156,9 @@ public:
 
     // New items. Each returns the new item, which the application selects and
     // starts label editing on, or kNoItem when nothing was created.
-    ItemHandle newTopic(ItemHandle selection);     // 1013: last child of a folder
-    ItemHandle newFolder(ItemHandle selection);    // 1014: last child of the selection's parent
-    ItemHandle newSubfolder(ItemHandle selection); // 1017: last child of a folder
+    ItemHandle newTopic(ItemHandle selection);     // last child of a folder
+    ItemHandle newFolder(ItemHandle selection);    // last child of the selection's parent
+    ItemHandle newSubfolder(ItemHandle selection); // last child of a folder
     ItemHandle newItemAfter(ItemHandle selection); // Enter: a sibling of the same kind after it
     // A text topic named by the new-topic rule at the end of the top level,
     // for text captured from other programs; its topic file is not written.
@@ -184,14 +184,14 @@ public:
     // image change, and the topic index follows.
     bool relabel(ItemHandle topic, const QString& label);
 
-    // 1015, 1016 and the Delete key. Asks first.
+    // Deletes a topic or a folder with what is below it. Asks first.
     struct Deleted {
         bool deleted = false;
         ItemHandle select = kNoItem; // after a delete: next sibling, else parent, else none
     };
     Deleted deleteItem(ItemHandle selection);
 
-    // 1023 to 1026. Returns the moved item's new handle (to select), or kNoItem
+    // The four moves. Returns the moved item's new handle (to select), or kNoItem
     // when the move is not possible.
     ItemHandle move(ItemHandle selection, Move move);
 
@@ -206,12 +206,11 @@ public:
     // the history unless Back or Forward is opening it.
     OpenAction openTopic(ItemHandle item);
 
-    // 1027 and 1028. Returns the item to select (it has been opened), or
+    // Back and Forward. Returns the item to select (it has been opened), or
     // kNoItem when there was nothing to go to (a stale entry is dropped).
     ItemHandle back();
     ItemHandle forward();
     NavigationState navigation() const { return navigation_; }
-    bool isNavigating() const { return navigating_; }
 
     ItemHandle lastOpened() const { return lastOpened_; }
     // The notebook is closed: no last opened topic, Back and Forward disabled.
