@@ -39,7 +39,7 @@ TEST_P(CorpusRoundTrip, RewriteKeepsTextFormatsTablesPicturesAndLinks) {
 INSTANTIATE_TEST_SUITE_P(Corpus, CorpusRoundTrip, ::testing::ValuesIn(test::corpusFiles()),
                          [](const auto& param) { return param.param.left(2).toStdString(); });
 
-TEST(RoundTrip, WriterUsesTheReferenceHeaderAndAsciiOnly) {
+TEST(RoundTrip, WriterWritesAFixedHeaderAndAsciiOnly) {
     QTextDocument document;
     document.setPlainText(QStringLiteral("Grüße {x} \\ 中文 😀"));
     const QByteArray rtf = writeRtf(document);
