@@ -2,7 +2,7 @@
 
 #include "core/session/notebook_session.h"
 #include "core/store/file_names.h"
-#include "core/store/instance_lock.h"
+#include "core/session/instance_lock.h"
 #include "core/store/profile.h"
 #include "core/transfer/export.h"
 #include "core/transfer/import.h"
@@ -40,9 +40,9 @@ QString workingFolderOf(const QString& package) {
 // folder up.
 constexpr char kImportMarkName[] = ".oxlin-import";
 
-std::unique_ptr<store::SingleInstanceLock> importLock(const QString& package) {
+std::unique_ptr<session::SingleInstanceLock> importLock(const QString& package) {
     const QFileInfo info(package);
-    return std::make_unique<store::SingleInstanceLock>(info.absolutePath(),
+    return std::make_unique<session::SingleInstanceLock>(info.absolutePath(),
                                                        QLatin1Char('.') + info.completeBaseName() +
                                                            QLatin1String(".oxlin-import.lock"));
 }
@@ -62,8 +62,8 @@ bool refuseWhenOpen(const QString& package) {
 
 // What an import needs to hold while it works on a notebook.
 struct ImportLocks {
-    std::unique_ptr<store::SingleInstanceLock> application; // taken only to resume
-    std::unique_ptr<store::SingleInstanceLock> import;
+    std::unique_ptr<session::SingleInstanceLock> application; // taken only to resume
+    std::unique_ptr<session::SingleInstanceLock> import;
 };
 
 void complainImportBusy(const QString& package) {
@@ -90,9 +90,9 @@ bool takeUpLeftover(const QString& package, ImportLocks& locks) {
         complainImportBusy(package);
         return false;
     }
-    locks.application = std::make_unique<store::SingleInstanceLock>(
+    locks.application = std::make_unique<session::SingleInstanceLock>(
         QFileInfo(package).absolutePath(),
-        QLatin1String(store::SingleInstanceLock::kDataFolderLockName));
+        QLatin1String(session::SingleInstanceLock::kDataFolderLockName));
     if (!locks.application->tryAcquire()) {
         refuseWhenOpen(package);
         return false;
@@ -220,7 +220,7 @@ int importInto(const QStringList& arguments) {
     store::ProfileService profiles;
     session::NotebookSession session(profiles, info.absolutePath());
     session.currentBook().notebookName = info.completeBaseName();
-    if (store::usableNotebookName(info.completeBaseName()) != info.completeBaseName()) {
+    if (paths::usableNotebookName(info.completeBaseName()) != info.completeBaseName()) {
         complain(QStringLiteral("cannot open %1: its name cannot be a notebook's").arg(package));
         return kFailure;
     }

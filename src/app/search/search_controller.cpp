@@ -69,7 +69,7 @@ void SearchController::stopBackgroundWork() {
 void SearchController::startRebuild() { startIndexWorker(true); }
 
 void SearchController::startIndexWorker(bool afterLoad) {
-    const store::NotebookPaths& paths = parts_.session.paths();
+    const paths::NotebookPaths& paths = parts_.session.paths();
     index_.setPaths(paths);
     search_.setPaths(paths);
     indexStale_ = false;

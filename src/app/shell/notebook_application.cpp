@@ -11,8 +11,8 @@
 #include "app/shell/notebook_controller.h"
 #include "app/shell/qt_prompter.h"
 #include "app/update/update_check.h"
-#include "core/store/instance_lock.h"
-#include "core/store/notebook_paths.h"
+#include "core/session/instance_lock.h"
+#include "core/paths/notebook_paths.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -57,21 +57,21 @@ int runNotebook(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     QtPrompter prompter;
-    store::SingleInstanceLock lock;
+    session::SingleInstanceLock lock;
     if (!lock.tryAcquire()) {
         sayAlreadyRunning(prompter);
-        return store::SingleInstanceLock::kSecondInstanceExitCode;
+        return session::SingleInstanceLock::kSecondInstanceExitCode;
     }
 
-    const QString dataFolder = store::defaultDataFolder();
+    const QString dataFolder = paths::defaultDataFolder();
     // No data folder yet: this is the user's first start.
     const bool firstStart = !QFileInfo::exists(dataFolder);
     QDir().mkpath(dataFolder);
-    store::SingleInstanceLock dataLock(dataFolder,
-                                       QLatin1String(store::SingleInstanceLock::kDataFolderLockName));
+    session::SingleInstanceLock dataLock(dataFolder,
+                                       QLatin1String(session::SingleInstanceLock::kDataFolderLockName));
     if (!dataLock.tryAcquire() && dataLock.heldElsewhere()) {
         sayAlreadyRunning(prompter);
-        return store::SingleInstanceLock::kSecondInstanceExitCode;
+        return session::SingleInstanceLock::kSecondInstanceExitCode;
     }
 
     // Handled from here on, and acted on once the notebook is open.

@@ -1,4 +1,4 @@
-#include "core/store/notebook_paths.h"
+#include "core/paths/notebook_paths.h"
 
 #include "core/store/file_names.h"
 
@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace oxlin::store {
+namespace oxlin::paths {
 
 QString usableNotebookName(const QString& name) {
     QString cut = name.left(CurrentBook::kMaxNameLength);
@@ -45,12 +45,12 @@ NotebookPaths NotebookPaths::forNotebook(const QString& dataFolder, const QStrin
 
 QString NotebookPaths::compressedTreeFile() const {
     return QDir::toNativeSeparators(
-        resolveInFolder(workingFolder, QLatin1String(kCompressedTreeFileName)));
+        store::resolveInFolder(workingFolder, QLatin1String(kCompressedTreeFileName)));
 }
 
 QString NotebookPaths::compressedRuntimeFile() const {
     return QDir::toNativeSeparators(
-        resolveInFolder(workingFolder, QLatin1String(kCompressedRuntimeFileName)));
+        store::resolveInFolder(workingFolder, QLatin1String(kCompressedRuntimeFileName)));
 }
 
 QString chooseDataFolder(const QString& executableFolder, const QString& userDataFolder,
@@ -73,4 +73,4 @@ QString defaultDataFolder() {
                             isWritableFolder);
 }
 
-} // namespace oxlin::store
+} // namespace oxlin::paths

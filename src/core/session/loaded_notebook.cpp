@@ -5,7 +5,8 @@
 #include "core/store/file_names.h"
 #include "core/store/profile.h"
 #include "core/store/stored_text.h"
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_files.h"
+#include "core/tree/topic_images.h"
 #include "core/tree/tree_file.h"
 
 #include <QDir>
@@ -18,6 +19,7 @@
 
 namespace oxlin::session {
 
+using namespace oxlin::paths;
 using namespace oxlin::store;
 
 namespace {

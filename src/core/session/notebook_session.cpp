@@ -17,6 +17,7 @@
 
 namespace oxlin::session {
 
+using namespace oxlin::paths;
 using namespace oxlin::store;
 
 namespace {
@@ -166,8 +167,9 @@ Status NotebookSession::restoreTreeAndRuntime() {
 void NotebookSession::writeFirstRuntimeMember() {
     if (pathExists(paths_.compressedRuntimeFile()))
         return;
-    // A notebook that has never been packed: with Z.xtz beside Tree.ini
-    // even an older program resumes its working folder after a crash.
+    // A notebook that has never been packed: Z.xtz beside Tree.ini marks
+    // its working folder as a notebook's from the start, so a crash before
+    // the first pack leaves a folder that is resumed.
     // Without it the open goes on (a non-empty Tree.ini resumes as well),
     // but the disk is failing and the user hears of it now.
     const QString runtime =

@@ -4,7 +4,7 @@
 #include "core/store/file_names.h"
 #include "core/transfer/names.h"
 #include "core/tree/file_ids.h"
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_images.h"
 
 #include <QDir>
 #include <QFile>
