@@ -103,6 +103,13 @@ int listTree(const QStringList& arguments) {
     return written && std::fflush(stdout) == 0 ? kSuccess : kFailure;
 }
 
+// Whether `folder` was made; says so when it was not.
+bool madeTemporaryFolder(const QTemporaryDir& folder) {
+    if (!folder.isValid())
+        complain(QStringLiteral("cannot create a temporary folder"));
+    return folder.isValid();
+}
+
 // Writes the package of a brand-new, empty notebook: the entries Tree and Z,
 // each an empty file compressed. An existing file is never replaced.
 int newNotebook(const QStringList& arguments) {
@@ -112,10 +119,8 @@ int newNotebook(const QStringList& arguments) {
         return kFailure;
     }
     QTemporaryDir folder;
-    if (!folder.isValid()) {
-        complain(QStringLiteral("cannot create a temporary folder"));
+    if (!madeTemporaryFolder(folder))
         return kFailure;
-    }
     for (const auto& [plain, compressed] :
          {std::pair{paths::kTreeFileName, paths::kCompressedTreeFileName},
           std::pair{paths::kRuntimeFileName, paths::kCompressedRuntimeFileName}}) {
@@ -155,10 +160,8 @@ int buildNotebook(const QStringList& arguments) {
         return kFailure;
     }
     QTemporaryDir folder;
-    if (!folder.isValid()) {
-        complain(QStringLiteral("cannot create a temporary folder"));
+    if (!madeTemporaryFolder(folder))
         return kFailure;
-    }
     tree::TopicTree tree;
     tree::TopicImages images;
     qint32 lastId = 0;

@@ -27,6 +27,18 @@ bool carriesText(const QMimeData* mime) {
                         [](const QUrl& url) { return url.isLocalFile(); });
 }
 
+// Takes a drag or a drop over a zone as a copy and refuses one over none;
+// says whether it took it.
+bool acceptAsCopy(QDropEvent* event, drop::Zone zone) {
+    if (zone == drop::Zone::None) {
+        event->ignore();
+        return false;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
+}
+
 } // namespace
 
 DropWindow::DropWindow(OpenTopicLabel openTopicLabel, QWidget* parent)
@@ -83,12 +95,7 @@ void DropWindow::track(QDragMoveEvent* event) {
         zone_ = zone;
         update();
     }
-    if (zone == drop::Zone::None) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
+    acceptAsCopy(event, zone);
 }
 
 void DropWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -114,12 +121,8 @@ void DropWindow::dropEvent(QDropEvent* event) {
     // text) into a QString, so nothing a code page cannot hold is lost.
     const drop::Zone zone = zoneAt(event->position());
     shrink();
-    if (zone == drop::Zone::None) {
-        event->ignore();
+    if (!acceptAsCopy(event, zone))
         return;
-    }
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
     const QMimeData* mime = event->mimeData();
     if (!carriesText(mime)) {
         // Files become topics as they would on the main window.
