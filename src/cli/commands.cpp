@@ -1,10 +1,10 @@
 #include "cli/commands.h"
 
+#include "core/paths/notebook_paths.h"
 #include "core/search/keyword_search.h"
 #include "core/store/compressed_file.h"
 #include "core/store/file_names.h"
 #include "core/store/ini_document.h"
-#include "core/paths/notebook_paths.h"
 #include "core/store/package.h"
 #include "core/transfer/source_files.h"
 #include "core/tree/tree_file.h"

@@ -1,8 +1,8 @@
 #include "cli/commands.h"
 
+#include "core/session/instance_lock.h"
 #include "core/session/notebook_session.h"
 #include "core/store/file_names.h"
-#include "core/session/instance_lock.h"
 #include "core/store/profile.h"
 #include "core/transfer/export.h"
 #include "core/transfer/import.h"
@@ -42,9 +42,9 @@ constexpr char kImportMarkName[] = ".oxlin-import";
 
 std::unique_ptr<session::SingleInstanceLock> importLock(const QString& package) {
     const QFileInfo info(package);
-    return std::make_unique<session::SingleInstanceLock>(info.absolutePath(),
-                                                       QLatin1Char('.') + info.completeBaseName() +
-                                                           QLatin1String(".oxlin-import.lock"));
+    return std::make_unique<session::SingleInstanceLock>(
+        info.absolutePath(),
+        QLatin1Char('.') + info.completeBaseName() + QLatin1String(".oxlin-import.lock"));
 }
 
 // The application works in the working folder and packs it over the package

@@ -1,9 +1,9 @@
 #include "cli/commands.h"
 
+#include "core/paths/notebook_paths.h"
 #include "core/search/topic_index.h"
 #include "core/store/compressed_file.h"
 #include "core/store/file_names.h"
-#include "core/paths/notebook_paths.h"
 #include "core/store/package.h"
 #include "core/store/profile.h"
 #include "core/transfer/names.h"

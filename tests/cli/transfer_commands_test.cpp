@@ -4,8 +4,8 @@
 
 #include "cli/rich/rich_text_commands.h"
 #include "cli_test_files.h"
-#include "core/store/compressed_file.h"
 #include "core/session/instance_lock.h"
+#include "core/store/compressed_file.h"
 #include "core/store/package.h"
 #include "core/tree/topic_files.h"
 

@@ -90,11 +90,11 @@ inline constexpr int PrintPreview = 40102;
 inline constexpr int ExportPdf = 40103;
 
 inline constexpr int MenuTable[] = {
-    NewNotebook, OpenNotebook, Save,       ImportPopup, ImportFile,  ImportFolder, Export,
-    PageSetup,   Print,        Exit,       Undo,        Redo,        Cut,          Copy,
-    Paste,       Find,         FindNext,   WordWrap,    LinkToFile,  LinkToTopic,  DropWindow,
-    AlwaysOnTop, KeyShortcuts, Properties, HelpTopics,  About,       Replace,      PrintPreview,
-    ExportPdf,
+    NewNotebook, OpenNotebook, Save,       ImportPopup,  ImportFile,   ImportFolder,
+    Export,      PageSetup,    Print,      Exit,         Undo,         Redo,
+    Cut,         Copy,         Paste,      Find,         FindNext,     WordWrap,
+    LinkToFile,  LinkToTopic,  DropWindow, AlwaysOnTop,  KeyShortcuts, Properties,
+    HelpTopics,  About,        Replace,    PrintPreview, ExportPdf,
 };
 
 } // namespace oxlin::app::cmd

@@ -7,8 +7,8 @@
 
 #include <QFileDevice>
 #include <QFont>
-#include <QObject>
 #include <QMenu>
+#include <QObject>
 #include <QPointer>
 
 class QWidget;

@@ -16,8 +16,8 @@
 #include "app/tree/tree_controller.h"
 #include "core/store/atomic_file.h"
 #include "core/store/compressed_file.h"
-#include "core/tree/topic_files.h"
 #include "core/tree/topic_history.h"
+#include "core/tree/topic_files.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,8 +30,8 @@ BackgroundShell::BackgroundShell(NotebookController& controller, Prompter& promp
                                  bool trayAvailable, QObject* parent)
     : QObject(parent), controller_(controller), prompter_(prompter) {
     MainWindow& window = controller_.window();
-    tray_ = std::make_unique<TrayIcon>(trayAvailable,
-                                       [&window](int id) { window.dispatch(quint32(id)); });
+    tray_ = std::make_unique<TrayIcon>(
+        trayAvailable, [&window](int id) { window.dispatch(quint32(id)); });
     connect(tray_.get(), &TrayIcon::doubleClicked, this, &BackgroundShell::bringBack);
     setHotkey(GlobalHotkey::forPlatform());
 
@@ -70,8 +70,7 @@ void BackgroundShell::installCommands() {
             // The normal exit: everything is saved and packed.
             window.requestExit();
             return;
-        default:
-            return;
+        default: return;
         }
     });
     router.setMenuHandler(cmd::AlwaysOnTop, [this] { toggleOnTop(); });
@@ -129,9 +128,7 @@ void BackgroundShell::syncOnTopChecks() {
     tray_->setOnTopChecked(on);
 }
 
-DropWindow* BackgroundShell::dropWindow() const {
-    return drop_.data();
-}
+DropWindow* BackgroundShell::dropWindow() const { return drop_.data(); }
 
 void BackgroundShell::toggleDropWindow() {
     ActionRegistry& actions = controller_.window().actions();
@@ -170,12 +167,9 @@ void BackgroundShell::bringBack() {
 
 bool BackgroundShell::capture(drop::Zone zone, const QString& text) {
     switch (zone) {
-    case drop::Zone::AppendToTopic:
-        return controller_.links().appendCapturedText(text);
-    case drop::Zone::NewTopic:
-        return captureAsTopic(text);
-    case drop::Zone::None:
-        break;
+    case drop::Zone::AppendToTopic: return controller_.links().appendCapturedText(text);
+    case drop::Zone::NewTopic: return captureAsTopic(text);
+    case drop::Zone::None: break;
     }
     return false;
 }

@@ -11,8 +11,8 @@
 #include "app/shell/notebook_controller.h"
 #include "app/shell/qt_prompter.h"
 #include "app/update/update_check.h"
-#include "core/session/instance_lock.h"
 #include "core/paths/notebook_paths.h"
+#include "core/session/instance_lock.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -67,8 +67,8 @@ int runNotebook(int argc, char* argv[]) {
     // No data folder yet: this is the user's first start.
     const bool firstStart = !QFileInfo::exists(dataFolder);
     QDir().mkpath(dataFolder);
-    session::SingleInstanceLock dataLock(dataFolder,
-                                       QLatin1String(session::SingleInstanceLock::kDataFolderLockName));
+    session::SingleInstanceLock dataLock(
+        dataFolder, QLatin1String(session::SingleInstanceLock::kDataFolderLockName));
     if (!dataLock.tryAcquire() && dataLock.heldElsewhere()) {
         sayAlreadyRunning(prompter);
         return session::SingleInstanceLock::kSecondInstanceExitCode;

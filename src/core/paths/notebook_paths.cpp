@@ -17,7 +17,8 @@ QString usableNotebookName(const QString& name) {
     // being removed), and so is the settings file's.
     if (cut.isEmpty() || cut.startsWith(QLatin1Char('.')) ||
         cut.compare(QLatin1String(kSettingsFileName), Qt::CaseInsensitive) == 0 ||
-        cut.contains(QLatin1Char('/')) || cut.contains(QLatin1Char('\\')) || cut.contains(QChar(0)) ||
+        cut.contains(QLatin1Char('/')) || cut.contains(QLatin1Char('\\')) ||
+        cut.contains(QChar(0)) ||
         // Its working folder would be another notebook's package.
         cut.endsWith(QLatin1String(kPackageExtension), Qt::CaseInsensitive))
         return QString::fromLatin1(CurrentBook::kDefaultName);

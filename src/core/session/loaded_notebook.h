@@ -2,8 +2,8 @@
 // loaded from the working folder, its file id counter, history and Z.ini.
 #pragma once
 
-#include "core/store/file_system.h"
 #include "core/paths/notebook_paths.h"
+#include "core/store/file_system.h"
 #include "core/tree/file_ids.h"
 #include "core/tree/topic_history.h"
 #include "core/tree/tree_file.h"

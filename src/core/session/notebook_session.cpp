@@ -227,7 +227,8 @@ Status NotebookSession::packNotebook() {
     constexpr auto kMaxPackedMembers = qsizetype(package_format::kMaxPackedEntries);
     if (packed.size() > kMaxPackedMembers)
         return fail({SessionProblem::Kind::TooManyTopics, {}, packed.size() - 2});
-    if (const Status written = packFolder(paths_.workingFolder, paths_.packageFile, fs_); !written.ok())
+    if (const Status written = packFolder(paths_.workingFolder, paths_.packageFile, fs_);
+        !written.ok())
         return fail({SessionProblem::Kind::PackageNotWritten, paths_.packageFile, 0,
                      written.systemError()});
     return {};

@@ -1,7 +1,7 @@
 #include "core/tree/topic_files.h"
 
-#include "core/store/file_names.h"
 #include "core/paths/notebook_paths.h"
+#include "core/store/file_names.h"
 
 #include <QDir>
 

@@ -3,11 +3,11 @@
 // A working folder with a tree and compressed topic files, shared by the
 // index and search tests.
 
+#include "core/paths/notebook_paths.h"
 #include "core/search/keyword_search.h"
 #include "core/search/topic_index.h"
 #include "core/store/compressed_file.h"
 #include "core/store/file_names.h"
-#include "core/paths/notebook_paths.h"
 #include "core/store/profile.h"
 #include "core/store/stored_text.h"
 #include "core/tree/tree_model.h"
