@@ -131,19 +131,17 @@ bool openForReading(const QString& package, store::PackageReader& reader) {
 bool readPackageTree(const QString& package, const store::PackageReader& reader,
                      tree::TopicTree& tree, tree::TreeLoadNotes* notes) {
     const std::optional<store::IniDocument> document = readTreeDocument(package, reader);
-    if (!document)
-        return false;
-    tree::loadTree(tree, *document, nullptr, notes);
-    return true;
+    if (document)
+        tree::loadTree(tree, *document, nullptr, notes);
+    return document.has_value();
 }
 
 bool readPackageOutline(const QString& package, const store::PackageReader& reader,
                         tree::TreeOutline& outline, tree::TreeLoadNotes* notes) {
     const std::optional<store::IniDocument> document = readTreeDocument(package, reader);
-    if (!document)
-        return false;
-    outline = tree::TreeOutline::read(*document, notes);
-    return true;
+    if (document)
+        outline = tree::TreeOutline::read(*document, notes);
+    return document.has_value();
 }
 
 bool readPackageTree(const QString& package, const QTemporaryDir& folder, tree::TopicTree& tree,
