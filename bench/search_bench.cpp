@@ -9,7 +9,7 @@
 #include "core/search/topic_index.h"
 #include "core/store/compressed_file.h"
 #include "core/store/file_names.h"
-#include "core/store/notebook_paths.h"
+#include "core/paths/notebook_paths.h"
 #include "core/store/profile.h"
 #include "core/store/stored_text.h"
 #include "core/tree/tree_model.h"
@@ -61,13 +61,13 @@ void fillTree(tree::TopicTree& tree, int topics) {
 
 struct Notebook {
     QTemporaryDir dir;
-    store::NotebookPaths paths;
+    paths::NotebookPaths paths;
     tree::TopicTree tree;
     store::ProfileService profiles;
     QString keyword = QStringLiteral("needle");
 
     Notebook() {
-        paths = store::NotebookPaths::forNotebook(dir.path(), QStringLiteral("Bench"));
+        paths = paths::NotebookPaths::forNotebook(dir.path(), QStringLiteral("Bench"));
         QDir().mkpath(paths.workingFolder);
         fillTree(tree, kTopics);
         // Every 50th topic holds the keyword once, in the middle.
@@ -93,7 +93,7 @@ Notebook& notebook() {
 
 void BM_Rebuild(benchmark::State& state) {
     QTemporaryDir dir;
-    const auto paths = store::NotebookPaths::forNotebook(dir.path(), QStringLiteral("Bench"));
+    const auto paths = paths::NotebookPaths::forNotebook(dir.path(), QStringLiteral("Bench"));
     QDir().mkpath(paths.workingFolder);
     tree::TopicTree tree;
     fillTree(tree, int(state.range(0)));

@@ -1,10 +1,10 @@
 #include "cli/commands.h"
 
+#include "core/paths/notebook_paths.h"
 #include "core/search/keyword_search.h"
 #include "core/store/compressed_file.h"
 #include "core/store/file_names.h"
 #include "core/store/ini_document.h"
-#include "core/store/notebook_paths.h"
 #include "core/store/package.h"
 #include "core/transfer/source_files.h"
 #include "core/tree/tree_file.h"
@@ -42,10 +42,10 @@ void quietMessages(QtMsgType type, const QMessageLogContext&, const QString& mes
 std::optional<store::IniDocument> readTreeDocument(const QString& package,
                                                    const store::PackageReader& reader) {
     QByteArray stored, text;
-    if (!reader.read(QLatin1String(store::kCompressedTreeFileName), stored) ||
+    if (!reader.read(QLatin1String(paths::kCompressedTreeFileName), stored) ||
         !store::decompressBuffer(stored, text).ok()) {
         complain(QStringLiteral("cannot read the tree of %1: its %2 is missing or damaged")
-                     .arg(package, QLatin1String(store::kCompressedTreeFileName)));
+                     .arg(package, QLatin1String(paths::kCompressedTreeFileName)));
         return std::nullopt;
     }
     return store::IniDocument::parse(text);
@@ -131,32 +131,30 @@ bool openForReading(const QString& package, store::PackageReader& reader) {
 bool readPackageTree(const QString& package, const store::PackageReader& reader,
                      tree::TopicTree& tree, tree::TreeLoadNotes* notes) {
     const std::optional<store::IniDocument> document = readTreeDocument(package, reader);
-    if (!document)
-        return false;
-    tree::loadTree(tree, *document, nullptr, notes);
-    return true;
+    if (document)
+        tree::loadTree(tree, *document, nullptr, notes);
+    return document.has_value();
 }
 
 bool readPackageOutline(const QString& package, const store::PackageReader& reader,
                         tree::TreeOutline& outline, tree::TreeLoadNotes* notes) {
     const std::optional<store::IniDocument> document = readTreeDocument(package, reader);
-    if (!document)
-        return false;
-    outline = tree::TreeOutline::read(*document, notes);
-    return true;
+    if (document)
+        outline = tree::TreeOutline::read(*document, notes);
+    return document.has_value();
 }
 
 bool readPackageTree(const QString& package, const QTemporaryDir& folder, tree::TopicTree& tree,
                      tree::TreeLoadNotes* notes) {
     if (!unpackForReading(package, folder.isValid() ? folder.path() : QString()))
         return false;
-    const QString treeFile = folder.filePath(QLatin1String(store::kTreeFileName));
+    const QString treeFile = folder.filePath(QLatin1String(paths::kTreeFileName));
     if (!store::decompressFile(
-             store::resolveInFolder(folder.path(), QLatin1String(store::kCompressedTreeFileName)),
+             store::resolveInFolder(folder.path(), QLatin1String(paths::kCompressedTreeFileName)),
              treeFile)
              .ok()) {
         complain(QStringLiteral("cannot read the tree of %1: its %2 is missing or damaged")
-                     .arg(package, QLatin1String(store::kCompressedTreeFileName)));
+                     .arg(package, QLatin1String(paths::kCompressedTreeFileName)));
         return false;
     }
     if (!tree::loadTree(tree, treeFile, nullptr, notes)) {

@@ -1,8 +1,8 @@
 #include "cli/commands.h"
 
+#include "core/session/instance_lock.h"
 #include "core/session/notebook_session.h"
 #include "core/store/file_names.h"
-#include "core/store/instance_lock.h"
 #include "core/store/profile.h"
 #include "core/transfer/export.h"
 #include "core/transfer/import.h"
@@ -40,9 +40,9 @@ QString workingFolderOf(const QString& package) {
 // folder up.
 constexpr char kImportMarkName[] = ".oxlin-import";
 
-std::unique_ptr<store::SingleInstanceLock> importLock(const QString& package) {
+std::unique_ptr<session::SingleInstanceLock> importLock(const QString& package) {
     const QFileInfo info(package);
-    return std::make_unique<store::SingleInstanceLock>(
+    return std::make_unique<session::SingleInstanceLock>(
         info.absolutePath(),
         QLatin1Char('.') + info.completeBaseName() + QLatin1String(".oxlin-import.lock"));
 }
@@ -62,9 +62,15 @@ bool refuseWhenOpen(const QString& package) {
 
 // What an import needs to hold while it works on a notebook.
 struct ImportLocks {
-    std::unique_ptr<store::SingleInstanceLock> application; // taken only to resume
-    std::unique_ptr<store::SingleInstanceLock> import;
+    std::unique_ptr<session::SingleInstanceLock> application; // taken only to resume
+    std::unique_ptr<session::SingleInstanceLock> import;
 };
+
+void complainImportBusy(const QString& package) {
+    complain(QStringLiteral("the notebook %1 is being changed by another oxlin import; "
+                            "try again once it has ended")
+                 .arg(package));
+}
 
 // A working folder an oxlin import left (killed, or its pack failed) holds
 // what it imported and nothing else: once no import works in it and Oxlin
@@ -81,14 +87,12 @@ bool takeUpLeftover(const QString& package, ImportLocks& locks) {
     }
     locks.import = importLock(package);
     if (!locks.import->tryAcquire()) {
-        complain(QStringLiteral("the notebook %1 is being changed by another oxlin import; "
-                                "try again once it has ended")
-                     .arg(package));
+        complainImportBusy(package);
         return false;
     }
-    locks.application = std::make_unique<store::SingleInstanceLock>(
+    locks.application = std::make_unique<session::SingleInstanceLock>(
         QFileInfo(package).absolutePath(),
-        QLatin1String(store::SingleInstanceLock::kDataFolderLockName));
+        QLatin1String(session::SingleInstanceLock::kDataFolderLockName));
     if (!locks.application->tryAcquire()) {
         refuseWhenOpen(package);
         return false;
@@ -114,35 +118,96 @@ tree::ItemHandle folderFor(const tree::TopicTree& tree, tree::ItemHandle item) {
     return found && found->isTopic() ? tree.parent(item) : item;
 }
 
-int importInto(const QStringList& arguments) {
-    QStringList rest = arguments;
-    QString into;
-    const qsizetype at = rest.indexOf(kInto);
+// Splits "PACKAGE PATH... [--into ITEM\PATH]"; false on a usage error.
+bool splitImportArguments(const QStringList& arguments, QString& package, QStringList& paths,
+                          QString& into) {
+    paths = arguments;
+    const qsizetype at = paths.indexOf(kInto);
     if (at >= 0) {
-        if (at + 1 >= rest.size()) {
-            std::fprintf(stderr, "usage: oxlin import PACKAGE PATH... [--into ITEM\\PATH]\n");
-            return kUsage;
-        }
-        into = rest.at(at + 1);
-        rest.remove(at, 2);
+        if (at + 1 >= paths.size())
+            return false;
+        into = paths.at(at + 1);
+        paths.remove(at, 2);
     }
-    if (rest.size() < 2) {
-        std::fprintf(stderr, "usage: oxlin import PACKAGE PATH... [--into ITEM\\PATH]\n");
-        return kUsage;
-    }
-    const QString package = rest.takeFirst();
+    if (paths.size() < 2)
+        return false;
+    package = paths.takeFirst();
+    return true;
+}
+
+// The package and every path to import exist, checked before anything is
+// locked or unpacked.
+bool importSourcesExist(const QString& package, const QStringList& paths) {
     const QFileInfo info(package);
     if (!info.isFile() || info.suffix() != QLatin1String("xzz")) {
         complain(QStringLiteral("cannot read the package %1: no such notebook package (NAME.xzz)")
                      .arg(package));
-        return kFailure;
+        return false;
     }
-    for (const QString& path : rest)
+    for (const QString& path : paths)
         if (transfer::sourceEntry(path).type == transfer::SourceType::Missing) {
             complain(QStringLiteral("cannot import %1: no such file or folder")
                          .arg(transfer::readablePath(path)));
-            return kFailure;
+            return false;
         }
+    return true;
+}
+
+// Takes the import lock and marks the working folder as this import's.
+bool claimNewWorkingFolder(const QString& package, const QString& working, ImportLocks& locks) {
+    locks.import = importLock(package);
+    QFile mark(QDir(working).filePath(QLatin1String(kImportMarkName)));
+    if (!locks.import->tryAcquire() && locks.import->heldElsewhere()) {
+        // Another import made the folder a moment ago: it is that one's.
+        complainImportBusy(package);
+        return false;
+    }
+    if (!locks.import->tryAcquire() || !mark.open(QIODevice::WriteOnly)) {
+        complain(QStringLiteral("cannot write in %1").arg(QDir::toNativeSeparators(working)));
+        return false;
+    }
+    return true;
+}
+
+// Opens the notebook to import into; on a failure nothing was changed.
+bool openForImport(session::NotebookSession& session, const QString& package,
+                   const QString& working, bool resuming) {
+    const session::OpenOutcome expected =
+        resuming ? session::OpenOutcome::Resumed : session::OpenOutcome::Unpacked;
+    if (session.openNotebook().ok() &&
+        (session.lastOpenOutcome() == expected ||
+         session.lastOpenOutcome() == session::OpenOutcome::Unpacked))
+        return true;
+    complain(QStringLiteral("cannot read the package %1: it is damaged or not a notebook "
+                            "package")
+                 .arg(package));
+    // Nothing was changed: the folder holds only what was unpacked, and the
+    // copy kept of a damaged package is the package itself. A folder taken up
+    // holds an earlier import's work: it stays for Oxlin.
+    if (!resuming) {
+        session::NotebookSession::removeFolder(working);
+        if (!session.damagedPackageCopy().isEmpty())
+            QFile::remove(session.damagedPackageCopy());
+    }
+    return false;
+}
+
+bool importedWhole(const transfer::ImportReport& report) {
+    return report.stop == transfer::ImportStop::None && report.tooLarge.isEmpty() &&
+           report.unreadable.isEmpty() && report.notRegular.isEmpty() &&
+           report.unreadableFolders.isEmpty() && report.linkedFolders.isEmpty();
+}
+
+int importInto(const QStringList& arguments) {
+    QString package;
+    QStringList paths;
+    QString into;
+    if (!splitImportArguments(arguments, package, paths, into)) {
+        std::fprintf(stderr, "usage: oxlin import PACKAGE PATH... [--into ITEM\\PATH]\n");
+        return kUsage;
+    }
+    if (!importSourcesExist(package, paths))
+        return kFailure;
     ImportLocks locks;
     if (!takeUpLeftover(package, locks))
         return kFailure;
@@ -151,48 +216,20 @@ int importInto(const QStringList& arguments) {
     // The notebook is opened, changed and closed exactly as the application
     // does it, so the package is replaced only by a complete pack, and a
     // failed pack leaves the working folder for the application to resume.
+    const QFileInfo info(package);
     store::ProfileService profiles;
     session::NotebookSession session(profiles, info.absolutePath());
     session.currentBook().notebookName = info.completeBaseName();
-    if (store::usableNotebookName(info.completeBaseName()) != info.completeBaseName()) {
+    if (paths::usableNotebookName(info.completeBaseName()) != info.completeBaseName()) {
         complain(QStringLiteral("cannot open %1: its name cannot be a notebook's").arg(package));
         return kFailure;
     }
     session.setUpPaths();
     const QString working = session.paths().workingFolder;
-    if (!resuming) {
-        locks.import = importLock(package);
-        QFile mark(QDir(working).filePath(QLatin1String(kImportMarkName)));
-        if (!locks.import->tryAcquire() && locks.import->heldElsewhere()) {
-            // Another import made the folder a moment ago: it is that one's.
-            complain(QStringLiteral("the notebook %1 is being changed by another oxlin import; "
-                                    "try again once it has ended")
-                         .arg(package));
-            return kFailure;
-        }
-        if (!locks.import->tryAcquire() || !mark.open(QIODevice::WriteOnly)) {
-            complain(QStringLiteral("cannot write in %1").arg(QDir::toNativeSeparators(working)));
-            return kFailure;
-        }
-    }
-    const session::OpenOutcome expected =
-        resuming ? session::OpenOutcome::Resumed : session::OpenOutcome::Unpacked;
-    if (!session.openNotebook().ok() ||
-        (session.lastOpenOutcome() != expected &&
-         session.lastOpenOutcome() != session::OpenOutcome::Unpacked)) {
-        complain(QStringLiteral("cannot read the package %1: it is damaged or not a notebook "
-                                "package")
-                     .arg(package));
-        // Nothing was changed: the folder holds only what was unpacked, and
-        // the copy kept of a damaged package is the package itself. A folder
-        // taken up holds an earlier import's work: it stays for Oxlin.
-        if (!resuming) {
-            session::NotebookSession::removeFolder(working);
-            if (!session.damagedPackageCopy().isEmpty())
-                QFile::remove(session.damagedPackageCopy());
-        }
+    if (!resuming && !claimNewWorkingFolder(package, working, locks))
         return kFailure;
-    }
+    if (!openForImport(session, package, working, resuming))
+        return kFailure;
     tree::TopicTree& tree = session.tree();
     tree::ItemHandle parent = tree::kTopLevel;
     if (!into.isEmpty()) {
@@ -209,7 +246,7 @@ int importInto(const QStringList& arguments) {
                                  .workingFolder = working,
                                  .addToIndex = {},
                                  .keepGoing = {}});
-    importer.importPaths(rest, parent);
+    importer.importPaths(paths, parent);
     const transfer::ImportReport& report = importer.report();
     // At once, as every change of the tree is: the topic files are written.
     session.saveTreeFile();
@@ -224,10 +261,7 @@ int importInto(const QStringList& arguments) {
                   .arg(report.topics)
                   .arg(report.folders)
                   .arg(package));
-    const bool whole = report.stop == transfer::ImportStop::None && report.tooLarge.isEmpty() &&
-                       report.unreadable.isEmpty() && report.notRegular.isEmpty() &&
-                       report.unreadableFolders.isEmpty() && report.linkedFolders.isEmpty();
-    return whole ? kSuccess : kFailure;
+    return importedWhole(report) ? kSuccess : kFailure;
 }
 
 int exportItem(const QStringList& arguments) {

@@ -1,14 +1,14 @@
 #include "cli/commands.h"
 
+#include "core/paths/notebook_paths.h"
 #include "core/search/topic_index.h"
 #include "core/store/compressed_file.h"
 #include "core/store/file_names.h"
-#include "core/store/notebook_paths.h"
 #include "core/store/package.h"
 #include "core/store/profile.h"
 #include "core/transfer/names.h"
 #include "core/tree/file_ids.h"
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_images.h"
 #include "core/tree/tree_file.h"
 #include "core/tree/tree_model.h"
 #include "core/tree/tree_outline.h"
@@ -103,6 +103,13 @@ int listTree(const QStringList& arguments) {
     return written && std::fflush(stdout) == 0 ? kSuccess : kFailure;
 }
 
+// Whether `folder` was made; says so when it was not.
+bool madeTemporaryFolder(const QTemporaryDir& folder) {
+    if (!folder.isValid())
+        complain(QStringLiteral("cannot create a temporary folder"));
+    return folder.isValid();
+}
+
 // Writes the package of a brand-new, empty notebook: the entries Tree and Z,
 // each an empty file compressed. An existing file is never replaced.
 int newNotebook(const QStringList& arguments) {
@@ -112,13 +119,11 @@ int newNotebook(const QStringList& arguments) {
         return kFailure;
     }
     QTemporaryDir folder;
-    if (!folder.isValid()) {
-        complain(QStringLiteral("cannot create a temporary folder"));
+    if (!madeTemporaryFolder(folder))
         return kFailure;
-    }
     for (const auto& [plain, compressed] :
-         {std::pair{store::kTreeFileName, store::kCompressedTreeFileName},
-          std::pair{store::kRuntimeFileName, store::kCompressedRuntimeFileName}}) {
+         {std::pair{paths::kTreeFileName, paths::kCompressedTreeFileName},
+          std::pair{paths::kRuntimeFileName, paths::kCompressedRuntimeFileName}}) {
         QFile empty(folder.filePath(QLatin1String(plain)));
         if (!empty.open(QIODevice::WriteOnly) ||
             !store::compressFile(empty.fileName(), folder.filePath(QLatin1String(compressed)))
@@ -155,10 +160,8 @@ int buildNotebook(const QStringList& arguments) {
         return kFailure;
     }
     QTemporaryDir folder;
-    if (!folder.isValid()) {
-        complain(QStringLiteral("cannot create a temporary folder"));
+    if (!madeTemporaryFolder(folder))
         return kFailure;
-    }
     tree::TopicTree tree;
     tree::TopicImages images;
     qint32 lastId = 0;
@@ -192,18 +195,18 @@ int buildNotebook(const QStringList& arguments) {
         }
     }
     store::ProfileService profiles;
-    const QString treeFile = folder.filePath(QLatin1String(store::kTreeFileName));
-    const QString runtimeFile = folder.filePath(QLatin1String(store::kRuntimeFileName));
+    const QString treeFile = folder.filePath(QLatin1String(paths::kTreeFileName));
+    const QString runtimeFile = folder.filePath(QLatin1String(paths::kRuntimeFileName));
     const bool written =
         tree::saveTree(tree, treeFile) &&
         profiles.writeStrings(runtimeFile, QLatin1String(tree::FileIdCounter::kSection),
                               {{QLatin1String(tree::FileIdCounter::kKey), QString::number(lastId)},
                                {QLatin1String(search::kLastEditKey), tree.itemPath(firstTopic)}}) &&
         store::compressFile(treeFile,
-                            folder.filePath(QLatin1String(store::kCompressedTreeFileName)))
+                            folder.filePath(QLatin1String(paths::kCompressedTreeFileName)))
             .ok() &&
         store::compressFile(runtimeFile,
-                            folder.filePath(QLatin1String(store::kCompressedRuntimeFileName)))
+                            folder.filePath(QLatin1String(paths::kCompressedRuntimeFileName)))
             .ok();
     if (!written || !store::packFolder(folder.path(), package).ok()) {
         complain(QStringLiteral("cannot write %1").arg(package));

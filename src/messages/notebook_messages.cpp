@@ -1,6 +1,6 @@
 #include "messages/notebook_messages.h"
 
-#include "core/store/notebook_paths.h"
+#include "core/paths/notebook_paths.h"
 #include "core/store/package_format.h"
 
 #include <QDir>
@@ -19,7 +19,7 @@ QString NotebookMessages::nameRefused(NameCheck check) {
         return tr("please input a validate name.\r\n");
     case NameCheck::TooLong:
         return tr("A notebook name can have at most %1 characters.")
-            .arg(store::CurrentBook::kMaxNameLength);
+            .arg(paths::CurrentBook::kMaxNameLength);
     case NameCheck::NotAllowed:
         return tr("A notebook name cannot begin with \".\", end with \".\" or a blank, or contain "
                   "/ \\ : * ? \" < > | or control characters.");
@@ -27,7 +27,7 @@ QString NotebookMessages::nameRefused(NameCheck check) {
         return tr("This name is reserved; please input another name.");
     case NameCheck::PackageName:
         return tr("A notebook name cannot end in \"%1\", the ending of notebook packages.")
-            .arg(QLatin1String(store::kPackageExtension));
+            .arg(QLatin1String(paths::kPackageExtension));
     }
     return {};
 }

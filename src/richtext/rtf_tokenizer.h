@@ -42,6 +42,13 @@ public:
     qsizetype position() const { return pos_; }
 
 private:
+    // Each reads one token that starts at pos_ and leaves pos_ after it.
+    RtfToken readText(RtfToken token);
+    RtfToken readEscape(RtfToken token); // pos_ is just past the backslash
+    RtfToken readControlSymbol(RtfToken token);
+    RtfToken readControlWord(RtfToken token);
+    void readParameter(RtfToken& token);
+
     QByteArrayView in_;
     qsizetype pos_ = 0;
 };

@@ -17,6 +17,7 @@
 #include "app/tree/tree_reveal.h"
 #include "core/store/file_names.h"
 #include "core/transfer/export.h"
+#include "core/tree/topic_files.h"
 #include "core/tree/topic_kind.h"
 #include "messages/notebook_messages.h"
 #include "messages/transfer_messages.h"

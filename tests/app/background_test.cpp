@@ -11,11 +11,11 @@
 #include "app/editor/topic_text_edit.h"
 #include "app/shell/background_shell.h"
 #include "core/store/compressed_file.h"
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_files.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QtTest>
 

@@ -2,6 +2,7 @@
 #include "app/editor/editor_host.h"
 #include "app/editor/link_view.h"
 #include "app/editor/topic_text_edit.h"
+#include "core/tree/topic_files.h"
 #include "core/tree/topic_kind.h"
 #include "fake_topics.h"
 
@@ -112,9 +113,11 @@ void EditorHostTest::detectsTheStreamFormat_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<StreamFormat>("format");
     QTest::newRow("nominal: rtf") << QByteArray("{\\rtf1\\ansi hi}") << StreamFormat::RichText;
-    QTest::newRow("nominal: upper-case signature") << QByteArray("{\\RTF1 hi}") << StreamFormat::RichText;
+    QTest::newRow("nominal: upper-case signature")
+        << QByteArray("{\\RTF1 hi}") << StreamFormat::RichText;
     QTest::newRow("nominal: plain") << QByteArray("just words") << StreamFormat::PlainText;
-    QTest::newRow("robustness: four bytes are plain") << QByteArray("{\\rt") << StreamFormat::PlainText;
+    QTest::newRow("robustness: four bytes are plain")
+        << QByteArray("{\\rt") << StreamFormat::PlainText;
     QTest::newRow("robustness: empty") << QByteArray() << StreamFormat::PlainText;
 }
 
@@ -164,8 +167,8 @@ void EditorHostTest::damagedTopicFileIsReportedAndKept() {
     QVERIFY(host_->editor()->toPlainText().startsWith(QStringLiteral("line 0\nline 1\n")));
     // Kept beside the working folder, where saving the topic cannot reach it.
     const QDir working(dir_->path());
-    const QString kept = QDir::cleanPath(working.filePath(
-        "../" + working.dirName() + "." + QFileInfo(file).fileName() + ".damaged"));
+    const QString kept = QDir::cleanPath(working.filePath("../" + working.dirName() + "." +
+                                                          QFileInfo(file).fileName() + ".damaged"));
     QFile copy(kept);
     QVERIFY(copy.open(QIODevice::ReadOnly));
     QCOMPARE(copy.readAll(), damaged);
@@ -201,7 +204,8 @@ void EditorHostTest::viewPositionSurvivesASwitch() {
     QTextCursor caret(host_->editor()->document());
     caret.setPosition(5000);
     host_->editor()->setTextCursor(caret);
-    host_->editor()->verticalScrollBar()->setValue(host_->editor()->verticalScrollBar()->maximum() / 2);
+    host_->editor()->verticalScrollBar()->setValue(host_->editor()->verticalScrollBar()->maximum() /
+                                                   2);
     const quint32 position = host_->viewPosition();
     QVERIFY(position >> 16 > 0);
     QCOMPARE(position & 0xFFFFu, 5000u);
@@ -266,10 +270,10 @@ void EditorHostTest::propertiesText_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<int>("caret");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("nominal: empty topic") << QByteArray() << 0
-                                          << "[P.txt]\nchar   : 0\nline    : 1\ncount : 0";
-    QTest::newRow("nominal: caret on the second line") << QByteArray("ab\r\ncdef") << 4
-                                                       << "[P.txt]\nchar   : 7\nline    : 2\ncount : 4";
+    QTest::newRow("nominal: empty topic")
+        << QByteArray() << 0 << "[P.txt]\nchar   : 0\nline    : 1\ncount : 0";
+    QTest::newRow("nominal: caret on the second line")
+        << QByteArray("ab\r\ncdef") << 4 << "[P.txt]\nchar   : 7\nline    : 2\ncount : 4";
 }
 
 void EditorHostTest::propertiesText() {
@@ -353,11 +357,15 @@ void EditorHostTest::exportPath_data() {
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<StreamFormat>("format");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("nominal: other extension replaced") << "/x/notes.doc" << StreamFormat::PlainText << "/x/notes.txt";
-    QTest::newRow("nominal: no extension") << "/x/notes" << StreamFormat::PlainText << "/x/notes.txt";
-    QTest::newRow("nominal: upper case kept") << "/x/NOTES.TXT" << StreamFormat::PlainText << "/x/NOTES.TXT";
+    QTest::newRow("nominal: other extension replaced")
+        << "/x/notes.doc" << StreamFormat::PlainText << "/x/notes.txt";
+    QTest::newRow("nominal: no extension")
+        << "/x/notes" << StreamFormat::PlainText << "/x/notes.txt";
+    QTest::newRow("nominal: upper case kept")
+        << "/x/NOTES.TXT" << StreamFormat::PlainText << "/x/NOTES.TXT";
     QTest::newRow("nominal: rich text") << "/x/a.txt" << StreamFormat::RichText << "/x/a.rtf";
-    QTest::newRow("robustness: dot in a folder name") << "/x.y/notes" << StreamFormat::PlainText << "/x.y/notes.txt";
+    QTest::newRow("robustness: dot in a folder name")
+        << "/x.y/notes" << StreamFormat::PlainText << "/x.y/notes.txt";
 }
 
 void EditorHostTest::exportPath() {

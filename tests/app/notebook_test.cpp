@@ -10,7 +10,7 @@
 #include "app/tree/tree_item_model.h"
 #include "core/store/compressed_file.h"
 #include "core/store/package.h"
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_files.h"
 
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -66,11 +66,13 @@ void NotebookTest::firstStartCreatesAndOpensTheHelpNotebook() {
 
 void NotebookTest::typedTextReachesThePackage() {
     App app;
-    const tree::ItemHandle folder = app.session().tree().insertFolder(0, tree::InsertPosition::last(), "Work");
+    const tree::ItemHandle folder =
+        app.session().tree().insertFolder(0, tree::InsertPosition::last(), "Work");
     const tree::ItemHandle topic = app.topic(folder, "Plan.txt", "first");
     app.controller->openTopic(topic);
     QCOMPARE(app.editor().currentTopic(), topic);
-    QCOMPARE(app.window->windowTitle(), QStringLiteral("OxlinHelp - Quarrow Notebook - [Plan.txt]"));
+    QCOMPARE(app.window->windowTitle(),
+             QStringLiteral("OxlinHelp - Quarrow Notebook - [Plan.txt]"));
 
     app.editor().editor()->moveCursor(QTextCursor::End);
     QTest::keyClicks(app.editor().editor(), " and second");
@@ -95,7 +97,8 @@ void NotebookTest::formattedTopicIsSavedAsRichTextAndRelabelled() {
     QCOMPARE(app.editor().saveTopic(), EditorResult::Ok);
 
     QCOMPARE(app.session().tree().find(topic)->label, QStringLiteral("Plan.rtf"));
-    QCOMPARE(app.window->treeView()->model()->index(0, 0).data().toString(), QStringLiteral("Plan.rtf"));
+    QCOMPARE(app.window->treeView()->model()->index(0, 0).data().toString(),
+             QStringLiteral("Plan.rtf"));
     QFile treeFile(app.session().paths().treeFile);
     QVERIFY(treeFile.open(QIODevice::ReadOnly));
     QVERIFY(treeFile.readAll().contains("Plan.rtf="));
@@ -146,7 +149,8 @@ void NotebookTest::openingRecordsTheHistory() {
 
 void NotebookTest::whatOpenTopicLeavesAlone() {
     App app;
-    const tree::ItemHandle folder = app.session().tree().insertFolder(0, tree::InsertPosition::last(), "F");
+    const tree::ItemHandle folder =
+        app.session().tree().insertFolder(0, tree::InsertPosition::last(), "F");
     const tree::ItemHandle bare = app.topic(0, "readme", "x");
     const tree::ItemHandle notes = app.topic(0, "Notes.txt", "n");
     app.controller->openTopic(folder);
@@ -201,7 +205,8 @@ void NotebookTest::joiningAFileTopicWorkerOpensItOnce() {
     // queued): the copy is complete and handed over at once, and the
     // worker's posted end does not hand it over again.
     bool queuedRan = false;
-    QMetaObject::invokeMethod(app.controller.get(), [&] { queuedRan = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        app.controller.get(), [&] { queuedRan = true; }, Qt::QueuedConnection);
     app.controller->opener().waitForWorkers();
     QVERIFY(!queuedRan);
     QCOMPARE(app.launcher.started.size(), 1);

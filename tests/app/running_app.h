@@ -6,7 +6,7 @@
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
 #include "core/store/compressed_file.h"
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,8 +38,8 @@ struct RunningApp {
     void start() {
         oxlin::app::SafetyDelays delays = kQuickSafety;
         delays.clock = clock_;
-        controller = std::make_unique<oxlin::app::NotebookController>(
-            dataFolder(), prompter, launcher, dir.path(), delays);
+        controller = std::make_unique<oxlin::app::NotebookController>(dataFolder(), prompter,
+                                                                      launcher, dir.path(), delays);
         window = &controller->window();
         controller->openNotebook();
         window->resize(size_);

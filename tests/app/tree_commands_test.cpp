@@ -10,7 +10,7 @@
 #include "app/tree/tree_icons.h"
 #include "app/tree/tree_item_model.h"
 #include "core/store/compressed_file.h"
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_files.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -29,8 +29,8 @@
 
 using namespace oxlin;
 using namespace oxlin::app;
-using tree::ItemHandle;
 using tree::InsertPosition;
+using tree::ItemHandle;
 
 namespace {
 
@@ -53,8 +53,12 @@ struct App : RunningApp {
     QTreeView* view() { return window->treeView(); }
     TreeController& pane() { return controller->treeController(); }
     ItemHandle selection() { return pane().selection(); }
-    QString label(ItemHandle item) { return tree().find(item) ? tree().find(item)->label : QString(); }
-    QString filePath(qint32 id) { return tree::topicFilePath(controller->session().paths().workingFolder, id); }
+    QString label(ItemHandle item) {
+        return tree().find(item) ? tree().find(item)->label : QString();
+    }
+    QString filePath(qint32 id) {
+        return tree::topicFilePath(controller->session().paths().workingFolder, id);
+    }
     qint32 fileId(ItemHandle topic) { return tree().record(topic)->fileId; }
     bool enabled(int id) { return window->actions().action(id)->isEnabled(); }
 
@@ -185,12 +189,18 @@ void TreeCommandsTest::rename_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected"); // empty: refused
 
-    QTest::newRow("nominal: a topic without extension gets .txt") << false << "Notes" << "Notes.txt";
-    QTest::newRow("nominal: a topic keeps another extension") << false << "Notes.doc" << "Notes.doc";
-    QTest::newRow("nominal: a folder takes the text as it is") << true << "Archive" << "Archive";
-    QTest::newRow("robustness: empty") << false << "  " << "";
-    QTest::newRow("robustness: a character the tree file reserves") << false << "a=b" << "";
-    QTest::newRow("robustness: a sibling folder's name in other case") << true << "work" << "";
+    QTest::newRow("nominal: a topic without extension gets .txt") << false << "Notes"
+                                                                  << "Notes.txt";
+    QTest::newRow("nominal: a topic keeps another extension") << false << "Notes.doc"
+                                                              << "Notes.doc";
+    QTest::newRow("nominal: a folder takes the text as it is") << true << "Archive"
+                                                               << "Archive";
+    QTest::newRow("robustness: empty") << false << "  "
+                                       << "";
+    QTest::newRow("robustness: a character the tree file reserves") << false << "a=b"
+                                                                    << "";
+    QTest::newRow("robustness: a sibling folder's name in other case") << true << "work"
+                                                                       << "";
 }
 
 void TreeCommandsTest::rename() {
@@ -308,8 +318,8 @@ void TreeCommandsTest::movesFollowTheSelectionsEnabledStates() {
     const ItemHandle inside = app.topic(a, "In.txt");
 
     auto states = [&] {
-        return QList<bool>{app.enabled(cmd::LevelUp), app.enabled(cmd::LevelDown),
-                           app.enabled(cmd::MoveUp), app.enabled(cmd::MoveDown),
+        return QList<bool>{app.enabled(cmd::LevelUp),  app.enabled(cmd::LevelDown),
+                           app.enabled(cmd::MoveUp),   app.enabled(cmd::MoveDown),
                            app.enabled(cmd::NewTopic), app.enabled(cmd::NewSubfolder)};
     };
     app.pane().select(a);

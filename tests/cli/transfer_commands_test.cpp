@@ -4,10 +4,10 @@
 
 #include "cli/rich/rich_text_commands.h"
 #include "cli_test_files.h"
+#include "core/session/instance_lock.h"
 #include "core/store/compressed_file.h"
-#include "core/store/instance_lock.h"
 #include "core/store/package.h"
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_files.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -144,12 +144,12 @@ TEST_F(TransferCommandsTest, AFolderAKilledImportLeftIsTakenUpWhenNothingWorksIn
 
     {
         // Oxlin runs on the folder: it may have the notebook open.
-        oxlin::store::SingleInstanceLock application(dir.path(), ".Oxlin.lock");
+        oxlin::session::SingleInstanceLock application(dir.path(), ".Oxlin.lock");
         ASSERT_TRUE(application.tryAcquire());
         EXPECT_EQ(run({"import", package(), path("a.txt")}), 1);
     }
     {
-        oxlin::store::SingleInstanceLock otherImport(dir.path(), ".Book.oxlin-import.lock");
+        oxlin::session::SingleInstanceLock otherImport(dir.path(), ".Book.oxlin-import.lock");
         ASSERT_TRUE(otherImport.tryAcquire());
         EXPECT_EQ(run({"import", package(), path("a.txt")}), 1);
     }
@@ -188,9 +188,9 @@ TEST_F(TransferCommandsTest, PipesAreLeftOutAndNamesThatAreNotUtf8AreImported) {
     EXPECT_FALSE(QFileInfo::exists(path("Book")));
     EXPECT_EQ(runBytes({"import", QFile::encodeName(package()), latin, "--into", "in"}), 0);
     ASSERT_EQ(run({"export", package(), "in", path("out")}), 0);
-    EXPECT_EQ(QDir(path("out")).entryList(QDir::Files, QDir::Name),
-              QStringList({QString::fromUtf8("café (2).txt"), QString::fromUtf8("café.txt"),
-                           "ok.txt"}));
+    EXPECT_EQ(
+        QDir(path("out")).entryList(QDir::Files, QDir::Name),
+        QStringList({QString::fromUtf8("café (2).txt"), QString::fromUtf8("café.txt"), "ok.txt"}));
     ::unlink(latin.constData());
 }
 

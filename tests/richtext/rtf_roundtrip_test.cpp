@@ -39,13 +39,14 @@ TEST_P(CorpusRoundTrip, RewriteKeepsTextFormatsTablesPicturesAndLinks) {
 INSTANTIATE_TEST_SUITE_P(Corpus, CorpusRoundTrip, ::testing::ValuesIn(test::corpusFiles()),
                          [](const auto& param) { return param.param.left(2).toStdString(); });
 
-TEST(RoundTrip, WriterUsesTheReferenceHeaderAndAsciiOnly) {
+TEST(RoundTrip, WriterWritesAFixedHeaderAndAsciiOnly) {
     QTextDocument document;
     document.setPlainText(QStringLiteral("Grüße {x} \\ 中文 😀"));
     const QByteArray rtf = writeRtf(document);
     EXPECT_TRUE(rtf.startsWith("{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl"));
     EXPECT_TRUE(rtf.contains("\\viewkind4\\uc1"));
-    EXPECT_TRUE(rtf.contains("Gr\\u252?\\u223?e \\{x\\} \\\\ \\u20013?\\u25991? \\u-10179?\\u-8704?"));
+    EXPECT_TRUE(
+        rtf.contains("Gr\\u252?\\u223?e \\{x\\} \\\\ \\u20013?\\u25991? \\u-10179?\\u-8704?"));
     for (char c : rtf)
         ASSERT_LT(uchar(c), 0x80);
     QTextDocument back;
@@ -87,8 +88,8 @@ TEST(RoundTrip, EditorMadeDocumentWithEveryFormat) {
     cursor.insertText(QStringLiteral("tab\there\u2028line"));
     QTextTableFormat tf;
     tf.setBorder(1);
-    tf.setColumnWidthConstraints({QTextLength(QTextLength::FixedLength, 100),
-                                  QTextLength(QTextLength::FixedLength, 50)});
+    tf.setColumnWidthConstraints(
+        {QTextLength(QTextLength::FixedLength, 100), QTextLength(QTextLength::FixedLength, 50)});
     QTextTable* table = cursor.insertTable(2, 2, tf);
     table->cellAt(0, 0).firstCursorPosition().insertText(QStringLiteral("c00"));
     table->cellAt(1, 1).firstCursorPosition().insertText(QStringLiteral("c11"));
@@ -107,7 +108,8 @@ TEST(RoundTrip, EditorMadeDocumentWithEveryFormat) {
 }
 
 TEST(RoundTrip, KeptObjectsAreWrittenBackByteForByte) {
-    const QByteArray rtf = test::readFixture(QStringLiteral("corpus/17-riched20-ole-object-wmf-result.rtf"));
+    const QByteArray rtf =
+        test::readFixture(QStringLiteral("corpus/17-riched20-ole-object-wmf-result.rtf"));
     QTextDocument document;
     readRtf(rtf, document);
     const QByteArray written = writeRtf(document);
@@ -117,16 +119,22 @@ TEST(RoundTrip, KeptObjectsAreWrittenBackByteForByte) {
     int depth = 0;
     qsizetype end = start;
     for (; end < rtf.size(); ++end) {
-        if (rtf[end] == '\\') { ++end; continue; }
-        if (rtf[end] == '{') ++depth;
-        if (rtf[end] == '}' && --depth == 0) break;
+        if (rtf[end] == '\\') {
+            ++end;
+            continue;
+        }
+        if (rtf[end] == '{')
+            ++depth;
+        if (rtf[end] == '}' && --depth == 0)
+            break;
     }
     EXPECT_TRUE(written.contains(rtf.mid(start, end - start + 1)));
 }
 
 TEST(RoundTrip, EmptyParagraphsAroundATableSurvive) {
     QTextDocument document;
-    readRtf("{\\rtf1 \\par\\trowd\\cellx1000\\intbl a\\cell\\row\\pard\\par x\\par\\par}", document);
+    readRtf("{\\rtf1 \\par\\trowd\\cellx1000\\intbl a\\cell\\row\\pard\\par x\\par\\par}",
+            document);
     QTextDocument back;
     readRtf(writeRtf(document), back);
     EXPECT_EQ(documentText(back), documentText(document));

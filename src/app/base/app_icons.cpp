@@ -1,5 +1,6 @@
 #include "app/base/app_icons.h"
 
+#include "app/base/palette.h"
 #include <QFont>
 #include <QImageReader>
 #include <QLinearGradient>
@@ -11,13 +12,6 @@
 namespace oxlin::app {
 
 namespace {
-
-const QColor kInk(0x1f, 0x3b, 0x4d);
-const QColor kTeal(0x1e, 0x88, 0x7f);
-const QColor kTealLight(0x4d, 0xb6, 0xac);
-const QColor kPaper(0xfb, 0xfb, 0xf8);
-const QColor kAmber(0xf2, 0xb1, 0x34);
-const QColor kAmberDark(0xd0, 0x8c, 0x14);
 
 using Painter = std::function<void(QPainter&)>;
 
@@ -48,10 +42,10 @@ void drawPage(QPainter& p, const QColor& accent) {
     page.lineTo(25.5, 29.5);
     page.lineTo(7.5, 29.5);
     page.closeSubpath();
-    p.setPen(QPen(kInk, 1.2));
-    p.setBrush(kPaper);
+    p.setPen(QPen(palette::kInk, 1.2));
+    p.setBrush(palette::kPaper);
     p.drawPath(page);
-    p.setBrush(QColor(0xe3, 0xe8, 0xea));
+    p.setBrush(palette::kPageFold);
     QPainterPath fold;
     fold.moveTo(19.5, 2.5);
     fold.lineTo(19.5, 8.5);
@@ -82,8 +76,8 @@ QIcon applicationIcon() {
 
 QIcon folderIcon() {
     static const QIcon icon = drawnIcon([](QPainter& p) {
-        p.setPen(QPen(kAmberDark, 1.2));
-        p.setBrush(kAmberDark);
+        p.setPen(QPen(palette::kAmberDark, 1.2));
+        p.setBrush(palette::kAmberDark);
         QPainterPath back;
         back.moveTo(2.5, 7.5);
         back.lineTo(12, 7.5);
@@ -94,8 +88,8 @@ QIcon folderIcon() {
         back.closeSubpath();
         p.drawPath(back);
         QLinearGradient front(0, 12, 0, 27);
-        front.setColorAt(0, QColor(0xff, 0xd5, 0x6b));
-        front.setColorAt(1, kAmber);
+        front.setColorAt(0, palette::kAmberLight);
+        front.setColorAt(1, palette::kAmber);
         p.setBrush(front);
         p.drawRoundedRect(QRectF(2.5, 12.5, 27, 14), 1.5, 1.5);
     });
@@ -104,7 +98,7 @@ QIcon folderIcon() {
 
 QIcon textTopicIcon() {
     static const QIcon icon = drawnIcon([](QPainter& p) {
-        drawPage(p, QColor(0x78, 0x86, 0x8c));
+        drawPage(p, palette::kSlate);
         for (qreal y : {12.0, 16.0, 20.0, 24.0})
             p.drawLine(QPointF(11, y), QPointF(y == 24.0 ? 17 : 22, y));
     });
@@ -113,31 +107,31 @@ QIcon textTopicIcon() {
 
 QIcon richTextTopicIcon() {
     static const QIcon icon = drawnIcon([](QPainter& p) {
-        drawPage(p, kTeal);
+        drawPage(p, palette::kTeal);
         p.drawLine(QPointF(11, 12), QPointF(16, 12));
-        p.setPen(QPen(QColor(0xc6, 0x28, 0x28), 2, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(palette::kRed, 2, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(11, 16), QPointF(22, 16));
-        p.setPen(QPen(kTeal, 2, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(palette::kTeal, 2, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(11, 20), QPointF(22, 20));
-        p.setPen(QPen(kAmberDark, 2, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(palette::kAmberDark, 2, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(11, 24), QPointF(18, 24));
     });
     return icon;
 }
 
 QIcon genericTopicIcon() {
-    static const QIcon icon = drawnIcon([](QPainter& p) { drawPage(p, kInk); });
+    static const QIcon icon = drawnIcon([](QPainter& p) { drawPage(p, palette::kInk); });
     return icon;
 }
 
 QIcon programTopicIcon() {
     static const QIcon icon = drawnIcon([](QPainter& p) {
-        p.setPen(QPen(kInk, 1.2));
-        p.setBrush(kPaper);
+        p.setPen(QPen(palette::kInk, 1.2));
+        p.setBrush(palette::kPaper);
         p.drawRoundedRect(QRectF(3.5, 5.5, 25, 21), 2, 2);
-        p.setBrush(kInk);
+        p.setBrush(palette::kInk);
         p.drawRect(QRectF(3.5, 5.5, 25, 5));
-        p.setPen(QPen(kTeal, 2, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(palette::kTeal, 2, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(8, 15), QPointF(12, 18.5));
         p.drawLine(QPointF(12, 18.5), QPointF(8, 22));
         p.drawLine(QPointF(14, 22), QPointF(20, 22));
@@ -148,7 +142,7 @@ QIcon programTopicIcon() {
 QIcon topicsTabIcon() {
     static const QIcon icon = drawnIcon([](QPainter& p) {
         // A root with two branches, one of them with a child.
-        p.setPen(QPen(kInk, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setPen(QPen(palette::kInk, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
         QPainterPath links;
         links.moveTo(8, 9);
@@ -159,12 +153,12 @@ QIcon topicsTabIcon() {
         links.moveTo(19, 15);
         links.lineTo(19, 24);
         p.drawPath(links);
-        p.setPen(QPen(kInk, 1.2));
-        p.setBrush(kAmber);
+        p.setPen(QPen(palette::kInk, 1.2));
+        p.setBrush(palette::kAmber);
         p.drawRoundedRect(QRectF(3.5, 3.5, 10, 7), 1.5, 1.5);
-        p.setBrush(kTealLight);
+        p.setBrush(palette::kTealLight);
         p.drawRoundedRect(QRectF(14.5, 11.5, 12, 7), 1.5, 1.5);
-        p.setBrush(kPaper);
+        p.setBrush(palette::kPaper);
         p.drawRoundedRect(QRectF(14.5, 20.5, 14, 7), 1.5, 1.5);
     });
     return icon;
@@ -173,14 +167,14 @@ QIcon topicsTabIcon() {
 QIcon indexTabIcon() {
     static const QIcon icon = drawnIcon([](QPainter& p) {
         // Index cards with a letter tab.
-        p.setPen(QPen(kInk, 1.2));
-        p.setBrush(kPaper);
+        p.setPen(QPen(palette::kInk, 1.2));
+        p.setBrush(palette::kPaper);
         p.drawRoundedRect(QRectF(6.5, 4.5, 20, 24), 2, 2);
-        p.setBrush(kTeal);
+        p.setBrush(palette::kTeal);
         p.drawRoundedRect(QRectF(3.5, 8.5, 6, 7), 1.5, 1.5);
-        p.setBrush(kAmber);
+        p.setBrush(palette::kAmber);
         p.drawRoundedRect(QRectF(3.5, 17.5, 6, 7), 1.5, 1.5);
-        p.setPen(QPen(QColor(0x78, 0x86, 0x8c), 2, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(palette::kSlate, 2, Qt::SolidLine, Qt::RoundCap));
         for (qreal y : {10.0, 15.0, 20.0, 25.0})
             p.drawLine(QPointF(13, y), QPointF(y == 25.0 ? 18 : 23, y));
     });
@@ -190,12 +184,12 @@ QIcon indexTabIcon() {
 QIcon searchTabIcon() {
     static const QIcon icon = drawnIcon([](QPainter& p) {
         // A magnifying glass.
-        p.setPen(QPen(kInk, 3.2, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(palette::kInk, 3.2, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(QPointF(19.5, 19.5), QPointF(27.5, 27.5));
-        p.setPen(QPen(kInk, 2));
-        p.setBrush(QColor(0xdf, 0xf2, 0xef));
+        p.setPen(QPen(palette::kInk, 2));
+        p.setBrush(palette::kMint);
         p.drawEllipse(QPointF(13, 13), 9, 9);
-        p.setPen(QPen(kTealLight, 1.6, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(palette::kTealLight, 1.6, Qt::SolidLine, Qt::RoundCap));
         p.setBrush(Qt::NoBrush);
         p.drawArc(QRectF(7.5, 7.5, 11, 11), 100 * 16, 70 * 16);
     });
@@ -210,16 +204,16 @@ QPixmap splashPicture() {
     p.setRenderHint(QPainter::TextAntialiasing);
 
     QLinearGradient sky(0, 0, size.width(), size.height());
-    sky.setColorAt(0, QColor(0x13, 0x4e, 0x5e));
-    sky.setColorAt(1, QColor(0x1e, 0x88, 0x7f));
+    sky.setColorAt(0, palette::kTealDeep);
+    sky.setColorAt(1, palette::kTeal);
     p.fillRect(pixmap.rect(), sky);
     // Soft ruled lines, as on a notebook page.
-    p.setPen(QPen(QColor(255, 255, 255, 28), 1));
+    p.setPen(QPen(palette::kSplashRules, 1));
     for (int y = 18; y < 126; y += 12)
         p.drawLine(0, y, size.width(), y);
     // The band the caller writes its line of text into.
-    p.fillRect(QRect(0, 128, size.width(), size.height() - 128), kPaper);
-    p.setPen(QPen(kAmber, 3));
+    p.fillRect(QRect(0, 128, size.width(), size.height() - 128), palette::kPaper);
+    p.setPen(QPen(palette::kAmber, 3));
     p.drawLine(0, 128, size.width(), 128);
 
     applicationIcon().paint(&p, QRect(22, 22, 84, 84));
@@ -233,7 +227,7 @@ QPixmap splashPicture() {
     QFont subtitle(QStringLiteral("Sans Serif"));
     subtitle.setPixelSize(17);
     p.setFont(subtitle);
-    p.setPen(QColor(0xdf, 0xf2, 0xef));
+    p.setPen(palette::kMint);
     p.drawText(QRect(124, 74, 260, 28), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Notebook"));
     return pixmap;

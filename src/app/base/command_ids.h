@@ -83,17 +83,18 @@ inline constexpr int KeyShortcuts = 40033;
 inline constexpr int Properties = 40013;
 inline constexpr int HelpTopics = 57667;
 inline constexpr int About = 57664;
-// Commands of our own, beside the menus' original ones.
+// Commands in a block of their own from 40101, apart from the menus' numbers
+// above, so that a new command never takes a number already in use.
 inline constexpr int Replace = 40101;
 inline constexpr int PrintPreview = 40102;
 inline constexpr int ExportPdf = 40103;
 
 inline constexpr int MenuTable[] = {
-    NewNotebook, OpenNotebook, Save,       ImportPopup, ImportFile,  ImportFolder, Export,
-    PageSetup,   Print,        Exit,       Undo,        Redo,        Cut,          Copy,
-    Paste,       Find,         FindNext,   WordWrap,    LinkToFile,  LinkToTopic,  DropWindow,
-    AlwaysOnTop, KeyShortcuts, Properties, HelpTopics,  About,       Replace,      PrintPreview,
-    ExportPdf,
+    NewNotebook, OpenNotebook, Save,       ImportPopup,  ImportFile,   ImportFolder,
+    Export,      PageSetup,    Print,      Exit,         Undo,         Redo,
+    Cut,         Copy,         Paste,      Find,         FindNext,     WordWrap,
+    LinkToFile,  LinkToTopic,  DropWindow, AlwaysOnTop,  KeyShortcuts, Properties,
+    HelpTopics,  About,        Replace,    PrintPreview, ExportPdf,
 };
 
 } // namespace oxlin::app::cmd

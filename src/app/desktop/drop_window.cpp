@@ -1,6 +1,7 @@
 #include "app/desktop/drop_window.h"
 
 #include "app/base/file_list.h"
+#include "app/base/palette.h"
 
 #include <QDragEnterEvent>
 #include <QGuiApplication>
@@ -14,13 +15,6 @@ namespace oxlin::app {
 
 namespace {
 
-const QColor kHighlight(255, 128, 0);
-const QColor kFrame(64, 80, 112);
-const QColor kTitleBar(52, 101, 164);
-const QColor kTreePane(236, 240, 246);
-const QColor kEditorPane(255, 255, 255);
-const QColor kLines(170, 178, 190);
-
 // Whether a drag carries text to capture. Qt reports a list of URLs as text
 // too; local files and folders are not text but files to import.
 bool carriesText(const QMimeData* mime) {
@@ -29,7 +23,20 @@ bool carriesText(const QMimeData* mime) {
     if (!mime->hasUrls())
         return true;
     const QList<QUrl> urls = mime->urls();
-    return !std::all_of(urls.begin(), urls.end(), [](const QUrl& url) { return url.isLocalFile(); });
+    return !std::all_of(urls.begin(), urls.end(),
+                        [](const QUrl& url) { return url.isLocalFile(); });
+}
+
+// Takes a drag or a drop over a zone as a copy and refuses one over none;
+// says whether it took it.
+bool acceptAsCopy(QDropEvent* event, drop::Zone zone) {
+    if (zone == drop::Zone::None) {
+        event->ignore();
+        return false;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
 }
 
 } // namespace
@@ -88,12 +95,7 @@ void DropWindow::track(QDragMoveEvent* event) {
         zone_ = zone;
         update();
     }
-    if (zone == drop::Zone::None) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
+    acceptAsCopy(event, zone);
 }
 
 void DropWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -106,21 +108,21 @@ void DropWindow::dragEnterEvent(QDragEnterEvent* event) {
     event->accept();
 }
 
-void DropWindow::dragMoveEvent(QDragMoveEvent* event) { track(event); }
+void DropWindow::dragMoveEvent(QDragMoveEvent* event) {
+    track(event);
+}
 
-void DropWindow::dragLeaveEvent(QDragLeaveEvent*) { shrink(); }
+void DropWindow::dragLeaveEvent(QDragLeaveEvent*) {
+    shrink();
+}
 
 void DropWindow::dropEvent(QDropEvent* event) {
     // Text as Unicode: Qt reads text/plain;charset=utf-8 (or the locale's
     // text) into a QString, so nothing a code page cannot hold is lost.
     const drop::Zone zone = zoneAt(event->position());
     shrink();
-    if (zone == drop::Zone::None) {
-        event->ignore();
+    if (!acceptAsCopy(event, zone))
         return;
-    }
-    event->setDropAction(Qt::CopyAction);
-    event->accept();
     const QMimeData* mime = event->mimeData();
     if (!carriesText(mime)) {
         // Files become topics as they would on the main window.
@@ -176,31 +178,32 @@ void DropWindow::paintEvent(QPaintEvent*) {
 void DropWindow::paintSmall(QPainter& painter) const {
     // A notebook with a tab: readable at icon size on any background.
     const QRect r = rect();
-    painter.fillRect(r, kFrame);
-    painter.fillRect(r.adjusted(2, 2, -2, -2), kEditorPane);
-    painter.fillRect(QRect(2, 2, r.width() - 4, 5), kTitleBar);
-    painter.setPen(QPen(kLines, 1));
+    painter.fillRect(r, palette::kDropFrame);
+    painter.fillRect(r.adjusted(2, 2, -2, -2), palette::kDropEditorPane);
+    painter.fillRect(QRect(2, 2, r.width() - 4, 5), palette::kDropTitleBar);
+    painter.setPen(QPen(palette::kDropLines, 1));
     for (int y = 10; y < r.height() - 3; y += 3)
         painter.drawLine(5, y, r.width() - 6, y);
-    painter.fillRect(QRect(r.width() - 7, r.height() - 9, 4, 6), kHighlight);
+    painter.fillRect(QRect(r.width() - 7, r.height() - 9, 4, 6), palette::kDropHighlight);
 }
 
 void DropWindow::paintLarge(QPainter& painter) const {
     // The main window in miniature: title bar, tree pane left, editor right.
     const QRect r = rect();
-    painter.fillRect(r, kFrame);
-    painter.fillRect(QRect(1, 1, r.width() - 2, 10), kTitleBar);
+    painter.fillRect(r, palette::kDropFrame);
+    painter.fillRect(QRect(1, 1, r.width() - 2, 10), palette::kDropTitleBar);
     const QRect tree(QPoint(2, 13), QPoint(drop::kLeftZoneEnd - 1, r.height() - 9));
     const QRect editor(QPoint(63, 13), QPoint(r.width() - 2, r.height() - 9));
-    painter.fillRect(tree, kTreePane);
-    painter.fillRect(editor, kEditorPane);
-    painter.fillRect(QRect(2, r.height() - 7, r.width() - 4, 5), kTreePane.darker(110));
+    painter.fillRect(tree, palette::kDropTreePane);
+    painter.fillRect(editor, palette::kDropEditorPane);
+    painter.fillRect(QRect(2, r.height() - 7, r.width() - 4, 5),
+                     palette::kDropTreePane.darker(110));
 
     // Rows of a tree in the left pane, lines of text in the right one.
-    painter.setPen(QPen(kLines, 1));
+    painter.setPen(QPen(palette::kDropLines, 1));
     for (int y = tree.top() + 5, row = 0; y < tree.bottom() - 3; y += 7, ++row) {
         const int indent = tree.left() + 4 + (row % 3) * 6;
-        painter.fillRect(QRect(indent, y - 2, 4, 4), kTitleBar);
+        painter.fillRect(QRect(indent, y - 2, 4, 4), palette::kDropTitleBar);
         painter.drawLine(indent + 7, y, tree.right() - 6, y);
     }
     for (int y = editor.top() + 5; y < editor.bottom() - 3; y += 5)
@@ -211,13 +214,12 @@ void DropWindow::paintLarge(QPainter& painter) const {
     painter.setFont(font);
     if (zone_ == drop::Zone::None)
         return;
-    painter.setPen(QPen(kHighlight, 2));
+    painter.setPen(QPen(palette::kDropHighlight, 2));
     const QRect frame = drop::highlightFrame(zone_, r.size());
     painter.drawRect(frame.adjusted(1, 1, 0, 0));
     if (zone_ == drop::Zone::AppendToTopic && topicLabel_) {
         painter.setPen(Qt::black);
-        painter.drawText(frame.adjusted(2, 3, -2, -3), Qt::AlignLeft | Qt::AlignTop,
-                         *topicLabel_);
+        painter.drawText(frame.adjusted(2, 3, -2, -3), Qt::AlignLeft | Qt::AlignTop, *topicLabel_);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "app/editor/text_lines.h"
 #include "app/editor/topic_text_edit.h"
 #include "core/session/topic_reading.h"
+#include "core/tree/topic_files.h"
 #include "core/tree/topic_kind.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -7,8 +7,8 @@
 
 #include <QFileDevice>
 #include <QFont>
-#include <QObject>
 #include <QMenu>
+#include <QObject>
 #include <QPointer>
 
 class QWidget;
@@ -18,8 +18,9 @@ namespace oxlin::app {
 class Prompter;
 class TopicTextEdit;
 
-// What loading, saving, closing and exporting a topic gave. The numbers are
-// the ones the editor has always returned; callers compare with Ok.
+// What loading, saving, closing and exporting a topic gave. Each failure has
+// a fixed negative number of its own, so two failures never read alike in a
+// log or a debugger; callers compare with Ok.
 enum class EditorResult {
     Ok = 0,
     NotWritten = -1,       // the topic could not be written; the editor keeps its text

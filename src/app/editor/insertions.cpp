@@ -86,10 +86,10 @@ QStringList pictureFileFilters() {
     QStringList patterns;
     for (const QByteArray& suffix : QImageReader::supportedImageFormats())
         patterns << QStringLiteral("*.") + QString::fromLatin1(suffix);
-    // The classic three first, as the dialog always offered them.
-    for (const char* classic : {"*.gif", "*.jpg", "*.bmp"}) {
-        patterns.removeAll(QString::fromLatin1(classic));
-        patterns.prepend(QString::fromLatin1(classic));
+    // GIF, JPEG and BMP lead the list: the formats most pictures come in.
+    for (const char* common : {"*.gif", "*.jpg", "*.bmp"}) {
+        patterns.removeAll(QString::fromLatin1(common));
+        patterns.prepend(QString::fromLatin1(common));
     }
     return {QCoreApplication::translate("oxlin::app::Insertions", "All image file (%1)")
                 .arg(patterns.join(u' ')),

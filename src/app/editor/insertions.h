@@ -39,7 +39,7 @@ Picture pictureFromImage(const QImage& image);
 void insertPicture(QTextCursor& cursor, const Picture& picture);
 
 // The open-dialog filters of Insert picture: every image type Qt reads, then
-// the classic ones by themselves.
+// the most common ones (GIF, JPEG, BMP) by themselves.
 QStringList pictureFileFilters();
 
 // Rich text on the clipboard: RTF bytes when another program offers them.

@@ -1,5 +1,6 @@
 #include "app/editor/pickers.h"
 
+#include "app/base/palette.h"
 #include <QColorDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -11,12 +12,6 @@ namespace oxlin::app {
 
 namespace {
 
-const QColor kBackground(0xF9, 0xF8, 0xF7);
-const QColor kBorder(0x80, 0x80, 0x80);
-const QColor kGrip(0xDB, 0xD8, 0xD1);
-const QColor kGripDot(0xA0, 0xA0, 0xA0);
-const QColor kHighlight(0x60, 0xC4, 0xD2);
-
 // A rectangle given by its edges, the right and bottom ones outside it.
 constexpr QRect edges(int left, int top, int right, int bottom) {
     return QRect(left, top, right - left, bottom - top);
@@ -24,9 +19,9 @@ constexpr QRect edges(int left, int top, int right, int bottom) {
 
 QImage blankPicture(QSize size) {
     QImage image(size, QImage::Format_RGB32);
-    image.fill(kBackground);
+    image.fill(palette::kPickerBackground);
     QPainter p(&image);
-    p.setPen(kBorder);
+    p.setPen(palette::kPickerBorder);
     p.drawRect(0, 0, size.width() - 1, size.height() - 1);
     return image;
 }
@@ -72,9 +67,10 @@ void PickerPopup::paintEvent(QPaintEvent*) {
     if (!highlight_.isEmpty()) {
         QPainter p(&shown);
         p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
-        p.fillRect(highlight_, kHighlight);
+        p.fillRect(highlight_, palette::kPickerHighlight);
         p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-        p.setPen(QColor(kHighlight.red() / 3, kHighlight.green() / 3, kHighlight.blue() / 3));
+        p.setPen(QColor(palette::kPickerHighlight.red() / 3, palette::kPickerHighlight.green() / 3,
+                        palette::kPickerHighlight.blue() / 3));
         p.drawRect(highlight_.adjusted(0, 0, -1, -1));
     }
     QPainter(this).drawImage(0, 0, shown);
@@ -102,14 +98,27 @@ void PickerPopup::mousePressEvent(QMouseEvent* event) {
 
 void PickerPopup::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_Escape: reject(); return;
+    case Qt::Key_Escape:
+        reject();
+        return;
     case Qt::Key_Return:
-    case Qt::Key_Enter: enterPressed(); return;
-    case Qt::Key_Left: moveHighlight(-1, 0); return;
-    case Qt::Key_Right: moveHighlight(1, 0); return;
-    case Qt::Key_Up: moveHighlight(0, -1); return;
-    case Qt::Key_Down: moveHighlight(0, 1); return;
-    default: QDialog::keyPressEvent(event);
+    case Qt::Key_Enter:
+        enterPressed();
+        return;
+    case Qt::Key_Left:
+        moveHighlight(-1, 0);
+        return;
+    case Qt::Key_Right:
+        moveHighlight(1, 0);
+        return;
+    case Qt::Key_Up:
+        moveHighlight(0, -1);
+        return;
+    case Qt::Key_Down:
+        moveHighlight(0, 1);
+        return;
+    default:
+        QDialog::keyPressEvent(event);
     }
 }
 
@@ -127,7 +136,9 @@ ColourPicker::ColourPicker(QWidget* parent) : PickerPopup(kSize, parent) {
     setObjectName(QStringLiteral("colourPicker"));
 }
 
-QColor ColourPicker::lastPicked() { return lastPickedColour; }
+QColor ColourPicker::lastPicked() {
+    return lastPickedColour;
+}
 
 std::optional<QColor> ColourPicker::pick(QPoint globalPos) {
     chosen_.reset();
@@ -152,20 +163,20 @@ const QImage& ColourPicker::picture() const {
     static const QImage cached = [] {
         QImage image = blankPicture(kSize);
         QPainter p(&image);
-        p.fillRect(edges(2, 4, 150, 11), kGrip);
+        p.fillRect(edges(2, 4, 150, 11), palette::kPickerGrip);
         for (int k = 0; k < 18; ++k) {
             const int x = 39 + 5 * k;
-            p.fillRect(x, 7, 2, 2, kBackground);
-            p.fillRect(x - 1, 6, 2, 2, kGripDot);
+            p.fillRect(x, 7, 2, 2, palette::kPickerBackground);
+            p.fillRect(x - 1, 6, 2, 2, palette::kPickerGripDot);
         }
-        p.setPen(kBorder);
+        p.setPen(palette::kPickerBorder);
         p.drawRect(edges(11, 20, 22, 31).adjusted(0, 0, -1, -1));
         centredText(p, edges(23, 20, 146, 31), tr("More..."));
         centredText(p, edges(23, 142, 146, 153), tr("Cancel"));
         for (int i = 0; i < int(kPalette.size()); ++i) {
             const QRect swatch = edges(7, 43, 19, 55).translated(18 * (i % 8), 18 * (i / 8));
             p.fillRect(swatch, QColor::fromRgb(kPalette[size_t(i)]));
-            p.setPen(kBorder);
+            p.setPen(palette::kPickerBorder);
             p.drawRect(swatch.adjusted(0, 0, -1, -1));
         }
         return image;
@@ -257,10 +268,11 @@ const QImage& TableSizePicker::picture() const {
     static const QImage cached = [] {
         QImage image = blankPicture(kSize);
         QPainter p(&image);
-        p.setPen(kBorder);
+        p.setPen(palette::kPickerBorder);
         for (int row = 0; row < kRows; ++row)
             for (int column = 0; column < kColumns; ++column)
-                p.drawRect(edges(4, 4, 30, 30).translated(28 * column, 28 * row).adjusted(0, 0, -1, -1));
+                p.drawRect(
+                    edges(4, 4, 30, 30).translated(28 * column, 28 * row).adjusted(0, 0, -1, -1));
         centredText(p, edges(4, 120, 142, 132), tr("Cancel"));
         return image;
     }();

@@ -1,6 +1,7 @@
 #include "app/editor/session_topics.h"
 
 #include "core/session/notebook_session.h"
+#include "core/tree/topic_files.h"
 #include "core/tree/topic_kind.h"
 
 namespace oxlin::app {

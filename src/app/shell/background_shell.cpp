@@ -16,8 +16,8 @@
 #include "app/tree/tree_controller.h"
 #include "core/store/atomic_file.h"
 #include "core/store/compressed_file.h"
+#include "core/tree/topic_files.h"
 #include "core/tree/topic_history.h"
-#include "core/tree/topic_kind.h"
 
 #include <QAction>
 #include <QApplication>

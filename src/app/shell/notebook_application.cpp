@@ -11,8 +11,8 @@
 #include "app/shell/notebook_controller.h"
 #include "app/shell/qt_prompter.h"
 #include "app/update/update_check.h"
-#include "core/store/instance_lock.h"
-#include "core/store/notebook_paths.h"
+#include "core/paths/notebook_paths.h"
+#include "core/session/instance_lock.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -118,18 +118,18 @@ int runNotebook(int argc, char* argv[]) {
     setUpApplication(app, configure);
 
     QtPrompter prompter;
-    store::SingleInstanceLock lock;
+    session::SingleInstanceLock lock;
     if (!lock.tryAcquire()) {
         sayAlreadyRunning(prompter);
-        return store::SingleInstanceLock::kSecondInstanceExitCode;
+        return session::SingleInstanceLock::kSecondInstanceExitCode;
     }
-    const QString dataFolder = store::defaultDataFolder();
+    const QString dataFolder = paths::defaultDataFolder();
     const bool firstStart = makeDataFolder(dataFolder);
-    store::SingleInstanceLock dataLock(
-        dataFolder, QLatin1String(store::SingleInstanceLock::kDataFolderLockName));
+    session::SingleInstanceLock dataLock(
+        dataFolder, QLatin1String(session::SingleInstanceLock::kDataFolderLockName));
     if (!dataLock.tryAcquire() && dataLock.heldElsewhere()) {
         sayAlreadyRunning(prompter);
-        return store::SingleInstanceLock::kSecondInstanceExitCode;
+        return session::SingleInstanceLock::kSecondInstanceExitCode;
     }
 
     // Handled from here on, and acted on once the notebook is open.

@@ -5,7 +5,8 @@
 #include "app/tree/tree_icons.h"
 #include "core/session/notebook_session.h"
 #include "core/store/profile.h"
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_files.h"
+#include "core/tree/topic_images.h"
 
 #include <QObject>
 

@@ -3,7 +3,7 @@
 #include "app/base/launcher.h"
 #include "core/session/loaded_notebook.h"
 #include "core/store/compressed_file.h"
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,9 +15,9 @@
 namespace oxlin::app {
 
 TopicOpener::TopicOpener(session::LoadedNotebook& session, EditorShows editorShows,
-                         Launcher& launcher,
-                         QObject* parent)
-    : QObject(parent), session_(session), editorShows_(std::move(editorShows)), launcher_(launcher) {}
+                         Launcher& launcher, QObject* parent)
+    : QObject(parent), session_(session), editorShows_(std::move(editorShows)),
+      launcher_(launcher) {}
 
 TopicOpener::~TopicOpener() {
     // Going away: the copies are complete on disk, but nobody opens them now.

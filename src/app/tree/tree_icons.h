@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_images.h"
 #include "core/tree/tree_model.h"
 
 #include <QIcon>

@@ -108,7 +108,7 @@ public:
     KeywordSearch(const store::ProfileService& profiles, const tree::TopicTree& tree,
                   TextExtractor extractor);
 
-    void setPaths(const store::NotebookPaths& paths) { paths_ = paths; }
+    void setPaths(const paths::NotebookPaths& paths) { paths_ = paths; }
     // Where topic files are read from: null (the default) is the working
     // folder. A source set here is borrowed and must outlive its use.
     void readTopicsFrom(const TopicSource* source) { source_ = source; }
@@ -164,7 +164,7 @@ private:
     const store::ProfileService& profiles_;
     const tree::TopicTree& tree_;
     TextStreamer text_;
-    store::NotebookPaths paths_;
+    paths::NotebookPaths paths_;
     const TopicSource* source_ = nullptr;
     std::function<void(const QString& itemPath)> tooLarge_;
 };

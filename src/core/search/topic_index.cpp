@@ -67,14 +67,14 @@ IndexSnapshot takeIndexSnapshot(const TopicTree& tree) {
     return snapshot;
 }
 
-TopicIndex::TopicIndex(ProfileService& profiles, store::NotebookPaths paths)
+TopicIndex::TopicIndex(ProfileService& profiles, paths::NotebookPaths paths)
     : profiles_(profiles), paths_(std::move(paths)) {}
 
 TopicIndex::~TopicIndex() {
     waitForRebuild();
 }
 
-void TopicIndex::setPaths(store::NotebookPaths paths) {
+void TopicIndex::setPaths(paths::NotebookPaths paths) {
     waitForRebuild();
     paths_ = std::move(paths);
 }

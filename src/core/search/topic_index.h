@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/store/notebook_paths.h"
+#include "core/paths/notebook_paths.h"
 #include "core/tree/tree_model.h"
 
 #include <QMutex>
@@ -82,14 +82,14 @@ struct LocateRow {
 // one every other user of these files shares and must outlive this object.
 class TopicIndex {
 public:
-    TopicIndex(store::ProfileService& profiles, store::NotebookPaths paths);
+    TopicIndex(store::ProfileService& profiles, paths::NotebookPaths paths);
     ~TopicIndex(); // waits for a running rebuild
     TopicIndex(const TopicIndex&) = delete;
     TopicIndex& operator=(const TopicIndex&) = delete;
 
     // Switches to another notebook's files; waits for a running rebuild first.
-    void setPaths(store::NotebookPaths paths);
-    const store::NotebookPaths& paths() const { return paths_; }
+    void setPaths(paths::NotebookPaths paths);
+    const paths::NotebookPaths& paths() const { return paths_; }
 
     // Rebuild: takes the snapshot now and hands the writing to a new worker
     // thread (after waiting for a previous one). `done` may be empty; it runs
@@ -147,7 +147,7 @@ private:
     void finishRebuild(); // applies what add/drop queued meanwhile
 
     store::ProfileService& profiles_;
-    store::NotebookPaths paths_;
+    paths::NotebookPaths paths_;
     std::thread worker_;
     std::atomic<bool> stop_{false};
     std::function<void(const QString& file)> beforeReplacing_;

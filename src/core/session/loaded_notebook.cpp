@@ -5,7 +5,8 @@
 #include "core/store/file_names.h"
 #include "core/store/profile.h"
 #include "core/store/stored_text.h"
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_files.h"
+#include "core/tree/topic_images.h"
 #include "core/tree/tree_file.h"
 
 #include <QDir>
@@ -18,6 +19,7 @@
 
 namespace oxlin::session {
 
+using namespace oxlin::paths;
 using namespace oxlin::store;
 
 namespace {
@@ -130,7 +132,7 @@ void LoadedNotebook::recoverUnlistedTopics() {
     for (qint32 id : unlisted) {
         // The label is lost with the tree file; the content tells plain from rich.
         QByteArray head;
-        decompressFileToBuffer(tree::topicFilePath(paths_.workingFolder, id), head);
+        (void)decompressFileToBuffer(tree::topicFilePath(paths_.workingFolder, id), head);
         const bool rich = isRichTextStream(head);
         const QString label = QStringLiteral("Topic %1%2")
                                   .arg(topicFileName(quint32(id)).left(8),

@@ -2,8 +2,8 @@
 // loaded from the working folder, its file id counter, history and Z.ini.
 #pragma once
 
+#include "core/paths/notebook_paths.h"
 #include "core/store/file_system.h"
-#include "core/store/notebook_paths.h"
 #include "core/tree/file_ids.h"
 #include "core/tree/topic_history.h"
 #include "core/tree/tree_file.h"
@@ -23,8 +23,8 @@ class ProfileService;
 
 namespace oxlin::session {
 
-using store::CurrentBook;
-using store::NotebookPaths;
+using paths::CurrentBook;
+using paths::NotebookPaths;
 using store::ProfileService;
 
 // How the last open found the notebook.

@@ -17,6 +17,7 @@
 
 namespace oxlin::session {
 
+using namespace oxlin::paths;
 using namespace oxlin::store;
 
 namespace {
@@ -166,8 +167,9 @@ Status NotebookSession::restoreTreeAndRuntime() {
 void NotebookSession::writeFirstRuntimeMember() {
     if (pathExists(paths_.compressedRuntimeFile()))
         return;
-    // A notebook that has never been packed: with Z.xtz beside Tree.ini
-    // even an older program resumes its working folder after a crash.
+    // A notebook that has never been packed: Z.xtz beside Tree.ini marks
+    // its working folder as a notebook's from the start, so a crash before
+    // the first pack leaves a folder that is resumed.
     // Without it the open goes on (a non-empty Tree.ini resumes as well),
     // but the disk is failing and the user hears of it now.
     const QString runtime =
@@ -225,7 +227,8 @@ Status NotebookSession::packNotebook() {
     constexpr auto kMaxPackedMembers = qsizetype(package_format::kMaxPackedEntries);
     if (packed.size() > kMaxPackedMembers)
         return fail({SessionProblem::Kind::TooManyTopics, {}, packed.size() - 2});
-    if (const Status written = packFolder(paths_.workingFolder, paths_.packageFile, fs_); !written.ok())
+    if (const Status written = packFolder(paths_.workingFolder, paths_.packageFile, fs_);
+        !written.ok())
         return fail({SessionProblem::Kind::PackageNotWritten, paths_.packageFile, 0,
                      written.systemError()});
     return {};

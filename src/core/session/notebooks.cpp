@@ -10,14 +10,14 @@
 
 namespace oxlin::session {
 
-using store::CurrentBook;
+using paths::CurrentBook;
 
 NameCheck checkNotebookName(const QString& name) {
     if (name.isEmpty())
         return NameCheck::Empty;
     if (name.size() > CurrentBook::kMaxNameLength)
         return NameCheck::TooLong;
-    if (name.compare(QLatin1String(store::kSettingsFileName), Qt::CaseInsensitive) == 0)
+    if (name.compare(QLatin1String(paths::kSettingsFileName), Qt::CaseInsensitive) == 0)
         return NameCheck::Reserved;
     // Whatever the portable file-name rule would change is a name some file
     // system refuses or reads as another; a leading "." names the data
@@ -27,7 +27,7 @@ NameCheck checkNotebookName(const QString& name) {
     // "x.xzz" would put its working folder where notebook "x" keeps its
     // package. Refused rather than cut to "x": the user would get another
     // notebook than the name they typed, or be told "x" exists.
-    if (name.endsWith(QLatin1String(store::kPackageExtension), Qt::CaseInsensitive))
+    if (name.endsWith(QLatin1String(paths::kPackageExtension), Qt::CaseInsensitive))
         return NameCheck::PackageName;
     const QString safe = store::safeFileName(name);
     if (safe != name)
@@ -58,7 +58,7 @@ QStringList listNotebooks(const QString& dataFolder) {
 
 QString findPackage(const QString& dataFolder, const QString& name) {
     const QString path =
-        store::resolveInFolder(dataFolder, name + QLatin1String(store::kPackageExtension));
+        store::resolveInFolder(dataFolder, name + QLatin1String(paths::kPackageExtension));
     return QFileInfo(path).isFile() ? path : QString();
 }
 
@@ -69,7 +69,7 @@ QString findPackage(const QString& dataFolder, const QString& name) {
 // folder left by an earlier run, and the new notebook resumes it.
 QString inTheWayOf(const QString& dataFolder, const QString& name) {
     const QDir data(dataFolder);
-    const QString package = name + QLatin1String(store::kPackageExtension);
+    const QString package = name + QLatin1String(paths::kPackageExtension);
     for (const QString& wanted : {name, package}) {
         const QString found = store::resolveInFolder(dataFolder, wanted);
         const QFileInfo info(found);

@@ -5,7 +5,8 @@
 #include "core/store/compressed_file.h"
 #include "core/store/profile.h"
 #include "core/tree/file_ids.h"
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_files.h"
+#include "core/tree/topic_images.h"
 #include "core/tree/tree_file.h"
 
 namespace oxlin::session {
@@ -21,7 +22,7 @@ QByteArray welcomeText() {
 }
 
 tree::ItemHandle addWelcomeTopic(tree::TopicTree& tree, tree::FileIdCounter& fileIds,
-                                 const store::NotebookPaths& paths, store::ProfileService& profiles,
+                                 const paths::NotebookPaths& paths, store::ProfileService& profiles,
                                  tree::TopicImages* images) {
     const qint32 id = fileIds.allocate();
     QByteArray compressed;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/store/notebook_paths.h"
+#include "core/paths/notebook_paths.h"
 #include "core/tree/tree_model.h"
 
 #include <QByteArray>
@@ -28,7 +28,7 @@ QByteArray welcomeText();
 // item, or kNoItem (and the tree unchanged) when the topic file could not be
 // written. `images` may be null.
 tree::ItemHandle addWelcomeTopic(tree::TopicTree& tree, tree::FileIdCounter& fileIds,
-                                 const store::NotebookPaths& paths, store::ProfileService& profiles,
+                                 const paths::NotebookPaths& paths, store::ProfileService& profiles,
                                  tree::TopicImages* images);
 
 } // namespace oxlin::session

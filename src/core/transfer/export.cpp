@@ -3,7 +3,7 @@
 #include "core/store/compressed_file.h"
 #include "core/store/file_names.h"
 #include "core/transfer/names.h"
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,10 +52,9 @@ FolderExportReport exportFolder(const tree::TopicTree& tree, tree::ItemHandle fo
         std::vector<std::pair<tree::ItemHandle, QString>> subfolders;
         for (tree::ItemHandle child : tree.children(item)) {
             const tree::TreeItem* each = tree.find(child);
-            const QString name = freeName(store::safeFileName(each->label), each->isTopic(),
-                                          [&](const QString& candidate) {
-                                              return used.contains(candidate.toUpper());
-                                          });
+            const QString name = freeName(
+                store::safeFileName(each->label), each->isTopic(),
+                [&](const QString& candidate) { return used.contains(candidate.toUpper()); });
             used.insert(name.toUpper());
             const QString childPath = dir.filePath(name);
             if (each->isTopic()) {

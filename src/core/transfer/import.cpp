@@ -4,7 +4,7 @@
 #include "core/store/file_names.h"
 #include "core/transfer/names.h"
 #include "core/tree/file_ids.h"
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_images.h"
 
 #include <QDir>
 #include <QFile>
@@ -132,10 +132,11 @@ qint64 Importer::importFile(const QString& path, ItemHandle parent) {
 ItemHandle Importer::makeFolder(ItemHandle parent, InsertPosition position, const QString& name) {
     // Sibling folders of one label would be one section of Tree.ini to the
     // user's eye: the newcomer takes a free name.
-    const QString label = freeName(labelForName(readableName(name)), false, [&](const QString& candidate) {
-        return tree::checkLabel(target_.tree, parent, kNoItem, true, candidate) ==
-               tree::LabelCheck::FolderExists;
-    });
+    const QString label =
+        freeName(labelForName(readableName(name)), false, [&](const QString& candidate) {
+            return tree::checkLabel(target_.tree, parent, kNoItem, true, candidate) ==
+                   tree::LabelCheck::FolderExists;
+        });
     const ItemHandle folder = target_.tree.insertFolder(parent, position, label);
     if (folder != kNoItem)
         ++report_.folders;

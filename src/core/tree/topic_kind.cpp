@@ -1,12 +1,5 @@
 #include "core/tree/topic_kind.h"
 
-#include "core/store/file_names.h"
-#include "core/store/notebook_paths.h"
-
-#include "core/tree/tree_model.h"
-
-#include <QDir>
-
 namespace oxlin::tree {
 
 QString topicExtension(const QString& label) {
@@ -42,45 +35,6 @@ QString richTextLabel(const QString& label) {
 
 bool isSearchableLabel(const QString& label) {
     return findTextMark(label) >= 0 || label.contains(QLatin1String(".RTF"), Qt::CaseInsensitive);
-}
-
-QString topicFilePath(const QString& workingFolder, qint32 fileId) {
-    return store::resolveInFolder(workingFolder, store::topicFileName(quint32(fileId)));
-}
-
-QString workingCopyPath(const QString& workingFolder, const QString& label) {
-    if (!store::isEntryName(label))
-        return {};
-    const bool reserved =
-        store::hasCompressedExtension(label) ||
-        label.compare(QLatin1String(store::kTreeFileName), Qt::CaseInsensitive) == 0 ||
-        label.compare(QLatin1String(store::kRuntimeFileName), Qt::CaseInsensitive) == 0 ||
-        label.compare(QLatin1String(store::kTopicIndexFileName), Qt::CaseInsensitive) == 0 ||
-        label.compare(QLatin1String(store::kSearchIndexFileName), Qt::CaseInsensitive) == 0 ||
-        label.compare(QLatin1String(kReservedCopiesFolder), Qt::CaseInsensitive) == 0;
-    const QDir folder(workingFolder);
-    return reserved ? folder.filePath(QLatin1String(kReservedCopiesFolder) + u'/' + label)
-                    : folder.filePath(label);
-}
-
-int TopicImages::imageFor(const QString& label) {
-    const QString extension = topicExtension(label).toUpper();
-    if (extension.isEmpty())
-        return kDocumentImage;
-    if (extension == QLatin1String(".EXE"))
-        return kProgramImage;
-    if (extension == QLatin1String(".TXT"))
-        return kTextImage;
-    for (const Entry& entry : cache_)
-        if (entry.extension == extension)
-            return entry.image;
-    if (int(cache_.size()) >= kCapacity || !lookup_)
-        return kDocumentImage;
-    const int image = lookup_->addIcon(extension);
-    if (image < 0)
-        return kDocumentImage; // not cached: the next use asks again
-    cache_.push_back({extension, image});
-    return image;
 }
 
 } // namespace oxlin::tree

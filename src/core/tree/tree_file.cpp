@@ -3,7 +3,7 @@
 
 #include "core/store/ini_document.h"
 #include "core/store/ini_text.h"
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_images.h"
 #include "core/tree/tree_file_format.h"
 #include "core/tree/tree_file_reader.h"
 

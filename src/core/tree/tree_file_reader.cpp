@@ -52,109 +52,150 @@ qint32 highestStoredId(const IniDocument& document) {
     return highest;
 }
 
-} // namespace
+// One pass over the sections of a parsed tree file. Sections are looked up by
+// key (IniDocument::nameKey); a folder's key is its parent's key, "\\" and the
+// key of its label, so no path is folded twice. Each key's sections are handed
+// out in turn.
+class TreeItemReader {
+public:
+    TreeItemReader(const IniDocument& document, TreeItemSink& sink)
+        : document_(document), sink_(sink), claimed_(std::size_t(document.nameCount()), 0),
+          topName_(document.findName(QByteArrayView(&kSeparator, 1))),
+          // The writer puts "[\\]" last. A folder with an empty label at the
+          // top level has a section of that name too, written before it, so
+          // the top level takes the last one and such folders take the others
+          // in order.
+          topOccurrence_(std::max(0, document.occurrencesOf(topName_) - 1)) {
+        said_.skippedLines = document.skippedLines();
+    }
 
-TreeLoadNotes readTreeItems(const IniDocument& document, TreeItemSink& sink) {
-    TreeLoadNotes said;
-    said.skippedLines = document.skippedLines();
-    // Sections are looked up by key (IniDocument::nameKey); a folder's key is
-    // its parent's key, "\\" and the key of its label, so no path is folded
-    // twice. Each key's sections are handed out in turn.
-    std::vector<int> claimed(std::size_t(document.nameCount()), 0);
-    // The writer puts "[\\]" last. A folder with an empty label at the top
-    // level has a section of that name too, written before it, so the top
-    // level takes the last one and such folders take the others in order.
-    const char separator = tree_file_format::kPathSeparator;
-    const int topName = document.findName(QByteArrayView(&separator, 1));
-    const int topOccurrence = std::max(0, document.occurrencesOf(topName) - 1);
+    TreeLoadNotes read() {
+        // Folders are filled in pre-order, the order in which the writer
+        // emitted sections of folders that share a name.
+        std::vector<Pending> stack{{kTopLevel, topName_}};
+        while (!stack.empty()) {
+            const Pending pending = stack.back();
+            stack.pop_back();
+            if (!readFolder(pending))
+                continue;
+            for (const auto& [label, fileId] : topics_)
+                sink_.addTopic(pending.folder, label, fileId);
+            for (auto it = folders_.rbegin(); it != folders_.rend(); ++it)
+                stack.push_back(*it);
+        }
+        return said_;
+    }
+
+private:
+    static constexpr char kSeparator = tree_file_format::kPathSeparator;
+
     struct Pending {
         ItemHandle folder;
         int name; // the key of the folder's section
     };
-    // Folders are filled in pre-order, the order in which the writer emitted
-    // sections of folders that share a name.
-    std::vector<Pending> stack{{kTopLevel, topName}};
-    std::vector<std::pair<QString, qint32>> topics;
-    std::vector<Pending> folders;
-    QByteArray key;                  // a sub-folder's section key, made in place
-    std::optional<qint32> lastGiven; // the last fresh id given to a topic whose id did not fit
-    while (!stack.empty()) {
-        const Pending pending = stack.back();
-        stack.pop_back();
+
+    // Reads the section of `pending` into topics_ and folders_ (adding the
+    // folders to the sink); false when the folder has no section to read.
+    bool readFolder(const Pending& pending) {
         if (pending.name < 0)
-            continue; // the folder has no section
-        int occurrence = topOccurrence;
+            return false;
+        int occurrence = topOccurrence_;
         if (pending.folder != kTopLevel) {
-            occurrence = claimed[std::size_t(pending.name)]++;
-            if (pending.name == topName && occurrence >= topOccurrence)
-                continue;
+            occurrence = claimed_[std::size_t(pending.name)]++;
+            if (pending.name == topName_ && occurrence >= topOccurrence_)
+                return false;
         }
-        IniSectionReader reader(document, document.sectionOf(pending.name, occurrence));
+        IniSectionReader reader(document_, document_.sectionOf(pending.name, occurrence));
         // The top level is gone through even when its section is empty:
         // the other "[\\]" sections still need their folders.
         const bool open = reader.isOpen();
         if (!open && pending.folder != kTopLevel)
-            continue;
-        const QByteArrayView parentKey = document.nameKeyOf(pending.name);
-        topics.clear();
-        folders.clear();
-        int unnamedAtTop = 0; // empty folder labels of the top level's section
+            return false;
+        topics_.clear();
+        folders_.clear();
+        unnamedAtTop_ = 0;
         IniEntry entry;
-        while (open && reader.next(entry)) {
-            if (utf8Size(entry.key) > tree_file_format::kMaxLabelBytes) {
-                ++said.skippedLabels;
-                continue;
-            }
-            if (!entry.fits) {
-                if (!lastGiven)
-                    lastGiven = highestStoredId(document);
-                if (*lastGiven == std::numeric_limits<qint32>::max()) {
-                    ++said.droppedTopics;
-                    continue;
-                }
-                topics.emplace_back(entry.key, ++*lastGiven);
-                ++said.renumbered;
-                continue;
-            }
-            if (entry.value != tree_file_format::kFolderValue) {
-                topics.emplace_back(entry.key, entry.value);
-                continue;
-            }
-            QString label = entry.key;
-            if (label.isEmpty()) {
-                label = QLatin1String(tree_file_format::kUnnamedFolderLabel);
-                ++said.unnamedFolders;
-                if (pending.folder == kTopLevel)
-                    ++unnamedAtTop;
-            }
-            const ItemHandle folder = sink.addFolder(pending.folder, label);
-            if (folder == kNoItem)
-                continue;
-            // The stored label names the section, even when it was empty.
-            key.resize(0); // keeps its capacity
-            key.append(parentKey.data(), parentKey.size());
-            if (pending.name != topName)
-                key += separator;
-            IniDocument::appendNameKey(key, entry.key);
-            folders.push_back({folder, document.findName(key)});
-        }
-        if (pending.folder == kTopLevel) {
-            // A "[\\]" section that no empty label claims would be lost: each
-            // gets a folder of its own after the top level's other folders.
-            for (int extra = topOccurrence - unnamedAtTop; extra > 0; --extra) {
-                const ItemHandle folder = sink.addFolder(
-                    kTopLevel, QLatin1String(tree_file_format::kUnnamedFolderLabel));
-                ++said.unnamedFolders;
-                if (folder != kNoItem)
-                    folders.push_back({folder, topName});
-            }
-        }
-        for (const auto& [label, fileId] : topics)
-            sink.addTopic(pending.folder, label, fileId);
-        for (auto it = folders.rbegin(); it != folders.rend(); ++it)
-            stack.push_back(*it);
+        while (open && reader.next(entry))
+            readEntry(pending, entry);
+        if (pending.folder == kTopLevel)
+            addUnclaimedTopSections();
+        return true;
     }
-    return said;
+
+    void readEntry(const Pending& pending, const IniEntry& entry) {
+        if (utf8Size(entry.key) > tree_file_format::kMaxLabelBytes) {
+            ++said_.skippedLabels;
+            return;
+        }
+        if (!entry.fits) {
+            readRenumberedTopic(entry);
+            return;
+        }
+        if (entry.value != tree_file_format::kFolderValue) {
+            topics_.emplace_back(entry.key, entry.value);
+            return;
+        }
+        QString label = entry.key;
+        if (label.isEmpty()) {
+            label = QLatin1String(tree_file_format::kUnnamedFolderLabel);
+            ++said_.unnamedFolders;
+            if (pending.folder == kTopLevel)
+                ++unnamedAtTop_;
+        }
+        const ItemHandle folder = sink_.addFolder(pending.folder, label);
+        if (folder == kNoItem)
+            return;
+        // The stored label names the section, even when it was empty.
+        const QByteArrayView parentKey = document_.nameKeyOf(pending.name);
+        key_.resize(0); // keeps its capacity
+        key_.append(parentKey.data(), parentKey.size());
+        if (pending.name != topName_)
+            key_ += kSeparator;
+        IniDocument::appendNameKey(key_, entry.key);
+        folders_.push_back({folder, document_.findName(key_)});
+    }
+
+    // A topic whose id does not fit gets a fresh one above every stored id.
+    void readRenumberedTopic(const IniEntry& entry) {
+        if (!lastGiven_)
+            lastGiven_ = highestStoredId(document_);
+        if (*lastGiven_ == std::numeric_limits<qint32>::max()) {
+            ++said_.droppedTopics;
+            return;
+        }
+        topics_.emplace_back(entry.key, ++*lastGiven_);
+        ++said_.renumbered;
+    }
+
+    // A "[\\]" section that no empty label claims would be lost: each gets a
+    // folder of its own after the top level's other folders.
+    void addUnclaimedTopSections() {
+        for (int extra = topOccurrence_ - unnamedAtTop_; extra > 0; --extra) {
+            const ItemHandle folder =
+                sink_.addFolder(kTopLevel, QLatin1String(tree_file_format::kUnnamedFolderLabel));
+            ++said_.unnamedFolders;
+            if (folder != kNoItem)
+                folders_.push_back({folder, topName_});
+        }
+    }
+
+    const IniDocument& document_;
+    TreeItemSink& sink_;
+    TreeLoadNotes said_;
+    std::vector<int> claimed_;
+    const int topName_;
+    const int topOccurrence_;
+    std::vector<std::pair<QString, qint32>> topics_; // of the folder being read
+    std::vector<Pending> folders_;                   // of the folder being read
+    int unnamedAtTop_ = 0;            // empty folder labels of the top level's section
+    QByteArray key_;                  // a sub-folder's section key, made in place
+    std::optional<qint32> lastGiven_; // the last fresh id given to a topic whose id did not fit
+};
+
+} // namespace
+
+TreeLoadNotes readTreeItems(const IniDocument& document, TreeItemSink& sink) {
+    return TreeItemReader(document, sink).read();
 }
 
 } // namespace oxlin::tree

@@ -3,8 +3,9 @@
 #include "core/tree/tree_file_format.h"
 
 #include "core/tree/file_ids.h"
+#include "core/tree/topic_files.h"
 #include "core/tree/topic_history.h"
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_images.h"
 
 #include "core/store/file_names.h"
 
@@ -20,7 +21,6 @@ namespace {
 
 const QString kNewTopicBase = QStringLiteral("NewTopic");
 const QString kNewFolderBase = QStringLiteral("NewFolder");
-
 
 // The item and its subtree, the item first, in tree order.
 std::vector<ItemHandle> subtree(const TopicTree& tree, ItemHandle item) {

@@ -3,11 +3,11 @@
 // A working folder with a tree and compressed topic files, shared by the
 // index and search tests.
 
+#include "core/paths/notebook_paths.h"
 #include "core/search/keyword_search.h"
 #include "core/search/topic_index.h"
 #include "core/store/compressed_file.h"
 #include "core/store/file_names.h"
-#include "core/store/notebook_paths.h"
 #include "core/store/profile.h"
 #include "core/store/stored_text.h"
 #include "core/tree/tree_model.h"
@@ -44,7 +44,7 @@ inline QString crudeVisibleText(const QByteArray& stored) {
 class SearchFixture : public ::testing::Test {
 protected:
     SearchFixture()
-        : paths_(store::NotebookPaths::forNotebook(dir_.path(), QStringLiteral("Book"))),
+        : paths_(paths::NotebookPaths::forNotebook(dir_.path(), QStringLiteral("Book"))),
           index_(profiles_, paths_), search_(profiles_, tree_, crudeVisibleText) {
         QDir().mkpath(paths_.workingFolder);
         search_.setPaths(paths_);
@@ -77,7 +77,7 @@ protected:
     QTemporaryDir dir_;
     store::ProfileService profiles_;
     tree::TopicTree tree_;
-    store::NotebookPaths paths_;
+    paths::NotebookPaths paths_;
     search::TopicIndex index_;
     search::KeywordSearch search_;
     qint32 nextId_ = 1;

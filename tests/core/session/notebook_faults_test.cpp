@@ -7,7 +7,7 @@
 #include "core/store/compressed_file.h"
 #include "core/store/package.h"
 #include "core/store/profile.h"
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_files.h"
 #include "faulty_file_system.h"
 #include "test_files.h"
 
@@ -23,6 +23,7 @@
 namespace oxlin::session {
 namespace {
 
+using namespace oxlin::paths;
 using namespace oxlin::store;
 using test::FaultyFileSystem;
 using test::readAll;

@@ -6,7 +6,7 @@
 #include "core/store/compressed_file.h"
 #include "core/store/package.h"
 #include "core/store/profile.h"
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_files.h"
 #include "core/tree/tree_file.h"
 #include "messages/notebook_messages.h"
 #include "test_files.h"
@@ -29,6 +29,7 @@
 namespace oxlin::session {
 namespace {
 
+using namespace oxlin::paths;
 using namespace oxlin::store;
 
 using test::readAll;
@@ -88,7 +89,7 @@ TEST_F(RecoveryTest, ANotebookThatWasNeverPackedIsResumedAfterACrash) {
     {
         auto session = open();
         EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::New);
-        // Older programs resume only a folder with Z.xtz: it is there from the start.
+        // Z.xtz marks the folder as a notebook's from the start.
         EXPECT_TRUE(QFileInfo::exists(inWorking("Z.xtz")));
         const tree::ItemHandle folder =
             session->tree().insertFolder(tree::kTopLevel, tree::InsertPosition::last(), "Plans");

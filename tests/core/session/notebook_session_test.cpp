@@ -1,6 +1,6 @@
+#include "core/session/instance_lock.h"
 #include "core/session/notebook_session.h"
 #include "core/store/compressed_file.h"
-#include "core/store/instance_lock.h"
 #include "core/store/package.h"
 #include "core/store/profile.h"
 #include "core/tree/tree_file.h"
@@ -17,6 +17,7 @@
 namespace oxlin::session {
 namespace {
 
+using namespace oxlin::paths;
 using namespace oxlin::store;
 
 QByteArray readAll(const QString& path) {

@@ -120,7 +120,7 @@ TEST_F(NotebooksTest, ANameWhosePlaceIsTakenIsRefusedAndNothingIsTouched) {
         EXPECT_EQ(refused.change, NotebookChange::NameRefused) << packageName;
         EXPECT_EQ(refused.nameCheck, NameCheck::PackageName) << packageName;
     }
-    EXPECT_EQ(store::usableNotebookName("x.xzz"), store::CurrentBook::kDefaultName);
+    EXPECT_EQ(paths::usableNotebookName("x.xzz"), paths::CurrentBook::kDefaultName);
 
     QFile(at("Notes")).open(QIODevice::WriteOnly); // a file where the folder goes
     QDir().mkpath(at("Plans.xzz"));                // a folder where the package goes

@@ -6,7 +6,7 @@
 #include "core/store/compressed_file.h"
 #include "core/store/package.h"
 #include "core/store/profile.h"
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_files.h"
 #include "test_files.h"
 
 #include <gtest/gtest.h>

@@ -6,6 +6,7 @@
 #include "core/session/welcome.h"
 #include "core/store/compressed_file.h"
 #include "core/store/profile.h"
+#include "core/tree/topic_files.h"
 #include "core/tree/topic_kind.h"
 #include "messages/notebook_messages.h"
 

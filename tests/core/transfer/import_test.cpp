@@ -5,11 +5,12 @@
 #include "core/store/profile.h"
 #include "core/transfer/import.h"
 #include "core/transfer/names.h"
-#include "messages/transfer_messages.h"
-#include "messages/tree_messages.h"
 #include "core/tree/file_ids.h"
+#include "core/tree/topic_files.h"
 #include "core/tree/topic_kind.h"
 #include "core/tree/tree_operations.h"
+#include "messages/transfer_messages.h"
+#include "messages/tree_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -95,8 +96,8 @@ TEST_F(ImportTest, AFileIsATopicWithItsBytesItsNameAndItsIndexEntry) {
     const ItemHandle doc = tree.children(kTopLevel)[0];
     EXPECT_EQ(content(doc), "doc bytes");
     EXPECT_EQ(tree::topicKind("report.doc"), tree::TopicKind::File);
-    EXPECT_EQ(indexed, QList<ItemHandle>(tree.children(kTopLevel).begin(),
-                                         tree.children(kTopLevel).end()));
+    EXPECT_EQ(indexed,
+              QList<ItemHandle>(tree.children(kTopLevel).begin(), tree.children(kTopLevel).end()));
     // Ids come from the counter, stored before use, past the leftover file.
     EXPECT_EQ(tree.find(doc)->record->fileId, 3);
     EXPECT_EQ(fileIds.current(), tree.find(tree.children(kTopLevel)[1])->record->fileId);
@@ -136,8 +137,7 @@ TEST_F(ImportTest, FileCountLimitTakesFiveThousandAndStopsAfterTheFileThatCrosse
     EXPECT_EQ(capped.report().stop, ImportStop::TooManyFiles);
     const std::vector<UserMessage> messages = TransferMessages::afterImport(capped.report());
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text,
-              "Too many files in this folder.\r\nImport operation terminate.");
+    EXPECT_EQ(messages[0].text, "Too many files in this folder.\r\nImport operation terminate.");
 }
 
 TEST_F(ImportTest, SizeTotalCountsWholeThousandsAndStopsPastFiftyThousand) {
@@ -170,12 +170,13 @@ TEST_F(ImportTest, SubfoldersComeFirstInEnumerationOrderThenTopicsLast) {
     tree.insertItem(existing, tree::InsertPosition::last(), "old.txt", tree::kTextImage,
                     tree::TopicRecord{7, 0});
     Importer in = importer();
-    const ItemHandle made = in.importFolder(source(), existing, Importer::Placement::NewFolderFirst);
+    const ItemHandle made =
+        in.importFolder(source(), existing, Importer::Placement::NewFolderFirst);
     EXPECT_EQ(labels(existing), QStringList({"src", "old.txt"}));
     const QStringList inside = labels(made);
     // Folders first, in the order the file system gave them; then the files.
-    const QStringList entries = QDir(source()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
-                                                         QDir::Hidden, QDir::Unsorted);
+    const QStringList entries = QDir(source()).entryList(
+        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Unsorted);
     QStringList folders, files;
     for (const QString& name : entries) {
         if (name == ".git")
@@ -253,7 +254,8 @@ TEST_F(ImportTest, CancelHalfWayKeepsWhatWasImportedWithTheirFiles) {
     EXPECT_EQ(tree.children(folder).size(), 4u);
     EXPECT_EQ(indexed.size(), 4);
     for (ItemHandle topic : tree.children(folder))
-        EXPECT_TRUE(QFileInfo::exists(tree::topicFilePath(work(), tree.find(topic)->record->fileId)));
+        EXPECT_TRUE(
+            QFileInfo::exists(tree::topicFilePath(work(), tree.find(topic)->record->fileId)));
     // Only the imported topics' files were written.
     EXPECT_EQ(QDir(work()).entryList({"*.XTZ"}, QDir::Files).size(), 4);
 }
@@ -271,7 +273,8 @@ TEST_F(ImportTest, AFullNotebookStopsTheWholeFileListAndSaysSo) {
     EXPECT_EQ(in.report().topics, 1);
     EXPECT_EQ(in.report().stop, ImportStop::NotebookFull);
     EXPECT_EQ(tree::topicCount(tree), tree::kMaxTopics);
-    EXPECT_EQ(TransferMessages::afterImport(in.report()).front().text, messages::TreeMessages::notebookFull());
+    EXPECT_EQ(TransferMessages::afterImport(in.report()).front().text,
+              messages::TreeMessages::notebookFull());
 }
 
 TEST_F(ImportTest, AFileListPutsFoldersFirstAndFilesLastAndSkipsMissingPaths) {
@@ -369,9 +372,8 @@ TEST_F(ImportTest, NamesThatAreNotUtf8AreReadByTheirBytesAndLabelledReadably) {
     in.importFolder(source(), kTopLevel, Importer::Placement::ContentsOnly);
     EXPECT_EQ(in.report().unreadable, QStringList());
     QStringList all;
-    tree.walk([&](const tree::TreeItem& item, int depth) {
-        all << QString(depth, ' ') + item.label;
-    });
+    tree.walk(
+        [&](const tree::TreeItem& item, int depth) { all << QString(depth, ' ') + item.label; });
     all.sort();
     EXPECT_EQ(all, QStringList({QString::fromUtf8(" café.txt"), QString::fromUtf8("dür"),
                                 "fine.txt", QString::fromUtf8("odd\uFFFD.txt")}));

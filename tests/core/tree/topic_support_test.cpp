@@ -1,6 +1,8 @@
 #include "core/store/profile.h"
 #include "core/tree/file_ids.h"
+#include "core/tree/topic_files.h"
 #include "core/tree/topic_history.h"
+#include "core/tree/topic_images.h"
 #include "core/tree/topic_kind.h"
 #include "core/tree/tree_model.h"
 

@@ -1,6 +1,6 @@
 #include "core/store/ini_document.h"
 #include "core/store/ini_text.h"
-#include "core/tree/topic_kind.h"
+#include "core/tree/topic_images.h"
 #include "core/tree/tree_file.h"
 #include "core/tree/tree_model.h"
 #include "mangled_text.h"
@@ -167,10 +167,11 @@ TEST(TreeFile, SectionsAreFoundWithoutRegardToCaseInEitherEncoding) {
     const auto owner = loaded("[\\\xC4RGER\\sub]\r\nz.txt=5\r\n"
                               "[\\\xC3\x84rger]\r\nSub=0\r\ny.txt=4\r\n"
                               "[\\kelvin]\r\nk.txt=6\r\n"
-                              "[\\]\r\n\xC3\xA4rger=0\r\n\xE2\x84\xAA" "elvin=0\r\n");
-    EXPECT_EQ(outline(*owner), QStringList({QString::fromUtf8("ärger"), " Sub", "  z.txt=5",
-                                            " y.txt=4", QString::fromUtf8("\u212Aelvin"),
-                                            " k.txt=6"}));
+                              "[\\]\r\n\xC3\xA4rger=0\r\n\xE2\x84\xAA"
+                              "elvin=0\r\n");
+    EXPECT_EQ(outline(*owner),
+              QStringList({QString::fromUtf8("ärger"), " Sub", "  z.txt=5", " y.txt=4",
+                           QString::fromUtf8("\u212Aelvin"), " k.txt=6"}));
 }
 
 TEST(TreeFile, MissingFileGivesAnEmptyTree) {
@@ -340,7 +341,8 @@ TEST(TreeFile, MangledFilesLoadAndSaveToTheSameTree) {
     for (int round = 0; round < 400; ++round) {
         const QByteArray text = mangled(round % 2 ? kExample : shared, random, 4);
         const auto first = loaded(text);
-        ASSERT_EQ(outline(*loaded(treeFileText(*first))), outline(*first)) << text.toBase64().constData();
+        ASSERT_EQ(outline(*loaded(treeFileText(*first))), outline(*first))
+            << text.toBase64().constData();
     }
 }
 

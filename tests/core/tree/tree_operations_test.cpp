@@ -1,7 +1,7 @@
 #include "core/store/profile.h"
 #include "core/tree/file_ids.h"
+#include "core/tree/topic_files.h"
 #include "core/tree/topic_history.h"
-#include "core/tree/topic_kind.h"
 #include "core/tree/tree_file.h"
 #include "core/tree/tree_operations.h"
 #include "messages/tree_messages.h"

@@ -1,10 +1,10 @@
-#include "core/store/instance_lock.h"
+#include "core/session/instance_lock.h"
 
 #include <QDir>
 #include <QLockFile>
 #include <QStandardPaths>
 
-namespace oxlin::store {
+namespace oxlin::session {
 
 namespace {
 QString defaultLockFolder() {
@@ -39,4 +39,4 @@ void SingleInstanceLock::release() {
     lock_->unlock();
 }
 
-} // namespace oxlin::store
+} // namespace oxlin::session

@@ -1,4 +1,4 @@
-#include "core/store/notebook_paths.h"
+#include "core/paths/notebook_paths.h"
 
 #include "core/store/file_names.h"
 
@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace oxlin::store {
+namespace oxlin::paths {
 
 QString usableNotebookName(const QString& name) {
     QString cut = name.left(CurrentBook::kMaxNameLength);
@@ -17,7 +17,8 @@ QString usableNotebookName(const QString& name) {
     // being removed), and so is the settings file's.
     if (cut.isEmpty() || cut.startsWith(QLatin1Char('.')) ||
         cut.compare(QLatin1String(kSettingsFileName), Qt::CaseInsensitive) == 0 ||
-        cut.contains(QLatin1Char('/')) || cut.contains(QLatin1Char('\\')) || cut.contains(QChar(0)) ||
+        cut.contains(QLatin1Char('/')) || cut.contains(QLatin1Char('\\')) ||
+        cut.contains(QChar(0)) ||
         // Its working folder would be another notebook's package.
         cut.endsWith(QLatin1String(kPackageExtension), Qt::CaseInsensitive))
         return QString::fromLatin1(CurrentBook::kDefaultName);
@@ -45,12 +46,12 @@ NotebookPaths NotebookPaths::forNotebook(const QString& dataFolder, const QStrin
 
 QString NotebookPaths::compressedTreeFile() const {
     return QDir::toNativeSeparators(
-        resolveInFolder(workingFolder, QLatin1String(kCompressedTreeFileName)));
+        store::resolveInFolder(workingFolder, QLatin1String(kCompressedTreeFileName)));
 }
 
 QString NotebookPaths::compressedRuntimeFile() const {
     return QDir::toNativeSeparators(
-        resolveInFolder(workingFolder, QLatin1String(kCompressedRuntimeFileName)));
+        store::resolveInFolder(workingFolder, QLatin1String(kCompressedRuntimeFileName)));
 }
 
 QString chooseDataFolder(const QString& executableFolder, const QString& userDataFolder,
@@ -73,4 +74,4 @@ QString defaultDataFolder() {
                             isWritableFolder);
 }
 
-} // namespace oxlin::store
+} // namespace oxlin::paths

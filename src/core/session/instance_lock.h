@@ -6,7 +6,7 @@
 
 class QLockFile;
 
-namespace oxlin::store {
+namespace oxlin::session {
 
 // Keeps a second copy of the program from running. The first process holds a
 // lock file named "Oxlin" in the user's runtime folder (the temporary folder
@@ -43,4 +43,4 @@ private:
     std::unique_ptr<QLockFile> lock_;
 };
 
-} // namespace oxlin::store
+} // namespace oxlin::session

@@ -1,3 +1,5 @@
+// Where the data folder is, the names a notebook may have, and the paths of a
+// notebook's package, working folder and files.
 #pragma once
 
 #include <QString>
@@ -5,7 +7,7 @@
 
 #include <functional>
 
-namespace oxlin::store {
+namespace oxlin::paths {
 
 // The record of the open notebook.
 struct CurrentBook {
@@ -73,4 +75,4 @@ inline constexpr char kCompressedTreeFileName[] = "Tree.xtz";
 inline constexpr char kSearchIndexFileName[] = "SearchIndex.ini";
 inline constexpr char kTopicIndexFileName[] = "TopicIndex.ini";
 
-} // namespace oxlin::store
+} // namespace oxlin::paths

@@ -1,4 +1,4 @@
-#include "core/store/notebook_paths.h"
+#include "core/paths/notebook_paths.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +9,7 @@
 
 #include <unistd.h>
 
-using namespace oxlin::store;
+using namespace oxlin::paths;
 
 // The rule under every combination of what can be written, named by the
 // test, so it is checked the same way under any user (root writes anywhere).
