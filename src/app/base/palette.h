@@ -22,6 +22,8 @@ inline const QColor kAmberDark(0xd0, 0x8c, 0x14);
 inline const QColor kAmberLight(0xff, 0xd5, 0x6b); // a folder's front, at its top
 inline const QColor kRed(0xc6, 0x28, 0x28);        // the coloured line of rich text
 inline const QColor kSplashRules(255, 255, 255, 28);
+inline const QColor kCross(0xc0, 0x39, 0x2b); // the toolbar's delete cross and text colour
+inline const QColor kSteel(0xc9, 0xd3, 0xd6); // the toolbar's printer
 
 // The drop window's small picture of the main window.
 inline const QColor kDropFrame(64, 80, 112);
