@@ -92,10 +92,16 @@ int CharState::effectiveFont() const {
 // East Asian runs take the regular ones, which word processors write for
 // them too, but a format given only as an associated one is not lost: a
 // heading written as \dbch\ab\afs32 stays bold and large.
+bool CharState::takesAssociatedSize() const {
+    return assocHalfPoints > 0 && (rightToLeft || (run != Run::LowAnsi && !sizeGiven));
+}
+
 int CharState::effectiveHalfPoints() const {
-    if (assocHalfPoints > 0 && (rightToLeft || (run != Run::LowAnsi && !sizeGiven)))
-        return assocHalfPoints;
-    return halfPoints;
+    return takesAssociatedSize() ? assocHalfPoints : halfPoints;
+}
+
+bool CharState::sizeStated() const {
+    return sizeGiven || takesAssociatedSize();
 }
 
 bool CharState::effectiveBold() const {
@@ -138,7 +144,10 @@ QTextCharFormat CharFormats::format(const CharState& chars) {
     const Font* font = fonts_.find(chars.effectiveFont());
     if (font && !font->name.isEmpty() && !font->symbolFont)
         format.setFontFamilies(QStringList{font->name});
-    format.setFontPointSize(chars.effectiveHalfPoints() / 2.0);
+    // Text whose size the document does not state shows in the default font
+    // of the document it is read into, the size the writer leaves unstated.
+    if (chars.sizeStated())
+        format.setFontPointSize(chars.effectiveHalfPoints() / 2.0);
     if (chars.effectiveBold())
         format.setFontWeight(QFont::Bold);
     if (chars.effectiveItalic())

@@ -61,6 +61,8 @@ struct CharState {
     // What the run shows, its script taken into account.
     int effectiveFont() const;
     int effectiveHalfPoints() const;
+    bool takesAssociatedSize() const;
+    bool sizeStated() const; // by \fs, or by \afs for the run's script
     bool effectiveBold() const;
     bool effectiveItalic() const;
 

@@ -23,8 +23,11 @@ Writer::Writer(const QTextDocument& document) : document_(document) {
     if (defaultFamily_.isEmpty())
         defaultFamily_ = QStringLiteral("Arial");
     fonts_.push_back(defaultFamily_);
-    const double size = document.defaultFont().pointSizeF();
-    defaultHalfPoints_ = size > 0 ? qRound(size * 2) : 24;
+    // Runs without a size of their own show in the document's default font:
+    // that is the size they are stored with, so they read back as shown.
+    const QFont font = document.defaultFont();
+    const double size = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
+    defaultHalfPoints_ = size > 0 ? std::clamp(qRound(size * 2), 1, 3276) : 24;
 }
 
 int Writer::fontIndex(const QString& family) {

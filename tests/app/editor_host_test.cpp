@@ -53,6 +53,7 @@ private Q_SLOTS:
     void closeRemovesTheWorkingCopy();
     void viewPositionSurvivesASwitch();
     void eachTopicIsShownInAFreshDocumentSetUpLikeTheEditor();
+    void unformattedTextKeepsTheEditorsFontThroughTheFile();
     void propertiesText_data();
     void propertiesText();
     void pasteBeyondTheLimitIsCutWithAMessage();
@@ -264,6 +265,43 @@ void EditorHostTest::eachTopicIsShownInAFreshDocumentSetUpLikeTheEditor() {
     QVERIFY(edit->document()->isUndoAvailable());
     QCOMPARE(host_->saveTopic(), EditorResult::Ok);
     QVERIFY(topics_->stored(linked).contains("tabbed!"));
+}
+
+namespace {
+// The font a character is drawn in: its own format over the document's default.
+QFontInfo shownFontAt(const QTextDocument& document, int position) {
+    QTextCursor cursor(const_cast<QTextDocument*>(&document));
+    cursor.setPosition(position + 1);
+    return QFontInfo(cursor.charFormat().font().resolve(document.defaultFont()));
+}
+} // namespace
+
+void EditorHostTest::unformattedTextKeepsTheEditorsFontThroughTheFile() {
+    TopicTextEdit* edit = host_->editor();
+    const QFontInfo editorFont(edit->font());
+    // A document that states no size reads at the editor's own size.
+    const ItemHandle topic = topics_->add("N.rtf", "{\\rtf1\\ansi plain and bold\\par}");
+    const ItemHandle other = topics_->add("O.txt", "other");
+    QCOMPARE(host_->loadTopic(topic), EditorResult::Ok);
+    QCOMPARE(shownFontAt(*edit->document(), 0).pixelSize(), editorFont.pixelSize());
+    QCOMPARE(shownFontAt(*edit->document(), 0).family(), editorFont.family());
+
+    // Written and read back, the unformatted text keeps the size it was shown at.
+    QTextCursor bold(edit->document());
+    bold.setPosition(10);
+    bold.setPosition(14, QTextCursor::KeepAnchor);
+    QTextCharFormat change;
+    change.setFontWeight(QFont::Bold);
+    bold.mergeCharFormat(change);
+    QCOMPARE(host_->loadTopic(other), EditorResult::Ok);
+    QCOMPARE(host_->loadTopic(topic), EditorResult::Ok);
+    QCOMPARE(edit->toPlainText(), QStringLiteral("plain and bold"));
+    for (const int at : {0, 11}) {
+        QCOMPARE(shownFontAt(*edit->document(), at).pixelSize(), editorFont.pixelSize());
+        QCOMPARE(shownFontAt(*edit->document(), at).family(), editorFont.family());
+    }
+    QVERIFY(shownFontAt(*edit->document(), 11).bold());
+    QVERIFY(!shownFontAt(*edit->document(), 0).bold());
 }
 
 void EditorHostTest::propertiesText_data() {

@@ -54,6 +54,39 @@ TEST(RoundTrip, WriterWritesAFixedHeaderAndAsciiOnly) {
     EXPECT_EQ(back.toPlainText(), document.toPlainText());
 }
 
+TEST(RoundTrip, UnsizedTextTakesTheDocumentsDefaultFont) {
+    // Text without a size of its own is stored at the default font's size,
+    // and a document that states no size shows in the reading document's
+    // default font; stated sizes stay what they say.
+    QFont editorFont(QStringLiteral("Arial"));
+    editorFont.setPointSizeF(10.5);
+    QTextDocument document;
+    document.setDefaultFont(editorFont);
+    document.setPlainText(QStringLiteral("plain"));
+    const QByteArray rtf = writeRtf(document);
+    EXPECT_TRUE(rtf.contains("{\\f0\\fnil\\fcharset0 Arial;}")) << rtf.constData();
+    EXPECT_TRUE(rtf.contains("\\fs21 plain")) << rtf.constData();
+
+    QTextDocument back;
+    back.setDefaultFont(editorFont);
+    readRtf(rtf, back);
+    QTextCursor cursor(&back);
+    cursor.setPosition(1);
+    EXPECT_EQ(cursor.charFormat().fontPointSize(), 10.5);
+
+    QTextDocument unsized;
+    unsized.setDefaultFont(editorFont);
+    readRtf("{\\rtf1\\ansi one\\plain  two {\\fs30 three}}", unsized);
+    QTextCursor at(&unsized);
+    for (const int position : {1, 6}) {
+        at.setPosition(position);
+        EXPECT_FALSE(at.charFormat().hasProperty(QTextFormat::FontPointSize)) << position;
+    }
+    at.setPosition(10);
+    EXPECT_EQ(at.charFormat().fontPointSize(), 15);
+    EXPECT_EQ(unsized.toPlainText(), QStringLiteral("one two three"));
+}
+
 TEST(RoundTrip, EditorMadeDocumentWithEveryFormat) {
     QTextDocument document;
     QTextCursor cursor(&document);

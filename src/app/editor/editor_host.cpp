@@ -39,7 +39,9 @@ EditorHost::EditorHost(EditorTopics& topics, Prompter& prompter, QWidget* parent
     : QObject(parent), topics_(topics), prompter_(prompter) {
     defaultFont_ = QFont(QStringLiteral("Arial"));
     defaultFont_.setStyleHint(QFont::SansSerif);
-    defaultFont_.setPixelSize(14);
+    // 14 pixels on a 96 dpi screen, given in points so that stored documents,
+    // which size their text in points, say the size the editor shows.
+    defaultFont_.setPointSizeF(10.5);
 
     edit_ = new TopicTextEdit(parent);
     edit_->setObjectName(QStringLiteral("editor"));
