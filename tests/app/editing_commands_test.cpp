@@ -111,6 +111,7 @@ private Q_SLOTS:
     void boldTogglesByTheFirstCharacter();
     void alignmentAndIndentation();
     void fontAndColourComeFromThePrompter();
+    void fontDialogOkWithoutAChangeChangesNothing();
     void tablesHaveTheirShapeAndJoin();
     void picturesAndTablesCutCopyPasteAndUndo();
     void listsToggle();
@@ -259,6 +260,36 @@ void EditingCommandsTest::alignmentAndIndentation() {
     // Written and read back as the same numbers.
     const QByteArray rtf = richtext::writeRtf(app.document());
     QVERIFY(rtf.contains("\\li0\\fi720") || rtf.contains("\\fi720"));
+}
+
+void EditingCommandsTest::fontDialogOkWithoutAChangeChangesNothing() {
+    App app;
+    app.openWith("{\\rtf1\\ansi plain {\\b\\i\\fs28 strong} end}", "Page.rtf");
+    app.prompter.okFontAsGiven = true;
+    QTextCursor c(&app.document());
+    for (const auto& [from, to] : {std::pair{6, 12}, std::pair{0, 5}}) {
+        app.select(from, to);
+        app.run(cmd::Font);
+        QVERIFY(!app.document().isModified());
+        QVERIFY(!app.document().isUndoAvailable());
+    }
+    c.setPosition(8);
+    QVERIFY(app.boldAt(7));
+    QVERIFY(c.charFormat().fontItalic());
+    QCOMPARE(c.charFormat().fontPointSize(), 14.0);
+    c.setPosition(2);
+    QVERIFY(!c.charFormat().hasProperty(QTextFormat::FontPointSize));
+    QVERIFY(!c.charFormat().hasProperty(QTextFormat::FontFamilies));
+
+    // The dialog is asked about the font the selection shows.
+    app.select(6, 12);
+    QFont bigger = app.edit().currentCharFormat().font();
+    bigger.setPointSize(20);
+    app.prompter.fonts.enqueue(bigger);
+    app.run(cmd::Font);
+    c.setPosition(8);
+    QCOMPARE(c.charFormat().fontPointSize(), 20.0);
+    QVERIFY(app.boldAt(7) && c.charFormat().fontItalic());
 }
 
 void EditingCommandsTest::fontAndColourComeFromThePrompter() {

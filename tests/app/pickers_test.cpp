@@ -1,8 +1,12 @@
-// The colour and table-size pop-ups: hit areas, clicks, and the keyboard.
-// The pop-ups are shown without their modal loop, so no test waits on them.
+// The colour and table-size pop-ups: hit areas, clicks, and the keyboard;
+// the font dialog's set-up and answer. The pop-ups are shown without their
+// modal loop and the font dialog is not shown, so no test waits on them.
 
+#include "app/editor/font_choice.h"
 #include "app/editor/pickers.h"
 
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QtTest>
 
 using namespace oxlin::app;
@@ -14,6 +18,8 @@ private Q_SLOTS:
     void colourClicksAndKeys();
     void tableHitAreas();
     void tableClicksAndKeys();
+    void fontDialogOpensOnTheSelectionsFont();
+    void fontAnswerKeepsWhatTheUserLeft();
 };
 
 void PickersTest::colourHitAreas() {
@@ -115,6 +121,68 @@ void PickersTest::tableClicksAndKeys() {
         QVERIFY(!picker.chosen());
         QCOMPARE(picker.result(), int(QDialog::Rejected));
     }
+}
+
+namespace {
+QFont boldItalicArial() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(10.5);
+    font.setBold(true);
+    font.setItalic(true);
+    return font;
+}
+} // namespace
+
+void PickersTest::fontDialogOpensOnTheSelectionsFont() {
+    QFont initial = boldItalicArial();
+    initial.setUnderline(true);
+    initial.setStrikeOut(true);
+    QFontDialog dialog;
+    prepareFontDialog(dialog, initial);
+    const QFont shown = dialog.currentFont();
+    QCOMPARE(shown.family(), QFontInfo(initial).family()); // a family the dialog lists
+    QVERIFY(shown.bold());
+    QVERIFY(shown.italic());
+    QVERIFY(shown.underline());
+    QVERIFY(shown.strikeOut());
+    QVERIFY(qAbs(shown.pointSizeF() - 10.5) <= 0.5); // the dialog offers whole sizes
+
+    // OK without a change answers the selection's own font.
+    QCOMPARE(fontAnswer(initial, shown, dialog.currentFont()), initial);
+}
+
+void PickersTest::fontAnswerKeepsWhatTheUserLeft() {
+    const QFont initial = boldItalicArial();
+    QFont shown(QStringLiteral("DejaVu Sans"));
+    shown.setPointSize(10);
+    shown.setBold(true);
+    shown.setItalic(true);
+
+    QFont larger = shown;
+    larger.setPointSize(16);
+    const QFont sized = fontAnswer(initial, shown, larger);
+    QCOMPARE(sized.pointSizeF(), 16.0);
+    QCOMPARE(sized.family(), QStringLiteral("Arial"));
+    QVERIFY(sized.bold() && sized.italic());
+
+    // A style chosen in the same family is taken.
+    QFont regular = shown;
+    regular.setBold(false);
+    regular.setItalic(false);
+    const QFont restyled = fontAnswer(initial, shown, regular);
+    QVERIFY(!restyled.bold() && !restyled.italic());
+    QCOMPARE(restyled.pointSizeF(), 10.5);
+
+    // A family without the selection's style keeps its weight and slant.
+    QFont other(QStringLiteral("No Such Family Here"));
+    other.setPointSize(10);
+    const QFont refamilied = fontAnswer(initial, shown, other);
+    QCOMPARE(refamilied.family(), QStringLiteral("No Such Family Here"));
+    QVERIFY(refamilied.bold() && refamilied.italic());
+
+    QFont underlined = shown;
+    underlined.setUnderline(true);
+    QVERIFY(fontAnswer(initial, shown, underlined).underline());
 }
 
 QTEST_MAIN(PickersTest)

@@ -47,10 +47,10 @@ QString ScriptedPrompter::existingFolder(const QString& caption, const QString& 
     return folders.isEmpty() ? QString() : folders.dequeue();
 }
 
-std::optional<QFont> ScriptedPrompter::font(const QFont&) {
+std::optional<QFont> ScriptedPrompter::font(const QFont& initial) {
     asked.append({QStringLiteral("font"), {}, {}, PromptIcon::None, PromptButtons::Ok, {}});
     if (fonts.isEmpty())
-        return std::nullopt;
+        return okFontAsGiven ? std::optional<QFont>(initial) : std::nullopt;
     return fonts.dequeue();
 }
 

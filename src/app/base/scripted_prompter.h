@@ -33,6 +33,7 @@ public:
     QQueue<QStringList> openNames;
     QQueue<QString> folders;
     QQueue<QFont> fonts;
+    bool okFontAsGiven = false; // with no font queued: OK on the font asked about
     QQueue<QColor> colours;
     QQueue<TableShape> tableShapes;
     QQueue<bool> printAnswers;

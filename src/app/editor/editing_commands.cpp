@@ -4,6 +4,7 @@
 #include "app/base/prompter.h"
 #include "app/base/wait_cursor.h"
 #include "app/editor/editor_host.h"
+#include "app/editor/font_choice.h"
 #include "app/editor/insertions.h"
 #include "app/editor/text_formatting.h"
 #include "app/editor/topic_text_edit.h"
@@ -54,11 +55,10 @@ void EditingCommands::command(int id) {
 
 void EditingCommands::chooseFont() {
     TopicTextEdit& edit = *editor_.editor();
-    const std::optional<QFont> font = prompter_.font(edit.currentCharFormat().font());
-    if (!font)
-        return;
-    applyFont(edit, *font);
-    editor_.markRichText();
+    const QFont initial = fontOfSelection(edit);
+    const std::optional<QFont> font = prompter_.font(initial);
+    if (font && applyFont(edit, initial, *font))
+        editor_.markRichText();
 }
 
 void EditingCommands::chooseColour() {

@@ -89,22 +89,6 @@ void toggleCharEffect(QTextEdit& edit, CharEffect effect) {
     edit.mergeCurrentCharFormat(change);
 }
 
-void applyFont(QTextEdit& edit, const QFont& font) {
-    QTextCharFormat change;
-    change.setFontFamilies(QStringList{font.family()});
-    const double points = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
-    if (points > 0)
-        change.setFontPointSize(std::clamp(points, 1.0, 1638.0));
-    change.setFontWeight(font.weight() >= QFont::Bold ? QFont::Bold : QFont::Normal);
-    change.setFontItalic(font.italic());
-    change.setFontUnderline(font.underline());
-    change.setFontStrikeOut(font.strikeOut());
-    // A chosen font ends a link over the selection.
-    change.setAnchor(false);
-    change.setAnchorHref(QString());
-    edit.mergeCurrentCharFormat(change);
-}
-
 void applyTextColour(QTextEdit& edit, const QColor& colour) {
     QTextCharFormat change;
     change.setForeground(colour);

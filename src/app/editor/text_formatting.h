@@ -22,10 +22,6 @@ enum class CharEffect { Bold, Italic, Underline };
 // effect itself is touched. Without a selection the typing format changes.
 void toggleCharEffect(QTextEdit& edit, CharEffect effect);
 
-// The chosen font on the selection (or the typing format): face, size, bold,
-// italic, underline and strike-out as chosen, and no link.
-void applyFont(QTextEdit& edit, const QFont& font);
-
 // The text colour of the selection (or the typing format).
 void applyTextColour(QTextEdit& edit, const QColor& colour);
 

@@ -1,6 +1,7 @@
 #include "app/shell/qt_prompter.h"
 
 #include "app/dialogs/notebook_dialogs.h"
+#include "app/editor/font_choice.h"
 #include "app/editor/pickers.h"
 #include "app/tree/topic_link_dialog.h"
 
@@ -91,9 +92,12 @@ QString QtPrompter::existingFolder(const QString& caption, const QString& folder
 }
 
 std::optional<QFont> QtPrompter::font(const QFont& initial) {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, initial, parent_);
-    return ok ? std::optional<QFont>(chosen) : std::nullopt;
+    QFontDialog dialog(parent_);
+    prepareFontDialog(dialog, initial);
+    const QFont shown = dialog.currentFont();
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return fontAnswer(initial, shown, dialog.selectedFont());
 }
 
 std::optional<QColor> QtPrompter::colour(const QColor&) {
