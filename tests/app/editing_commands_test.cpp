@@ -112,6 +112,7 @@ private Q_SLOTS:
     void alignmentAndIndentation();
     void fontAndColourComeFromThePrompter();
     void fontDialogOkWithoutAChangeChangesNothing();
+    void undoAndRedoKeys();
     void tablesHaveTheirShapeAndJoin();
     void picturesAndTablesCutCopyPasteAndUndo();
     void listsToggle();
@@ -290,6 +291,38 @@ void EditingCommandsTest::fontDialogOkWithoutAChangeChangesNothing() {
     c.setPosition(8);
     QCOMPARE(c.charFormat().fontPointSize(), 20.0);
     QVERIFY(app.boldAt(7) && c.charFormat().fontItalic());
+}
+
+namespace {
+// Takes Ctrl+Y from a text field as the text fields of X11 desktops do not
+// know it: only a key of the program's own can still redo.
+struct WithoutPlatformCtrlY : QObject {
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+    }
+};
+} // namespace
+
+void EditingCommandsTest::undoAndRedoKeys() {
+    App app;
+    app.openWith("one");
+    WithoutPlatformCtrlY platform;
+    app.edit().installEventFilter(&platform);
+    app.edit().moveCursor(QTextCursor::End);
+    app.key(Qt::Key_X, Qt::NoModifier);
+    QCOMPARE(app.edit().toPlainText(), QStringLiteral("onex"));
+    // Both redo keys, Ctrl+Y as the menu shows it and Ctrl+Shift+Z.
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> redoKeys[] = {
+        {Qt::Key_Y, Qt::ControlModifier}, {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}};
+    for (const auto& [key, modifiers] : redoKeys) {
+        app.key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(app.edit().toPlainText(), QStringLiteral("one"));
+        app.key(key, modifiers);
+        QCOMPARE(app.edit().toPlainText(), QStringLiteral("onex"));
+    }
 }
 
 void EditingCommandsTest::fontAndColourComeFromThePrompter() {

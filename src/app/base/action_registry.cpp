@@ -45,8 +45,9 @@ const Command kCommands[] = {
     {cmd::Exit, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "E&xit")},
     {cmd::Undo, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "&Undo"), Qt::CTRL | Qt::Key_Z,
      KeyScope::ShownOnly},
+    // Ctrl+Y is bound to the editor: text fields redo on it only on some desktops.
     {cmd::Redo, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "&Redo"), Qt::CTRL | Qt::Key_Y,
-     KeyScope::ShownOnly},
+     KeyScope::Editor},
     {cmd::Cut, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Cu&t"), Qt::CTRL | Qt::Key_X,
      KeyScope::ShownOnly},
     {cmd::Copy, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "&Copy"), Qt::CTRL | Qt::Key_C,
