@@ -59,6 +59,7 @@ private Q_SLOTS:
     void replaceAllRunsOnceFromItsStartToTheEnd();
     void replaceAfterAFindUpwardGoesOnDownward();
     void escapeClosesTheDialogFirst();
+    void searchKeysWorkInTheDialog();
 };
 
 void FindReplaceTest::findNextBeforeAnyFindOpensTheDialog() {
@@ -192,6 +193,33 @@ void FindReplaceTest::escapeClosesTheDialogFirst() {
     QVERIFY(app.window->isVisible());
     app.window->dispatch(cmd::HideWindow);
     QVERIFY(!app.window->isVisible());
+}
+
+void FindReplaceTest::searchKeysWorkInTheDialog() {
+    App app("one two one two one");
+    app.window->dispatch(cmd::Find); // modeless: shown without a loop of its own
+    FindDialog* dialog = app.find().dialog();
+    QVERIFY(dialog->isVisible() && !dialog->isModal());
+    QApplication::setActiveWindow(dialog);
+    QVERIFY(QTest::qWaitForWindowActive(dialog));
+    app.ask("two");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+    QCOMPARE(app.selectionStart(), 4);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+    QCOMPARE(app.selectionStart(), 12);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3, Qt::ShiftModifier);
+    QCOMPARE(app.selectionStart(), 4);
+    QVERIFY(app.prompter.messageTexts().isEmpty());
+
+    // Shift+F3 from the window searches back too; F3 goes on down.
+    dialog->close();
+    QApplication::setActiveWindow(app.window);
+    app.edit().setFocus();
+    QTest::keyClick(&app.edit(), Qt::Key_F3);
+    QCOMPARE(app.selectionStart(), 12);
+    QTest::keyClick(&app.edit(), Qt::Key_F3, Qt::ShiftModifier);
+    QCOMPARE(app.selectionStart(), 4);
+    QVERIFY(app.prompter.messageTexts().isEmpty());
 }
 
 QTEST_MAIN(FindReplaceTest)

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -168,6 +169,15 @@ FindController::FindController(QTextEdit& edit, Prompter& prompter, QWidget* win
     connect(dialog_, &FindDialog::findRequested, this, &FindController::find);
     connect(dialog_, &FindDialog::replaceRequested, this, &FindController::replace);
     connect(dialog_, &FindDialog::replaceAllRequested, this, &FindController::replaceEverything);
+    // The search keys work in the dialog too, as in the window; Shift+F3
+    // searches the other way from both.
+    const QKeySequence next(Qt::Key_F3);
+    const QKeySequence back(Qt::SHIFT | Qt::Key_F3);
+    connect(new QShortcut(next, dialog_), &QShortcut::activated, this,
+            [this] { findFromDialog(false); });
+    connect(new QShortcut(back, dialog_), &QShortcut::activated, this,
+            [this] { findFromDialog(true); });
+    connect(new QShortcut(back, window), &QShortcut::activated, this, [this] { findAgain(true); });
 }
 
 void FindController::openFind() {
@@ -180,12 +190,14 @@ void FindController::openReplace() {
         dialog_->showFor(true, last_);
 }
 
-void FindController::findAgain() {
+void FindController::findAgain(bool reversed) {
     if (!searched_ || last_.text.isEmpty()) {
         openFind();
         return;
     }
-    if (!findNext(edit_, last_))
+    FindRequest request = last_;
+    request.down = request.down != reversed;
+    if (!findNext(edit_, request))
         notFound();
 }
 
@@ -207,6 +219,14 @@ void FindController::find() {
     searched_ = true;
     if (!findNext(edit_, last_))
         notFound();
+}
+
+void FindController::findFromDialog(bool reversed) {
+    if (dialog_->request().text.isEmpty())
+        return;
+    last_ = dialog_->request();
+    searched_ = true;
+    findAgain(reversed);
 }
 
 void FindController::replace() {

@@ -72,8 +72,9 @@ public:
 
     void openFind();
     void openReplace();
-    // F3: the last search again; before any search, the dialog.
-    void findAgain();
+    // F3: the last search again; before any search, the dialog. Shift+F3
+    // (`reversed`): the last search again the other way.
+    void findAgain(bool reversed = false);
     // Closes the dialog when it is open; true when it was.
     bool closeDialog();
 
@@ -81,6 +82,9 @@ public:
 
 private:
     void find();
+    // F3 and Shift+F3 while the dialog is active: the search it shows, the
+    // second the other way.
+    void findFromDialog(bool reversed);
     void replace();
     void replaceEverything();
     void notFound();
