@@ -229,6 +229,9 @@ void BackgroundTest::keyReferenceListsItsRows() {
     QCOMPARE(fields.first()->text(), QString("Ctrl + Shift + A"));
     for (auto* field : fields)
         QVERIFY(field->isReadOnly());
+    // Every group's fields start on one column.
+    for (auto* field : fields)
+        QCOMPARE(field->mapTo(dialog, QPoint()).x(), fields.first()->mapTo(dialog, QPoint()).x());
     dialog->accept();
 }
 

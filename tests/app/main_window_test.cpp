@@ -5,9 +5,12 @@
 #include "app/editor/editor_host.h"
 #include "app/editor/topic_text_edit.h"
 #include "app/shell/main_window.h"
+#include "app/shell/qt_prompter.h"
 #include "fake_topics.h"
 
+#include <QMessageBox>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTreeView>
 #include <QtTest>
@@ -37,6 +40,8 @@ private Q_SLOTS:
     void helpStartsTheViewerOnlyWhenBothFilesExist();
     void splitterKeepsBothPanesUsable();
     void applicationIconIsRenderedInEverySize();
+    void statusBarGoesWithItsNote();
+    void messageBoxIsWideEnoughForItsTitle();
 };
 
 void MainWindowTest::titleInBothStates() {
@@ -148,6 +153,50 @@ void MainWindowTest::applicationIconIsRenderedInEverySize() {
         // The middle of the cover is opaque; the corner below the spine is clear.
         QCOMPARE(qAlpha(image.pixel(size * 12 / 32, size * 20 / 32)), 255);
         QCOMPARE(qAlpha(image.pixel(0, size - 1)), 0);
+    }
+}
+
+void MainWindowTest::statusBarGoesWithItsNote() {
+    QTemporaryDir dir;
+    FakeTopics topics(dir.path());
+    ScriptedPrompter prompter;
+    RecordingLauncher launcher;
+    CountingExit exit;
+    MainWindow window(topics, exit, prompter, launcher, dir.path());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto barShown = [&window] {
+        const auto* bar = window.findChild<QStatusBar*>();
+        return bar && bar->isVisible();
+    };
+    QVERIFY(!barShown());
+    window.showStatusNote(QStringLiteral("The notebook was recovered."));
+    QVERIFY(barShown());
+    // What the note's timeout does when it runs out.
+    window.findChild<QStatusBar*>()->clearMessage();
+    QVERIFY(!barShown());
+    // A second note brings the bar back.
+    window.showStatusNote(QStringLiteral("Again."));
+    QVERIFY(barShown());
+}
+
+void MainWindowTest::messageBoxIsWideEnoughForItsTitle() {
+    // A short text under a long title: the box sized for its text alone
+    // leaves the window manager to cut the title.
+    for (const QString& caption :
+         {QStringLiteral("Oxlin Notebook Viewer"), QStringLiteral("Properties of the topic")}) {
+        const std::unique_ptr<QMessageBox> box = QtPrompter::messageBox(
+            nullptr, QStringLiteral("Done."), caption, PromptIcon::None, PromptButtons::Ok);
+        box->open();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        // The window manager draws the title in bold, beside an icon and
+        // three buttons of about a line's height each.
+        QFont titleFont = box->font();
+        titleFont.setBold(true);
+        const QFontMetrics metrics(titleFont);
+        const int needed = metrics.horizontalAdvance(caption) + 4 * metrics.height();
+        QVERIFY2(box->width() >= needed, qPrintable(caption));
+        box->accept();
     }
 }
 

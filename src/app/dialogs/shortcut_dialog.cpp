@@ -65,16 +65,26 @@ ShortcutDialog::ShortcutDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("shortcutDialog"));
     setWindowTitle(tr("KeyBorad ShortCut"));
     auto* layout = new QVBoxLayout(this);
+    QList<QLabel*> labels;
     for (const Group& group : kGroups) {
         auto* box = new QGroupBox(tr(group.title), this);
         auto* form = new QFormLayout(box);
         for (const Row& row : group.rows) {
+            auto* label = new QLabel(tr(row.label), box);
             auto* field = new QLineEdit(tr(row.keys), box);
             field->setReadOnly(true);
-            form->addRow(tr(row.label), field);
+            form->addRow(label, field);
+            labels.append(label);
         }
         layout->addWidget(box);
     }
+    // Each group sizes its labels' column alone: giving every label the
+    // widest one's width puts all the fields on one column.
+    int labelWidth = 0;
+    for (const QLabel* label : std::as_const(labels))
+        labelWidth = qMax(labelWidth, label->sizeHint().width());
+    for (QLabel* label : std::as_const(labels))
+        label->setMinimumWidth(labelWidth);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);

@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -66,7 +67,25 @@ std::unique_ptr<QMessageBox> QtPrompter::messageBox(QWidget* parent, const QStri
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    // Last: setting the icon lays the box out anew.
+    makeRoomForTitle(box, caption);
     return made;
+}
+
+void QtPrompter::makeRoomForTitle(QMessageBox& box, const QString& caption) {
+    // The box sizes itself to its text and buttons only, and the window
+    // manager then cuts a longer title ("Oxli… wer"). A spacer across the
+    // box's grid holds it open for the title, drawn in bold beside the
+    // frame's icon and buttons (about a line's height each, with margins).
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid || caption.isEmpty())
+        return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    const int width = metrics.horizontalAdvance(caption) + 5 * metrics.height();
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 QString QtPrompter::saveFileName(const QString& caption, const QString& initialPath,

@@ -46,6 +46,8 @@ public:
     static PromptAnswer answerOf(int result);
 
 private:
+    static void makeRoomForTitle(QMessageBox& box, const QString& caption);
+
     QPointer<QWidget> parent_;
 };
 
