@@ -1,3 +1,4 @@
+#include "app/base/action_registry.h"
 #include "app/base/app_icons.h"
 #include "app/base/command_ids.h"
 #include "app/base/launcher.h"
@@ -8,10 +9,13 @@
 #include "app/shell/qt_prompter.h"
 #include "fake_topics.h"
 
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QTreeView>
 #include <QtTest>
 
@@ -42,6 +46,7 @@ private Q_SLOTS:
     void applicationIconIsRenderedInEverySize();
     void statusBarGoesWithItsNote();
     void messageBoxIsWideEnoughForItsTitle();
+    void listsAreInTheFormatMenuAndOnTheBar();
 };
 
 void MainWindowTest::titleInBothStates() {
@@ -198,6 +203,36 @@ void MainWindowTest::messageBoxIsWideEnoughForItsTitle() {
         QVERIFY2(box->width() >= needed, qPrintable(caption));
         box->accept();
     }
+}
+
+void MainWindowTest::listsAreInTheFormatMenuAndOnTheBar() {
+    QTemporaryDir dir;
+    FakeTopics topics(dir.path());
+    ScriptedPrompter prompter;
+    RecordingLauncher launcher;
+    CountingExit exit;
+    MainWindow window(topics, exit, prompter, launcher, dir.path());
+    QMenu* format = nullptr;
+    for (QAction* entry : window.menuBar()->actions())
+        if (entry->text().remove(u'&') == QStringLiteral("Format"))
+            format = entry->menu();
+    QVERIFY(format);
+    const QList<QAction*> inMenu = format->actions();
+    const QList<QAction*> onBar = window.findChild<QToolBar*>("formatToolBar")->actions();
+    const auto expect = [&](int id, const QString& text, const QString& key) {
+        QAction* act = window.actions().action(id);
+        QCOMPARE(act->text(), text);
+        QCOMPARE(act->shortcut().toString(), key);
+        QVERIFY2(inMenu.contains(act), qPrintable(text));
+        QVERIFY2(onBar.contains(act), qPrintable(text));
+    };
+    expect(cmd::BulletList, QStringLiteral("Bulleted List"), QStringLiteral("Ctrl+Shift+8"));
+    expect(cmd::NumberedList, QStringLiteral("Numbered List"), QStringLiteral("Ctrl+Shift+7"));
+    // The other formatting commands stand beside them.
+    for (int id :
+         {cmd::Font, cmd::Bold, cmd::Italic, cmd::Underline, cmd::TextColour, cmd::IndentLess,
+          cmd::IndentMore, cmd::AlignLeft, cmd::AlignCentre, cmd::AlignRight})
+        QVERIFY(inMenu.contains(window.actions().action(id)));
 }
 
 QTEST_MAIN(MainWindowTest)
