@@ -52,6 +52,7 @@ private Q_SLOTS:
     void webLinksGoToTheBrowserUnchanged();
     void programsAreOpenedOnlyAfterAQuestion();
     void ctrlClickActivatesAndAPlainClickEdits();
+    void fileNamesWithQuotesLinkAndOpen();
 };
 
 void LinksTest::insertedLinksAreEscapedText() {
@@ -143,6 +144,26 @@ void LinksTest::ctrlClickActivatesAndAPlainClickEdits() {
     QTest::mouseClick(edit->viewport(), Qt::LeftButton, Qt::ControlModifier, link);
     QCOMPARE(app.launcher.started.size(), 1);
     QCOMPARE(app.launcher.started[0].arguments, QStringList{"www.example.org"});
+}
+
+void LinksTest::fileNamesWithQuotesLinkAndOpen() {
+    // A quote anywhere in the name, also last, where it could end a sentence.
+    for (const QString& path : {QStringLiteral("/tmp/say \"hi\" now.txt"),
+                                QStringLiteral("/tmp/q\"uote.txt"),
+                                QStringLiteral("/tmp/Report \"2024\"")}) {
+        App app;
+        app.openWith("");
+        QVERIFY(QTest::qWaitForWindowExposed(app.window));
+        app.prompter.openNames.enqueue({path});
+        app.window->dispatch(cmd::LinkToFile);
+        QTextEdit* edit = app.editor().editor();
+        const QString text = app.editorText();
+        QVERIFY2(text.startsWith("file://"), qPrintable(text));
+        QTest::mouseClick(edit->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          app.pointAt(text.right(3)));
+        QCOMPARE(app.launcher.started.size(), 1);
+        QCOMPARE(app.launcher.started[0].arguments, QStringList{path});
+    }
 }
 
 QTEST_MAIN(LinksTest)
