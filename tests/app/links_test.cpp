@@ -12,8 +12,16 @@
 #include "app/search/index_keeper.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
+#include "app/shell/qt_prompter.h"
 
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QTextBlock>
 #include <QtTest>
 
@@ -53,6 +61,7 @@ private Q_SLOTS:
     void programsAreOpenedOnlyAfterAQuestion();
     void ctrlClickActivatesAndAPlainClickEdits();
     void fileNamesWithQuotesLinkAndOpen();
+    void theFileQuestionTakesNamesWithQuotes();
 };
 
 void LinksTest::insertedLinksAreEscapedText() {
@@ -163,6 +172,32 @@ void LinksTest::fileNamesWithQuotesLinkAndOpen() {
                           app.pointAt(text.right(3)));
         QCOMPARE(app.launcher.started.size(), 1);
         QCOMPARE(app.launcher.started[0].arguments, QStringList{path});
+    }
+}
+
+void LinksTest::theFileQuestionTakesNamesWithQuotes() {
+    QTemporaryDir dir;
+    const QString name = QStringLiteral("say \"hi\".txt");
+    QFile file(dir.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    // Typed (or put there by a click in the list), as a name in the folder
+    // shown and as a whole path.
+    for (const QString& typed : {name, dir.filePath(name)}) {
+        FileQuestion question(nullptr, QStringLiteral("Please Select a File"), dir.path(), {});
+        question.open();
+        question.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
+        // Closes a "not found" warning at once instead of leaving the test
+        // waiting on it.
+        QTimer::singleShot(0, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->reject();
+        });
+        QPushButton* open = question.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open);
+        QVERIFY2(open->isEnabled(), qPrintable(typed));
+        QTest::mouseClick(open, Qt::LeftButton);
+        QCOMPARE(question.result(), int(QDialog::Accepted));
+        QCOMPARE(question.chosenFile(), dir.filePath(name));
     }
 }
 

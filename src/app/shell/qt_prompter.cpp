@@ -7,9 +7,13 @@
 #include <QColorDialog>
 #include <QCursor>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -101,8 +105,47 @@ QStringList QtPrompter::openFileNames(const QString& caption, const QString& fol
     const QString filter = filters.join(QStringLiteral(";;"));
     if (multiple)
         return QFileDialog::getOpenFileNames(parent_, caption, folder, filter);
-    const QString one = QFileDialog::getOpenFileName(parent_, caption, folder, filter);
-    return one.isEmpty() ? QStringList{} : QStringList{one};
+    FileQuestion question(parent_, caption, folder, filter);
+    if (question.exec() != QDialog::Accepted || question.chosenFile().isEmpty())
+        return {};
+    return {question.chosenFile()};
+}
+
+FileQuestion::FileQuestion(QWidget* parent, const QString& caption, const QString& folder,
+                           const QString& filter)
+    : QFileDialog(parent, caption, folder, filter) {
+    setFileMode(QFileDialog::ExistingFile);
+    auto* nameField = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    if (!nameField || !buttons) // a desktop's own dialog reads names itself
+        return;
+    // Connected after the dialog's own check, so this one has the last word.
+    connect(nameField, &QLineEdit::textChanged, this, [this, buttons] {
+        if (QPushButton* open = buttons->button(QDialogButtonBox::Open);
+            open && !quotedFile().isEmpty())
+            open->setEnabled(true);
+    });
+}
+
+QString FileQuestion::quotedFile() const {
+    const auto* nameField = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    const QString typed = nameField ? nameField->text() : QString();
+    if (!typed.contains(u'"'))
+        return {};
+    const QFileInfo file(directory().absoluteFilePath(typed));
+    return file.isFile() ? file.absoluteFilePath() : QString();
+}
+
+void FileQuestion::accept() {
+    chosen_ = quotedFile();
+    if (!chosen_.isEmpty())
+        QDialog::accept();
+    else
+        QFileDialog::accept();
+}
+
+QString FileQuestion::chosenFile() const {
+    return chosen_.isEmpty() ? selectedFiles().value(0) : chosen_;
 }
 
 QString QtPrompter::existingFolder(const QString& caption, const QString& folder) {
