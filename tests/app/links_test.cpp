@@ -21,8 +21,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTextBlock>
+#include <QTimer>
 #include <QtTest>
 
 #include "running_app.h"
@@ -157,9 +157,9 @@ void LinksTest::ctrlClickActivatesAndAPlainClickEdits() {
 
 void LinksTest::fileNamesWithQuotesLinkAndOpen() {
     // A quote anywhere in the name, also last, where it could end a sentence.
-    for (const QString& path : {QStringLiteral("/tmp/say \"hi\" now.txt"),
-                                QStringLiteral("/tmp/q\"uote.txt"),
-                                QStringLiteral("/tmp/Report \"2024\"")}) {
+    for (const QString& path :
+         {QStringLiteral("/tmp/say \"hi\" now.txt"), QStringLiteral("/tmp/q\"uote.txt"),
+          QStringLiteral("/tmp/Report \"2024\"")}) {
         App app;
         app.openWith("");
         QVERIFY(QTest::qWaitForWindowExposed(app.window));

@@ -6,20 +6,20 @@
 
 #include <QColorDialog>
 #include <QCursor>
-#include <QElapsedTimer>
-#include <QFileInfo>
-#include <QFileDialog>
-#include <QFontDialog>
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
 #include <QGridLayout>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QPushButton>
 
 namespace oxlin::app {
 
