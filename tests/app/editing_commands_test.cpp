@@ -129,7 +129,7 @@ void EditingCommandsTest::toolbarsHoldTheButtonsInOrder() {
                          0, 57607, 0, 57667}));
     QCOMPARE(app.toolbarIds("formatToolBar"),
              (QList<int>{1014, 1017, 1013, 1015, 0, 1023, 1024, 1025, 1026, 0, 1027, 1028, 0,
-                         1229, 1230, 1231, 1232, 1233, 0, 1236, 1237, 0, 1238, 1239, 1240, 0,
+                         1229, 1230, 1231, 1232, 1233, 0, 1235, 1234, 1236, 1237, 0, 1238, 1239, 1240, 0,
                          1241, 1210, 1209}));
     ActionRegistry& actions = app.window->actions();
     QCOMPARE(actions.action(cmd::NewNotebook)->toolTip(), QString("Create a new notebook (Ctrl + N)"));

@@ -12,9 +12,17 @@
 #include "app/search/index_keeper.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
+#include "app/shell/qt_prompter.h"
 
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTextBlock>
+#include <QTimer>
 #include <QtTest>
 
 #include "running_app.h"
@@ -52,6 +60,8 @@ private Q_SLOTS:
     void webLinksGoToTheBrowserUnchanged();
     void programsAreOpenedOnlyAfterAQuestion();
     void ctrlClickActivatesAndAPlainClickEdits();
+    void fileNamesWithQuotesLinkAndOpen();
+    void theFileQuestionTakesNamesWithQuotes();
 };
 
 void LinksTest::insertedLinksAreEscapedText() {
@@ -143,6 +153,52 @@ void LinksTest::ctrlClickActivatesAndAPlainClickEdits() {
     QTest::mouseClick(edit->viewport(), Qt::LeftButton, Qt::ControlModifier, link);
     QCOMPARE(app.launcher.started.size(), 1);
     QCOMPARE(app.launcher.started[0].arguments, QStringList{"www.example.org"});
+}
+
+void LinksTest::fileNamesWithQuotesLinkAndOpen() {
+    // A quote anywhere in the name, also last, where it could end a sentence.
+    for (const QString& path :
+         {QStringLiteral("/tmp/say \"hi\" now.txt"), QStringLiteral("/tmp/q\"uote.txt"),
+          QStringLiteral("/tmp/Report \"2024\"")}) {
+        App app;
+        app.openWith("");
+        QVERIFY(QTest::qWaitForWindowExposed(app.window));
+        app.prompter.openNames.enqueue({path});
+        app.window->dispatch(cmd::LinkToFile);
+        QTextEdit* edit = app.editor().editor();
+        const QString text = app.editorText();
+        QVERIFY2(text.startsWith("file://"), qPrintable(text));
+        QTest::mouseClick(edit->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          app.pointAt(text.right(3)));
+        QCOMPARE(app.launcher.started.size(), 1);
+        QCOMPARE(app.launcher.started[0].arguments, QStringList{path});
+    }
+}
+
+void LinksTest::theFileQuestionTakesNamesWithQuotes() {
+    QTemporaryDir dir;
+    const QString name = QStringLiteral("say \"hi\".txt");
+    QFile file(dir.filePath(name));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    // Typed (or put there by a click in the list), as a name in the folder
+    // shown and as a whole path.
+    for (const QString& typed : {name, dir.filePath(name)}) {
+        FileQuestion question(nullptr, QStringLiteral("Please Select a File"), dir.path(), {});
+        question.open();
+        question.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
+        // Closes a "not found" warning at once instead of leaving the test
+        // waiting on it.
+        QTimer::singleShot(0, [] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+                box->reject();
+        });
+        QPushButton* open = question.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Open);
+        QVERIFY2(open->isEnabled(), qPrintable(typed));
+        QTest::mouseClick(open, Qt::LeftButton);
+        QCOMPARE(question.result(), int(QDialog::Accepted));
+        QCOMPARE(question.chosenFile(), dir.filePath(name));
+    }
 }
 
 QTEST_MAIN(LinksTest)

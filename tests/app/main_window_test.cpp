@@ -1,3 +1,4 @@
+#include "app/base/action_registry.h"
 #include "app/base/app_icons.h"
 #include "app/base/command_ids.h"
 #include "app/base/launcher.h"
@@ -5,10 +6,16 @@
 #include "app/editor/editor_host.h"
 #include "app/editor/topic_text_edit.h"
 #include "app/shell/main_window.h"
+#include "app/shell/qt_prompter.h"
 #include "fake_topics.h"
 
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QTreeView>
 #include <QtTest>
 
@@ -37,6 +44,9 @@ private Q_SLOTS:
     void helpStartsTheViewerOnlyWhenBothFilesExist();
     void splitterKeepsBothPanesUsable();
     void applicationIconIsRenderedInEverySize();
+    void statusBarGoesWithItsNote();
+    void messageBoxIsWideEnoughForItsTitle();
+    void listsAreInTheFormatMenuAndOnTheBar();
 };
 
 void MainWindowTest::titleInBothStates() {
@@ -149,6 +159,80 @@ void MainWindowTest::applicationIconIsRenderedInEverySize() {
         QCOMPARE(qAlpha(image.pixel(size * 12 / 32, size * 20 / 32)), 255);
         QCOMPARE(qAlpha(image.pixel(0, size - 1)), 0);
     }
+}
+
+void MainWindowTest::statusBarGoesWithItsNote() {
+    QTemporaryDir dir;
+    FakeTopics topics(dir.path());
+    ScriptedPrompter prompter;
+    RecordingLauncher launcher;
+    CountingExit exit;
+    MainWindow window(topics, exit, prompter, launcher, dir.path());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const auto barShown = [&window] {
+        const auto* bar = window.findChild<QStatusBar*>();
+        return bar && bar->isVisible();
+    };
+    QVERIFY(!barShown());
+    window.showStatusNote(QStringLiteral("The notebook was recovered."));
+    QVERIFY(barShown());
+    // What the note's timeout does when it runs out.
+    window.findChild<QStatusBar*>()->clearMessage();
+    QVERIFY(!barShown());
+    // A second note brings the bar back.
+    window.showStatusNote(QStringLiteral("Again."));
+    QVERIFY(barShown());
+}
+
+void MainWindowTest::messageBoxIsWideEnoughForItsTitle() {
+    // A short text under a long title: the box sized for its text alone
+    // leaves the window manager to cut the title.
+    for (const QString& caption :
+         {QStringLiteral("Oxlin Notebook Viewer"), QStringLiteral("Properties of the topic")}) {
+        const std::unique_ptr<QMessageBox> box = QtPrompter::messageBox(
+            nullptr, QStringLiteral("Done."), caption, PromptIcon::None, PromptButtons::Ok);
+        box->open();
+        QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+        // The window manager draws the title in bold, beside an icon and
+        // three buttons of about a line's height each.
+        QFont titleFont = box->font();
+        titleFont.setBold(true);
+        const QFontMetrics metrics(titleFont);
+        const int needed = metrics.horizontalAdvance(caption) + 4 * metrics.height();
+        QVERIFY2(box->width() >= needed, qPrintable(caption));
+        box->accept();
+    }
+}
+
+void MainWindowTest::listsAreInTheFormatMenuAndOnTheBar() {
+    QTemporaryDir dir;
+    FakeTopics topics(dir.path());
+    ScriptedPrompter prompter;
+    RecordingLauncher launcher;
+    CountingExit exit;
+    MainWindow window(topics, exit, prompter, launcher, dir.path());
+    QMenu* format = nullptr;
+    for (QAction* entry : window.menuBar()->actions())
+        if (entry->text().remove(u'&') == QStringLiteral("Format"))
+            format = entry->menu();
+    QVERIFY(format);
+    const QList<QAction*> inMenu = format->actions();
+    const QList<QAction*> onBar = window.findChild<QToolBar*>("formatToolBar")->actions();
+    const auto expect = [&](int id, const QString& text, const QString& key) {
+        QAction* act = window.actions().action(id);
+        QCOMPARE(act->text(), text);
+        QCOMPARE(act->shortcut().toString(), key);
+        QVERIFY2(inMenu.contains(act), qPrintable(text));
+        QVERIFY2(onBar.contains(act), qPrintable(text));
+    };
+    expect(cmd::BulletList, QStringLiteral("Bulleted List"), QStringLiteral("Ctrl+Shift+8"));
+    expect(cmd::NumberedList, QStringLiteral("Numbered List"), QStringLiteral("Ctrl+Shift+7"));
+    // The other formatting commands stand beside them.
+    for (int id :
+         {cmd::Font, cmd::Bold, cmd::Italic, cmd::Underline, cmd::TextColour, cmd::IndentLess,
+          cmd::IndentMore, cmd::AlignLeft, cmd::AlignCentre, cmd::AlignRight})
+        QVERIFY(inMenu.contains(window.actions().action(id)));
 }
 
 QTEST_MAIN(MainWindowTest)

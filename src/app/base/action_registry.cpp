@@ -75,9 +75,9 @@ const Command kCommands[] = {
     {cmd::Underline, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Underline"),
      Qt::CTRL | Qt::Key_U, KeyScope::Editor},
     {cmd::TextColour, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Color")},
-    {cmd::NumberedList, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "enumerated list"),
+    {cmd::NumberedList, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Numbered List"),
      Qt::CTRL | Qt::SHIFT | Qt::Key_7, KeyScope::Editor},
-    {cmd::BulletList, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "bullet list"),
+    {cmd::BulletList, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Bulleted List"),
      Qt::CTRL | Qt::SHIFT | Qt::Key_8, KeyScope::Editor},
     {cmd::IndentLess, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Decrese indentation")},
     {cmd::IndentMore, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Increase indentation")},
@@ -251,6 +251,12 @@ void ActionRegistry::buildMenuBar(QMenuBar* bar) {
     QMenu* link = insert->addMenu(tr("Link"));
     addActions(link, {cmd::LinkToFile, cmd::LinkToTopic});
     addActions(insert, {cmd::InsertTable, cmd::InsertPicture, 0, cmd::InsertTextFile});
+
+    // The formatting commands, so that their keys can be found.
+    QMenu* format = bar->addMenu(tr("F&ormat"));
+    addActions(format, {cmd::Font, cmd::Bold, cmd::Italic, cmd::Underline, cmd::TextColour, 0,
+                        cmd::BulletList, cmd::NumberedList, 0, cmd::IndentLess, cmd::IndentMore, 0,
+                        cmd::AlignLeft, cmd::AlignCentre, cmd::AlignRight});
 
     QMenu* view = bar->addMenu(tr("&View"));
     addActions(view, {cmd::DropWindow, 0, cmd::AlwaysOnTop, 0, cmd::KeyShortcuts, 0, cmd::Properties});

@@ -44,7 +44,9 @@ bool LinkCommands::insertFileLink() {
         services_.prompter.message(tr(kInsertFailed), tr("Oxlin"), PromptIcon::Warning);
         return false;
     }
-    return insertLinkText(tree::fileLinkText(path));
+    // A quote is written escaped: a link's end drops quotes as a sentence's
+    // punctuation, so a name ending in one would lose it.
+    return insertLinkText(tree::fileLinkText(path).replace(u'"', QLatin1String("%22")));
 }
 
 bool LinkCommands::insertTopicLink() {

@@ -105,6 +105,7 @@ MainWindow::MainWindow(EditorTopics& topics, ExitSequence& exit, Prompter& promp
             [this](bool on) { actions_->setEnabled(cmd::Paste, on); });
     actions_->setEnabled(cmd::Paste, false);
 
+    setUpStatusBar();
     installCommands();
     refreshTitle();
 }
@@ -224,6 +225,18 @@ void MainWindow::requestExit() {
 
 void MainWindow::showStatusNote(const QString& text) {
     statusBar()->showMessage(text, kStatusNoteMs);
+    statusBar()->show();
+}
+
+void MainWindow::setUpStatusBar() {
+    // The status bar only carries short notes: it is there while one is,
+    // and goes with the note when its time is up.
+    QStatusBar* bar = statusBar();
+    bar->hide();
+    connect(bar, &QStatusBar::messageChanged, bar, [bar](const QString& message) {
+        if (message.isEmpty())
+            bar->hide();
+    });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

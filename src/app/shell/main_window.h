@@ -102,6 +102,7 @@ protected:
 
 private:
     void installCommands();
+    void setUpStatusBar();
     void showHelp();
 
     EditorTopics& topics_;

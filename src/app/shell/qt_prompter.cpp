@@ -7,15 +7,20 @@
 
 #include <QColorDialog>
 #include <QCursor>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
+#include <QGridLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QPushButton>
 
 namespace oxlin::app {
 
@@ -67,7 +72,25 @@ std::unique_ptr<QMessageBox> QtPrompter::messageBox(QWidget* parent, const QStri
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
+    // Last: setting the icon lays the box out anew.
+    makeRoomForTitle(box, caption);
     return made;
+}
+
+void QtPrompter::makeRoomForTitle(QMessageBox& box, const QString& caption) {
+    // The box sizes itself to its text and buttons only, and the window
+    // manager then cuts a longer title ("Oxli… wer"). A spacer across the
+    // box's grid holds it open for the title, drawn in bold beside the
+    // frame's icon and buttons (about a line's height each, with margins).
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid || caption.isEmpty())
+        return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    const int width = metrics.horizontalAdvance(caption) + 5 * metrics.height();
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 QString QtPrompter::saveFileName(const QString& caption, const QString& initialPath,
@@ -83,8 +106,47 @@ QStringList QtPrompter::openFileNames(const QString& caption, const QString& fol
     const QString filter = filters.join(QStringLiteral(";;"));
     if (multiple)
         return QFileDialog::getOpenFileNames(parent_, caption, folder, filter);
-    const QString one = QFileDialog::getOpenFileName(parent_, caption, folder, filter);
-    return one.isEmpty() ? QStringList{} : QStringList{one};
+    FileQuestion question(parent_, caption, folder, filter);
+    if (question.exec() != QDialog::Accepted || question.chosenFile().isEmpty())
+        return {};
+    return {question.chosenFile()};
+}
+
+FileQuestion::FileQuestion(QWidget* parent, const QString& caption, const QString& folder,
+                           const QString& filter)
+    : QFileDialog(parent, caption, folder, filter) {
+    setFileMode(QFileDialog::ExistingFile);
+    auto* nameField = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    if (!nameField || !buttons) // a desktop's own dialog reads names itself
+        return;
+    // Connected after the dialog's own check, so this one has the last word.
+    connect(nameField, &QLineEdit::textChanged, this, [this, buttons] {
+        if (QPushButton* open = buttons->button(QDialogButtonBox::Open);
+            open && !quotedFile().isEmpty())
+            open->setEnabled(true);
+    });
+}
+
+QString FileQuestion::quotedFile() const {
+    const auto* nameField = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    const QString typed = nameField ? nameField->text() : QString();
+    if (!typed.contains(u'"'))
+        return {};
+    const QFileInfo file(directory().absoluteFilePath(typed));
+    return file.isFile() ? file.absoluteFilePath() : QString();
+}
+
+void FileQuestion::accept() {
+    chosen_ = quotedFile();
+    if (!chosen_.isEmpty())
+        QDialog::accept();
+    else
+        QFileDialog::accept();
+}
+
+QString FileQuestion::chosenFile() const {
+    return chosen_.isEmpty() ? selectedFiles().value(0) : chosen_;
 }
 
 QString QtPrompter::existingFolder(const QString& caption, const QString& folder) {

@@ -7,10 +7,33 @@
 
 class QMessageBox;
 
+#include <QFileDialog>
 #include <QPointer>
 #include <QWidget>
 
 namespace oxlin::app {
+
+// The question for one existing file. Qt's own file dialog reads quotes in
+// the name field as marks around several names, so it could not open a file
+// whose name has one (the Open button stayed grey, a typed name was "not
+// found"); this one takes such a name as it stands when it is a file.
+class FileQuestion final : public QFileDialog {
+    Q_OBJECT
+public:
+    FileQuestion(QWidget* parent, const QString& caption, const QString& folder,
+                 const QString& filter);
+
+    // The file chosen, once the dialog was accepted.
+    QString chosenFile() const;
+
+    void accept() override;
+
+private:
+    // The file the name field names when it holds a quote, or nothing.
+    QString quotedFile() const;
+
+    QString chosen_;
+};
 
 // Shows the real Qt dialogs, owned by `parent` (which may be null or change).
 class QtPrompter final : public Prompter {
@@ -46,6 +69,8 @@ public:
     static PromptAnswer answerOf(int result);
 
 private:
+    static void makeRoomForTitle(QMessageBox& box, const QString& caption);
+
     QPointer<QWidget> parent_;
 };
 

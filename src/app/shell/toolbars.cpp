@@ -50,16 +50,17 @@ Toolbars buildToolbars(QMainWindow& window, ActionRegistry& actions, EditorHost&
     bars.format = makeBar(window, "formatToolBar",
                           QCoreApplication::translate("oxlin::app::Toolbars", "Format"));
     const auto formatIds = {
-        cmd::NewFolder,  cmd::NewSubfolder, cmd::NewTopic,    cmd::DeleteTopic,  0,
-        cmd::LevelUp,    cmd::LevelDown,    cmd::MoveUp,      cmd::MoveDown,     0,
-        cmd::Backward,   cmd::Forward,      0,                cmd::Font,         cmd::Bold,
-        cmd::Italic,     cmd::Underline,    cmd::TextColour,  0,                 cmd::IndentLess,
-        cmd::IndentMore, 0,                 cmd::AlignLeft,   cmd::AlignCentre,  cmd::AlignRight,
-        0,               cmd::InsertLink,   cmd::InsertPicture, cmd::InsertTable};
+        cmd::NewFolder,    cmd::NewSubfolder, cmd::NewTopic,   cmd::DeleteTopic, 0,
+        cmd::LevelUp,      cmd::LevelDown,    cmd::MoveUp,     cmd::MoveDown,    0,
+        cmd::Backward,     cmd::Forward,      0,               cmd::Font,        cmd::Bold,
+        cmd::Italic,       cmd::Underline,    cmd::TextColour, 0,                cmd::BulletList,
+        cmd::NumberedList, cmd::IndentLess,   cmd::IndentMore, 0,                cmd::AlignLeft,
+        cmd::AlignCentre,  cmd::AlignRight,   0,               cmd::InsertLink,  cmd::InsertPicture,
+        cmd::InsertTable};
     giveIcons(actions, formatIds);
     actions.addActions(bars.format, formatIds);
     // Commands with no button still get their picture for menus that show them.
-    giveIcons(actions, {cmd::NumberedList, cmd::BulletList, cmd::InsertTextFile});
+    giveIcons(actions, {cmd::InsertTextFile});
 
     const auto enableEditing = [&actions](bool on) {
         for (int id : kEditingGroup)
