@@ -4,6 +4,8 @@
 #include "app/base/scripted_prompter.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/topic_text_edit.h"
+#include "app/search/keyword_panel.h"
+#include "app/search/locate_panel.h"
 #include "app/shell/main_window.h"
 #include "fake_topics.h"
 
@@ -115,6 +117,18 @@ void MainWindowTest::helpStartsTheViewerOnlyWhenBothFilesExist() {
     QCOMPARE(launcher.started[0].kind, QStringLiteral("viewer"));
     QCOMPARE(launcher.started[0].arguments[1], QDir(dir.path()).filePath("OxlinHelp.xzz"));
     QVERIFY(prompter.asked.isEmpty());
+
+    // F1 asks for the help from the tree, the editor and the search panels.
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QList<QWidget*> places = {window.treeView(), window.editorHost().editor(),
+                                    window.locatePanel(), window.keywordPanel()};
+    for (QWidget* place : places) {
+        const qsizetype before = launcher.started.size();
+        place->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(place, Qt::Key_F1);
+        QCOMPARE(launcher.started.size(), before + 1);
+    }
 }
 
 void MainWindowTest::splitterKeepsBothPanesUsable() {
