@@ -7,6 +7,7 @@
 #include "app/search/keyword_panel.h"
 #include "app/search/locate_panel.h"
 #include "app/shell/main_window.h"
+#include "app/shell/window_placement.h"
 #include "fake_topics.h"
 
 #include <QSplitter>
@@ -38,6 +39,7 @@ private Q_SLOTS:
     void exitRunsTheSequenceOnce();
     void helpStartsTheViewerOnlyWhenBothFilesExist();
     void splitterKeepsBothPanesUsable();
+    void theWindowIsPlacedInsideTheAvailableArea();
     void applicationIconIsRenderedInEverySize();
 };
 
@@ -129,6 +131,22 @@ void MainWindowTest::helpStartsTheViewerOnlyWhenBothFilesExist() {
         QTest::keyClick(place, Qt::Key_F1);
         QCOMPARE(launcher.started.size(), before + 1);
     }
+}
+
+void MainWindowTest::theWindowIsPlacedInsideTheAvailableArea() {
+    // A title bar 20 high and borders 1 wide fit inside a screen whose
+    // panel takes its bottom 30 pixels.
+    const QRect available(0, 0, 1280, 770);
+    const QRect client = clientRectInside(available, QMargins(1, 20, 1, 1));
+    QCOMPARE(client, QRect(1, 20, 1278, 749));
+    QCOMPARE(client.marginsAdded(QMargins(1, 20, 1, 1)), available);
+
+    // Without a frame (no window manager) the window takes the area itself.
+    QWidget window;
+    placeInside(window, QRect(10, 20, 600, 400));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.frameGeometry(), QRect(10, 20, 600, 400));
 }
 
 void MainWindowTest::splitterKeepsBothPanesUsable() {
