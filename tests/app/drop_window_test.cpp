@@ -76,6 +76,17 @@ void DropWindowTest::restsInTheLowerRightOfTheAvailableArea() {
     QCOMPARE(rest.size(), drop::kSmallSize);
     QCOMPARE(rest.right(), 1280 - 1 - drop::kScreenMargin);
     QCOMPARE(rest.bottom(), 770 - 1 - drop::kScreenMargin);
+
+    // A tray icon in that corner, on a panel the available area still
+    // holds: the window rests just above it, in the same column.
+    const QRect tray(1250, 776, 24, 24);
+    const QRect clear = drop::restingRect(QRect(0, 0, 1280, 800), drop::kSmallSize, tray);
+    QVERIFY(!clear.intersects(tray));
+    QCOMPARE(clear.right(), 1280 - 1 - drop::kScreenMargin);
+    QCOMPARE(clear.bottom(), tray.top() - 1 - drop::kScreenMargin);
+    // An icon elsewhere leaves the corner alone.
+    QCOMPARE(drop::restingRect(QRect(0, 0, 1280, 800), drop::kSmallSize, QRect(10, 776, 24, 24)),
+             drop::restingRect(QRect(0, 0, 1280, 800)));
 }
 
 void DropWindowTest::capturedTextIsStoredAsTextTopicsAre() {

@@ -159,8 +159,9 @@ void EditingCommandsTest::enabledStatesFollowTheEditorAndTheTree() {
     app.controller->openTopic(page);
     for (int id : {cmd::Bold, cmd::Font, cmd::InsertTable, cmd::InsertPicture, cmd::Paste})
         QVERIFY(actions.action(id)->isEnabled());
-    // A topic is selected: new topic and subfolder only on a folder.
-    QVERIFY(!actions.action(cmd::NewTopic)->isEnabled());
+    // A topic is selected: a new topic goes beside it, a subfolder needs a folder.
+    QVERIFY(actions.action(cmd::NewTopic)->isEnabled());
+    QVERIFY(!actions.action(cmd::NewSubfolder)->isEnabled());
     // History: Back once two topics were opened.
     app.controller->openTopic(other);
     QVERIFY(actions.action(cmd::Backward)->isEnabled());

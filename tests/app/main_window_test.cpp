@@ -5,8 +5,11 @@
 #include "app/base/scripted_prompter.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/topic_text_edit.h"
+#include "app/search/keyword_panel.h"
+#include "app/search/locate_panel.h"
 #include "app/shell/main_window.h"
 #include "app/shell/qt_prompter.h"
+#include "app/shell/window_placement.h"
 #include "fake_topics.h"
 
 #include <QMenu>
@@ -43,6 +46,7 @@ private Q_SLOTS:
     void exitRunsTheSequenceOnce();
     void helpStartsTheViewerOnlyWhenBothFilesExist();
     void splitterKeepsBothPanesUsable();
+    void theWindowIsPlacedInsideTheAvailableArea();
     void applicationIconIsRenderedInEverySize();
     void statusBarGoesWithItsNote();
     void messageBoxIsWideEnoughForItsTitle();
@@ -125,6 +129,34 @@ void MainWindowTest::helpStartsTheViewerOnlyWhenBothFilesExist() {
     QCOMPARE(launcher.started[0].kind, QStringLiteral("viewer"));
     QCOMPARE(launcher.started[0].arguments[1], QDir(dir.path()).filePath("OxlinHelp.xzz"));
     QVERIFY(prompter.asked.isEmpty());
+
+    // F1 asks for the help from the tree, the editor and the search panels.
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QList<QWidget*> places = {window.treeView(), window.editorHost().editor(),
+                                    window.locatePanel(), window.keywordPanel()};
+    for (QWidget* place : places) {
+        const qsizetype before = launcher.started.size();
+        place->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(place, Qt::Key_F1);
+        QCOMPARE(launcher.started.size(), before + 1);
+    }
+}
+
+void MainWindowTest::theWindowIsPlacedInsideTheAvailableArea() {
+    // A title bar 20 high and borders 1 wide fit inside a screen whose
+    // panel takes its bottom 30 pixels.
+    const QRect available(0, 0, 1280, 770);
+    const QRect client = clientRectInside(available, QMargins(1, 20, 1, 1));
+    QCOMPARE(client, QRect(1, 20, 1278, 749));
+    QCOMPARE(client.marginsAdded(QMargins(1, 20, 1, 1)), available);
+
+    // Without a frame (no window manager) the window takes the area itself.
+    QWidget window;
+    placeInside(window, QRect(10, 20, 600, 400));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.frameGeometry(), QRect(10, 20, 600, 400));
 }
 
 void MainWindowTest::splitterKeepsBothPanesUsable() {

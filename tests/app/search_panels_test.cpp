@@ -23,6 +23,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -105,6 +106,7 @@ class SearchPanelsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void loadRebuildsTheIndexAndReopensLastEdit();
+    void theReopenedTopicShowsWhereTheUserLeftIt();
     void locateFindsByPrefixAndGoesToTheRow();
     void renameAndRelabelKeepLocateInStep();
     void eachSearchModeThroughThePanel();
@@ -139,6 +141,33 @@ void SearchPanelsTest::loadRebuildsTheIndexAndReopensLastEdit() {
     // Every topic, file topics too, sorted without regard to case; no folders.
     QCOMPARE(app.rowsOf(*app.locate().list()),
              (QStringList{"ideas.txt", "Plan.txt", "report.doc"}));
+}
+
+void SearchPanelsTest::theReopenedTopicShowsWhereTheUserLeftIt() {
+    App app;
+    QByteArray text;
+    for (int line = 0; line < 200; ++line)
+        text += "line " + QByteArray::number(line) + "\n";
+    const ItemHandle plan = app.topic(app.folder(0, "Work"), "Plan.txt", text);
+    app.controller->openTopic(plan);
+    QTextEdit* edit = app.editor().editor();
+    QTextCursor caret(edit->document());
+    caret.setPosition(int(text.indexOf("line 150")) + 3);
+    edit->setTextCursor(caret);
+    edit->ensureCursorVisible();
+    const int scrolled = edit->verticalScrollBar()->value();
+    QVERIFY(scrolled > 0);
+
+    // The exit sequence, then a new controller over the same data folder.
+    app.restart();
+    QVERIFY(app.waitForLoadedIndex());
+    edit = app.editor().editor();
+    QCOMPARE(app.editor().currentTopic(), app.tree().findByPath("Work\\Plan.txt"));
+    QCOMPARE(edit->textCursor().position(), int(text.indexOf("line 150")) + 3);
+    QVERIFY(edit->verticalScrollBar()->value() > 0);
+    // The stored files other programs read are as they were.
+    QCOMPARE(app.session().readRuntimeText("RunTimeData", "LastEdit").value_or(QString()),
+             QStringLiteral("Work\\Plan.txt"));
 }
 
 void SearchPanelsTest::locateFindsByPrefixAndGoesToTheRow() {

@@ -99,6 +99,8 @@ class TreeCommandsTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void newItemsTakeDefaultNamesAndOpenTheLabelEditor();
+    void aFirstTopicCanBeMadeInAnyStateOfTheTree();
+    void theContextMenuMakesATopicBesideTheOnlyTopic();
     void insertKeyWrapsATopicInAFolderOfItsBaseName();
     void rename_data();
     void rename();
@@ -155,11 +157,57 @@ void TreeCommandsTest::newItemsTakeDefaultNamesAndOpenTheLabelEditor() {
     QVERIFY(app.isEditing());
     QTest::keyClick(app.labelEditor(), Qt::Key_Escape);
 
-    // New topic and new subfolder need a folder.
+    // A subfolder needs a folder; a new topic beside a topic goes into its folder.
     const int count = app.tree().itemCount();
     app.window->dispatch(cmd::NewSubfolder);
-    app.window->dispatch(cmd::NewTopic);
     QCOMPARE(app.tree().itemCount(), count);
+    app.window->dispatch(cmd::NewTopic);
+    QCOMPARE(app.labels(work).last(), QStringLiteral("NewTopic4.txt"));
+}
+
+void TreeCommandsTest::aFirstTopicCanBeMadeInAnyStateOfTheTree() {
+    App app;
+    QCOMPARE(app.tree().itemCount(), 0);
+    // An empty tree: New Topic makes a top-level topic; nothing selected
+    // greys New SubFolder and the deletions.
+    QVERIFY(app.enabled(cmd::NewTopic));
+    QVERIFY(!app.enabled(cmd::NewSubfolder));
+    QVERIFY(!app.enabled(cmd::DeleteTopic));
+    app.window->dispatch(cmd::NewTopic);
+    QCOMPARE(app.labels(0), QStringList{"NewTopic1.txt"});
+    QCOMPARE(app.selection(), app.tree().children(0).front());
+    QTest::keyClick(app.labelEditor(), Qt::Key_Escape);
+    QVERIFY(app.enabled(cmd::NewTopic));
+    QVERIFY(!app.enabled(cmd::NewSubfolder));
+}
+
+void TreeCommandsTest::theContextMenuMakesATopicBesideTheOnlyTopic() {
+    App app;
+    const ItemHandle welcome = app.topic(0, "Welcome.rtf");
+    QMenu* menu = app.pane().contextMenu();
+    QAction* newTopic = app.window->actions().action(cmd::NewTopic);
+    auto request = [&] {
+        QTest::keyClick(app.view(), Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(menu->isVisible());
+    };
+    // Nothing selected: the menu offers New Topic, not New SubFolder.
+    app.pane().select(0);
+    request();
+    QVERIFY(newTopic->isEnabled());
+    QVERIFY(!app.enabled(cmd::NewSubfolder));
+    QVERIFY(!app.enabled(cmd::DeleteTopic));
+    newTopic->trigger();
+    menu->hide();
+    QCOMPARE(app.labels(0), (QStringList{"Welcome.rtf", "NewTopic1.txt"}));
+    QTest::keyClick(app.labelEditor(), Qt::Key_Escape);
+
+    // The Welcome topic selected: the new topic goes beside it.
+    app.pane().select(welcome);
+    request();
+    QVERIFY(newTopic->isEnabled());
+    newTopic->trigger();
+    menu->hide();
+    QCOMPARE(app.labels(0), (QStringList{"Welcome.rtf", "NewTopic1.txt", "NewTopic2.txt"}));
 }
 
 void TreeCommandsTest::insertKeyWrapsATopicInAFolderOfItsBaseName() {
@@ -325,9 +373,9 @@ void TreeCommandsTest::movesFollowTheSelectionsEnabledStates() {
     app.pane().select(a);
     QCOMPARE(states(), (QList<bool>{false, false, false, true, true, true}));
     app.pane().select(t);
-    QCOMPARE(states(), (QList<bool>{false, true, true, false, false, false}));
+    QCOMPARE(states(), (QList<bool>{false, true, true, false, true, false}));
     app.pane().select(inside);
-    QCOMPARE(states(), (QList<bool>{true, false, false, false, false, false}));
+    QCOMPARE(states(), (QList<bool>{true, false, false, false, true, false}));
 
     // A disabled move does nothing when dispatched anyway.
     app.window->dispatch(cmd::MoveUp);
@@ -338,7 +386,7 @@ void TreeCommandsTest::movesFollowTheSelectionsEnabledStates() {
     ItemHandle moved = app.selection();
     QCOMPARE(app.labels(a), (QStringList{"In.txt", "T.txt"}));
     QCOMPARE(app.tree().parent(moved), a);
-    QCOMPARE(states(), (QList<bool>{true, false, true, false, false, false}));
+    QCOMPARE(states(), (QList<bool>{true, false, true, false, true, false}));
 
     app.window->dispatch(cmd::MoveUp);
     QCOMPARE(app.labels(a), (QStringList{"T.txt", "In.txt"}));
@@ -495,7 +543,7 @@ void TreeCommandsTest::contextMenuGreysByTheSelection() {
     app.pane().select(topic);
     QTest::keyClick(app.view(), Qt::Key_F10, Qt::ShiftModifier); // a keyboard request
     QTRY_VERIFY(menu->isVisible());
-    QCOMPARE(greyed(), (QStringList{"&Paste", "New SubFolder", "New Topic", "Delete Catalog"}));
+    QCOMPARE(greyed(), (QStringList{"&Paste", "New SubFolder", "Delete Catalog"}));
     // Below the row, under the short label rather than the middle of the wide row.
     const QRect row = app.view()->visualRect(app.controller->model().indexOf(topic));
     const QPoint shown = app.view()->viewport()->mapFromGlobal(menu->pos());

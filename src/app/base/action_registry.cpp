@@ -93,8 +93,7 @@ const Command kCommands[] = {
      Qt::Key_F10},
     {cmd::KeyShortcuts, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Key Shortcut")},
     {cmd::Properties, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "P&roperties")},
-    {cmd::HelpTopics, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "&Help Topics"), Qt::Key_F1,
-     KeyScope::ShownOnly},
+    {cmd::HelpTopics, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "&Help Topics"), Qt::Key_F1},
     {cmd::About, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "&About Oxlin...")},
     {cmd::SwitchFocus, "", Qt::Key_F6},
     // The tree's commands.

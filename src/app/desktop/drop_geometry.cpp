@@ -1,5 +1,7 @@
 #include "app/desktop/drop_geometry.h"
 
+#include <algorithm>
+
 namespace oxlin::app::drop {
 
 Zone zoneAt(QPoint point, bool topicOpen, bool textAvailable) {
@@ -19,10 +21,14 @@ QRect highlightFrame(Zone zone, QSize size) {
     return {};
 }
 
-QRect restingRect(const QRect& available, QSize size) {
+QRect restingRect(const QRect& available, QSize size, const QRect& avoid) {
     const int left = available.x() + available.width() - size.width() - kScreenMargin;
     const int top = available.y() + available.height() - size.height() - kScreenMargin;
-    return QRect(QPoint(left, top), size);
+    const QRect rest(QPoint(left, top), size);
+    if (avoid.isEmpty() || !rest.intersects(avoid))
+        return rest;
+    return QRect(QPoint(left, std::max(available.y(), avoid.y() - size.height() - kScreenMargin)),
+                 size);
 }
 
 QRect grownRect(const QRect& saved, QSize large) {

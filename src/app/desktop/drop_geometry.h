@@ -30,8 +30,10 @@ Zone zoneAt(QPoint point, bool topicOpen, bool textAvailable);
 // for Zone::None.
 QRect highlightFrame(Zone zone, QSize size = kLargeSize);
 
-// Where the window rests: its lower right corner near that of `available`.
-QRect restingRect(const QRect& available, QSize size = kSmallSize);
+// Where the window rests: its lower right corner near that of `available`,
+// or just above `avoid` (the tray icon, whose panel may not be kept out of
+// `available`) when it would cover it.
+QRect restingRect(const QRect& available, QSize size = kSmallSize, const QRect& avoid = {});
 
 // The large window grown from `saved` upwards and to the left, keeping the
 // lower right corner; an edge that would leave the screen's origin keeps the

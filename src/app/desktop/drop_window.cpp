@@ -63,6 +63,13 @@ DropWindow::DropWindow(OpenTopicLabel openTopicLabel, QWidget* parent)
     raiseTimer_.start();
 }
 
+void DropWindow::keepClearOf(const QRect& area) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (grown_ || !screen)
+        return;
+    move(drop::restingRect(screen->availableGeometry(), drop::kSmallSize, area).topLeft());
+}
+
 void DropWindow::grow() {
     if (grown_)
         return;

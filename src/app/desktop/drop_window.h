@@ -31,6 +31,8 @@ public:
 
     drop::Zone zone() const { return zone_; }
     bool isGrown() const { return grown_; }
+    // Moves the window at rest off `area` (the tray icon) if it covers it.
+    void keepClearOf(const QRect& area);
 
 Q_SIGNALS:
     // Text was dropped on a zone (never Zone::None).

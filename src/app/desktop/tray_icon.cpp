@@ -52,6 +52,10 @@ void TrayIcon::popUpMenu(const QPoint& globalPosition) {
         menu_->popup(globalPosition);
 }
 
+QRect TrayIcon::iconGeometry() const {
+    return icon_ ? icon_->geometry() : QRect();
+}
+
 void TrayIcon::showNote(const QString& title, const QString& text) {
     if (available_ && QSystemTrayIcon::supportsMessages())
         icon_->showMessage(title, text, QSystemTrayIcon::Information);

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 
 #include <functional>
 
@@ -33,6 +34,8 @@ public:
     void setOnTopChecked(bool checked);
     // Pops the menu up at `globalPosition` (the drop window's right button).
     void popUpMenu(const QPoint& globalPosition);
+    // Where the icon is on the screen; empty while no tray shows it.
+    QRect iconGeometry() const;
     // A passing note from the icon; nothing without a tray.
     void showNote(const QString& title, const QString& text);
 

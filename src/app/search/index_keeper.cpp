@@ -2,7 +2,25 @@
 
 #include "core/session/loaded_notebook.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
 namespace oxlin::app {
+
+namespace {
+
+// Where the last topic's view (first visible line and caret) is kept: a
+// hidden file of our own beside the package, so that neither the package nor
+// any file in it changes. Two lines: the topic's item path, its view position.
+QString lastViewFile(const paths::NotebookPaths& paths) {
+    const QFileInfo package(paths.packageFile);
+    return QDir(paths.dataFolder)
+        .filePath(QLatin1Char('.') + package.completeBaseName() + QStringLiteral(".view"));
+}
+
+} // namespace
 
 IndexKeeper::IndexKeeper(Parts parts, QObject* parent)
     : QObject(parent), parts_(parts), index_(parts.profiles, parts.session.paths()) {
@@ -15,6 +33,7 @@ IndexKeeper::~IndexKeeper() {
 }
 
 void IndexKeeper::startRebuild() {
+    viewKept_ = false;
     startIndexWorker(true);
 }
 
@@ -42,7 +61,24 @@ void IndexKeeper::rebuildDone(quint64 generation, bool afterLoad) {
     // another load started one.
     if (!afterLoad || generation != generation_)
         return;
-    Q_EMIT loadIndexed(index_.lastEditedTopic(parts_.session.tree()));
+    const tree::ItemHandle lastEdited = index_.lastEditedTopic(parts_.session.tree());
+    restoreLastView(lastEdited);
+    Q_EMIT loadIndexed(lastEdited);
+}
+
+void IndexKeeper::restoreLastView(tree::ItemHandle lastEdited) {
+    tree::TopicRecord* record = parts_.session.tree().record(lastEdited);
+    QFile file(lastViewFile(parts_.session.paths()));
+    if (!record || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    const QStringList lines = QString::fromUtf8(file.read(64 * 1024)).split(QLatin1Char('\n'));
+    // A view kept for another topic, or before a rename, is not this one's.
+    if (lines.size() < 2 || lines[0] != parts_.session.tree().itemPath(lastEdited))
+        return;
+    bool ok = false;
+    const quint32 position = lines[1].toUInt(&ok);
+    if (ok)
+        record->viewPosition = position;
 }
 
 void IndexKeeper::scheduleRefresh() {
@@ -84,7 +120,22 @@ void IndexKeeper::changed(tree::ItemHandle item) {
 }
 
 void IndexKeeper::writeLastEdit() {
-    index_.writeLastEdited(parts_.session.tree(), parts_.editor.currentItem());
+    const tree::TopicTree& tree = parts_.session.tree();
+    const tree::ItemHandle open = parts_.editor.currentItem();
+    index_.writeLastEdited(tree, open);
+    if (viewKept_ || !tree.contains(open))
+        return;
+    QSaveFile file(lastViewFile(parts_.session.paths()));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return;
+    file.write(tree.itemPath(open).toUtf8() + '\n' +
+               QByteArray::number(parts_.editor.viewPosition()) + '\n');
+    (void)file.commit();
+}
+
+void IndexKeeper::keepViewBeforeShutDown() {
+    writeLastEdit();
+    viewKept_ = true;
 }
 
 void IndexKeeper::dropItem(tree::ItemHandle item) {

@@ -43,7 +43,11 @@ public:
     // Ends a running rebuild early, waiting for it: the index is not needed
     // once the notebook closes (the next load writes it anew).
     void stopRebuild();
+    // LastEdit, and beside the package the open topic's view.
     void writeLastEdit();
+    // Before the editor empties on a close: writes the view it still shows,
+    // which later writes of LastEdit leave alone until the next load.
+    void keepViewBeforeShutDown();
 
     // A rename or relabel: drop with the old label still set, then add.
     void dropItem(tree::ItemHandle item);
@@ -60,6 +64,9 @@ Q_SIGNALS:
 private:
     void startIndexWorker(bool afterLoad);
     void rebuildDone(quint64 generation, bool afterLoad);
+    // Gives the topic LastEdit names the view kept for it when it was last
+    // open, for the reopening to show it where the user left it.
+    void restoreLastView(tree::ItemHandle lastEdited);
     void scheduleRefresh();
 
     void inserted(tree::ItemHandle parent, int row, tree::ItemHandle item) override;
@@ -69,7 +76,8 @@ private:
     Parts parts_;
     search::TopicIndex index_;
     quint64 generation_ = 0;
-    bool stale_ = false; // the tree changed since the index files were written
+    bool stale_ = false;    // the tree changed since the index files were written
+    bool viewKept_ = false; // keepViewBeforeShutDown() ran since the last load
 };
 
 } // namespace oxlin::app

@@ -22,6 +22,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
+#include <QTimer>
 #include <QWindow>
 
 namespace oxlin::app {
@@ -150,7 +151,13 @@ void BackgroundShell::toggleDropWindow() {
             &TransferCommands::importPaths, Qt::QueuedConnection);
     connect(drop_, &DropWindow::showMainWindowRequested, this, &BackgroundShell::bringBack);
     connect(drop_, &DropWindow::trayMenuRequested, tray_.get(), &TrayIcon::popUpMenu);
+    drop_->keepClearOf(tray_->iconGeometry());
     drop_->show();
+    // A tray just made shows its icon a moment later.
+    QTimer::singleShot(1500, drop_, [this] {
+        if (drop_)
+            drop_->keepClearOf(tray_->iconGeometry());
+    });
     actions.setChecked(cmd::DropWindow, true);
 }
 

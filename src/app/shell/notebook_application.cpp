@@ -10,6 +10,7 @@
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_controller.h"
 #include "app/shell/qt_prompter.h"
+#include "app/shell/window_placement.h"
 #include "app/update/update_check.h"
 #include "core/paths/notebook_paths.h"
 #include "core/session/instance_lock.h"
@@ -78,7 +79,7 @@ void routeExitsThroughWindow(QApplication& app, ExitSignals& signals, MainWindow
 }
 
 // Opens the notebook behind the loading banner, then shows the window over
-// the whole screen.
+// the whole screen less its panels, frame included.
 void openAndShow(QApplication& app, NotebookController& controller, ExitSignals& signals,
                  bool firstStart) {
     MainWindow& window = controller.window();
@@ -90,7 +91,7 @@ void openAndShow(QApplication& app, NotebookController& controller, ExitSignals&
         controller.session().welcomeOnNextOpen();
     controller.openNotebook();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        window.setGeometry(screen->availableGeometry());
+        placeInside(window, screen->availableGeometry());
     routeExitsThroughWindow(app, signals, window);
     window.show();
     banner.finish(&window);

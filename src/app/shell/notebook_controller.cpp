@@ -145,7 +145,10 @@ session::SessionHooks NotebookController::sessionHooks() {
         return !editor.isOpen() || editor.currentTopic() == 0 ||
                editor.saveTopic() == EditorResult::Ok;
     };
-    hooks.shutDownEditor = [this] { return window_->editorHost().shutDown(); };
+    hooks.shutDownEditor = [this] {
+        index_->keepViewBeforeShutDown(); // the next start shows the topic as it was left
+        return window_->editorHost().shutDown();
+    };
     hooks.writeLastEdit = [this] { index_->writeLastEdit(); };
     hooks.compressLastOpenedTopic = [this] {
         return opener_->compressWorkingCopy(treeController_->operations().lastOpened());

@@ -75,6 +75,8 @@ TreeController::TreeController(Parts parts, QObject* parent)
     connect(&model_, &QAbstractItemModel::modelReset, this, &TreeController::updateSelectionState);
 
     menu_ = actions_.buildTreeContextMenu(view_);
+    // The toolbar's Delete Topic also deletes folders: give it back its state.
+    connect(menu_, &QMenu::aboutToHide, this, &TreeController::updateSelectionState);
     updateSelectionState();
 }
 
@@ -213,23 +215,22 @@ void TreeController::updateSelectionState() {
     actions_.setEnabled(cmd::LevelDown, state.levelDown);
     actions_.setEnabled(cmd::MoveUp, state.up);
     actions_.setEnabled(cmd::MoveDown, state.down);
-    actions_.setEnabled(cmd::NewTopic, state.folder);
+    // A new topic or folder can always be made (at the top level when nothing
+    // is selected); a subfolder needs a folder, a deletion a selection.
+    actions_.setEnabled(cmd::NewTopic, true);
+    actions_.setEnabled(cmd::NewFolder, true);
     actions_.setEnabled(cmd::NewSubfolder, state.folder);
+    actions_.setEnabled(cmd::DeleteFolder, state.folder);
+    actions_.setEnabled(cmd::DeleteTopic, state.folder || state.topic);
 }
 
 void TreeController::updateContextMenu() {
+    updateSelectionState();
+    // The menu names the kind it deletes: Delete Topic is for topics only.
     const tree::SelectionState state = tree::selectionState(tree_, selection());
-    auto enable = [this](int id, bool on) {
-        if (QAction* action = actions_.action(id))
-            action->setEnabled(on);
-    };
-    enable(cmd::NewTopic, !state.topic);
-    enable(cmd::NewSubfolder, !state.topic);
-    enable(cmd::DeleteFolder, !state.topic);
-    enable(cmd::DeleteTopic, !state.folder);
-    enable(cmd::NewFolder, true);
+    actions_.setEnabled(cmd::DeleteTopic, state.topic);
     const QMimeData* clipboard = QGuiApplication::clipboard()->mimeData();
-    enable(cmd::PasteFiles, carriesLocalFiles(clipboard));
+    actions_.setEnabled(cmd::PasteFiles, carriesLocalFiles(clipboard));
 }
 
 QRect TreeController::labelRect(const QModelIndex& index) const {

@@ -31,7 +31,7 @@ inline constexpr int kDocumentImage = 3;
 // What a topic item carries besides its label. Folders have none.
 struct TopicRecord {
     qint32 fileId = 0;        // names the topic file; never 0
-    quint32 viewPosition = 0; // first visible line << 16 | caret; memory only
+    quint32 viewPosition = 0; // first visible line << 16 | caret; not in the tree file
     friend bool operator==(const TopicRecord&, const TopicRecord&) = default;
 };
 

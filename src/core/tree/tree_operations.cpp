@@ -81,9 +81,12 @@ ItemHandle TreeOperations::insertNewFolder(ItemHandle parent, InsertPosition pos
 }
 
 ItemHandle TreeOperations::newTopic(ItemHandle selection) {
-    if (!isFolder(tree_, selection))
-        return kNoItem;
-    return insertNewTopic(selection, InsertPosition::last());
+    // A first topic must be possible whatever the tree holds: beside a
+    // selected topic, and at the top level when nothing is selected.
+    if (isFolder(tree_, selection))
+        return insertNewTopic(selection, InsertPosition::last());
+    const ItemHandle parent = tree_.contains(selection) ? tree_.parent(selection) : kTopLevel;
+    return insertNewTopic(parent, InsertPosition::last());
 }
 
 ItemHandle TreeOperations::newFolder(ItemHandle selection) {

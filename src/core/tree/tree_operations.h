@@ -156,7 +156,9 @@ public:
 
     // New items. Each returns the new item, which the application selects and
     // starts label editing on, or kNoItem when nothing was created.
-    ItemHandle newTopic(ItemHandle selection);     // last child of a folder
+    // Last child of a selected folder, else of the selection's parent (the top
+    // level when nothing is selected).
+    ItemHandle newTopic(ItemHandle selection);
     ItemHandle newFolder(ItemHandle selection);    // last child of the selection's parent
     ItemHandle newSubfolder(ItemHandle selection); // last child of a folder
     ItemHandle newItemAfter(ItemHandle selection); // Enter: a sibling of the same kind after it

@@ -185,9 +185,12 @@ TEST_F(TreeOperationsTest, NewItemsTakeTheDefaultNames) {
     EXPECT_EQ(label(after), "NewTopic4.txt");
     EXPECT_TRUE(tree.find(ops.newItemAfter(work))->isFolder());
 
+    // A new topic beside a topic, or at the top level with nothing selected.
+    EXPECT_EQ(tree.parent(ops.newTopic(second)), work);
+    EXPECT_EQ(tree.parent(ops.newTopic(kNoItem)), kTopLevel);
+
     // A topic has no children: nothing is created and no id is spent.
     const qint32 counter = fileIds.current();
-    EXPECT_EQ(ops.newTopic(second), kNoItem);
     EXPECT_EQ(ops.newSubfolder(second), kNoItem);
     EXPECT_EQ(ops.newItemAfter(kNoItem), kNoItem);
     EXPECT_EQ(fileIds.current(), counter);
