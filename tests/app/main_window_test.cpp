@@ -36,6 +36,16 @@ struct CountingExit final : ExitSequence {
     }
 };
 
+// A main window over fake topics, with the seams a test reads.
+struct WindowHarness {
+    QTemporaryDir dir;
+    FakeTopics topics{dir.path()};
+    ScriptedPrompter prompter;
+    RecordingLauncher launcher;
+    CountingExit exit;
+    MainWindow window{topics, exit, prompter, launcher, dir.path()};
+};
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -54,12 +64,9 @@ private Q_SLOTS:
 };
 
 void MainWindowTest::titleInBothStates() {
-    QTemporaryDir dir;
-    FakeTopics topics(dir.path());
-    ScriptedPrompter prompter;
-    RecordingLauncher launcher;
-    CountingExit exit;
-    MainWindow window(topics, exit, prompter, launcher, dir.path());
+    WindowHarness harness;
+    MainWindow& window = harness.window;
+    auto& topics = harness.topics;
     window.setNotebookName("Work");
     QCOMPARE(window.windowTitle(), QStringLiteral("Work - Quarrow Notebook"));
     QCOMPARE(window.editorHost().loadTopic(topics.add("Notes.rtf", "{\\rtf1 x}")),
@@ -70,12 +77,8 @@ void MainWindowTest::titleInBothStates() {
 }
 
 void MainWindowTest::closeBoxHidesAndSaves() {
-    QTemporaryDir dir;
-    FakeTopics topics(dir.path());
-    ScriptedPrompter prompter;
-    RecordingLauncher launcher;
-    CountingExit exit;
-    MainWindow window(topics, exit, prompter, launcher, dir.path());
+    WindowHarness harness;
+    MainWindow& window = harness.window;
     QSignalSpy hidden(&window, &MainWindow::hidden);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -91,12 +94,9 @@ void MainWindowTest::closeBoxHidesAndSaves() {
 }
 
 void MainWindowTest::exitRunsTheSequenceOnce() {
-    QTemporaryDir dir;
-    FakeTopics topics(dir.path());
-    ScriptedPrompter prompter;
-    RecordingLauncher launcher;
-    CountingExit exit;
-    MainWindow window(topics, exit, prompter, launcher, dir.path());
+    WindowHarness harness;
+    MainWindow& window = harness.window;
+    auto& exit = harness.exit;
     window.show();
     QCOMPARE(window.dispatch(cmd::Exit), CommandRoute::Menu);
     window.exitApplication();
@@ -105,12 +105,11 @@ void MainWindowTest::exitRunsTheSequenceOnce() {
 }
 
 void MainWindowTest::helpStartsTheViewerOnlyWhenBothFilesExist() {
-    QTemporaryDir dir;
-    FakeTopics topics(dir.path());
-    ScriptedPrompter prompter;
-    RecordingLauncher launcher;
-    CountingExit exit;
-    MainWindow window(topics, exit, prompter, launcher, dir.path());
+    WindowHarness harness;
+    MainWindow& window = harness.window;
+    auto& dir = harness.dir;
+    auto& prompter = harness.prompter;
+    auto& launcher = harness.launcher;
     auto touch = [&](const QString& name) {
         QFile f(QDir(dir.path()).filePath(name));
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -160,12 +159,8 @@ void MainWindowTest::theWindowIsPlacedInsideTheAvailableArea() {
 }
 
 void MainWindowTest::splitterKeepsBothPanesUsable() {
-    QTemporaryDir dir;
-    FakeTopics topics(dir.path());
-    ScriptedPrompter prompter;
-    RecordingLauncher launcher;
-    CountingExit exit;
-    MainWindow window(topics, exit, prompter, launcher, dir.path());
+    WindowHarness harness;
+    MainWindow& window = harness.window;
     window.resize(700, 500);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -194,12 +189,8 @@ void MainWindowTest::applicationIconIsRenderedInEverySize() {
 }
 
 void MainWindowTest::statusBarGoesWithItsNote() {
-    QTemporaryDir dir;
-    FakeTopics topics(dir.path());
-    ScriptedPrompter prompter;
-    RecordingLauncher launcher;
-    CountingExit exit;
-    MainWindow window(topics, exit, prompter, launcher, dir.path());
+    WindowHarness harness;
+    MainWindow& window = harness.window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const auto barShown = [&window] {
@@ -238,12 +229,8 @@ void MainWindowTest::messageBoxIsWideEnoughForItsTitle() {
 }
 
 void MainWindowTest::listsAreInTheFormatMenuAndOnTheBar() {
-    QTemporaryDir dir;
-    FakeTopics topics(dir.path());
-    ScriptedPrompter prompter;
-    RecordingLauncher launcher;
-    CountingExit exit;
-    MainWindow window(topics, exit, prompter, launcher, dir.path());
+    WindowHarness harness;
+    MainWindow& window = harness.window;
     QMenu* format = nullptr;
     for (QAction* entry : window.menuBar()->actions())
         if (entry->text().remove(u'&') == QStringLiteral("Format"))

@@ -18,16 +18,7 @@ data="$work/OxlinData"
 # No session bus: the tray is the X11 one the tray host offers.
 unset DBUS_SESSION_BUS_ADDRESS
 
-tray=""
-if command -v trayer >/dev/null; then
-    trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 \
-        --SetDockType true >/dev/null 2>&1 &
-    pids+=($!)
-    disown
-    # The panel that embeds the icons, not trayer's hidden leader window.
-    find_tray() { tray=$(xdotool search --classname panel 2>/dev/null | head -1); [ -n "$tray" ]; }
-    wait_for 10 find_tray || tray=""
-fi
+start_tray
 [ -n "$tray" ] || echo "note: no tray host (trayer); the tray checks are left out"
 
 "$work/Notebook" >"$work/run.log" 2>&1 &

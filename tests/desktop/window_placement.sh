@@ -14,15 +14,7 @@ command -v xwininfo >/dev/null || skip "xwininfo is not installed"
 cp "$notebook" "$work/Notebook"
 unset DBUS_SESSION_BUS_ADDRESS
 
-tray=""
-if command -v trayer >/dev/null; then
-    trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 \
-        --SetDockType true >/dev/null 2>&1 &
-    pids+=($!)
-    disown
-    find_tray() { tray=$(xdotool search --classname panel 2>/dev/null | head -1); [ -n "$tray" ]; }
-    wait_for 10 find_tray || tray=""
-fi
+start_tray
 
 "$work/Notebook" >"$work/run.log" 2>&1 &
 pids+=($!)

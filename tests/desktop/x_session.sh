@@ -51,3 +51,17 @@ if command -v openbox >/dev/null; then
     command -v xprop >/dev/null || skip "xprop is not installed"
     wait_for 30 wm_running || fail "openbox did not start"
 fi
+
+# start_tray: a tray host in the bottom-right corner; sets $tray to the panel
+# that embeds the icons (not trayer's hidden leader window), empty where
+# there is no tray host.
+start_tray() {
+    tray=""
+    command -v trayer >/dev/null || return 0
+    trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 \
+        --SetDockType true >/dev/null 2>&1 &
+    pids+=($!)
+    disown
+    find_tray() { tray=$(xdotool search --classname panel 2>/dev/null | head -1); [ -n "$tray" ]; }
+    wait_for 10 find_tray || tray=""
+}
