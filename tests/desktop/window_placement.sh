@@ -45,23 +45,21 @@ wait_for 10 frame_inside || fail "the main window's frame is off the screen: $(f
 echo "ok: the main window's frame lies inside the screen ($(frame_rect))"
 
 if [ -n "$tray" ]; then
-    icon_rect() { # the icon the tray embeds: its absolute rectangle
-        local id info
-        id=$(xwininfo -tree -id "$tray" 2>/dev/null | grep '("Notebook"' | awk '{print $1}' | head -1)
-        [ -n "$id" ] || return 1
-        info=$(xwininfo -id "$id") || return 1
+    window_rect() { # window_rect ID: its absolute rectangle, "x y width height"
+        local info
+        [ -n "$1" ] || return 1
+        info=$(xwininfo -id "$1") || return 1
         echo "$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info") \
 $(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info") \
 $(sed -n 's/.*Width: *//p' <<<"$info") $(sed -n 's/.*Height: *//p' <<<"$info")"
     }
+    icon_rect() { # the icon the tray embeds
+        window_rect "$(xwininfo -tree -id "$tray" 2>/dev/null | grep '("Notebook"' |
+            awk '{print $1}' | head -1)"
+    }
     drop_rect() {
-        local id info
-        id=$(xdotool search --onlyvisible --name "Oxlin\(Drag & Drop\)" 2>/dev/null | head -1)
-        [ -n "$id" ] || return 1
-        info=$(xwininfo -id "$id") || return 1
-        echo "$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info") \
-$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info") \
-$(sed -n 's/.*Width: *//p' <<<"$info") $(sed -n 's/.*Height: *//p' <<<"$info")"
+        window_rect "$(xdotool search --onlyvisible --name "Oxlin\(Drag & Drop\)" 2>/dev/null |
+            head -1)"
     }
     apart() {
         local icon drop
