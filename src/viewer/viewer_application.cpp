@@ -90,7 +90,7 @@ int runViewer(int argc, char* argv[]) {
         QObject::connect(&window, &ViewerWindow::closed, &app, &QApplication::quit,
                          Qt::QueuedConnection);
 
-        window.resize(900, 640);
+        window.resize(kViewerWindowSize);
         window.show();
         code = app.exec();
         prompter.setParent(nullptr);

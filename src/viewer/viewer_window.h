@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QSize>
 
 class QAction;
 class QMenu;
@@ -20,6 +21,9 @@ class SidePane;
 } // namespace oxlin::app
 
 namespace oxlin::viewer {
+
+// The size the viewer opens at; the help's tables and pictures fit its pane.
+inline constexpr QSize kViewerWindowSize{900, 640};
 
 // The viewer's window: a tool window in the topmost band with the tree, the
 // Locate and keyword panels under their tabs on the left and the read-only

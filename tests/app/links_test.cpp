@@ -5,6 +5,7 @@
 #include "app/base/command_ids.h"
 #include "app/base/launcher.h"
 #include "app/base/scripted_prompter.h"
+#include "app/dialogs/web_link_dialog.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/link_commands.h"
 #include "app/editor/link_view.h"
@@ -62,6 +63,8 @@ private Q_SLOTS:
     void ctrlClickActivatesAndAPlainClickEdits();
     void fileNamesWithQuotesLinkAndOpen();
     void theFileQuestionTakesNamesWithQuotes();
+    void linksWithATextOfTheirOwnAreKeptAsFields();
+    void theLinkDialogsOfferATextAndReadAddresses();
 };
 
 void LinksTest::insertedLinksAreEscapedText() {
@@ -199,6 +202,86 @@ void LinksTest::theFileQuestionTakesNamesWithQuotes() {
         QCOMPARE(question.result(), int(QDialog::Accepted));
         QCOMPARE(question.chosenFile(), dir.filePath(name));
     }
+}
+
+// The links of a document, as (shown text, target) pairs.
+static QList<QPair<QString, QString>> anchorsOf(const QTextDocument& document) {
+    QList<QPair<QString, QString>> anchors;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            if (it.fragment().charFormat().isAnchor())
+                anchors.append({it.fragment().text(), it.fragment().charFormat().anchorHref()});
+    return anchors;
+}
+
+void LinksTest::linksWithATextOfTheirOwnAreKeptAsFields() {
+    App app;
+    app.openWith("Plan for spring");
+    QVERIFY(QTest::qWaitForWindowExposed(app.window));
+    TopicTextEdit* edit = app.editor().editor();
+    // Selected words are offered as the text of a web link.
+    QTextCursor words(edit->document());
+    words.setPosition(4, QTextCursor::KeepAnchor);
+    edit->setTextCursor(words);
+    app.prompter.webAddresses.enqueue("https://example.org/plan");
+    app.window->dispatch(cmd::LinkToWeb);
+    QCOMPARE(app.prompter.linkTextsOffered.last(), QStringLiteral("Plan"));
+    QTest::keyClicks(edit, "!"); // what is typed next is no part of the link
+    QCOMPARE(app.editorText(), QStringLiteral("Plan! for spring"));
+
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton, Qt::ControlModifier, app.pointAt("Pla"));
+    QCOMPARE(app.launcher.started.size(), 1);
+    QCOMPARE(app.launcher.started[0].arguments, QStringList{"https://example.org/plan"});
+
+    QTextCursor end(edit->document());
+    end.movePosition(QTextCursor::End);
+    edit->setTextCursor(end);
+    app.prompter.topicPaths.enqueue(QString::fromUtf8("Pläne\\Garten.txt"));
+    app.prompter.linkTexts.enqueue(QStringLiteral("the garden"));
+    app.window->dispatch(cmd::LinkToTopic);
+    const QList<QPair<QString, QString>> expected{
+        {"Plan", "https://example.org/plan"},
+        {"the garden", "file://$CurrentBook$\\Pl%c3%a4ne\\Garten.txt"}};
+    QCOMPARE(anchorsOf(*edit->document()), expected);
+
+    // Stored as HYPERLINK fields in rich text, and read back as the same links.
+    QCOMPARE(app.editor().saveTopic(), EditorResult::Ok);
+    QFile stored(app.editor().workingCopyPath());
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    const QByteArray rtf = stored.readAll();
+    QVERIFY2(rtf.startsWith("{\\rtf1") && rtf.contains("HYPERLINK \"https://example.org/plan\""),
+             rtf.constData());
+    app.restart();
+    app.controller->openTopic(app.tree().findByPath("Page.rtf"));
+    QCOMPARE(anchorsOf(*app.editor().editor()->document()), expected);
+}
+
+void LinksTest::theLinkDialogsOfferATextAndReadAddresses() {
+    // An address without a scheme gets the one a link needs.
+    for (const auto& [typed, address] :
+         {std::pair{"example.org/a", "https://example.org/a"}, {"www.example.org", "www.example.org"},
+          {" ann@example.org ", "mailto:ann@example.org"}, {"ftp://x.org", "ftp://x.org"}}) {
+        WebLinkDialog dialog(QString::fromUtf8(typed), QString());
+        QCOMPARE(dialog.address(), QString::fromUtf8(address));
+    }
+    FileQuestion question(nullptr, QStringLiteral("Please Select a File"), QDir::tempPath(), {});
+    question.offerLinkText(QStringLiteral("Plan"));
+    auto* field = question.findChild<QLineEdit*>(QStringLiteral("linkTextEdit"));
+    QVERIFY(field);
+    QCOMPARE(question.linkText(), QStringLiteral("Plan"));
+
+    // No selection, or one over several paragraphs: nothing is offered, and
+    // an empty text makes the plain link of old.
+    App app;
+    app.openWith("one\ntwo");
+    QTextCursor both(app.editor().editor()->document());
+    both.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    app.editor().editor()->setTextCursor(both);
+    app.prompter.webAddresses.enqueue("https://example.org");
+    app.window->dispatch(cmd::LinkToWeb);
+    QCOMPARE(app.prompter.linkTextsOffered.last(), QString());
+    QCOMPARE(app.editorText(), QStringLiteral("https://example.org"));
+    QVERIFY(anchorsOf(*app.editor().editor()->document()).isEmpty());
 }
 
 QTEST_MAIN(LinksTest)

@@ -26,9 +26,11 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -545,6 +547,7 @@ void ViewerTest::helpNotebookHasItsTopicsAndEveryLinkResolves() {
         QVERIFY2(viewer.item(path) != tree::kNoItem, path);
     QCOMPARE(viewer.openLabel(), QString("Welcome.rtf")); // what a reader sees first
 
+    viewer.window().resize(kViewerWindowSize);
     std::vector<tree::ItemHandle> topics;
     viewer.tree().walk([&](const tree::TreeItem& item, int) {
         if (item.isTopic())
@@ -554,12 +557,21 @@ void ViewerTest::helpNotebookHasItsTopicsAndEveryLinkResolves() {
     for (tree::ItemHandle topic : topics) {
         viewer.controller->openTopic(topic);
         const QString source = viewer.tree().itemPath(topic);
-        QVERIFY2(!viewer.editor().editor()->toPlainText().trimmed().isEmpty(), qPrintable(source));
+        app::TopicTextEdit& edit = *viewer.editor().editor();
+        QVERIFY2(!edit.toPlainText().trimmed().isEmpty(), qPrintable(source));
+        // A reader sees link texts, never a link's escaped address, and a
+        // table never runs past the right edge of the pane.
+        QVERIFY2(!edit.toPlainText().contains("$CurrentBook$"), qPrintable(source));
+        QApplication::processEvents();
+        QVERIFY2(edit.horizontalScrollBar()->maximum() == 0, qPrintable(source));
         QStringList links;
-        for (QTextBlock block = viewer.editor().editor()->document()->begin(); block.isValid();
-             block = block.next())
+        for (QTextBlock block = edit.document()->begin(); block.isValid(); block = block.next()) {
             for (const tree::LinkSpan& span : tree::findLinks(block.text()))
                 links << block.text().mid(span.start, span.length);
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                if (it.fragment().charFormat().isAnchor())
+                    links << it.fragment().charFormat().anchorHref();
+        }
         for (const QString& link : links) {
             const tree::ParsedLink parsed = tree::parseLink(link);
             if (parsed.kind != tree::LinkKind::Topic)

@@ -62,6 +62,8 @@ const Command kCommands[] = {
      Qt::CTRL | Qt::Key_W},
     {cmd::LinkToFile, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "to a File"), Qt::Key_F5},
     {cmd::LinkToTopic, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "to a Topic"), Qt::Key_F4},
+    {cmd::LinkToWeb, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "to a Web Address..."),
+     Qt::CTRL | Qt::Key_K},
     {cmd::InsertTable, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Table")},
     {cmd::InsertPicture, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Picture"), Qt::Key_F7},
     {cmd::InsertTextFile, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Text in a File"),
@@ -248,7 +250,7 @@ void ActionRegistry::buildMenuBar(QMenuBar* bar) {
 
     QMenu* insert = bar->addMenu(tr("&Insert"));
     QMenu* link = insert->addMenu(tr("Link"));
-    addActions(link, {cmd::LinkToFile, cmd::LinkToTopic});
+    addActions(link, {cmd::LinkToFile, cmd::LinkToTopic, cmd::LinkToWeb});
     addActions(insert, {cmd::InsertTable, cmd::InsertPicture, 0, cmd::InsertTextFile});
 
     // The formatting commands, so that their keys can be found.

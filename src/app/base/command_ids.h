@@ -88,13 +88,14 @@ inline constexpr int About = 57664;
 inline constexpr int Replace = 40101;
 inline constexpr int PrintPreview = 40102;
 inline constexpr int ExportPdf = 40103;
+inline constexpr int LinkToWeb = 40104;
 
 inline constexpr int MenuTable[] = {
     NewNotebook, OpenNotebook, Save,       ImportPopup,  ImportFile,   ImportFolder,
     Export,      PageSetup,    Print,      Exit,         Undo,         Redo,
     Cut,         Copy,         Paste,      Find,         FindNext,     WordWrap,
     LinkToFile,  LinkToTopic,  DropWindow, AlwaysOnTop,  KeyShortcuts, Properties,
-    HelpTopics,  About,        Replace,    PrintPreview, ExportPdf,
+    HelpTopics,  About,        Replace,    PrintPreview, ExportPdf,    LinkToWeb,
 };
 
 } // namespace oxlin::app::cmd

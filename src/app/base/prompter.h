@@ -28,6 +28,14 @@ struct TableShape {
     int columns = 0;
 };
 
+// What a link dialog gives: the link's target (a file path, an item path or
+// a web address) and the text the link shows. An empty text shows the link
+// as its address, the way typed links look.
+struct LinkChoice {
+    QString target;
+    QString text;
+};
+
 // What the Open Notebook dialog does with the user's choices. `open` runs on
 // Open or a double-click and closes the dialog when it returns true; `remove`
 // runs on Delete and takes the entry off the list when it returns true.
@@ -90,9 +98,13 @@ public:
     // True when the user printed from it.
     virtual bool printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint) = 0;
 
-    // The "Insert Topics Link" dialog over the tree written to `treeFile`:
-    // the item path of the chosen topic, or empty when cancelled.
-    virtual QString topicPath(const QString& treeFile) = 0;
+    // The link dialogs, each with a "Text to show" field that starts with
+    // `text`; nothing when cancelled. The file one is "Please Select a File";
+    // "Insert Topics Link" shows the tree written to `treeFile` and gives an
+    // item path; "Insert Link" asks for a web address.
+    virtual std::optional<LinkChoice> fileLink(const QString& text) = 0;
+    virtual std::optional<LinkChoice> topicLink(const QString& treeFile, const QString& text) = 0;
+    virtual std::optional<LinkChoice> webLink(const QString& address, const QString& text) = 0;
 
     // The "New Notebook" dialog: `create` runs on OK with the name typed and
     // closes the dialog when it returns true; Cancel closes it.

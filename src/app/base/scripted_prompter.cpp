@@ -87,10 +87,31 @@ bool ScriptedPrompter::pageSetup(QPrinter& printer) {
     return accepted;
 }
 
-QString ScriptedPrompter::topicPath(const QString& treeFile) {
+std::optional<LinkChoice> ScriptedPrompter::linkChosen(const QString& target,
+                                                       const QString& offered) {
+    linkTextsOffered << offered;
+    if (target.isEmpty())
+        return std::nullopt;
+    return LinkChoice{target, linkTexts.isEmpty() ? offered : linkTexts.dequeue()};
+}
+
+std::optional<LinkChoice> ScriptedPrompter::fileLink(const QString& text) {
+    const QStringList chosen =
+        openFileNames(QStringLiteral("Please Select a File"), QString(), anyFileFilters(), false);
+    return linkChosen(chosen.value(0), text);
+}
+
+std::optional<LinkChoice> ScriptedPrompter::topicLink(const QString& treeFile,
+                                                      const QString& text) {
     asked.append({QStringLiteral("topicLink"), treeFile, QStringLiteral("Insert Topics Link"),
                   PromptIcon::None, PromptButtons::OkCancel, {}});
-    return topicPaths.isEmpty() ? QString() : topicPaths.dequeue();
+    return linkChosen(topicPaths.isEmpty() ? QString() : topicPaths.dequeue(), text);
+}
+
+std::optional<LinkChoice> ScriptedPrompter::webLink(const QString& address, const QString& text) {
+    asked.append({QStringLiteral("webLink"), address, QStringLiteral("Insert Link"),
+                  PromptIcon::None, PromptButtons::OkCancel, {}});
+    return linkChosen(webAddresses.isEmpty() ? QString() : webAddresses.dequeue(), text);
 }
 
 bool ScriptedPrompter::printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint) {

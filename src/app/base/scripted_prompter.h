@@ -17,7 +17,7 @@ namespace oxlin::app {
 class ScriptedPrompter final : public Prompter {
 public:
     struct Asked {
-        QString kind; // "message", "save", "open", "folder", "font", "colour", "print", "pageSetup"
+        QString kind; // "message", "save", "open", "folder", "font", "colour", "print", "pageSetup", "topicLink", "webLink"
         QString text;
         QString caption;
         PromptIcon icon = PromptIcon::None;
@@ -38,6 +38,11 @@ public:
     QQueue<TableShape> tableShapes;
     QQueue<bool> printAnswers;
     QQueue<QString> topicPaths; // answers of the topic-link dialog
+    QQueue<QString> webAddresses; // answers of the web-link dialog
+    // What the user types into a link dialog's "Text to show" (left as
+    // offered when none is queued), and what each dialog offered there.
+    QQueue<QString> linkTexts;
+    QStringList linkTextsOffered;
     // New Notebook: per dialog, the names typed one after the other (OK after
     // each) until one closes it; then Cancel.
     QQueue<QStringList> newNotebookNames;
@@ -74,10 +79,15 @@ public:
     QQueue<QMarginsF> pageMargins;
     // Where an accepted print dialog sends its pages, as a PDF file.
     QQueue<QString> printFiles;
-    QString topicPath(const QString& treeFile) override;
+    std::optional<LinkChoice> fileLink(const QString& text) override;
+    std::optional<LinkChoice> topicLink(const QString& treeFile, const QString& text) override;
+    std::optional<LinkChoice> webLink(const QString& address, const QString& text) override;
     void newNotebook(const std::function<bool(const QString& name)>& create) override;
     void openNotebook(const QStringList& names, const NotebookChoices& choices) override;
     std::unique_ptr<ProgressPrompt> progress(const QString& caption) override;
+
+private:
+    std::optional<LinkChoice> linkChosen(const QString& target, const QString& offered);
 };
 
 } // namespace oxlin::app

@@ -72,6 +72,8 @@ const Group kGroups[] = {
        QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "F5")},
       {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Insert Link(to a Topic)"),
        QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "F4")},
+      {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Insert Link(to a Web Address)"),
+       QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Ctrl + K")},
       {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Insert Picture"),
        QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "F7")},
       {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Insert Text in a File"),

@@ -144,7 +144,8 @@ void EditingCommands::showLinkMenu() {
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->setObjectName(QStringLiteral("linkMenu"));
     for (const auto& [id, text] : {std::pair{cmd::LinkToFile, QT_TR_NOOP("Link to a file")},
-                                   std::pair{cmd::LinkToTopic, QT_TR_NOOP("Link to a Topic")}}) {
+                                   std::pair{cmd::LinkToTopic, QT_TR_NOOP("Link to a Topic")},
+                                   std::pair{cmd::LinkToWeb, QT_TR_NOOP("Link to a Web Address")}}) {
         QAction* entry = menu->addAction(tr(text));
         connect(entry, &QAction::triggered, this, [this, id = id] {
             if (dispatch_)

@@ -6,13 +6,12 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QPalette>
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextEdit>
 
 namespace oxlin::app {
-
-namespace {}
 
 LinkCommands::LinkCommands(Services services, QObject* parent)
     : QObject(parent), services_(std::move(services)) {}
@@ -25,36 +24,77 @@ bool LinkCommands::refusedByEditor() {
     return true;
 }
 
-bool LinkCommands::insertLinkText(const QString& text) {
+QString LinkCommands::selectedText() const {
+    const QString selected = services_.editor.textCursor().selectedText();
+    // A paragraph or table cell boundary: not a text a link can show.
+    if (selected.contains(QChar::ParagraphSeparator) || selected.contains(QChar::LineSeparator) ||
+        selected.contains(QChar::ObjectReplacementCharacter) || selected.contains(QChar(0xfdd0)) ||
+        selected.contains(QChar(0xfdd1)))
+        return {};
+    return selected.trimmed();
+}
+
+bool LinkCommands::insertLink(const QString& address, const QString& text) {
     QTextEdit& editor = services_.editor;
     if (refusedByEditor())
         return false;
-    // Plain text: a link carries no formatting of its own.
-    editor.textCursor().insertText(text);
+    QTextCursor cursor = editor.textCursor();
+    const QString shown = text.trimmed();
+    if (shown.isEmpty() || shown == address) {
+        // Plain text: the link is found in it and drawn as a link.
+        cursor.insertText(address);
+        return true;
+    }
+    QTextCharFormat around = cursor.charFormat();
+    around.setAnchor(false);
+    around.setAnchorHref(QString());
+    QTextCharFormat link = around;
+    link.setAnchor(true);
+    link.setAnchorHref(address);
+    link.setForeground(editor.palette().color(QPalette::Link));
+    link.setFontUnderline(true);
+    cursor.insertText(shown, link);
+    editor.setTextCursor(cursor);
+    // What is typed next continues the text, not the link.
+    editor.setCurrentCharFormat(around);
+    if (services_.markRichText)
+        services_.markRichText();
     return true;
 }
 
 bool LinkCommands::insertFileLink() {
-    const QStringList chosen = services_.prompter.openFileNames(tr("Please Select a File"),
-                                                                QString(), anyFileFilters(), false);
-    if (chosen.isEmpty())
+    const std::optional<LinkChoice> chosen = services_.prompter.fileLink(selectedText());
+    if (!chosen)
         return false;
-    const QString path = QDir::toNativeSeparators(QFileInfo(chosen.front()).absoluteFilePath());
+    const QString path = QDir::toNativeSeparators(QFileInfo(chosen->target).absoluteFilePath());
     if (path.toUtf8().size() > tree::kMaxLinkPathBytes) {
         services_.prompter.message(tr(kInsertFailed), tr("Oxlin"), PromptIcon::Warning);
         return false;
     }
     // A quote is written escaped: a link's end drops quotes as a sentence's
     // punctuation, so a name ending in one would lose it.
-    return insertLinkText(tree::fileLinkText(path).replace(u'"', QLatin1String("%22")));
+    return insertLink(tree::fileLinkText(path).replace(u'"', QLatin1String("%22")),
+                      chosen->text);
 }
 
 bool LinkCommands::insertTopicLink() {
     const QString treeFile = services_.writeTreeFile ? services_.writeTreeFile() : QString();
-    const QString itemPath = services_.prompter.topicPath(treeFile);
-    if (itemPath.isEmpty())
+    const std::optional<LinkChoice> chosen =
+        services_.prompter.topicLink(treeFile, selectedText());
+    if (!chosen)
         return false;
-    return insertLinkText(tree::topicLinkText(itemPath));
+    return insertLink(tree::topicLinkText(chosen->target), chosen->text);
+}
+
+bool LinkCommands::insertWebLink() {
+    // A selected address is the link's target; other selected text is its text.
+    const QString selected = selectedText();
+    const bool selectedAddress = tree::isWholeLink(selected);
+    const std::optional<LinkChoice> chosen = services_.prompter.webLink(
+        selectedAddress ? selected : QString(), selectedAddress ? QString() : selected);
+    if (!chosen)
+        return false;
+    return insertLink(chosen->target, chosen->text);
 }
 
 bool LinkCommands::activate(const QString& linkText) {

@@ -50,6 +50,10 @@ LinkView::LinkView(QTextEdit* edit, QObject* parent) : QObject(parent), edit_(ed
 }
 
 QString LinkView::linkAt(const QPoint& viewportPosition) const {
+    return hitAt(viewportPosition).target;
+}
+
+LinkView::Hit LinkView::hitAt(const QPoint& viewportPosition) const {
     if (!edit_)
         return {};
     const QTextCursor at = edit_->cursorForPosition(viewportPosition);
@@ -60,17 +64,24 @@ QString LinkView::linkAt(const QPoint& viewportPosition) const {
     const QTextBlock block = edit_->document()->findBlock(position);
     if (!block.isValid())
         return {};
+    // A link with a text of its own carries its target in its format.
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (fragment.contains(position) && fragment.charFormat().isAnchor())
+            if (const QString target = fragment.charFormat().anchorHref(); !target.isEmpty())
+                return {target, true};
+    }
     const QString text = block.text();
     const int offset = position - block.position();
     for (const tree::LinkSpan& span : tree::findLinks(text))
         if (offset >= span.start && offset < span.start + span.length)
-            return text.mid(span.start, span.length);
+            return {text.mid(span.start, span.length), false};
     return {};
 }
 
 void LinkView::hover(const QPoint& viewportPosition, const QPoint& globalPosition) {
-    const QString link = linkAt(viewportPosition);
-    const bool over = !link.isEmpty();
+    const Hit hit = hitAt(viewportPosition);
+    const bool over = !hit.target.isEmpty();
     if (over != overLink_) {
         overLink_ = over;
         if (over)
@@ -82,8 +93,9 @@ void LinkView::hover(const QPoint& viewportPosition, const QPoint& globalPositio
         QToolTip::hideText();
         return;
     }
-    const tree::UnescapedLink readable = tree::unescapeLinkText(link);
-    if (readable.wasEscaped)
+    // The readable target, where the text shown is not already that.
+    const tree::UnescapedLink readable = tree::unescapeLinkText(hit.target);
+    if (readable.wasEscaped || hit.ownText)
         QToolTip::showText(globalPosition + QPoint(16, 16), readable.text, edit_->viewport());
     else
         QToolTip::hideText();

@@ -2,9 +2,10 @@
 
 // How links look and respond in the editor: link text is drawn as a link
 // (without changing the document, so topics keep links as plain text),
-// hovering an escaped link shows its readable form, the pointer turns into a
-// hand over links, and Ctrl+click activates one. A plain click places the
-// caret, so link text stays editable like any other text.
+// hovering an escaped link or one with a text of its own shows its readable
+// target, the pointer turns into a hand over links, and Ctrl+click activates
+// one. A plain click places the caret, so link text stays editable like any
+// other text.
 
 #include <QObject>
 #include <QPointer>
@@ -30,7 +31,8 @@ public:
     // Watches `edit` (borrowed); lives as long as the caller keeps it.
     explicit LinkView(QTextEdit* edit, QObject* parent = nullptr);
 
-    // The link text at a viewport position, or empty.
+    // The link at a viewport position, as a link's text reads (the target of
+    // a link with a text of its own), or empty.
     QString linkAt(const QPoint& viewportPosition) const;
 
 Q_SIGNALS:
@@ -41,6 +43,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    struct Hit {
+        QString target;
+        bool ownText = false; // the link shows a text of its own, not its target
+    };
+    Hit hitAt(const QPoint& viewportPosition) const;
     void hover(const QPoint& viewportPosition, const QPoint& globalPosition);
 
     QPointer<QTextEdit> edit_;

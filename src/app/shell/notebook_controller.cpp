@@ -179,7 +179,8 @@ void NotebookController::buildLinks() {
                                [this](const QString& itemPath) {
                                    return search_->selectTopicByPath(itemPath) != tree::kNoItem;
                                },
-                               [&window](const QString& text) { window.showStatusNote(text); }});
+                               [&window](const QString& text) { window.showStatusNote(text); },
+                               [&editor] { editor.markRichText(); }});
     connect(linkView_.get(), &LinkView::linkActivated, links_.get(), &LinkCommands::activate);
 }
 
@@ -214,6 +215,7 @@ void NotebookController::installEditingCommands() {
     router.setMenuHandler(cmd::ExportPdf, [this] { printer_->exportPdf(); });
     router.setMenuHandler(cmd::LinkToFile, [this] { links_->insertFileLink(); });
     router.setMenuHandler(cmd::LinkToTopic, [this] { links_->insertTopicLink(); });
+    router.setMenuHandler(cmd::LinkToWeb, [this] { links_->insertWebLink(); });
 }
 
 void NotebookController::buildTransfer() {

@@ -1,6 +1,7 @@
 #include "app/shell/qt_prompter.h"
 
 #include "app/dialogs/notebook_dialogs.h"
+#include "app/dialogs/web_link_dialog.h"
 #include "app/editor/font_choice.h"
 #include "app/editor/pickers.h"
 #include "app/tree/topic_link_dialog.h"
@@ -13,6 +14,7 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -149,6 +151,20 @@ QString FileQuestion::chosenFile() const {
     return chosen_.isEmpty() ? selectedFiles().value(0) : chosen_;
 }
 
+void FileQuestion::offerLinkText(const QString& text) {
+    auto* grid = qobject_cast<QGridLayout*>(layout());
+    if (!grid) // a desktop's own dialog: the link shows its address
+        return;
+    linkText_ = new QLineEdit(text, this);
+    linkText_->setObjectName(QStringLiteral("linkTextEdit"));
+    linkText_->setPlaceholderText(tr("The link itself"));
+    const int row = grid->rowCount();
+    grid->addWidget(new QLabel(tr("Text to show:"), this), row, 0);
+    grid->addWidget(linkText_, row, 1);
+}
+
+QString FileQuestion::linkText() const { return linkText_ ? linkText_->text() : QString(); }
+
 QString QtPrompter::existingFolder(const QString& caption, const QString& folder) {
     return QFileDialog::getExistingDirectory(parent_, caption, folder);
 }
@@ -191,9 +207,29 @@ bool QtPrompter::printPreview(QPrinter& printer, const std::function<void(QPrint
     return dialog.exec() == QDialog::Accepted;
 }
 
-QString QtPrompter::topicPath(const QString& treeFile) {
-    TopicLinkDialog dialog(treeFile, parent_);
-    return dialog.exec() == QDialog::Accepted ? dialog.itemPath() : QString();
+std::optional<LinkChoice> QtPrompter::fileLink(const QString& text) {
+    FileQuestion question(parent_,
+                          QCoreApplication::translate("oxlin::app::LinkCommands", "Please Select a File"),
+                          QString(),
+                          anyFileFilters().join(QStringLiteral(";;")));
+    question.offerLinkText(text);
+    if (question.exec() != QDialog::Accepted || question.chosenFile().isEmpty())
+        return std::nullopt;
+    return LinkChoice{question.chosenFile(), question.linkText()};
+}
+
+std::optional<LinkChoice> QtPrompter::topicLink(const QString& treeFile, const QString& text) {
+    TopicLinkDialog dialog(treeFile, text, parent_);
+    if (dialog.exec() != QDialog::Accepted || dialog.itemPath().isEmpty())
+        return std::nullopt;
+    return LinkChoice{dialog.itemPath(), dialog.textToShow()};
+}
+
+std::optional<LinkChoice> QtPrompter::webLink(const QString& address, const QString& text) {
+    WebLinkDialog dialog(address, text, parent_);
+    if (dialog.exec() != QDialog::Accepted || dialog.address().isEmpty())
+        return std::nullopt;
+    return LinkChoice{dialog.address(), dialog.textField()->text()};
 }
 
 void QtPrompter::newNotebook(const std::function<bool(const QString& name)>& create) {

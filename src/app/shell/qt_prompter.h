@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QLineEdit;
 class QMessageBox;
 
 #include <QFileDialog>
@@ -25,6 +26,10 @@ public:
 
     // The file chosen, once the dialog was accepted.
     QString chosenFile() const;
+    // Adds a "Text to show" field under the name field, starting with `text`
+    // (a link to the file is being made); its text once accepted.
+    void offerLinkText(const QString& text);
+    QString linkText() const;
 
     void accept() override;
 
@@ -33,6 +38,7 @@ private:
     QString quotedFile() const;
 
     QString chosen_;
+    QLineEdit* linkText_ = nullptr;
 };
 
 // Shows the real Qt dialogs, owned by `parent` (which may be null or change).
@@ -54,7 +60,9 @@ public:
     bool print(QPrinter& printer) override;
     bool pageSetup(QPrinter& printer) override;
     bool printPreview(QPrinter& printer, const std::function<void(QPrinter*)>& paint) override;
-    QString topicPath(const QString& treeFile) override;
+    std::optional<LinkChoice> fileLink(const QString& text) override;
+    std::optional<LinkChoice> topicLink(const QString& treeFile, const QString& text) override;
+    std::optional<LinkChoice> webLink(const QString& address, const QString& text) override;
     void newNotebook(const std::function<bool(const QString& name)>& create) override;
     void openNotebook(const QStringList& names, const NotebookChoices& choices) override;
     std::unique_ptr<ProgressPrompt> progress(const QString& caption) override;

@@ -25,7 +25,7 @@ public:
 NoRenames noRenames;
 } // namespace
 
-TopicLinkDialog::TopicLinkDialog(const QString& treeFile, QWidget* parent)
+TopicLinkDialog::TopicLinkDialog(const QString& treeFile, const QString& text, QWidget* parent)
     : QDialog(parent), images_(&icons_) {
     setWindowTitle(tr("Insert Topics Link"));
     tree::loadTree(tree_, treeFile, &images_);
@@ -37,6 +37,8 @@ TopicLinkDialog::TopicLinkDialog(const QString& treeFile, QWidget* parent)
     view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     topic_ = new QLineEdit(this);
     topic_->setReadOnly(true);
+    text_ = new QLineEdit(text, this);
+    text_->setPlaceholderText(tr("The link itself"));
 
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(tr("Insert"), QDialogButtonBox::AcceptRole);
@@ -52,6 +54,7 @@ TopicLinkDialog::TopicLinkDialog(const QString& treeFile, QWidget* parent)
 
     auto* form = new QFormLayout;
     form->addRow(tr("Topic:"), topic_);
+    form->addRow(tr("Text to show:"), text_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(view_, 1);
     layout->addLayout(form);
@@ -64,6 +67,8 @@ TopicLinkDialog::TopicLinkDialog(const QString& treeFile, QWidget* parent)
 TopicLinkDialog::~TopicLinkDialog() = default;
 
 QString TopicLinkDialog::itemPath() const { return topic_->text(); }
+
+QString TopicLinkDialog::textToShow() const { return text_->text(); }
 
 void TopicLinkDialog::selectionChanged() {
     const tree::ItemHandle item = model_->handle(view_->currentIndex());

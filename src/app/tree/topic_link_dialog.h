@@ -1,7 +1,7 @@
 #pragma once
 
-// "Insert Topics Link": the notebook's tree as its tree file holds it, and
-// the item path of the topic the user picks.
+// "Insert Topics Link": the notebook's tree as its tree file holds it, the
+// item path of the topic the user picks and the text the link shows.
 
 #include "app/tree/tree_icons.h"
 #include "core/tree/tree_model.h"
@@ -20,10 +20,12 @@ class TreeItemModel;
 class TopicLinkDialog final : public QDialog {
     Q_OBJECT
 public:
-    explicit TopicLinkDialog(const QString& treeFile, QWidget* parent = nullptr);
+    // `text` starts the "Text to show" field.
+    TopicLinkDialog(const QString& treeFile, const QString& text, QWidget* parent = nullptr);
     ~TopicLinkDialog() override;
 
     QString itemPath() const;
+    QString textToShow() const;
 
 private:
     void insert();
@@ -35,6 +37,7 @@ private:
     std::unique_ptr<TreeItemModel> model_;
     QTreeView* view_ = nullptr;
     QLineEdit* topic_ = nullptr;
+    QLineEdit* text_ = nullptr;
 };
 
 } // namespace oxlin::app

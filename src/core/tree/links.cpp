@@ -181,6 +181,13 @@ std::vector<LinkSpan> findLinks(QStringView text) {
     return links;
 }
 
+bool isWholeLink(QStringView text) {
+    if (text.isEmpty() || text.front().isSpace())
+        return false;
+    const std::vector<LinkSpan> links = findLinks(text);
+    return links.size() == 1 && links.front().start == 0 && links.front().length == text.size();
+}
+
 bool isProgramFile(const QString& path) {
     static const QSet<QString> kRunnable = {
         QStringLiteral("exe"),     QStringLiteral("com"),   QStringLiteral("bat"),

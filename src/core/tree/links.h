@@ -60,6 +60,9 @@ struct LinkSpan {
 // (".", ",", ";", ":", "!", "?", quotes) or a closing bracket it did not open.
 std::vector<LinkSpan> findLinks(QStringView text);
 
+// Whether the whole text is one link, as findLinks finds links in text.
+bool isWholeLink(QStringView text);
+
 // Whether opening the file would run a program rather than show a document:
 // it is executable, or its extension is one that desktops and shells run.
 bool isProgramFile(const QString& path);
