@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= 2
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test run bench package clean
 
 all: build
 
@@ -27,6 +27,10 @@ run: build
 	else \
 	  echo "Notebook is not built yet; the libraries and the oxlin tool are in $(BUILD_DIR)/bin."; \
 	fi
+
+# oxlin_VERSION_ARCH.deb in the build folder, from the same install rules.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 bench: deps
 	cmake -S . -B $(BUILD_DIR)-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DOXLIN_BUILD_BENCH=ON -DOXLIN_BUILD_TESTS=OFF -DOXLIN_BUILD_GUI=OFF

@@ -1,5 +1,6 @@
 #include "viewer/viewer_rules.h"
 
+#include "core/paths/install_layout.h"
 #include "core/tree/topic_kind.h"
 
 #include <QDir>
@@ -15,7 +16,7 @@ QString packagePathFrom(const QString& commandLine, const QString& executableFol
         path = close < 0 ? commandLine.mid(open + 1) : commandLine.mid(open + 1, close - open - 1);
     }
     if (commandLine.isEmpty())
-        return QDir(executableFolder).filePath(QLatin1String(kDefaultPackageName));
+        return paths::helpPackagePath(executableFolder);
     return path;
 }
 

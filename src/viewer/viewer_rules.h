@@ -9,7 +9,6 @@ namespace oxlin::viewer {
 // `translated`.
 inline constexpr char kCaption[] = QT_TRANSLATE_NOOP("oxlin::viewer::ViewerRules", "OxlinViewer");
 inline constexpr char kInitialTitle[] = QT_TRANSLATE_NOOP("oxlin::viewer::ViewerRules", "Vistelo");
-inline constexpr char kDefaultPackageName[] = "OxlinHelp.xzz";
 inline constexpr char kFileNotFound[] =
     QT_TRANSLATE_NOOP("oxlin::viewer::ViewerRules", "File not found.");
 // The platform reports it as 255.
@@ -17,8 +16,8 @@ inline constexpr int kMissingPackageExitCode = -1;
 
 // The package a command line names. The whole command line is the path; when
 // it holds a double quote, the path is what follows the first one up to the
-// next (or to the end). An empty command line names "OxlinHelp.xzz" in
-// `executableFolder`.
+// next (or to the end). An empty command line names the help notebook of the
+// programs in `executableFolder` (beside them, or in their install's data folder).
 QString packagePathFrom(const QString& commandLine, const QString& executableFolder);
 
 // The notebook's name: the package file's base name, without folder or extension.

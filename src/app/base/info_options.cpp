@@ -1,5 +1,7 @@
 #include "app/base/info_options.h"
 
+#include "core/paths/install_layout.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
@@ -11,6 +13,14 @@ void addStandardOptions(QCommandLineParser& options, const ConfigureOptions& con
         configure(options);
     options.addHelpOption();
     options.addVersionOption();
+}
+
+QString versionText(const QString& version, const QString& executableFolder) {
+    const QString package = paths::installingPackage(executableFolder);
+    if (package.isEmpty())
+        return version;
+    return QStringLiteral("%1 (installed by the %2; updates come from the package manager)")
+        .arg(version, package);
 }
 
 void answerInfoOptions(int argc, char* argv[], const QString& applicationName,
@@ -29,7 +39,8 @@ void answerInfoOptions(int argc, char* argv[], const QString& applicationName,
     // Core only: no platform plugin is loaded, so no display is needed.
     QCoreApplication core(argc, argv);
     QCoreApplication::setApplicationName(applicationName);
-    QCoreApplication::setApplicationVersion(QStringLiteral(OXLIN_VERSION));
+    QCoreApplication::setApplicationVersion(
+        versionText(QStringLiteral(OXLIN_VERSION), QCoreApplication::applicationDirPath()));
     options.process(core); // prints and ends the process (status 1 for an unknown option)
 }
 

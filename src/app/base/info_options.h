@@ -19,6 +19,10 @@ using ConfigureOptions = std::function<void(QCommandLineParser&)>;
 void answerInfoOptions(int argc, char* argv[], const QString& applicationName,
                        const ConfigureOptions& configure);
 
+// The version a program states: with the package that installed it, when
+// one did, since the package manager then brings its updates.
+QString versionText(const QString& version, const QString& executableFolder);
+
 // The parser a program reads its command line with: its own part, then the
 // help and version options.
 void addStandardOptions(QCommandLineParser& options, const ConfigureOptions& configure);

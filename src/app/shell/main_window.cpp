@@ -14,6 +14,7 @@
 #include "app/search/keyword_panel.h"
 #include "app/search/locate_panel.h"
 #include "app/shell/toolbars.h"
+#include "core/paths/install_layout.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -167,7 +168,7 @@ void MainWindow::showHelp() {
 #endif
     const QDir folder(executableFolder_);
     const QString viewer = folder.filePath(viewerName);
-    const QString package = folder.filePath(QStringLiteral("OxlinHelp.xzz"));
+    const QString package = paths::helpPackagePath(executableFolder_);
     if (QFileInfo::exists(viewer) && QFileInfo::exists(package))
         launcher_.startViewer(viewer, package);
 }

@@ -12,6 +12,7 @@
 #include "app/shell/qt_prompter.h"
 #include "app/shell/window_placement.h"
 #include "app/update/update_check.h"
+#include "core/paths/install_layout.h"
 #include "core/paths/notebook_paths.h"
 #include "core/session/instance_lock.h"
 
@@ -101,7 +102,9 @@ void openAndShow(QApplication& app, NotebookController& controller, ExitSignals&
 void scheduleUpdateCheck(UpdateCheck& updateCheck, NotebookController& controller) {
     QObject::connect(&updateCheck, &UpdateCheck::exitRequested, &controller.window(),
                      &MainWindow::requestExit);
+    // A package manager updates what it installed; the program asks no server.
     const bool checkForUpdates =
+        paths::installingPackage(QCoreApplication::applicationDirPath()).isEmpty() &&
         controller.profiles().readString(controller.session().paths().settingsFile,
                                          QStringLiteral("Notebook"), QStringLiteral("UpdateCheck"),
                                          QStringLiteral("1")) != QLatin1String("0");
