@@ -20,13 +20,19 @@ else()
   set(exec_prefix "")
 endif()
 
+# Each install writes its entries in a folder of its own: a package can be
+# built while another install runs from the same build.
+string(MD5 install_id "$ENV{DESTDIR}${bin}")
+set(entry_folder "${oxlin_entry_build}/entries-${install_id}")
 foreach(entry oxlin-notebook oxlin-vistelo)
   file(READ "${oxlin_entry_sources}/${entry}.desktop.in" text)
   string(REPLACE "@BINDIR@" "${exec_prefix}" text "${text}")
-  file(WRITE "${oxlin_entry_build}/${entry}.desktop" "${text}")
-  file(INSTALL DESTINATION "$ENV{DESTDIR}${data}/applications" TYPE FILE
-       FILES "${oxlin_entry_build}/${entry}.desktop")
+  file(WRITE "${entry_folder}/${entry}.desktop" "${text}")
+  # file(INSTALL) puts DESTDIR in front of the destination itself.
+  file(INSTALL DESTINATION "${data}/applications" TYPE FILE
+       FILES "${entry_folder}/${entry}.desktop")
 endforeach()
+file(REMOVE_RECURSE "${entry_folder}")
 
 # A staged install (DESTDIR) leaves this to the package's own scripts.
 if("$ENV{DESTDIR}" STREQUAL "")

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # `cmake --install` into an empty prefix gives a working install: the three
-# programs with the help package beside them (and oxlin's companion), the desktop entries (valid,
-# starting the installed programs), the icon in every hicolor size and the
-# file type of notebook packages.
+# programs (and oxlin's companion), the help package in share/oxlin, manual
+# pages, the desktop entries (valid, starting the installed programs), the
+# icon in every hicolor size and the file type of notebook packages.
 #
 # usage: install_check.sh CMAKE BUILD_FOLDER
 set -uo pipefail
@@ -21,12 +21,19 @@ for program in Notebook Vistelo oxlin; do
     [ -x "$prefix/bin/$program" ] || fail "bin/$program is missing or not executable"
 done
 # The help must be a notebook the installed tools can read, not just a file.
-"$prefix/bin/oxlin" tree "$prefix/bin/OxlinHelp.xzz" | grep -q "Welcome.rtf" ||
-    fail "bin/OxlinHelp.xzz is missing or holds no Welcome topic"
+"$prefix/bin/oxlin" tree "$prefix/share/oxlin/OxlinHelp.xzz" | grep -q "Welcome.rtf" ||
+    fail "share/oxlin/OxlinHelp.xzz is missing or holds no Welcome topic"
 # oxlin hands its rich-text commands to the companion installed under libexec.
 [ -x "$prefix/libexec/oxlin/oxlin-rich" ] || fail "libexec/oxlin/oxlin-rich is missing"
-"$prefix/bin/oxlin" search "$prefix/bin/OxlinHelp.xzz" notebook | grep -q "Welcome.rtf" ||
+"$prefix/bin/oxlin" search "$prefix/share/oxlin/OxlinHelp.xzz" notebook | grep -q "Welcome.rtf" ||
     fail "the installed oxlin cannot search the help's text"
+
+for page in Notebook Vistelo oxlin; do
+    man -l "$prefix/share/man/man1/$page.1.gz" >/dev/null 2>&1 || fail "the manual page of $page does not read"
+done
+[ -f "$prefix/share/bash-completion/completions/oxlin" ] || fail "oxlin's bash completion is missing"
+# A plain install is no package: the programs keep their own update check.
+[ ! -e "$prefix/share/oxlin/installed-by-package" ] || fail "a plain install says a package made it"
 
 apps="$prefix/share/applications"
 for entry in oxlin-notebook oxlin-vistelo; do

@@ -1,3 +1,4 @@
+#include "core/paths/install_layout.h"
 #include "core/paths/notebook_paths.h"
 
 #include <QDir>
@@ -51,4 +52,29 @@ TEST(DataFolderTest, OnlyFoldersTheUserMayWriteToAreWritable) {
     ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
     EXPECT_FALSE(isWritableFolder(locked));
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// A build keeps the help beside the programs; a system install keeps it in
+// share/oxlin, with the marker of the package that installed it.
+TEST(InstallLayoutTest, HelpBesideTheProgramsElseInTheInstallsDataFolder) {
+    QTemporaryDir dir;
+    const QString bin = dir.filePath("usr/bin");
+    const QString share = dir.filePath("usr/share/oxlin");
+    ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(share));
+    const auto touch = [](const QString& path, const QByteArray& text = {}) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+    };
+
+    EXPECT_EQ(helpPackagePath(bin), bin + "/OxlinHelp.xzz") << "neither: named beside";
+    ASSERT_TRUE(touch(share + "/OxlinHelp.xzz"));
+    EXPECT_EQ(helpPackagePath(bin), share + "/OxlinHelp.xzz");
+    ASSERT_TRUE(touch(bin + "/OxlinHelp.xzz"));
+    EXPECT_EQ(helpPackagePath(bin), bin + "/OxlinHelp.xzz") << "a copied folder wins";
+
+    EXPECT_EQ(installingPackage(bin), QString());
+    ASSERT_TRUE(touch(share + "/installed-by-package", "Debian package\nmore\n"));
+    EXPECT_EQ(installingPackage(bin), QString("Debian package"));
+    ASSERT_TRUE(touch(share + "/installed-by-package"));
+    EXPECT_EQ(installingPackage(bin), QString("package")) << "an empty marker still counts";
 }
