@@ -21,7 +21,9 @@ QString DictionaryInfo::languageName() const {
     QString text = language.nativeLanguageName();
     if (!text.isEmpty())
         text[0] = text[0].toUpper();
-    if (name.contains(u'_') && language.territory() != QLocale::AnyTerritory)
+    // "American English" names its country already; "Deutsch" gets "(Deutschland)".
+    if (name.contains(u'_') && language.territory() != QLocale::AnyTerritory &&
+        !text.contains(u' '))
         text += QStringLiteral(" (%1)").arg(language.nativeTerritoryName());
     return text.isEmpty() ? name : text;
 }

@@ -62,7 +62,8 @@ bool marked(const QString& text) {
 QStringList unmarkedActionTexts(const QList<QAction*>& actions) {
     QStringList unmarked;
     for (QAction* act : actions) {
-        if (act->isSeparator())
+        // Separators, and dictionaries listed by their languages' own names.
+        if (act->isSeparator() || act->objectName().startsWith(QLatin1String("dictionary:")))
             continue;
         if (!act->text().isEmpty() && !marked(act->text()))
             unmarked << act->text();

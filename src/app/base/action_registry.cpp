@@ -89,6 +89,9 @@ const Command kCommands[] = {
      Qt::CTRL | Qt::Key_E, KeyScope::Editor},
     {cmd::AlignRight, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Align right")},
     {cmd::InsertLink, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Insert a link")},
+    {cmd::SpellCheck,
+     QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Check Spelling as You Type"),
+     Qt::SHIFT | Qt::Key_F7},
     {cmd::DropWindow, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Show DragDrop Window"),
      Qt::Key_F9},
     {cmd::AlwaysOnTop, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Always on T&op"),
@@ -261,6 +264,12 @@ void ActionRegistry::buildMenuBar(QMenuBar* bar) {
 
     QMenu* view = bar->addMenu(tr("&View"));
     addActions(view, {cmd::DropWindow, 0, cmd::AlwaysOnTop, 0, cmd::KeyShortcuts, 0, cmd::Properties});
+
+    // The dictionaries are listed above the switch when the menu opens.
+    QMenu* tools = bar->addMenu(tr("&Tools"));
+    QMenu* spelling = tools->addMenu(tr("Spelling"));
+    spelling->setObjectName(QStringLiteral("spellingMenu"));
+    addActions(spelling, {cmd::SpellCheck});
 
     QMenu* help = bar->addMenu(tr("Help"));
     addActions(help, {cmd::HelpTopics, 0, cmd::About});

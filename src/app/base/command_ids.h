@@ -89,6 +89,7 @@ inline constexpr int Replace = 40101;
 inline constexpr int PrintPreview = 40102;
 inline constexpr int ExportPdf = 40103;
 inline constexpr int LinkToWeb = 40104;
+inline constexpr int SpellCheck = 40105;
 
 inline constexpr int MenuTable[] = {
     NewNotebook, OpenNotebook, Save,       ImportPopup,  ImportFile,   ImportFolder,
@@ -96,6 +97,7 @@ inline constexpr int MenuTable[] = {
     Cut,         Copy,         Paste,      Find,         FindNext,     WordWrap,
     LinkToFile,  LinkToTopic,  DropWindow, AlwaysOnTop,  KeyShortcuts, Properties,
     HelpTopics,  About,        Replace,    PrintPreview, ExportPdf,    LinkToWeb,
+    SpellCheck,
 };
 
 } // namespace oxlin::app::cmd

@@ -60,8 +60,18 @@ EditorHost::EditorHost(EditorTopics& topics, Prompter& prompter, QWidget* parent
                           tr("Oxlin"), PromptIcon::Warning);
     });
     connect(edit_, &TopicTextEdit::contextMenuRequested, this, [this](const QPoint& at) {
-        if (contextMenu_)
+        if (!contextMenu_)
+            return;
+        if (!contextExtras_) {
             contextMenu_->popup(at);
+            return;
+        }
+        // A menu of the moment: the extras, then the editor's own entries.
+        auto* menu = new QMenu(edit_);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addActions(contextMenu_->actions());
+        contextExtras_(*menu, edit_->viewport()->mapFromGlobal(at));
+        menu->popup(at);
     });
 
     toggleWordWrap(); // the editor starts with word wrap on

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
 class QWidget;
 
@@ -100,6 +101,10 @@ public:
     EditorResult exportCurrentTopic();
 
     void setContextMenu(QMenu* menu) { contextMenu_ = menu; }
+    // Entries put at the top of the context menu for the point clicked (in
+    // the viewport): the spelling of the word there.
+    using ContextMenuExtras = std::function<void(QMenu& menu, const QPoint& viewportPosition)>;
+    void setContextMenuExtras(ContextMenuExtras extras) { contextExtras_ = std::move(extras); }
 
 Q_SIGNALS:
     // A topic was opened or closed: the window title follows.
@@ -126,6 +131,7 @@ private:
     Prompter& prompter_;
     TopicTextEdit* edit_ = nullptr;
     QPointer<QMenu> contextMenu_;
+    ContextMenuExtras contextExtras_;
     QFont defaultFont_;
     bool open_ = false;
     ItemHandle current_ = 0;

@@ -18,6 +18,7 @@
 #include "app/editor/topic_text_edit.h"
 #include "app/search/index_keeper.h"
 #include "app/search/search_presenter.h"
+#include "app/shell/editor_spelling.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_commands.h"
 #include "app/tree/topic_opener.h"
@@ -61,6 +62,8 @@ NotebookController::NotebookController(const QString& dataFolder, Prompter& prom
     find_ = new FindController(*window_->editorHost().editor(), prompter_, window_.get());
     buildPrinter();
     installEditingCommands();
+    spelling_ = std::make_unique<EditorSpelling>(*window_, profiles_, session_->paths().dataFolder,
+                                                 session_->paths().settingsFile);
     followWindow();
     window_->setNotebookName(session_->currentBook().notebookName);
 }

@@ -20,6 +20,7 @@ class LinkCommands;
 class LinkView;
 class NotebookCommands;
 class TopicPrinter;
+class EditorSpelling;
 class TransferCommands;
 class Prompter;
 class SafetySaver;
@@ -74,6 +75,8 @@ public:
     LinkCommands& links() { return *links_; }
     // The find and replace dialog and its searches.
     FindController& find() { return *find_; }
+    // Spelling in the editor.
+    EditorSpelling& spelling() { return *spelling_; }
     // Print, preview, PDF and page setup of the open topic.
     TopicPrinter& printer() { return *printer_; }
     // Import and export of files and folders.
@@ -155,6 +158,7 @@ private:
     std::unique_ptr<LinkCommands> links_;
     FindController* find_ = nullptr; // a child of the window, like its dialog
     std::unique_ptr<TopicPrinter> printer_;
+    std::unique_ptr<EditorSpelling> spelling_;
     std::unique_ptr<TransferCommands> transfer_;
     std::unique_ptr<NotebookCommands> notebooks_;
 };
