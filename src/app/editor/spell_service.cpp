@@ -60,6 +60,7 @@ void SpellService::load(const spelling::DictionaryInfo& dictionary) {
             return;
         }
         speller_ = std::move(loaded.speller);
+        known_.clear();
         Q_EMIT marksChanged();
     });
     const spelling::PersonalWords* personal = &personal_;
@@ -92,13 +93,26 @@ void SpellService::setEnabled(bool on) {
 }
 
 std::vector<spelling::WordSpan> SpellService::misspelt(QStringView paragraph) const {
+    std::vector<spelling::WordSpan> misspelt;
     if (!isActive())
-        return {};
-    return spelling::misspeltWords(paragraph, *speller_);
+        return misspelt;
+    for (const spelling::WordSpan& word : spelling::checkedWords(paragraph))
+        if (isMisspelt(paragraph.sliced(word.start, word.length).toString()))
+            misspelt.push_back(word);
+    return misspelt;
 }
 
 bool SpellService::isMisspelt(const QString& word) const {
-    return isActive() && !speller_->isCorrect(word);
+    if (!isActive())
+        return false;
+    constexpr qsizetype kKnownWords = 50'000;
+    if (const auto it = known_.constFind(word); it != known_.constEnd())
+        return !*it;
+    if (known_.size() >= kKnownWords)
+        known_.clear();
+    const bool correct = speller_->isCorrect(word);
+    known_.insert(word, correct);
+    return !correct;
 }
 
 QStringList SpellService::suggestions(const QString& word) const {
@@ -109,11 +123,13 @@ void SpellService::ignore(const QString& word) {
     if (!speller_)
         return;
     speller_->ignore(word);
+    known_.remove(word);
     Q_EMIT marksChanged();
 }
 
 bool SpellService::addToDictionary(const QString& word) {
     const bool written = personal_.add(word);
+    known_.remove(word);
     if (!written)
         Q_EMIT problem(tr("\"%1\" could not be added to the word list %2.").arg(word, personal_.path()));
     Q_EMIT marksChanged();

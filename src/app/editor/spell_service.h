@@ -8,6 +8,7 @@
 #include "spelling/personal_words.h"
 #include "spelling/word_scan.h"
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 
@@ -70,6 +71,9 @@ private:
     QString chosen_;
     bool enabled_ = true;
     std::shared_ptr<spelling::Speller> speller_;
+    // What the speller said of each word lately: a key rechecks the words on
+    // screen, nearly all of them answered before.
+    mutable QHash<QString, bool> known_;
     int loading_ = 0; // which load is the latest; an older one finishing is dropped
 };
 
