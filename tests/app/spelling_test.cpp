@@ -12,6 +12,7 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QtTest>
 
 #include "running_app.h"
@@ -31,6 +32,8 @@ struct App : RunningApp {
         QDir().mkpath(folder);
         for (const char* name : {"en_US.aff", "en_US.dic", "de_DE.aff", "de_DE.dic"})
             QFile::copy(kDictionaries + "/" + name, folder + "/" + name);
+        QFile incomplete(folder + "/xx_XX.aff"); // no .dic beside it
+        incomplete.open(QIODevice::WriteOnly);
         restart();
     }
     SpellService& spelling() { return controller->spelling().service(); }
@@ -81,6 +84,8 @@ void SpellingTest::misspeltWordsAreMarkedOverTheText() {
     app.controller->spelling().marks().markVisible();
     QVERIFY(app.markedWords().isEmpty());
     QVERIFY(!app.window->actions().action(cmd::SpellCheck)->isChecked());
+    // A dictionary that cannot be used is left out, and the user told.
+    QVERIFY(app.window->statusBar()->currentMessage().contains("xx_XX.aff"));
 }
 
 void SpellingTest::theContextMenuReplacesIgnoresAndAdds() {

@@ -24,7 +24,8 @@ deb="$work/out/oxlin_${version}_$(dpkg --print-architecture).deb"
 
 control=$(dpkg-deb -f "$deb")
 grep -q '^Depends:.*libqt6widgets6' <<<"$control" || fail "Depends lacks the Qt libraries: $control"
-grep -q '^Recommends:.*fonts-wqy-zenhei' <<<"$control" || fail "Recommends lacks the CJK font"
+grep -q '^Recommends:.*fonts-wqy-zenhei.*hunspell-dictionary' <<<"$control" ||
+    fail "Recommends lacks the CJK font or a dictionary"
 
 if command -v lintian >/dev/null; then
     # Informational tags are kept (see the packaging notes); errors and warnings are not.

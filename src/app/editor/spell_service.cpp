@@ -21,6 +21,10 @@ SpellService::SpellService(QStringList folders, const QString& personalWordsPath
     : QObject(parent), personal_(personalWordsPath), settings_(std::move(settings)) {
     const spelling::DictionaryScan scan = spelling::findDictionaries(folders);
     dictionaries_ = scan.dictionaries;
+    if (!scan.incomplete.isEmpty())
+        tellLater(tr("%n dictionary file(s) without a .dic file beside them left out: %1", nullptr,
+                     int(scan.incomplete.size()))
+                      .arg(scan.incomplete.join(QStringLiteral(", "))));
     enabled_ = settings_.read(QLatin1String(kEnabledKey), QStringLiteral("1")) != u'0';
     if (!personal_.load())
         tellLater(tr("The word list %1 could not be read.").arg(personal_.path()));
