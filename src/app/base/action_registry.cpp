@@ -89,6 +89,13 @@ const Command kCommands[] = {
      Qt::CTRL | Qt::Key_E, KeyScope::Editor},
     {cmd::AlignRight, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Align right")},
     {cmd::InsertLink, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Insert a link")},
+    // The side pane's tabs from the keyboard.
+    {cmd::ShowTopicsPanel, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "&Topics"),
+     Qt::CTRL | Qt::Key_1},
+    {cmd::ShowIndexPanel, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "&Index"),
+     Qt::CTRL | Qt::Key_2},
+    {cmd::ShowSearchPanel, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "&Search"),
+     Qt::CTRL | Qt::Key_3},
     {cmd::SpellCheck,
      QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Check Spelling as You Type"),
      Qt::SHIFT | Qt::Key_F7},
@@ -263,7 +270,9 @@ void ActionRegistry::buildMenuBar(QMenuBar* bar) {
                         cmd::AlignLeft, cmd::AlignCentre, cmd::AlignRight});
 
     QMenu* view = bar->addMenu(tr("&View"));
-    addActions(view, {cmd::DropWindow, 0, cmd::AlwaysOnTop, 0, cmd::KeyShortcuts, 0, cmd::Properties});
+    addActions(view, {cmd::ShowTopicsPanel, cmd::ShowIndexPanel, cmd::ShowSearchPanel, 0,
+                      cmd::DropWindow, 0, cmd::AlwaysOnTop, 0, cmd::KeyShortcuts, 0,
+                      cmd::Properties});
 
     // The dictionaries are listed above the switch when the menu opens.
     QMenu* tools = bar->addMenu(tr("&Tools"));

@@ -90,6 +90,9 @@ inline constexpr int PrintPreview = 40102;
 inline constexpr int ExportPdf = 40103;
 inline constexpr int LinkToWeb = 40104;
 inline constexpr int SpellCheck = 40105;
+inline constexpr int ShowTopicsPanel = 40106;
+inline constexpr int ShowIndexPanel = 40107;
+inline constexpr int ShowSearchPanel = 40108;
 
 inline constexpr int MenuTable[] = {
     NewNotebook, OpenNotebook, Save,       ImportPopup,  ImportFile,   ImportFolder,
@@ -97,7 +100,7 @@ inline constexpr int MenuTable[] = {
     Cut,         Copy,         Paste,      Find,         FindNext,     WordWrap,
     LinkToFile,  LinkToTopic,  DropWindow, AlwaysOnTop,  KeyShortcuts, Properties,
     HelpTopics,  About,        Replace,    PrintPreview, ExportPdf,    LinkToWeb,
-    SpellCheck,
+    SpellCheck,  ShowTopicsPanel, ShowIndexPanel, ShowSearchPanel,
 };
 
 } // namespace oxlin::app::cmd

@@ -50,6 +50,8 @@ const Group kGroups[] = {
        QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Ctrl + P")},
       {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Switch Tree / Editor"),
        QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "F6")},
+      {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Topics / Index / Search"),
+       QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Ctrl + 1 / Ctrl + 2 / Ctrl + 3")},
       {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Help Topics"),
        QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "F1")}}},
     {QT_TRANSLATE_NOOP("oxlin::app::ShortcutDialog", "Topics-tree"),

@@ -64,6 +64,9 @@ void SpellService::load(const spelling::DictionaryInfo& dictionary) {
             return;
         }
         speller_ = std::move(loaded.speller);
+        // Our own names are no misspellings.
+        for (const char* name : {"Oxlin", "Vistelo", "oxlin"})
+            speller_->ignore(QLatin1String(name));
         known_.clear();
         Q_EMIT marksChanged();
     });

@@ -6,6 +6,7 @@
 #include "app/desktop/drop_window.h"
 #include "app/desktop/global_hotkey.h"
 #include "app/desktop/tray_icon.h"
+#include "app/desktop/window_system.h"
 #include "app/dialogs/shortcut_dialog.h"
 #include "app/editor/editor_host.h"
 #include "app/editor/link_commands.h"
@@ -50,6 +51,11 @@ BackgroundShell::BackgroundShell(NotebookController& controller, Prompter& promp
     });
     installCommands();
     syncOnTopChecks();
+    if (!windowsCanStayOnTop()) {
+        QAction* onTop = window.actions().action(cmd::AlwaysOnTop);
+        onTop->setEnabled(false);
+        onTop->setToolTip(onTopRefusal());
+    }
 }
 
 BackgroundShell::~BackgroundShell() {
@@ -109,6 +115,10 @@ bool BackgroundShell::isOnTop() const {
 
 void BackgroundShell::toggleOnTop() {
     MainWindow& window = controller_.window();
+    if (const QString refusal = onTopRefusal(); !refusal.isEmpty()) {
+        window.showStatusNote(refusal); // the command is greyed; its key still says why
+        return;
+    }
     const bool wanted = !isOnTop();
     Qt::WindowFlags flags = window.windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, wanted);
@@ -153,6 +163,12 @@ void BackgroundShell::toggleDropWindow() {
     connect(drop_, &DropWindow::trayMenuRequested, tray_.get(), &TrayIcon::popUpMenu);
     drop_->keepClearOf(tray_->iconGeometry());
     drop_->show();
+    if (!windowsCanBePlaced() && !dropPlacementNoted_) {
+        dropPlacementNoted_ = true;
+        controller_.window().showStatusNote(
+            tr("The drop window cannot go to its corner here: under Wayland the desktop decides "
+               "where windows go."));
+    }
     // A tray just made shows its icon a moment later.
     QTimer::singleShot(1500, drop_, [this] {
         if (drop_)

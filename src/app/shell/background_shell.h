@@ -68,6 +68,7 @@ private:
     std::unique_ptr<GlobalHotkey> hotkey_;
     QPointer<DropWindow> drop_;
     bool hiddenNoteShown_ = false;
+    bool dropPlacementNoted_ = false; // said once why the drop window is not in its corner
 };
 
 } // namespace oxlin::app

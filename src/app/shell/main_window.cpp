@@ -136,6 +136,13 @@ void MainWindow::installCommands() {
     router_.setMenuHandler(cmd::WordWrap, [this] { editor_->toggleWordWrap(); });
     router_.setMenuHandler(cmd::Properties, [this] { editor_->showProperties(); });
     router_.setMenuHandler(cmd::HelpTopics, [this] { showHelp(); });
+    for (const auto& [id, tab] : {std::pair{cmd::ShowTopicsPanel, SidePane::Topics},
+                                  std::pair{cmd::ShowIndexPanel, SidePane::Index},
+                                  std::pair{cmd::ShowSearchPanel, SidePane::Search}})
+        router_.setMenuHandler(id, [this, tab = tab] {
+            side_->showTab(tab);
+            side_->focusActive();
+        });
     router_.setMenuHandler(cmd::About, [this] {
         AboutDialog about(editor_->defaultFont(), this);
         about.exec();

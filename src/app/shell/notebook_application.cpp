@@ -4,6 +4,7 @@
 #include "app/base/exit_signals.h"
 #include "app/base/info_options.h"
 #include "app/base/launcher.h"
+#include "app/desktop/window_system.h"
 #include "app/dialogs/loading_banner.h"
 #include "app/editor/editor_host.h"
 #include "app/shell/background_shell.h"
@@ -148,7 +149,10 @@ int runNotebook(int argc, char* argv[]) {
     BackgroundShell background(controller, prompter, QSystemTrayIcon::isSystemTrayAvailable());
     openAndShow(app, controller, signals_, firstStart);
     background.registerHotkey();
-    background.toggleDropWindow();
+    // Where the drop window cannot be put in its corner (Wayland), it would
+    // sit in the middle of the screen and take the focus: F9 shows it.
+    if (windowsCanBePlaced())
+        background.toggleDropWindow();
 
     UpdateCheck updateCheck(prompter, launcher,
                             update::versionFromDotted(QStringLiteral(OXLIN_VERSION)));
