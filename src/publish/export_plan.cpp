@@ -57,6 +57,7 @@ ExportPlan::ExportPlan(const tree::TopicTree& tree, tree::ItemHandle root,
         if (!byItemPath_.contains(key))
             byItemPath_.insert(key, planned.kind == PlannedKind::Folder ? QString()
                                                                         : planned.relativePath);
+        byRelativePath_.insert(planned.relativePath, items_.size());
         items_.push_back(std::move(planned));
     };
     const tree::TreeItem* rootItem = tree.find(root);

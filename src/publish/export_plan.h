@@ -48,6 +48,10 @@ public:
     // case; the first such item in tree order), or empty when the link
     // names nothing exported or names a folder.
     QString pathOfItem(const QString& itemPath) const;
+    // The index in items() of the item planned at `relativePath`.
+    std::size_t indexOfPath(const QString& relativePath) const {
+        return byRelativePath_.value(relativePath);
+    }
 
     // A name in `folder` (a relative folder, "" for the top) for a file the
     // export adds, such as a picture: `name` made safe and free, and taken.
@@ -63,6 +67,7 @@ private:
     std::vector<PlannedItem> items_;
     QHash<QString, QSet<QString>> used_; // folder -> names in upper case
     QHash<QString, QString> byItemPath_; // item path in upper case -> relative path
+    QHash<QString, std::size_t> byRelativePath_;
     int topics_ = 0;
 };
 

@@ -52,6 +52,24 @@ private:
     QHash<QString, QSet<QString>> used_; // mirror folder -> names in upper case
 };
 
+// Headings take a size of their own: the reader marks them with a level and
+// a relative size that RTF cannot carry.
+void sizeHeadings(QTextDocument& document) {
+    static constexpr double kPoints[] = {20, 16, 14, 12, 11, 10};
+    QTextCursor cursor(&document);
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const int level = block.blockFormat().headingLevel();
+        if (level < 1 || level > 6)
+            continue;
+        QTextCharFormat heading;
+        heading.setFontPointSize(kPoints[level - 1]);
+        heading.setFontWeight(QFont::Bold);
+        cursor.setPosition(block.position());
+        cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(heading);
+    }
+}
+
 QString childItemPath(const QString& parent, const QString& name) {
     const QString label = transfer::labelForName(transfer::readableName(name));
     return parent.isEmpty() ? label : parent + QLatin1Char('\\') + label;
@@ -114,6 +132,7 @@ void Mirror::convert(const MarkdownFile& file) {
     QTextDocument document;
     document.setMarkdown(QString::fromUtf8(source.read(transfer::kMaxImportFileBytes)),
                          QTextDocument::MarkdownDialectGitHub);
+    sizeHeadings(document);
     resolveObjects(document, QFileInfo(file.source).absolutePath());
     QSaveFile target(file.target);
     const QByteArray rtf = richtext::writeRtf(document);

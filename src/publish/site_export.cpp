@@ -110,7 +110,22 @@ bool SiteExporter::writePage(const PlannedItem& item) {
         return false;
     QTextDocument document;
     richtext::loadTopicStream(bytes, document);
-    return writeFile(item.relativePath, pageText(item, document).toUtf8());
+    linksOut_ = false;
+    const bool written = writeFile(item.relativePath, pageText(item, document).toUtf8());
+    if (written && linksOut_ && !onlyWritten_)
+        linkingPages_.push_back(next_);
+    return written;
+}
+
+QString SiteExporter::topicHref(const QString& page, const QString& itemPath) {
+    const QString target = plan_.pathOfItem(itemPath);
+    if (target.isEmpty())
+        return {};
+    linksOut_ = true;
+    // After a stop, a link to a page that was never written would lead nowhere.
+    if (onlyWritten_ && !written_[plan_.indexOfPath(target)])
+        return {};
+    return ExportPlan::relativeLink(page, target);
 }
 
 QString SiteExporter::pageText(const PlannedItem& item, QTextDocument& document) {
@@ -118,9 +133,7 @@ QString SiteExporter::pageText(const PlannedItem& item, QTextDocument& document)
     const QString page = item.relativePath;
     PageOutput output{[&](const QString& link) {
                           return exportedHref(link, [&](const QString& itemPath) {
-                              const QString target = plan_.pathOfItem(itemPath);
-                              return target.isEmpty() ? QString()
-                                                      : ExportPlan::relativeLink(page, target);
+                              return topicHref(page, itemPath);
                           });
                       },
                       [&](const QTextDocument& doc, const QTextImageFormat& format) {
@@ -139,16 +152,23 @@ QString SiteExporter::writePicture(const QString& page, const QTextDocument& doc
     const PictureFile picture = pictureFile(document, format);
     if (picture.bytes.isEmpty())
         return {};
-    const QFileInfo pageInfo(page);
-    const QString name = plan_.reserveName(folderOf(page), QStringLiteral("%1-%2%3")
-                                                               .arg(pageInfo.completeBaseName())
-                                                               .arg(++number)
-                                                               .arg(picture.extension));
+    // A page written again (after a stop) writes its pictures under the
+    // names they had.
+    const QString key = page + QLatin1Char('\n') + QString::number(++number);
+    QString name = pictureNames_.value(key);
+    const bool again = !name.isEmpty();
+    if (!again) {
+        name = plan_.reserveName(folderOf(page), QStringLiteral("%1-%2%3")
+                                                     .arg(QFileInfo(page).completeBaseName())
+                                                     .arg(number)
+                                                     .arg(picture.extension));
+        pictureNames_.insert(key, name);
+    }
     if (!writeFile(name, picture.bytes)) {
         report_.failed.append(pathOf(name));
         return {};
     }
-    ++report_.pictures;
+    report_.pictures += again ? 0 : 1;
     return ExportPlan::relativeLink(page, name);
 }
 
@@ -162,8 +182,17 @@ const SiteExportReport& SiteExporter::finish(bool cancelled) {
     if (!started_ || finished_)
         return report_;
     finished_ = true;
-    if (cancelled)
+    if (cancelled) {
         report_.status = SiteExportStatus::Cancelled;
+        // The pages that link to others are written again without the links
+        // to pages the stop left out, so every link in the folder leads somewhere.
+        onlyWritten_ = true;
+        for (std::size_t index : linkingPages_) {
+            next_ = index;
+            if (!writePage(plan_.items()[index]))
+                report_.failed.append(pathOf(plan_.items()[index].relativePath));
+        }
+    }
     const QString index = format_ == SiteFormat::Html ? htmlIndex() : markdownIndex();
     if (!writeFile(indexName(), index.toUtf8()))
         report_.failed.append(pathOf(indexName()));
@@ -212,7 +241,7 @@ QString SiteExporter::markdownIndex() const {
         if (item.kind == PlannedKind::Folder || !written_[i])
             index += label + QLatin1Char('\n');
         else
-            index += QStringLiteral("[%1](<%2>)\n")
+            index += QStringLiteral("[%1](%2)\n")
                          .arg(label, ExportPlan::relativeLink(kMarkdownIndex, item.relativePath));
     }
     return index;

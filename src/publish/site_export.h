@@ -15,6 +15,7 @@
 #include "publish/export_plan.h"
 
 #include <QFont>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -77,6 +78,7 @@ private:
     void writeItem(const PlannedItem& item);
     bool writePage(const PlannedItem& item);
     QString pageText(const PlannedItem& item, QTextDocument& document);
+    QString topicHref(const QString& page, const QString& itemPath);
     QString writePicture(const QString& page, const QTextDocument& document,
                          const QTextImageFormat& format, int& number);
     QString pathOf(const QString& relative) const;
@@ -93,6 +95,11 @@ private:
     bool rootExists_;
     std::size_t next_ = 0;
     std::vector<bool> written_;
+    // Pages that link to other topics' pages or files, by index.
+    std::vector<std::size_t> linkingPages_;
+    bool linksOut_ = false;                // the page being written links to another
+    bool onlyWritten_ = false;             // links lead only to what was written
+    QHash<QString, QString> pictureNames_; // page and number -> picture path
     int topicsDone_ = 0;
     bool started_ = false;
     bool finished_ = false;
