@@ -271,9 +271,10 @@ int exportItem(const QStringList& arguments) {
     tree::TopicTree tree;
     if (!readPackageTree(package, folder, tree, nullptr))
         return kFailure;
+    // "\" names the top level; a path that names nothing is refused.
     const tree::ItemHandle item = itemPath.isEmpty() ? tree::kTopLevel : tree.findByPath(itemPath);
     const tree::TreeItem* found = tree.find(item);
-    if (!found && item != tree::kTopLevel) {
+    if (!found && !itemPath.isEmpty()) {
         complain(QStringLiteral("%1 holds no item %2").arg(package, itemPath));
         return kFailure;
     }
