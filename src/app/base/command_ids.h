@@ -88,13 +88,46 @@ inline constexpr int About = 57664;
 inline constexpr int Replace = 40101;
 inline constexpr int PrintPreview = 40102;
 inline constexpr int ExportPdf = 40103;
+// File > Export As and Import Markdown, in a block of their own.
+inline constexpr int ExportWebPages = 40121;
+inline constexpr int ExportMarkdown = 40122;
+inline constexpr int ExportNotebookPdf = 40123;
+inline constexpr int ImportMarkdown = 40124;
 
 inline constexpr int MenuTable[] = {
-    NewNotebook, OpenNotebook, Save,       ImportPopup,  ImportFile,   ImportFolder,
-    Export,      PageSetup,    Print,      Exit,         Undo,         Redo,
-    Cut,         Copy,         Paste,      Find,         FindNext,     WordWrap,
-    LinkToFile,  LinkToTopic,  DropWindow, AlwaysOnTop,  KeyShortcuts, Properties,
-    HelpTopics,  About,        Replace,    PrintPreview, ExportPdf,
+    NewNotebook,
+    OpenNotebook,
+    Save,
+    ImportPopup,
+    ImportFile,
+    ImportFolder,
+    Export,
+    PageSetup,
+    Print,
+    Exit,
+    Undo,
+    Redo,
+    Cut,
+    Copy,
+    Paste,
+    Find,
+    FindNext,
+    WordWrap,
+    LinkToFile,
+    LinkToTopic,
+    DropWindow,
+    AlwaysOnTop,
+    KeyShortcuts,
+    Properties,
+    HelpTopics,
+    About,
+    Replace,
+    PrintPreview,
+    ExportPdf,
+    ExportWebPages,
+    ExportMarkdown,
+    ExportNotebookPdf,
+    ImportMarkdown,
 };
 
 } // namespace oxlin::app::cmd

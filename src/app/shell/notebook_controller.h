@@ -21,6 +21,7 @@ class LinkView;
 class NotebookCommands;
 class TopicPrinter;
 class TransferCommands;
+class PublishCommands;
 class Prompter;
 class SafetySaver;
 class SaverClock;
@@ -78,6 +79,8 @@ public:
     TopicPrinter& printer() { return *printer_; }
     // Import and export of files and folders.
     TransferCommands& transfer() { return *transfer_; }
+    // File > Export As: web pages, Markdown, one PDF.
+    PublishCommands& publish() { return *publish_; }
 
     // Selects a topic in the tree and opens it (panels, links, the last edited topic).
     void openTopic(ItemHandle item);
@@ -156,6 +159,7 @@ private:
     FindController* find_ = nullptr; // a child of the window, like its dialog
     std::unique_ptr<TopicPrinter> printer_;
     std::unique_ptr<TransferCommands> transfer_;
+    std::unique_ptr<PublishCommands> publish_;
     std::unique_ptr<NotebookCommands> notebooks_;
 };
 
