@@ -74,6 +74,12 @@ void PublishTest::webPagesAndMarkdownOfTheSelectedFolder() {
     QCOMPARE(readAll(out.filePath("md/day1.md")), QByteArray("day one\n"));
     QVERIFY(app.prompter.asked.last().text.contains("left out"));
 
+    app.prompter.fileNames.enqueue(out.filePath("trip.pdf"));
+    app.window->dispatch(cmd::ExportNotebookPdf);
+    finishWork(app);
+    QVERIFY(readAll(out.filePath("trip.pdf")).startsWith("%PDF-"));
+    QVERIFY(app.prompter.asked.last().text.startsWith("Exported 1 topics on 2 pages to "));
+
     // A folder already there is refused, with nothing written into it.
     app.prompter.fileNames.enqueue(out.filePath("md"));
     app.window->dispatch(cmd::ExportWebPages);

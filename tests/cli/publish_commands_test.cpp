@@ -51,6 +51,10 @@ TEST_F(PublishCommandsTest, MarkdownInThenOutAsPagesAndAsMarkdownKeepsTheLinks) 
     EXPECT_EQ(readFile(path("md/Sub/next.md")), "Back to [start](../start.md).\n");
     EXPECT_TRUE(QFileInfo::exists(path("md/index.md")));
 
+    ASSERT_EQ(run({"export", package(), "\\", path("book.pdf"), "--as", "pdf"}), 0);
+    EXPECT_TRUE(readFile(path("book.pdf")).startsWith("%PDF-"));
+    EXPECT_EQ(run({"export", package(), "\\", path("book.pdf"), "--as", "pdf"}), 1); // kept
+
     // A folder already there is never written into.
     EXPECT_EQ(run({"export", package(), "Notes", path("md"), "--as", "markdown"}), 1);
     EXPECT_EQ(run({"export", package(), "Nowhere", path("x"), "--as", "html"}), 1);

@@ -2,6 +2,7 @@
 
 #include "app/base/prompter.h"
 #include "core/session/notebook_session.h"
+#include "publish/pdf_export.h"
 #include "publish/site_export.h"
 
 #include <QDir>
@@ -54,7 +55,11 @@ QString PublishCommands::askTarget(const QString& caption, const QString& suffix
     const tree::ItemHandle root = exportRoot();
     const QString name = root == tree::kTopLevel ? parts_.session.currentBook().notebookName
                                                  : parts_.session.tree().find(root)->label;
-    return parts_.prompter.saveFileName(caption, name + suffix, {}, false);
+    // A folder is never written into something already there, so the dialog
+    // need not ask about it; a PDF may replace a file, if the user says so.
+    return parts_.prompter.saveFileName(
+        caption, name + suffix,
+        suffix.isEmpty() ? QStringList() : QStringList{tr("PDF files (*.pdf)")}, !suffix.isEmpty());
 }
 
 void PublishCommands::exportSite(publish::SiteFormat format) {
@@ -106,7 +111,39 @@ void PublishCommands::exportSite(publish::SiteFormat format) {
     slices_.start();
 }
 
-void PublishCommands::exportPdf() {}
+void PublishCommands::exportPdf() {
+    // The file dialog asks before a file is replaced.
+    const QString target = askTarget(tr("Export As PDF"), QStringLiteral(".pdf"));
+    if (target.isEmpty())
+        return;
+    const tree::ItemHandle root = exportRoot();
+    const QString title = root == tree::kTopLevel ? parts_.session.currentBook().notebookName
+                                                  : parts_.session.tree().find(root)->label;
+    auto exporter = std::make_shared<publish::PdfExporter>(
+        parts_.session.tree(), root, parts_.session.paths().workingFolder, target, title,
+        parts_.pageLayout ? parts_.pageLayout() : QPageLayout());
+    if (!exporter->start())
+        return;
+    running_ = std::make_unique<Running>();
+    running_->progress = parts_.prompter.progress(tr("Export"));
+    running_->step = [exporter] { return exporter->step(); };
+    running_->done = [exporter] { return exporter->topicsDone(); };
+    running_->total = exporter->topicCount();
+    running_->finish = [exporter, target](bool cancelled, bool& failed) {
+        const publish::PdfExportReport& report = exporter->finish(cancelled);
+        failed = report.status == publish::PdfExportStatus::WriteFailed;
+        if (cancelled)
+            return tr("The export was cancelled: no PDF was written.");
+        if (failed)
+            return tr("Cannot write %1.").arg(QDir::toNativeSeparators(target));
+        return tr("Exported %1 topics on %2 pages to %3.")
+            .arg(report.topics)
+            .arg(report.pages)
+            .arg(QDir::toNativeSeparators(target));
+    };
+    running_->exporter = exporter;
+    slices_.start();
+}
 
 void PublishCommands::runSlice() {
     if (!running_)

@@ -4,9 +4,11 @@
 #include "cli/rich/gui_application.h"
 #include "core/tree/tree_model.h"
 #include "publish/markdown_import.h"
+#include "publish/pdf_export.h"
 #include "publish/site_export.h"
 
 #include <QFileInfo>
+#include <QPageLayout>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -77,6 +79,41 @@ int exportSite(const tree::TopicTree& tree, tree::ItemHandle item, const QString
     return report.failed.isEmpty() ? kSuccess : kFailure;
 }
 
+// The page setup of printing when nothing else is said: A4, 2 cm margins.
+QPageLayout defaultPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
+                       QPageLayout::Millimeter);
+}
+
+int exportPdf(const tree::TopicTree& tree, tree::ItemHandle item, const QString& workingFolder,
+              const ExportArguments& split, const QString& title) {
+    // Nothing the user has is replaced: a PDF goes where nothing is.
+    if (QFileInfo::exists(split.destination) || QFileInfo(split.destination).isSymLink()) {
+        complain(QStringLiteral("cannot export to %1: it already exists").arg(split.destination));
+        return kFailure;
+    }
+    publish::PdfExporter exporter(tree, item, workingFolder, split.destination, title,
+                                  defaultPageLayout());
+    if (!exporter.start())
+        return kFailure;
+    int told = 0;
+    while (exporter.step())
+        if (exporter.topicsDone() != told)
+            tellProgress(told = exporter.topicsDone(), exporter.topicCount());
+    const publish::PdfExportReport& report = exporter.finish(false);
+    for (const QString& path : report.unreadable)
+        complain(QStringLiteral("cannot read the topic %1").arg(path));
+    if (report.status != publish::PdfExportStatus::Exported) {
+        complain(QStringLiteral("cannot write %1").arg(split.destination));
+        return kFailure;
+    }
+    printLine(QStringLiteral("exported %1 topics on %2 pages to %3")
+                  .arg(report.topics)
+                  .arg(report.pages)
+                  .arg(split.destination));
+    return report.unreadable.isEmpty() ? kSuccess : kFailure;
+}
+
 } // namespace
 
 int exportAs(const QStringList& arguments) {
@@ -101,6 +138,8 @@ int exportAs(const QStringList& arguments) {
     const QString title = item == tree::kTopLevel ? QFileInfo(split.package).completeBaseName()
                                                   : tree.find(item)->label;
     const auto app = guiApplication(); // documents need their fonts
+    if (split.format == QLatin1String("pdf"))
+        return exportPdf(tree, item, folder.path(), split, title);
     return exportSite(tree, item, folder.path(), split, title);
 }
 
