@@ -9,7 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QFile>
 #include <QTextDocument>
 
 namespace oxlin::publish {
@@ -173,9 +173,14 @@ QString SiteExporter::writePicture(const QString& page, const QTextDocument& doc
 }
 
 bool SiteExporter::writeFile(const QString& relative, const QByteArray& bytes) {
-    // Written whole or not at all, so a stop or a full disk leaves no half page.
-    QSaveFile file(pathOf(relative));
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    // A stop comes between files; a failed write (a full disk) takes its
+    // half file away. No sync per file: thousands of them would cost more
+    // than the export itself, and a copy is made again easily.
+    QFile file(pathOf(relative));
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush())
+        return true;
+    file.remove();
+    return false;
 }
 
 const SiteExportReport& SiteExporter::finish(bool cancelled) {
