@@ -166,7 +166,11 @@ void MarkdownWriter::writeTable(const QTextTable& table) {
             if (cell.row() == row && cell.column() == column)
                 for (auto it = cell.begin(); it != cell.end(); ++it)
                     if (!it.currentFrame())
-                        paragraphs.append(inlineText(it.currentBlock(), QString()).trimmed());
+                        // A table row is one line: breaks become <br>.
+                        paragraphs.append(
+                            inlineText(it.currentBlock(), QString())
+                                .replace(QStringLiteral("\\\n"), QStringLiteral("<br>"))
+                                .trimmed());
             paragraphs.removeAll(QString());
             line +=
                 QLatin1Char(' ') + paragraphs.join(QStringLiteral("<br>")) + QStringLiteral(" |");

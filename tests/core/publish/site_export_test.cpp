@@ -69,7 +69,8 @@ void writeRichTopic(QTextDocument& document) {
     QTextTable* table = cursor.insertTable(2, 2);
     table->mergeCells(0, 0, 1, 2);
     table->cellAt(0, 0).firstCursorPosition().insertText(QStringLiteral("spanning"));
-    table->cellAt(1, 1).firstCursorPosition().insertText(QStringLiteral("x < y & z"));
+    table->cellAt(1, 1).firstCursorPosition().insertText(
+        QStringLiteral("x < y") + QChar(QChar::LineSeparator) + QStringLiteral("& z"));
 }
 
 struct Exported {
@@ -128,7 +129,7 @@ TEST_F(SiteExportTest, PagesKeepTheFormattingAndTheLinksAndAreValidHtml5) {
           "<a href=\"Sub/Other.html\">the other</a>",
           "<a href=\"http://www.example.com\">www.example.com</a>",
           "<a href=\"file:///C:/My%20Docs/a.txt\">a file</a>", "<img src=\"Rich-1.png\"",
-          "colspan=\"2\"", "x &lt; y &amp; z", "<a href=\"index.html\">My Book</a>"})
+          "colspan=\"2\"", "x &lt; y<br>&amp; z", "<a href=\"index.html\">My Book</a>"})
         EXPECT_TRUE(page.contains(QLatin1String(expected))) << expected << "\n"
                                                             << page.toStdString();
     // A link to a topic that is not exported, and script, are text only.
@@ -172,7 +173,7 @@ TEST_F(SiteExportTest, MarkdownKeepsWhatMarkdownCanHold) {
                              "and [www.example.com](http://www.example.com) and a trap and "
                              "[a file](file:///C:/My%20Docs/a.txt)\n\n"
                              "![](Rich-1.png)\n\n"
-                             "| spanning |  |\n| --- | --- |\n|  | x \\< y \\& z |\n"));
+                             "| spanning |  |\n| --- | --- |\n|  | x \\< y<br>\\& z |\n"));
     EXPECT_EQ(QString::fromUtf8(test::readAll(out.target + "/Sub/Other.md")),
               QStringLiteral("a \\<tag\\> \\& \"quote\"\n\nindented\n"));
     EXPECT_EQ(QString::fromUtf8(test::readAll(out.target + "/index.md")),
