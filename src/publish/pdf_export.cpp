@@ -157,13 +157,18 @@ void PdfExporter::State::layOut(std::vector<OutlineEntry>& outline) {
     int following = std::max(0, book.pageCount() - 1);
     for (std::size_t i = pages.size(); i-- > 0;)
         following = pages[i] = pages[i] >= 0 ? pages[i] : following;
+    // One edit for all the numbers: each edit alone would lay out again
+    // everything after it, thousands of times.
+    QTextCursor numbers(&book);
+    numbers.beginEditBlock();
     for (std::size_t i = 0; i < pages.size(); ++i) {
         const PlannedItem& item = plan.items()[i];
         outline.push_back({item.label, item.depth, pages[i]});
-        QTextCursor line(book.findBlockByNumber(contentsBlocks[i]));
-        line.movePosition(QTextCursor::EndOfBlock);
-        line.insertText(QString::number(pages[i] + 1));
+        const QTextBlock line = book.findBlockByNumber(contentsBlocks[i]);
+        numbers.setPosition(line.position() + line.length() - 1);
+        numbers.insertText(QString::number(pages[i] + 1));
     }
+    numbers.endEditBlock();
 }
 
 bool PdfExporter::State::write(const std::vector<OutlineEntry>& outline) {
