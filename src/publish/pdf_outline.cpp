@@ -1,7 +1,10 @@
 #include "publish/pdf_outline.h"
 
+#include <QHash>
 #include <QList>
 #include <QRegularExpression>
+
+#include <cctype>
 
 namespace oxlin::publish {
 
@@ -41,16 +44,40 @@ Trailer readTrailer(const QByteArray& pdf) {
     return trailer;
 }
 
-// The text between "N 0 obj" and "endobj" of object `id`, empty when absent.
-QByteArray objectBody(const QByteArray& pdf, int id) {
-    const QByteArray head = QByteArray::number(id) + " 0 obj";
-    qsizetype at = 0;
-    while ((at = pdf.indexOf(head, at)) >= 0) {
-        if (at == 0 || pdf[at - 1] == '\n' || pdf[at - 1] == '\r')
-            break;
-        at += head.size();
+// Where each object starts, from the cross-reference table at `startXref`;
+// empty when there is no classic table there.
+using ObjectOffsets = QHash<int, qsizetype>;
+
+ObjectOffsets objectOffsets(const QByteArray& pdf, qint64 startXref) {
+    ObjectOffsets offsets;
+    if (startXref < 0 || !pdf.mid(startXref, 4).startsWith("xref"))
+        return {};
+    qsizetype at = pdf.indexOf('\n', startXref) + 1;
+    // Subsections: "FIRST COUNT", then COUNT entries of 20 bytes each.
+    while (at > 0 && at < pdf.size() && std::isdigit(static_cast<unsigned char>(pdf[at]))) {
+        const qsizetype lineEnd = pdf.indexOf('\n', at);
+        const QList<QByteArray> head = pdf.mid(at, lineEnd - at).trimmed().split(' ');
+        if (lineEnd < 0 || head.size() != 2)
+            return {};
+        const int first = head[0].toInt();
+        const int count = head[1].toInt();
+        at = lineEnd + 1;
+        for (int i = 0; i < count; ++i, at += 20) {
+            const QByteArray entry = pdf.mid(at, 20);
+            if (entry.size() < 18)
+                return {};
+            if (entry[17] == 'n')
+                offsets.insert(first + i, entry.left(10).toLongLong());
+        }
     }
-    if (at < 0)
+    return offsets;
+}
+
+// The text between "N 0 obj" and "endobj" of object `id`, empty when absent.
+QByteArray objectBody(const QByteArray& pdf, const ObjectOffsets& offsets, int id) {
+    const QByteArray head = QByteArray::number(id) + " 0 obj";
+    const qsizetype at = offsets.value(id, -1);
+    if (at < 0 || pdf.mid(at, head.size()) != head)
         return {};
     const qsizetype start = at + head.size();
     const qsizetype end = pdf.indexOf("endobj", start);
@@ -58,8 +85,8 @@ QByteArray objectBody(const QByteArray& pdf, int id) {
 }
 
 // The page objects in order, from the page tree's one /Kids array.
-QList<int> pageObjects(const QByteArray& pdf, int pagesId) {
-    const QByteArray pages = objectBody(pdf, pagesId);
+QList<int> pageObjects(const QByteArray& pdf, const ObjectOffsets& offsets, int pagesId) {
+    const QByteArray pages = objectBody(pdf, offsets, pagesId);
     const qsizetype kids = pages.indexOf("/Kids");
     const qsizetype open = pages.indexOf('[', kids);
     const qsizetype close = pages.indexOf(']', open);
@@ -70,10 +97,11 @@ QList<int> pageObjects(const QByteArray& pdf, int pagesId) {
     auto it = reference.globalMatch(QString::fromLatin1(pages.mid(open + 1, close - open - 1)));
     while (it.hasNext())
         ids.append(it.next().captured(1).toInt());
-    for (int id : ids) // a nested page tree is not what this reads
-        if (!objectBody(pdf, id).contains("/Type /Page") ||
-            objectBody(pdf, id).contains("/Type /Pages"))
+    for (int id : ids) { // a nested page tree is not what this reads
+        const QByteArray page = objectBody(pdf, offsets, id);
+        if (!page.contains("/Type /Page") || page.contains("/Type /Pages"))
             return {};
+    }
     return ids;
 }
 
@@ -152,8 +180,9 @@ QByteArray addOutline(const QByteArray& pdf, const std::vector<OutlineEntry>& en
     const Trailer trailer = readTrailer(pdf);
     if (entries.empty() || trailer.startXref < 0 || trailer.size <= 0 || trailer.root <= 0)
         return pdf;
-    QByteArray catalog = objectBody(pdf, trailer.root);
-    const QList<int> pages = pageObjects(pdf, referenceAfter(catalog, "/Pages"));
+    const ObjectOffsets offsets = objectOffsets(pdf, trailer.startXref);
+    QByteArray catalog = objectBody(pdf, offsets, trailer.root);
+    const QList<int> pages = pageObjects(pdf, offsets, referenceAfter(catalog, "/Pages"));
     if (pages.isEmpty() || !catalog.endsWith(">>") || catalog.contains("/Outlines"))
         return pdf;
     const int firstId = trailer.size;
@@ -161,9 +190,9 @@ QByteArray addOutline(const QByteArray& pdf, const std::vector<OutlineEntry>& en
     catalog += "/Outlines " + reference(firstId) + " /PageMode /UseOutlines\n>>";
 
     QByteArray update = pdf.endsWith('\n') ? QByteArray() : QByteArray("\n");
-    QList<qint64> offsets;
+    QList<qint64> written; // where each new object starts
     const auto addObject = [&](int id, const QByteArray& body) {
-        offsets.append(pdf.size() + update.size());
+        written.append(pdf.size() + update.size());
         update += QByteArray::number(id) + " 0 obj\n" + body + "\nendobj\n";
     };
     addObject(trailer.root, catalog);
@@ -176,10 +205,10 @@ QByteArray addOutline(const QByteArray& pdf, const std::vector<OutlineEntry>& en
         return QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
     };
     update += "xref\n0 1\n0000000000 65535 f \n" + QByteArray::number(trailer.root) + " 1\n" +
-              entry(offsets[0]) + QByteArray::number(firstId) + ' ' +
+              entry(written[0]) + QByteArray::number(firstId) + ' ' +
               QByteArray::number(outline.size()) + '\n';
-    for (int i = 1; i < offsets.size(); ++i)
-        update += entry(offsets[i]);
+    for (int i = 1; i < written.size(); ++i)
+        update += entry(written[i]);
     update += "trailer\n<< /Size " + QByteArray::number(firstId + outline.size()) + " /Root " +
               reference(trailer.root) +
               (trailer.info ? " /Info " + reference(trailer.info) : QByteArray()) + " /Prev " +
