@@ -59,11 +59,17 @@ QStringList fontStyle(const QStringList& families, double pointSize) {
     return css;
 }
 
-QStringList charStyle(const QTextCharFormat& format) {
-    QStringList css = fontStyle(
-        format.hasProperty(QTextFormat::FontFamilies) ? format.fontFamilies().toStringList()
-                                                      : QStringList(),
-        format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : 0.0);
+QStringList charFont(const QTextCharFormat& format) {
+    return fontStyle(format.hasProperty(QTextFormat::FontFamilies)
+                         ? format.fontFamilies().toStringList()
+                         : QStringList(),
+                     format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : 0.0);
+}
+
+QStringList charStyle(const QTextCharFormat& format, const QStringList& around) {
+    QStringList css = charFont(format);
+    for (const QString& declaration : around)
+        css.removeAll(declaration);
     if (format.hasProperty(QTextFormat::FontWeight))
         css.append(QStringLiteral("font-weight:%1").arg(format.fontWeight()));
     if (format.hasProperty(QTextFormat::FontItalic))

@@ -19,7 +19,11 @@ namespace oxlin::publish {
 // ` style="..."` for the declarations, or empty when there are none.
 QString styleAttribute(const QStringList& declarations);
 
-QStringList charStyle(const QTextCharFormat& format);
+// The font family and size a run gives itself.
+QStringList charFont(const QTextCharFormat& format);
+// Everything but the font declarations in `around`, which the run's
+// surroundings give it already.
+QStringList charStyle(const QTextCharFormat& format, const QStringList& around = {});
 // `withIndent`: the block's indent becomes a left margin (not in a list,
 // where the list's level gives it).
 QStringList blockStyle(const QTextBlockFormat& format, bool withIndent);

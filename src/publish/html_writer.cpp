@@ -3,6 +3,7 @@
 #include "publish/block_pieces.h"
 #include "publish/html_styles.h"
 
+#include <QHash>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -15,15 +16,36 @@ namespace oxlin::publish {
 
 namespace {
 
+// The font most of the text is in, by characters: given once around the
+// whole content rather than on every run (a topic read from RTF names its
+// font on each).
+QStringList commonFont(const QTextDocument& document) {
+    QHash<QString, int> characters;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            characters[charFont(it.fragment().charFormat()).join(QLatin1Char(';'))] +=
+                it.fragment().length();
+    QString common;
+    int most = 0;
+    for (auto it = characters.cbegin(); it != characters.cend(); ++it)
+        if (it.value() > most || (it.value() == most && it.key() < common)) {
+            most = it.value();
+            common = it.key();
+        }
+    return common.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+}
+
 class HtmlWriter {
 public:
     HtmlWriter(const QTextDocument& document, const PageOutput& output)
-        : document_(document), output_(output) {}
+        : document_(document), output_(output), font_(commonFont(document)) {}
 
     QString write() {
         const QTextFrame* root = document_.rootFrame();
         writeItems(root->begin(), root->end());
-        return out_;
+        if (font_.isEmpty())
+            return out_;
+        return QStringLiteral("<div%1>\n%2</div>\n").arg(styleAttribute(font_), out_);
     }
 
 private:
@@ -45,6 +67,7 @@ private:
 
     const QTextDocument& document_;
     const PageOutput& output_;
+    const QStringList font_;      // the font around the whole content
     std::vector<OpenList> lists_; // the innermost last
     QString out_;
 };
@@ -171,7 +194,7 @@ void HtmlWriter::writeInline(const QTextBlock& block) {
             writePicture(piece);
             continue;
         }
-        const QString style = styleAttribute(charStyle(piece.format));
+        const QString style = styleAttribute(charStyle(piece.format, font_));
         QString text = escapeHtml(piece.text);
         text.replace(QChar::LineSeparator, QLatin1String("<br>"));
         out_ += style.isEmpty() ? text : QStringLiteral("<span%1>%2</span>").arg(style, text);
