@@ -4,6 +4,7 @@
 #include "core/transfer/names.h"
 #include "core/transfer/source_files.h"
 #include "core/tree/links.h"
+#include "richtext/plain_text.h"
 #include "richtext/rtf_writer.h"
 #include "richtext/text_objects.h"
 
@@ -130,8 +131,12 @@ void Mirror::convert(const MarkdownFile& file) {
         return; // no RTF file: the importer passes over its path
     }
     QTextDocument document;
-    document.setMarkdown(QString::fromUtf8(source.read(transfer::kMaxImportFileBytes)),
-                         QTextDocument::MarkdownDialectGitHub);
+    // UTF-8, else Windows-1252, as plain-text topics are read; a byte-order
+    // mark is not text.
+    QString text = richtext::decodePlainText(source.read(transfer::kMaxImportFileBytes));
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    document.setMarkdown(text, QTextDocument::MarkdownDialectGitHub);
     sizeHeadings(document);
     resolveObjects(document, QFileInfo(file.source).absolutePath());
     QSaveFile target(file.target);

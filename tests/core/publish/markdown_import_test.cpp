@@ -105,9 +105,11 @@ TEST(MarkdownImportTest, FilesBecomeRichTextWithTopicLinksAndEmbeddedPictures) {
               QStringList{tree::topicLinkText(QStringLiteral("Imported\\Docs\\Start.rtf"))});
 }
 
-TEST(MarkdownImportTest, AMarkdownFileBesideItsRtfNamesakeGetsANameOfItsOwn) {
+TEST(MarkdownImportTest, ANamesakeGetsANameOfItsOwnAndWindowsTextIsRead) {
     QTemporaryDir source;
-    writeText(source.path() + "/a.md", "[self](a.md)\n");
+    // A byte-order mark and Windows-1252 text, as editors on Windows write.
+    writeText(source.path() + "/a.md", "\xEF\xBB\xBF[self](a.md)\r\n");
+    writeText(source.path() + "/b.md", "caf\xE9\r\n");
     writeText(source.path() + "/a.rtf", "{\\rtf1 kept}");
     QTemporaryDir mirror;
     const publish::MarkdownConversion result = publish::convertMarkdownForImport(
