@@ -95,23 +95,14 @@ void CommandRoutingTest::menuBarCarriesIdsAndTexts_data() {
     QTest::addColumn<QList<int>>("ids");
 
     // Each entry as it shows: its text, then its key in the key column.
-    QTest::newRow("File") << "&File" << QStringList{"&New...\tCtrl+N",
-                                                    "&Open...\tCtrl+O",
-                                                    "&Save\tCtrl+S",
-                                                    "-",
-                                                    "Import from...",
-                                                    "Import Markdown...",
-                                                    "E&xport...\tCtrl+R",
-                                                    "Export As",
-                                                    "-",
-                                                    "Page Setup...",
-                                                    "&Print...\tCtrl+P",
-                                                    "Print Preview...",
-                                                    "Export as PDF...",
-                                                    "-",
-                                                    "E&xit"}
-                          << QList<int>{57600, 57601, 57603, 0,     0,     40124, 40016, 0,
-                                        0,     40007, 57607, 40102, 40103, 0,     57665};
+    QTest::newRow("File") << "&File"
+                          << QStringList{"&New...\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "-",
+                                         "Import from...", "Import Markdown...",
+                                         "Import Markdown Folder...", "E&xport...\tCtrl+R",
+                                         "Export As", "-", "Page Setup...", "&Print...\tCtrl+P",
+                                         "Print Preview...", "Export as PDF...", "-", "E&xit"}
+                          << QList<int>{57600, 57601, 57603, 0, 0, 40124, 40125, 40016, 0, 0,
+                                        40007, 57607, 40102, 40103, 0, 57665};
     QTest::newRow("Edit") << "&Edit"
                           << QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X",
                                          "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-", "&Find...\tCtrl+F",

@@ -132,6 +132,17 @@ void PublishTest::markdownComesInAsRichTextWithTopicLinks() {
     const QTextCursor link = app.editor().editor()->document()->find(
         "b", 0, QTextDocument::FindCaseSensitively | QTextDocument::FindWholeWords);
     QCOMPARE(link.charFormat().anchorHref(), tree::topicLinkText("Box\\b.rtf"));
+
+    // A folder comes in as a folder, its Markdown files as rich text.
+    QVERIFY(QDir().mkpath(source.filePath("Notes/Sub")));
+    QFile c(source.filePath("Notes/Sub/c.markdown"));
+    QVERIFY(c.open(QIODevice::WriteOnly));
+    c.write("*c*\n");
+    c.close();
+    app.prompter.folders.enqueue(source.filePath("Notes"));
+    app.window->dispatch(cmd::ImportMarkdownFolder);
+    finishWork(app);
+    QVERIFY(app.tree().findByPath("Box\\Notes\\Sub\\c.rtf") != tree::kNoItem);
 }
 
 QTEST_MAIN(PublishTest)

@@ -46,6 +46,8 @@ const Command kCommands[] = {
     {cmd::ExportMarkdown, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Markdown...")},
     {cmd::ExportNotebookPdf, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "PDF...")},
     {cmd::ImportMarkdown, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Import Markdown...")},
+    {cmd::ImportMarkdownFolder,
+     QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Import Markdown Folder...")},
     {cmd::Exit, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "E&xit")},
     {cmd::Undo, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "&Undo"), Qt::CTRL | Qt::Key_Z,
      KeyScope::ShownOnly},
@@ -243,7 +245,7 @@ void ActionRegistry::buildMenuBar(QMenuBar* bar) {
     addActions(file, {cmd::NewNotebook, cmd::OpenNotebook, cmd::Save, 0});
     QMenu* import = file->addMenu(tr("Import from..."));
     addActions(import, {cmd::ImportFile, cmd::ImportFolder});
-    addActions(file, {cmd::ImportMarkdown, cmd::Export});
+    addActions(file, {cmd::ImportMarkdown, cmd::ImportMarkdownFolder, cmd::Export});
     QMenu* exportAs = file->addMenu(tr("Export As"));
     addActions(exportAs, {cmd::ExportWebPages, cmd::ExportMarkdown, cmd::ExportNotebookPdf});
     addActions(file,

@@ -93,41 +93,15 @@ inline constexpr int ExportWebPages = 40121;
 inline constexpr int ExportMarkdown = 40122;
 inline constexpr int ExportNotebookPdf = 40123;
 inline constexpr int ImportMarkdown = 40124;
+inline constexpr int ImportMarkdownFolder = 40125;
 
 inline constexpr int MenuTable[] = {
-    NewNotebook,
-    OpenNotebook,
-    Save,
-    ImportPopup,
-    ImportFile,
-    ImportFolder,
-    Export,
-    PageSetup,
-    Print,
-    Exit,
-    Undo,
-    Redo,
-    Cut,
-    Copy,
-    Paste,
-    Find,
-    FindNext,
-    WordWrap,
-    LinkToFile,
-    LinkToTopic,
-    DropWindow,
-    AlwaysOnTop,
-    KeyShortcuts,
-    Properties,
-    HelpTopics,
-    About,
-    Replace,
-    PrintPreview,
-    ExportPdf,
-    ExportWebPages,
-    ExportMarkdown,
-    ExportNotebookPdf,
-    ImportMarkdown,
+    NewNotebook, OpenNotebook, Save,       ImportPopup,  ImportFile,   ImportFolder,
+    Export,      PageSetup,    Print,      Exit,         Undo,         Redo,
+    Cut,         Copy,         Paste,      Find,         FindNext,     WordWrap,
+    LinkToFile,  LinkToTopic,  DropWindow, AlwaysOnTop,  KeyShortcuts, Properties,
+    HelpTopics,  About,        Replace,    PrintPreview, ExportPdf,
+    ExportWebPages, ExportMarkdown, ExportNotebookPdf, ImportMarkdown, ImportMarkdownFolder,
 };
 
 } // namespace oxlin::app::cmd

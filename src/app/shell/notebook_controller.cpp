@@ -258,7 +258,8 @@ void NotebookController::installCommands() {
     router.setMenuHandler(cmd::ImportFile, [this] { transfer_->importFile(); });
     router.setMenuHandler(cmd::ImportFolder, [this] { transfer_->importFolder(); });
     router.setMenuHandler(cmd::ImportPopup, [this] { showImportMenu(); });
-    router.setMenuHandler(cmd::ImportMarkdown, [this] { transfer_->importMarkdown(); });
+    router.setMenuHandler(cmd::ImportMarkdown, [this] { transfer_->importMarkdown(false); });
+    router.setMenuHandler(cmd::ImportMarkdownFolder, [this] { transfer_->importMarkdown(true); });
     router.setMenuHandler(cmd::ExportWebPages,
                           [this] { publish_->exportSite(publish::SiteFormat::Html); });
     router.setMenuHandler(cmd::ExportMarkdown,

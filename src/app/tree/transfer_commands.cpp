@@ -140,9 +140,16 @@ void TransferCommands::importPaths(const QStringList& paths) {
     runImport([&](transfer::Importer& importer) { importer.queuePaths(paths, tree::kTopLevel); });
 }
 
-void TransferCommands::importMarkdown() {
-    const QStringList chosen = parts_.prompter.openFileNames(
-        tr("Import Markdown"), QString(), {tr("Markdown files (*.md *.markdown)")}, true);
+void TransferCommands::importMarkdown(bool folder) {
+    QStringList chosen;
+    if (folder) {
+        const QString path = parts_.prompter.existingFolder(tr("Import Markdown"), QString());
+        if (!path.isEmpty())
+            chosen.append(path);
+    } else {
+        chosen = parts_.prompter.openFileNames(tr("Import Markdown"), QString(),
+                                               {tr("Markdown files (*.md *.markdown)")}, true);
+    }
     if (chosen.isEmpty())
         return;
     const tree::ItemHandle parent = selectionFolder();
