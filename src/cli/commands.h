@@ -43,6 +43,11 @@ struct RichTextCommands {
     // `oxlin search` over topic contents, its arguments already checked.
     std::function<int(const QString& package, const QString& keyword, bool matchCase)>
         searchContent;
+    // `oxlin export ... --as FORMAT` (web pages, Markdown, PDF), given the
+    // arguments after its name.
+    std::function<int(const QStringList&)> exportAs;
+    // `oxlin import ... --markdown`, given the arguments after its name.
+    std::function<int(const QStringList&)> importMarkdown;
 };
 
 // Each group of subcommands lives in its own file.
@@ -50,7 +55,23 @@ std::vector<Command> storeCommands();
 std::vector<Command> treeCommands();
 std::vector<Command> searchCommands(const RichTextCommands& richText);
 std::vector<Command> rtfCommands(const RichTextCommands& richText);
-std::vector<Command> transferCommands();
+std::vector<Command> transferCommands(const RichTextCommands& richText);
+
+// The flags that send export and import to the rich-text program.
+inline constexpr char kExportAsFlag[] = "--as";
+inline constexpr char kMarkdownFlag[] = "--markdown";
+
+// Refuses, saying why, a package whose notebook is open in the application.
+bool refuseWhenOpen(const QString& package);
+// An item path as given on the command line: `tree` lists folders with a
+// trailing "", and "" alone names the top level (an empty path).
+QString itemPathArgument(QString path);
+
+// `oxlin import` with the paths to import replaced before anything is read:
+// `convert` gets them and the item path of the folder they go into, and
+// returns false (having said why) to stop the import.
+using ImportConversion = std::function<bool(QStringList& paths, const QString& intoPath)>;
+int importConverted(const QStringList& arguments, const ImportConversion& convert);
 
 // Output shared by the subcommands: a line of UTF-8 on stdout, and
 // "oxlin: TEXT" on stderr.

@@ -47,19 +47,6 @@ std::unique_ptr<session::SingleInstanceLock> importLock(const QString& package) 
         QLatin1Char('.') + info.completeBaseName() + QLatin1String(".oxlin-import.lock"));
 }
 
-// The application works in the working folder and packs it over the package
-// at its next save; anything written into the package meanwhile would be lost
-// then, and anything read from it would be older than what the user sees.
-bool refuseWhenOpen(const QString& package) {
-    const QString working = workingFolderOf(package);
-    if (!session::NotebookSession::pathExists(working))
-        return false;
-    complain(QStringLiteral("the notebook %1 is open in Oxlin (its working folder %2 exists); "
-                            "close that notebook in Oxlin first")
-                 .arg(package, QDir::toNativeSeparators(working)));
-    return true;
-}
-
 // What an import needs to hold while it works on a notebook.
 struct ImportLocks {
     std::unique_ptr<session::SingleInstanceLock> application; // taken only to resume
@@ -105,13 +92,6 @@ void tell(const std::vector<messages::UserMessage>& messages) {
         complain(QString(message.text).replace(QLatin1String("\r\n"), QLatin1String(" ")));
 }
 
-// `tree` lists folders with a trailing "\"; a path copied from it names the folder.
-QString itemPathArgument(QString path) {
-    while (path.endsWith(QLatin1Char('\\')))
-        path.chop(1);
-    return path;
-}
-
 // The folder an item stands for: itself, or a topic's parent.
 tree::ItemHandle folderFor(const tree::TopicTree& tree, tree::ItemHandle item) {
     const tree::TreeItem* found = tree.find(item);
@@ -122,6 +102,7 @@ tree::ItemHandle folderFor(const tree::TopicTree& tree, tree::ItemHandle item) {
 bool splitImportArguments(const QStringList& arguments, QString& package, QStringList& paths,
                           QString& into) {
     paths = arguments;
+    paths.removeAll(QLatin1String(kMarkdownFlag));
     const qsizetype at = paths.indexOf(kInto);
     if (at >= 0) {
         if (at + 1 >= paths.size())
@@ -198,12 +179,15 @@ bool importedWhole(const transfer::ImportReport& report) {
            report.unreadableFolders.isEmpty() && report.linkedFolders.isEmpty();
 }
 
-int importInto(const QStringList& arguments) {
+} // namespace
+
+int importConverted(const QStringList& arguments, const ImportConversion& convert) {
     QString package;
     QStringList paths;
     QString into;
     if (!splitImportArguments(arguments, package, paths, into)) {
-        std::fprintf(stderr, "usage: oxlin import PACKAGE PATH... [--into ITEM\\PATH]\n");
+        std::fprintf(stderr,
+                     "usage: oxlin import PACKAGE PATH... [--into ITEM\\PATH] [--markdown]\n");
         return kUsage;
     }
     if (!importSourcesExist(package, paths))
@@ -241,6 +225,11 @@ int importInto(const QStringList& arguments) {
             return kFailure;
         }
     }
+    if (convert && !convert(paths, tree.itemPath(parent))) {
+        if (!resuming)
+            session::NotebookSession::removeFolder(working);
+        return kFailure;
+    }
     transfer::Importer importer({.tree = tree,
                                  .fileIds = session.fileIds(),
                                  .workingFolder = working,
@@ -264,6 +253,8 @@ int importInto(const QStringList& arguments) {
     return importedWhole(report) ? kSuccess : kFailure;
 }
 
+namespace {
+
 int exportItem(const QStringList& arguments) {
     QStringList positional = arguments;
     const bool force = positional.removeAll(kForce) > 0;
@@ -280,13 +271,14 @@ int exportItem(const QStringList& arguments) {
     tree::TopicTree tree;
     if (!readPackageTree(package, folder, tree, nullptr))
         return kFailure;
-    const tree::ItemHandle item = tree.findByPath(itemPath);
+    // "\" names the top level; a path that names nothing is refused.
+    const tree::ItemHandle item = itemPath.isEmpty() ? tree::kTopLevel : tree.findByPath(itemPath);
     const tree::TreeItem* found = tree.find(item);
-    if (!found) {
+    if (!found && !itemPath.isEmpty()) {
         complain(QStringLiteral("%1 holds no item %2").arg(package, itemPath));
         return kFailure;
     }
-    if (found->isTopic()) {
+    if (found && found->isTopic()) {
         const QString target = QFileInfo(destination).isDir()
                                    ? QDir(destination).filePath(store::safeFileName(found->label))
                                    : destination;
@@ -331,13 +323,44 @@ int exportItem(const QStringList& arguments) {
 
 } // namespace
 
-std::vector<Command> transferCommands() {
+// The application works in the working folder and packs it over the package
+// at its next save; anything written into the package meanwhile would be lost
+// then, and anything read from it would be older than what the user sees.
+bool refuseWhenOpen(const QString& package) {
+    const QString working = workingFolderOf(package);
+    if (!session::NotebookSession::pathExists(working))
+        return false;
+    complain(QStringLiteral("the notebook %1 is open in Oxlin (its working folder %2 exists); "
+                            "close that notebook in Oxlin first")
+                 .arg(package, QDir::toNativeSeparators(working)));
+    return true;
+}
+
+// A path copied from `tree` names the folder.
+QString itemPathArgument(QString path) {
+    while (path.endsWith(QLatin1Char('\\')))
+        path.chop(1);
+    return path;
+}
+
+std::vector<Command> transferCommands(const RichTextCommands& richText) {
+    const auto import = [richText](const QStringList& arguments) {
+        return arguments.contains(QLatin1String(kMarkdownFlag)) ? richText.importMarkdown(arguments)
+                                                                : importConverted(arguments, {});
+    };
+    const auto exportAny = [richText](const QStringList& arguments) {
+        return arguments.contains(QLatin1String(kExportAsFlag)) ? richText.exportAs(arguments)
+                                                                : exportItem(arguments);
+    };
     return {
-        {"import", "PACKAGE PATH... [--into ITEM\\PATH]",
-         "import files and folders into a notebook as topics and folders", 2, INT_MAX, importInto},
-        {"export", "PACKAGE ITEM\\PATH DEST [--force]",
-         "export a topic as a file (--force replaces an existing one) or a folder as a new folder",
-         3, 4, exportItem},
+        {"import", "PACKAGE PATH... [--into ITEM\\PATH] [--markdown]",
+         "import files and folders into a notebook as topics and folders (--markdown: .md "
+         "files as rich-text topics)",
+         2, INT_MAX, import},
+        {"export", "PACKAGE ITEM\\PATH DEST [--force | --as html|markdown|pdf]",
+         "export a topic as a file (--force replaces an existing one) or a folder (\\ for the "
+         "whole notebook) as a new folder; --as writes web pages, Markdown files or one PDF",
+         3, 5, exportAny},
     };
 }
 

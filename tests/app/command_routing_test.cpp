@@ -97,11 +97,12 @@ void CommandRoutingTest::menuBarCarriesIdsAndTexts_data() {
     // Each entry as it shows: its text, then its key in the key column.
     QTest::newRow("File") << "&File"
                           << QStringList{"&New...\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "-",
-                                         "Import from...", "E&xport...\tCtrl+R", "-",
-                                         "Page Setup...", "&Print...\tCtrl+P", "Print Preview...",
-                                         "Export as PDF...", "-", "E&xit"}
-                          << QList<int>{57600, 57601, 57603, 0, 0, 40016, 0, 40007, 57607, 40102,
-                                        40103, 0, 57665};
+                                         "Import from...", "Import Markdown...",
+                                         "Import Markdown Folder...", "E&xport...\tCtrl+R",
+                                         "Export As", "-", "Page Setup...", "&Print...\tCtrl+P",
+                                         "Print Preview...", "Export as PDF...", "-", "E&xit"}
+                          << QList<int>{57600, 57601, 57603, 0, 0, 40124, 40125, 40016, 0, 0,
+                                        40007, 57607, 40102, 40103, 0, 57665};
     QTest::newRow("Edit") << "&Edit"
                           << QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X",
                                          "&Copy\tCtrl+C", "&Paste\tCtrl+V", "-", "&Find...\tCtrl+F",

@@ -35,6 +35,13 @@ handed=$("$oxlin" rtf text "$work/täble copy.rtf") || fail "oxlin rtf text fail
 "$oxlin" rtf rewrite "$work/täble copy.rtf" "$work/out put.rtf" && [ -s "$work/out put.rtf" ] ||
     fail "oxlin rtf rewrite wrote nothing"
 
+# Export as web pages and Markdown in go through the companion too.
+"$oxlin" export "$book" '\' "$work/site" --as html >/dev/null 2>&1 || fail "oxlin export --as html failed"
+[ -f "$work/site/Füße und Hände/First note.html" ] || fail "no page for First note"
+printf '# Heading\n\n[back](../Other.md)\n' > "$work/in.md"
+"$oxlin" import "$book" "$work/in.md" --markdown >/dev/null || fail "oxlin import --markdown failed"
+"$oxlin" tree "$book" | grep -q 'in.rtf' || fail "the Markdown file is not a rich-text topic"
+
 # Alone, without its companion: listing still works, rich text is refused.
 mkdir "$work/alone" && cp "$oxlin" "$work/alone/oxlin"
 "$work/alone/oxlin" tree "$book" | grep -q 'First note.txt' || fail "tree needs the companion"

@@ -63,7 +63,7 @@ TEST(StoreCommands, HelpSummariesShareOneColumn) {
     const QStringList lines = help.split(QLatin1Char('\n'));
     const auto rich = oxlin::cli::richTextCommands();
     std::vector<oxlin::cli::Command> commands = oxlin::cli::storeCommands();
-    for (auto more : {oxlin::cli::treeCommands(), oxlin::cli::transferCommands(),
+    for (auto more : {oxlin::cli::treeCommands(), oxlin::cli::transferCommands(rich),
                       oxlin::cli::rtfCommands(rich), oxlin::cli::searchCommands(rich)})
         commands.insert(commands.end(), more.begin(), more.end());
     // Each summary stands in the same column, long arguments or not.

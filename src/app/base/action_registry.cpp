@@ -42,6 +42,12 @@ const Command kCommands[] = {
      Qt::CTRL | Qt::Key_P},
     {cmd::PrintPreview, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Print Preview...")},
     {cmd::ExportPdf, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Export as PDF...")},
+    {cmd::ExportWebPages, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Web Pages...")},
+    {cmd::ExportMarkdown, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Markdown...")},
+    {cmd::ExportNotebookPdf, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "PDF...")},
+    {cmd::ImportMarkdown, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Import Markdown...")},
+    {cmd::ImportMarkdownFolder,
+     QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "Import Markdown Folder...")},
     {cmd::Exit, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "E&xit")},
     {cmd::Undo, QT_TRANSLATE_NOOP("oxlin::app::ActionRegistry", "&Undo"), Qt::CTRL | Qt::Key_Z,
      KeyScope::ShownOnly},
@@ -251,8 +257,11 @@ void ActionRegistry::buildMenuBar(QMenuBar* bar) {
     addActions(file, {cmd::NewNotebook, cmd::OpenNotebook, cmd::Save, 0});
     QMenu* import = file->addMenu(tr("Import from..."));
     addActions(import, {cmd::ImportFile, cmd::ImportFolder});
-    addActions(file, {cmd::Export, 0, cmd::PageSetup, cmd::Print, cmd::PrintPreview,
-                      cmd::ExportPdf, 0, cmd::Exit});
+    addActions(file, {cmd::ImportMarkdown, cmd::ImportMarkdownFolder, cmd::Export});
+    QMenu* exportAs = file->addMenu(tr("Export As"));
+    addActions(exportAs, {cmd::ExportWebPages, cmd::ExportMarkdown, cmd::ExportNotebookPdf});
+    addActions(file,
+               {0, cmd::PageSetup, cmd::Print, cmd::PrintPreview, cmd::ExportPdf, 0, cmd::Exit});
 
     QMenu* edit = bar->addMenu(tr("&Edit"));
     addActions(edit, {cmd::Undo, cmd::Redo, 0, cmd::Cut, cmd::Copy, cmd::Paste, 0, cmd::Find,

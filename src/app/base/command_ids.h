@@ -93,6 +93,12 @@ inline constexpr int SpellCheck = 40105;
 inline constexpr int ShowTopicsPanel = 40106;
 inline constexpr int ShowIndexPanel = 40107;
 inline constexpr int ShowSearchPanel = 40108;
+// File > Export As and Import Markdown, in a block of their own.
+inline constexpr int ExportWebPages = 40121;
+inline constexpr int ExportMarkdown = 40122;
+inline constexpr int ExportNotebookPdf = 40123;
+inline constexpr int ImportMarkdown = 40124;
+inline constexpr int ImportMarkdownFolder = 40125;
 
 inline constexpr int MenuTable[] = {
     NewNotebook, OpenNotebook, Save,       ImportPopup,  ImportFile,   ImportFolder,
@@ -101,6 +107,7 @@ inline constexpr int MenuTable[] = {
     LinkToFile,  LinkToTopic,  DropWindow, AlwaysOnTop,  KeyShortcuts, Properties,
     HelpTopics,  About,        Replace,    PrintPreview, ExportPdf,    LinkToWeb,
     SpellCheck,  ShowTopicsPanel, ShowIndexPanel, ShowSearchPanel,
+    ExportWebPages, ExportMarkdown, ExportNotebookPdf, ImportMarkdown, ImportMarkdownFolder,
 };
 
 } // namespace oxlin::app::cmd

@@ -21,11 +21,13 @@
 #include "app/shell/editor_spelling.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_commands.h"
+#include "app/tree/publish_commands.h"
 #include "app/tree/topic_opener.h"
 #include "app/tree/transfer_commands.h"
 #include "app/tree/tree_controller.h"
 #include "app/tree/tree_item_model.h"
 #include "app/tree/tree_reveal.h"
+#include "publish/site_export.h"
 
 #include <QCursor>
 #include <QFileInfo>
@@ -159,6 +161,7 @@ session::SessionHooks NotebookController::sessionHooks() {
     hooks.startIndexWorker = [this] { index_->startRebuild(); };
     hooks.waitForIndexWorker = [this] {
         transfer_->finishImport(); // its topics belong to the notebook being closed
+        publish_->stopExport();    // it reads files that are about to go
         index_->stopRebuild();
         search_->stopSearch();
         opener_->waitForWorkers();
@@ -227,6 +230,16 @@ void NotebookController::buildTransfer() {
         [this] { return model().handle(window_->treeView()->currentIndex()); },
         [this](ItemHandle topic) { index_->addItem(topic); },
         [this](ItemHandle topic) { return exportThroughEditor(topic); }});
+    publish_ = std::make_unique<PublishCommands>(PublishCommands::Parts{
+        *session_, prompter_,
+        [this] { return model().handle(window_->treeView()->currentIndex()); },
+        [this] {
+            EditorHost& editor = window_->editorHost();
+            return !editor.isOpen() || editor.currentTopic() == 0 ||
+                   editor.saveTopic() == EditorResult::Ok;
+        },
+        [this] { return window_->editorHost().defaultFont(); },
+        [this] { return printer_->pageLayout(); }});
 }
 
 bool NotebookController::exportThroughEditor(ItemHandle topic) {
@@ -250,6 +263,13 @@ void NotebookController::installCommands() {
     router.setMenuHandler(cmd::ImportFile, [this] { transfer_->importFile(); });
     router.setMenuHandler(cmd::ImportFolder, [this] { transfer_->importFolder(); });
     router.setMenuHandler(cmd::ImportPopup, [this] { showImportMenu(); });
+    router.setMenuHandler(cmd::ImportMarkdown, [this] { transfer_->importMarkdown(false); });
+    router.setMenuHandler(cmd::ImportMarkdownFolder, [this] { transfer_->importMarkdown(true); });
+    router.setMenuHandler(cmd::ExportWebPages,
+                          [this] { publish_->exportSite(publish::SiteFormat::Html); });
+    router.setMenuHandler(cmd::ExportMarkdown,
+                          [this] { publish_->exportSite(publish::SiteFormat::Markdown); });
+    router.setMenuHandler(cmd::ExportNotebookPdf, [this] { publish_->exportPdf(); });
 
     notebooks_ = std::make_unique<NotebookCommands>(*session_, prompter_);
     connect(notebooks_.get(), &NotebookCommands::notebookChanged, this,

@@ -22,6 +22,7 @@ class NotebookCommands;
 class TopicPrinter;
 class EditorSpelling;
 class TransferCommands;
+class PublishCommands;
 class Prompter;
 class SafetySaver;
 class SaverClock;
@@ -81,6 +82,8 @@ public:
     TopicPrinter& printer() { return *printer_; }
     // Import and export of files and folders.
     TransferCommands& transfer() { return *transfer_; }
+    // File > Export As: web pages, Markdown, one PDF.
+    PublishCommands& publish() { return *publish_; }
 
     // Selects a topic in the tree and opens it (panels, links, the last edited topic).
     void openTopic(ItemHandle item);
@@ -160,6 +163,7 @@ private:
     std::unique_ptr<TopicPrinter> printer_;
     std::unique_ptr<EditorSpelling> spelling_;
     std::unique_ptr<TransferCommands> transfer_;
+    std::unique_ptr<PublishCommands> publish_;
     std::unique_ptr<NotebookCommands> notebooks_;
 };
 

@@ -8,10 +8,12 @@
 #include "core/transfer/import.h"
 #include "core/tree/topic_kind.h"
 #include "messages/transfer_messages.h"
+#include "publish/markdown_import.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace oxlin::app {
 
@@ -27,6 +29,8 @@ struct TransferCommands::RunningImport {
     std::unique_ptr<ProgressPrompt> progress;
     std::unique_ptr<transfer::Importer> importer;
     WaitCursor wait;
+    // Markdown made into RTF files, read from here until the import ends.
+    std::vector<std::unique_ptr<QTemporaryDir>> converted;
 };
 
 TransferCommands::TransferCommands(Parts parts, QObject* parent)
@@ -134,6 +138,40 @@ void TransferCommands::importPaths(const QStringList& paths) {
     if (paths.isEmpty())
         return;
     runImport([&](transfer::Importer& importer) { importer.queuePaths(paths, tree::kTopLevel); });
+}
+
+void TransferCommands::importMarkdown(bool folder) {
+    QStringList chosen;
+    if (folder) {
+        const QString path = parts_.prompter.existingFolder(tr("Import Markdown"), QString());
+        if (!path.isEmpty())
+            chosen.append(path);
+    } else {
+        chosen = parts_.prompter.openFileNames(tr("Import Markdown"), QString(),
+                                               {tr("Markdown files (*.md *.markdown)")}, true);
+    }
+    if (chosen.isEmpty())
+        return;
+    const tree::ItemHandle parent = selectionFolder();
+    auto mirror = std::make_unique<QTemporaryDir>();
+    publish::MarkdownConversion conversion;
+    {
+        const WaitCursor wait;
+        conversion = publish::convertMarkdownForImport(
+            chosen, parts_.session.tree().itemPath(parent), mirror->path());
+    }
+    if (!mirror->isValid() || !conversion.ok) {
+        parts_.prompter.message(tr("The Markdown files could not be converted: there is no room "
+                                   "for them in the temporary folder."),
+                                tr("Import"), PromptIcon::Warning);
+        return;
+    }
+    runImport([&](transfer::Importer& importer) { importer.queuePaths(conversion.paths, parent); });
+    running_->converted.push_back(std::move(mirror));
+    if (!conversion.unreadable.isEmpty())
+        parts_.prompter.message(tr("These files could not be read:") + QLatin1Char('\n') +
+                                    conversion.unreadable.join(QLatin1Char('\n')),
+                                tr("Import"), PromptIcon::Warning);
 }
 
 void TransferCommands::exportSelection() {

@@ -51,6 +51,9 @@ public:
     // A file list (Paste, a drop): folders first in the top level, files last.
     void importPaths(const QStringList& paths);
     void exportSelection(); // 40016, 1021
+    // Markdown files (or a folder of them, as a folder) chosen by the user,
+    // as rich-text topics where the selection is (publish/markdown_import.h).
+    void importMarkdown(bool folder);
 
     bool importing() const { return running_ != nullptr; }
     // Does what is left of the import at once: a notebook is never closed

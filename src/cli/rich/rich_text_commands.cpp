@@ -3,7 +3,7 @@
 namespace oxlin::cli {
 
 RichTextCommands richTextCommands() {
-    return {rtfCommand, searchContent};
+    return {rtfCommand, searchContent, exportAs, importMarkdown};
 }
 
 int run(const QStringList& arguments) {

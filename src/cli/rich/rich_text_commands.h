@@ -8,6 +8,8 @@ namespace oxlin::cli {
 
 int rtfCommand(const QStringList& arguments);
 int searchContent(const QString& package, const QString& keyword, bool matchCase);
+int exportAs(const QStringList& arguments);
+int importMarkdown(const QStringList& arguments);
 
 // Every command run in this process, the rich-text ones included.
 RichTextCommands richTextCommands();

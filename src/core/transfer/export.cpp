@@ -30,7 +30,7 @@ FolderExportReport exportFolder(const tree::TopicTree& tree, tree::ItemHandle fo
                                 const QString& workingFolder, const QString& target) {
     FolderExportReport report;
     const tree::TreeItem* root = tree.find(folder);
-    if (!root || !root->isFolder())
+    if (folder != tree::kTopLevel && (!root || !root->isFolder()))
         return report;
     if (exportTargetTaken(target)) {
         report.status = FolderExport::AlreadyExists;

@@ -32,7 +32,7 @@ struct FolderExportReport {
     QStringList failedFolders; // could not be made; skipped with what is below
 };
 
-// Writes the subtree of `folder` as a new folder `target`: each topic a file,
+// Writes the subtree of `folder` (or of the top level) as a new folder `target`: each topic a file,
 // each folder a folder, in tree order. Every item gets a file name of its
 // own: a label that is not a valid file name is made one (store::safeFileName), and
 // a name already used in its folder, compared without regard to case so the
