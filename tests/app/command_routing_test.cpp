@@ -114,9 +114,11 @@ void CommandRoutingTest::menuBarCarriesIdsAndTexts_data() {
                             << QStringList{"Link", "Table", "Picture\tF7", "-", "Text in a File\tF8"}
                             << QList<int>{0, 1209, 1210, 0, 1211};
     QTest::newRow("View") << "&View"
-                          << QStringList{"Show DragDrop Window\tF9", "-", "Always on T&op\tF10", "-",
-                                         "Key Shortcut", "-", "P&roperties"}
-                          << QList<int>{40034, 0, 40023, 0, 40033, 0, 40013};
+                          << QStringList{"&Topics\tCtrl+1", "&Index\tCtrl+2", "&Search\tCtrl+3",
+                                         "-", "Show DragDrop Window\tF9", "-",
+                                         "Always on T&op\tF10", "-", "Key Shortcut", "-",
+                                         "P&roperties"}
+                          << QList<int>{40106, 40107, 40108, 0, 40034, 0, 40023, 0, 40033, 0, 40013};
     QTest::newRow("Help") << "Help" << QStringList{"&Help Topics\tF1", "-", "&About Oxlin..."}
                           << QList<int>{57667, 0, 57664};
 }
