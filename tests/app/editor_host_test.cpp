@@ -251,7 +251,8 @@ void EditorHostTest::eachTopicIsShownInAFreshDocumentSetUpLikeTheEditor() {
     // The link is drawn as a link in the new document, over its text.
     QTRY_COMPARE(edit->extraSelections().size(), 1);
     QCOMPARE(edit->extraSelections()[0].cursor.document(), edit->document());
-    QCOMPARE(edit->extraSelections()[0].cursor.selectedText(), QStringLiteral("http://example.org/a"));
+    QCOMPARE(edit->extraSelections()[0].cursor.selectedText(),
+             QStringLiteral("http://example.org/a"));
 
     // Left unchanged, the topic is not written: its file keeps its own bytes.
     QCOMPARE(host_->loadTopic(plain), EditorResult::Ok);

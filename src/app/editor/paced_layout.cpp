@@ -12,7 +12,9 @@ namespace oxlin::app {
 
 namespace {
 
-bool laidOut(const QTextBlock& block) { return block.layout()->lineCount() > 0; }
+bool laidOut(const QTextBlock& block) {
+    return block.layout()->lineCount() > 0;
+}
 
 // The first paragraph not laid out yet. Qt lays a document out from the top
 // and an edit lays out everything before it first, so the laid-out

@@ -72,23 +72,51 @@ Status replaceWith(const QString& from, const QString& to) {
     return {};
 }
 
-Status syncFileSystem(const QString& folder) {
+void startWriteBack(const QFileDevice& file) {
 #if defined(Q_OS_LINUX)
+    // Asks for the write-out and returns at once; errors show in the sync.
+    if (file.handle() >= 0)
+        (void)::sync_file_range(file.handle(), 0, 0, SYNC_FILE_RANGE_WRITE);
+#else
+    Q_UNUSED(file);
+#endif
+}
+
+namespace {
+
+// Waits for one file's data (and the size that reaches it); 0 or the error.
+int syncFileData(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+#if defined(Q_OS_LINUX)
+    const int cause = ::fdatasync(fd) == 0 ? 0 : errno;
+#else
+    const int cause = ::fsync(fd) == 0 ? 0 : errno;
+#endif
+    ::close(fd);
+    return cause;
+}
+
+} // namespace
+
+Status syncFiles(const QString& folder, const QStringList& paths) {
+    Status result;
+    for (const QString& path : paths) {
+        if (const int cause = syncFileData(path); cause != 0 && result.ok())
+            result = Status(Code::WriteFailed, path, cause);
+    }
+    // The names last once the folder is synced, after the data they name.
     const int fd =
         ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return Status::fromErrno(Code::WriteFailed, folder);
-    const int cause = ::syncfs(fd) == 0 ? 0 : errno;
-    ::close(fd);
-    if (cause != 0) {
-        errno = cause;
-        return Status(Code::WriteFailed, folder, cause);
-    }
-    return {};
-#else
-    ::sync();
-    return {};
-#endif
+    const int cause = fd < 0 ? errno : (::fsync(fd) == 0 || errno == EINVAL ? 0 : errno);
+    if (fd >= 0)
+        ::close(fd);
+    if (cause != 0 && result.ok())
+        result = Status(Code::WriteFailed, folder, cause);
+    if (!result.ok())
+        errno = result.systemError();
+    return result;
 }
 
 QString keepDamagedCopy(const QString& source, const QString& target, FileSystem& fs) {
