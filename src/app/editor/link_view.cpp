@@ -28,10 +28,14 @@ QTextCharFormat LinkMarks::look() const {
 LinkView::LinkView(QTextEdit* edit, QObject* parent) : QObject(parent), edit_(edit) {
     // Drawn at paint time over the paragraphs on screen, whatever document
     // the control shows: each topic comes in a document of its own.
-    marks_ = new TextMarks(edit, this);
-    marks_->addKind(std::make_unique<LinkMarks>());
+    links_ = TextMarks::of(edit).addKind(std::make_unique<LinkMarks>());
     edit->viewport()->installEventFilter(this);
     edit->viewport()->setMouseTracking(true);
+}
+
+LinkView::~LinkView() {
+    if (edit_)
+        TextMarks::of(edit_).removeKind(links_);
 }
 
 QString LinkView::linkAt(const QPoint& viewportPosition) const {

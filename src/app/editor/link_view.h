@@ -27,6 +27,7 @@ class LinkView final : public QObject {
 public:
     // Watches `edit` (borrowed); lives as long as the caller keeps it.
     explicit LinkView(QTextEdit* edit, QObject* parent = nullptr);
+    ~LinkView() override;
 
     // The link text at a viewport position, or empty.
     QString linkAt(const QPoint& viewportPosition) const;
@@ -42,7 +43,7 @@ private:
     void hover(const QPoint& viewportPosition, const QPoint& globalPosition);
 
     QPointer<QTextEdit> edit_;
-    TextMarks* marks_ = nullptr;
+    MarkKind* links_ = nullptr; // drawn by the control's TextMarks
     bool overLink_ = false;
 };
 

@@ -96,6 +96,7 @@ void PacedLayout::slice() {
         layout_->blockBoundingRect(next);
         const QTextBlock after = firstNotLaidOut(document);
         moved = after != next; // not without a page to lay out on
+        restarted_ = restarted_ && !moved;
         next = after;
         lastStepNs = clock.nsecsElapsed() - stepStart;
     }
@@ -104,6 +105,17 @@ void PacedLayout::slice() {
     const QTextBlock end = next.isValid() ? next.previous() : document.lastBlock();
     Q_EMIT layout_->documentSizeChanged(
         QSizeF(document.textWidth(), layout_->blockBoundingRect(end).bottom()));
+    if (next.isValid() && !moved && !restarted_) {
+        // Qt has ended its layout early. An edit lays out from its paragraph
+        // down to the next check point past the part laid out before, and
+        // paragraphs not laid out yet have no height to reach one with: the
+        // edit's layout runs to the end over them, as if they had no lines,
+        // and Qt takes the document for laid out. Its layout starts over
+        // from the top, as for a new page width, and the slices go on.
+        restarted_ = true;
+        edit_->document()->setPageSize(document.pageSize());
+        return;
+    }
     if (!next.isValid() || !moved)
         stop();
 }

@@ -51,6 +51,7 @@ private:
     QPointer<QTextEdit> edit_;
     QPointer<QAbstractTextDocumentLayout> layout_; // the layout watched and held back
     QBasicTimer slices_;
+    bool restarted_ = false; // the layout was started over and has not moved since
 };
 
 } // namespace oxlin::app

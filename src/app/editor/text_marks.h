@@ -12,9 +12,11 @@
 #include <QObject>
 #include <QPointer>
 #include <QTextCharFormat>
+#include <QTextBlock>
 #include <QTextEdit>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace oxlin::app {
@@ -35,14 +37,18 @@ public:
     virtual QTextCharFormat look() const = 0;
 };
 
-// Draws the marks of every kind added over `edit` (borrowed), which must
-// outlive it or be deleted first. It owns the control's extra selections.
+// Draws the marks of every kind added over one editor control. There is one
+// per control, its child, since it owns the control's extra selections: each
+// kind of mark adds itself to that one.
 class TextMarks final : public QObject {
     Q_OBJECT
 public:
-    explicit TextMarks(QTextEdit* edit, QObject* parent = nullptr);
+    // The marks of `edit`, made on first use.
+    static TextMarks& of(QTextEdit* edit);
 
-    void addKind(std::unique_ptr<MarkKind> kind);
+    // Returns the kind, which stays the marks' until removed.
+    MarkKind* addKind(std::unique_ptr<MarkKind> kind);
+    void removeKind(const MarkKind* kind);
     // Finds the marks of the paragraphs on screen now, as a paint does when
     // something changed (text, scrolling, size, another document).
     void refresh();
@@ -54,7 +60,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    explicit TextMarks(QTextEdit* edit);
     void watch(QTextDocument* document);
+    // The first and last paragraph on screen.
+    std::pair<QTextBlock, QTextBlock> visibleBlocks() const;
 
     QPointer<QTextEdit> edit_;
     std::vector<std::unique_ptr<MarkKind>> kinds_;
