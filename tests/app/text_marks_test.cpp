@@ -158,6 +158,17 @@ void TextMarksTest::aLargeDocumentIsLaidOutInSlicesAfterTheFirstScreen() {
     const qreal height = edit_->document()->documentLayout()->documentSize().height();
     QCOMPARE(edit_->verticalScrollBar()->maximum(),
              qCeil(height) - edit_->viewport()->height());
+
+    // Another document, given while the slices run, is the one laid out.
+    edit_->setPlainText(numberedLinks(9000));
+    QCoreApplication::processEvents();
+    QTextDocument next;
+    next.setPlainText(numberedLinks(8000));
+    edit_->setDocument(&next);
+    for (int i = 0; i < 100'000 && !paced->isComplete(); ++i)
+        QCoreApplication::processEvents();
+    QVERIFY(next.lastBlock().layout()->lineCount() > 0);
+    edit_->setDocument(nullptr);
 }
 
 QTEST_MAIN(TextMarksTest)
