@@ -45,10 +45,10 @@ Status replaceWith(const QString& from, const QString& to);
 void startWriteBack(const QFileDevice& file);
 
 // Waits until the data of every file in `paths` (written without a sync
-// each) and then the names in `folder` are on disk: one wait for many files,
-// covering what this program wrote and nothing else, so that another
-// program's writes never make it longer. WriteFailed on the first path whose
-// sync failed (after trying the others).
+// each) and then the names in `folder` are on disk: the files this program
+// wrote and nothing else, so that another program's writes never make the
+// wait longer (as a sync of the whole file system would). WriteFailed on the
+// first of `paths` whose sync failed (every one is tried), else on `folder`.
 Status syncFiles(const QString& folder, const QStringList& paths);
 
 // Copies a damaged file to `target`, or to `target` followed by 1, 2, ... when
