@@ -248,8 +248,11 @@ void EditorHostTest::eachTopicIsShownInAFreshDocumentSetUpLikeTheEditor() {
     QCOMPARE(edit->document()->defaultFont(), host_->defaultFont());
     QCOMPARE(edit->document()->documentMargin(), 10.0);
     QCOMPARE(edit->document()->defaultTextOption().wrapMode(), QTextOption::NoWrap);
-    // The link is drawn as a link in the new document.
-    QTRY_VERIFY(!edit->document()->begin().layout()->formats().isEmpty());
+    // The link is drawn as a link in the new document, over its text.
+    QTRY_COMPARE(edit->extraSelections().size(), 1);
+    QCOMPARE(edit->extraSelections()[0].cursor.document(), edit->document());
+    QCOMPARE(edit->extraSelections()[0].cursor.selectedText(),
+             QStringLiteral("http://example.org/a"));
 
     // Left unchanged, the topic is not written: its file keeps its own bytes.
     QCOMPARE(host_->loadTopic(plain), EditorResult::Ok);

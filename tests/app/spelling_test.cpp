@@ -47,7 +47,8 @@ struct App : RunningApp {
     QStringList markedWords() {
         QStringList words;
         for (const QTextEdit::ExtraSelection& mark : edit().extraSelections())
-            words << mark.cursor.selectedText();
+            if (mark.format.underlineStyle() == QTextCharFormat::SpellCheckUnderline)
+                words << mark.cursor.selectedText();
         return words;
     }
     QPoint pointAt(const QString& text) {

@@ -11,42 +11,31 @@
 
 namespace oxlin::app {
 
-LinkHighlighter::LinkHighlighter(QTextDocument* document) : QSyntaxHighlighter(document) {}
+std::vector<MarkSpan> LinkMarks::find(QStringView paragraph) const {
+    std::vector<MarkSpan> spans;
+    for (const tree::LinkSpan& link : tree::findLinks(paragraph))
+        spans.push_back({link.start, link.length});
+    return spans;
+}
 
-void LinkHighlighter::highlightBlock(const QString& text) {
-    const std::vector<tree::LinkSpan> links = tree::findLinks(text);
-    if (links.empty())
-        return;
+QTextCharFormat LinkMarks::look() const {
     QTextCharFormat link;
     link.setForeground(QApplication::palette().color(QPalette::Link));
     link.setFontUnderline(true);
-    for (const tree::LinkSpan& span : links)
-        setFormat(span.start, span.length, link);
+    return link;
 }
 
 LinkView::LinkView(QTextEdit* edit, QObject* parent) : QObject(parent), edit_(edit) {
-    highlighter_ = new LinkHighlighter(edit->document());
-    highlighter_->setParent(this);
-    // The editor host shows each topic in a document of its own; the control
-    // says textChanged when it takes a new one, and the links follow it from
-    // the event loop: by then the host has deleted the document it replaced,
-    // which the highlighter would otherwise clear of link formats (and Qt lay
-    // out again) on its way out.
-    connect(edit, &QTextEdit::textChanged, this, [this] {
-        if (followPending_ || !edit_ || highlighter_->document() == edit_->document())
-            return;
-        followPending_ = true;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                followPending_ = false;
-                if (edit_ && highlighter_->document() != edit_->document())
-                    highlighter_->setDocument(edit_->document());
-            },
-            Qt::QueuedConnection);
-    });
+    // Drawn at paint time over the paragraphs on screen, whatever document
+    // the control shows: each topic comes in a document of its own.
+    links_ = TextMarks::of(edit).addKind(std::make_unique<LinkMarks>());
     edit->viewport()->installEventFilter(this);
     edit->viewport()->setMouseTracking(true);
+}
+
+LinkView::~LinkView() {
+    if (edit_)
+        TextMarks::of(edit_).removeKind(links_);
 }
 
 QString LinkView::linkAt(const QPoint& viewportPosition) const {

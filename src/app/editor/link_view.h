@@ -7,22 +7,20 @@
 // one. A plain click places the caret, so link text stays editable like any
 // other text.
 
+#include "app/editor/text_marks.h"
+
 #include <QObject>
 #include <QPointer>
-#include <QSyntaxHighlighter>
 
 class QTextEdit;
 
 namespace oxlin::app {
 
-// Draws the links found in each paragraph in the link colour, underlined.
-class LinkHighlighter final : public QSyntaxHighlighter {
-    Q_OBJECT
+// The links of a paragraph, drawn in the link colour, underlined.
+class LinkMarks final : public MarkKind {
 public:
-    explicit LinkHighlighter(QTextDocument* document);
-
-protected:
-    void highlightBlock(const QString& text) override;
+    std::vector<MarkSpan> find(QStringView paragraph) const override;
+    QTextCharFormat look() const override;
 };
 
 class LinkView final : public QObject {
@@ -30,6 +28,7 @@ class LinkView final : public QObject {
 public:
     // Watches `edit` (borrowed); lives as long as the caller keeps it.
     explicit LinkView(QTextEdit* edit, QObject* parent = nullptr);
+    ~LinkView() override;
 
     // The link at a viewport position, as a link's text reads (the target of
     // a link with a text of its own), or empty.
@@ -51,9 +50,8 @@ private:
     void hover(const QPoint& viewportPosition, const QPoint& globalPosition);
 
     QPointer<QTextEdit> edit_;
-    LinkHighlighter* highlighter_ = nullptr;
+    MarkKind* links_ = nullptr; // drawn by the control's TextMarks
     bool overLink_ = false;
-    bool followPending_ = false; // the highlighter moves to the edit's new document
 };
 
 } // namespace oxlin::app

@@ -2,6 +2,7 @@
 
 #include "app/base/file_list.h"
 #include "app/editor/insertions.h"
+#include "app/editor/paced_layout.h"
 #include "richtext/rtf_reader.h"
 
 #include <QApplication>
@@ -14,7 +15,11 @@
 
 namespace oxlin::app {
 
-TopicTextEdit::TopicTextEdit(QWidget* parent) : QTextEdit(parent) {}
+TopicTextEdit::TopicTextEdit(QWidget* parent) : QTextEdit(parent) {
+    // A large topic shows its first screen at once and is laid out further
+    // in slices, each short enough for the window to answer keys.
+    new PacedLayout(this);
+}
 
 int TopicTextEdit::textLength() const { return document()->characterCount() - 1; }
 

@@ -5,7 +5,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
+class QFileDevice;
 class QSaveFile;
 
 namespace oxlin::store {
@@ -36,10 +38,18 @@ Status writeFileAtomically(const QString& path, const QByteArray& bytes,
 // of that name (never its target). WriteFailed on `to` when the rename failed.
 Status replaceWith(const QString& from, const QString& to);
 
-// Waits until everything written to the file system holding `folder` is on
-// disk: one wait for many files written without a sync each. WriteFailed
-// on `folder` when the system reported an error.
-Status syncFileSystem(const QString& folder);
+// Starts writing the data of `file` (open, written, flushed) to disk without
+// waiting for it, so that a later syncFiles finds it mostly written: the
+// disk works through a batch of files while the program writes the next.
+// Nothing on systems without a way to ask for it.
+void startWriteBack(const QFileDevice& file);
+
+// Waits until the data of every file in `paths` (written without a sync
+// each) and then the names in `folder` are on disk: the files this program
+// wrote and nothing else, so that another program's writes never make the
+// wait longer (as a sync of the whole file system would). WriteFailed on the
+// first of `paths` whose sync failed (every one is tried), else on `folder`.
+Status syncFiles(const QString& folder, const QStringList& paths);
 
 // Copies a damaged file to `target`, or to `target` followed by 1, 2, ... when
 // that name is taken (an earlier copy is never replaced), before anything

@@ -63,8 +63,8 @@ bool DiskFileSystem::syncFolder(const QString& folder) {
     return cause == 0;
 }
 
-bool DiskFileSystem::syncFileSystem(const QString& folder) {
-    return store::syncFileSystem(folder).ok();
+bool DiskFileSystem::syncFiles(const QString& folder, const QStringList& paths) {
+    return store::syncFiles(folder, paths).ok();
 }
 
 } // namespace oxlin::store

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QSaveFile;
 
@@ -32,9 +33,9 @@ public:
     // Makes the names in `folder` last: a rename into it is on disk once
     // this returns true.
     virtual bool syncFolder(const QString& folder) = 0;
-    // Waits until everything written to the file system holding `folder` is
-    // on disk (one wait for many files written without a sync each).
-    virtual bool syncFileSystem(const QString& folder) = 0;
+    // Makes files written into `folder` without a sync each last, and their
+    // names: one wait for many files (see store::syncFiles).
+    virtual bool syncFiles(const QString& folder, const QStringList& paths) = 0;
 
     // The disk, as every caller uses it unless a test says otherwise.
     static FileSystem& real();
@@ -50,7 +51,7 @@ public:
     bool remove(const QString& path) override;
     bool copy(const QString& from, const QString& to) override;
     bool syncFolder(const QString& folder) override;
-    bool syncFileSystem(const QString& folder) override;
+    bool syncFiles(const QString& folder, const QStringList& paths) override;
 };
 
 } // namespace oxlin::store

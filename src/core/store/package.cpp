@@ -218,9 +218,10 @@ bool copyRange(QFile& package, const Entry& entry, QFile& target, char* block) {
 // Replaces one member file. Written beside under a name packing never takes
 // (it does not end in ".xtz") and renamed into place, so a failed copy keeps
 // the file that was there, and a symbolic link of that name is replaced
-// rather than written through. Not synced file by file: thousands of syncs
-// make opening a large notebook wait on the disk for seconds, so
-// unpackPackage syncs the folder's file system once at the end instead.
+// rather than written through. Not synced file by file: thousands of syncs,
+// each waiting on the disk in turn, make opening a large notebook take
+// seconds. Its write-out starts at once instead, and unpackPackage waits for
+// all of them together at the end.
 bool writeMember(QFile& package, const Entry& entry, const QString& path, char* block,
                  FileSystem& fs) {
     const QFileInfo existing(path);
@@ -232,6 +233,8 @@ bool writeMember(QFile& package, const Entry& entry, const QString& path, char* 
     if (!target.open(QIODevice::WriteOnly | QIODevice::NewOnly))
         return false;
     const bool copied = copyRange(package, entry, target, block);
+    if (copied)
+        startWriteBack(target);
     target.close();
     if (!copied || !fs.rename(temporary, path)) {
         QFile::remove(temporary);
@@ -260,6 +263,7 @@ Status unpackPackage(const QString& workingFolder, const QString& packageFile, U
 
     const QHash<QString, QString> existing = existingNames(workingFolder);
     QSet<QString> unpacked; // upper-case names, to keep the first of a case twin
+    QStringList written;
     const QDir dir(workingFolder);
     std::unique_ptr<char[]> block(new char[kCopyBlock]);
     for (const Entry& entry : entries) {
@@ -278,14 +282,18 @@ Status unpackPackage(const QString& workingFolder, const QString& packageFile, U
         const QString onDisk = existing.value(folded, fileName);
         // Joined by hand: QDir::filePath takes a name starting with ":" for a
         // resource path and returns it alone, outside the folder.
-        if (!writeMember(package, entry, dir.path() + QLatin1Char('/') + onDisk, block.get(),
-                         fs))
+        const QString path = dir.path() + QLatin1Char('/') + onDisk;
+        if (writeMember(package, entry, path, block.get(), fs))
+            written.append(path);
+        else
             said.failed.append(name);
     }
     // What the caller writes next (the tree file) makes the folder the
     // notebook's newest state; the members must be on disk before it is.
+    // Only the files written here are waited for, never the whole file
+    // system, whose other writers could make the wait any length.
     // A failed sync is not the unpack's failure: every member is in place.
-    (void)fs.syncFileSystem(workingFolder);
+    (void)fs.syncFiles(workingFolder, written);
     return {};
 }
 

@@ -160,7 +160,7 @@ TEST_F(NotebookFaultsTest, UnpackedMembersReachTheDiskBeforeTheTreeFile) {
     makePackage();
     auto session = open();
     ASSERT_EQ(session->lastOpenOutcome(), OpenOutcome::Unpacked);
-    const qsizetype synced = fs.log.indexOf("syncFileSystem Book");
+    const qsizetype synced = fs.log.indexOf(QRegularExpression("syncFiles Book .*Tree\\.xtz.*"));
     ASSERT_GE(synced, 0);
     EXPECT_GT(fs.log.indexOf("commit Tree.ini"), synced);
     EXPECT_EQ(fs.log.lastIndexOf(QRegularExpression("rename .*")), synced - 1);

@@ -60,14 +60,21 @@ public:
     bool syncFolder(const QString& folder) override {
         return allowed(QStringLiteral("syncFolder"), folder) && DiskFileSystem::syncFolder(folder);
     }
-    bool syncFileSystem(const QString& folder) override {
-        return allowed(QStringLiteral("syncFileSystem"), folder) &&
-               DiskFileSystem::syncFileSystem(folder);
+    // Logged with the folder's name and the files synced, as
+    // "syncFiles work Tree.xtz Z.xtz".
+    bool syncFiles(const QString& folder, const QStringList& paths) override {
+        QStringList names{QFileInfo(folder).fileName()};
+        for (const QString& path : paths)
+            names.append(QFileInfo(path).fileName());
+        log.append(QStringLiteral("syncFiles ") + names.join(QLatin1Char(' ')));
+        return allowed(QStringLiteral("syncFiles"), folder, false) &&
+               DiskFileSystem::syncFiles(folder, paths);
     }
 
 private:
-    bool allowed(const QString& operation, const QString& path) {
-        log.append(operation + QLatin1Char(' ') + QFileInfo(path).fileName());
+    bool allowed(const QString& operation, const QString& path, bool logged = true) {
+        if (logged)
+            log.append(operation + QLatin1Char(' ') + QFileInfo(path).fileName());
         for (const auto& [failing, tail, error] : failures_) {
             if (failing == operation && path.endsWith(tail)) {
                 errno = error;

@@ -62,19 +62,33 @@ TEST_F(FileSystemTest, AFailureKeepsTheFileAndTheSystemErrorBehindIt) {
               Status(Status::Code::WriteFailed, dir_.path(), EIO));
 }
 
-TEST_F(FileSystemTest, UnpackingSyncsOnceAfterTheLastMember) {
+TEST_F(FileSystemTest, UnpackingSyncsTheMembersItWroteOnceAfterTheLast) {
     ASSERT_TRUE(packFolder(path("work"), path("book.xzz")).ok());
     UnpackReport report;
     ASSERT_TRUE(unpackPackage(path("out"), path("book.xzz"), &report, fs).ok());
-    EXPECT_EQ(fs.log, QStringList({"rename Tree.xtz", "rename Z.xtz", "syncFileSystem out"}));
+    EXPECT_EQ(fs.log,
+              QStringList({"rename Tree.xtz", "rename Z.xtz", "syncFiles out Tree.xtz Z.xtz"}));
 
-    // A member whose rename fails is reported, and the old file stays.
+    // A member whose rename fails is reported, and the old file stays; it was
+    // not written, so it is not waited for either.
     writeAll(path("out/Z.xtz"), "older");
     FaultyFileSystem failing;
     failing.failOn("rename", "Z.xtz");
     ASSERT_TRUE(unpackPackage(path("out"), path("book.xzz"), &report, failing).ok());
     EXPECT_EQ(report.failed, QStringList{"Z"});
     EXPECT_EQ(readAll(path("out/Z.xtz")), "older");
+    EXPECT_EQ(failing.logged("syncFiles"), QStringList{"out Tree.xtz"});
+}
+
+TEST_F(FileSystemTest, SyncingFilesNamesTheFirstThatFailedAndSyncsTheRest) {
+    writeAll(path("out/A.xtz"), "a");
+    EXPECT_TRUE(syncFiles(path("out"), {path("out/A.xtz")}).ok());
+    errno = 0;
+    EXPECT_EQ(syncFiles(path("out"), {path("out/Gone.xtz"), path("out/A.xtz")}),
+              Status(Status::Code::WriteFailed, path("out/Gone.xtz"), ENOENT));
+    EXPECT_EQ(errno, ENOENT);
+    EXPECT_EQ(syncFiles(path("no folder"), {path("out/A.xtz")}),
+              Status(Status::Code::WriteFailed, path("no folder"), ENOENT));
 }
 
 TEST_F(FileSystemTest, EveryDamagedOriginalKeepsACopyOfItsOwn) {
