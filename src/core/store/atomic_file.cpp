@@ -3,11 +3,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QThreadPool>
-#include <QtConcurrent/QtConcurrentMap>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -112,14 +113,24 @@ Status syncFiles(const QString& folder, const QStringList& paths) {
     // milliseconds whatever the file: thousands one after the other take
     // seconds. Waited for from many threads at once, the system merges
     // those flushes, and the files take a tenth of a second.
+    // Plain threads: they need no event loop or application object, which
+    // the command-line tool and the tests do not always have.
     std::vector<std::pair<QString, int>> syncs;
     syncs.reserve(size_t(paths.size()));
     for (const QString& path : paths)
         syncs.emplace_back(path, 0);
-    QThreadPool waiters;
-    waiters.setMaxThreadCount(kSyncThreads);
-    QtConcurrent::blockingMap(&waiters, syncs,
-                              [](std::pair<QString, int>& sync) { sync.second = syncFileData(sync.first); });
+    std::atomic<size_t> next{0};
+    const auto wait = [&syncs, &next] {
+        for (size_t i = next++; i < syncs.size(); i = next++)
+            syncs[i].second = syncFileData(syncs[i].first);
+    };
+    std::vector<std::thread> waiters;
+    const size_t count = std::min<size_t>(kSyncThreads, syncs.size());
+    for (size_t i = 1; i < count; ++i)
+        waiters.emplace_back(wait);
+    wait();
+    for (std::thread& waiter : waiters)
+        waiter.join();
     Status result;
     for (const auto& [path, cause] : syncs) {
         if (cause != 0) {
