@@ -24,8 +24,9 @@ namespace {
 
 std::vector<Command> allCommands(const RichTextCommands& richText) {
     std::vector<Command> all;
-    for (std::vector<Command> commands : {storeCommands(), treeCommands(), transferCommands(),
-                                          rtfCommands(richText), searchCommands(richText)})
+    for (std::vector<Command> commands :
+         {storeCommands(), treeCommands(), transferCommands(), rtfCommands(richText),
+          searchCommands(richText), mergeCommands(richText)})
         all.insert(all.end(), commands.begin(), commands.end());
     return all;
 }

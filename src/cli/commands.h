@@ -43,6 +43,8 @@ struct RichTextCommands {
     // `oxlin search` over topic contents, its arguments already checked.
     std::function<int(const QString& package, const QString& keyword, bool matchCase)>
         searchContent;
+    // `oxlin show PACKAGE`: the tree and each topic's visible text.
+    std::function<int(const QString& package)> show;
 };
 
 // Each group of subcommands lives in its own file.
@@ -51,6 +53,7 @@ std::vector<Command> treeCommands();
 std::vector<Command> searchCommands(const RichTextCommands& richText);
 std::vector<Command> rtfCommands(const RichTextCommands& richText);
 std::vector<Command> transferCommands();
+std::vector<Command> mergeCommands(const RichTextCommands& richText);
 
 // Output shared by the subcommands: a line of UTF-8 on stdout, and
 // "oxlin: TEXT" on stderr.

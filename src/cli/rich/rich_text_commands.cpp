@@ -3,7 +3,7 @@
 namespace oxlin::cli {
 
 RichTextCommands richTextCommands() {
-    return {rtfCommand, searchContent};
+    return {rtfCommand, searchContent, showNotebook};
 }
 
 int run(const QStringList& arguments) {

@@ -8,6 +8,7 @@ namespace oxlin::cli {
 
 int rtfCommand(const QStringList& arguments);
 int searchContent(const QString& package, const QString& keyword, bool matchCase);
+int showNotebook(const QString& package);
 
 // Every command run in this process, the rich-text ones included.
 RichTextCommands richTextCommands();

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace oxlin::merge {
 
@@ -130,6 +131,15 @@ store::Status writeNewFolderContent(const QString& folder, const NotebookContent
             return store::Status::fromErrno(store::Status::Code::WriteFailed, file.fileName());
     }
     return {};
+}
+
+store::Status writePackageContent(const NotebookContent& content, const QString& packageFile,
+                                  store::FileSystem& fs) {
+    const QTemporaryDir folder;
+    if (!folder.isValid())
+        return {store::Status::Code::WriteFailed, folder.path()};
+    const store::Status written = writeNewFolderContent(folder.path(), content);
+    return written.ok() ? store::packFolder(folder.path(), packageFile, fs) : written;
 }
 
 } // namespace oxlin::merge

@@ -63,4 +63,9 @@ store::Status writeFolderContent(const QString& folder, const NotebookContent& b
 // sync per file: for a folder that is packed next (the pack syncs the package).
 store::Status writeNewFolderContent(const QString& folder, const NotebookContent& content);
 
+// Packs `content` into `packageFile` through a temporary folder: the package
+// is replaced only once the new one is complete (store::packFolder).
+store::Status writePackageContent(const NotebookContent& content, const QString& packageFile,
+                                  store::FileSystem& fs = store::FileSystem::real());
+
 } // namespace oxlin::merge
