@@ -110,6 +110,14 @@ QString NotebookMessages::problem(const SessionProblem& problem) {
         return tr("\"%1\" is damaged, and no copy of it could be kept aside (is the disk "
                   "full?)")
             .arg(path);
+    case SessionProblem::Kind::ChangedPackageUnreadable:
+        return tr("\"%1\" was changed by another program and cannot be read, so it was "
+                  "neither merged nor replaced (is it still being copied?)")
+            .arg(path);
+    case SessionProblem::Kind::OtherMachinesFolder:
+        return tr("the folder \"%1\" belongs to the notebook open on another machine; it was "
+                  "left alone and the notebook was opened from its package")
+            .arg(path);
     }
     return {};
 }
@@ -177,6 +185,14 @@ QString NotebookMessages::treeLoadNotes(const QString& package, const tree::Tree
         .arg(notes.skippedLabels)
         .arg(notes.unnamedFolders)
         .arg(notes.renumbered);
+}
+
+QString NotebookMessages::mergedFromOtherMachine(const merge::MergeReport& report) {
+    if (report.keptTwice.isEmpty())
+        return tr("Merged changes made on another machine.");
+    return tr("Merged changes made on another machine; %n topic(s) changed on both are kept "
+              "twice.",
+              nullptr, int(report.keptTwice.size()));
 }
 
 QString NotebookMessages::recovered() {

@@ -162,6 +162,10 @@ session::SessionHooks NotebookController::sessionHooks() {
     };
     hooks.saveKeywordHistory = [this] { search_->saveHistory(); };
     hooks.forgetOpenedTopics = [this] { treeController_->operations().forgetOpenedTopics(); };
+    hooks.mergedFromDisk = [this] {
+        window_->showStatusNote(
+            messages::NotebookMessages::mergedFromOtherMachine(session_->lastMerge()));
+    };
     return hooks;
 }
 
