@@ -17,7 +17,7 @@ namespace {
 bool readSide(const QString& package, merge::NotebookContent& content, bool emptyIsNothing) {
     if (emptyIsNothing && QFileInfo(package).isFile() && QFileInfo(package).size() == 0)
         return true; // no common state: the copies are merged two-way
-    const store::Status read = merge::readPackageContent(package, content);
+    const store::Status read = merge::readPackageContent(package, content, true);
     if (read.ok())
         return true;
     complain(read.code() == store::Status::Code::NotFound

@@ -9,7 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
+
+#include <algorithm>
+#include <vector>
 
 namespace oxlin::merge {
 
@@ -63,17 +65,21 @@ QString NotebookContent::topicMember(qint32 fileId) {
     return memberOfFile(store::topicFileName(quint32(fileId)));
 }
 
-store::Status readPackageContent(const QString& packageFile, NotebookContent& content) {
+store::Status readPackageContent(const QString& packageFile, NotebookContent& content,
+                                 bool mapped) {
     content = NotebookContent();
     if (!QFileInfo(packageFile).isFile())
         return {store::Status::Code::NotFound, packageFile};
-    store::PackageReader reader;
-    if (!reader.open(packageFile))
+    auto reader = std::make_shared<store::PackageReader>();
+    if (!reader->open(packageFile, mapped))
         return {store::Status::Code::Corrupt, packageFile};
     NotebookContent read;
-    for (const QString& name : reader.members()) {
-        QByteArray bytes;
-        if (!reader.read(name, bytes) && reader.memberSize(name) != 0)
+    read.keepAlive(reader);
+    for (const QString& name : reader->members()) {
+        const QByteArrayView view = reader->view(name);
+        QByteArray bytes =
+            view.isNull() ? QByteArray() : QByteArray::fromRawData(view.data(), view.size());
+        if (view.isNull() && !reader->read(name, bytes) && reader->memberSize(name) != 0)
             return {store::Status::Code::Corrupt, packageFile};
         read.put(name, bytes);
     }
@@ -135,11 +141,15 @@ store::Status writeNewFolderContent(const QString& folder, const NotebookContent
 
 store::Status writePackageContent(const NotebookContent& content, const QString& packageFile,
                                   store::FileSystem& fs) {
-    const QTemporaryDir folder;
-    if (!folder.isValid())
-        return {store::Status::Code::WriteFailed, folder.path()};
-    const store::Status written = writeNewFolderContent(folder.path(), content);
-    return written.ok() ? store::packFolder(folder.path(), packageFile, fs) : written;
+    // In name order without regard to case, as a pack of a folder lists them.
+    std::vector<store::PackageMember> members;
+    members.reserve(std::size_t(content.size()));
+    for (const NotebookContent::Member& member : content.members())
+        members.push_back({member.name, member.bytes});
+    std::sort(members.begin(), members.end(), [](const auto& a, const auto& b) {
+        return a.name.compare(b.name, Qt::CaseInsensitive) < 0;
+    });
+    return store::packMembers(members, packageFile, fs);
 }
 
 } // namespace oxlin::merge

@@ -9,6 +9,9 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <memory>
+#include <vector>
+
 namespace oxlin::merge {
 
 // Every member of a notebook by name (without ".xtz"), each as its stored,
@@ -36,18 +39,30 @@ public:
     // False when the member is there but does not decode.
     bool text(const QString& name, QByteArray& out) const;
 
+    // Keeps `owner` (what raw member bytes point into) alive with this
+    // content and every copy of it; `other`'s owners too, for members
+    // taken from it.
+    void keepAlive(std::shared_ptr<const void> owner) { owners_.push_back(std::move(owner)); }
+    void keepAliveAlso(const NotebookContent& other) {
+        owners_.insert(owners_.end(), other.owners_.begin(), other.owners_.end());
+    }
+
     static QString topicMember(qint32 fileId);
     static QString key(const QString& name) { return name.toCaseFolded(); }
 
 private:
     QHash<QString, Member> members_; // by case-folded name
+    std::vector<std::shared_ptr<const void>> owners_;
 };
 
 // Reads every member of a package. The directory and every member are read
 // before anything is kept, and the tree member must decode: a missing file is
 // NotFound, a damaged, truncated or foreign file Corrupt, so no merge starts
-// from it.
-store::Status readPackageContent(const QString& packageFile, NotebookContent& content);
+// from it. `mapped` leaves the members in the mapped file instead of copying
+// them, for a short-lived reader (the command line): a program that cut the
+// package short in place meanwhile would end this one.
+store::Status readPackageContent(const QString& packageFile, NotebookContent& content,
+                                 bool mapped = false);
 
 // Reads the ".xtz" files of a working folder (any letter case).
 store::Status readFolderContent(const QString& folder, NotebookContent& content);
@@ -63,8 +78,8 @@ store::Status writeFolderContent(const QString& folder, const NotebookContent& b
 // sync per file: for a folder that is packed next (the pack syncs the package).
 store::Status writeNewFolderContent(const QString& folder, const NotebookContent& content);
 
-// Packs `content` into `packageFile` through a temporary folder: the package
-// is replaced only once the new one is complete (store::packFolder).
+// Packs `content` into `packageFile`: the package is replaced only once the
+// new one is complete (store::packMembers).
 store::Status writePackageContent(const NotebookContent& content, const QString& packageFile,
                                   store::FileSystem& fs = store::FileSystem::real());
 

@@ -42,9 +42,12 @@ bool isTopicMember(const QString& name, qint32* id = nullptr) {
 
 class Merger {
 public:
-    Merger(const Side& base, const Side& ours, const Side& theirs, NotebookContent& result,
-           MergeReport& report)
-        : base_(base), ours_(ours), theirs_(theirs), result_(result), report_(report) {}
+    // `theirTreeIsBase`: theirs' tree is the base's (no item of it was added,
+    // moved, renamed or deleted), and the base side's tree is not loaded.
+    Merger(const Side& base, const Side& ours, const Side& theirs, bool theirTreeIsBase,
+           NotebookContent& result, MergeReport& report)
+        : base_(base), ours_(ours), theirs_(theirs), theirTreeIsBase_(theirTreeIsBase),
+          result_(result), report_(report) {}
 
     void run();
 
@@ -70,6 +73,7 @@ private:
     const Side& base_;
     const Side& ours_;
     const Side& theirs_;
+    const bool theirTreeIsBase_;
     MergedTree merged_;
     NotebookContent& result_;
     MergeReport& report_;
@@ -79,8 +83,9 @@ private:
 
 void Merger::run() {
     result_ = ours_.content;
+    result_.keepAliveAlso(theirs_.content);
     merged_.load(ours_);
-    highestId_ = std::max({base_.highestId(), ours_.highestId(), theirs_.highestId()});
+    highestId_ = std::max({base_.highestId(), merged_.highestId(), theirs_.highestId()});
     // Ids up to a side's FileIDCount may have been given out there already.
     for (const NotebookContent* content : {&base_.content, &ours_.content, &theirs_.content}) {
         QByteArray runtime;
@@ -94,16 +99,18 @@ void Merger::run() {
     }
     for (const auto& [id, item] : theirs_.topicsInOrder())
         mergeTopic(id, item);
-    for (const auto& [id, item] : base_.topicsInOrder())
-        if (!theirs_.topicItem(id))
-            deletedOnTheirs(id);
-    mergeFolders();
+    if (!theirTreeIsBase_) {
+        for (const auto& [id, item] : base_.topicsInOrder())
+            if (!theirs_.topicItem(id))
+                deletedOnTheirs(id);
+        mergeFolders();
+    }
     keepOtherMembers();
     writeTreeAndRuntime();
 }
 
 void Merger::mergeTopic(qint32 id, ItemHandle theirItem) {
-    const ItemHandle baseItem = base_.topicItem(id);
+    const ItemHandle baseItem = theirTreeIsBase_ ? theirItem : base_.topicItem(id);
     if (!baseItem) {
         addedOnTheirs(id, theirItem);
         return;
@@ -120,7 +127,6 @@ void Merger::mergeTopic(qint32 id, ItemHandle theirItem) {
         }
         return;
     }
-    const Location baseLocation = base_.locationOf(baseItem);
     if (theirsChanged) {
         const QByteArray ourBytes = topicBytes(ours_, id);
         if (sameContent(ourBytes, topicBytes(base_, id)))
@@ -128,6 +134,9 @@ void Merger::mergeTopic(qint32 id, ItemHandle theirItem) {
         else if (!sameContent(ourBytes, theirBytes))
             changedOnBoth(id, theirBytes);
     }
+    if (theirTreeIsBase_)
+        return;
+    const Location baseLocation = base_.locationOf(baseItem);
     const Location theirLocation = theirs_.locationOf(theirItem);
     if (theirLocation != baseLocation && merged_.locationOf(id) == baseLocation)
         merged_.moveTopic(id, theirLocation);
@@ -164,7 +173,8 @@ void Merger::changedOnBoth(qint32 id, const QByteArray& theirBytes) {
 }
 
 void Merger::deletedOnTheirs(qint32 id) {
-    if (!merged_.topic(id) || !ours_.topicItem(id))
+    // Theirs deleted it and the base had it, so only ours can have kept it.
+    if (!merged_.topic(id))
         return;
     if (!sameContent(topicBytes(ours_, id), topicBytes(base_, id))) {
         report_.keptDespiteDelete.append(merged_.pathOf(id));
@@ -201,10 +211,9 @@ void Merger::keepOtherMembers() {
 }
 
 void Merger::writeTreeAndRuntime() {
-    const QByteArray treeText = tree::treeFileText(merged_.tree());
-    if (treeText != tree::treeFileText(ours_.tree)) {
+    if (merged_.changed()) {
         QByteArray stored;
-        if (store::compressBuffer(treeText, stored).ok())
+        if (store::compressBuffer(tree::treeFileText(merged_.tree()), stored).ok())
             result_.put(kTreeMember, stored);
     }
     QByteArray ourRuntime, theirRuntime;
@@ -249,13 +258,15 @@ store::Status mergeNotebooks(const NotebookContent& base, const NotebookContent&
     report = MergeReport();
     result = NotebookContent();
     Side baseSide(base), ourSide(ours), theirSide(theirs);
-    if (!baseSide.load())
+    const bool theirTreeIsBase =
+        base.contains(kTreeMember) && base.bytes(kTreeMember) == theirs.bytes(kTreeMember);
+    if (!baseSide.load(!theirTreeIsBase))
         return {store::Status::Code::Corrupt, QStringLiteral("base")};
-    if (!ourSide.load())
+    if (!ourSide.load(false))
         return {store::Status::Code::Corrupt, QStringLiteral("ours")};
     if (!theirSide.load())
         return {store::Status::Code::Corrupt, QStringLiteral("theirs")};
-    Merger(baseSide, ourSide, theirSide, result, report).run();
+    Merger(baseSide, ourSide, theirSide, theirTreeIsBase, result, report).run();
     report.changed = !sameMembers(result, ours);
     return {};
 }

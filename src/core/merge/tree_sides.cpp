@@ -22,16 +22,15 @@ QString parentPathOf(const tree::TopicTree& tree, ItemHandle item) {
 
 } // namespace
 
-bool Side::load() {
+bool Side::load(bool withTree) {
     if (!content.text(kTreeMember, treeText))
         return false;
+    if (!withTree)
+        return true;
     tree::loadTree(tree, store::IniDocument::parse(treeText), nullptr);
     tree.walk([this](const TreeItem& item, int) {
-        if (item.isFolder()) {
-            folderPaths_.append(tree.itemPath(item.handle));
-            foldedFolders_.insert(folderPaths_.last().toCaseFolded());
+        if (item.isFolder())
             return;
-        }
         const qint32 id = item.record->fileId;
         highestId_ = std::max(highestId_, id);
         if (!byId_.contains(id)) {
@@ -42,6 +41,19 @@ bool Side::load() {
     return true;
 }
 
+const QStringList& Side::folderPaths() const {
+    if (foldersListed_)
+        return folderPaths_;
+    foldersListed_ = true;
+    tree.walk([this](const TreeItem& item, int) {
+        if (item.isFolder()) {
+            folderPaths_.append(tree.itemPath(item.handle));
+            foldedFolders_.insert(folderPaths_.last().toCaseFolded());
+        }
+    });
+    return folderPaths_;
+}
+
 Location Side::locationOf(ItemHandle item) const {
     const TreeItem* found = tree.find(item);
     return found ? Location{parentPathOf(tree, item), found->label} : Location{};
@@ -50,7 +62,10 @@ Location Side::locationOf(ItemHandle item) const {
 void MergedTree::load(const Side& ours) {
     tree::loadTree(tree_, store::IniDocument::parse(ours.treeText), nullptr);
     tree_.walk([this](const TreeItem& item, int) {
-        if (item.isTopic() && !byId_.contains(item.record->fileId))
+        if (!item.isTopic())
+            return;
+        highestId_ = std::max(highestId_, item.record->fileId);
+        if (!byId_.contains(item.record->fileId))
             byId_.insert(item.record->fileId, item.handle);
     });
 }
@@ -80,6 +95,7 @@ void MergedTree::insertTopicLike(const Side& side, ItemHandle sideItem, qint32 i
     }
     const ItemHandle item =
         tree_.insertItem(parent, position, label, tree::kTextImage, tree::TopicRecord{id});
+    changed_ = true;
     if (item != kNoItem)
         byId_.insert(id, item);
 }
@@ -89,6 +105,7 @@ void MergedTree::insertCopyAfter(qint32 id, qint32 newId, const QString& label) 
     const ItemHandle item =
         tree_.insertItem(tree_.parent(original), tree::InsertPosition::after(original), label,
                          tree::kTextImage, tree::TopicRecord{newId});
+    changed_ = true;
     if (item != kNoItem)
         byId_.insert(newId, item);
 }
@@ -96,6 +113,7 @@ void MergedTree::insertCopyAfter(qint32 id, qint32 newId, const QString& label) 
 void MergedTree::moveTopic(qint32 id, const Location& to) {
     ItemHandle item = topic(id);
     const ItemHandle parent = ensureFolder(to.parentPath);
+    changed_ = true;
     if (tree_.parent(item) != parent) {
         item = tree_.moveItem(item, parent, tree::InsertPosition::last());
         if (item == kNoItem)
@@ -109,6 +127,7 @@ void MergedTree::moveTopic(qint32 id, const Location& to) {
 void MergedTree::removeTopic(qint32 id) {
     tree_.removeItem(topic(id));
     byId_.remove(id);
+    changed_ = true;
 }
 
 ItemHandle MergedTree::childFolder(ItemHandle parent, const QString& label) const {
@@ -143,8 +162,10 @@ ItemHandle MergedTree::ensureFolder(const QString& path) {
         return folder;
     for (const QString& label : path.split(kSeparator)) {
         ItemHandle child = childFolder(folder, label);
-        if (child == kNoItem)
+        if (child == kNoItem) {
             child = tree_.insertFolder(folder, tree::InsertPosition::last(), label);
+            changed_ = true;
+        }
         folder = child;
     }
     return folder;
@@ -161,8 +182,10 @@ void MergedTree::removeFolderUnlessKept(const QString& path, const Side& base) {
                 kept = true;
         },
         folder);
-    if (!kept)
+    if (!kept) {
         tree_.removeItem(folder);
+        changed_ = true;
+    }
 }
 
 } // namespace oxlin::merge

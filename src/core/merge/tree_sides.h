@@ -31,7 +31,9 @@ public:
 
     // False when the tree member is there but does not decode. A side with
     // no tree member (the empty base of a two-way merge) has an empty tree.
-    bool load();
+    // Without `withTree` only the text is read (a side whose tree another
+    // stands for).
+    bool load(bool withTree = true);
 
     const NotebookContent& content;
     tree::TopicTree tree;
@@ -44,8 +46,9 @@ public:
         return topics_;
     }
     Location locationOf(tree::ItemHandle item) const;
-    const QStringList& folderPaths() const { return folderPaths_; }
+    const QStringList& folderPaths() const;
     bool hasFolder(const QString& path) const {
+        folderPaths();
         return foldedFolders_.contains(path.toCaseFolded());
     }
     qint32 highestId() const { return highestId_; }
@@ -53,8 +56,10 @@ public:
 private:
     QHash<qint32, tree::ItemHandle> byId_;
     std::vector<std::pair<qint32, tree::ItemHandle>> topics_;
-    QStringList folderPaths_;
-    QSet<QString> foldedFolders_;
+    // Made when first asked for: a merge whose trees did not change needs none.
+    mutable QStringList folderPaths_;
+    mutable QSet<QString> foldedFolders_;
+    mutable bool foldersListed_ = false;
     qint32 highestId_ = 0;
 };
 
@@ -63,6 +68,9 @@ class MergedTree {
 public:
     void load(const Side& ours);
     const tree::TopicTree& tree() const { return tree_; }
+    // Whether anything was inserted, moved, renamed or removed since the load.
+    bool changed() const { return changed_; }
+    qint32 highestId() const { return highestId_; }
 
     tree::ItemHandle topic(qint32 id) const { return byId_.value(id, tree::kNoItem); }
     QString pathOf(qint32 id) const { return tree_.itemPath(topic(id)); }
@@ -91,6 +99,8 @@ private:
 
     tree::TopicTree tree_;
     QHash<qint32, tree::ItemHandle> byId_;
+    qint32 highestId_ = 0;
+    bool changed_ = false;
 };
 
 } // namespace oxlin::merge
