@@ -195,6 +195,29 @@ QString NotebookMessages::mergedFromOtherMachine(const merge::MergeReport& repor
               nullptr, int(report.keptTwice.size()));
 }
 
+QString NotebookMessages::conflictCopyQuestion(const QString& name, const QString& madeOn) {
+    return tr("Another copy of %1 was made on another machine on %2. Merge it in?")
+        .arg(name, madeOn);
+}
+
+QString NotebookMessages::conflictCopyNotMerged(const QString& copy, const store::Status& status,
+                                                const SessionProblem& problem) {
+    switch (status.code()) {
+    case store::Status::Code::Corrupt:
+        return tr("\"%1\" is damaged or not a notebook; it was not merged and stays where it "
+                  "is.")
+            .arg(copy);
+    case store::Status::Code::WriteFailed:
+        if (problem.isEmpty())
+            return tr("\"%1\" was merged, but could not be moved into the folder \"Merged\".")
+                .arg(copy);
+        break;
+    default:
+        break;
+    }
+    return tr("\"%1\" could not be merged: %2").arg(copy, NotebookMessages::problem(problem));
+}
+
 QString NotebookMessages::recovered() {
     return tr("Recovered the notebook from an unexpected end.");
 }

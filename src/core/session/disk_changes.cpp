@@ -63,6 +63,19 @@ merge::NotebookContent withoutRemovals(const merge::NotebookContent& before,
     return kept;
 }
 
+// Brings the working folder from `ours` to `merged`: changed and new members
+// first, then Tree.ini and Z.ini, then the files of deleted topics.
+store::Status applyMerge(const paths::NotebookPaths& paths, const merge::NotebookContent& ours,
+                         const merge::NotebookContent& merged, store::FileSystem& fs) {
+    const merge::NotebookContent firstStep = withoutRemovals(ours, merged);
+    store::Status status = merge::writeFolderContent(paths.workingFolder, ours, firstStep, fs);
+    if (status.ok())
+        status = restoreIniFiles(paths, fs);
+    if (status.ok())
+        status = merge::writeFolderContent(paths.workingFolder, firstStep, merged, fs);
+    return status;
+}
+
 } // namespace
 
 QString thisHost() {
@@ -114,16 +127,36 @@ DiskMerge mergeChangesOnDisk(const paths::NotebookPaths& paths, store::FileSyste
         !(result.status = merge::mergeNotebooks(baseContent, ours, theirs, merged, result.report))
              .ok())
         return result;
-    const merge::NotebookContent firstStep = withoutRemovals(ours, merged);
-    if (!(result.status = merge::writeFolderContent(paths.workingFolder, ours, firstStep, fs))
-             .ok() ||
-        !(result.status = restoreIniFiles(paths, fs)).ok() ||
-        !(result.status = merge::writeFolderContent(paths.workingFolder, firstStep, merged, fs))
-             .ok())
+    if (!(result.status = applyMerge(paths, ours, merged, fs)).ok())
         return result;
     // Theirs is in the folder now: it is the state both machines share.
     rememberBase(paths.packageFile, paths.workingFolder);
     result.outcome = Outcome::Merged;
+    return result;
+}
+
+DiskMerge mergeCopyIntoFolder(const paths::NotebookPaths& paths, const QString& copy,
+                              store::FileSystem& fs) {
+    DiskMerge result;
+    merge::NotebookContent theirs, ours, merged;
+    if (!merge::readPackageContent(copy, theirs).ok()) {
+        result.outcome = Outcome::Unreadable;
+        result.status = {store::Status::Code::Corrupt, copy};
+        return result;
+    }
+    result.outcome = Outcome::Failed;
+    // The folder's members must hold its tree and runtime file as they are now.
+    for (const auto& [ini, compressed] :
+         {std::pair{paths.treeFile, paths.compressedTreeFile()},
+          std::pair{paths.runtimeFile, paths.compressedRuntimeFile()}})
+        if (QFileInfo::exists(ini) &&
+            !(result.status = store::compressFile(ini, compressed, fs)).ok())
+            return result;
+    if (!(result.status = merge::readFolderContent(paths.workingFolder, ours)).ok() ||
+        !(result.status = merge::mergeCopies(ours, theirs, merged, result.report)).ok() ||
+        !(result.status = applyMerge(paths, ours, merged, fs)).ok())
+        return result;
+    result.outcome = result.report.changed ? Outcome::Merged : Outcome::Unchanged;
     return result;
 }
 

@@ -51,4 +51,10 @@ struct DiskMerge {
 // remembered as the new common state.
 DiskMerge mergeChangesOnDisk(const paths::NotebookPaths& paths, store::FileSystem& fs);
 
+// Merges the package `copy` (a conflict copy a file-sync engine made) into
+// the working folder, two-way: topics the same on both fold into one, those
+// that differ are both kept. Unreadable leaves everything as it was.
+DiskMerge mergeCopyIntoFolder(const paths::NotebookPaths& paths, const QString& copy,
+                              store::FileSystem& fs);
+
 } // namespace oxlin::session

@@ -1,5 +1,6 @@
 #include "core/session/notebook_session.h"
 
+#include "core/session/conflict_copies.h"
 #include "core/session/disk_changes.h"
 #include "core/session/welcome.h"
 #include "core/store/atomic_file.h"
@@ -294,12 +295,37 @@ Status NotebookSession::save() {
         return fail({SessionProblem::Kind::FileNotWritten, paths_.treeFile, 0});
     const Status packed = packNotebook();
     if (mergedInPack_) {
-        // The tree on screen is the merged one from now on.
-        loadTree();
-        call(hooks_.startIndexWorker);
+        reloadMergedTree();
         call(hooks_.mergedFromDisk);
     }
     return packed;
+}
+
+void NotebookSession::reloadMergedTree() {
+    call(hooks_.waitForIndexWorker);
+    loadTree();
+    call(hooks_.startIndexWorker);
+}
+
+Status NotebookSession::mergeConflictCopy(const QString& copy) {
+    problem_ = {};
+    if (outcome_ == OpenOutcome::Refused)
+        return fail(refusal_);
+    (void)saveOpenTopic();
+    if (!tree::saveTree(tree_, paths_.treeFile))
+        return fail({SessionProblem::Kind::FileNotWritten, paths_.treeFile, 0});
+    const DiskMerge merged = mergeCopyIntoFolder(paths_, copy, fs_);
+    if (merged.outcome == DiskMerge::Outcome::Unreadable)
+        return merged.status;
+    if (merged.outcome == DiskMerge::Outcome::Failed)
+        return fail({SessionProblem::Kind::FileNotWritten, merged.status.path(), 0,
+                     merged.status.systemError()});
+    lastMerge_ = merged.report;
+    if (merged.outcome == DiskMerge::Outcome::Merged)
+        reloadMergedTree();
+    if (!putMergedCopyAside(dataFolder_, copy))
+        return {Status::Code::WriteFailed, copy};
+    return {};
 }
 
 bool NotebookSession::closeTree() {

@@ -113,6 +113,12 @@ public:
     bool closeTree();
     // Writes Tree.ini (when the window is hidden or minimised).
     bool saveTreeFile();
+    // Merges a conflict copy of the open notebook (conflict_copies.h) into it,
+    // two-way: topics the same in both fold into one, those that differ are
+    // both kept (lastMerge() says which); then reloads the tree and moves the
+    // copy into the data folder's "Merged" folder. A copy that cannot be read
+    // is Corrupt and left where it is; one merged but not moved, WriteFailed.
+    store::Status mergeConflictCopy(const QString& copy);
     // Closes the notebook before another becomes current. The working folder
     // is removed only when the package was written; otherwise it stays and
     // the next open resumes from it. Returns the packing's result.
@@ -143,6 +149,8 @@ private:
     void leaveOtherMachinesFolder();
     // Merges changes made to the package on disk since it was read.
     store::Status mergeChangesOnDisk();
+    // The tree on screen becomes the merged one in the working folder.
+    void reloadMergedTree();
     // Loads the tree, adds the welcome topic when `welcome` asks for it and
     // the notebook is new and empty, and starts the index worker.
     void loadTreeAndStart(bool welcome);

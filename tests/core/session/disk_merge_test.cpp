@@ -1,7 +1,9 @@
 // Two machines share a data folder through a file-sync engine: what one
 // saves while the other has the notebook open is merged, never overwritten.
+#include "core/session/conflict_copies.h"
 #include "core/session/disk_changes.h"
 #include "core/session/notebook_session.h"
+#include "core/session/notebooks.h"
 #include "core/store/compressed_file.h"
 #include "core/store/profile.h"
 #include "core/tree/topic_files.h"
@@ -150,6 +152,53 @@ TEST_F(DiskMergeTest, AnotherMachinesWorkingFolderIsNeitherResumedNorRemoved) {
     ASSERT_TRUE(first->exitNotebook().ok());
     EXPECT_EQ(readAll(QDir(foreign).filePath("Tree.ini")), "[\\]\r\nOnlyThere.txt=9\r\n");
     EXPECT_FALSE(QFileInfo::exists(first->paths().workingFolder));
+}
+
+TEST(ConflictCopies, TheThreeEnginesNamesAreKnown) {
+    QString madeOn;
+    EXPECT_EQ(conflictCopyOf("Book.sync-conflict-20261208-101010-ABCDEFG.xzz", &madeOn), "Book");
+    EXPECT_EQ(madeOn, "2026-12-08 10:10:10");
+    EXPECT_EQ(conflictCopyOf("My Book (conflicted copy 2026-12-08 101010).xzz", &madeOn),
+              "My Book");
+    EXPECT_EQ(madeOn, "2026-12-08 10:10:10");
+    EXPECT_EQ(conflictCopyOf("Book (laptop's conflicted copy 2026-12-08).xzz", &madeOn), "Book");
+    EXPECT_EQ(madeOn, "2026-12-08");
+    EXPECT_EQ(conflictCopyOf("Book (laptop's conflicted copy 2026-12-08 (1)).xzz"), "Book");
+    for (const char* name : {"Book.xzz", "Book (copy).xzz", "Book.sync-conflict-2026.xzz",
+                             "Book.sync-conflict-20261208-101010-ABCDEFG.xtz"})
+        EXPECT_TRUE(conflictCopyOf(name).isEmpty()) << name;
+}
+
+TEST_F(DiskMergeTest, AConflictCopyIsMergedAndPutAside) {
+    shareNotebook();
+    auto second = open(2);
+    setTopic(*second, "A.txt", "a, second");
+    setTopic(*second, "C.txt", "c, second");
+    ASSERT_TRUE(second->exitNotebook().ok());
+    const QString copy = QDir(data(1)).filePath("Book.sync-conflict-20261208-101010-ABCDEFG.xzz");
+    ASSERT_TRUE(QFile::copy(package(2), copy));
+    EXPECT_EQ(listNotebooks(data(1)), QStringList{"Book"});
+    const std::vector<ConflictCopy> found = findConflictCopies(data(1), "Book");
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].path, copy);
+
+    auto first = open(1);
+    setTopic(*first, "A.txt", "a, first");
+    const QString damaged = QDir(data(1)).filePath("Book (conflicted copy 2026-12-08 101010).xzz");
+    writeAll(damaged, "not a package");
+    EXPECT_EQ(first->mergeConflictCopy(damaged).code(), store::Status::Code::Corrupt);
+    EXPECT_EQ(readAll(damaged), "not a package");
+
+    ASSERT_TRUE(first->mergeConflictCopy(copy).ok());
+    EXPECT_EQ(first->lastMerge().keptTwice, QStringList{"A.txt"});
+    EXPECT_EQ(topics(*first), (QStringList{"A.txt=a, first", "A (other copy).txt=a, second",
+                                           "B.txt=b", "C.txt=c, second"}));
+    EXPECT_FALSE(QFileInfo::exists(copy));
+    EXPECT_TRUE(QFileInfo::exists(
+        QDir(data(1)).filePath("Merged/Book.sync-conflict-20261208-101010-ABCDEFG.xzz")));
+    // What was merged is saved with the notebook.
+    ASSERT_TRUE(first->exitNotebook().ok());
+    EXPECT_EQ(topics(*open(1)).size(), 4);
 }
 
 } // namespace
