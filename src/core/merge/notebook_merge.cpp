@@ -180,8 +180,8 @@ void Merger::deletedOnTheirs(qint32 id) {
         report_.keptDespiteDelete.append(merged_.pathOf(id));
         return;
     }
-    merged_.removeTopic(id);
-    result_.remove(NotebookContent::topicMember(id));
+    if (merged_.removeTopic(id))
+        result_.remove(NotebookContent::topicMember(id));
 }
 
 void Merger::mergeFolders() {

@@ -65,6 +65,7 @@ void MergedTree::load(const Side& ours) {
         if (!item.isTopic())
             return;
         highestId_ = std::max(highestId_, item.record->fileId);
+        ++itemsWithId_[item.record->fileId];
         if (!byId_.contains(item.record->fileId))
             byId_.insert(item.record->fileId, item.handle);
     });
@@ -96,8 +97,10 @@ void MergedTree::insertTopicLike(const Side& side, ItemHandle sideItem, qint32 i
     const ItemHandle item =
         tree_.insertItem(parent, position, label, tree::kTextImage, tree::TopicRecord{id});
     changed_ = true;
-    if (item != kNoItem)
+    if (item != kNoItem) {
         byId_.insert(id, item);
+        ++itemsWithId_[id];
+    }
 }
 
 void MergedTree::insertCopyAfter(qint32 id, qint32 newId, const QString& label) {
@@ -106,8 +109,10 @@ void MergedTree::insertCopyAfter(qint32 id, qint32 newId, const QString& label) 
         tree_.insertItem(tree_.parent(original), tree::InsertPosition::after(original), label,
                          tree::kTextImage, tree::TopicRecord{newId});
     changed_ = true;
-    if (item != kNoItem)
+    if (item != kNoItem) {
         byId_.insert(newId, item);
+        ++itemsWithId_[newId];
+    }
 }
 
 void MergedTree::moveTopic(qint32 id, const Location& to) {
@@ -124,10 +129,18 @@ void MergedTree::moveTopic(qint32 id, const Location& to) {
         tree_.setLabel(item, to.label);
 }
 
-void MergedTree::removeTopic(qint32 id) {
+bool MergedTree::removeTopic(qint32 id) {
     tree_.removeItem(topic(id));
     byId_.remove(id);
     changed_ = true;
+    if (--itemsWithId_[id] <= 0)
+        return true;
+    // Another item carrying the same id (a hand-made tree) keeps the file.
+    tree_.walk([&](const TreeItem& item, int) {
+        if (item.isTopic() && item.record->fileId == id && !byId_.contains(id))
+            byId_.insert(id, item.handle);
+    });
+    return !byId_.contains(id);
 }
 
 ItemHandle MergedTree::childFolder(ItemHandle parent, const QString& label) const {

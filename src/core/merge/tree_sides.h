@@ -84,7 +84,9 @@ public:
     // A second topic right after the topic `id`.
     void insertCopyAfter(qint32 id, qint32 newId, const QString& label);
     void moveTopic(qint32 id, const Location& to);
-    void removeTopic(qint32 id);
+    // Removes the item of `id`; true when no other item names its file, which
+    // may then go too.
+    bool removeTopic(qint32 id);
     // The folder at `path`, made with its missing parents.
     tree::ItemHandle ensureFolder(const QString& path);
     // Removes the folder at `path` unless its subtree holds a topic or a
@@ -99,6 +101,7 @@ private:
 
     tree::TopicTree tree_;
     QHash<qint32, tree::ItemHandle> byId_;
+    QHash<qint32, int> itemsWithId_;
     qint32 highestId_ = 0;
     bool changed_ = false;
 };

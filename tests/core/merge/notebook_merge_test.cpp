@@ -101,6 +101,20 @@ TEST(NotebookMerge, DeleteGoesOnlyWhenTheOtherSideLeftTheTopicAlone) {
     EXPECT_EQ(report.keptDespiteDelete.size(), 2);
 }
 
+TEST(NotebookMerge, ADeleteNeverTakesTheFileOfAnotherItem) {
+    Book base = baseBook();
+    base.topics[QStringLiteral("Home\\Twin.txt")] = {1, "plan"}; // a hand-made tree: id 1 twice
+    Book theirs = base;
+    theirs.topics.erase(QStringLiteral("Plan.txt"));
+    theirs.topics.erase(QStringLiteral("Home\\Twin.txt"));
+    const Book result = merged(base, base, theirs);
+    EXPECT_EQ(result.topics.size(), 4u);
+    const auto twin = std::find_if(result.topics.begin(), result.topics.end(),
+                                   [](const auto& topic) { return topic.second.id == 1; });
+    ASSERT_NE(twin, result.topics.end());
+    EXPECT_EQ(twin->second.text, "plan");
+}
+
 TEST(NotebookMerge, MovesAndRenamesOnOneSideApply) {
     Book ours = baseBook(), theirs = baseBook();
     theirs.topics.erase(QStringLiteral("Work\\Notes.txt"));
