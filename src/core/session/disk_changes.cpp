@@ -129,6 +129,7 @@ DiskMerge mergeChangesOnDisk(const paths::NotebookPaths& paths, store::FileSyste
         return result;
     if (!(result.status = applyMerge(paths, ours, merged, fs)).ok())
         return result;
+    result.treeChanged = ours.bytes(QStringLiteral("Tree")) != merged.bytes(QStringLiteral("Tree"));
     // Theirs is in the folder now: it is the state both machines share.
     rememberBase(paths.packageFile, paths.workingFolder);
     result.outcome = Outcome::Merged;
@@ -156,6 +157,7 @@ DiskMerge mergeCopyIntoFolder(const paths::NotebookPaths& paths, const QString& 
         !(result.status = merge::mergeCopies(ours, theirs, merged, result.report)).ok() ||
         !(result.status = applyMerge(paths, ours, merged, fs)).ok())
         return result;
+    result.treeChanged = ours.bytes(QStringLiteral("Tree")) != merged.bytes(QStringLiteral("Tree"));
     result.outcome = result.report.changed ? Outcome::Merged : Outcome::Unchanged;
     return result;
 }

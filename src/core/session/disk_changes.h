@@ -41,6 +41,7 @@ struct DiskMerge {
     Outcome outcome = Outcome::Unchanged;
     merge::MergeReport report;
     store::Status status;
+    bool treeChanged = false; // Tree.ini is not what it was: the tree must be read again
 };
 
 // When the package on disk is no longer the one remembered, merges its

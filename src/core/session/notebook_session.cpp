@@ -281,6 +281,7 @@ Status NotebookSession::mergeChangesOnDisk() {
     }
     lastMerge_ = merged.report;
     mergedInPack_ = merged.report.changed;
+    mergedTreeChanged_ = merged.treeChanged;
     return {};
 }
 
@@ -295,7 +296,9 @@ Status NotebookSession::save() {
         return fail({SessionProblem::Kind::FileNotWritten, paths_.treeFile, 0});
     const Status packed = packNotebook();
     if (mergedInPack_) {
-        reloadMergedTree();
+        // Handles the window holds stay good unless the tree itself changed.
+        if (mergedTreeChanged_)
+            reloadMergedTree();
         call(hooks_.mergedFromDisk);
     }
     return packed;
@@ -321,7 +324,7 @@ Status NotebookSession::mergeConflictCopy(const QString& copy) {
         return fail({SessionProblem::Kind::FileNotWritten, merged.status.path(), 0,
                      merged.status.systemError()});
     lastMerge_ = merged.report;
-    if (merged.outcome == DiskMerge::Outcome::Merged)
+    if (merged.outcome == DiskMerge::Outcome::Merged && merged.treeChanged)
         reloadMergedTree();
     if (!putMergedCopyAside(dataFolder_, copy))
         return {Status::Code::WriteFailed, copy};

@@ -25,7 +25,8 @@ struct SessionHooks {
     std::function<void()> waitForIndexWorker;      // before the tree is emptied and packed
     std::function<void()> forgetOpenedTopics;      // close: last opened topic, last export path
     std::function<void()> mergedFromDisk; // a pack merged in changes made on another machine
-                                          // (lastMerge()); at Save the tree was reloaded
+                                          // (lastMerge()); at Save the tree was reloaded when
+                                          // they changed it, and topics may have new text
 };
 
 // Why a notebook could not be opened or saved, for the programs to word.
@@ -172,7 +173,8 @@ private:
     SessionProblem refusal_;  // why the working folder is refused, while it is
     bool welcomeDue_ = false; // welcomeOnNextOpen() was asked for
     merge::MergeReport lastMerge_;
-    bool mergedInPack_ = false; // the last pack merged changes in
+    bool mergedInPack_ = false;      // the last pack merged changes in
+    bool mergedTreeChanged_ = false; // ... and they changed the tree
 };
 
 } // namespace oxlin::session
