@@ -26,7 +26,7 @@ std::vector<Command> allCommands(const RichTextCommands& richText) {
     std::vector<Command> all;
     for (std::vector<Command> commands :
          {storeCommands(), treeCommands(), transferCommands(richText), rtfCommands(richText),
-          searchCommands(richText)})
+          searchCommands(richText), mergeCommands(richText)})
         all.insert(all.end(), commands.begin(), commands.end());
     return all;
 }

@@ -48,6 +48,8 @@ struct RichTextCommands {
     std::function<int(const QStringList&)> exportAs;
     // `oxlin import ... --markdown`, given the arguments after its name.
     std::function<int(const QStringList&)> importMarkdown;
+    // `oxlin show PACKAGE`: the tree and each topic's visible text.
+    std::function<int(const QString& package)> show;
 };
 
 // Each group of subcommands lives in its own file.
@@ -72,6 +74,7 @@ QString itemPathArgument(QString path);
 // returns false (having said why) to stop the import.
 using ImportConversion = std::function<bool(QStringList& paths, const QString& intoPath)>;
 int importConverted(const QStringList& arguments, const ImportConversion& convert);
+std::vector<Command> mergeCommands(const RichTextCommands& richText);
 
 // Output shared by the subcommands: a line of UTF-8 on stdout, and
 // "oxlin: TEXT" on stderr.

@@ -61,5 +61,5 @@ int handOver(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     const auto forward = [argc, argv](auto&&...) { return handOver(argc, argv); };
-    return oxlin::cli::runProgram(argc, argv, {forward, forward, forward, forward});
+    return oxlin::cli::runProgram(argc, argv, {forward, forward, forward, forward, forward});
 }

@@ -110,6 +110,14 @@ QString NotebookMessages::problem(const SessionProblem& problem) {
         return tr("\"%1\" is damaged, and no copy of it could be kept aside (is the disk "
                   "full?)")
             .arg(path);
+    case SessionProblem::Kind::ChangedPackageUnreadable:
+        return tr("\"%1\" was changed by another program and cannot be read, so it was "
+                  "neither merged nor replaced (is it still being copied?)")
+            .arg(path);
+    case SessionProblem::Kind::OtherMachinesFolder:
+        return tr("the folder \"%1\" belongs to the notebook open on another machine; it was "
+                  "left alone and the notebook was opened from its package")
+            .arg(path);
     }
     return {};
 }
@@ -177,6 +185,37 @@ QString NotebookMessages::treeLoadNotes(const QString& package, const tree::Tree
         .arg(notes.skippedLabels)
         .arg(notes.unnamedFolders)
         .arg(notes.renumbered);
+}
+
+QString NotebookMessages::mergedFromOtherMachine(const merge::MergeReport& report) {
+    if (report.keptTwice.isEmpty())
+        return tr("Merged changes made on another machine.");
+    return tr("Merged changes made on another machine; %n topic(s) changed on both are kept "
+              "twice.",
+              nullptr, int(report.keptTwice.size()));
+}
+
+QString NotebookMessages::conflictCopyQuestion(const QString& name, const QString& madeOn) {
+    return tr("Another copy of %1 was made on another machine on %2. Merge it in?")
+        .arg(name, madeOn);
+}
+
+QString NotebookMessages::conflictCopyNotMerged(const QString& copy, const store::Status& status,
+                                                const SessionProblem& problem) {
+    switch (status.code()) {
+    case store::Status::Code::Corrupt:
+        return tr("\"%1\" is damaged or not a notebook; it was not merged and stays where it "
+                  "is.")
+            .arg(copy);
+    case store::Status::Code::WriteFailed:
+        if (problem.isEmpty())
+            return tr("\"%1\" was merged, but could not be moved into the folder \"Merged\".")
+                .arg(copy);
+        break;
+    default:
+        break;
+    }
+    return tr("\"%1\" could not be merged: %2").arg(copy, NotebookMessages::problem(problem));
 }
 
 QString NotebookMessages::recovered() {

@@ -42,6 +42,13 @@ public:
     static QString treeLoadNotes(const QString& package, const tree::TreeLoadNotes& notes);
     // The status note after a start that resumed a working folder.
     static QString recovered();
+    // The status bar's note after a save that merged in another machine's changes.
+    static QString mergedFromOtherMachine(const merge::MergeReport& report);
+    // The question about a conflict copy a file-sync engine made, and why one
+    // was not merged (or, merged, not moved aside).
+    static QString conflictCopyQuestion(const QString& name, const QString& madeOn);
+    static QString conflictCopyNotMerged(const QString& copy, const store::Status& status,
+                                         const session::SessionProblem& problem);
     // The Save or the exit sequence could not write the package.
     static QString saveFailed(const session::SessionProblem& problem, const QString& workingFolder);
     // The exit sequence stops: the open topic could not be saved.

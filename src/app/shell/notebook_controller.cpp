@@ -1,6 +1,8 @@
 #include "app/shell/notebook_controller.h"
 #include "messages/notebook_messages.h"
 
+#include "core/session/conflict_copies.h"
+
 #include "app/base/action_registry.h"
 #include "app/base/command_ids.h"
 #include "app/base/prompter.h"
@@ -168,6 +170,10 @@ session::SessionHooks NotebookController::sessionHooks() {
     };
     hooks.saveKeywordHistory = [this] { search_->saveHistory(); };
     hooks.forgetOpenedTopics = [this] { treeController_->operations().forgetOpenedTopics(); };
+    hooks.mergedFromDisk = [this] {
+        window_->showStatusNote(
+            messages::NotebookMessages::mergedFromOtherMachine(session_->lastMerge()));
+    };
     return hooks;
 }
 
@@ -347,8 +353,29 @@ void NotebookController::reportOpenProblem() {
         warn(messages::NotebookMessages::openedWithProblem(problem));
 }
 
+void NotebookController::offerConflictCopies() {
+    if (session_->lastOpenOutcome() == session::OpenOutcome::Refused)
+        return;
+    const QString name = session_->currentBook().notebookName;
+    for (const session::ConflictCopy& copy :
+         session::findConflictCopies(session_->paths().dataFolder, name)) {
+        if (prompter_.message(messages::NotebookMessages::conflictCopyQuestion(name, copy.madeOn),
+                              tr("Oxlin"), PromptIcon::Question,
+                              PromptButtons::UnaskedYesNo) != PromptAnswer::Yes)
+            continue;
+        const store::Status merged = session_->mergeConflictCopy(copy.path);
+        if (merged.ok())
+            window_->showStatusNote(
+                messages::NotebookMessages::mergedFromOtherMachine(session_->lastMerge()));
+        else
+            warn(messages::NotebookMessages::conflictCopyNotMerged(
+                QFileInfo(copy.path).fileName(), merged, session_->saveProblem()));
+    }
+}
+
 void NotebookController::reportOpenOutcome() {
     reportOpenProblem();
+    offerConflictCopies();
     const session::OpenOutcome outcome = session_->lastOpenOutcome();
     if (outcome == session::OpenOutcome::Resumed) {
         window_->showStatusNote(messages::NotebookMessages::recovered());

@@ -128,6 +128,9 @@ private:
     // Says what the open found wrong: a damaged package or tree file (and
     // where the original is kept), a refused working folder, or a resumed one.
     void reportOpenOutcome();
+    // Asks about each conflict copy a file-sync engine left of the notebook
+    // (session/conflict_copies.h) and merges those the user wants.
+    void offerConflictCopies();
     // A problem the open went on with (a full disk, a working folder it cannot write).
     void reportOpenProblem();
     void reportSaveProblem();

@@ -3,7 +3,7 @@
 namespace oxlin::cli {
 
 RichTextCommands richTextCommands() {
-    return {rtfCommand, searchContent, exportAs, importMarkdown};
+    return {rtfCommand, searchContent, exportAs, importMarkdown, showNotebook};
 }
 
 int run(const QStringList& arguments) {

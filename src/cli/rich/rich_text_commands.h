@@ -10,6 +10,7 @@ int rtfCommand(const QStringList& arguments);
 int searchContent(const QString& package, const QString& keyword, bool matchCase);
 int exportAs(const QStringList& arguments);
 int importMarkdown(const QStringList& arguments);
+int showNotebook(const QString& package);
 
 // Every command run in this process, the rich-text ones included.
 RichTextCommands richTextCommands();

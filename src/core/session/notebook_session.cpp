@@ -1,5 +1,7 @@
 #include "core/session/notebook_session.h"
 
+#include "core/session/conflict_copies.h"
+#include "core/session/disk_changes.h"
 #include "core/session/welcome.h"
 #include "core/store/atomic_file.h"
 #include "core/store/compressed_file.h"
@@ -27,6 +29,7 @@ Status::Code codeFor(SessionProblem::Kind kind) {
     switch (kind) {
     case SessionProblem::Kind::None:
     case SessionProblem::Kind::WorkingFolderNotWritable: // said, but the open goes on
+    case SessionProblem::Kind::OtherMachinesFolder:
         return Status::Code::Ok;
     case SessionProblem::Kind::WorkingFolderIsLink:
         return Status::Code::Refused;
@@ -38,6 +41,7 @@ Status::Code codeFor(SessionProblem::Kind kind) {
     case SessionProblem::Kind::WorkingFolderNotWritten:
     case SessionProblem::Kind::WorkingFolderNotMade:
     case SessionProblem::Kind::DamagedCopyNotKept:
+    case SessionProblem::Kind::ChangedPackageUnreadable:
         break;
     }
     return Status::Code::WriteFailed;
@@ -64,6 +68,7 @@ Status NotebookSession::openNotebook() {
     problem_ = {};
     refusal_ = {};
     tree_.clear();
+    leaveOtherMachinesFolder();
     if (Status usable = checkWorkingFolder(); !usable.ok())
         return usable;
     // A working folder left by a run that did not end normally holds the
@@ -73,9 +78,30 @@ Status NotebookSession::openNotebook() {
         QFileInfo(paths_.treeFile).size() > 0 ||
         (pathExists(paths_.compressedRuntimeFile()) && pathExists(paths_.treeFile));
     Status opened = resumable ? resumeWorkingFolder() : openFromPackage(welcome);
+    if (opened.ok() && hostOf(paths_.workingFolder).isEmpty())
+        recordHost(paths_.workingFolder);
     if (opened.ok() && problem_.isEmpty())
         checkWorkingFolderTakesFiles();
     return opened;
+}
+
+void NotebookSession::leaveOtherMachinesFolder() {
+    const QString host = hostOf(paths_.workingFolder);
+    const NotebookPaths own =
+        NotebookPaths::forNotebook(dataFolder_, QLatin1Char('.') + book_.notebookName +
+                                                    QLatin1Char('.') + safeFileName(thisHost()));
+    const bool otherMachines = !host.isEmpty() && host != thisHost();
+    if (!otherMachines && !pathExists(own.workingFolder))
+        return;
+    if (otherMachines)
+        problem_ = {SessionProblem::Kind::OtherMachinesFolder, paths_.workingFolder, 0};
+    paths_.workingFolder = own.workingFolder;
+    paths_.runtimeFile = own.runtimeFile;
+    paths_.searchIndexFile = own.searchIndexFile;
+    paths_.topicIndexFile = own.topicIndexFile;
+    paths_.treeFile = own.treeFile;
+    fs_.makePath(paths_.workingFolder);
+    fileIds_.setRuntimeFile(paths_.runtimeFile);
 }
 
 Status NotebookSession::checkWorkingFolder() {
@@ -117,6 +143,8 @@ Status NotebookSession::unpackIntoWorkingFolder() {
     UnpackReport report;
     if (unpackPackage(paths_.workingFolder, paths_.packageFile, &report, fs_).ok()) {
         outcome_ = OpenOutcome::Unpacked;
+        // What a later merge compares the package on disk with.
+        rememberBase(paths_.packageFile, paths_.workingFolder);
         if (!report.failed.isEmpty()) {
             // The next pack would leave out what could not be written:
             // the package as it is must survive that.
@@ -222,6 +250,8 @@ Status NotebookSession::packNotebook() {
         if (pathExists(member.ini) && !compressFile(member.ini, member.compressed, fs_).ok())
             return fail({SessionProblem::Kind::FileNotWritten, member.compressed, 0});
     }
+    if (const Status merged = mergeChangesOnDisk(); !merged.ok())
+        return merged;
     const QStringList packed =
         QDir(paths_.workingFolder).entryList({QStringLiteral("*.xtz")}, QDir::Files | QDir::Hidden);
     constexpr auto kMaxPackedMembers = qsizetype(package_format::kMaxPackedEntries);
@@ -231,6 +261,27 @@ Status NotebookSession::packNotebook() {
         !written.ok())
         return fail({SessionProblem::Kind::PackageNotWritten, paths_.packageFile, 0,
                      written.systemError()});
+    rememberBase(paths_.packageFile, paths_.workingFolder);
+    return {};
+}
+
+Status NotebookSession::mergeChangesOnDisk() {
+    mergedInPack_ = false;
+    const DiskMerge merged = session::mergeChangesOnDisk(paths_, fs_);
+    switch (merged.outcome) {
+    case DiskMerge::Outcome::Unchanged:
+        return {};
+    case DiskMerge::Outcome::Unreadable:
+        return fail({SessionProblem::Kind::ChangedPackageUnreadable, paths_.packageFile, 0});
+    case DiskMerge::Outcome::Failed:
+        return fail({SessionProblem::Kind::FileNotWritten, merged.status.path(), 0,
+                     merged.status.systemError()});
+    case DiskMerge::Outcome::Merged:
+        break;
+    }
+    lastMerge_ = merged.report;
+    mergedInPack_ = merged.report.changed;
+    mergedTreeChanged_ = merged.treeChanged;
     return {};
 }
 
@@ -243,7 +294,41 @@ Status NotebookSession::save() {
     // between saves left it: a topic made a second ago is part of it.
     if (outcome_ != OpenOutcome::Refused && !tree::saveTree(tree_, paths_.treeFile))
         return fail({SessionProblem::Kind::FileNotWritten, paths_.treeFile, 0});
-    return packNotebook();
+    const Status packed = packNotebook();
+    if (mergedInPack_) {
+        // Handles the window holds stay good unless the tree itself changed.
+        if (mergedTreeChanged_)
+            reloadMergedTree();
+        call(hooks_.mergedFromDisk);
+    }
+    return packed;
+}
+
+void NotebookSession::reloadMergedTree() {
+    call(hooks_.waitForIndexWorker);
+    loadTree();
+    call(hooks_.startIndexWorker);
+}
+
+Status NotebookSession::mergeConflictCopy(const QString& copy) {
+    problem_ = {};
+    if (outcome_ == OpenOutcome::Refused)
+        return fail(refusal_);
+    (void)saveOpenTopic();
+    if (!tree::saveTree(tree_, paths_.treeFile))
+        return fail({SessionProblem::Kind::FileNotWritten, paths_.treeFile, 0});
+    const DiskMerge merged = mergeCopyIntoFolder(paths_, copy, fs_);
+    if (merged.outcome == DiskMerge::Outcome::Unreadable)
+        return merged.status;
+    if (merged.outcome == DiskMerge::Outcome::Failed)
+        return fail({SessionProblem::Kind::FileNotWritten, merged.status.path(), 0,
+                     merged.status.systemError()});
+    lastMerge_ = merged.report;
+    if (merged.outcome == DiskMerge::Outcome::Merged && merged.treeChanged)
+        reloadMergedTree();
+    if (!putMergedCopyAside(dataFolder_, copy))
+        return {Status::Code::WriteFailed, copy};
+    return {};
 }
 
 bool NotebookSession::closeTree() {
@@ -265,6 +350,8 @@ Status NotebookSession::finishClose(bool everythingWritten) {
         everythingWritten
             ? packNotebook()
             : fail({SessionProblem::Kind::WorkingFolderNotWritten, paths_.workingFolder, 0});
+    if (mergedInPack_)
+        call(hooks_.mergedFromDisk);
     if (packed.ok())
         removeWorkingFolder();
     history_.clear();

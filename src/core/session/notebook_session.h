@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/merge/notebook_merge.h"
 #include "core/session/loaded_notebook.h"
 #include "core/store/status.h"
 
@@ -23,6 +24,9 @@ struct SessionHooks {
     std::function<void()> startIndexWorker;        // after every load of the tree
     std::function<void()> waitForIndexWorker;      // before the tree is emptied and packed
     std::function<void()> forgetOpenedTopics;      // close: last opened topic, last export path
+    std::function<void()> mergedFromDisk; // a pack merged in changes made on another machine
+                                          // (lastMerge()); at Save the tree was reloaded when
+                                          // they changed it, and topics may have new text
 };
 
 // Why a notebook could not be opened or saved, for the programs to word.
@@ -40,6 +44,11 @@ struct SessionProblem {
                                   // copy could be kept before a pack replaces it
         WorkingFolderNotWritable, // path: the working folder, which an open found
                                   // taking no file: nothing changed now can be saved
+        ChangedPackageUnreadable, // path: the package, changed on disk since it was read
+                                  // (another machine's copy) and unreadable: not merged,
+                                  // not packed over
+        OtherMachinesFolder,      // path: the working folder another machine made (said,
+                                  // the open goes on in a folder of this machine's own)
     };
     Kind kind = Kind::None;
     QString path;
@@ -71,6 +80,8 @@ public:
     // why the last open was refused, or what an open that went on could not
     // write; empty when all went well.
     const SessionProblem& saveProblem() const { return problem_; }
+    // What the last pack that merged changes made on another machine did.
+    const merge::MergeReport& lastMerge() const { return lastMerge_; }
 
     // Sets the notebook name from LastBook of Notebook.ini (default "OxlinHelp").
     void readLastBook();
@@ -103,6 +114,12 @@ public:
     bool closeTree();
     // Writes Tree.ini (when the window is hidden or minimised).
     bool saveTreeFile();
+    // Merges a conflict copy of the open notebook (conflict_copies.h) into it,
+    // two-way: topics the same in both fold into one, those that differ are
+    // both kept (lastMerge() says which); then reloads the tree and moves the
+    // copy into the data folder's "Merged" folder. A copy that cannot be read
+    // is Corrupt and left where it is; one merged but not moved, WriteFailed.
+    store::Status mergeConflictCopy(const QString& copy);
     // Closes the notebook before another becomes current. The working folder
     // is removed only when the package was written; otherwise it stays and
     // the next open resumes from it. Returns the packing's result.
@@ -128,6 +145,13 @@ private:
     void writeFirstRuntimeMember();
     // Said as a problem of an open that goes on: nothing is refused.
     void checkWorkingFolderTakesFiles();
+    // A working folder another machine made (a file-sync engine brought it)
+    // is neither resumed nor removed: this machine works in one of its own.
+    void leaveOtherMachinesFolder();
+    // Merges changes made to the package on disk since it was read.
+    store::Status mergeChangesOnDisk();
+    // The tree on screen becomes the merged one in the working folder.
+    void reloadMergedTree();
     // Loads the tree, adds the welcome topic when `welcome` asks for it and
     // the notebook is new and empty, and starts the index worker.
     void loadTreeAndStart(bool welcome);
@@ -148,6 +172,9 @@ private:
     SessionProblem problem_;
     SessionProblem refusal_;  // why the working folder is refused, while it is
     bool welcomeDue_ = false; // welcomeOnNextOpen() was asked for
+    merge::MergeReport lastMerge_;
+    bool mergedInPack_ = false;      // the last pack merged changes in
+    bool mergedTreeChanged_ = false; // ... and they changed the tree
 };
 
 } // namespace oxlin::session

@@ -1,5 +1,7 @@
 #include "core/session/notebooks.h"
 
+#include "core/session/conflict_copies.h"
+
 #include "core/store/file_names.h"
 
 #include <QDir>
@@ -46,7 +48,8 @@ QStringList listNotebooks(const QString& dataFolder) {
     QStringList names;
     for (const QString& file : folder.entryList()) {
         const QString name = file.left(file.lastIndexOf(QLatin1Char('.')));
-        if (checkNotebookName(name) == NameCheck::Accepted)
+        // A sync engine's second copy of a notebook is merged, not opened.
+        if (checkNotebookName(name) == NameCheck::Accepted && conflictCopyOf(file).isEmpty())
             names.append(name);
     }
     std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {

@@ -77,6 +77,30 @@ Status writeFailed(const QSaveFile& package) {
     return Status::fromErrno(Code::WriteFailed, package.fileName());
 }
 
+// Writes the directory and trailer after the data area, then puts the
+// package in place and syncs its folder.
+Status finishPackage(QSaveFile& package, const std::vector<Entry>& entries, std::uint64_t total,
+                     FileSystem& fs) {
+    const QString packageFile = package.fileName();
+    QByteArray directory(qsizetype(entries.size() * pf::kEntrySize + pf::kTrailerSize), '\0');
+    auto* out = reinterpret_cast<unsigned char*>(directory.data());
+    for (const Entry& entry : entries) {
+        std::memcpy(out, entry.name.constData(), std::size_t(entry.name.size()));
+        writeLe32(out + 8, entry.offset);
+        writeLe32(out + 12, entry.size);
+        out += pf::kEntrySize;
+    }
+    writeLe32(out, std::uint32_t(total));
+    if (package.write(directory) != directory.size())
+        return dropPackage(package, writeFailed(package));
+    if (!fs.commit(package))
+        return Status::fromErrno(Code::WriteFailed, packageFile);
+    const QString folder = QFileInfo(packageFile).absolutePath();
+    if (!fs.syncFolder(folder))
+        return Status::fromErrno(Code::WriteFailed, folder);
+    return {};
+}
+
 } // namespace
 
 Status packFolder(const QString& workingFolder, const QString& packageFile, FileSystem& fs) {
@@ -117,24 +141,27 @@ Status packFolder(const QString& workingFolder, const QString& packageFile, File
     }
     if (entries.empty())
         return dropPackage(package, Status(Code::NotFound, workingFolder));
+    return finishPackage(package, entries, total, fs);
+}
 
-    QByteArray directory(qsizetype(entries.size() * pf::kEntrySize + pf::kTrailerSize), '\0');
-    auto* out = reinterpret_cast<unsigned char*>(directory.data());
-    for (const Entry& entry : entries) {
-        std::memcpy(out, entry.name.constData(), std::size_t(entry.name.size()));
-        writeLe32(out + 8, entry.offset);
-        writeLe32(out + 12, entry.size);
-        out += pf::kEntrySize;
+Status packMembers(const std::vector<PackageMember>& members, const QString& packageFile,
+                   FileSystem& fs) {
+    if (members.empty() || members.size() > pf::kMaxPackedEntries)
+        return Status(members.empty() ? Code::NotFound : Code::TooLarge, packageFile);
+    QSaveFile package(packageFile);
+    if (Status opened = openForReplace(package); !opened.ok())
+        return opened;
+    std::vector<Entry> entries;
+    std::uint64_t total = 0;
+    for (const PackageMember& member : members) {
+        if (total + std::uint64_t(member.bytes.size()) > 0xFFFFFFFFull)
+            return dropPackage(package, Status(Code::TooLarge, packageFile));
+        if (package.write(member.bytes) != member.bytes.size())
+            return dropPackage(package, writeFailed(package));
+        entries.push_back({memberName(member.name), std::uint32_t(total), std::uint32_t(member.bytes.size())});
+        total += std::uint64_t(member.bytes.size());
     }
-    writeLe32(out, std::uint32_t(total));
-    if (package.write(directory) != directory.size())
-        return dropPackage(package, writeFailed(package));
-    if (!fs.commit(package))
-        return Status::fromErrno(Code::WriteFailed, packageFile);
-    const QString folder = QFileInfo(packageFile).absolutePath();
-    if (!fs.syncFolder(folder))
-        return Status::fromErrno(Code::WriteFailed, folder);
-    return {};
+    return finishPackage(package, entries, total, fs);
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include "core/store/status.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QFile>
 #include <QHash>
 #include <QMutex>
@@ -12,6 +13,7 @@
 
 #include <cstdint>
 #include <unordered_map>
+#include <vector>
 
 namespace oxlin::store {
 
@@ -25,6 +27,18 @@ namespace oxlin::store {
 // WriteFailed, with the system's error, for a failed write, commit or sync.
 Status packFolder(const QString& workingFolder, const QString& packageFile,
                   FileSystem& fs = FileSystem::real());
+
+// A member held in memory: its name (without ".xtz") and its stored bytes.
+struct PackageMember {
+    QString name;
+    QByteArray bytes;
+};
+
+// Writes `members`, in the order given, as the package, replacing it only
+// when complete and syncing its folder, as packFolder does: for a notebook
+// that is not in a folder (a merge of two packages).
+Status packMembers(const std::vector<PackageMember>& members, const QString& packageFile,
+                   FileSystem& fs = FileSystem::real());
 
 // What an unpack left out, by member name (without ".xtz").
 struct UnpackReport {
@@ -80,6 +94,15 @@ public:
     bool read(const QString& name, QByteArray& out) const;
     // The stored (compressed) size of a member, -1 when there is none.
     qint64 memberSize(const QString& name) const;
+    // The stored bytes of a member as a view of the mapped package, without
+    // a copy (a merge compares thousands); empty when the package is not
+    // mapped or has no such member. Valid while the reader stays open.
+    QByteArrayView view(const QString& name) const {
+        const Place* found = mapped_ ? find(name) : nullptr;
+        if (!found || qint64(found->offset) + qint64(found->size) > mappedSize_)
+            return {};
+        return {reinterpret_cast<const char*>(mapped_) + found->offset, qsizetype(found->size)};
+    }
 
 private:
     struct Place {

@@ -203,7 +203,7 @@ TEST_F(NotebookSessionTest, SequencesCallTheirHooksInOrder) {
     NotebookSession session(profiles, data(),
                             {checkedHook("saveEditor"), checkedHook("shutDown"), hook("lastEdit"),
                              checkedHook("compress"), hook("keywords"), hook("start"), hook("wait"),
-                             hook("forget")});
+                             hook("forget"), hook("merged")});
     session.setUpPaths();
     (void)session.openNotebook();
     EXPECT_TRUE(session.save().ok());
