@@ -59,9 +59,11 @@ bool Destinations::word(GroupState& s, Action action, int n, bool star) {
             s.destination = Destination::Skip; // \*\listpicture and the like
         return true;
     case Destination::ListLevelText:
-        return true; // \leveltemplateid, and \uN of a bullet: its fallback is text enough
+        if (action == Action::Unicode)
+            lists.levelUnicode(n); // a bullet glyph
+        return true;
     case Destination::ParagraphNumbering:
-        numbering.word(action);
+        numbering.word(action, n);
         return true;
     case Destination::NestedRowProperties:
         switch (action) {

@@ -7,6 +7,8 @@
 #include "richtext/rtf_table_builder.h"
 
 #include <QHash>
+
+#include <array>
 #include <QString>
 
 class QTextCursor;
@@ -46,8 +48,15 @@ private:
     // Puts the cursor where content goes: in the cell of the table at the
     // paragraph's depth (or at `depth`, when given), then makes a pending paragraph.
     void beginContent(const GroupState& group, int depth = -1);
-    // Makes the cursor's paragraph an item of the list `para` names, if any.
-    void joinList(const ParState& para);
+    // Makes the cursor's paragraph an item of the list its paragraph format
+    // names, if any; `group` is the state at its paragraph mark.
+    void joinList(const GroupState& group);
+    void joinTableList(const GroupState& group);
+    void joinNumberedParagraph(const GroupState& group);
+    void setNumberFormat(const ListLevel& level, const CharState& mark);
+    QString fontName(int font) const;
+
+    static constexpr int kListDepths = 9;
 
     QTextCursor& cursor_;
     const bool fragment_;
@@ -56,7 +65,10 @@ private:
     PictureBuilder pictures_;
     TableBuilder tables_;
     const ListTable& listTable_;
-    QHash<int, QTextList*> listsByLs_; // the lists made so far, by \lsN
+    const ParagraphNumbering& numbering_;
+    const FontTable& fonts_;
+    // The list of each level of each \lsN whose items are being read.
+    QHash<int, std::array<QTextList*, kListDepths>> listsByLs_;
 };
 
 } // namespace oxlin::richtext::reading

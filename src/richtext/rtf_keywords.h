@@ -27,7 +27,8 @@ enum class Action : std::uint8_t {
     FirstIndent, SpaceBefore, SpaceAfter, InTable, TableDepth, ListStyle, ListLevelNumber,
     // lists: the list tables and old-style paragraph numbering
     ListDefinition, ListLevel, LevelNumberFormat, LevelNumberFormatNew, LevelText,
-    LevelNumbers, ListId, ListOverride, PnBullet, PnBody,
+    LevelNumbers, LevelStartAt, LevelNoRestart, ListId, ListOverride, PnBullet, PnBody,
+    PnLevel, PnStart, PnFont, PnFontSize, PnTextBefore, PnTextAfter,
     PnDecimal, PnLowerLetter, PnUpperLetter, PnLowerRoman, PnUpperRoman,
     // tables
     RowDefaults, CellX, CellMergeUp, CellMergeLeft, NestedRowProperties,
