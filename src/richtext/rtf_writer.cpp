@@ -268,14 +268,13 @@ void Writer::writeBlock(const QTextBlock& block, int depth) {
         word("qc");
     else if (align & (Qt::AlignRight | Qt::AlignTrailing) && !(align & Qt::AlignLeft))
         word("qr");
-    if (const QTextList* list = block.textList()) {
+    if (block.textList()) {
         // A list item: its list indents it, with the marker hanging before it.
-        const int level = std::max(1, list->format().indent());
+        const ListItem item = listItem(block);
         word("fi", -360);
-        word("li", 720 * level);
-        word("ls", listIndex(list));
-        if (level > 1)
-            word("ilvl", level - 1);
+        word("li", 720 * (item.depth + 1));
+        word("ls", item.ls);
+        word("ilvl", item.depth);
     } else {
         const double left = format.leftMargin() + format.indent() * document_.indentWidth();
         if (int v = toTwips(left)) word("li", v);
@@ -311,6 +310,8 @@ QByteArray Writer::write() {
     word("uc", 1);
     writeFrameContent(document_.rootFrame());
 
+    // The list table names fonts too, so it is made before the font table.
+    const QByteArray lists = listTables();
     QByteArray body;
     body.swap(body_);
     // Font names go through text(), which writes into body_.
@@ -329,7 +330,7 @@ QByteArray Writer::write() {
                       QByteArray::number(c.green()) + "\\blue" + QByteArray::number(c.blue()) + ';';
         header += "}\r\n";
     }
-    header += listTables();
+    header += lists;
     header += "{\\*\\generator Oxlin;}";
     return header + body + "}\r\n";
 }
