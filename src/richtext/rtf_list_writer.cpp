@@ -56,10 +56,13 @@ Writer::ListItem Writer::listItem(const QTextBlock& block) {
     if (index < 0) {
         // A list deeper than the list of the items before it is a level of
         // the same RTF list, so that the outer numbering goes on after it;
-        // unless that level is taken by a list still open there.
-        if (lastList_ >= 0) {
+        // unless a list is still open at that level, or the level was
+        // defined by a list of another format. Readers start a level's
+        // numbering again under each new item of the level above.
+        if (lastList_ >= 0 && depth > 0) {
             const WrittenList& last = lists_[size_t(lastList_)];
-            if (depth > 0 && !last.open[size_t(depth)] && !last.levels[size_t(depth)])
+            const QTextList* defined = last.levels[size_t(depth)];
+            if (!last.open[size_t(depth)] && (!defined || defined->format() == list->format()))
                 index = lastList_;
         }
         if (index < 0) {
