@@ -65,6 +65,8 @@ bool Destinations::word(GroupState& s, Action action, int n, bool star) {
     case Destination::ParagraphNumbering:
         numbering.word(action, n);
         return true;
+    case Destination::Kept:
+        return true;
     case Destination::NestedRowProperties:
         switch (action) {
         case Action::RowDefaults:
@@ -129,6 +131,9 @@ bool Destinations::open(GroupState& s, Action action) {
         return true;
     case Action::ListTable:
         s.destination = Destination::ListTable;
+        return true;
+    case Action::KeptGroup:
+        s.destination = Destination::Kept;
         return true;
     case Action::ParagraphNumbering:
         numbering.begin();

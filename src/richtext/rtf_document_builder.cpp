@@ -2,9 +2,11 @@
 #include "richtext/rtf_document_builder.h"
 
 #include "richtext/list_properties.h"
+#include "richtext/text_objects.h"
 
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QTextList>
 
 #include <algorithm>
@@ -187,6 +189,24 @@ void DocumentBuilder::insertObject(const ObjectDestination& object, const GroupS
     pictures_.insertObject(cursor_, object, closed.groupStart, groupEnd);
 }
 
+void DocumentBuilder::keepGroup(const GroupState& closed, qsizetype groupEnd, bool footnote,
+                                const GroupState& group) {
+    if (!footnote) {
+        keptDocument_ += pictures_.keptGroup(closed.groupStart, groupEnd);
+        return;
+    }
+    beginContent(group);
+    pictures_.insertFootnote(cursor_, closed.groupStart, groupEnd, ++footnotes_,
+                             formats_.format(group.chars).font());
+}
+
+void DocumentBuilder::keepDocumentWord(QByteArrayView name, int parameter, bool hasParameter) {
+    keptDocument_ += '\\';
+    keptDocument_ += name;
+    if (hasParameter)
+        keptDocument_ += QByteArray::number(parameter);
+}
+
 void DocumentBuilder::finish(const GroupState& group) {
     if (paragraph_.pending) {
         // A whole document's last \par is the end of the text. An inserted
@@ -201,6 +221,12 @@ void DocumentBuilder::finish(const GroupState& group) {
     if (fragment_)
         tables_.leaveAllTables();
     tables_.finish();
+    // What the editor does not show is kept with a whole document, on its root frame.
+    if (!fragment_ && !keptDocument_.isEmpty()) {
+        QTextFrameFormat root = cursor_.document()->rootFrame()->frameFormat();
+        root.setProperty(kKeptDocumentRtfProperty, keptDocument_);
+        cursor_.document()->rootFrame()->setFrameFormat(root);
+    }
 }
 
 } // namespace oxlin::richtext::reading

@@ -41,6 +41,13 @@ public:
                        const GroupState& group);
     void insertObject(const ObjectDestination& object, const GroupState& closed, qsizetype groupEnd,
                       const GroupState& group);
+    // A footnote, header or footer group that started at `closed.groupStart`
+    // and ended at `groupEnd`: a footnote stays where it is, as a mark; the
+    // others are kept with the document.
+    void keepGroup(const GroupState& closed, qsizetype groupEnd, bool footnote,
+                   const GroupState& group);
+    // A page setting (\\paperw, \\margl...), kept with the document.
+    void keepDocumentWord(QByteArrayView name, int parameter, bool hasParameter);
     // The input has ended inside `group`: the last paragraph mark and open tables are settled.
     void finish(const GroupState& group);
 
@@ -59,6 +66,8 @@ private:
     static constexpr int kListDepths = 9;
 
     QTextCursor& cursor_;
+    QByteArray keptDocument_; // headers, footers and page settings, as read
+    int footnotes_ = 0;
     const bool fragment_;
     CharFormats formats_;
     PendingParagraph paragraph_;

@@ -29,6 +29,7 @@ enum class Destination : std::uint8_t {
     ListTable,          // \listtable and \listoverridetable
     ListLevelText,      // {\leveltext} and {\levelnumbers} of a list level
     ParagraphNumbering, // {\*\pn ...}: the numbering of the enclosing paragraph
+    Kept, // footnotes, headers, footers: kept as their RTF, not read
 };
 
 struct CharState {

@@ -13,7 +13,7 @@ enum class Action : std::uint8_t {
     // destinations
     FontTable, ColorTable, SkipGroup, TextGroup, Picture, Object, ObjectData, ObjectResult,
     Field, FieldInstruction, FieldResult, UnicodeAlternative, UnicodeOnly, ListTable,
-    ParagraphNumbering,
+    ParagraphNumbering, KeptGroup,
     // characters
     Par, Line, Tab, Cell, Row, NestCell, NestRow, Char, Unicode, UnicodeSkip,
     // character formats
@@ -29,6 +29,7 @@ enum class Action : std::uint8_t {
     ListDefinition, ListLevel, LevelNumberFormat, LevelNumberFormatNew, LevelText,
     LevelNumbers, LevelStartAt, LevelNoRestart, ListId, ListOverride, PnBullet, PnBody,
     PnLevel, PnStart, PnFont, PnFontSize, PnTextBefore, PnTextAfter,
+    PageSetting,
     PnDecimal, PnLowerLetter, PnUpperLetter, PnLowerRoman, PnUpperRoman,
     // tables
     RowDefaults, CellX, CellMergeUp, CellMergeLeft, NestedRowProperties,

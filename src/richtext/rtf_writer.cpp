@@ -332,6 +332,7 @@ QByteArray Writer::write() {
     }
     header += lists;
     header += "{\\*\\generator Oxlin;}";
+    header += document_.rootFrame()->frameFormat().property(kKeptDocumentRtfProperty).toByteArray();
     return header + body + "}\r\n";
 }
 
