@@ -28,6 +28,7 @@ struct RunState {
     int halfPoints = 0; // 0: not written yet; the first run always says its size
     int foreground = 0;
     int background = 0;
+    int highlight = 0; // \highlight: the background, when one of its palette
     bool bold = false;
     bool italic = false;
     bool underline = false;
