@@ -124,6 +124,8 @@ bool Destinations::open(GroupState& s, Action action) {
         if (s.field >= 0) {
             if (const int link = fields.resultLink(s.field); link >= 0)
                 s.chars.link = link;
+            else if (!fields.instruction(s.field).trimmed().isEmpty())
+                s.chars.fieldResult = s.field; // a page number, date, reference...
         }
         return true;
     case Action::NestedRowProperties:

@@ -75,6 +75,8 @@ private:
     void writeCell(const QTextTableCell& cell, int depth);
     void writeCellContent(QTextFrame::iterator it, int depth, bool& paragraphOpen);
     void writeRuns(const QTextBlock& block);
+    void openField(const QString& instruction);
+    void closeField();
     void writeFragmentText(const QString& text, const QTextCharFormat& format);
     void writePicture(const QTextImageFormat& format);
     void switchTo(const QTextCharFormat& format);
@@ -126,6 +128,9 @@ private:
     QByteArray body_;
     bool delimit_ = false;
     RunState run_;
+    QString openField_;       // the instruction of the field whose result is being written
+    RunState fieldOutside_;   // the formats in effect where it opened
+    bool fieldMayContinue_ = false;
 };
 
 } // namespace oxlin::richtext::writing

@@ -212,6 +212,34 @@ void Writer::writeFragmentText(const QString& s, const QTextCharFormat& format) 
     raw("}");
 }
 
+namespace {
+
+// The field instruction a run is the result of: a hyperlink's, or the one
+// kept from the file read; empty outside fields.
+QString fieldInstructionOf(const QTextCharFormat& format) {
+    const QString href = format.isAnchor() ? format.anchorHref() : QString();
+    if (href.isEmpty())
+        return format.stringProperty(kFieldInstructionProperty);
+    QString target = href;
+    QString argument;
+    if (target.startsWith(u'#')) {
+        argument = QStringLiteral("\\l ");
+        target = target.mid(1);
+    }
+    target.replace(u'\\', QLatin1String("\\\\")).replace(u'"', QLatin1String("\\\""));
+    return QStringLiteral("HYPERLINK ") + argument + u'"' + target + u'"';
+}
+
+// Whether `block` starts with the result of the field `instruction`.
+bool startsWithField(const QTextBlock& block, const QString& instruction) {
+    if (!block.isValid() || block.begin().atEnd())
+        return false;
+    const QTextCharFormat format = block.begin().fragment().charFormat();
+    return !format.isAnchor() && format.stringProperty(kFieldInstructionProperty) == instruction;
+}
+
+} // namespace
+
 void Writer::writeRuns(const QTextBlock& block) {
     if (QTextList* list = block.textList()) {
         // The marker as text, for readers that know no lists.
@@ -222,52 +250,53 @@ void Writer::writeRuns(const QTextBlock& block) {
         word("tab");
         raw("}");
     }
-    QString linkTarget;
-    RunState outside;
-    bool inLink = false;
-    auto closeLink = [&] {
-        if (inLink) {
-            raw("}}}");
-            run_ = outside;
-            inLink = false;
-        }
-    };
+    QString last;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         if (!fragment.isValid())
             continue;
         const QTextCharFormat format = fragment.charFormat();
-        const QString href = format.isAnchor() ? format.anchorHref() : QString();
-        if (inLink && href != linkTarget)
-            closeLink();
-        if (!href.isEmpty() && !inLink) {
-            outside = run_;
-            linkTarget = href;
-            inLink = true;
-            raw("{");
-            word("field");
-            raw("{");
-            word("*");
-            word("fldinst");
-            raw("{");
-            raw("HYPERLINK ");
-            QString target = href;
-            QString argument;
-            if (target.startsWith(u'#')) {
-                argument = QStringLiteral("\\l ");
-                target = target.mid(1);
-            }
-            target.replace(u'\\', QLatin1String("\\\\")).replace(u'"', QLatin1String("\\\""));
-            text(argument + u'"' + target + u'"');
-            raw("}}{");
-            word("fldrslt");
-            raw("{");
-        }
+        const QString instruction = fieldInstructionOf(format);
+        if (instruction != openField_)
+            closeField();
+        if (!instruction.isEmpty() && openField_.isEmpty())
+            openField(instruction);
         writeFragmentText(fragment.text(), format);
+        last = instruction;
     }
-    closeLink();
+    // A field's result that goes on in the next paragraph (a table of
+    // contents) stays one field across the paragraph mark; links end with
+    // their paragraph, as the editor makes them.
+    const bool goesOn = !openField_.isEmpty() && last == openField_ && fieldMayContinue_ &&
+                        !openField_.startsWith(QLatin1String("HYPERLINK ")) &&
+                        startsWithField(block.next(), openField_);
+    if (!goesOn)
+        closeField();
     if (block.length() <= 1)
         switchTo(block.charFormat());
+}
+
+void Writer::openField(const QString& instruction) {
+    fieldOutside_ = run_;
+    openField_ = instruction;
+    raw("{");
+    word("field");
+    raw("{");
+    word("*");
+    word("fldinst");
+    raw("{");
+    text(instruction);
+    raw("}}{");
+    word("fldrslt");
+    raw("{");
+}
+
+void Writer::closeField() {
+    if (openField_.isEmpty())
+        return;
+    raw("}}}");
+    run_ = fieldOutside_;
+    openField_.clear();
 }
 
 void Writer::writeParagraphStart(int depth) {
@@ -280,6 +309,7 @@ void Writer::writeParagraphStart(int depth) {
 
 void Writer::writeBlock(const QTextBlock& block, int depth) {
     const QTextBlockFormat format = block.blockFormat();
+    fieldMayContinue_ = depth == 0; // a cell's next paragraph may be in another cell
     writeParagraphStart(depth);
     const Qt::Alignment align = format.alignment() & Qt::AlignHorizontal_Mask;
     if (align & Qt::AlignJustify)

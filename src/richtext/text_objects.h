@@ -30,6 +30,10 @@ enum TextObjectProperty {
     // QByteArray on the root frame: the page headers and footers, page size
     // and margins of a document read, written back before its text.
     kKeptDocumentRtfProperty,
+    // QString on the result text of a field other than a hyperlink (a page
+    // number, a date, a table of contents): its instruction, written back
+    // around the text.
+    kFieldInstructionProperty,
 };
 
 // Document units are pixels at 96 dpi: 15 twips each.
