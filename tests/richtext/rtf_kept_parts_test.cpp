@@ -78,8 +78,11 @@ TEST(RtfKeptParts, EditingKeepsThePartsAndAPasteBringsNone) {
     EXPECT_TRUE(rtf.contains("Quarterly report header")) << rtf.constData();
     EXPECT_TRUE(rtf.contains("The footnote explains things.")) << rtf.constData();
     EXPECT_FALSE(rtf.contains("pasted header")) << rtf.constData();
-    // A document read afresh has none of the last one's parts.
+    // A document read afresh, as rich or plain text, has none of the last one's parts.
     readRtf(QByteArray("{\\rtf1 plain}"), document);
+    EXPECT_FALSE(writeRtf(document).contains("\\header"));
+    readRtf(kNotes, document);
+    readPlainText("plain", document);
     EXPECT_FALSE(writeRtf(document).contains("\\header"));
 }
 
