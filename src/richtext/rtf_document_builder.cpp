@@ -17,9 +17,8 @@ DocumentBuilder::DocumentBuilder(QByteArrayView input, QTextCursor& cursor, bool
                                  RtfReadReport& report, const Destinations& destinations)
     : cursor_(cursor), fragment_(fragment),
       formats_(destinations.fonts, destinations.colors, destinations.fields),
-      pictures_(input, *cursor.document(), report), tables_(cursor),
-      listTable_(destinations.lists), numbering_(destinations.numbering),
-      fonts_(destinations.fonts) {}
+      pictures_(input, *cursor.document(), report), tables_(cursor), listTable_(destinations.lists),
+      numbering_(destinations.numbering), fonts_(destinations.fonts) {}
 
 namespace {
 

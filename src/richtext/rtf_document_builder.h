@@ -7,9 +7,9 @@
 #include "richtext/rtf_table_builder.h"
 
 #include <QHash>
+#include <QString>
 
 #include <array>
-#include <QString>
 
 class QTextCursor;
 class QTextList;

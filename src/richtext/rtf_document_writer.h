@@ -104,7 +104,7 @@ private:
     int colorIndex(const QColor& color);
     // One list of the list table: the Qt lists written as its levels.
     struct WrittenList {
-        std::array<const QTextList*, kListLevels> levels{}; // the list that defines each level
+        std::array<const QTextList*, kListLevels> levels{};     // the list that defines each level
         std::array<QTextCharFormat, kListLevels> numberFormats; // its first item's paragraph's
         std::array<const QTextList*, kListLevels> open{}; // the list whose items are being written
     };
@@ -128,8 +128,8 @@ private:
     QByteArray body_;
     bool delimit_ = false;
     RunState run_;
-    QString openField_;       // the instruction of the field whose result is being written
-    RunState fieldOutside_;   // the formats in effect where it opened
+    QString openField_;     // the instruction of the field whose result is being written
+    RunState fieldOutside_; // the formats in effect where it opened
     bool fieldMayContinue_ = false;
 };
 

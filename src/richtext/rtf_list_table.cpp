@@ -36,9 +36,17 @@ namespace {
 QTextListFormat::Style bulletStyleOf(const QString& glyph) {
     const char16_t c = glyph.isEmpty() ? u'\x2022' : glyph.back().unicode();
     switch (c) {
-    case u'o': case 0x25E6: case 0x25CB: case 0xF06F:
+    case u'o':
+    case 0x25E6:
+    case 0x25CB:
+    case 0xF06F:
         return QTextListFormat::ListCircle;
-    case 0xA7: case 0xF0A7: case 0x25AA: case 0x25A0: case 0xF06E: case 0xF0FC:
+    case 0xA7:
+    case 0xF0A7:
+    case 0x25AA:
+    case 0x25A0:
+    case 0xF06E:
+    case 0xF0FC:
         return QTextListFormat::ListSquare;
     default:
         return QTextListFormat::ListDisc;
@@ -225,11 +233,22 @@ void ParagraphNumbering::word(Action action, int n) {
     case Action::PnUpperLetter: style_ = 4; return;
     case Action::PnLowerRoman: style_ = 5; return;
     case Action::PnUpperRoman: style_ = 6; return;
-    case Action::PnStart: level_.start = n; return;
-    case Action::PnFont: level_.font = n; return;
-    case Action::PnFontSize: if (n > 0) level_.halfPoints = n; return;
-    case Action::PnTextBefore: textTarget_ = &before_; return;
-    case Action::PnTextAfter: textTarget_ = &after_; return;
+    case Action::PnStart:
+        level_.start = n;
+        return;
+    case Action::PnFont:
+        level_.font = n;
+        return;
+    case Action::PnFontSize:
+        if (n > 0)
+            level_.halfPoints = n;
+        return;
+    case Action::PnTextBefore:
+        textTarget_ = &before_;
+        return;
+    case Action::PnTextAfter:
+        textTarget_ = &after_;
+        return;
     default: return;
     }
 }

@@ -15,8 +15,8 @@ namespace oxlin::richtext::reading {
 // What one level of a list says: its number format, start, the text around
 // the number and the number's own font and size.
 struct ListLevel {
-    int nfc = -1;  // \levelnfc, -1 when not given
-    int nfcn = -1; // \levelnfcn, which newer writers give beside it or alone
+    int nfc = -1;              // \levelnfc, -1 when not given
+    int nfcn = -1;             // \levelnfcn, which newer writers give beside it or alone
     bool numberInText = false; // the level text holds a place for a number
     int start = 1;
     bool noRestart = false;

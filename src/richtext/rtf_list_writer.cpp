@@ -42,8 +42,8 @@ QString levelTextOf(const QTextListFormat& format, int depth) {
         return kept;
     if (bullet)
         return QString(QChar(bulletOf(format.style())));
-    const QString suffix =
-        format.hasProperty(QTextFormat::ListNumberSuffix) ? format.numberSuffix() : QStringLiteral(".");
+    const QString suffix = format.hasProperty(QTextFormat::ListNumberSuffix) ? format.numberSuffix()
+                                                                             : QStringLiteral(".");
     return format.numberPrefix() + QChar(char16_t(depth)) + suffix;
 }
 
@@ -98,7 +98,8 @@ QByteArray Writer::listLevel(const WrittenList& list, int depth) {
                      "\\leveljc0\\leveljcn0\\levelfollow0\\levelstartat" +
                      QByteArray::number(start > 0 ? start : 1) + "\\levelspace0\\levelindent0";
     QByteArray numbers;
-    out += "{\\leveltext\\'" + QByteArray::number(qsizetype(text.size()), 16).rightJustified(2, '0');
+    out +=
+        "{\\leveltext\\'" + QByteArray::number(qsizetype(text.size()), 16).rightJustified(2, '0');
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (c <= 8) {
@@ -119,10 +120,11 @@ QByteArray Writer::listLevel(const WrittenList& list, int depth) {
     if (nfc == 23 && !bulletFont.isEmpty())
         out += "\\f" + QByteArray::number(fontIndex(bulletFont));
     else
-        out += "\\f" + QByteArray::number(fontIndex(families.isEmpty() ? QString() : families.first()));
+        out += "\\f" +
+               QByteArray::number(fontIndex(families.isEmpty() ? QString() : families.first()));
     const double size = number.fontPointSize();
     out += "\\fs" + QByteArray::number(size > 0 ? std::clamp(qRound(size * 2), 1, 3276)
-                                                 : defaultHalfPoints_);
+                                                : defaultHalfPoints_);
     const QByteArray indent = QByteArray::number(720 * (depth + 1));
     return out + "\\fi-360\\li" + indent + "\\lin" + indent + " }";
 }

@@ -48,7 +48,6 @@ public:
     QByteArray keptGroup(qsizetype groupStart, qsizetype groupEnd) const;
 
 private:
-
     QByteArrayView input_;
     QTextDocument& document_;
     RtfReadReport& report_;

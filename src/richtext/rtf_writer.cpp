@@ -85,9 +85,9 @@ namespace {
 
 // The sixteen colours \highlight offers in word processors.
 bool isHighlightColor(const QColor& color) {
-    static constexpr QRgb kPalette[] = {
-        0x000000, 0x0000ff, 0x00ffff, 0x00ff00, 0xff00ff, 0xff0000, 0xffff00, 0xffffff,
-        0x000080, 0x008080, 0x008000, 0x800080, 0x800000, 0x808000, 0x808080, 0xc0c0c0};
+    static constexpr QRgb kPalette[] = {0x000000, 0x0000ff, 0x00ffff, 0x00ff00, 0xff00ff, 0xff0000,
+                                        0xffff00, 0xffffff, 0x000080, 0x008080, 0x008000, 0x800080,
+                                        0x800000, 0x808000, 0x808080, 0xc0c0c0};
     const QRgb rgb = color.rgb() & 0xffffff;
     return std::find(std::begin(kPalette), std::end(kPalette), rgb) != std::end(kPalette);
 }
@@ -126,8 +126,10 @@ void Writer::switchTo(const QTextCharFormat& format) {
     // \chcbpat is any colour of the table; other programs take \highlight
     // as one of a fixed palette, so it comes beside it only for those colours.
     // Our reader takes the last of the two, so \highlight comes first.
-    if (next.highlight != run_.highlight) word("highlight", next.highlight);
-    if (next.background != run_.background) word("chcbpat", next.background);
+    if (next.highlight != run_.highlight)
+        word("highlight", next.highlight);
+    if (next.background != run_.background)
+        word("chcbpat", next.background);
     if (next.bold != run_.bold) next.bold ? word("b") : word("b", 0);
     if (next.italic != run_.italic) next.italic ? word("i") : word("i", 0);
     if (next.underline != run_.underline) next.underline ? word("ul") : word("ulnone");

@@ -19,7 +19,7 @@ QList<QColor> backgrounds(const QTextDocument& document) {
     for (auto it = document.begin().begin(); !it.atEnd(); ++it) {
         const QTextCharFormat format = it.fragment().charFormat();
         colours << (format.background().style() == Qt::NoBrush ? QColor()
-                                                                : format.background().color());
+                                                               : format.background().color());
     }
     return colours;
 }

@@ -32,10 +32,18 @@ QStringList labels(const QTextDocument& document) {
         }
         QString label;
         switch (list->format().style()) {
-        case QTextListFormat::ListDisc: label = QStringLiteral("*"); break;
-        case QTextListFormat::ListCircle: label = QStringLiteral("o"); break;
-        case QTextListFormat::ListSquare: label = QStringLiteral("#"); break;
-        default: label = list->itemText(b); break;
+        case QTextListFormat::ListDisc:
+            label = QStringLiteral("*");
+            break;
+        case QTextListFormat::ListCircle:
+            label = QStringLiteral("o");
+            break;
+        case QTextListFormat::ListSquare:
+            label = QStringLiteral("#");
+            break;
+        default:
+            label = list->itemText(b);
+            break;
         }
         out << QString::number(list->format().indent()) + u' ' + label + u' ' + b.text();
     }
@@ -65,8 +73,8 @@ const QByteArray kWordLists =
     "\\pard\\ls1\\ilvl1 gamma\\par"
     "\\pard\\ls2 roman\\par}";
 
-const QStringList kWordLabels = {"1 1. one",   "1 2. two", "2 a) alpha", "2 b) beta",
-                                 "3 o dot",    "1 3. three", "2 a) gamma", "1 (iii) roman"};
+const QStringList kWordLabels = {"1 1. one", "1 2. two",   "2 a) alpha", "2 b) beta",
+                                 "3 o dot",  "1 3. three", "2 a) gamma", "1 (iii) roman"};
 
 TEST(RtfListLevels, EachLevelHasItsFormatAndTheOuterNumberingGoesOn) {
     QTextDocument document;
@@ -147,17 +155,17 @@ TEST(RtfListLevels, OldStyleNumberingKeepsTheTextAroundTheNumber) {
         "\\pard{\\*\\pn\\pnlvlblt\\pnf1{\\pntxtb\\'b7}}dot\\par}";
     QTextDocument document;
     readRtf(rtf, document);
-    EXPECT_EQ(labels(document),
-              (QStringList{"1 (1) one", "1 (2) two", "1 I. upper", "1 * dot"}));
+    EXPECT_EQ(labels(document), (QStringList{"1 (1) one", "1 (2) two", "1 I. upper", "1 * dot"}));
     QTextDocument back;
     readRtf(writeRtf(document), back);
     EXPECT_EQ(labels(back), labels(document));
 }
 
 TEST(RtfListLevels, CorpusListsKeepTheirLevelsThroughARewrite) {
-    for (const char* name : {"01-msftedit-chinese-gbk-bullets.rtf", "12-riched20-bullets-numbering.rtf",
-                             "18-word2003-lists-table.rtf", "19-word-tables-merged-highlight-lists.rtf",
-                             "29-libreoffice-lists-cjk-font.rtf"}) {
+    for (const char* name :
+         {"01-msftedit-chinese-gbk-bullets.rtf", "12-riched20-bullets-numbering.rtf",
+          "18-word2003-lists-table.rtf", "19-word-tables-merged-highlight-lists.rtf",
+          "29-libreoffice-lists-cjk-font.rtf"}) {
         SCOPED_TRACE(name);
         QTextDocument document;
         readRtf(test::readFixture(QStringLiteral("corpus/") + QLatin1String(name)), document);

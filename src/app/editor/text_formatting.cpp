@@ -123,7 +123,8 @@ QTextListFormat::Style styleAtLevel(QTextListFormat::Style style, int indent) {
     static constexpr QTextListFormat::Style kNumbers[] = {QTextListFormat::ListDecimal,
                                                           QTextListFormat::ListLowerAlpha,
                                                           QTextListFormat::ListLowerRoman};
-    const bool bullet = style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle ||
+    const bool bullet = style == QTextListFormat::ListDisc ||
+                        style == QTextListFormat::ListCircle ||
                         style == QTextListFormat::ListSquare;
     return (bullet ? kBullets : kNumbers)[(indent - 1) % 3];
 }
@@ -155,7 +156,8 @@ void changeListLevel(const QTextBlock& block, bool increase) {
 void changeIndentation(QTextCursor cursor, bool increase) {
     // List paragraphs change level; the others their indentation.
     const std::vector<QTextBlock> blocks = selectedBlocks(cursor);
-    if (std::all_of(blocks.begin(), blocks.end(), [](const QTextBlock& b) { return b.textList(); })) {
+    if (std::all_of(blocks.begin(), blocks.end(),
+                    [](const QTextBlock& b) { return b.textList(); })) {
         cursor.beginEditBlock();
         for (const QTextBlock& b : blocks)
             changeListLevel(b, increase);
