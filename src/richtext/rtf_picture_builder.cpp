@@ -96,6 +96,13 @@ void PictureBuilder::insertObject(QTextCursor& cursor, const ObjectDestination& 
     ++report_.keptObjects;
 }
 
+namespace {
+
+// Longer notes are kept whole but give no tooltip.
+constexpr qsizetype kMaxNoteText = 1 << 20;
+
+} // namespace
+
 void PictureBuilder::insertFootnote(QTextCursor& cursor, qsizetype groupStart, qsizetype groupEnd,
                                     int number, const QFont& font) {
     const QByteArray group = keptGroup(groupStart, groupEnd);
@@ -114,9 +121,11 @@ void PictureBuilder::insertFootnote(QTextCursor& cursor, qsizetype groupStart, q
         painter.drawText(QPointF(1, metrics.ascent()), mark);
     }
     QTextImageFormat format = makeKeptObjectFormat(document_, group, image.size(), image);
-    // Its text, read as a document of its own, shows when the mark is pointed at.
+    // Its text, read as a document of its own, shows when the mark is pointed
+    // at. Not for a note holding notes: each would read the ones inside it
+    // again, as deep as a hostile file nests them.
     const qsizetype word = group.indexOf("\\footnote");
-    if (word >= 0)
+    if (word >= 0 && group.indexOf("\\footnote", word + 9) < 0 && group.size() <= kMaxNoteText)
         format.setToolTip(visibleText("{\\rtf1{" + group.mid(word + 9)));
     cursor.insertImage(format);
     ++report_.keptObjects;

@@ -86,6 +86,23 @@ TEST(RtfKeptParts, EditingKeepsThePartsAndAPasteBringsNone) {
     EXPECT_FALSE(writeRtf(document).contains("\\header"));
 }
 
+TEST(RtfKeptParts, NotesInsideNotesAreKeptWhole) {
+    // As deep as a hostile file may nest them, with a table in each.
+    QByteArray rtf = "{\\rtf1 before";
+    for (int i = 0; i < 3000; ++i)
+        rtf += "{\\footnote \\intbl x\\cell\\row ";
+    rtf += QByteArray(3000, '}') + " after}";
+    QTextDocument document;
+    readRtf(rtf, document);
+    QString text = document.toPlainText();
+    text.remove(QChar::ObjectReplacementCharacter);
+    EXPECT_EQ(text, QStringLiteral("before after"));
+    const qsizetype start = rtf.indexOf("{\\footnote");
+    const QByteArray notes =
+        rtf.mid(start, rtf.lastIndexOf('}', rtf.indexOf(" after")) + 1 - start);
+    EXPECT_TRUE(writeRtf(document).contains(notes));
+}
+
 TEST(RtfKeptParts, LibreOfficeReadsTheKeptParts) {
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     if (soffice.isEmpty())
