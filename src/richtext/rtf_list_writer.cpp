@@ -131,7 +131,7 @@ QByteArray Writer::listLevel(const WrittenList& list, int depth) {
 
 QByteArray Writer::listTables() {
     // One RTF list of nine levels for each group of Qt lists nested in each
-    // other, and one override per list so that \lsN names it: the form Word
+    // other (of one level when nothing is nested), and one override per list so that \lsN names it: the form Word
     // and LibreOffice read.
     if (lists_.empty())
         return {};
@@ -139,8 +139,13 @@ QByteArray Writer::listTables() {
     QByteArray overrides = "{\\*\\listoverridetable";
     for (size_t i = 0; i < lists_.size(); ++i) {
         const QByteArray id = QByteArray::number(qsizetype(i + 1));
-        table += "\r\n{\\list\\listtemplateid" + id;
-        for (int depth = 0; depth < kListLevels; ++depth)
+        // A list of one level is a simple list: nine levels for every bulleted
+        // paragraph would make the file grow for nothing.
+        const auto& levels = lists_[i].levels;
+        const bool simple = std::all_of(levels.begin() + 1, levels.end(),
+                                        [](const QTextList* list) { return !list; });
+        table += "\r\n{\\list\\listtemplateid" + id + (simple ? "\\listsimple" : "");
+        for (int depth = 0; depth < (simple ? 1 : kListLevels); ++depth)
             table += listLevel(lists_[i], depth);
         table += "{\\listname ;}\\listid" + id + "}";
         overrides += "\r\n{\\listoverride\\listid" + id + "\\listoverridecount0\\ls" + id + "}";
