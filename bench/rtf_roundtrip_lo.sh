@@ -28,8 +28,10 @@ work=${positional[2]:-$(mktemp -d /tmp/rtf-roundtrip-lo.XXXXXX)}
 command -v soffice >/dev/null || { echo "soffice (LibreOffice) is not installed" >&2; exit 1; }
 [ -x "$oxlin" ] || { echo "no oxlin program at $oxlin" >&2; exit 1; }
 
-rm -rf "$work/rewritten" "$work/html-original" "$work/html-rewritten" "$work/lo-profile"
-mkdir -p "$work/rewritten" "$work/html-original" "$work/html-rewritten"
+rm -rf "$work/rewritten" "$work/html-original" "$work/html-rewritten" "$work/text-original" \
+  "$work/text-rewritten" "$work/lo-profile"
+mkdir -p "$work/rewritten" "$work/html-original" "$work/html-rewritten" "$work/text-original" \
+  "$work/text-rewritten"
 
 for f in "$corpus"/*.rtf; do
   name=$(basename "$f")
@@ -39,11 +41,15 @@ done
 
 profile="file://$work/lo-profile"
 convert() {
-  soffice --headless "-env:UserInstallation=$profile" --convert-to html --outdir "$1" "${@:2}" \
-    >"$1.log" 2>&1 || true
+  soffice --headless "-env:UserInstallation=$profile" --convert-to "$1" --outdir "$2" "${@:3}" \
+    >"$2.log" 2>&1 || true
 }
-convert "$work/html-original" "$corpus"/*.rtf
-convert "$work/html-rewritten" "$work/rewritten"/*.rtf
+convert html "$work/html-original" "$corpus"/*.rtf
+convert html "$work/html-rewritten" "$work/rewritten"/*.rtf
+# The plain-text export shows each list item's label: "1.", "a)", "◦".
+text="txt:Text (encoded):UTF8"
+convert "$text" "$work/text-original" "$corpus"/*.rtf
+convert "$text" "$work/text-rewritten" "$work/rewritten"/*.rtf
 
 # LibreOffice gives no HTML for a file it cannot load; say which.
 for f in "$corpus"/*.rtf; do
@@ -52,4 +58,7 @@ for f in "$corpus"/*.rtf; do
 done
 
 python3 "$here/rtf_lo_compare.py" "$work/html-original" "$work/html-rewritten" "${detail[@]}"
+echo
+echo "List labels:"
+python3 "$here/rtf_lo_labels.py" "$work/text-original" "$work/text-rewritten" "${detail[@]}"
 echo "rewrites and HTML are in $work"

@@ -59,9 +59,13 @@ bool Destinations::word(GroupState& s, Action action, int n, bool star) {
             s.destination = Destination::Skip; // \*\listpicture and the like
         return true;
     case Destination::ListLevelText:
-        return true; // \leveltemplateid, and \uN of a bullet: its fallback is text enough
+        if (action == Action::Unicode)
+            lists.levelUnicode(n); // a bullet glyph
+        return true;
     case Destination::ParagraphNumbering:
-        numbering.word(action);
+        numbering.word(action, n);
+        return true;
+    case Destination::Kept:
         return true;
     case Destination::NestedRowProperties:
         switch (action) {
@@ -120,6 +124,8 @@ bool Destinations::open(GroupState& s, Action action) {
         if (s.field >= 0) {
             if (const int link = fields.resultLink(s.field); link >= 0)
                 s.chars.link = link;
+            else if (!fields.instruction(s.field).trimmed().isEmpty())
+                s.chars.fieldResult = s.field; // a page number, date, reference...
         }
         return true;
     case Action::NestedRowProperties:
@@ -127,6 +133,9 @@ bool Destinations::open(GroupState& s, Action action) {
         return true;
     case Action::ListTable:
         s.destination = Destination::ListTable;
+        return true;
+    case Action::KeptGroup:
+        s.destination = Destination::Kept;
         return true;
     case Action::ParagraphNumbering:
         numbering.begin();

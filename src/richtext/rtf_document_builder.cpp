@@ -1,8 +1,12 @@
 // Paragraph marks, cells, rows, text runs, pictures and objects put into the document.
 #include "richtext/rtf_document_builder.h"
 
+#include "richtext/list_properties.h"
+#include "richtext/text_objects.h"
+
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QTextList>
 
 #include <algorithm>
@@ -13,8 +17,8 @@ DocumentBuilder::DocumentBuilder(QByteArrayView input, QTextCursor& cursor, bool
                                  RtfReadReport& report, const Destinations& destinations)
     : cursor_(cursor), fragment_(fragment),
       formats_(destinations.fonts, destinations.colors, destinations.fields),
-      pictures_(input, *cursor.document(), report), tables_(cursor),
-      listTable_(destinations.lists) {}
+      pictures_(input, *cursor.document(), report), tables_(cursor), listTable_(destinations.lists),
+      numbering_(destinations.numbering), fonts_(destinations.fonts) {}
 
 namespace {
 
@@ -33,7 +37,8 @@ QTextListFormat::Style styleOfParagraphNumbering(int pnStyle) {
 
 } // namespace
 
-void DocumentBuilder::joinList(const ParState& para) {
+void DocumentBuilder::joinList(const GroupState& group) {
+    const ParState& para = group.para;
     if (para.list == 0 && para.pnStyle == 0)
         return;
     // The list indents its items; the paragraph's own indent, written for
@@ -42,26 +47,63 @@ void DocumentBuilder::joinList(const ParState& para) {
     block.setLeftMargin(0);
     block.setTextIndent(0);
     cursor_.setBlockFormat(block);
+    if (para.list != 0)
+        joinTableList(group);
+    else
+        joinNumberedParagraph(group);
+}
 
-    QTextListFormat format;
-    format.setIndent(para.listLevel + 1);
-    if (para.list != 0) {
-        format.setStyle(listTable_.style(para.list));
-        QTextList*& list = listsByLs_[para.list];
-        if (list)
-            list->add(cursor_.block());
-        else
-            list = cursor_.createList(format);
-        return;
+void DocumentBuilder::joinTableList(const GroupState& group) {
+    const int depth = std::clamp(int(group.para.listLevel), 0, kListDepths - 1);
+    const ListLevel* level = listTable_.level(group.para.list, depth);
+    const ListLevel bullet;
+    const ListLevel& shown = level ? *level : bullet;
+    auto& lists = listsByLs_[group.para.list];
+    // An item ends the lists of the levels under its own: their next item
+    // starts a list of its own, numbered from the start again.
+    for (int d = depth + 1; d < kListDepths; ++d) {
+        const ListLevel* under = listTable_.level(group.para.list, d);
+        if (!under || !under->noRestart)
+            lists[size_t(d)] = nullptr;
     }
-    format.setStyle(styleOfParagraphNumbering(para.pnStyle));
+    QTextList*& list = lists[size_t(depth)];
+    if (list)
+        list->add(cursor_.block());
+    else
+        list = cursor_.createList(listFormatOf(shown, depth, fontName(shown.font)));
+    setNumberFormat(shown, group.chars);
+}
+
+void DocumentBuilder::joinNumberedParagraph(const GroupState& group) {
+    const ListLevel level = numbering_.level();
+    QTextListFormat format = listFormatOf(level, numbering_.depth(), fontName(level.font));
+    if (group.para.pnStyle > 1)
+        format.setStyle(styleOfParagraphNumbering(group.para.pnStyle));
     format.setProperty(kFromParagraphNumbering, true);
     QTextList* previous = cursor_.block().previous().textList();
-    if (previous && previous->format().style() == format.style() &&
-        previous->format().boolProperty(kFromParagraphNumbering))
+    if (previous && previous->format() == format)
         previous->add(cursor_.block());
     else
         cursor_.createList(format);
+    setNumberFormat(level, group.chars);
+}
+
+QString DocumentBuilder::fontName(int font) const {
+    const Font* found = font >= 0 ? fonts_.find(font) : nullptr;
+    return found ? found->name : QString();
+}
+
+void DocumentBuilder::setNumberFormat(const ListLevel& level, const CharState& mark) {
+    // Qt draws a list's marker in its paragraph's block format: the format
+    // of the paragraph mark, with the level's own size and, for numbers, font.
+    CharState number = mark;
+    if (level.halfPoints > 0) {
+        number.halfPoints = level.halfPoints;
+        number.sizeGiven = true;
+    }
+    if (level.font >= 0 && level.numberInText)
+        number.font = level.font;
+    cursor_.setBlockCharFormat(formats_.format(number));
 }
 
 void DocumentBuilder::beginContent(const GroupState& group, int depth) {
@@ -108,7 +150,7 @@ void DocumentBuilder::paragraphBreak(const GroupState& group) {
     const bool wasInTable = tables_.depth() > 0;
     beginContent(group);
     applyParagraphFormat(cursor_, group.para);
-    joinList(group.para);
+    joinList(group);
     paragraph_.pending = true;
     paragraph_.afterTable = wasInTable && tables_.depth() == 0;
 }
@@ -120,7 +162,7 @@ void DocumentBuilder::endCell(int depth, const GroupState& group) {
     // A merged-away cell's paragraph format is not the merged cell's.
     if (!tables_.inMergedAwayCell()) {
         applyParagraphFormat(cursor_, group.para);
-        joinList(group.para);
+        joinList(group);
     }
     tables_.nextCell();
 }
@@ -146,6 +188,24 @@ void DocumentBuilder::insertObject(const ObjectDestination& object, const GroupS
     pictures_.insertObject(cursor_, object, closed.groupStart, groupEnd);
 }
 
+void DocumentBuilder::keepGroup(const GroupState& closed, qsizetype groupEnd, bool footnote,
+                                const GroupState& group) {
+    if (!footnote) {
+        keptDocument_ += pictures_.keptGroup(closed.groupStart, groupEnd);
+        return;
+    }
+    beginContent(group);
+    pictures_.insertFootnote(cursor_, closed.groupStart, groupEnd, ++footnotes_,
+                             formats_.format(group.chars).font());
+}
+
+void DocumentBuilder::keepDocumentWord(QByteArrayView name, int parameter, bool hasParameter) {
+    keptDocument_ += '\\';
+    keptDocument_ += name;
+    if (hasParameter)
+        keptDocument_ += QByteArray::number(parameter);
+}
+
 void DocumentBuilder::finish(const GroupState& group) {
     if (paragraph_.pending) {
         // A whole document's last \par is the end of the text. An inserted
@@ -155,11 +215,17 @@ void DocumentBuilder::finish(const GroupState& group) {
         paragraph_.pending = false;
     } else if (tables_.depth() == 0) {
         applyParagraphFormat(cursor_, group.para);
-        joinList(group.para);
+        joinList(group);
     }
     if (fragment_)
         tables_.leaveAllTables();
     tables_.finish();
+    // What the editor does not show is kept with a whole document, on its root frame.
+    if (!fragment_ && !keptDocument_.isEmpty()) {
+        QTextFrameFormat root = cursor_.document()->rootFrame()->frameFormat();
+        root.setProperty(kKeptDocumentRtfProperty, keptDocument_);
+        cursor_.document()->rootFrame()->setFrameFormat(root);
+    }
 }
 
 } // namespace oxlin::richtext::reading

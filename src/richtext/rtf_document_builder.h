@@ -9,6 +9,8 @@
 #include <QHash>
 #include <QString>
 
+#include <array>
+
 class QTextCursor;
 class QTextList;
 
@@ -39,6 +41,13 @@ public:
                        const GroupState& group);
     void insertObject(const ObjectDestination& object, const GroupState& closed, qsizetype groupEnd,
                       const GroupState& group);
+    // A footnote, header or footer group that started at `closed.groupStart`
+    // and ended at `groupEnd`: a footnote stays where it is, as a mark; the
+    // others are kept with the document.
+    void keepGroup(const GroupState& closed, qsizetype groupEnd, bool footnote,
+                   const GroupState& group);
+    // A page setting (\\paperw, \\margl...), kept with the document.
+    void keepDocumentWord(QByteArrayView name, int parameter, bool hasParameter);
     // The input has ended inside `group`: the last paragraph mark and open tables are settled.
     void finish(const GroupState& group);
 
@@ -46,17 +55,29 @@ private:
     // Puts the cursor where content goes: in the cell of the table at the
     // paragraph's depth (or at `depth`, when given), then makes a pending paragraph.
     void beginContent(const GroupState& group, int depth = -1);
-    // Makes the cursor's paragraph an item of the list `para` names, if any.
-    void joinList(const ParState& para);
+    // Makes the cursor's paragraph an item of the list its paragraph format
+    // names, if any; `group` is the state at its paragraph mark.
+    void joinList(const GroupState& group);
+    void joinTableList(const GroupState& group);
+    void joinNumberedParagraph(const GroupState& group);
+    void setNumberFormat(const ListLevel& level, const CharState& mark);
+    QString fontName(int font) const;
+
+    static constexpr int kListDepths = 9;
 
     QTextCursor& cursor_;
+    QByteArray keptDocument_; // headers, footers and page settings, as read
+    int footnotes_ = 0;
     const bool fragment_;
     CharFormats formats_;
     PendingParagraph paragraph_;
     PictureBuilder pictures_;
     TableBuilder tables_;
     const ListTable& listTable_;
-    QHash<int, QTextList*> listsByLs_; // the lists made so far, by \lsN
+    const ParagraphNumbering& numbering_;
+    const FontTable& fonts_;
+    // The list of each level of each \lsN whose items are being read.
+    QHash<int, std::array<QTextList*, kListDepths>> listsByLs_;
 };
 
 } // namespace oxlin::richtext::reading

@@ -3,15 +3,17 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QHash>
 #include <QString>
+#include <QTextCharFormat>
 #include <QTextFrame>
 #include <QTextListFormat>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 class QTextBlock;
-class QTextCharFormat;
 class QTextDocument;
 class QTextImageFormat;
 class QTextList;
@@ -26,6 +28,7 @@ struct RunState {
     int halfPoints = 0; // 0: not written yet; the first run always says its size
     int foreground = 0;
     int background = 0;
+    int highlight = 0; // \highlight: the background, when one of its palette
     bool bold = false;
     bool italic = false;
     bool underline = false;
@@ -49,6 +52,9 @@ int numberFormat(QTextListFormat::Style style);
 // The bullet a list of `style` shows.
 char16_t bulletOf(QTextListFormat::Style style);
 
+// The levels a list in RTF has.
+constexpr int kListLevels = 9;
+
 // One write of one document: the body is written first, walking the root
 // frame, and the font, colour and list tables it used are put before it.
 class Writer {
@@ -69,6 +75,8 @@ private:
     void writeCell(const QTextTableCell& cell, int depth);
     void writeCellContent(QTextFrame::iterator it, int depth, bool& paragraphOpen);
     void writeRuns(const QTextBlock& block);
+    void openField(const QString& instruction);
+    void closeField();
     void writeFragmentText(const QString& text, const QTextCharFormat& format);
     void writePicture(const QTextImageFormat& format);
     void switchTo(const QTextCharFormat& format);
@@ -94,19 +102,35 @@ private:
 
     int fontIndex(const QString& family);
     int colorIndex(const QColor& color);
-    // The \lsN of a list, numbering lists in the order they are met.
-    int listIndex(const QTextList* list);
-    QByteArray listTables() const;
+    // One list of the list table: the Qt lists written as its levels.
+    struct WrittenList {
+        std::array<const QTextList*, kListLevels> levels{};     // the list that defines each level
+        std::array<QTextCharFormat, kListLevels> numberFormats; // its first item's paragraph's
+        std::array<const QTextList*, kListLevels> open{}; // the list whose items are being written
+    };
+    struct ListItem {
+        int ls = 0;
+        int depth = 0;
+    };
+    // The \lsN and level of a list item, numbering lists in the order they are met.
+    ListItem listItem(const QTextBlock& block);
+    QByteArray listLevel(const WrittenList& list, int depth);
+    QByteArray listTables();
 
     const QTextDocument& document_;
     QString defaultFamily_;
     int defaultHalfPoints_ = 24;
     std::vector<QString> fonts_;
     std::vector<QColor> colors_;
-    std::vector<const QTextList*> lists_;
+    std::vector<WrittenList> lists_;
+    QHash<const QTextList*, int> listOf_; // index into lists_
+    int lastList_ = -1;                   // the list of the last item written
     QByteArray body_;
     bool delimit_ = false;
     RunState run_;
+    QString openField_;     // the instruction of the field whose result is being written
+    RunState fieldOutside_; // the formats in effect where it opened
+    bool fieldMayContinue_ = false;
 };
 
 } // namespace oxlin::richtext::writing

@@ -21,6 +21,7 @@ public:
     // The link the result of `field` carries, or -1 when the field is no hyperlink.
     int resultLink(int field);
     const QString& link(int index) const { return links_[size_t(index)]; }
+    const QString& instruction(int field) const { return instructions_[size_t(field)]; }
 
 private:
     std::vector<QString> instructions_;

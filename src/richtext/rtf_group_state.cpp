@@ -22,8 +22,10 @@ bool applyFormatWord(Action action, int n, bool has, GroupState& s) {
     case Action::Plain: {
         // \plain resets the character format, not the hyperlink the text is in.
         const int link = s.chars.link;
+        const int fieldResult = s.chars.fieldResult;
         s.chars = CharState{};
         s.chars.link = link;
+        s.chars.fieldResult = fieldResult;
         break;
     }
     case Action::Bold: s.chars.bold = on; break;
@@ -168,6 +170,8 @@ QTextCharFormat CharFormats::format(const CharState& chars) {
         format.setAnchor(true);
         format.setAnchorHref(fields_.link(chars.link));
     }
+    if (chars.fieldResult >= 0)
+        format.setProperty(kFieldInstructionProperty, fields_.instruction(chars.fieldResult));
     lastState_ = chars;
     last_ = format;
     haveLast_ = true;

@@ -29,6 +29,7 @@ enum class Destination : std::uint8_t {
     ListTable,          // \listtable and \listoverridetable
     ListLevelText,      // {\leveltext} and {\levelnumbers} of a list level
     ParagraphNumbering, // {\*\pn ...}: the numbering of the enclosing paragraph
+    Kept,               // footnotes, headers, footers: kept as their RTF, not read
 };
 
 struct CharState {
@@ -37,6 +38,7 @@ struct CharState {
     int foreground = 0; // colour table index, 0 = automatic
     int background = 0;
     int link = -1;      // index into the field table's links
+    int fieldResult = -1;     // the field, other than a hyperlink, whose result the text is
     std::int8_t vertical = 0; // 1 super, -1 sub
     bool bold = false;
     bool italic = false;

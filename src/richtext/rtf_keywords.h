@@ -13,7 +13,7 @@ enum class Action : std::uint8_t {
     // destinations
     FontTable, ColorTable, SkipGroup, TextGroup, Picture, Object, ObjectData, ObjectResult,
     Field, FieldInstruction, FieldResult, UnicodeAlternative, UnicodeOnly, ListTable,
-    ParagraphNumbering,
+    ParagraphNumbering, KeptGroup,
     // characters
     Par, Line, Tab, Cell, Row, NestCell, NestRow, Char, Unicode, UnicodeSkip,
     // character formats
@@ -27,7 +27,9 @@ enum class Action : std::uint8_t {
     FirstIndent, SpaceBefore, SpaceAfter, InTable, TableDepth, ListStyle, ListLevelNumber,
     // lists: the list tables and old-style paragraph numbering
     ListDefinition, ListLevel, LevelNumberFormat, LevelNumberFormatNew, LevelText,
-    LevelNumbers, ListId, ListOverride, PnBullet, PnBody,
+    LevelNumbers, LevelStartAt, LevelNoRestart, ListId, ListOverride, PnBullet, PnBody,
+    PnLevel, PnStart, PnFont, PnFontSize, PnTextBefore, PnTextAfter,
+    PageSetting,
     PnDecimal, PnLowerLetter, PnUpperLetter, PnLowerRoman, PnUpperRoman,
     // tables
     RowDefaults, CellX, CellMergeUp, CellMergeLeft, NestedRowProperties,

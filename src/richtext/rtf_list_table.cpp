@@ -1,6 +1,10 @@
 // The list table, the list override table and old-style paragraph numbering (\pn).
 #include "richtext/rtf_list_table.h"
 
+#include "richtext/list_properties.h"
+
+#include <algorithm>
+
 namespace oxlin::richtext::reading {
 
 QTextListFormat::Style styleOfNumberFormat(int nfc) {
@@ -14,7 +18,7 @@ QTextListFormat::Style styleOfNumberFormat(int nfc) {
     }
 }
 
-int ListTable::Definition::numberFormat() const {
+int ListLevel::numberFormat() const {
     if (nfc >= 0)
         return nfc;
     if (nfcn >= 0)
@@ -24,11 +28,76 @@ int ListTable::Definition::numberFormat() const {
     return numberInText ? 0 : 23;
 }
 
-bool ListTable::inFirstLevel() const {
-    return !inOverride_ && !definitions_.empty() && definitions_.back().levels == 1;
+namespace {
+
+// Which of Qt's bullets looks like `glyph`: word processors draw an open
+// circle as "o" in Courier New or U+25E6, a square as Wingdings' "§"
+// (U+F0A7) or U+25AA.
+QTextListFormat::Style bulletStyleOf(const QString& glyph) {
+    const char16_t c = glyph.isEmpty() ? u'\x2022' : glyph.back().unicode();
+    switch (c) {
+    case u'o':
+    case 0x25E6:
+    case 0x25CB:
+    case 0xF06F:
+        return QTextListFormat::ListCircle;
+    case 0xA7:
+    case 0xF0A7:
+    case 0x25AA:
+    case 0x25A0:
+    case 0xF06E:
+    case 0xF0FC:
+        return QTextListFormat::ListSquare;
+    default:
+        return QTextListFormat::ListDisc;
+    }
+}
+
+} // namespace
+
+QTextListFormat listFormatOf(const ListLevel& level, int depth, const QString& bulletFont) {
+    QTextListFormat format;
+    format.setIndent(depth + 1);
+    const int nfc = level.numberFormat();
+    const QChar own{char16_t(depth)};
+    const qsizetype place = level.text.indexOf(own);
+    // A numbered level whose text has no place for its number shows that text.
+    if (nfc == 23 || nfc == 255 || (place < 0 && !level.text.isEmpty())) {
+        format.setStyle(bulletStyleOf(level.text));
+        if (!bulletFont.isEmpty())
+            format.setProperty(kListBulletFontProperty, bulletFont);
+    } else {
+        format.setStyle(styleOfNumberFormat(nfc));
+        if (level.start != 1)
+            format.setProperty(kListStartProperty, level.start);
+        if (place < 0)
+            return format; // no level text: Qt's "1."
+        // Qt shows one number: the text before it when no other level's
+        // number comes first, and after it up to the next ("1.1." shows "1.").
+        qsizetype from = place;
+        while (from > 0 && level.text[from - 1].unicode() > 8)
+            --from;
+        if (from > 0)
+            from = place;
+        qsizetype to = place + 1;
+        while (to < level.text.size() && level.text[to].unicode() > 8)
+            ++to;
+        format.setNumberPrefix(level.text.mid(from, place - from));
+        format.setNumberSuffix(level.text.mid(place + 1, to - place - 1));
+    }
+    if (!level.text.isEmpty())
+        format.setProperty(kListLevelTextProperty, level.text);
+    return format;
+}
+
+ListLevel* ListTable::currentLevel() {
+    if (inOverride_ || definitions_.empty() || definitions_.back().levels.empty())
+        return nullptr;
+    return &definitions_.back().levels.back();
 }
 
 void ListTable::word(Action action, int n) {
+    ListLevel* level = currentLevel();
     switch (action) {
     case Action::ListDefinition:
         definitions_.emplace_back();
@@ -36,21 +105,38 @@ void ListTable::word(Action action, int n) {
         return;
     case Action::ListLevel:
         if (!inOverride_ && !definitions_.empty())
-            ++definitions_.back().levels;
+            definitions_.back().levels.emplace_back();
         return;
     case Action::LevelNumberFormat:
-        if (inFirstLevel() && definitions_.back().nfc < 0)
-            definitions_.back().nfc = n;
+        if (level && level->nfc < 0)
+            level->nfc = n;
         return;
     case Action::LevelNumberFormatNew:
-        if (inFirstLevel() && definitions_.back().nfcn < 0)
-            definitions_.back().nfcn = n;
+        if (level && level->nfcn < 0)
+            level->nfcn = n;
+        return;
+    case Action::LevelStartAt:
+        if (level)
+            level->start = n;
+        return;
+    case Action::LevelNoRestart:
+        if (level)
+            level->noRestart = true;
+        return;
+    case Action::Font:
+        if (level)
+            level->font = n;
+        return;
+    case Action::FontSize:
+        if (level && n > 0)
+            level->halfPoints = n;
         return;
     case Action::LevelText:
     case Action::LevelNumbers:
         levelGroup_ = action == Action::LevelText ? LevelGroup::Text : LevelGroup::Numbers;
         levelTextBytes_ = 0;
         levelTextEnded_ = false;
+        fallbackLeft_ = 0;
         return;
     case Action::ListId:
         if (inOverride_)
@@ -72,11 +158,16 @@ void ListTable::word(Action action, int n) {
 }
 
 void ListTable::levelText(QByteArrayView bytes) {
-    if (!inFirstLevel())
+    ListLevel* level = currentLevel();
+    if (!level)
         return;
     for (char c : bytes) {
         if (levelTextEnded_)
             return;
+        if (fallbackLeft_ > 0) {
+            --fallbackLeft_;
+            continue;
+        }
         if (c == ';') {
             levelTextEnded_ = true;
             return;
@@ -85,35 +176,98 @@ void ListTable::levelText(QByteArrayView bytes) {
         // {\leveltext} starts with its length, then level numbers stand as
         // bytes 0 to 8 among the characters; {\levelnumbers} holds only the
         // places of such numbers, so any byte there means one.
-        const bool number = levelGroup_ == LevelGroup::Numbers || (index > 0 && uchar(c) <= 8);
-        if (number)
-            definitions_.back().numberInText = true;
+        if (levelGroup_ == LevelGroup::Numbers) {
+            level->numberInText = true;
+            continue;
+        }
+        if (index == 0)
+            continue;
+        if (uchar(c) <= 8)
+            level->numberInText = true;
+        level->text += QChar(char16_t(uchar(c)));
     }
 }
 
-QTextListFormat::Style ListTable::style(int ls) const {
-    const auto id = listIdByLs_.constFind(ls);
-    if (id == listIdByLs_.constEnd())
-        return QTextListFormat::ListDisc;
-    for (auto it = definitions_.rbegin(); it != definitions_.rend(); ++it)
-        if (it->id == *id)
-            return styleOfNumberFormat(it->numberFormat());
-    return QTextListFormat::ListDisc;
+void ListTable::levelUnicode(int value) {
+    ListLevel* level = currentLevel();
+    if (!level || levelTextEnded_ || levelGroup_ != LevelGroup::Text)
+        return;
+    if (levelTextBytes_++ > 0)
+        level->text += QChar(char16_t(value < 0 ? value + 65536 : value));
+    fallbackLeft_ = 1;
 }
 
-void ParagraphNumbering::word(Action action) {
+const ListLevel* ListTable::level(int ls, int depth) const {
+    const auto id = listIdByLs_.constFind(ls);
+    if (id == listIdByLs_.constEnd())
+        return nullptr;
+    for (auto it = definitions_.rbegin(); it != definitions_.rend(); ++it) {
+        if (it->id != *id)
+            continue;
+        if (it->levels.empty())
+            return nullptr;
+        // A simple list has one level, which its paragraphs of any level take.
+        return &it->levels[std::min<size_t>(size_t(std::max(depth, 0)), it->levels.size() - 1)];
+    }
+    return nullptr;
+}
+
+QTextListFormat::Style ListTable::style(int ls) const {
+    const ListLevel* first = level(ls, 0);
+    return first ? styleOfNumberFormat(first->numberFormat()) : QTextListFormat::ListDisc;
+}
+
+void ParagraphNumbering::word(Action action, int n) {
     // Codes are ParState::pnStyle values: 1 bullet, 2 decimal, 3 lower
     // letters, 4 upper letters, 5 lower roman, 6 upper roman.
     switch (action) {
     case Action::PnBullet: style_ = 1; return;
     case Action::PnBody: if (style_ == 0) style_ = 2; return;
+    case Action::PnLevel:
+        depth_ = std::clamp(n - 1, 0, 8);
+        if (style_ == 0)
+            style_ = 2;
+        return;
     case Action::PnDecimal: style_ = 2; return;
     case Action::PnLowerLetter: style_ = 3; return;
     case Action::PnUpperLetter: style_ = 4; return;
     case Action::PnLowerRoman: style_ = 5; return;
     case Action::PnUpperRoman: style_ = 6; return;
+    case Action::PnStart:
+        level_.start = n;
+        return;
+    case Action::PnFont:
+        level_.font = n;
+        return;
+    case Action::PnFontSize:
+        if (n > 0)
+            level_.halfPoints = n;
+        return;
+    case Action::PnTextBefore:
+        textTarget_ = &before_;
+        return;
+    case Action::PnTextAfter:
+        textTarget_ = &after_;
+        return;
     default: return;
     }
+}
+
+void ParagraphNumbering::text(QByteArrayView bytes) {
+    if (!textTarget_)
+        return;
+    for (char c : bytes)
+        *textTarget_ += QChar(char16_t(uchar(c)));
+}
+
+ListLevel ParagraphNumbering::level() const {
+    // The group as a list level: the text before, the number, the text after.
+    static constexpr int kNumberFormats[] = {23, 23, 0, 4, 3, 2, 1};
+    ListLevel level = level_;
+    level.nfc = kNumberFormats[std::clamp(style_, 0, 6)];
+    level.numberInText = style_ > 1;
+    level.text = style_ <= 1 ? before_ : before_ + QChar(char16_t(depth_)) + after_;
+    return level;
 }
 
 } // namespace oxlin::richtext::reading

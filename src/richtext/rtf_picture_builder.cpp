@@ -2,6 +2,10 @@
 #include "richtext/rtf_picture_builder.h"
 
 #include "richtext/text_objects.h"
+#include "richtext/visible_text.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
 
 #include <QTextCursor>
 #include <QTextDocument>
@@ -89,6 +93,41 @@ void PictureBuilder::insertObject(QTextCursor& cursor, const ObjectDestination& 
                                   qsizetype groupStart, qsizetype groupEnd) {
     cursor.insertImage(makeKeptObjectFormat(document_, keptGroup(groupStart, groupEnd),
                                             object.displaySize(), object.image()));
+    ++report_.keptObjects;
+}
+
+namespace {
+
+// Longer notes are kept whole but give no tooltip.
+constexpr qsizetype kMaxNoteText = 1 << 20;
+
+} // namespace
+
+void PictureBuilder::insertFootnote(QTextCursor& cursor, qsizetype groupStart, qsizetype groupEnd,
+                                    int number, const QFont& font) {
+    const QByteArray group = keptGroup(groupStart, groupEnd);
+    // The mark as word processors show it: the number, smaller, raised.
+    QFont small(font);
+    small.setPointSizeF(std::max(4.0, font.pointSizeF() * 0.65));
+    const QString mark = QString::number(number);
+    const QFontMetricsF metrics(small);
+    const QFontMetricsF full(font);
+    QImage image(QSize(qCeil(metrics.horizontalAdvance(mark)) + 2, qCeil(full.ascent())),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.setFont(small);
+        painter.drawText(QPointF(1, metrics.ascent()), mark);
+    }
+    QTextImageFormat format = makeKeptObjectFormat(document_, group, image.size(), image);
+    // Its text, read as a document of its own, shows when the mark is pointed
+    // at. Not for a note holding notes: each would read the ones inside it
+    // again, as deep as a hostile file nests them.
+    const qsizetype word = group.indexOf("\\footnote");
+    if (word >= 0 && group.indexOf("\\footnote", word + 9) < 0 && group.size() <= kMaxNoteText)
+        format.setToolTip(visibleText("{\\rtf1{" + group.mid(word + 9)));
+    cursor.insertImage(format);
     ++report_.keptObjects;
 }
 

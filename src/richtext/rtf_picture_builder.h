@@ -11,6 +11,8 @@
 class QTextCursor;
 class QTextDocument;
 
+class QFont;
+
 namespace oxlin::richtext::reading {
 
 // A picture's bytes with the image they decode to (null when Qt cannot draw
@@ -37,9 +39,15 @@ public:
     void insertObject(QTextCursor& cursor, const ObjectDestination& object, qsizetype groupStart,
                       qsizetype groupEnd);
 
-private:
+    // A footnote or endnote: a kept group shown as its number `number` in
+    // superscript, its text in the tooltip.
+    void insertFootnote(QTextCursor& cursor, qsizetype groupStart, qsizetype groupEnd, int number,
+                        const QFont& font);
+
+    // The input from `groupStart` to `groupEnd`, closed if it was cut.
     QByteArray keptGroup(qsizetype groupStart, qsizetype groupEnd) const;
 
+private:
     QByteArrayView input_;
     QTextDocument& document_;
     RtfReadReport& report_;

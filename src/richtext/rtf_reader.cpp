@@ -116,6 +116,9 @@ void Reader<Builder>::destinationText(QByteArrayView bytes) {
     case Destination::ListLevelText:
         destinations_.lists.levelText(bytes);
         break;
+    case Destination::ParagraphNumbering:
+        destinations_.numbering.text(bytes);
+        break;
     default:
         break;
     }

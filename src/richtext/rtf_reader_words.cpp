@@ -13,6 +13,21 @@ namespace oxlin::richtext::reading {
 
 namespace {
 
+// Whether the group at the start of `group` is a footnote or endnote
+// ({\footnote...} or {\*\footnote...}), rather than a page header or footer.
+bool isFootnote(QByteArrayView group) {
+    qsizetype i = 1;
+    if (group.sliced(std::min<qsizetype>(i, group.size())).startsWith("\\*"))
+        i += 2;
+    while (i < group.size() && (group[i] == ' ' || group[i] == '\r' || group[i] == '\n'))
+        ++i;
+    return group.sliced(std::min<qsizetype>(i, group.size())).startsWith("\\footnote");
+}
+
+} // namespace
+
+namespace {
+
 // Deeper nesting than this is counted but not kept, to bound memory.
 constexpr qsizetype kMaxDepth = 1 << 20;
 
@@ -50,6 +65,9 @@ void Reader<Builder>::popGroup(qsizetype offset) {
     if (closed.destination == Destination::ParagraphNumbering &&
         outer != Destination::ParagraphNumbering)
         stack_.back().para.pnStyle = std::uint8_t(destinations_.numbering.style());
+    if (closed.destination == Destination::Kept && outer == Destination::Text)
+        document_.keepGroup(closed, offset, isFootnote(input_.sliced(closed.groupStart)),
+                            stack_.back());
     if (closed.destination == Destination::Picture && outer != Destination::Picture)
         finishPicture(offset, closed);
     if (closed.destination == Destination::Object && outer != Destination::Object &&
@@ -123,6 +141,10 @@ void Reader<Builder>::controlWord(const RtfToken& token) {
     case Action::NestCell: document_.endCell(std::max(2, s.para.tableDepth), s); break;
     case Action::NestRow: document_.endRow(std::max(2, int(document_.tables().depth())), s); break;
     case Action::Char: insertCharacter(QChar(keyword->character)); break;
+    case Action::PageSetting:
+        if (s.destination == Destination::Text)
+            document_.keepDocumentWord(token.name, n, has);
+        break;
     case Action::Unicode: {
         if (!has)
             break;

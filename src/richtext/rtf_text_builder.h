@@ -50,6 +50,12 @@ public:
                       const GroupState& group) {
         beginContent(group);
     }
+    // As the document builder: a footnote is an object in the text, a header nothing.
+    void keepGroup(const GroupState&, qsizetype, bool footnote, const GroupState& group) {
+        if (footnote)
+            beginContent(group);
+    }
+    void keepDocumentWord(QByteArrayView, int, bool) {}
     void finish(const GroupState& group);
 
 private:

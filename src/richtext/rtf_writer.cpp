@@ -81,6 +81,19 @@ void Writer::text(const QString& s, bool fontName) {
     }
 }
 
+namespace {
+
+// The sixteen colours \highlight offers in word processors.
+bool isHighlightColor(const QColor& color) {
+    static constexpr QRgb kPalette[] = {0x000000, 0x0000ff, 0x00ffff, 0x00ff00, 0xff00ff, 0xff0000,
+                                        0xffff00, 0xffffff, 0x000080, 0x008080, 0x008000, 0x800080,
+                                        0x800000, 0x808000, 0x808080, 0xc0c0c0};
+    const QRgb rgb = color.rgb() & 0xffffff;
+    return std::find(std::begin(kPalette), std::end(kPalette), rgb) != std::end(kPalette);
+}
+
+} // namespace
+
 void Writer::switchTo(const QTextCharFormat& format) {
     RunState next;
     QString family;
@@ -96,8 +109,11 @@ void Writer::switchTo(const QTextCharFormat& format) {
     next.strike = format.fontStrikeOut();
     if (format.foreground().style() != Qt::NoBrush)
         next.foreground = colorIndex(format.foreground().color());
-    if (format.background().style() != Qt::NoBrush)
+    if (format.background().style() != Qt::NoBrush) {
         next.background = colorIndex(format.background().color());
+        if (isHighlightColor(format.background().color()))
+            next.highlight = next.background;
+    }
     next.eastAsianFont = run_.eastAsianFont;
     next.complexFont = run_.complexFont;
     next.complexHalfPoints = run_.complexHalfPoints;
@@ -107,7 +123,13 @@ void Writer::switchTo(const QTextCharFormat& format) {
     if (next.font != run_.font) word("f", next.font);
     if (next.halfPoints != run_.halfPoints) word("fs", next.halfPoints);
     if (next.foreground != run_.foreground) word("cf", next.foreground);
-    if (next.background != run_.background) word("highlight", next.background);
+    // \chcbpat is any colour of the table; other programs take \highlight
+    // as one of a fixed palette, so it comes beside it only for those colours.
+    // Our reader takes the last of the two, so \highlight comes first.
+    if (next.highlight != run_.highlight)
+        word("highlight", next.highlight);
+    if (next.background != run_.background)
+        word("chcbpat", next.background);
     if (next.bold != run_.bold) next.bold ? word("b") : word("b", 0);
     if (next.italic != run_.italic) next.italic ? word("i") : word("i", 0);
     if (next.underline != run_.underline) next.underline ? word("ul") : word("ulnone");
@@ -192,6 +214,34 @@ void Writer::writeFragmentText(const QString& s, const QTextCharFormat& format) 
     raw("}");
 }
 
+namespace {
+
+// The field instruction a run is the result of: a hyperlink's, or the one
+// kept from the file read; empty outside fields.
+QString fieldInstructionOf(const QTextCharFormat& format) {
+    const QString href = format.isAnchor() ? format.anchorHref() : QString();
+    if (href.isEmpty())
+        return format.stringProperty(kFieldInstructionProperty);
+    QString target = href;
+    QString argument;
+    if (target.startsWith(u'#')) {
+        argument = QStringLiteral("\\l ");
+        target = target.mid(1);
+    }
+    target.replace(u'\\', QLatin1String("\\\\")).replace(u'"', QLatin1String("\\\""));
+    return QStringLiteral("HYPERLINK ") + argument + u'"' + target + u'"';
+}
+
+// Whether `block` starts with the result of the field `instruction`.
+bool startsWithField(const QTextBlock& block, const QString& instruction) {
+    if (!block.isValid() || block.begin().atEnd())
+        return false;
+    const QTextCharFormat format = block.begin().fragment().charFormat();
+    return !format.isAnchor() && format.stringProperty(kFieldInstructionProperty) == instruction;
+}
+
+} // namespace
+
 void Writer::writeRuns(const QTextBlock& block) {
     if (QTextList* list = block.textList()) {
         // The marker as text, for readers that know no lists.
@@ -202,52 +252,53 @@ void Writer::writeRuns(const QTextBlock& block) {
         word("tab");
         raw("}");
     }
-    QString linkTarget;
-    RunState outside;
-    bool inLink = false;
-    auto closeLink = [&] {
-        if (inLink) {
-            raw("}}}");
-            run_ = outside;
-            inLink = false;
-        }
-    };
+    QString last;
     for (auto it = block.begin(); !it.atEnd(); ++it) {
         const QTextFragment fragment = it.fragment();
         if (!fragment.isValid())
             continue;
         const QTextCharFormat format = fragment.charFormat();
-        const QString href = format.isAnchor() ? format.anchorHref() : QString();
-        if (inLink && href != linkTarget)
-            closeLink();
-        if (!href.isEmpty() && !inLink) {
-            outside = run_;
-            linkTarget = href;
-            inLink = true;
-            raw("{");
-            word("field");
-            raw("{");
-            word("*");
-            word("fldinst");
-            raw("{");
-            raw("HYPERLINK ");
-            QString target = href;
-            QString argument;
-            if (target.startsWith(u'#')) {
-                argument = QStringLiteral("\\l ");
-                target = target.mid(1);
-            }
-            target.replace(u'\\', QLatin1String("\\\\")).replace(u'"', QLatin1String("\\\""));
-            text(argument + u'"' + target + u'"');
-            raw("}}{");
-            word("fldrslt");
-            raw("{");
-        }
+        const QString instruction = fieldInstructionOf(format);
+        if (instruction != openField_)
+            closeField();
+        if (!instruction.isEmpty() && openField_.isEmpty())
+            openField(instruction);
         writeFragmentText(fragment.text(), format);
+        last = instruction;
     }
-    closeLink();
+    // A field's result that goes on in the next paragraph (a table of
+    // contents) stays one field across the paragraph mark; links end with
+    // their paragraph, as the editor makes them.
+    const bool goesOn = !openField_.isEmpty() && last == openField_ && fieldMayContinue_ &&
+                        !openField_.startsWith(QLatin1String("HYPERLINK ")) &&
+                        startsWithField(block.next(), openField_);
+    if (!goesOn)
+        closeField();
     if (block.length() <= 1)
         switchTo(block.charFormat());
+}
+
+void Writer::openField(const QString& instruction) {
+    fieldOutside_ = run_;
+    openField_ = instruction;
+    raw("{");
+    word("field");
+    raw("{");
+    word("*");
+    word("fldinst");
+    raw("{");
+    text(instruction);
+    raw("}}{");
+    word("fldrslt");
+    raw("{");
+}
+
+void Writer::closeField() {
+    if (openField_.isEmpty())
+        return;
+    raw("}}}");
+    run_ = fieldOutside_;
+    openField_.clear();
 }
 
 void Writer::writeParagraphStart(int depth) {
@@ -260,6 +311,7 @@ void Writer::writeParagraphStart(int depth) {
 
 void Writer::writeBlock(const QTextBlock& block, int depth) {
     const QTextBlockFormat format = block.blockFormat();
+    fieldMayContinue_ = depth == 0; // a cell's next paragraph may be in another cell
     writeParagraphStart(depth);
     const Qt::Alignment align = format.alignment() & Qt::AlignHorizontal_Mask;
     if (align & Qt::AlignJustify)
@@ -268,14 +320,13 @@ void Writer::writeBlock(const QTextBlock& block, int depth) {
         word("qc");
     else if (align & (Qt::AlignRight | Qt::AlignTrailing) && !(align & Qt::AlignLeft))
         word("qr");
-    if (const QTextList* list = block.textList()) {
+    if (block.textList()) {
         // A list item: its list indents it, with the marker hanging before it.
-        const int level = std::max(1, list->format().indent());
+        const ListItem item = listItem(block);
         word("fi", -360);
-        word("li", 720 * level);
-        word("ls", listIndex(list));
-        if (level > 1)
-            word("ilvl", level - 1);
+        word("li", 720 * (item.depth + 1));
+        word("ls", item.ls);
+        word("ilvl", item.depth);
     } else {
         const double left = format.leftMargin() + format.indent() * document_.indentWidth();
         if (int v = toTwips(left)) word("li", v);
@@ -311,6 +362,8 @@ QByteArray Writer::write() {
     word("uc", 1);
     writeFrameContent(document_.rootFrame());
 
+    // The list table names fonts too, so it is made before the font table.
+    const QByteArray lists = listTables();
     QByteArray body;
     body.swap(body_);
     // Font names go through text(), which writes into body_.
@@ -329,8 +382,9 @@ QByteArray Writer::write() {
                       QByteArray::number(c.green()) + "\\blue" + QByteArray::number(c.blue()) + ';';
         header += "}\r\n";
     }
-    header += listTables();
+    header += lists;
     header += "{\\*\\generator Oxlin;}";
+    header += document_.rootFrame()->frameFormat().property(kKeptDocumentRtfProperty).toByteArray();
     return header + body + "}\r\n";
 }
 

@@ -27,6 +27,13 @@ enum TextObjectProperty {
     kPictureDataProperty = QTextFormat::UserProperty + 0x4f00, // QByteArray, encoded image
     kPictureKindProperty,                                      // int, a PictureKind
     kKeptRtfProperty, // QByteArray, an RTF group ({...}) written back verbatim
+    // QByteArray on the root frame: the page headers and footers, page size
+    // and margins of a document read, written back before its text.
+    kKeptDocumentRtfProperty,
+    // QString on the result text of a field other than a hyperlink (a page
+    // number, a date, a table of contents): its instruction, written back
+    // around the text.
+    kFieldInstructionProperty,
 };
 
 // Document units are pixels at 96 dpi: 15 twips each.

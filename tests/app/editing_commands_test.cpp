@@ -110,6 +110,7 @@ private Q_SLOTS:
     void clickingToolbarButtonsFormats();
     void boldTogglesByTheFirstCharacter();
     void alignmentAndIndentation();
+    void indentationOfAListItemIsItsLevel();
     void fontAndColourComeFromThePrompter();
     void fontDialogOkWithoutAChangeChangesNothing();
     void undoAndRedoKeys();
@@ -262,6 +263,31 @@ void EditingCommandsTest::alignmentAndIndentation() {
     // Written and read back as the same numbers.
     const QByteArray rtf = richtext::writeRtf(app.document());
     QVERIFY(rtf.contains("\\li0\\fi720") || rtf.contains("\\fi720"));
+}
+
+void EditingCommandsTest::indentationOfAListItemIsItsLevel() {
+    App app;
+    app.openWith("one\r\ntwo\r\nthree");
+    app.select(0, 13);
+    app.run(cmd::NumberedList);
+    const QTextBlock one = app.document().begin();
+    const QTextBlock two = one.next();
+    const QTextBlock three = two.next();
+    app.select(5, 5);
+    app.run(cmd::IndentMore);
+    // "two" is a lettered sub-list; the outer list goes on around it.
+    QVERIFY(two.textList() != one.textList());
+    QCOMPARE(two.textList()->format().indent(), 2);
+    QCOMPARE(two.textList()->format().style(), QTextListFormat::ListLowerAlpha);
+    QCOMPARE(three.textList(), one.textList());
+    QCOMPARE(one.textList()->itemText(three), QString("2."));
+    QCOMPARE(two.blockFormat().leftMargin(), 0.0);
+    // Out again, it rejoins the outer list; it goes no further out than the first level.
+    app.run(cmd::IndentLess);
+    QCOMPARE(two.textList(), one.textList());
+    QCOMPARE(one.textList()->itemText(three), QString("3."));
+    app.run(cmd::IndentLess);
+    QCOMPARE(two.textList()->format().indent(), 1);
 }
 
 void EditingCommandsTest::fontDialogOkWithoutAChangeChangesNothing() {

@@ -9,6 +9,7 @@
 #include <QTextEdit>
 #include <QTextList>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -112,7 +113,57 @@ Indentation indentationOf(const QTextCursor& cursor) {
     return indentationOf(cursor.document()->findBlock(cursor.selectionStart()).blockFormat());
 }
 
+namespace {
+
+// The style a list one level deeper (or shallower) takes, as word processors
+// vary them: bullets go disc, circle, square; numbers 1, a, i.
+QTextListFormat::Style styleAtLevel(QTextListFormat::Style style, int indent) {
+    static constexpr QTextListFormat::Style kBullets[] = {
+        QTextListFormat::ListDisc, QTextListFormat::ListCircle, QTextListFormat::ListSquare};
+    static constexpr QTextListFormat::Style kNumbers[] = {QTextListFormat::ListDecimal,
+                                                          QTextListFormat::ListLowerAlpha,
+                                                          QTextListFormat::ListLowerRoman};
+    const bool bullet = style == QTextListFormat::ListDisc ||
+                        style == QTextListFormat::ListCircle ||
+                        style == QTextListFormat::ListSquare;
+    return (bullet ? kBullets : kNumbers)[(indent - 1) % 3];
+}
+
+// Moves a list paragraph one level in or out: it joins the nearest list of
+// that level among the list paragraphs just before it, or starts one.
+void changeListLevel(const QTextBlock& block, bool increase) {
+    QTextList* list = block.textList();
+    const int indent = std::clamp(list->format().indent() + (increase ? 1 : -1), 1, 9);
+    if (indent == list->format().indent())
+        return;
+    QTextList* target = nullptr;
+    for (QTextBlock b = block.previous(); b.isValid() && b.textList() && !target; b = b.previous())
+        if (b.textList()->format().indent() == indent)
+            target = b.textList();
+    list->remove(block);
+    if (target) {
+        target->add(block);
+        return;
+    }
+    QTextListFormat format = list->format();
+    format.setIndent(indent);
+    format.setStyle(styleAtLevel(format.style(), indent));
+    QTextCursor(block).createList(format);
+}
+
+} // namespace
+
 void changeIndentation(QTextCursor cursor, bool increase) {
+    // List paragraphs change level; the others their indentation.
+    const std::vector<QTextBlock> blocks = selectedBlocks(cursor);
+    if (std::all_of(blocks.begin(), blocks.end(),
+                    [](const QTextBlock& b) { return b.textList(); })) {
+        cursor.beginEditBlock();
+        for (const QTextBlock& b : blocks)
+            changeListLevel(b, increase);
+        cursor.endEditBlock();
+        return;
+    }
     int startChange = 720;
     int offset = -720;
     if (!increase) {
