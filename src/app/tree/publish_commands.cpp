@@ -41,12 +41,7 @@ PublishCommands::PublishCommands(Parts parts, QObject* parent)
 PublishCommands::~PublishCommands() = default;
 
 tree::ItemHandle PublishCommands::exportRoot() const {
-    const tree::TopicTree& tree = parts_.session.tree();
-    const tree::ItemHandle selected = parts_.selection ? parts_.selection() : tree::kNoItem;
-    const tree::TreeItem* item = tree.find(selected);
-    if (!item)
-        return tree::kTopLevel;
-    return item->isFolder() ? selected : tree.parent(selected);
+    return parts_.session.tree().folderOf(parts_.selection ? parts_.selection() : tree::kNoItem);
 }
 
 QString PublishCommands::askTarget(const QString& caption, const QString& suffix) {

@@ -43,12 +43,7 @@ TransferCommands::TransferCommands(Parts parts, QObject* parent)
 TransferCommands::~TransferCommands() = default;
 
 tree::ItemHandle TransferCommands::selectionFolder() const {
-    const tree::TopicTree& tree = parts_.session.tree();
-    const tree::ItemHandle selected = parts_.selection ? parts_.selection() : tree::kNoItem;
-    const tree::TreeItem* item = tree.find(selected);
-    if (!item)
-        return tree::kTopLevel;
-    return item->isFolder() ? selected : tree.parent(selected);
+    return parts_.session.tree().folderOf(parts_.selection ? parts_.selection() : tree::kNoItem);
 }
 
 template <typename Queue> void TransferCommands::runImport(Queue&& queue) {

@@ -46,6 +46,13 @@ ItemHandle TopicTree::parent(ItemHandle item) const {
     return found ? found->parent : kTopLevel;
 }
 
+ItemHandle TopicTree::folderOf(ItemHandle item) const {
+    const TreeItem* found = find(item);
+    if (!found)
+        return kTopLevel;
+    return found->isFolder() ? item : found->parent;
+}
+
 int TopicTree::row(ItemHandle item) const {
     const TreeItem* found = find(item);
     if (!found)

@@ -95,6 +95,9 @@ public:
     // topics and dead handles.
     const std::vector<ItemHandle>& children(ItemHandle parent) const;
     ItemHandle parent(ItemHandle item) const; // kTopLevel also for dead handles
+    // The folder a command on `item` works in: the item when it is a folder,
+    // else its parent (kTopLevel for a topic at the top or a dead handle).
+    ItemHandle folderOf(ItemHandle item) const;
     int row(ItemHandle item) const;           // -1 for dead handles
     int itemCount() const { return int(items_.size()); }
     bool isEmpty() const { return items_.empty(); }
