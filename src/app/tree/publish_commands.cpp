@@ -44,12 +44,28 @@ tree::ItemHandle PublishCommands::exportRoot() const {
     return parts_.session.tree().folderOf(parts_.selection ? parts_.selection() : tree::kNoItem);
 }
 
+QString PublishCommands::exportTitle(tree::ItemHandle root) const {
+    return root == tree::kTopLevel ? parts_.session.currentBook().notebookName
+                                   : parts_.session.tree().find(root)->label;
+}
+
+template <typename Exporter>
+void PublishCommands::runExport(std::shared_ptr<Exporter> exporter,
+                                std::function<QString(bool cancelled, bool& failed)> finish) {
+    running_ = std::make_unique<Running>();
+    running_->progress = parts_.prompter.progress(tr("Export"));
+    running_->step = [exporter] { return exporter->step(); };
+    running_->done = [exporter] { return exporter->topicsDone(); };
+    running_->total = exporter->topicCount();
+    running_->finish = std::move(finish);
+    running_->exporter = exporter;
+    slices_.start();
+}
+
 QString PublishCommands::askTarget(const QString& caption, const QString& suffix) {
     if (running_ || (parts_.saveOpenTopic && !parts_.saveOpenTopic()))
         return {};
-    const tree::ItemHandle root = exportRoot();
-    const QString name = root == tree::kTopLevel ? parts_.session.currentBook().notebookName
-                                                 : parts_.session.tree().find(root)->label;
+    const QString name = exportTitle(exportRoot());
     // A folder is never written into something already there, so the dialog
     // need not ask about it; a PDF may replace a file, if the user says so.
     return parts_.prompter.saveFileName(
@@ -64,8 +80,7 @@ void PublishCommands::exportSite(publish::SiteFormat format) {
     if (target.isEmpty())
         return;
     const tree::ItemHandle root = exportRoot();
-    const QString title = root == tree::kTopLevel ? parts_.session.currentBook().notebookName
-                                                  : parts_.session.tree().find(root)->label;
+    const QString title = exportTitle(root);
     auto exporter = std::make_shared<publish::SiteExporter>(
         parts_.session.tree(), root, parts_.session.paths().workingFolder, target, format, title,
         parts_.pageFont ? std::optional<QFont>(parts_.pageFont()) : std::nullopt);
@@ -78,12 +93,7 @@ void PublishCommands::exportSite(publish::SiteFormat format) {
                                 PromptIcon::Warning);
         return;
     }
-    running_ = std::make_unique<Running>();
-    running_->progress = parts_.prompter.progress(tr("Export"));
-    running_->step = [exporter] { return exporter->step(); };
-    running_->done = [exporter] { return exporter->topicsDone(); };
-    running_->total = exporter->topicCount();
-    running_->finish = [exporter, target, html](bool cancelled, bool& failed) {
+    runExport(exporter, [exporter, target, html](bool cancelled, bool& failed) {
         const publish::SiteExportReport& report = exporter->finish(cancelled);
         failed = !report.failed.isEmpty();
         QString said = cancelled ? tr("The export was cancelled: %1 holds the %2 topics written "
@@ -101,9 +111,7 @@ void PublishCommands::exportSite(publish::SiteFormat format) {
                     tr("Fonts, colours and alignment have no place in Markdown and were left "
                        "out.");
         return said;
-    };
-    running_->exporter = exporter;
-    slices_.start();
+    });
 }
 
 void PublishCommands::exportPdf() {
@@ -112,19 +120,13 @@ void PublishCommands::exportPdf() {
     if (target.isEmpty())
         return;
     const tree::ItemHandle root = exportRoot();
-    const QString title = root == tree::kTopLevel ? parts_.session.currentBook().notebookName
-                                                  : parts_.session.tree().find(root)->label;
+    const QString title = exportTitle(root);
     auto exporter = std::make_shared<publish::PdfExporter>(
         parts_.session.tree(), root, parts_.session.paths().workingFolder, target, title,
         parts_.pageLayout ? parts_.pageLayout() : QPageLayout());
     if (!exporter->start())
         return;
-    running_ = std::make_unique<Running>();
-    running_->progress = parts_.prompter.progress(tr("Export"));
-    running_->step = [exporter] { return exporter->step(); };
-    running_->done = [exporter] { return exporter->topicsDone(); };
-    running_->total = exporter->topicCount();
-    running_->finish = [exporter, target](bool cancelled, bool& failed) {
+    runExport(exporter, [exporter, target](bool cancelled, bool& failed) {
         const publish::PdfExportReport& report = exporter->finish(cancelled);
         failed = report.status == publish::PdfExportStatus::WriteFailed;
         if (cancelled)
@@ -135,9 +137,7 @@ void PublishCommands::exportPdf() {
             .arg(report.topics)
             .arg(report.pages)
             .arg(QDir::toNativeSeparators(target));
-    };
-    running_->exporter = exporter;
-    slices_.start();
+    });
 }
 
 void PublishCommands::runSlice() {

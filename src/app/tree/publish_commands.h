@@ -64,7 +64,13 @@ Q_SIGNALS:
 private:
     struct Running;
 
+    // The name of what is exported: the notebook's, or the folder's label.
+    QString exportTitle(tree::ItemHandle root) const;
     QString askTarget(const QString& caption, const QString& suffix);
+    // Runs a started exporter in slices, with its progress and final message.
+    template <typename Exporter>
+    void runExport(std::shared_ptr<Exporter> exporter,
+                   std::function<QString(bool cancelled, bool& failed)> finish);
     void runSlice();
     void endExport(bool cancelled);
 
