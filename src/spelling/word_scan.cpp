@@ -86,12 +86,17 @@ std::vector<WordSpan> checkedWords(QStringView text) {
     return words;
 }
 
-std::vector<WordSpan> misspeltWords(QStringView text, const Speller& speller) {
+std::vector<WordSpan> misspeltWords(QStringView text,
+                                    const std::function<bool(const QString&)>& isCorrect) {
     std::vector<WordSpan> misspelt;
     for (const WordSpan& word : checkedWords(text))
-        if (!speller.isCorrect(text.sliced(word.start, word.length).toString()))
+        if (!isCorrect(text.sliced(word.start, word.length).toString()))
             misspelt.push_back(word);
     return misspelt;
+}
+
+std::vector<WordSpan> misspeltWords(QStringView text, const Speller& speller) {
+    return misspeltWords(text, [&speller](const QString& word) { return speller.isCorrect(word); });
 }
 
 } // namespace oxlin::spelling

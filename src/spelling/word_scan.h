@@ -7,6 +7,7 @@
 
 #include <QStringView>
 
+#include <functional>
 #include <vector>
 
 namespace oxlin::spelling {
@@ -20,6 +21,9 @@ struct WordSpan {
 };
 
 std::vector<WordSpan> checkedWords(QStringView text);
+// The checked words `isCorrect` refuses.
+std::vector<WordSpan> misspeltWords(QStringView text,
+                                    const std::function<bool(const QString&)>& isCorrect);
 std::vector<WordSpan> misspeltWords(QStringView text, const Speller& speller);
 
 } // namespace oxlin::spelling

@@ -100,13 +100,10 @@ void SpellService::setEnabled(bool on) {
 }
 
 std::vector<spelling::WordSpan> SpellService::misspelt(QStringView paragraph) const {
-    std::vector<spelling::WordSpan> misspelt;
     if (!isActive())
-        return misspelt;
-    for (const spelling::WordSpan& word : spelling::checkedWords(paragraph))
-        if (isMisspelt(paragraph.sliced(word.start, word.length).toString()))
-            misspelt.push_back(word);
-    return misspelt;
+        return {};
+    return spelling::misspeltWords(paragraph,
+                                   [this](const QString& word) { return !isMisspelt(word); });
 }
 
 bool SpellService::isMisspelt(const QString& word) const {
