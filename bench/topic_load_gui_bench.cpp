@@ -12,9 +12,12 @@
 #include "app/editor/editor_host.h"
 #include "app/editor/editor_topics.h"
 #include "app/editor/link_view.h"
+#include "app/editor/spell_service.h"
+#include "app/editor/spelling_marks.h"
 #include "app/editor/topic_text_edit.h"
 #include "core/store/compressed_file.h"
 #include "richtext/visible_text.h"
+#include "spelling/dictionaries.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -115,10 +118,37 @@ struct ShownEditor {
     app::LinkView links;
 };
 
-// Opening a topic, until it shows and answers a key.
+// The system's dictionaries checking the editor as the window has it.
+struct CheckedSpelling {
+    explicit CheckedSpelling(QTextEdit* edit)
+        : service(spelling::systemDictionaryFolders(), words.filePath(QStringLiteral("words.txt")),
+                  {[](const QString&, const QString&) { return QStringLiteral("1"); },
+                   [](const QString&, const QString&) {}}),
+          marks(edit, service) {
+        while (!service.isActive())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    QTemporaryDir words;
+    app::SpellService service;
+    app::SpellingMarks marks;
+};
+
+// Spelling checked when the benchmark's second argument asks for it.
+std::unique_ptr<CheckedSpelling> checkedWhenAsked(benchmark::State& state, ShownEditor& shown) {
+    if (state.range(1) == 0)
+        return nullptr;
+    if (spelling::systemDictionaryFolders().isEmpty()) {
+        state.SkipWithError("no dictionary installed");
+        return nullptr;
+    }
+    return std::make_unique<CheckedSpelling>(shown.host.editor());
+}
+
+// Opening a topic, until it shows and answers a key; range(1) checks spelling.
 void BM_OpenTopicInEditor(benchmark::State& state) {
     const QByteArray& rtf = topic(int(state.range(0)));
     ShownEditor shown(rtf);
+    const auto spelling = checkedWhenAsked(state, shown);
     for (auto _ : state) {
         // Reopening an unchanged topic reads it again and writes nothing.
         if (!shown.open())
@@ -145,6 +175,7 @@ qint64 threadCpuNs() {
 void BM_LayoutAfterOpening(benchmark::State& state) {
     const QByteArray& rtf = topic(int(state.range(0)));
     ShownEditor shown(rtf);
+    const auto spelling = checkedWhenAsked(state, shown);
     double longestStall = 0;
     double longestStallCpu = 0;
     for (auto _ : state) {
@@ -201,8 +232,13 @@ void BM_PeerRtfText(benchmark::State& state) {
 #define OXLIN_MEDIAN_OF_5                                                                      \
     Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true)
 BENCHMARK(BM_PeerRtfText)->Arg(1)->Arg(5)->OXLIN_MEDIAN_OF_5;
-BENCHMARK(BM_OpenTopicInEditor)->Arg(1)->Arg(5)->OXLIN_MEDIAN_OF_5;
-BENCHMARK(BM_LayoutAfterOpening)->Arg(1)->Arg(5)->OXLIN_MEDIAN_OF_5;
+BENCHMARK(BM_OpenTopicInEditor)
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Args({5, 0})
+    ->Args({5, 1})
+    ->OXLIN_MEDIAN_OF_5;
+BENCHMARK(BM_LayoutAfterOpening)->Args({1, 0})->Args({5, 0})->Args({5, 1})->OXLIN_MEDIAN_OF_5;
 
 } // namespace
 

@@ -26,6 +26,8 @@ class ToDoMarks final : public MarkKind {
 public:
     std::vector<MarkSpan> find(QStringView paragraph) const override {
         std::vector<MarkSpan> spans;
+        if (off)
+            return spans;
         for (qsizetype at = paragraph.indexOf(u"todo"); at >= 0;
              at = paragraph.indexOf(u"todo", at + 4))
             spans.push_back({int(at), 4});
@@ -36,6 +38,7 @@ public:
         wavy.setUnderlineStyle(QTextCharFormat::WaveUnderline);
         return wavy;
     }
+    bool off = false;
 };
 
 QString numberedLinks(int paragraphs) {
@@ -66,6 +69,7 @@ private Q_SLOTS:
 
     void linksAreMarkedOnScreenOnlyAndNeverInTheDocument();
     void marksFollowTheTextAndOtherKindsDrawBesideLinks();
+    void aParagraphLongerThanTheScreenIsMarkedWhereItIsShown();
     void aLargeDocumentIsLaidOutInSlicesAfterTheFirstScreen();
 
 private:
@@ -129,6 +133,42 @@ void TextMarksTest::marksFollowTheTextAndOtherKindsDrawBesideLinks() {
     QCOMPARE(markedTexts(marks), QStringList{"mailto:a@example.org"});
     QCOMPARE(marks.shown().first().cursor.document(), &other);
     edit_->setDocument(nullptr);
+}
+
+void TextMarksTest::aParagraphLongerThanTheScreenIsMarkedWhereItIsShown() {
+    // One paragraph of 6,000 links: a key typed into it must not look at all of them.
+    QStringList words;
+    for (int i = 0; i < 6000; ++i)
+        words.append(QStringLiteral("see www.example.org/%1 todo").arg(i));
+    edit_->setPlainText(words.join(u' '));
+    LinkView links(edit_.get());
+    TextMarks& marks = TextMarks::of(edit_.get());
+    auto owned = std::make_unique<ToDoMarks>();
+    ToDoMarks* todo = owned.get();
+    marks.addKind(std::move(owned));
+    QVERIFY(QTest::qWaitForWindowExposed(edit_.get()));
+
+    const auto shownLinks = [&marks] {
+        marks.refresh();
+        return markedTexts(marks).filter(QStringLiteral("www."));
+    };
+    QStringList top = shownLinks();
+    QCOMPARE(top.first(), QStringLiteral("www.example.org/0"));
+    QVERIFY(top.size() < 200);
+    // Every link on screen, whole: the view's cut never splits one.
+    for (const QString& link : top)
+        QVERIFY2(link.contains(QRegularExpression(QStringLiteral(R"(^www\.example\.org/\d+$)"))),
+                 qPrintable(link));
+    edit_->verticalScrollBar()->setValue(edit_->verticalScrollBar()->maximum());
+    QCOMPARE(shownLinks().last(), QStringLiteral("www.example.org/5999"));
+
+    // A kind whose answers changed (a word added to the dictionary) finds
+    // them anew, for text it has seen before, once it is forgotten.
+    QVERIFY(markedTexts(marks).contains(QStringLiteral("todo")));
+    todo->off = true;
+    marks.forget(todo);
+    marks.refresh();
+    QVERIFY(!markedTexts(marks).contains(QStringLiteral("todo")));
 }
 
 void TextMarksTest::aLargeDocumentIsLaidOutInSlicesAfterTheFirstScreen() {

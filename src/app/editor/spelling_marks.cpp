@@ -45,8 +45,10 @@ SpellingMarks::~SpellingMarks() {
 }
 
 void SpellingMarks::markVisible() {
-    if (edit_)
-        TextMarks::of(edit_).refresh();
+    if (!edit_)
+        return;
+    TextMarks::of(edit_).forget(kind_);
+    TextMarks::of(edit_).refresh();
 }
 
 } // namespace oxlin::app

@@ -34,10 +34,32 @@ MarkKind* TextMarks::addKind(std::unique_ptr<MarkKind> kind) {
 }
 
 void TextMarks::removeKind(const MarkKind* kind) {
+    forget(kind);
     std::erase_if(kinds_, [kind](const auto& owned) { return owned.get() == kind; });
     stale_ = true;
     if (edit_)
         edit_->viewport()->update();
+}
+
+void TextMarks::forget(const MarkKind* kind) {
+    std::erase_if(found_, [kind](const Found& found) { return found.kind == kind; });
+    stale_ = true;
+}
+
+const std::vector<MarkSpan>& TextMarks::spansOf(const MarkKind& kind, const QString& text) {
+    // A few screens of paragraphs are worth keeping; past that, typing and
+    // scrolling have moved on and the oldest count for little.
+    constexpr qsizetype kKeptTexts = 2048;
+    auto found = std::find_if(found_.begin(), found_.end(),
+                              [&kind](const Found& f) { return f.kind == &kind; });
+    if (found == found_.end())
+        found = found_.insert(found_.end(), Found{&kind, {}});
+    auto known = found->byText.constFind(text);
+    if (known != found->byText.constEnd())
+        return *known;
+    if (found->byText.size() >= kKeptTexts)
+        found->byText.clear();
+    return *found->byText.insert(text, kind.find(text));
 }
 
 void TextMarks::watch(QTextDocument* document) {
@@ -59,6 +81,42 @@ void TextMarks::watch(QTextDocument* document) {
                      if (edit_)
                          edit_->setExtraSelections({});
                  })};
+}
+
+std::pair<int, int> TextMarks::visibleSpan(const QTextBlock& block) const {
+    // Short paragraphs are looked at whole, so a mark never depends on
+    // where the view cuts the text.
+    constexpr int kWholeUpTo = 4096;
+    // Links and words hold no spaces: a cut at a space splits neither. A
+    // run without spaces longer than this is no word, and is cut anyway.
+    constexpr int kWidenAtMost = 512;
+    const int length = block.length() - 1;
+    const QTextLayout* lines = block.layout();
+    if (length <= kWholeUpTo || !lines || lines->lineCount() == 0)
+        return {0, length};
+    const QAbstractTextDocumentLayout& layout = *edit_->document()->documentLayout();
+    const qreal blockTop = layout.blockBoundingRect(block).top();
+    const qreal top = edit_->verticalScrollBar()->value() - blockTop;
+    const qreal bottom = top + edit_->viewport()->height();
+    int from = -1, to = 0;
+    for (int i = 0; i < lines->lineCount(); ++i) {
+        const QTextLine line = lines->lineAt(i);
+        if (line.y() + line.height() <= top)
+            continue;
+        if (line.y() >= bottom)
+            break;
+        if (from < 0)
+            from = line.textStart();
+        to = line.textStart() + line.textLength();
+    }
+    if (from < 0)
+        return {0, 0};
+    const QString text = block.text();
+    for (int n = 0; from > 0 && !text.at(from - 1).isSpace() && n < kWidenAtMost; ++n)
+        --from;
+    for (int n = 0; to < length && !text.at(to).isSpace() && n < kWidenAtMost; ++n)
+        ++to;
+    return {from, to};
 }
 
 std::pair<QTextBlock, QTextBlock> TextMarks::visibleBlocks() const {
@@ -93,13 +151,15 @@ void TextMarks::refresh() {
     if (!kinds_.empty()) {
         const auto [first, last] = visibleBlocks();
         for (QTextBlock block = first; block.isValid(); block = block.next()) {
-            const QString text = block.text();
+            const auto [from, to] = visibleSpan(block);
+            const QString text = block.text().mid(from, to - from);
+            const int start = block.position() + from;
             for (const auto& kind : kinds_) {
                 const QTextCharFormat look = kind->look();
-                for (const MarkSpan& span : kind->find(text)) {
+                for (const MarkSpan& span : spansOf(*kind, text)) {
                     QTextEdit::ExtraSelection mark{QTextCursor(block), look};
-                    mark.cursor.setPosition(block.position() + span.start);
-                    mark.cursor.setPosition(block.position() + span.start + span.length,
+                    mark.cursor.setPosition(start + span.start);
+                    mark.cursor.setPosition(start + span.start + span.length,
                                             QTextCursor::KeepAnchor);
                     marks.append(mark);
                 }

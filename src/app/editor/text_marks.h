@@ -9,10 +9,11 @@
 // make Qt lay the document out again (formats put into the layout would:
 // each paragraph marked relays the document from there on).
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
-#include <QTextCharFormat>
 #include <QTextBlock>
+#include <QTextCharFormat>
 #include <QTextEdit>
 
 #include <memory>
@@ -52,6 +53,9 @@ public:
     // Finds the marks of the paragraphs on screen now, as a paint does when
     // something changed (text, scrolling, size, another document).
     void refresh();
+    // Forgets what `kind` found so far: what it marks changed although the
+    // text did not (a word added to a dictionary, say).
+    void forget(const MarkKind* kind);
     // The marks on screen after the last paint or refresh: the control's
     // extra selections.
     QList<QTextEdit::ExtraSelection> shown() const;
@@ -64,12 +68,24 @@ private:
     void watch(QTextDocument* document);
     // The first and last paragraph on screen.
     std::pair<QTextBlock, QTextBlock> visibleBlocks() const;
+    // The part of `block` to look at: all of it, or for a paragraph far longer
+    // than a screen, the lines on screen widened to whole words.
+    std::pair<int, int> visibleSpan(const QTextBlock& block) const;
+    // What `kind` finds in `text`, from the spans found before when the
+    // same text was on screen: a key typed looks again at one paragraph only.
+    const std::vector<MarkSpan>& spansOf(const MarkKind& kind, const QString& text);
+
+    struct Found {
+        const MarkKind* kind;
+        QHash<QString, std::vector<MarkSpan>> byText;
+    };
 
     QPointer<QTextEdit> edit_;
     std::vector<std::unique_ptr<MarkKind>> kinds_;
     QPointer<QTextDocument> watched_; // the document whose changes make the marks stale
     std::vector<QMetaObject::Connection> watching_;
     bool stale_ = true;
+    std::vector<Found> found_;
 };
 
 } // namespace oxlin::app
