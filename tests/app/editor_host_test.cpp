@@ -346,6 +346,14 @@ void EditorHostTest::pasteBeyondTheLimitIsCutWithAMessage() {
     // At the limit, typing adds nothing.
     QTest::keyClicks(host_->editor(), "zz");
     QCOMPARE(host_->editor()->textLength(), TopicTextEdit::kTextLimit);
+
+    // A clipboard that offers nothing at all (Wayland's, when nothing was
+    // copied) pastes nothing, and quietly.
+    QApplication::clipboard()->setMimeData(new QMimeData, QClipboard::Clipboard);
+    host_->editor()->moveCursor(QTextCursor::Start);
+    host_->editor()->textCursor().deleteChar();
+    host_->editor()->paste();
+    QCOMPARE(host_->editor()->textLength(), TopicTextEdit::kTextLimit - 1);
 }
 
 void EditorHostTest::oversizedTopicLoadsWhole() {

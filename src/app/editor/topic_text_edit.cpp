@@ -42,7 +42,9 @@ void TopicTextEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void TopicTextEdit::insertFromMimeData(const QMimeData* source) {
-    if (!source || isReadOnly())
+    // A clipboard with nothing in it (Wayland offers one when nothing was
+    // copied) has no formats, which Qt's own paste does not expect.
+    if (!source || isReadOnly() || source->formats().isEmpty())
         return;
     const QString plain = source->text();
     const int room = std::max(0, roomLeft());
