@@ -37,8 +37,9 @@ BackgroundShell::BackgroundShell(NotebookController& controller, Prompter& promp
     connect(tray_.get(), &TrayIcon::doubleClicked, this, &BackgroundShell::bringBack);
     setHotkey(GlobalHotkey::forPlatform());
 
-    // Hidden with no tray would leave no way back: minimise instead.
-    window.setMinimiseInsteadOfHiding(!trayAvailable);
+    // Hidden with no tray would leave no way back: minimise instead, and
+    // let the close box ask whether to exit.
+    window.setWithoutTray(!trayAvailable);
     connect(&window, &MainWindow::hidden, this, [this] {
         if (hiddenNoteShown_ || !tray_->isAvailable())
             return;
@@ -52,9 +53,10 @@ BackgroundShell::BackgroundShell(NotebookController& controller, Prompter& promp
     installCommands();
     syncOnTopChecks();
     if (!windowsCanStayOnTop()) {
-        QAction* onTop = window.actions().action(cmd::AlwaysOnTop);
-        onTop->setEnabled(false);
-        onTop->setToolTip(onTopRefusal());
+        for (QAction* onTop : {window.actions().action(cmd::AlwaysOnTop), tray_->onTopAction()}) {
+            onTop->setEnabled(false);
+            onTop->setToolTip(onTopRefusal());
+        }
     }
 }
 
