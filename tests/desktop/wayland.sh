@@ -2,8 +2,9 @@
 # Notebook and Vistelo under a real Wayland compositor (headless sway), with
 # keys typed through the compositor: the window shows, a folder and a topic
 # are made from the keyboard, text is typed and saved, the keyword search
-# finds the topic again, F1 opens the help in the viewer, and File > Exit
-# packs the notebook. Screenshots are kept in SHOT_FOLDER.
+# finds the topic again, F1 opens the help in the viewer, closing the window
+# (with no tray here) asks whether to exit, and File > Exit packs the
+# notebook. Screenshots are kept in SHOT_FOLDER.
 #
 # usage: wayland.sh NOTEBOOK VISTELO HELP_PACKAGE OXLIN SHOT_FOLDER
 set -uo pipefail
@@ -83,6 +84,18 @@ shot "$shots/wayland-help.png"
 run swaymsg '[title="^OxlinHelp - \[Welcome.rtf\]$"] kill' >/dev/null
 help_gone() { ! help_shown; }
 wait_for 10 help_gone || fail "the viewer did not close"
+
+# No tray here (no status notifier host): the close box asks whether to exit,
+# and Esc (No) keeps the program running; sway knows no minimised windows,
+# so the window stays.
+run swaymsg '[title="Quarrow Notebook"] kill' >/dev/null
+wait_for 20 message "Oxlin" || fail "closing the window without a tray asked nothing"
+grep -qF "oxlin.messages: [Oxlin] Exit Oxlin?" "$work/notebook.log" ||
+    fail "the question on closing is not the one expected"
+key -k Escape
+wait_for 10 no_message "Oxlin" || fail "the question on closing did not go"
+kill -0 "$app" 2>/dev/null && has_window "Quarrow Notebook" || fail "No did not keep the program"
+check "without a tray, closing the window asks whether to exit; No keeps it running"
 
 # File > Exit: the menu by its key, then its last entry.
 run swaymsg '[title="Quarrow Notebook"] focus' >/dev/null
