@@ -1,10 +1,13 @@
 // The desktop's side of the session bus, for the desktop tests: a status
 // notifier watcher that claims a tray host, so Qt puts the program's tray
-// icon on D-Bus; the calls a tray host makes on that icon and its menu; and
-// a desktop portal that refuses the global hotkey, late.
+// icon on D-Bus, with the notification service that shows the icon's notes;
+// the calls a tray host makes on that icon and its menu; and a desktop
+// portal that refuses the global hotkey, late.
 //
 // usage: oxlin-desktop-bus COMMAND [ARGUMENT]
-//   watcher         serves org.kde.StatusNotifierWatcher until killed
+//   watcher         serves org.kde.StatusNotifierWatcher and
+//                   org.freedesktop.Notifications until killed, printing
+//                   each note as "note SUMMARY: BODY"
 //   item            prints the registered icon's service and properties
 //   activate        activates the icon, as a click on it in the tray does
 //   menu            prints the icon's menu, one entry a line ("-" a separator)
@@ -97,6 +100,23 @@ private:
     QDBusConnection bus_;
     QDBusServiceWatcher owners_;
     QStringList items_;
+};
+
+// Notes are printed, not shown.
+class Notifications final : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public Q_SLOTS:
+    uint Notify(const QString&, uint, const QString&, const QString& summary, const QString& body,
+                const QStringList&, const QVariantMap&, int) {
+        say(QStringLiteral("note %1: %2").arg(summary, body));
+        return ++made_;
+    }
+    QStringList GetCapabilities() const { return {QStringLiteral("body")}; }
+    void CloseNotification(uint) {}
+
+private:
+    uint made_ = 0;
 };
 
 // Lets the test release a late portal's answers.
@@ -247,10 +267,14 @@ int clickEntry(const Item& item, const QString& label) {
 int serveWatcher() {
     QDBusConnection bus = QDBusConnection::sessionBus();
     Watcher watcher(bus);
+    Notifications notes;
     if (!bus.registerObject(kWatcherPath, &watcher,
                             QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals |
                                 QDBusConnection::ExportAllProperties) ||
-        !bus.registerService(kWatcherService))
+        !bus.registerService(kWatcherService) ||
+        !bus.registerObject("/org/freedesktop/Notifications", &notes,
+                            QDBusConnection::ExportAllSlots) ||
+        !bus.registerService("org.freedesktop.Notifications"))
         return refuse("cannot serve the watcher: " + bus.lastError().message());
     say("watching");
     return QCoreApplication::exec();

@@ -30,5 +30,6 @@ find_main() { win=$(xdotool search --onlyvisible --name "Quarrow Notebook" 2>/de
 wait_for 20 find_main || fail "the main window could not be found"
 hide_window() { xdotool key --window "$win" Escape; }
 
-check_tray_on_dbus "$(printf '%s\n' _Show/Hide - 'On _Top' - _Exit)"
+check_tray_on_dbus "$(printf '%s\n' _Show/Hide - 'On _Top' - _Exit)" \
+    "Oxlin is still running. Press Ctrl+Shift+A or click this icon to bring it back."
 echo "$passed passed, 0 failed"

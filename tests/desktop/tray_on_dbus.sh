@@ -38,11 +38,12 @@ serve() {
     wait_for 10 serving || fail "oxlin-desktop-bus $* did not start"
 }
 
-# check_tray_on_dbus EXPECTED_MENU: the icon, its menu (entries one a line
-# as the helper prints them), a click on the icon bringing the hidden window
-# back, and Exit from the menu ending the program with the notebook packed.
+# check_tray_on_dbus EXPECTED_MENU EXPECTED_NOTE: the icon, its menu
+# (entries one a line as the helper prints them), the note the first hide
+# gives, a click on the icon bringing the hidden window back, and Exit from
+# the menu ending the program with the notebook packed.
 check_tray_on_dbus() {
-    local expected_menu=$1 menu
+    local expected_menu=$1 expected_note=$2 menu
     registered() { run "$desktop_bus" item >"$work/item.txt" 2>&1; }
     wait_for 30 registered || fail "no tray icon was registered: $(cat "$work/item.txt")"
     cat "$work/item.txt"
@@ -59,6 +60,9 @@ check_tray_on_dbus() {
     hidden() { ! shown; }
     hide_window
     wait_for 20 hidden || fail "Esc did not hide the window"
+    noted() { grep -qxF "note Oxlin: $expected_note" "$work/watcher.log"; }
+    wait_for 20 noted || fail "the first hide did not say how to come back: $(grep note "$work/watcher.log")"
+    check "the first hide says, from the icon, how to bring the window back"
     run "$desktop_bus" activate || fail "the icon could not be activated"
     wait_for 20 shown || fail "activating the icon did not bring the window back"
     check "a click on the icon brings the hidden window back"

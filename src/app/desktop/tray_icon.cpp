@@ -52,11 +52,11 @@ TrayIcon::TrayIcon(bool available, Dispatch dispatch, QObject* parent)
     // An X11 tray reports a double click after the click (Trigger) that
     // began it; a status notifier host has only its activation, which Qt
     // reports as a Trigger.
-    const bool activationShows = available_ && statusNotifierHostPresent();
+    clickShows_ = available_ && statusNotifierHostPresent();
     connect(icon_, &QSystemTrayIcon::activated, this,
-            [this, activationShows](QSystemTrayIcon::ActivationReason reason) {
+            [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason == QSystemTrayIcon::DoubleClick ||
-                    (activationShows && reason == QSystemTrayIcon::Trigger))
+                    (clickShows_ && reason == QSystemTrayIcon::Trigger))
                     Q_EMIT doubleClicked();
             });
     if (available_)

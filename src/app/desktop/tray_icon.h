@@ -36,6 +36,9 @@ public:
     static bool statusNotifierHostPresent();
 
     bool isAvailable() const { return available_; }
+    // Whether a single click brings the window back (a status notifier
+    // host's activation) rather than a double click.
+    bool clickShows() const { return clickShows_; }
     QMenu* menu() const { return menu_; }
     QAction* onTopAction() const { return onTop_; }
     // The check mark of "On &Top".
@@ -53,6 +56,7 @@ Q_SIGNALS:
 
 private:
     bool available_;
+    bool clickShows_ = false;
     Dispatch dispatch_;
     QPointer<QMenu> menu_;
     QAction* onTop_ = nullptr;

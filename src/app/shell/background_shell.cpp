@@ -44,11 +44,7 @@ BackgroundShell::BackgroundShell(NotebookController& controller, Prompter& promp
         if (hiddenNoteShown_ || !tray_->isAvailable())
             return;
         hiddenNoteShown_ = true;
-        tray_->showNote(tr("Oxlin"), hotkey_ && hotkey_->isRegistered()
-                                         ? tr("Oxlin is still running. Press Ctrl+Shift+A or "
-                                              "double-click this icon to bring it back.")
-                                         : tr("Oxlin is still running. Double-click this icon "
-                                              "to bring it back."));
+        tray_->showNote(tr("Oxlin"), wayBackNote());
     });
     installCommands();
     syncOnTopChecks();
@@ -62,6 +58,17 @@ BackgroundShell::BackgroundShell(NotebookController& controller, Prompter& promp
 
 BackgroundShell::~BackgroundShell() {
     delete drop_.data();
+}
+
+QString BackgroundShell::wayBackNote() const {
+    const bool hotkey = hotkey_ && hotkey_->isRegistered();
+    if (tray_->clickShows())
+        return hotkey ? tr("Oxlin is still running. Press Ctrl+Shift+A or click this icon to "
+                           "bring it back.")
+                      : tr("Oxlin is still running. Click this icon to bring it back.");
+    return hotkey ? tr("Oxlin is still running. Press Ctrl+Shift+A or double-click this icon to "
+                       "bring it back.")
+                  : tr("Oxlin is still running. Double-click this icon to bring it back.");
 }
 
 void BackgroundShell::installCommands() {
