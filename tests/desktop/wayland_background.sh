@@ -30,8 +30,6 @@ start "$work/app/Notebook" >"$work/notebook.log" 2>&1
 app=$started
 package="$work/app/OxlinData/OxlinHelp.xzz"
 said() { grep -qF "oxlin.messages: [$1] $2" "$work/notebook.log"; }
-message() { window_names | grep -qxF -- "$1"; }
-no_message() { ! message "$1"; }
 
 wait_for 60 has_window "Quarrow Notebook - [Welcome.txt]" || fail "the main window did not show"
 asked() { run "$desktop_bus" asked; }
@@ -41,9 +39,7 @@ check "start-up goes on while the portal has not answered"
 
 run "$desktop_bus" release || fail "the portal's answers could not be released"
 wait_for 20 said Error "Register Hotkey Failed!" || fail "the portal's refusal was not reported"
-wait_for 20 message "Error" || fail "the refusal shows no message box"
-key -k Return
-wait_for 10 no_message "Error" || fail "the message box did not close"
+answer "Error"
 check "the portal's refusal ends in \"Register Hotkey Failed!\""
 
 shown() { has_window "Quarrow Notebook"; }

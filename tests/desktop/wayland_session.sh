@@ -2,9 +2,10 @@
 # programs with QT_QPA_PLATFORM=wayland, which log every message they show
 # (category oxlin.messages), since no tool reads a Wayland window's text.
 # Defines skip, fail, wait_for, run (a command as the session's user, with
-# its environment), key, type_text, click and shot, and sets $work (a
-# folder the session's user owns, removed at the end). sway refuses to run
-# as root: as root, the session and every program in it run as nobody.
+# its environment), key, type_text, click, shot, message and answer (a
+# message box), and sets $work (a folder the session's user owns, removed at
+# the end). sway refuses to run as root: as root, the session and every
+# program in it run as nobody.
 # Exits 77 where sway, wtype, grim or Qt's Wayland plugin is missing.
 
 skip() { echo "SKIPPED: $*"; exit 77; }
@@ -75,3 +76,14 @@ has_window() { window_names | grep -qF -- "$1"; }
 key() { run wtype "$@"; }
 type_text() { run wtype -- "$1"; }
 shot() { run grim "$work/shot.png" && cp "$work/shot.png" "$1"; }
+message() { window_names | grep -qxF -- "$1"; }
+no_message() { ! message "$1"; }
+# answer TITLE [KEY]: the message box titled TITLE, once up, answered with
+# KEY (Return by default). It is given the focus first, since wtype's keys go
+# to the focused window.
+answer() {
+    wait_for 20 message "$1" || fail "no message box \"$1\""
+    run swaymsg "[title=\"^$1\$\"] focus" >/dev/null
+    key -k "${2:-Return}"
+    wait_for 10 no_message "$1" || fail "the message box \"$1\" did not close"
+}
