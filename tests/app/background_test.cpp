@@ -64,7 +64,7 @@ private Q_SLOTS:
     void trayMenuHoldsItsEntries();
     void showHideHidesSavingAndComesBack();
     void trayExitRunsTheExitSequence();
-    void withoutATrayHidingMinimises();
+    void withoutATrayClosingAsksAndHidingMinimises();
     void alwaysOnTopKeepsPlaceAndCheckMarks();
     void hotkeyIsQuietWithoutGlobalKeys();
     void dropWindowTogglesToItsRestingPlace();
@@ -108,27 +108,47 @@ void BackgroundTest::showHideHidesSavingAndComesBack() {
 void BackgroundTest::trayExitRunsTheExitSequence() {
     App app;
     app.topic(0, "Kept.txt", "kept");
-    app.window->close(); // the close box only hides
+    app.window->close(); // the close box only hides, and asks nothing
     QVERIFY(!app.window->hasExited());
+    QVERIFY(app.window->isHidden());
+    QVERIFY(app.prompter.asked.isEmpty());
     app.shell->tray().menu()->actions().last()->trigger();
     QTRY_VERIFY(app.window->hasExited());
     QVERIFY(QFileInfo::exists(app.session().paths().packageFile));
 }
 
-void BackgroundTest::withoutATrayHidingMinimises() {
+void BackgroundTest::withoutATrayClosingAsksAndHidingMinimises() {
     App app(false);
+    app.topic(0, "Kept.txt", "kept");
     for (QAction* act : app.shell->tray().menu()->actions())
         QVERIFY(act->isSeparator() || !act->isEnabled());
+
+    // Keep running: a hidden window could come back only by the hotkey.
+    app.prompter.answers.enqueue(PromptAnswer::No);
     app.window->close();
+    QCOMPARE(app.prompter.asked.size(), 1);
+    const ScriptedPrompter::Asked& question = app.prompter.asked.first();
+    QCOMPARE(question.text, QString(MainWindow::kExitWithoutTray));
+    QCOMPARE(question.caption, QString("Oxlin"));
+    QCOMPARE(question.buttons, PromptButtons::YesNo);
     QVERIFY(!app.window->isHidden());
     QTRY_VERIFY(app.window->isMinimized());
+    QVERIFY(!app.window->hasExited());
     app.shell->bringBack();
     QVERIFY(!app.window->isMinimized());
+
+    // Esc minimises without a question.
     QTest::keyClick(app.editor().editor(), Qt::Key_Escape);
     QVERIFY(!app.window->isHidden());
     QTRY_VERIFY(app.window->isMinimized());
+    QCOMPARE(app.prompter.asked.size(), 1);
     app.shell->bringBack();
-    QVERIFY(!app.window->isMinimized());
+
+    // Exit: the one exit sequence, which packs the notebook.
+    app.prompter.answers.enqueue(PromptAnswer::Yes);
+    app.window->close();
+    QTRY_VERIFY(app.window->hasExited());
+    QVERIFY(QFileInfo::exists(app.session().paths().packageFile));
 }
 
 void BackgroundTest::alwaysOnTopKeepsPlaceAndCheckMarks() {

@@ -1,10 +1,12 @@
 # Sourced by the Wayland desktop tests: a private headless sway, for the real
-# programs with QT_QPA_PLATFORM=wayland. Defines skip, fail, wait_for, run (a
-# command as the session's user, with its environment), key, type_text,
-# click and shot, and sets $work (a folder the session's user owns, removed
-# at the end). sway refuses to run as root: as root, the session and every
-# program in it run as nobody. Exits 77 where sway, wtype, grim or Qt's
-# Wayland plugin is missing.
+# programs with QT_QPA_PLATFORM=wayland, which log every message they show
+# (category oxlin.messages), since no tool reads a Wayland window's text.
+# Defines skip, fail, wait_for, run (a command as the session's user, with
+# its environment), key, type_text, click, shot, message and answer (a
+# message box), and sets $work (a folder the session's user owns, removed at
+# the end). sway refuses to run as root: as root, the session and every
+# program in it run as nobody.
+# Exits 77 where sway, wtype, grim or Qt's Wayland plugin is missing.
 
 skip() { echo "SKIPPED: $*"; exit 77; }
 fail() {
@@ -55,7 +57,8 @@ wait_for 20 sway_up || skip "sway did not start: $(tail -3 "$work/sway.log")"
 display=$(basename "$(ls "$work/runtime"/wayland-* | grep -v lock | head -1)")
 session_env=(env -i PATH=/usr/bin:/bin HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime"
              WAYLAND_DISPLAY="$display" SWAYSOCK="$(ls "$work/runtime"/sway-ipc.* | head -1)"
-             QT_QPA_PLATFORM=wayland OXLIN_UPDATE_URL=http://127.0.0.1:9 LANG=C.UTF-8)
+             QT_QPA_PLATFORM=wayland OXLIN_UPDATE_URL=http://127.0.0.1:9 LANG=C.UTF-8
+             QT_LOGGING_RULES=oxlin.messages.info=true)
 
 # start COMMAND...: in the background, in the session; its pid is $started.
 start() {
@@ -73,3 +76,14 @@ has_window() { window_names | grep -qF -- "$1"; }
 key() { run wtype "$@"; }
 type_text() { run wtype -- "$1"; }
 shot() { run grim "$work/shot.png" && cp "$work/shot.png" "$1"; }
+message() { window_names | grep -qxF -- "$1"; }
+no_message() { ! message "$1"; }
+# answer TITLE [KEY]: the message box titled TITLE, once up, answered with
+# KEY (Return by default). It is given the focus first, since wtype's keys go
+# to the focused window.
+answer() {
+    wait_for 20 message "$1" || fail "no message box \"$1\""
+    run swaymsg "[title=\"^$1\$\"] focus" >/dev/null
+    key -k "${2:-Return}"
+    wait_for 10 no_message "$1" || fail "the message box \"$1\" did not close"
+}

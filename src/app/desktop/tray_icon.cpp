@@ -4,10 +4,28 @@
 #include "app/base/command_ids.h"
 
 #include <QAction>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusReply>
+#include <QDBusVariant>
 #include <QMenu>
 #include <QSystemTrayIcon>
 
 namespace oxlin::app {
+
+bool TrayIcon::statusNotifierHostPresent() {
+    const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface()->isServiceRegistered(watcher))
+        return false;
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        watcher, QStringLiteral("/StatusNotifierWatcher"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << watcher << QStringLiteral("IsStatusNotifierHostRegistered");
+    const QDBusReply<QDBusVariant> registered = bus.call(get);
+    return registered.isValid() && registered.value().variant().toBool();
+}
 
 TrayIcon::TrayIcon(bool available, Dispatch dispatch, QObject* parent)
     : QObject(parent), available_(available), dispatch_(std::move(dispatch)) {
@@ -31,9 +49,14 @@ TrayIcon::TrayIcon(bool available, Dispatch dispatch, QObject* parent)
     icon_ = new QSystemTrayIcon(applicationIcon(), this);
     icon_->setToolTip(tr(kTip));
     icon_->setContextMenu(menu_);
+    // An X11 tray reports a double click after the click (Trigger) that
+    // began it; a status notifier host has only its activation, which Qt
+    // reports as a Trigger.
+    clickShows_ = available_ && statusNotifierHostPresent();
     connect(icon_, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::DoubleClick)
+                if (reason == QSystemTrayIcon::DoubleClick ||
+                    (clickShows_ && reason == QSystemTrayIcon::Trigger))
                     Q_EMIT doubleClicked();
             });
     if (available_)

@@ -37,29 +37,38 @@ BackgroundShell::BackgroundShell(NotebookController& controller, Prompter& promp
     connect(tray_.get(), &TrayIcon::doubleClicked, this, &BackgroundShell::bringBack);
     setHotkey(GlobalHotkey::forPlatform());
 
-    // Hidden with no tray would leave no way back: minimise instead.
-    window.setMinimiseInsteadOfHiding(!trayAvailable);
+    // Hidden with no tray would leave no way back: minimise instead, and
+    // let the close box ask whether to exit.
+    window.setWithoutTray(!trayAvailable);
     connect(&window, &MainWindow::hidden, this, [this] {
         if (hiddenNoteShown_ || !tray_->isAvailable())
             return;
         hiddenNoteShown_ = true;
-        tray_->showNote(tr("Oxlin"), hotkey_ && hotkey_->isRegistered()
-                                         ? tr("Oxlin is still running. Press Ctrl+Shift+A or "
-                                              "double-click this icon to bring it back.")
-                                         : tr("Oxlin is still running. Double-click this icon "
-                                              "to bring it back."));
+        tray_->showNote(tr("Oxlin"), wayBackNote());
     });
     installCommands();
     syncOnTopChecks();
     if (!windowsCanStayOnTop()) {
-        QAction* onTop = window.actions().action(cmd::AlwaysOnTop);
-        onTop->setEnabled(false);
-        onTop->setToolTip(onTopRefusal());
+        for (QAction* onTop : {window.actions().action(cmd::AlwaysOnTop), tray_->onTopAction()}) {
+            onTop->setEnabled(false);
+            onTop->setToolTip(onTopRefusal());
+        }
     }
 }
 
 BackgroundShell::~BackgroundShell() {
     delete drop_.data();
+}
+
+QString BackgroundShell::wayBackNote() const {
+    const bool hotkey = hotkey_ && hotkey_->isRegistered();
+    if (tray_->clickShows())
+        return hotkey ? tr("Oxlin is still running. Press Ctrl+Shift+A or click this icon to "
+                           "bring it back.")
+                      : tr("Oxlin is still running. Click this icon to bring it back.");
+    return hotkey ? tr("Oxlin is still running. Press Ctrl+Shift+A or double-click this icon to "
+                       "bring it back.")
+                  : tr("Oxlin is still running. Double-click this icon to bring it back.");
 }
 
 void BackgroundShell::installCommands() {

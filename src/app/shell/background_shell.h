@@ -61,6 +61,8 @@ private:
     void syncOnTopChecks();
     bool captureAsTopic(const QString& text);
     void reportHotkeyFailure();
+    // Said once, from the icon, at the first hide: how to bring the window back.
+    QString wayBackNote() const;
 
     NotebookController& controller_;
     Prompter& prompter_;

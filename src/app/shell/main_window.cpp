@@ -181,7 +181,7 @@ void MainWindow::showHelp() {
 }
 
 void MainWindow::hideAndSave() {
-    if (minimiseInsteadOfHiding_)
+    if (withoutTray_)
         showMinimized();
     else
         hide();
@@ -254,7 +254,24 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     // The close box only hides the window; File > Exit ends the program.
     event->ignore();
-    hideAndSave();
+    if (withoutTray_)
+        askExitOrKeepRunning();
+    else
+        hideAndSave();
+}
+
+void MainWindow::askExitOrKeepRunning() {
+    // A second close while the question is open has its answer coming.
+    if (askingToExit_)
+        return;
+    askingToExit_ = true;
+    const PromptAnswer answer = prompter_.message(tr(kExitWithoutTray), tr("Oxlin"),
+                                                  PromptIcon::Question, PromptButtons::YesNo);
+    askingToExit_ = false;
+    if (answer == PromptAnswer::Yes)
+        requestExit(); // the one exit sequence, as File > Exit
+    else
+        hideAndSave(); // minimised: a hidden window could only come back by the hotkey
 }
 
 void MainWindow::changeEvent(QEvent* event) {

@@ -41,6 +41,11 @@ public:
     static constexpr int kMinimumEditorWidth = 160;
     // How long a status note stays.
     static constexpr int kStatusNoteMs = 15000;
+    // Asked by the close box where no tray can keep the program.
+    static constexpr char kExitWithoutTray[] =
+        QT_TR_NOOP("Exit Oxlin?\n\nThis desktop has no notification area to keep Oxlin in while "
+                   "its window is closed. Choose No to keep it running, with its window "
+                   "minimised.");
 
     MainWindow(EditorTopics& topics, ExitSequence& exit, Prompter& prompter, Launcher& launcher,
                const QString& executableFolder, QWidget* parent = nullptr);
@@ -77,8 +82,9 @@ public:
 
     // Hides the window and saves, as the close box does.
     void hideAndSave();
-    // With no tray to come back from, hiding minimises instead.
-    void setMinimiseInsteadOfHiding(bool on) { minimiseInsteadOfHiding_ = on; }
+    // With no tray to come back from, hiding minimises instead, and the
+    // close box asks whether to exit or keep running.
+    void setWithoutTray(bool on) { withoutTray_ = on; }
     void switchFocus();
 
 Q_SIGNALS:
@@ -104,6 +110,7 @@ private:
     void installCommands();
     void setUpStatusBar();
     void showHelp();
+    void askExitOrKeepRunning();
 
     EditorTopics& topics_;
     ExitSequence& exit_;
@@ -121,7 +128,8 @@ private:
     EditorHost* editor_ = nullptr;
     bool exited_ = false;
     bool initialSplitDone_ = false;
-    bool minimiseInsteadOfHiding_ = false;
+    bool withoutTray_ = false;
+    bool askingToExit_ = false;
 };
 
 } // namespace oxlin::app

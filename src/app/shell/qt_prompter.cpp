@@ -16,6 +16,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -26,8 +27,14 @@
 
 namespace oxlin::app {
 
+// Every message the user is shown, as it is shown, when
+// QT_LOGGING_RULES="oxlin.messages.info=true" asks for it: where no tool can
+// read a window's text (Wayland), a desktop test reads what was said here.
+Q_LOGGING_CATEGORY(shownMessages, "oxlin.messages", QtWarningMsg)
+
 PromptAnswer QtPrompter::message(const QString& text, const QString& caption, PromptIcon icon,
                                  PromptButtons buttons) {
+    qCInfo(shownMessages).noquote() << QStringLiteral("[%1] %2").arg(caption, text);
     const std::unique_ptr<QMessageBox> made = messageBox(parent_, text, caption, icon, buttons);
     return answerOf(made->exec());
 }
