@@ -248,7 +248,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>export file OK!</source>
@@ -256,7 +256,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>export file Failed!</source>
@@ -268,7 +268,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Failed to create folder!</source>
@@ -294,7 +294,7 @@ These could not be written:
     <name>TreeMessages</name>
     <message>
         <source>Oxlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin</translation>
     </message>
     <message>
         <source>确认</source>
@@ -347,433 +347,433 @@ These could not be written:
     <name>oxlin::app::AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Oxlin Notebook, version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin Notebook, Version %1</translation>
     </message>
 </context>
 <context>
     <name>oxlin::app::ActionRegistry</name>
     <message>
         <source>&amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu...</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportieren...</translation>
     </message>
     <message>
         <source>Page Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite einrichten...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Print Preview...</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau...</translation>
     </message>
     <message>
         <source>Export as PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF exportieren...</translation>
     </message>
     <message>
         <source>Web Pages...</source>
-        <translation type="unfinished"></translation>
+        <translation>Webseiten...</translation>
     </message>
     <message>
         <source>Markdown...</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown...</translation>
     </message>
     <message>
         <source>PDF...</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF...</translation>
     </message>
     <message>
         <source>Import Markdown...</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown importieren...</translation>
     </message>
     <message>
         <source>Import Markdown Folder...</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown-Ordner importieren...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wiederherstellen</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ausschneiden</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kopieren</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;infügen</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen...</translation>
     </message>
     <message>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitersuchen</translation>
     </message>
     <message>
         <source>R&amp;eplace...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ersetzen...</translation>
     </message>
     <message>
         <source>Word &amp;Wrap</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeilenumbruch</translation>
     </message>
     <message>
         <source>to a File</source>
-        <translation type="unfinished"></translation>
+        <translation>zu einer Datei</translation>
     </message>
     <message>
         <source>to a Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>zu einem Thema</translation>
     </message>
     <message>
         <source>to a Web Address...</source>
-        <translation type="unfinished"></translation>
+        <translation>zu einer Webadresse...</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle</translation>
     </message>
     <message>
         <source>Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Text in a File</source>
-        <translation type="unfinished"></translation>
+        <translation>Text aus einer Datei</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursiv</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstrichen</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Numbered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummerierte Liste</translation>
     </message>
     <message>
         <source>Bulleted List</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzählung</translation>
     </message>
     <message>
         <source>Decrese indentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzug verkleinern</translation>
     </message>
     <message>
         <source>Increase indentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Einzug vergrößern</translation>
     </message>
     <message>
         <source>Align left</source>
-        <translation type="unfinished"></translation>
+        <translation>Linksbündig</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentriert</translation>
     </message>
     <message>
         <source>Align right</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtsbündig</translation>
     </message>
     <message>
         <source>Insert a link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link einfügen</translation>
     </message>
     <message>
         <source>&amp;Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Themen</translation>
     </message>
     <message>
         <source>&amp;Index</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Index</translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suche</translation>
     </message>
     <message>
         <source>Check Spelling as You Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtschreibprüfung während der Eingabe</translation>
     </message>
     <message>
         <source>Show DragDrop Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablagefenster anzeigen</translation>
     </message>
     <message>
         <source>Always on T&amp;op</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer im &amp;Vordergrund</translation>
     </message>
     <message>
         <source>Key Shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
     <message>
         <source>P&amp;roperties</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eigenschaften</translation>
     </message>
     <message>
         <source>&amp;Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfethemen</translation>
     </message>
     <message>
         <source>&amp;About Oxlin...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Oxlin...</translation>
     </message>
     <message>
         <source>New Foloder</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Ordner</translation>
     </message>
     <message>
         <source>New SubFolder</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Unterordner</translation>
     </message>
     <message>
         <source>New Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Thema</translation>
     </message>
     <message>
         <source>Delete Catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner löschen</translation>
     </message>
     <message>
         <source>Delete Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Thema löschen</translation>
     </message>
     <message>
         <source>Level Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Ebene höher</translation>
     </message>
     <message>
         <source>Level Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Ebene tiefer</translation>
     </message>
     <message>
         <source>Move Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Move Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorwärts</translation>
     </message>
     <message>
         <source>Create a new topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Thema anlegen</translation>
     </message>
     <message>
         <source>Create a new catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen neuen Ordner anlegen</translation>
     </message>
     <message>
         <source>Delete the current topic or catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktuelle Thema oder den aktuellen Ordner löschen</translation>
     </message>
     <message>
         <source>Delete the current catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>Den aktuellen Ordner löschen</translation>
     </message>
     <message>
         <source>Create a new folder in the current catalog</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen neuen Ordner im aktuellen Ordner anlegen</translation>
     </message>
     <message>
         <source>Decrease the hierarchy level</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gliederungsebene verringern</translation>
     </message>
     <message>
         <source>Increase the hierarchy level</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Gliederungsebene erhöhen</translation>
     </message>
     <message>
         <source>Move the selected item up</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ausgewählte Element nach oben verschieben</translation>
     </message>
     <message>
         <source>Move the selected item down</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ausgewählte Element nach unten verschieben</translation>
     </message>
     <message>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Create a new notebook (Ctrl + N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein neues Notizbuch anlegen (Strg + N)</translation>
     </message>
     <message>
         <source>Open an existing notebook (Ctrl + O)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein vorhandenes Notizbuch öffnen (Strg + O)</translation>
     </message>
     <message>
         <source>Save the current notebook (Ctrl + S)</source>
-        <translation type="unfinished"></translation>
+        <translation>Das aktuelle Notizbuch speichern (Strg + S)</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Cut (Ctrl + X)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden (Strg + X)</translation>
     </message>
     <message>
         <source>Copy (Ctrl + C)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren (Strg + C)</translation>
     </message>
     <message>
         <source>Paste (Ctrl + V)</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen (Strg + V)</translation>
     </message>
     <message>
         <source>View keyboard shortcut</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel anzeigen</translation>
     </message>
     <message>
         <source>Print (Ctrl + P)</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken (Strg + P)</translation>
     </message>
     <message>
         <source>Help Topics (F1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfethemen (F1)</translation>
     </message>
     <message>
         <source>Insert a table</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Tabelle einfügen</translation>
     </message>
     <message>
         <source>Insert a picture (F7)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bild einfügen (F7)</translation>
     </message>
     <message>
         <source>Insert content from a TEXT file (F8)</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhalt aus einer Textdatei einfügen (F8)</translation>
     </message>
     <message>
         <source>enumerated list</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummerierte Liste</translation>
     </message>
     <message>
         <source>bullet list</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzählung</translation>
     </message>
     <message>
         <source>Insert a link (F5 : File-Link / F4 : Topic-Link)</source>
-        <translation type="unfinished"></translation>
+        <translation>Link einfügen (F5: Link auf eine Datei / F4: Link auf ein Thema)</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>Import from...</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren aus</translation>
     </message>
     <message>
         <source>Export As</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren als</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einfügen</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link</translation>
     </message>
     <message>
         <source>F&amp;ormat</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ormat</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xtras</translation>
     </message>
     <message>
         <source>Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtschreibung</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
 </context>
 <context>
     <name>oxlin::app::BackgroundShell</name>
     <message>
         <source>Oxlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin</translation>
     </message>
     <message>
         <source>Oxlin is still running. Press Ctrl+Shift+A or double-click this icon to bring it back.</source>
@@ -798,7 +798,7 @@ We don&apos;t suggest to import such a big file.</source>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
@@ -809,7 +809,7 @@ We don&apos;t suggest to import such a big file.</source>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -823,7 +823,7 @@ We don&apos;t suggest to import such a big file.</source>
     <name>oxlin::app::EditingCommands</name>
     <message>
         <source>Oxlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin</translation>
     </message>
     <message>
         <source>Text and Rich Text (*.TXT *.RTF *.txt *.rtf)</source>
@@ -874,7 +874,7 @@ We don&apos;t suggest to import such a big file.</source>
     </message>
     <message>
         <source>Oxlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin</translation>
     </message>
     <message>
         <source>This topic holds %L1 characters, more than the %L2 an editable topic may hold. It is shown whole; text can be removed but no more added.</source>
@@ -900,7 +900,7 @@ The damaged file was kept as &quot;%1&quot;.</source>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>[%1]
@@ -930,11 +930,11 @@ count : %4</source>
     <name>oxlin::app::FileQuestion</name>
     <message>
         <source>The link itself</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Link selbst</translation>
     </message>
     <message>
         <source>Text to show:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angezeigter Text:</translation>
     </message>
 </context>
 <context>
@@ -945,7 +945,7 @@ count : %4</source>
     </message>
     <message>
         <source>Oxlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin</translation>
     </message>
     <message>
         <source>Replaced %1 occurances.</source>
@@ -956,55 +956,55 @@ count : %4</source>
     <name>oxlin::app::FindDialog</name>
     <message>
         <source>Match &amp;whole word only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur &amp;ganzes Wort</translation>
     </message>
     <message>
         <source>Match &amp;case</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß-/&amp;Kleinschreibung beachten</translation>
     </message>
     <message>
         <source>Direction</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtung</translation>
     </message>
     <message>
         <source>&amp;Up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aufwärts</translation>
     </message>
     <message>
         <source>&amp;Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;wärts</translation>
     </message>
     <message>
         <source>&amp;Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Weitersuchen</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ersetzen</translation>
     </message>
     <message>
         <source>Replace &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;lle ersetzen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Fi&amp;nd what:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen nach:</translation>
     </message>
     <message>
         <source>Re&amp;place with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen &amp;durch:</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
 </context>
 <context>
@@ -1037,42 +1037,42 @@ count : %4</source>
     <name>oxlin::app::KeywordPanel</name>
     <message>
         <source>Key&amp;word:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stichwort:</translation>
     </message>
     <message>
         <source>&amp;Locate</source>
-        <translation type="unfinished"></translation>
+        <translation>Su&amp;chen</translation>
     </message>
     <message>
         <source>&amp;Display</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzeigen</translation>
     </message>
     <message>
         <source>Resul&amp;t:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ergebnis:</translation>
     </message>
     <message>
         <source>Search in result</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ergebnis suchen</translation>
     </message>
     <message>
         <source>Match case</source>
-        <translation type="unfinished"></translation>
+        <translation>Groß-/Kleinschreibung beachten</translation>
     </message>
     <message>
         <source>Topics-tree Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Themenbaum</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>oxlin::app::LinkCommands</name>
     <message>
         <source>Oxlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin</translation>
     </message>
     <message>
         <source>The topic &quot;%1&quot; is no longer in this notebook.</source>
@@ -1099,22 +1099,22 @@ count : %4</source>
     <name>oxlin::app::LocatePanel</name>
     <message>
         <source>Locate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen:</translation>
     </message>
     <message>
         <source>&amp;Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aktualisieren</translation>
     </message>
     <message>
         <source>&amp;Show</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nzeigen</translation>
     </message>
 </context>
 <context>
     <name>oxlin::app::MainWindow</name>
     <message>
         <source>Oxlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin</translation>
     </message>
     <message>
         <source>%1 - Quarrow Notebook - [%2]</source>
@@ -1129,19 +1129,19 @@ count : %4</source>
     <name>oxlin::app::NewNotebookDialog</name>
     <message>
         <source>New Notebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Notizbuch</translation>
     </message>
     <message>
         <source>Name of this notebook:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Notizbuchs:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1152,7 +1152,7 @@ count : %4</source>
     </message>
     <message>
         <source>Oxlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin</translation>
     </message>
     <message>
         <source>Loading notebook data...</source>
@@ -1167,7 +1167,7 @@ count : %4</source>
     <name>oxlin::app::NotebookCommands</name>
     <message>
         <source>Oxlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin</translation>
     </message>
     <message>
         <source>You can&apos;t delete the opened book.</source>
@@ -1186,30 +1186,30 @@ count : %4</source>
     </message>
     <message>
         <source>Oxlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin</translation>
     </message>
 </context>
 <context>
     <name>oxlin::app::OpenNotebookDialog</name>
     <message>
         <source>Open Notebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizbuch öffnen</translation>
     </message>
     <message>
         <source>Notebook List:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizbücher:</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -1238,7 +1238,7 @@ count : %4</source>
     <name>oxlin::app::PublishCommands</name>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
@@ -1313,341 +1313,341 @@ count : %4</source>
     </message>
     <message>
         <source>Oxlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin</translation>
     </message>
 </context>
 <context>
     <name>oxlin::app::ShortcutDialog</name>
     <message>
         <source>Main Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptfenster</translation>
     </message>
     <message>
         <source>Show Notebook:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notebook anzeigen:</translation>
     </message>
     <message>
         <source>Ctrl + Shift + A</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + Umschalt + A</translation>
     </message>
     <message>
         <source>Hide Notebook:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notebook ausblenden:</translation>
     </message>
     <message>
         <source>Esc</source>
-        <translation type="unfinished"></translation>
+        <translation>Esc</translation>
     </message>
     <message>
         <source>Always On Top:</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer im Vordergrund:</translation>
     </message>
     <message>
         <source>F10</source>
-        <translation type="unfinished"></translation>
+        <translation>F10</translation>
     </message>
     <message>
         <source>Show DragDrop Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ablagefenster anzeigen</translation>
     </message>
     <message>
         <source>F9</source>
-        <translation type="unfinished"></translation>
+        <translation>F9</translation>
     </message>
     <message>
         <source>New Notebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Notizbuch</translation>
     </message>
     <message>
         <source>Ctrl + N</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + N</translation>
     </message>
     <message>
         <source>Open Notebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizbuch öffnen</translation>
     </message>
     <message>
         <source>Ctrl + O</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + O</translation>
     </message>
     <message>
         <source>Save Notebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizbuch speichern</translation>
     </message>
     <message>
         <source>Ctrl + S</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + S</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
     <message>
         <source>Ctrl + R</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + R</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Ctrl + P</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + P</translation>
     </message>
     <message>
         <source>Switch Tree / Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen Baum und Editor wechseln</translation>
     </message>
     <message>
         <source>F6</source>
-        <translation type="unfinished"></translation>
+        <translation>F6</translation>
     </message>
     <message>
         <source>Topics / Index / Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Themen / Index / Suche</translation>
     </message>
     <message>
         <source>Ctrl + 1 / Ctrl + 2 / Ctrl + 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + 1 / Strg + 2 / Strg + 3</translation>
     </message>
     <message>
         <source>Help Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfethemen</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>Topics-tree</source>
-        <translation type="unfinished"></translation>
+        <translation>Themenbaum</translation>
     </message>
     <message>
         <source>New same level Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Thema auf gleicher Ebene</translation>
     </message>
     <message>
         <source>Enter</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingabe</translation>
     </message>
     <message>
         <source>New Sub-Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Unterthema</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfg</translation>
     </message>
     <message>
         <source>Delete Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Thema löschen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Entf</translation>
     </message>
     <message>
         <source>Rename Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Thema umbenennen</translation>
     </message>
     <message>
         <source>F2</source>
-        <translation type="unfinished"></translation>
+        <translation>F2</translation>
     </message>
     <message>
         <source>Open Topic to Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Thema zum Bearbeiten öffnen</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste</translation>
     </message>
     <message>
         <source>Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor</translation>
     </message>
     <message>
         <source>Word-Wrap</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilenumbruch</translation>
     </message>
     <message>
         <source>Ctrl + W</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + W</translation>
     </message>
     <message>
         <source>Insert a Link(to a file)</source>
-        <translation type="unfinished"></translation>
+        <translation>Link einfügen (zu einer Datei)</translation>
     </message>
     <message>
         <source>F5</source>
-        <translation type="unfinished"></translation>
+        <translation>F5</translation>
     </message>
     <message>
         <source>Insert Link(to a Topic)</source>
-        <translation type="unfinished"></translation>
+        <translation>Link einfügen (zu einem Thema)</translation>
     </message>
     <message>
         <source>F4</source>
-        <translation type="unfinished"></translation>
+        <translation>F4</translation>
     </message>
     <message>
         <source>Insert Link(to a Web Address)</source>
-        <translation type="unfinished"></translation>
+        <translation>Link einfügen (zu einer Webadresse)</translation>
     </message>
     <message>
         <source>Ctrl + K</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + K</translation>
     </message>
     <message>
         <source>Insert Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild einfügen</translation>
     </message>
     <message>
         <source>F7</source>
-        <translation type="unfinished"></translation>
+        <translation>F7</translation>
     </message>
     <message>
         <source>Insert Text in a File</source>
-        <translation type="unfinished"></translation>
+        <translation>Text aus einer Datei einfügen</translation>
     </message>
     <message>
         <source>F8</source>
-        <translation type="unfinished"></translation>
+        <translation>F8</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Ctrl + Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + Z</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Ctrl + Y / Ctrl + Shift + Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + Y / Strg + Umschalt + Z</translation>
     </message>
     <message>
         <source>Cut / Copy / Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschneiden / Kopieren / Einfügen</translation>
     </message>
     <message>
         <source>Ctrl + X / Ctrl + C / Ctrl + V</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + X / Strg + C / Strg + V</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Ctrl + F</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + F</translation>
     </message>
     <message>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitersuchen</translation>
     </message>
     <message>
         <source>F3</source>
-        <translation type="unfinished"></translation>
+        <translation>F3</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Ersetzen</translation>
     </message>
     <message>
         <source>Ctrl + H</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + H</translation>
     </message>
     <message>
         <source>Spelling as You Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechtschreibprüfung während der Eingabe</translation>
     </message>
     <message>
         <source>Shift + F7</source>
-        <translation type="unfinished"></translation>
+        <translation>Umschalt + F7</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fett</translation>
     </message>
     <message>
         <source>Ctrl + B</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + B</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursiv</translation>
     </message>
     <message>
         <source>Ctrl + I</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + I</translation>
     </message>
     <message>
         <source>Underline</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterstrichen</translation>
     </message>
     <message>
         <source>Ctrl + U</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + U</translation>
     </message>
     <message>
         <source>Numbered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummerierte Liste</translation>
     </message>
     <message>
         <source>Ctrl + Shift + 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + Umschalt + 7</translation>
     </message>
     <message>
         <source>Bulleted List</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzählung</translation>
     </message>
     <message>
         <source>Ctrl + Shift + 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + Umschalt + 8</translation>
     </message>
     <message>
         <source>Align Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Linksbündig</translation>
     </message>
     <message>
         <source>Ctrl + L</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + L</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Zentriert</translation>
     </message>
     <message>
         <source>Ctrl + E</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg + E</translation>
     </message>
     <message>
         <source>KeyBorad ShortCut</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkürzel</translation>
     </message>
 </context>
 <context>
     <name>oxlin::app::SidePane</name>
     <message>
         <source>Topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Themen</translation>
     </message>
     <message>
         <source>Index</source>
-        <translation type="unfinished"></translation>
+        <translation>Index</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche</translation>
     </message>
 </context>
 <context>
@@ -1683,79 +1683,79 @@ count : %4</source>
     <name>oxlin::app::SpellingMenus</name>
     <message>
         <source>(no suggestions)</source>
-        <translation type="unfinished"></translation>
+        <translation>(keine Vorschläge)</translation>
     </message>
     <message>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorieren</translation>
     </message>
     <message>
         <source>Add to Dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Wörterbuch hinzufügen</translation>
     </message>
     <message>
         <source>No dictionary installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Wörterbuch installiert</translation>
     </message>
 </context>
 <context>
     <name>oxlin::app::TableSizePicker</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>oxlin::app::Toolbars</name>
     <message>
         <source>Main</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
 </context>
 <context>
     <name>oxlin::app::TopicLinkDialog</name>
     <message>
         <source>Insert Topics Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link zu einem Thema einfügen</translation>
     </message>
     <message>
         <source>The link itself</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Link selbst</translation>
     </message>
     <message>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Topic:</source>
-        <translation type="unfinished"></translation>
+        <translation>Thema:</translation>
     </message>
     <message>
         <source>Text to show:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angezeigter Text:</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Invalidate Topic name</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Themenname</translation>
     </message>
 </context>
 <context>
     <name>oxlin::app::TopicPrinter</name>
     <message>
         <source>Oxlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin</translation>
     </message>
     <message>
         <source>Export as PDF</source>
@@ -1774,7 +1774,7 @@ count : %4</source>
     <name>oxlin::app::TransferCommands</name>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Importing... %1 files</source>
@@ -1802,26 +1802,26 @@ count : %4</source>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
 </context>
 <context>
     <name>oxlin::app::TrayIcon</name>
     <message>
         <source>&amp;Show/Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzeigen/Ausblenden</translation>
     </message>
     <message>
         <source>On &amp;Top</source>
-        <translation type="unfinished"></translation>
+        <translation>Im &amp;Vordergrund</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Oxlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin</translation>
     </message>
 </context>
 <context>
@@ -1833,26 +1833,26 @@ Do you want to DOWNLOAD a new Version?</source>
     </message>
     <message>
         <source>Oxlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin</translation>
     </message>
 </context>
 <context>
     <name>oxlin::app::WebLinkDialog</name>
     <message>
         <source>Insert Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link einfügen</translation>
     </message>
     <message>
         <source>The address itself</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Adresse selbst</translation>
     </message>
     <message>
         <source>Text to show:</source>
-        <translation type="unfinished"></translation>
+        <translation>Angezeigter Text:</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse:</translation>
     </message>
 </context>
 <context>
@@ -1885,7 +1885,7 @@ Do you want to DOWNLOAD a new Version?</source>
     <name>oxlin::viewer::ViewerController</name>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
 </context>
 <context>
@@ -1911,19 +1911,19 @@ Do you want to DOWNLOAD a new Version?</source>
     <name>oxlin::viewer::ViewerWindow</name>
     <message>
         <source>Word Wrap</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilenumbruch</translation>
     </message>
     <message>
         <source>Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen...</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren</translation>
     </message>
 </context>
 </TS>
