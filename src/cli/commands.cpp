@@ -100,8 +100,9 @@ QString programsFolder(const char* programsFromHere) {
 }
 
 // Our texts in the user's language. Translators need an application object,
-// which takes milliseconds to make, so one is made only when there is a
-// translation to install; in English the tool starts as fast as before.
+// which takes milliseconds to make, so one is made, when the program has
+// none, only when there is a translation to install: in English the tool
+// starts as fast as without one.
 std::unique_ptr<QCoreApplication> speakUsersLanguage(const char* programsFromHere) {
     std::unique_ptr<QTranslator> translation =
         messages::loadTranslation(programsFolder(programsFromHere));
@@ -238,8 +239,9 @@ int run(const QStringList& arguments, const RichTextCommands& richText) {
 }
 
 int runProgram(int argc, char** argv, const RichTextCommands& richText,
-               const char* programsFromHere) {
+               const ApplicationMaker& makeApplication, const char* programsFromHere) {
     qInstallMessageHandler(quietMessages);
+    const std::unique_ptr<QCoreApplication> made = makeApplication ? makeApplication() : nullptr;
     const std::unique_ptr<QCoreApplication> app = speakUsersLanguage(programsFromHere);
     QStringList arguments;
     for (int i = 1; i < argc; ++i)

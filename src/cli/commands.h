@@ -6,6 +6,7 @@
 class QTemporaryDir;
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace oxlin::search {
@@ -112,11 +113,15 @@ bool readPackageTree(const QString& package, const QTemporaryDir& folder, tree::
 // Runs one subcommand; `arguments` excludes the program name.
 int run(const QStringList& arguments, const RichTextCommands& richText);
 
-// What both programs' main() do: quiets Qt's start-up chatter, installs the
-// translation for the user's language, decodes the arguments and runs the one
+// The application object a program's commands run in.
+using ApplicationMaker = std::function<std::unique_ptr<QCoreApplication>()>;
+
+// What both programs' main() do: quiets Qt's start-up chatter, makes the
+// application with `makeApplication` (when given), installs the translation
+// for the user's language, decodes the arguments and runs the one
 // subcommand. `programsFromHere` leads from this program's folder to the
 // other programs' when it is installed apart from them.
 int runProgram(int argc, char** argv, const RichTextCommands& richText,
-               const char* programsFromHere = "");
+               const ApplicationMaker& makeApplication = {}, const char* programsFromHere = "");
 
 } // namespace oxlin::cli

@@ -8,7 +8,8 @@
 int main(int argc, char** argv) {
     // Every command given to us reads documents, which need the GUI
     // application; made first, so that our translation goes into it.
-    const auto app = oxlin::cli::guiApplication();
-    return oxlin::cli::runProgram(argc, argv, oxlin::cli::richTextCommands(),
-                                  OXLIN_PROGRAMS_FROM_COMPANION);
+    return oxlin::cli::runProgram(
+        argc, argv, oxlin::cli::richTextCommands(),
+        [] { return std::unique_ptr<QCoreApplication>(oxlin::cli::guiApplication()); },
+        OXLIN_PROGRAMS_FROM_COMPANION);
 }
