@@ -823,6 +823,14 @@ Wir raten davon ab, eine so große Datei zu importieren.</translation>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
+    <message>
+        <source>Oxlin is still running. Press Ctrl+Shift+A or click this icon to bring it back.</source>
+        <translation>Oxlin läuft weiter. Drücken Sie Strg+Umschalt+A oder klicken Sie auf dieses Symbol, um es zurückzuholen.</translation>
+    </message>
+    <message>
+        <source>Oxlin is still running. Click this icon to bring it back.</source>
+        <translation>Oxlin läuft weiter. Klicken Sie auf dieses Symbol, um es zurückzuholen.</translation>
+    </message>
 </context>
 <context>
     <name>oxlin::app::ColourPicker</name>
@@ -1151,6 +1159,14 @@ Anzahl  : %4</translation>
     <message>
         <source>%1 - Quarrow Notebook</source>
         <translation>%1 - Quarrow Notebook</translation>
+    </message>
+    <message>
+        <source>Exit Oxlin?
+
+This desktop has no notification area to keep Oxlin in while its window is closed. Choose No to keep it running, with its window minimised.</source>
+        <translation>Oxlin beenden?
+
+Diese Arbeitsumgebung hat keinen Benachrichtigungsbereich, in dem Oxlin bei geschlossenem Fenster bleiben kann. Wählen Sie Nein, damit es mit minimiertem Fenster weiterläuft.</translation>
     </message>
 </context>
 <context>
