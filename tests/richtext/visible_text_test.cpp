@@ -1,6 +1,7 @@
 // The text read without a document is the document's visible text: checked
 // against the full reader on the corpus, on damaged copies of it and on random RTF.
 
+#include "richtext/content_stream.h"
 #include "richtext/plain_text.h"
 #include "richtext/rtf_reader.h"
 #include "richtext/visible_text.h"
@@ -30,7 +31,11 @@ QString streamedText(QByteArrayView rtf, bool* whole = nullptr) {
     });
     if (whole)
         *whole = done;
-    return done ? text : visibleText(rtf);
+    if (done)
+        return text;
+    // Bytes damaged at the start are no RTF to visibleText, which would read
+    // them as plain text.
+    return isRichText(rtf) ? visibleText(rtf) : documentVisibleText(rtf);
 }
 
 // Random RTF from the words and groups that change what text is shown.
