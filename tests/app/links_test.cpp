@@ -254,6 +254,15 @@ void LinksTest::linksWithATextOfTheirOwnAreKeptAsFields() {
     app.restart();
     app.controller->openTopic(app.tree().findByPath("Page.rtf"));
     QCOMPARE(anchorsOf(*app.editor().editor()->document()), expected);
+
+    // Typed at the end of a link read back, text is no part of the link.
+    edit = app.editor().editor();
+    QTextCursor after(edit->document());
+    after.movePosition(QTextCursor::End);
+    edit->setTextCursor(after);
+    QTest::keyClicks(edit, " grows");
+    QVERIFY(app.editorText().endsWith(QStringLiteral("the garden grows")));
+    QCOMPARE(anchorsOf(*edit->document()), expected);
 }
 
 void LinksTest::theLinkDialogsOfferATextAndReadAddresses() {
