@@ -122,9 +122,8 @@ QByteArray Writer::listLevel(const WrittenList& list, int depth) {
     else
         out += "\\f" +
                QByteArray::number(fontIndex(families.isEmpty() ? QString() : families.first()));
-    const double size = number.fontPointSize();
-    out += "\\fs" + QByteArray::number(size > 0 ? std::clamp(qRound(size * 2), 1, 3276)
-                                                : defaultHalfPoints_);
+    if (const int halfPoints = halfPointsOf(number); halfPoints > 0)
+        out += "\\fs" + QByteArray::number(halfPoints);
     const QByteArray indent = QByteArray::number(720 * (depth + 1));
     return out + "\\fi-360\\li" + indent + "\\lin" + indent + " }";
 }
