@@ -91,6 +91,27 @@ TEST(RtfListLevels, EachLevelHasItsFormatAndTheOuterNumberingGoesOn) {
     EXPECT_EQ(dot->format().stringProperty(kListBulletFontProperty), QStringLiteral("Courier New"));
 }
 
+TEST(RtfListLevels, AfterOtherTextNumbersGoOnAndBulletsStartAList) {
+    // Numbers count on over text between; a bullet item after text is a list
+    // of its own (it looks the same, and long lists cost Qt the square of
+    // their items), still a bullet when written back.
+    const QByteArray between =
+        "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc23{\\leveltext\\'01\\u8226 ?;}}"
+        "\\listid1}{\\list{\\listlevel\\levelnfc0{\\leveltext\\'02\\'00.;}}\\listid2}}"
+        "{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}{\\listoverride\\listid2\\ls2}}"
+        "\\pard\\ls1 a\\par\\pard\\ls2 one\\par\\pard text\\par\\pard\\ls1 b\\par"
+        "\\pard\\ls1 c\\par\\pard\\ls2 two\\par}";
+    QTextDocument document;
+    readRtf(between, document);
+    const QStringList expected{"1 * a", "1 1. one", "text", "1 * b", "1 * c", "1 2. two"};
+    EXPECT_EQ(labels(document), expected);
+    EXPECT_NE(document.findBlockByNumber(0).textList(), document.findBlockByNumber(3).textList());
+    EXPECT_EQ(document.findBlockByNumber(3).textList(), document.findBlockByNumber(4).textList());
+    QTextDocument back;
+    readRtf(writeRtf(document), back);
+    EXPECT_EQ(labels(back), expected);
+}
+
 TEST(RtfListLevels, TheNumberKeepsItsOwnSize) {
     QTextDocument document;
     readRtf(kWordLists, document);
