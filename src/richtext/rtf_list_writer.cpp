@@ -15,6 +15,8 @@ int numberFormat(QTextListFormat::Style style) {
     case QTextListFormat::ListLowerRoman: return 2;
     case QTextListFormat::ListUpperAlpha: return 3;
     case QTextListFormat::ListLowerAlpha: return 4;
+    case QTextListFormat::ListStyleUndefined:
+        return 255;     // nothing shown
     default: return 23; // a bullet
     }
 }
@@ -36,6 +38,8 @@ int depthOf(const QTextList* list) {
 // The level text of a list at `depth`: the one it was read with while it
 // still fits its style, else the bullet or the number between Qt's prefix and suffix.
 QString levelTextOf(const QTextListFormat& format, int depth) {
+    if (format.style() == QTextListFormat::ListStyleUndefined)
+        return {};
     const bool bullet = numberFormat(format.style()) == 23;
     const QString kept = format.stringProperty(kListLevelTextProperty);
     if (!kept.isEmpty() && kept.contains(QChar(char16_t(depth))) != bullet)

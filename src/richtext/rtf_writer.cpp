@@ -263,7 +263,9 @@ void Writer::writeRuns(const QTextBlock& block) {
         const QTextListFormat::Style style = list->format().style();
         raw("{");
         word("listtext");
-        text(numberFormat(style) == 23 ? QString(QChar(bulletOf(style))) : list->itemText(block));
+        if (style != QTextListFormat::ListStyleUndefined)
+            text(numberFormat(style) == 23 ? QString(QChar(bulletOf(style)))
+                                           : list->itemText(block));
         word("tab");
         raw("}");
     }

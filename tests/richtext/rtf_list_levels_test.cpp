@@ -3,6 +3,7 @@
 // deeper level and starting again under a new item; the same written back.
 
 #include "richtext/list_properties.h"
+#include "richtext/plain_text.h"
 #include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
 
@@ -110,6 +111,29 @@ TEST(RtfListLevels, AfterOtherTextNumbersGoOnAndBulletsStartAList) {
     QTextDocument back;
     readRtf(writeRtf(document), back);
     EXPECT_EQ(labels(back), expected);
+}
+
+TEST(RtfListLevels, ALevelWithoutNumberOrTextShowsNothing) {
+    // LibreOffice puts headings in an outline list whose levels show nothing.
+    const QByteArray outline =
+        "{\\rtf1{\\*\\listtable{\\list\\listtemplateid1{\\listlevel\\levelnfc255\\leveljc0"
+        "\\levelstartat1\\levelfollow2{\\leveltext \\'00;}{\\levelnumbers;}\\fi0\\li0}"
+        "\\listid1}}{\\listoverridetable{\\listoverride\\listid1\\listoverridecount0\\ls1}}"
+        "\\pard\\s1\\fs32\\b{\\listtext\\pard\\plain \\tab}\\ls1 \\li0\\fi0 Heading\\par"
+        "\\pard\\plain Body\\par}";
+    QTextDocument document;
+    readRtf(outline, document);
+    const QTextList* list = document.begin().textList();
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->format().style(), QTextListFormat::ListStyleUndefined);
+    const QByteArray rtf = writeRtf(document);
+    EXPECT_TRUE(rtf.contains("\\levelnfc255")) << rtf.constData();
+    EXPECT_TRUE(rtf.contains("{\\listtext\\tab}")) << rtf.constData();
+    QTextDocument back;
+    readRtf(rtf, back);
+    ASSERT_TRUE(back.begin().textList());
+    EXPECT_EQ(back.begin().textList()->format().style(), QTextListFormat::ListStyleUndefined);
+    EXPECT_EQ(documentText(back), QStringLiteral("Heading\nBody"));
 }
 
 TEST(RtfListLevels, TheNumberKeepsItsOwnSize) {
