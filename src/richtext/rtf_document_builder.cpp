@@ -35,10 +35,17 @@ QTextListFormat::Style styleOfParagraphNumbering(int pnStyle) {
     return kStyles[std::clamp(pnStyle, 0, 6)];
 }
 
+bool isBulletStyle(QTextListFormat::Style style) {
+    return style == QTextListFormat::ListDisc || style == QTextListFormat::ListCircle ||
+           style == QTextListFormat::ListSquare;
+}
+
 } // namespace
 
 void DocumentBuilder::joinList(const GroupState& group) {
     const ParState& para = group.para;
+    const int previousList = lastItemList_;
+    lastItemList_ = para.list;
     if (para.list == 0 && para.pnStyle == 0)
         return;
     // The list indents its items; the paragraph's own indent, written for
@@ -48,17 +55,25 @@ void DocumentBuilder::joinList(const GroupState& group) {
     block.setTextIndent(0);
     cursor_.setBlockFormat(block);
     if (para.list != 0)
-        joinTableList(group);
+        joinTableList(group, previousList != para.list);
     else
         joinNumberedParagraph(group);
 }
 
-void DocumentBuilder::joinTableList(const GroupState& group) {
+void DocumentBuilder::joinTableList(const GroupState& group, bool afterOtherText) {
     const int depth = std::clamp(int(group.para.listLevel), 0, kListDepths - 1);
     const ListLevel* level = listTable_.level(group.para.list, depth);
     const ListLevel bullet;
     const ListLevel& shown = level ? *level : bullet;
     auto& lists = listsByLs_[group.para.list];
+    // Qt marks every item of a list changed each time one joins, so a list
+    // running over a whole document costs the square of its items. Bullets
+    // show the same in any list: after other text they start a new one.
+    // Numbers go on counting, which only one list can do.
+    if (afterOtherText)
+        for (QTextList*& open : lists)
+            if (open && isBulletStyle(open->format().style()))
+                open = nullptr;
     // An item ends the lists of the levels under its own: their next item
     // starts a list of its own, numbered from the start again.
     for (int d = depth + 1; d < kListDepths; ++d) {

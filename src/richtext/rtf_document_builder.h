@@ -58,7 +58,8 @@ private:
     // Makes the cursor's paragraph an item of the list its paragraph format
     // names, if any; `group` is the state at its paragraph mark.
     void joinList(const GroupState& group);
-    void joinTableList(const GroupState& group);
+    // `afterOtherText`: the paragraph before was not an item of the same \lsN.
+    void joinTableList(const GroupState& group, bool afterOtherText);
     void joinNumberedParagraph(const GroupState& group);
     void setNumberFormat(const ListLevel& level, const CharState& mark);
     QString fontName(int font) const;
@@ -78,6 +79,7 @@ private:
     const FontTable& fonts_;
     // The list of each level of each \lsN whose items are being read.
     QHash<int, std::array<QTextList*, kListDepths>> listsByLs_;
+    int lastItemList_ = 0; // the \lsN of the paragraph just read, 0 outside lists
 };
 
 } // namespace oxlin::richtext::reading

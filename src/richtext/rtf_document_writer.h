@@ -22,10 +22,15 @@ class QTextTableCell;
 
 namespace oxlin::richtext::writing {
 
+// The size of text read without one of its own, written without \fs.
+constexpr int kUnstatedSize = -1;
+
 // The character formats written so far in the current group.
 struct RunState {
     int font = 0;
-    int halfPoints = 0; // 0: not written yet; the first run always says its size
+    // 0: not written yet, the first run always says its size or that it has
+    // none; kUnstatedSize: none, as after \plain.
+    int halfPoints = 0;
     int foreground = 0;
     int background = 0;
     int highlight = 0; // \highlight: the background, when one of its palette
@@ -79,6 +84,8 @@ private:
     void closeField();
     void writeFragmentText(const QString& text, const QTextCharFormat& format);
     void writePicture(const QTextImageFormat& format);
+    // The \fs a run is written with, or kUnstatedSize.
+    int halfPointsOf(const QTextCharFormat& format) const;
     void switchTo(const QTextCharFormat& format);
     // The associated words the scripts of `text` need, for the run switched to.
     void writeScriptFormats(const QString& text);

@@ -150,6 +150,8 @@ QTextCharFormat CharFormats::format(const CharState& chars) {
     // of the document it is read into, the size the writer leaves unstated.
     if (chars.sizeStated())
         format.setFontPointSize(chars.effectiveHalfPoints() / 2.0);
+    else
+        format.setProperty(kSizeUnstatedProperty, true);
     if (chars.effectiveBold())
         format.setFontWeight(QFont::Bold);
     if (chars.effectiveItalic())

@@ -61,6 +61,12 @@ QTextListFormat listFormatOf(const ListLevel& level, int depth, const QString& b
     const int nfc = level.numberFormat();
     const QChar own{char16_t(depth)};
     const qsizetype place = level.text.indexOf(own);
+    // A level with no number and no text (the outline levels of headings)
+    // shows nothing before its paragraphs.
+    if (nfc == 255 && level.text.isEmpty()) {
+        format.setStyle(QTextListFormat::ListStyleUndefined);
+        return format;
+    }
     // A numbered level whose text has no place for its number shows that text.
     if (nfc == 23 || nfc == 255 || (place < 0 && !level.text.isEmpty())) {
         format.setStyle(bulletStyleOf(level.text));

@@ -15,6 +15,8 @@ int numberFormat(QTextListFormat::Style style) {
     case QTextListFormat::ListLowerRoman: return 2;
     case QTextListFormat::ListUpperAlpha: return 3;
     case QTextListFormat::ListLowerAlpha: return 4;
+    case QTextListFormat::ListStyleUndefined:
+        return 255;     // nothing shown
     default: return 23; // a bullet
     }
 }
@@ -36,6 +38,8 @@ int depthOf(const QTextList* list) {
 // The level text of a list at `depth`: the one it was read with while it
 // still fits its style, else the bullet or the number between Qt's prefix and suffix.
 QString levelTextOf(const QTextListFormat& format, int depth) {
+    if (format.style() == QTextListFormat::ListStyleUndefined)
+        return {};
     const bool bullet = numberFormat(format.style()) == 23;
     const QString kept = format.stringProperty(kListLevelTextProperty);
     if (!kept.isEmpty() && kept.contains(QChar(char16_t(depth))) != bullet)
@@ -122,9 +126,8 @@ QByteArray Writer::listLevel(const WrittenList& list, int depth) {
     else
         out += "\\f" +
                QByteArray::number(fontIndex(families.isEmpty() ? QString() : families.first()));
-    const double size = number.fontPointSize();
-    out += "\\fs" + QByteArray::number(size > 0 ? std::clamp(qRound(size * 2), 1, 3276)
-                                                : defaultHalfPoints_);
+    if (const int halfPoints = halfPointsOf(number); halfPoints > 0)
+        out += "\\fs" + QByteArray::number(halfPoints);
     const QByteArray indent = QByteArray::number(720 * (depth + 1));
     return out + "\\fi-360\\li" + indent + "\\lin" + indent + " }";
 }

@@ -122,22 +122,31 @@ void PictureBuilder::insertFootnote(QTextCursor& cursor, qsizetype groupStart, q
     }
     QTextImageFormat format = makeKeptObjectFormat(document_, group, image.size(), image);
     // Its text, read as a document of its own, shows when the mark is pointed
-    // at. Not for a note holding notes: each would read the ones inside it
-    // again, as deep as a hostile file nests them.
-    const qsizetype word = group.indexOf("\\footnote");
-    if (word >= 0 && group.indexOf("\\footnote", word + 9) < 0 && group.size() <= kMaxNoteText)
-        format.setToolTip(visibleText("{\\rtf1{" + group.mid(word + 9)));
+    // at, without the spaces word processors put after the number.
+    if (const QByteArray text = noteTextRtf(group); !text.isEmpty())
+        format.setToolTip(visibleText(text).trimmed());
     cursor.insertImage(format);
     ++report_.keptObjects;
 }
 
 QByteArray PictureBuilder::keptGroup(qsizetype groupStart, qsizetype groupEnd) const {
-    const qsizetype start = std::clamp<qsizetype>(groupStart, 0, input_.size());
-    const qsizetype end = std::clamp<qsizetype>(groupEnd + 1, start, input_.size());
-    QByteArray group = input_.sliced(start, end - start).toByteArray();
+    return cutGroup(input_, groupStart, groupEnd);
+}
+
+QByteArray cutGroup(QByteArrayView input, qsizetype groupStart, qsizetype groupEnd) {
+    const qsizetype start = std::clamp<qsizetype>(groupStart, 0, input.size());
+    const qsizetype end = std::clamp<qsizetype>(groupEnd + 1, start, input.size());
+    QByteArray group = input.sliced(start, end - start).toByteArray();
     if (!group.endsWith('}'))
         group.append('}'); // a truncated group is closed so the written file stays sound
     return group;
+}
+
+QByteArray noteTextRtf(QByteArrayView group) {
+    const qsizetype word = group.indexOf("\\footnote");
+    if (word < 0 || group.indexOf("\\footnote", word + 9) >= 0 || group.size() > kMaxNoteText)
+        return {};
+    return "{\\rtf1{" + group.sliced(word + 9).toByteArray();
 }
 
 } // namespace oxlin::richtext::reading

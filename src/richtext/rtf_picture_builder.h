@@ -25,6 +25,15 @@ struct ReadPicture {
 
 ReadPicture decodePicture(PictureData data);
 
+// The bytes of `input` from `groupStart` to `groupEnd`, closed if it was cut.
+QByteArray cutGroup(QByteArrayView input, qsizetype groupStart, qsizetype groupEnd);
+
+// A footnote or endnote group's own text as an RTF document of its own, the
+// text its tooltip shows and a search finds; empty for a note holding notes
+// (each would read the ones inside it again, as deep as a hostile file nests
+// them) and for one too long to show.
+QByteArray noteTextRtf(QByteArrayView group);
+
 // A PNG or JPEG picture becomes an image that keeps its bytes; anything else
 // (metafiles, device bitmaps, objects) is kept as its original RTF group
 // behind what it shows. The input, document and report must outlive the builder.

@@ -33,12 +33,13 @@ RtfReadReport insertRtf(QByteArrayView rtf, QTextCursor& cursor);
 using RtfTextPieces = std::function<bool(QStringView piece)>;
 
 // Reads the text of `rtf` without building a document: the same reading as
-// readRtf, handing on what documentText() would give for that document, in
-// pieces. A table's text follows the grid a document lays out, so at the
-// first content in a table this stops and returns false: the text handed on
-// until then is the start of the document's text, and the rest must come
-// from a document. True when the whole text was handed on or `pieces` asked
-// for no more. Needs no QGuiApplication.
+// readRtf, handing on what visibleText() would give for that document (its
+// text, then its notes' text), in pieces. A table's text follows the grid a
+// document lays out, so at the first content in a table this stops and
+// returns false: the text handed on until then is the start of the
+// document's text, and the rest must come from a document. True when the
+// whole text was handed on or `pieces` asked for no more. Needs no
+// QGuiApplication.
 bool streamRtfText(QByteArrayView rtf, const RtfTextPieces& pieces);
 
 } // namespace oxlin::richtext

@@ -69,9 +69,37 @@ void TextBuilder::endCell(int depth, const GroupState& group) {
         beginContent(group, depth);
 }
 
+void TextBuilder::keepGroup(const GroupState& closed, qsizetype groupEnd, bool footnote,
+                            const GroupState& group) {
+    if (!footnote || !beginContent(group))
+        return;
+    const QByteArray note = noteTextRtf(cutGroup(input_, closed.groupStart, groupEnd));
+    if (note.isEmpty())
+        return;
+    QString text;
+    const bool whole = streamRtfText(note, [&](QStringView piece) {
+        text += piece;
+        return true;
+    });
+    if (!whole) {
+        // A table in the note: the document gives the rest.
+        send();
+        needsDocument_ = true;
+        stopped_ = true;
+        return;
+    }
+    // Trimmed as the mark's tooltip is.
+    if (text = text.trimmed(); !text.isEmpty()) {
+        notes_ += u'\n';
+        notes_ += text;
+    }
+}
+
 void TextBuilder::finish(const GroupState&) {
     // A whole document's last \par is the end of the text: a pending mark
     // makes no block.
+    if (!stopped_)
+        append(notes_);
     send();
 }
 

@@ -26,7 +26,8 @@ public:
 
 // Takes the calls the document builder takes and keeps only the text,
 // joined as documentText() joins blocks: one "\n" between paragraphs, line
-// breaks as "\n", pictures and objects as nothing. A table's text depends on
+// breaks as "\n", pictures and objects as nothing; then, as visibleText()
+// of a document, the text of each footnote on a line of its own. A table's text depends on
 // the grid the document lays out, so at the first content in a table the
 // builder gives up (needsDocument) and the reader stops; all text handed on
 // before is the start of the document's text.
@@ -34,8 +35,9 @@ class TextBuilder {
 public:
     static constexpr bool kKeepsPictures = false;
 
-    TextBuilder(QByteArrayView, const RtfTextPieces& pieces, RtfReadReport&, const Destinations&)
-        : pieces_(pieces) {}
+    TextBuilder(QByteArrayView input, const RtfTextPieces& pieces, RtfReadReport&,
+                const Destinations&)
+        : input_(input), pieces_(pieces) {}
 
     TextTables& tables() { return tables_; }
     bool stopped() const { return stopped_; }
@@ -50,11 +52,10 @@ public:
                       const GroupState& group) {
         beginContent(group);
     }
-    // As the document builder: a footnote is an object in the text, a header nothing.
-    void keepGroup(const GroupState&, qsizetype, bool footnote, const GroupState& group) {
-        if (footnote)
-            beginContent(group);
-    }
+    // As the document builder: a footnote is an object in the text, whose
+    // own text comes after the document's; a header is nothing.
+    void keepGroup(const GroupState& closed, qsizetype groupEnd, bool footnote,
+                   const GroupState& group);
     void keepDocumentWord(QByteArrayView, int, bool) {}
     void finish(const GroupState& group);
 
@@ -65,9 +66,11 @@ private:
     void append(QStringView text);
     void send();
 
+    QByteArrayView input_;
     const RtfTextPieces& pieces_;
     TextTables tables_;
     QString buffer_;
+    QString notes_;        // the footnotes' text, each after a line end
     bool pending_ = false; // a paragraph mark read, its block not made yet
     bool stopped_ = false;
     bool needsDocument_ = false;

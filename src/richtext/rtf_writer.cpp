@@ -94,6 +94,15 @@ bool isHighlightColor(const QColor& color) {
 
 } // namespace
 
+int Writer::halfPointsOf(const QTextCharFormat& format) const {
+    // Text read without a size keeps none; text typed without one is
+    // stored at the size it shows in, the editor's default.
+    const double size = format.fontPointSize();
+    if (size > 0)
+        return std::clamp(qRound(size * 2), 1, 3276);
+    return format.boolProperty(kSizeUnstatedProperty) ? kUnstatedSize : defaultHalfPoints_;
+}
+
 void Writer::switchTo(const QTextCharFormat& format) {
     RunState next;
     QString family;
@@ -101,8 +110,7 @@ void Writer::switchTo(const QTextCharFormat& format) {
     if (!families.isEmpty())
         family = families.first();
     next.font = fontIndex(family);
-    const double size = format.fontPointSize();
-    next.halfPoints = size > 0 ? std::clamp(qRound(size * 2), 1, 3276) : defaultHalfPoints_;
+    next.halfPoints = halfPointsOf(format);
     next.bold = format.fontWeight() > QFont::Medium;
     next.italic = format.fontItalic();
     next.underline = format.fontUnderline();
@@ -114,6 +122,12 @@ void Writer::switchTo(const QTextCharFormat& format) {
         if (isHighlightColor(format.background().color()))
             next.highlight = next.background;
     }
+    if (next.halfPoints == kUnstatedSize && run_.halfPoints > 0) {
+        // RTF cannot take a size back but by \plain, which resets the rest too.
+        word("plain");
+        run_ = RunState{};
+        run_.halfPoints = kUnstatedSize;
+    }
     next.eastAsianFont = run_.eastAsianFont;
     next.complexFont = run_.complexFont;
     next.complexHalfPoints = run_.complexHalfPoints;
@@ -121,7 +135,8 @@ void Writer::switchTo(const QTextCharFormat& format) {
     next.complexItalic = run_.complexItalic;
 
     if (next.font != run_.font) word("f", next.font);
-    if (next.halfPoints != run_.halfPoints) word("fs", next.halfPoints);
+    if (next.halfPoints != run_.halfPoints && next.halfPoints > 0)
+        word("fs", next.halfPoints);
     if (next.foreground != run_.foreground) word("cf", next.foreground);
     // \chcbpat is any colour of the table; other programs take \highlight
     // as one of a fixed palette, so it comes beside it only for those colours.
@@ -177,7 +192,7 @@ void Writer::writeScriptFormats(const QString& s) {
         word("af", run_.font);
         run_.complexFont = run_.font;
     }
-    if (run_.complexHalfPoints != run_.halfPoints) {
+    if (run_.complexHalfPoints != run_.halfPoints && run_.halfPoints > 0) {
         word("afs", run_.halfPoints);
         run_.complexHalfPoints = run_.halfPoints;
     }
@@ -248,7 +263,9 @@ void Writer::writeRuns(const QTextBlock& block) {
         const QTextListFormat::Style style = list->format().style();
         raw("{");
         word("listtext");
-        text(numberFormat(style) == 23 ? QString(QChar(bulletOf(style))) : list->itemText(block));
+        if (style != QTextListFormat::ListStyleUndefined)
+            text(numberFormat(style) == 23 ? QString(QChar(bulletOf(style)))
+                                           : list->itemText(block));
         word("tab");
         raw("}");
     }

@@ -34,6 +34,10 @@ enum TextObjectProperty {
     // number, a date, a table of contents): its instruction, written back
     // around the text.
     kFieldInstructionProperty,
+    // bool on text read without a size of its own: it shows in the editor's
+    // default font, and is written back without \fs so other programs read
+    // it at their default size as before.
+    kSizeUnstatedProperty,
 };
 
 // Document units are pixels at 96 dpi: 15 twips each.

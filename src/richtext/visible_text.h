@@ -7,12 +7,21 @@
 
 #include <functional>
 
+class QTextDocument;
+
 namespace oxlin::richtext {
 
-// The text a reader sees in a topic's stored bytes: the document text of rich
-// text (no control words, tables as cells and rows), plain text decoded as the
-// editor decodes it. Exactly documentText() of the document the editor would
-// load, read straight from the RTF tokens without a document; only RTF with
+// The text a reader sees in a document: documentText(), then the text of
+// each footnote and endnote (what its mark's tooltip shows) on a line of its
+// own, in the order of their marks, as word processors print notes after the
+// text.
+QString visibleText(const QTextDocument& document);
+
+// The text a reader sees in a topic's stored bytes: the visible text of rich
+// text (no control words, tables as cells and rows, notes at the end), plain
+// text decoded as the editor decodes it. Exactly visibleText() of the
+// document the editor would load, read straight from the RTF tokens without
+// a document; only RTF with
 // content in tables is read into a QTextDocument (whose grid decides that
 // text), so a QGuiApplication must exist for those and the call then belongs
 // to a thread that may create documents.

@@ -24,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 
 #include "running_app.h"
@@ -64,6 +65,7 @@ private Q_SLOTS:
     void fileNamesWithQuotesLinkAndOpen();
     void theFileQuestionTakesNamesWithQuotes();
     void linksWithATextOfTheirOwnAreKeptAsFields();
+    void aFootnoteMarkShowsItsTextWherePointedAt();
     void theLinkDialogsOfferATextAndReadAddresses();
 };
 
@@ -254,6 +256,38 @@ void LinksTest::linksWithATextOfTheirOwnAreKeptAsFields() {
     app.restart();
     app.controller->openTopic(app.tree().findByPath("Page.rtf"));
     QCOMPARE(anchorsOf(*app.editor().editor()->document()), expected);
+
+    // Typed at the end of a link read back, text is no part of the link.
+    edit = app.editor().editor();
+    QTextCursor after(edit->document());
+    after.movePosition(QTextCursor::End);
+    edit->setTextCursor(after);
+    QTest::keyClicks(edit, " grows");
+    QVERIFY(app.editorText().endsWith(QStringLiteral("the garden grows")));
+    QCOMPARE(anchorsOf(*edit->document()), expected);
+}
+
+void LinksTest::aFootnoteMarkShowsItsTextWherePointedAt() {
+    App app;
+    app.openWith("{\\rtf1 Body{\\footnote\\pard Note text here.} more\\par}");
+    TopicTextEdit* edit = app.editor().editor();
+    const int mark = int(app.editorText().indexOf(QChar::ObjectReplacementCharacter));
+    QVERIFY(mark > 0);
+    QTextCursor before(edit->document());
+    before.setPosition(mark);
+    QTextCursor after(edit->document());
+    after.setPosition(mark + 1);
+    const int left = edit->cursorRect(before).left();
+    const int right = edit->cursorRect(after).left();
+    QVERIFY(right > left + 2);
+    // Either half of the mark.
+    for (const int x : {left + 1, right - 1}) {
+        QToolTip::hideText();
+        const QPoint at(x, edit->cursorRect(before).center().y());
+        QHelpEvent help(QEvent::ToolTip, at, edit->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(edit->viewport(), &help);
+        QCOMPARE(QToolTip::text(), QStringLiteral("Note text here."));
+    }
 }
 
 void LinksTest::theLinkDialogsOfferATextAndReadAddresses() {

@@ -50,7 +50,10 @@ TEST(RtfKeptParts, FootnotesAreMarksWithTheirTextAndTheRestIsKept) {
     QString text = document.toPlainText();
     text.remove(QChar::ObjectReplacementCharacter);
     EXPECT_EQ(text, QStringLiteral("Body with a note and more.\nSecond paragraph."));
-    EXPECT_EQ(visibleText(kNotes), documentText(document));
+    // A search reads the notes' text after the text, as their tooltips show it.
+    EXPECT_EQ(visibleText(kNotes), QStringLiteral("Body with a note and more.\nSecond paragraph."
+                                                  "\nThe footnote explains things.\nAn endnote."));
+    EXPECT_EQ(visibleText(kNotes), visibleText(document));
     EXPECT_EQ(footnoteTips(document),
               (QStringList{"The footnote explains things.", "An endnote."}));
 

@@ -3,6 +3,7 @@
 // deeper level and starting again under a new item; the same written back.
 
 #include "richtext/list_properties.h"
+#include "richtext/plain_text.h"
 #include "richtext/rtf_reader.h"
 #include "richtext/rtf_writer.h"
 
@@ -89,6 +90,50 @@ TEST(RtfListLevels, EachLevelHasItsFormatAndTheOuterNumberingGoesOn) {
     const QTextList* dot = document.findBlockByNumber(4).textList();
     ASSERT_TRUE(dot);
     EXPECT_EQ(dot->format().stringProperty(kListBulletFontProperty), QStringLiteral("Courier New"));
+}
+
+TEST(RtfListLevels, AfterOtherTextNumbersGoOnAndBulletsStartAList) {
+    // Numbers count on over text between; a bullet item after text is a list
+    // of its own (it looks the same, and long lists cost Qt the square of
+    // their items), still a bullet when written back.
+    const QByteArray between =
+        "{\\rtf1{\\*\\listtable{\\list{\\listlevel\\levelnfc23{\\leveltext\\'01\\u8226 ?;}}"
+        "\\listid1}{\\list{\\listlevel\\levelnfc0{\\leveltext\\'02\\'00.;}}\\listid2}}"
+        "{\\*\\listoverridetable{\\listoverride\\listid1\\ls1}{\\listoverride\\listid2\\ls2}}"
+        "\\pard\\ls1 a\\par\\pard\\ls2 one\\par\\pard text\\par\\pard\\ls1 b\\par"
+        "\\pard\\ls1 c\\par\\pard\\ls2 two\\par}";
+    QTextDocument document;
+    readRtf(between, document);
+    const QStringList expected{"1 * a", "1 1. one", "text", "1 * b", "1 * c", "1 2. two"};
+    EXPECT_EQ(labels(document), expected);
+    EXPECT_NE(document.findBlockByNumber(0).textList(), document.findBlockByNumber(3).textList());
+    EXPECT_EQ(document.findBlockByNumber(3).textList(), document.findBlockByNumber(4).textList());
+    QTextDocument back;
+    readRtf(writeRtf(document), back);
+    EXPECT_EQ(labels(back), expected);
+}
+
+TEST(RtfListLevels, ALevelWithoutNumberOrTextShowsNothing) {
+    // LibreOffice puts headings in an outline list whose levels show nothing.
+    const QByteArray outline =
+        "{\\rtf1{\\*\\listtable{\\list\\listtemplateid1{\\listlevel\\levelnfc255\\leveljc0"
+        "\\levelstartat1\\levelfollow2{\\leveltext \\'00;}{\\levelnumbers;}\\fi0\\li0}"
+        "\\listid1}}{\\listoverridetable{\\listoverride\\listid1\\listoverridecount0\\ls1}}"
+        "\\pard\\s1\\fs32\\b{\\listtext\\pard\\plain \\tab}\\ls1 \\li0\\fi0 Heading\\par"
+        "\\pard\\plain Body\\par}";
+    QTextDocument document;
+    readRtf(outline, document);
+    const QTextList* list = document.begin().textList();
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->format().style(), QTextListFormat::ListStyleUndefined);
+    const QByteArray rtf = writeRtf(document);
+    EXPECT_TRUE(rtf.contains("\\levelnfc255")) << rtf.constData();
+    EXPECT_TRUE(rtf.contains("{\\listtext\\tab}")) << rtf.constData();
+    QTextDocument back;
+    readRtf(rtf, back);
+    ASSERT_TRUE(back.begin().textList());
+    EXPECT_EQ(back.begin().textList()->format().style(), QTextListFormat::ListStyleUndefined);
+    EXPECT_EQ(documentText(back), QStringLiteral("Heading\nBody"));
 }
 
 TEST(RtfListLevels, TheNumberKeepsItsOwnSize) {

@@ -85,6 +85,25 @@ TEST(RoundTrip, UnsizedTextTakesTheDocumentsDefaultFont) {
     at.setPosition(10);
     EXPECT_EQ(at.charFormat().fontPointSize(), 15);
     EXPECT_EQ(unsized.toPlainText(), QStringLiteral("one two three"));
+
+    // Written back, unsized text stays unsized for other programs too (after
+    // a sized run, by \plain), and a size chosen for some of it is stated.
+    readRtf("{\\rtf1\\ansi {\\fs30 big} one two\\par}", unsized);
+    QTextCursor chosen(&unsized);
+    chosen.setPosition(8);
+    chosen.setPosition(11, QTextCursor::KeepAnchor);
+    QTextCharFormat twelve;
+    twelve.setFontPointSize(12);
+    chosen.mergeCharFormat(twelve);
+    const QByteArray written = writeRtf(unsized);
+    EXPECT_FALSE(written.contains("\\fs21")) << written.constData();
+    EXPECT_TRUE(written.contains("\\fs30 big\\plain  one \\fs24 two")) << written.constData();
+    readRtf(written, back);
+    for (const auto& [position, points] : {std::pair{1, 15.0}, {6, 0.0}, {10, 12.0}}) {
+        at = QTextCursor(&back);
+        at.setPosition(position);
+        EXPECT_EQ(at.charFormat().fontPointSize(), points) << position;
+    }
 }
 
 TEST(RoundTrip, EditorMadeDocumentWithEveryFormat) {

@@ -1,6 +1,7 @@
-// The text read without a document is the document's text: checked against
-// the full reader on the corpus, on damaged copies of it and on random RTF.
+// The text read without a document is the document's visible text: checked
+// against the full reader on the corpus, on damaged copies of it and on random RTF.
 
+#include "richtext/content_stream.h"
 #include "richtext/plain_text.h"
 #include "richtext/rtf_reader.h"
 #include "richtext/visible_text.h"
@@ -15,10 +16,10 @@
 namespace oxlin::richtext {
 namespace {
 
-QString documentTextOf(QByteArrayView rtf) {
+QString documentVisibleText(QByteArrayView rtf) {
     QTextDocument document;
     readRtf(rtf, document);
-    return documentText(document);
+    return visibleText(document);
 }
 
 // Streams in pieces and says whether the document was needed (a table).
@@ -30,7 +31,11 @@ QString streamedText(QByteArrayView rtf, bool* whole = nullptr) {
     });
     if (whole)
         *whole = done;
-    return done ? text : visibleText(rtf);
+    if (done)
+        return text;
+    // Bytes damaged at the start are no RTF to visibleText, which would read
+    // them as plain text.
+    return isRichText(rtf) ? visibleText(rtf) : documentVisibleText(rtf);
 }
 
 // Random RTF from the words and groups that change what text is shown.
@@ -46,10 +51,14 @@ QByteArray randomRtf(QRandomGenerator& random) {
         "\\b ", "\\i0 ", "\\v ", "\\ansicpg1251 ", "\\bin3 abc", "\r\n", "\\\n", "text ", "Wort ",
         "\\pard ", "\\plain ", "{\\stylesheet{\\s1 Heading;}}", "{\\info{\\title t}}",
         "\\emdash ", "\\bullet ", "\\lquote ", "\\sect ", "\\page ", "\\*", "\\", "\\'4", "x"};
+    // Notes, which add their text after the document's.
+    static const char* const notes[] = {"{\\footnote ", "{\\*\\footnote\\ftnalt ",
+                                        "{\\footnote note\\par two}", "{\\header h}"};
     QByteArray out = "{\\rtf1\\ansi";
     const int count = random.bounded(1, 60);
     for (int i = 0; i < count; ++i)
-        out += parts[random.bounded(int(std::size(parts)))];
+        out += random.bounded(10) == 0 ? notes[random.bounded(int(std::size(notes)))]
+                                       : parts[random.bounded(int(std::size(parts)))];
     if (random.bounded(2))
         out += '}';
     return out;
@@ -80,7 +89,7 @@ TEST(VisibleText, EqualsTheDocumentTextOnTheCorpus) {
     for (const QString& file : files) {
         const QByteArray rtf = test::readFixture(QStringLiteral("corpus/") + file);
         bool whole = false;
-        EXPECT_EQ(streamedText(rtf, &whole), documentTextOf(rtf)) << file.toStdString();
+        EXPECT_EQ(streamedText(rtf, &whole), documentVisibleText(rtf)) << file.toStdString();
         withoutDocument += whole ? 1 : 0;
     }
     // Most of the corpus has no table and never needs a document.
@@ -97,8 +106,8 @@ TEST(VisibleText, EqualsTheDocumentTextOnDamagedAndRandomRtf) {
                                             files[random.bounded(int(files.size()))]),
                           random)
                 : randomRtf(random);
-        ASSERT_EQ(streamedText(rtf), documentTextOf(rtf)) << "round " << round << ": "
-                                                          << rtf.left(2000).toStdString();
+        ASSERT_EQ(streamedText(rtf), documentVisibleText(rtf))
+            << "round " << round << ": " << rtf.left(2000).toStdString();
     }
 }
 
@@ -120,7 +129,29 @@ TEST(VisibleText, StopsWhenAskedAndKeepsTheStartBeforeATable) {
         return true;
     }));
     EXPECT_EQ(start, QStringLiteral("before"));
-    EXPECT_EQ(visibleText(table), documentTextOf(table));
+    EXPECT_EQ(visibleText(table), documentVisibleText(table));
+}
+
+TEST(VisibleText, NotesFollowTheTextWhateverHoldsThem) {
+    // A word found only in a note: after the text, one line per note.
+    const QByteArray notes = "{\\rtf1 Body{\\footnote\\pard one\\par two} end\\par "
+                             "next{\\*\\footnote\\ftnalt endnote}\\par}";
+    bool whole = false;
+    EXPECT_EQ(streamedText(notes, &whole), QStringLiteral("Body end\nnext\none\ntwo\nendnote"));
+    EXPECT_TRUE(whole);
+
+    // A note holding a table, or text in a table holding a note, is read
+    // through the document, and the notes still come last.
+    const QByteArray inNote =
+        "{\\rtf1 a{\\footnote\\trowd\\cellx900\\intbl cell\\cell\\row} b\\par}";
+    const QByteArray inTable =
+        "{\\rtf1 a\\par\\trowd\\cellx900\\intbl c{\\footnote note}\\cell\\row b}";
+    for (const auto& [rtf, word] : {std::pair{inNote, u"cell"}, std::pair{inTable, u"note"}}) {
+        EXPECT_FALSE(streamRtfText(rtf, [](QStringView) { return true; }));
+        const QString text = visibleText(rtf);
+        EXPECT_EQ(text, documentVisibleText(rtf));
+        EXPECT_GT(text.indexOf(word), text.indexOf(u'b')) << text.toStdString();
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/tree/links.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QTextBlock>
@@ -42,14 +43,31 @@ QString LinkView::linkAt(const QPoint& viewportPosition) const {
     return hitAt(viewportPosition).target;
 }
 
+int LinkView::characterAt(const QPoint& viewportPosition) const {
+    const QTextCursor at = edit_->cursorForPosition(viewportPosition);
+    // The cursor lands between characters, on the nearer side of the one
+    // under the pointer.
+    const QRect caret = edit_->cursorRect(at);
+    return at.position() - (viewportPosition.x() < caret.left() ? 1 : 0);
+}
+
+QString LinkView::noteAt(const QPoint& viewportPosition) const {
+    if (!edit_)
+        return {};
+    const int position = characterAt(viewportPosition);
+    const QTextBlock block = edit_->document()->findBlock(position);
+    for (auto it = block.begin(); !it.atEnd(); ++it)
+        if (it.fragment().contains(position))
+            return it.fragment().charFormat().toolTip();
+    return {};
+}
+
 LinkView::Hit LinkView::hitAt(const QPoint& viewportPosition) const {
     if (!edit_)
         return {};
-    const QTextCursor at = edit_->cursorForPosition(viewportPosition);
-    // The cursor lands between characters: a link is under the pointer only
-    // when its text covers the character there, not just touches it.
-    const QRect caret = edit_->cursorRect(at);
-    const int position = at.position() - (viewportPosition.x() < caret.left() ? 1 : 0);
+    // A link is under the pointer only when its text covers the character
+    // there, not just touches it.
+    const int position = characterAt(viewportPosition);
     const QTextBlock block = edit_->document()->findBlock(position);
     if (!block.isValid())
         return {};
@@ -109,6 +127,17 @@ bool LinkView::eventFilter(QObject* watched, QEvent* event) {
             }
         }
         break;
+    }
+    case QEvent::ToolTip: {
+        // A footnote mark's text, over the whole mark: the control's own
+        // tooltip takes the character before the caret position nearest the
+        // pointer, which misses the mark's left half.
+        auto* help = static_cast<QHelpEvent*>(event);
+        if (const QString note = noteAt(help->pos()); !note.isEmpty())
+            QToolTip::showText(help->globalPos(), note, edit_->viewport());
+        else if (!overLink_)
+            QToolTip::hideText();
+        return true;
     }
     case QEvent::Leave:
         QToolTip::hideText();

@@ -5,7 +5,7 @@
 // hovering an escaped link or one with a text of its own shows its readable
 // target, the pointer turns into a hand over links, and Ctrl+click activates
 // one. A plain click places the caret, so link text stays editable like any
-// other text.
+// other text. Pointing at a footnote mark shows the note's text.
 
 #include "app/editor/text_marks.h"
 
@@ -47,6 +47,10 @@ private:
         bool ownText = false; // the link shows a text of its own, not its target
     };
     Hit hitAt(const QPoint& viewportPosition) const;
+    // The position of the character under a viewport position.
+    int characterAt(const QPoint& viewportPosition) const;
+    // The text of the footnote mark under a viewport position, or empty.
+    QString noteAt(const QPoint& viewportPosition) const;
     void hover(const QPoint& viewportPosition, const QPoint& globalPosition);
 
     QPointer<QTextEdit> edit_;

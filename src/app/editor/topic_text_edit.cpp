@@ -3,12 +3,14 @@
 #include "app/base/file_list.h"
 #include "app/editor/insertions.h"
 #include "app/editor/paced_layout.h"
+#include "richtext/field_typing.h"
 #include "richtext/rtf_reader.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTextCursor>
@@ -38,7 +40,22 @@ void TopicTextEdit::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
+    if (inserts && !(event->modifiers() & Qt::ControlModifier))
+        leaveFieldForTyping();
     QTextEdit::keyPressEvent(event);
+}
+
+void TopicTextEdit::inputMethodEvent(QInputMethodEvent* event) {
+    if (!event->commitString().isEmpty() || !event->preeditString().isEmpty())
+        leaveFieldForTyping();
+    QTextEdit::inputMethodEvent(event);
+}
+
+void TopicTextEdit::leaveFieldForTyping() {
+    const QTextCursor cursor = textCursor();
+    const QTextCharFormat typing = richtext::typingFormat(cursor);
+    if (typing != cursor.charFormat())
+        setCurrentCharFormat(typing);
 }
 
 void TopicTextEdit::insertFromMimeData(const QMimeData* source) {

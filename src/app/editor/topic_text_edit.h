@@ -7,7 +7,8 @@ namespace oxlin::app {
 // The editor control: a QTextEdit that holds at most kTextLimit characters.
 // Typing at the limit is refused with a beep; a paste or drop that does not
 // fit is cut to the room left and reported through textCut, so the host can
-// tell the user.
+// tell the user. Text typed at either end of a link or another field starts
+// ordinary text rather than growing the field's result.
 class TopicTextEdit final : public QTextEdit {
     Q_OBJECT
 public:
@@ -26,6 +27,7 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -37,6 +39,8 @@ protected:
 
 private:
     int roomLeft() const;
+    // Gives the caret the format typing should have beside a field.
+    void leaveFieldForTyping();
     // RTF or a picture from another program; false when neither is offered.
     bool insertRichFromMimeData(const QMimeData& source);
 };
