@@ -13,8 +13,7 @@ namespace oxlin::cli {
 
 namespace {
 
-constexpr char kSearchArguments[] =
-    "PACKAGE... KEYWORD [--match-case] [--titles]";
+constexpr char kSearchArguments[] = "PACKAGE... KEYWORD [--match-case] [--titles]";
 
 // Lists the items whose label holds the keyword, from the tree read straight
 // out of the package as an outline; nothing is unpacked or written.

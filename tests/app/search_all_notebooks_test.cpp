@@ -4,10 +4,10 @@
 
 #include "app/base/command_ids.h"
 #include "app/base/scripted_prompter.h"
+#include "app/editor/topic_text_edit.h"
 #include "app/search/index_keeper.h"
 #include "app/search/keyword_panel.h"
 #include "app/search/search_presenter.h"
-#include "app/editor/topic_text_edit.h"
 #include "app/tree/tree_item_model.h"
 
 #include <QCheckBox>
@@ -102,8 +102,9 @@ void SearchAllNotebooksTest::eachModeSearchesEveryNotebookAndNamesIt() {
     const QString first = makeTwoNotebooks(app);
     QVERIFY(app.waitForLoadedIndex());
     // A sync engine's second copy is not a notebook: it would double Fruit's rows.
-    QVERIFY(QFile::copy(QDir(app.dataFolder()).filePath("Fruit.xzz"),
-                        QDir(app.dataFolder()).filePath("Fruit (conflicted copy 2026-12-08 101010).xzz")));
+    QVERIFY(QFile::copy(
+        QDir(app.dataFolder()).filePath("Fruit.xzz"),
+        QDir(app.dataFolder()).filePath("Fruit (conflicted copy 2026-12-08 101010).xzz")));
     QVERIFY(app.keyword().allNotebooksBox()->isVisibleTo(&app.keyword()));
 
     const QString here = first + ": Here\\kiwi.txt";
@@ -155,7 +156,8 @@ void SearchAllNotebooksTest::aRowOfAnotherNotebookOpensItAndItsTopic() {
     app.find("basket", true, true);
     app.doubleClickRow("Fruit: [Basket]");
     QCOMPARE(app.current(), QStringLiteral("Fruit"));
-    QCOMPARE(app.tree().find(app.controller->model().handle(app.window->treeView()->currentIndex()))
+    QCOMPARE(app.tree()
+                 .find(app.controller->model().handle(app.window->treeView()->currentIndex()))
                  ->label,
              QStringLiteral("Basket"));
 }

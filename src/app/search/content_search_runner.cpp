@@ -64,8 +64,8 @@ void ContentSearchRunner::start(std::vector<search::ContentTarget> targets,
         Q_EMIT progress(0, int(run->targets.size()));
     Run& running = *run;
     run_ = std::move(run);
-    running.worker = std::thread(
-        [this, &running, keyword, matchCase] { scan(running, keyword, matchCase); });
+    running.worker =
+        std::thread([this, &running, keyword, matchCase] { scan(running, keyword, matchCase); });
 }
 
 void ContentSearchRunner::scan(Run& run, const QString& keyword, bool matchCase) {

@@ -226,7 +226,8 @@ std::optional<int> SearchPresenter::searchTree(const QString& keyword, bool matc
     if (rowsNameNotebooks_) {
         std::vector<search::SortedRows::Row> rows;
         for (const search::SortedRows::Row& row : results.rows())
-            rows.push_back({search::rowInNotebook(openNotebookName(), row.text), row.handle, nullptr});
+            rows.push_back(
+                {search::rowInNotebook(openNotebookName(), row.text), row.handle, nullptr});
         count += searchOtherLabels(others, keyword, matchCase, rows);
         results.assign(std::move(rows));
     }
@@ -274,9 +275,9 @@ void SearchPresenter::showFound(tree::ItemHandle item) {
 
 void SearchPresenter::showFoundElsewhere(const search::RowPlace& place) {
     search::SortedRows& rows = parts_.keyword.results();
-    parts_.keyword.showAddedRow(rows.add({search::rowInNotebook(place.notebook, place.itemPath),
-                                          tree::kNoItem,
-                                          std::make_shared<const search::RowPlace>(place)}));
+    parts_.keyword.showAddedRow(
+        rows.add({search::rowInNotebook(place.notebook, place.itemPath), tree::kNoItem,
+                  std::make_shared<const search::RowPlace>(place)}));
 }
 
 void SearchPresenter::dropScanRows(tree::ItemHandle item) {

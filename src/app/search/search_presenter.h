@@ -139,8 +139,7 @@ private:
     // The tree-only search, over the other notebooks too when `others` has any.
     std::optional<int> searchTree(const QString& keyword, bool matchCase,
                                   const std::vector<OtherNotebook>& others);
-    void searchInResult(const QString& keyword, bool matchCase,
-                        std::vector<OtherNotebook> others);
+    void searchInResult(const QString& keyword, bool matchCase, std::vector<OtherNotebook> others);
 
     // The tree's changes, for the Locate list and a running search's rows.
     void inserted(tree::ItemHandle parent, int row, tree::ItemHandle item) override;

@@ -110,9 +110,15 @@ void NotebookController::buildSearch() {
             [this](ItemHandle item, const QString&) { index_->dropItem(item); });
     connect(treeController_.get(), &TreeController::indexAddRequested, index_.get(),
             &IndexKeeper::addItem);
-    SearchPresenter::Parts parts{profiles_, *session_, *index_, prompter_, *treeEditor_,
-                                 [this](ItemHandle item) { openTopic(item); }, *window.sidePane(),
-                                 *window.locatePanel(), *window.keywordPanel()};
+    SearchPresenter::Parts parts{profiles_,
+                                 *session_,
+                                 *index_,
+                                 prompter_,
+                                 *treeEditor_,
+                                 [this](ItemHandle item) { openTopic(item); },
+                                 *window.sidePane(),
+                                 *window.locatePanel(),
+                                 *window.keywordPanel()};
     // A row of another notebook opens it as Open Notebook does.
     parts.switchNotebook = [this](const QString& name) { return notebooks_->switchTo(name); };
     search_ = std::make_unique<SearchPresenter>(parts);

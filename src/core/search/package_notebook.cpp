@@ -12,8 +12,7 @@
 namespace oxlin::search {
 
 PackageNotebook::PackageNotebook()
-    : reader_(std::make_unique<store::PackageReader>()),
-      tree_(std::make_unique<tree::TopicTree>()),
+    : reader_(std::make_unique<store::PackageReader>()), tree_(std::make_unique<tree::TopicTree>()),
       topics_(std::make_unique<PackageTopics>(*reader_)) {}
 
 PackageNotebook::~PackageNotebook() = default;

@@ -19,8 +19,8 @@ protected:
     QString pack() {
         const QString treeFile = dir_.filePath(QStringLiteral("Tree.ini"));
         EXPECT_TRUE(tree::saveTree(tree_, treeFile));
-        EXPECT_TRUE(store::compressFile(treeFile, QDir(paths_.workingFolder)
-                                                      .filePath(QStringLiteral("Tree.xtz")))
+        EXPECT_TRUE(store::compressFile(
+                        treeFile, QDir(paths_.workingFolder).filePath(QStringLiteral("Tree.xtz")))
                         .ok());
         const QString package = dir_.filePath(QStringLiteral("Packed.xzz"));
         EXPECT_TRUE(store::packFolder(paths_.workingFolder, package).ok());
@@ -47,8 +47,8 @@ TEST_F(PackageNotebookTest, ReadsTheTreeAndTheTopicsStraightFromThePackage) {
     EXPECT_TRUE(notebook.topics().read(targets[1].fileName, stored));
 
     // A search in rows found before reads any topic named, b.doc too.
-    targets = notebook.targetsOf(
-        QSet<QString>{fileOf(c).toCaseFolded(), QStringLiteral("00000002.xtz")});
+    targets =
+        notebook.targetsOf(QSet<QString>{fileOf(c).toCaseFolded(), QStringLiteral("00000002.xtz")});
     ASSERT_EQ(targets.size(), 2u);
     EXPECT_EQ(notebook.tree().itemPath(targets[0].handle), QStringLiteral("Work\\c.rtf"));
     EXPECT_EQ(notebook.tree().itemPath(targets[1].handle), QStringLiteral("b.doc"));
@@ -94,6 +94,7 @@ TEST_F(PackageNotebookTest, APlaceFindsItsItemAfterTheHandlesAreGone) {
     const ItemHandle moved = tree_.moveItem(second, tree::kTopLevel, tree::InsertPosition::last());
     tree_.setLabel(moved, QStringLiteral("renamed.txt"));
     EXPECT_EQ(tree_.itemPath(search::findPlace(tree_, topicPlace)), QStringLiteral("renamed.txt"));
-    EXPECT_EQ(search::findPlace(tree_, {QStringLiteral("Book"), QStringLiteral("0000FFFF.XTZ"), {}}),
-              tree::kNoItem);
+    EXPECT_EQ(
+        search::findPlace(tree_, {QStringLiteral("Book"), QStringLiteral("0000FFFF.XTZ"), {}}),
+        tree::kNoItem);
 }
