@@ -92,8 +92,8 @@ int searchPackage(const QStringList& arguments, const RichTextCommands& richText
 std::vector<Command> searchCommands(const RichTextCommands& richText) {
     return {
         {"search", kSearchArguments,
-         "list the topics whose text (or, with --titles, whose label) holds a keyword, in "
-         "each package or each notebook of a data folder",
+         "list the topics whose text (or, with --titles, whose label) holds a keyword; a folder "
+         "stands for its notebooks",
          2, 1 << 20,
          [richText](const QStringList& arguments) { return searchPackage(arguments, richText); }},
     };
