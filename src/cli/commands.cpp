@@ -2,6 +2,7 @@
 
 #include "core/paths/notebook_paths.h"
 #include "core/search/keyword_search.h"
+#include "core/search/package_notebook.h"
 #include "core/store/compressed_file.h"
 #include "core/store/file_names.h"
 #include "core/store/ini_document.h"
@@ -134,6 +135,31 @@ int printFound(const search::SortedRows& rows, int count) {
     if (std::fflush(stdout) != 0)
         return kFailure;
     return count > 0 ? kSuccess : kFailure;
+}
+
+int searchPackages(const QStringList& packages, bool nameNotebooks, const PackageSearch& search) {
+    if (!nameNotebooks && packages.size() == 1) {
+        search::SortedRows rows;
+        int count = 0;
+        return search(packages.first(), rows, count) ? printFound(rows, count) : kFailure;
+    }
+    bool everyRead = true;
+    int found = 0;
+    for (const QString& package : packages) {
+        search::SortedRows rows;
+        int count = 0;
+        if (!search(package, rows, count)) {
+            everyRead = false;
+            continue;
+        }
+        const QString notebook = QFileInfo(package).completeBaseName();
+        for (const auto& row : rows.rows())
+            printLine(search::rowInNotebook(notebook, row.text));
+        found += count;
+    }
+    if (std::fflush(stdout) != 0)
+        return kFailure;
+    return found > 0 && everyRead ? kSuccess : kFailure;
 }
 
 void complain(const QString& text) {

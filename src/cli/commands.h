@@ -47,8 +47,10 @@ struct Command {
 struct RichTextCommands {
     // `oxlin rtf`, given the arguments after its name.
     std::function<int(const QStringList&)> rtf;
-    // `oxlin search` over topic contents, its arguments already checked.
-    std::function<int(const QString& package, const QString& keyword, bool matchCase)>
+    // `oxlin search` over topic contents, its arguments already checked:
+    // each package in turn, its rows naming the notebook with `nameNotebooks`.
+    std::function<int(const QStringList& packages, bool nameNotebooks, const QString& keyword,
+                      bool matchCase)>
         searchContent;
     // `oxlin export ... --as FORMAT` (web pages, Markdown, PDF), given the
     // arguments after its name.
@@ -90,6 +92,14 @@ void complain(const QString& text);
 // A search's rows, a line each; the exit code says whether `count` found any
 // and the lines were written.
 int printFound(const search::SortedRows& rows, int count);
+// One search in each of `packages`: `search` fills one package's rows and
+// count, or says why it cannot read it and returns false. The rows are
+// printed as printFound does, each after "NOTEBOOK: " with `nameNotebooks`
+// (the package's file name without ".xzz"; a name holds no ":"). Success
+// when some package found something and each could be read.
+using PackageSearch =
+    std::function<bool(const QString& package, search::SortedRows& rows, int& count)>;
+int searchPackages(const QStringList& packages, bool nameNotebooks, const PackageSearch& search);
 
 // Unpacks `package` into `folder` (a fresh temporary folder), saying why not
 // when it cannot.

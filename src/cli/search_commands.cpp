@@ -1,8 +1,11 @@
 #include "cli/commands.h"
 
 #include "core/search/keyword_search.h"
+#include "core/session/notebooks.h"
 #include "core/store/package.h"
 #include "core/tree/tree_outline.h"
+
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -10,12 +13,15 @@ namespace oxlin::cli {
 
 namespace {
 
+constexpr char kSearchArguments[] = "PACKAGE... KEYWORD [--match-case] [--titles]";
+
 // Lists the items whose label holds the keyword, from the tree read straight
 // out of the package as an outline; nothing is unpacked or written.
-int searchTitles(const QString& package, const QString& keyword, bool matchCase) {
+bool searchTitles(const QString& package, const QString& keyword, bool matchCase,
+                  search::SortedRows& rows, int& count) {
     store::PackageReader reader;
     if (!openForReading(package, reader))
-        return kFailure;
+        return false;
     tree::TreeOutline outline;
     readPackageOutline(package, reader, outline,
                        nullptr); // a tree that cannot be read finds nothing
@@ -24,9 +30,29 @@ int searchTitles(const QString& package, const QString& keyword, bool matchCase)
             visit(item.label, item.isFolder(), tree::kNoItem, depth);
         });
     };
-    search::SortedRows rows;
-    const int count = search::searchLabels(walk, keyword, matchCase, rows);
-    return printFound(rows, count);
+    count = search::searchLabels(walk, keyword, matchCase, rows);
+    return true;
+}
+
+// The packages the arguments name: a package as it is, a folder as every
+// notebook in it (the ones Open Notebook lists). Empty, having said why,
+// when a folder holds none.
+QStringList packagesNamed(const QStringList& sources) {
+    QStringList packages;
+    for (const QString& source : sources) {
+        if (!QFileInfo(source).isDir()) {
+            packages.append(source);
+            continue;
+        }
+        const QStringList names = session::listNotebooks(source);
+        if (names.isEmpty()) {
+            complain(Texts::tr("%1 holds no notebook").arg(source));
+            return {};
+        }
+        for (const QString& name : names)
+            packages.append(session::findPackage(source, name));
+    }
+    return packages;
 }
 
 int searchPackage(const QStringList& arguments, const RichTextCommands& richText) {
@@ -42,26 +68,37 @@ int searchPackage(const QStringList& arguments, const RichTextCommands& richText
         else
             positional.append(argument);
     }
-    if (unknownOption || positional.size() != 2 || positional[1].isEmpty()) {
-        std::fprintf(
-            stderr, "%s\n",
-            qPrintable(Texts::tr("usage: oxlin search PACKAGE KEYWORD [--match-case] [--titles]")));
+    if (unknownOption || positional.size() < 2 || positional.last().isEmpty()) {
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(Texts::tr("usage: oxlin %1 %2")
+                                    .arg(QStringLiteral("search"),
+                                         QString::fromLatin1(kSearchArguments))));
         return kUsage;
     }
-    const QString keyword = positional[1].left(search::kMaxKeywordLength);
-    return titles ? searchTitles(positional[0], keyword, matchCase)
-                  : richText.searchContent(positional[0], keyword, matchCase);
+    const QString keyword = positional.takeLast().left(search::kMaxKeywordLength);
+    // One package prints its rows as they are; several, or a folder, name
+    // the notebook of each row.
+    const bool nameNotebooks = positional.size() > 1 || QFileInfo(positional.first()).isDir();
+    const QStringList packages = packagesNamed(positional);
+    if (packages.isEmpty())
+        return kFailure;
+    if (!titles)
+        return richText.searchContent(packages, nameNotebooks, keyword, matchCase);
+    return searchPackages(packages, nameNotebooks,
+                          [&](const QString& package, search::SortedRows& rows, int& count) {
+                              return searchTitles(package, keyword, matchCase, rows, count);
+                          });
 }
 
 } // namespace
 
 std::vector<Command> searchCommands(const RichTextCommands& richText) {
     return {
-        {"search", "PACKAGE KEYWORD [--match-case] [--titles]",
-         QT_TRANSLATE_NOOP(
-             "oxlin::cli::Texts",
-             "list the topics whose text (or, with --titles, whose label) holds a keyword"),
-         2, 4,
+        {"search", kSearchArguments,
+         QT_TRANSLATE_NOOP("oxlin::cli::Texts",
+                           "list the topics whose text (or, with --titles, whose label) holds a "
+                           "keyword; a folder stands for its notebooks"),
+         2, 1 << 20,
          [richText](const QStringList& arguments) { return searchPackage(arguments, richText); }},
     };
 }

@@ -23,8 +23,8 @@ namespace {
 
 // A package with a folder Old holding a plain-text topic, and a rich-text
 // topic whose word "Planned" is split by formatting.
-QString makePackage(const QTemporaryDir& dir) {
-    const QString work = dir.filePath(QStringLiteral("work"));
+QString makePackage(const QTemporaryDir& dir, const QString& name = QStringLiteral("Book")) {
+    const QString work = dir.filePath(QStringLiteral("work-") + name);
     QDir().mkpath(work);
     tree::TopicTree tree;
     const tree::ItemHandle old = tree.insertFolder(tree::kTopLevel, tree::InsertPosition::last(),
@@ -50,7 +50,7 @@ QString makePackage(const QTemporaryDir& dir) {
     tree::saveTree(tree, treeFile);
     EXPECT_TRUE(
         store::compressFile(treeFile, QDir(work).filePath(QStringLiteral("Tree.xtz"))).ok());
-    const QString package = dir.filePath(QStringLiteral("Book.xzz"));
+    const QString package = dir.filePath(name + QStringLiteral(".xzz"));
     EXPECT_TRUE(store::packFolder(work, package).ok());
     return package;
 }
@@ -102,4 +102,36 @@ TEST(SearchCommand, PrintsTheMatchingTopicsAndExitsByTheCount) {
     EXPECT_EQ(run({"search", package}), 2);
     EXPECT_EQ(run({"search", package, "plan", "--fuzzy"}), 2);
     EXPECT_EQ(run({"search", package, ""}), 2);
+}
+
+TEST(SearchCommand, SeveralPackagesOrADataFolderNameTheNotebookOfEachRow) {
+    QTemporaryDir dir;
+    const QString book = makePackage(dir);
+    const QString other = makePackage(dir, QStringLiteral("Other"));
+    // A sync engine's second copy of a notebook is not a notebook of its own.
+    ASSERT_TRUE(QFile::copy(book, dir.filePath("Book.sync-conflict-20261208-101010-ABCDEFG.xzz")));
+    QDir().mkpath(dir.filePath("Merged"));
+    int code = -1;
+
+    EXPECT_EQ(runCaptured({"search", dir.path(), "planned"}, code, dir),
+              "Book: b.rtf\nOther: b.rtf\n");
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(runCaptured({"search", "--titles", other, book, "o"}, code, dir),
+              "Other: [Old]\nOther: c.doc\nBook: [Old]\nBook: c.doc\n")
+        << "packages in the order given, each one's rows sorted";
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(runCaptured({"search", book, book, "monday", "--match-case"}, code, dir),
+              "Book: Old\\a.txt\nBook: Old\\a.txt\n");
+    EXPECT_EQ(runCaptured({"search", dir.path(), "zebra"}, code, dir), "");
+    EXPECT_EQ(code, 1) << "nothing found anywhere";
+
+    // One package that cannot be read is named, the others still searched,
+    // and the exit says not everything was.
+    const QString missing = dir.filePath("Gone.xzz");
+    EXPECT_EQ(runCaptured({"search", book, missing, "planned"}, code, dir), "Book: b.rtf\n");
+    EXPECT_EQ(code, 1);
+
+    QTemporaryDir empty;
+    EXPECT_EQ(run({"search", empty.path(), "plan"}), 1) << "a folder without notebooks";
+    EXPECT_EQ(run({"search", dir.path()}), 2) << "no keyword";
 }

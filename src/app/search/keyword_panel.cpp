@@ -52,6 +52,10 @@ KeywordPanel::KeywordPanel(QWidget* parent) : QWidget(parent) {
     matchCase_ = new QCheckBox(tr("Match case"), this);
     treeOnly_ = new QCheckBox(tr("Topics-tree Only"), this);
     treeOnly_->setChecked(true);
+    // Offered where another notebook can be opened from a row (not in the viewer).
+    allNotebooks_ = new QCheckBox(tr("All notebooks"), this);
+    allNotebooks_->setObjectName(QStringLiteral("searchAllNotebooks"));
+    allNotebooks_->setVisible(false);
 
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("searchProgress"));
@@ -77,19 +81,19 @@ KeywordPanel::KeywordPanel(QWidget* parent) : QWidget(parent) {
     layout->addWidget(inResult_);
     layout->addWidget(matchCase_);
     layout->addWidget(treeOnly_);
+    layout->addWidget(allNotebooks_);
 
     setFocusProxy(keyword_);
     connect(locate_, &QPushButton::clicked, this, &KeywordPanel::searchRequested);
     connect(keyword_->lineEdit(), &QLineEdit::returnPressed, this, &KeywordPanel::searchRequested);
     connect(cancel_, &QPushButton::clicked, this, &KeywordPanel::cancelRequested);
     connect(display_, &QPushButton::clicked, this, [this] {
-        const tree::ItemHandle item = selectedItem();
-        if (item != tree::kNoItem)
-            Q_EMIT goToRequested(item, false);
+        const int row = selectedRow();
+        if (row >= 0)
+            Q_EMIT goToRequested(row, false);
     });
-    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        Q_EMIT goToRequested(rowItem(*list_, list_->row(item)), true);
-    });
+    connect(list_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { Q_EMIT goToRequested(list_->row(item), true); });
 }
 
 QString KeywordPanel::keyword() const { return keyword_->currentText().left(search::kMaxKeywordLength); }
@@ -99,6 +103,7 @@ search::SearchOptions KeywordPanel::options() const {
     options.searchInResult = inResult_->isChecked();
     options.matchCase = matchCase_->isChecked();
     options.treeOnly = treeOnly_->isChecked();
+    options.allNotebooks = allNotebooks_->isVisibleTo(this) && allNotebooks_->isChecked();
     return options;
 }
 
@@ -137,9 +142,15 @@ QStringList KeywordPanel::history() const {
     return keywords;
 }
 
-tree::ItemHandle KeywordPanel::selectedItem() const {
+int KeywordPanel::selectedRow() const {
     const QList<QListWidgetItem*> selected = list_->selectedItems();
-    return selected.isEmpty() ? tree::kNoItem : rowItem(*list_, list_->row(selected.first()));
+    return selected.isEmpty() ? -1 : list_->row(selected.first());
+}
+
+void KeywordPanel::offerAllNotebooks(bool offered) {
+    allNotebooks_->setVisible(offered);
+    if (!offered)
+        allNotebooks_->setChecked(false);
 }
 
 } // namespace oxlin::app

@@ -15,7 +15,8 @@ namespace oxlin::app {
 
 // The "Search" face of the side pane: the keyword with its history, the
 // result list (item paths, folders in square brackets, sorted without regard
-// to case) and the three check boxes that choose the search.
+// to case) and the check boxes that choose the search; "All notebooks" shows
+// only where it is offered.
 //
 // The panel holds the result rows in a search::SortedRows that the search
 // fills; showResults() mirrors them in the list. Running the search and going
@@ -44,7 +45,10 @@ public:
     void setHistory(const QStringList& keywords);
     QStringList history() const;
 
-    tree::ItemHandle selectedItem() const;
+    // The selected row of the result list, or -1.
+    int selectedRow() const;
+    // Whether "All notebooks" shows (and so counts in options()).
+    void offerAllNotebooks(bool offered);
 
     QComboBox* keywordBox() const { return keyword_; }
     QListWidget* list() const { return list_; }
@@ -53,14 +57,16 @@ public:
     QCheckBox* inResultBox() const { return inResult_; }
     QCheckBox* matchCaseBox() const { return matchCase_; }
     QCheckBox* treeOnlyBox() const { return treeOnly_; }
+    QCheckBox* allNotebooksBox() const { return allNotebooks_; }
     QPushButton* cancelButton() const { return cancel_; }
     QProgressBar* progressBar() const { return progress_; }
 
 Q_SIGNALS:
     // "&Locate", or Enter in the keyword field.
     void searchRequested();
-    // "&Display" (doubleClicked false) or a double click on a row.
-    void goToRequested(tree::ItemHandle item, bool doubleClicked);
+    // "&Display" on the selected row (doubleClicked false) or a double click
+    // on a row: `row` of results().
+    void goToRequested(int row, bool doubleClicked);
     // "Cancel" while a search runs.
     void cancelRequested();
 
@@ -73,6 +79,7 @@ private:
     QCheckBox* inResult_ = nullptr;
     QCheckBox* matchCase_ = nullptr;
     QCheckBox* treeOnly_ = nullptr;
+    QCheckBox* allNotebooks_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QPushButton* cancel_ = nullptr;
 };

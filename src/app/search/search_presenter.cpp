@@ -6,7 +6,9 @@
 #include "app/search/index_keeper.h"
 #include "app/search/keyword_panel.h"
 #include "app/search/locate_panel.h"
+#include "core/search/package_notebook.h"
 #include "core/session/loaded_notebook.h"
+#include "core/session/notebooks.h"
 #include "richtext/visible_text.h"
 
 namespace oxlin::app {
@@ -20,16 +22,13 @@ SearchPresenter::SearchPresenter(Parts parts, QObject* parent)
     connect(&parts_.locate, &LocatePanel::goToRequested, this, &SearchPresenter::goTo);
     connect(&parts_.keyword, &KeywordPanel::searchRequested, this, &SearchPresenter::runSearch);
     connect(&parts_.keyword, &KeywordPanel::cancelRequested, this, &SearchPresenter::cancelSearch);
-    connect(&parts_.keyword, &KeywordPanel::goToRequested, this,
-            [this](tree::ItemHandle item, bool doubleClicked) {
-                goTo(item);
-                const tree::TreeItem* found = parts_.session.tree().find(item);
-                if (doubleClicked && found && !found->isTopic())
-                    parts_.side.showTreeTab();
-            });
+    connect(&parts_.keyword, &KeywordPanel::goToRequested, this, &SearchPresenter::goToRow);
     connect(&runner_, &ContentSearchRunner::found, this, &SearchPresenter::showFound);
+    connect(&runner_, &ContentSearchRunner::foundElsewhere, this,
+            &SearchPresenter::showFoundElsewhere);
     connect(&runner_, &ContentSearchRunner::progress, &parts_.keyword, &KeywordPanel::setProgress);
     connect(&runner_, &ContentSearchRunner::finished, this, &SearchPresenter::scanFinished);
+    parts_.keyword.offerAllNotebooks(bool(parts_.switchNotebook));
 }
 
 SearchPresenter::~SearchPresenter() {
@@ -44,7 +43,26 @@ void SearchPresenter::stopSearch() {
     parts_.keyword.setSearching(false);
 }
 
+void SearchPresenter::treeClosing() {
+    stopSearch();
+    if (!rowsNameNotebooks_)
+        return;
+    const tree::TopicTree& tree = parts_.session.tree();
+    std::vector<search::SortedRows::Row> rows = parts_.keyword.results().rows();
+    for (search::SortedRows::Row& row : rows) {
+        if (row.place || !tree.contains(row.handle))
+            continue;
+        row.place = std::make_shared<const search::RowPlace>(
+            search::placeOf(tree, row.handle, openNotebookName()));
+        row.handle = tree::kNoItem;
+    }
+    // The texts stay, and so does their order: the list shows the same rows.
+    parts_.keyword.results().assign(std::move(rows));
+}
+
 void SearchPresenter::loadIndexed(tree::ItemHandle lastEdited) {
+    if (std::exchange(keepTopicAfterLoad_, false))
+        lastEdited = tree::kNoItem;
     if (lastEdited != tree::kNoItem)
         selectAndOpen(lastEdited);
     refillLocate();
@@ -82,7 +100,7 @@ void SearchPresenter::changed(tree::ItemHandle item) {
         const int at = rows.removeFirst(item);
         if (at >= 0) {
             parts_.keyword.showRemovedRow(at);
-            parts_.keyword.showAddedRow(rows.add(parts_.session.tree().itemPath(item), item));
+            parts_.keyword.showAddedRow(rows.add(rowText(item), item));
         }
     }
 }
@@ -117,6 +135,55 @@ void SearchPresenter::goTo(tree::ItemHandle item) {
     selectAndOpen(item, true);
 }
 
+void SearchPresenter::goToRow(int row, bool doubleClicked) {
+    const search::SortedRows& rows = parts_.keyword.results();
+    if (row < 0 || row >= rows.size())
+        return;
+    // A copy: opening another notebook gives the rows places.
+    const search::SortedRows::Row chosen = rows.at(row);
+    tree::ItemHandle item = chosen.handle;
+    if (chosen.place)
+        item = goToPlace(*chosen.place);
+    else
+        goTo(item);
+    const tree::TreeItem* found = parts_.session.tree().find(item);
+    if (doubleClicked && found && !found->isTopic())
+        parts_.side.showTreeTab();
+}
+
+tree::ItemHandle SearchPresenter::goToPlace(const search::RowPlace& place) {
+    const bool other = !session::sameNotebookName(place.notebook, openNotebookName());
+    if (other && (!parts_.switchNotebook || !parts_.switchNotebook(place.notebook)))
+        return tree::kNoItem;
+    const tree::ItemHandle item = search::findPlace(parts_.session.tree(), place);
+    if (item == tree::kNoItem)
+        return item;
+    // The load's rebuild would reopen the notebook's last topic over this one.
+    keepTopicAfterLoad_ = other;
+    goTo(item);
+    return item;
+}
+
+std::unique_ptr<search::TopicSource> SearchPresenter::openNotebookTopics() const {
+    return search_.makeSource();
+}
+
+QString SearchPresenter::openNotebookName() const {
+    return parts_.session.currentBook().notebookName;
+}
+
+QString SearchPresenter::rowText(tree::ItemHandle item) const {
+    const QString path = parts_.session.tree().itemPath(item);
+    return rowsNameNotebooks_ ? search::rowInNotebook(openNotebookName(), path) : path;
+}
+
+std::vector<OtherNotebook>
+SearchPresenter::othersToSearch(const search::SearchOptions& options) const {
+    if (!options.allNotebooks || !parts_.switchNotebook)
+        return {};
+    return otherNotebooks(parts_.session.paths().dataFolder, openNotebookName());
+}
+
 void SearchPresenter::refillLocate() {
     // The file must hold every live topic first, or a refresh would drop
     // the ones made since it was written.
@@ -136,34 +203,66 @@ void SearchPresenter::runSearch() {
     search_.setPaths(parts_.session.paths());
     const search::SearchOptions options = parts_.keyword.options();
     const QString word = keyword.left(search::kMaxKeywordLength);
+    std::vector<OtherNotebook> others = othersToSearch(options);
+    rowsNameNotebooks_ = options.allNotebooks && parts_.switchNotebook;
     switch (search::chooseMode(options)) {
-    case search::SearchMode::TreeOnly: {
-        std::optional<int> count;
-        {
-            const WaitCursor wait;
-            count = search_.run(word, options, parts_.keyword.results());
-            parts_.keyword.showResults();
-        }
-        finishSearch(keyword, count);
+    case search::SearchMode::TreeOnly:
+        finishSearch(keyword, searchTree(word, options.matchCase, others));
         return;
-    }
     case search::SearchMode::InResult:
-        startScan(search_.inResultTargets(parts_.keyword.results()), true, word, options.matchCase);
+        searchInResult(word, options.matchCase, std::move(others));
         return;
     case search::SearchMode::Content:
-        startScan(search_.indexedTargets(), false, word, options.matchCase);
+        startScan(search_.indexedTargets(), false, word, options.matchCase, std::move(others));
         return;
     }
 }
 
+std::optional<int> SearchPresenter::searchTree(const QString& keyword, bool matchCase,
+                                               const std::vector<OtherNotebook>& others) {
+    const WaitCursor wait;
+    search::SortedRows& results = parts_.keyword.results();
+    int count = search_.treeOnlySearch(keyword, matchCase, results);
+    if (rowsNameNotebooks_) {
+        std::vector<search::SortedRows::Row> rows;
+        for (const search::SortedRows::Row& row : results.rows())
+            rows.push_back(
+                {search::rowInNotebook(openNotebookName(), row.text), row.handle, nullptr});
+        count += searchOtherLabels(others, keyword, matchCase, rows);
+        results.assign(std::move(rows));
+    }
+    parts_.keyword.showResults();
+    return count;
+}
+
+void SearchPresenter::searchInResult(const QString& keyword, bool matchCase,
+                                     std::vector<OtherNotebook> others) {
+    // Rows that lead here by place (this notebook was opened since they were
+    // found) are read through its tree like the others.
+    search::SortedRows& results = parts_.keyword.results();
+    std::vector<search::SortedRows::Row> rows = results.rows();
+    for (search::SortedRows::Row& row : rows) {
+        if (row.place && session::sameNotebookName(row.place->notebook, openNotebookName())) {
+            row.handle = search::findPlace(parts_.session.tree(), *row.place);
+            row.place = nullptr;
+        }
+    }
+    results.assign(std::move(rows));
+    // Rows of other notebooks are read only when "All notebooks" is on.
+    startScan(search_.inResultTargets(results), true, keyword, matchCase,
+              otherNotebooksOfRows(results, std::move(others)));
+}
+
 void SearchPresenter::startScan(std::vector<search::ContentTarget> targets, bool countUnlisted,
-                                const QString& keyword, bool matchCase) {
+                                const QString& keyword, bool matchCase,
+                                std::vector<OtherNotebook> others) {
     scanKeyword_ = keyword;
     scanCountsUnlisted_ = countUnlisted;
     parts_.keyword.results().clear();
     parts_.keyword.showResults();
     parts_.keyword.setSearching(true);
-    runner_.start(std::move(targets), search_.makeSource(), search_.streamer(), keyword, matchCase);
+    runner_.start(std::move(targets), openNotebookTopics(), search_.streamer(), keyword, matchCase,
+                  std::move(others));
 }
 
 void SearchPresenter::showFound(tree::ItemHandle item) {
@@ -171,7 +270,14 @@ void SearchPresenter::showFound(tree::ItemHandle item) {
     if (!parts_.session.tree().contains(item))
         return;
     search::SortedRows& rows = parts_.keyword.results();
-    parts_.keyword.showAddedRow(rows.add(parts_.session.tree().itemPath(item), item));
+    parts_.keyword.showAddedRow(rows.add(rowText(item), item));
+}
+
+void SearchPresenter::showFoundElsewhere(const search::RowPlace& place) {
+    search::SortedRows& rows = parts_.keyword.results();
+    parts_.keyword.showAddedRow(
+        rows.add({search::rowInNotebook(place.notebook, place.itemPath), tree::kNoItem,
+                  std::make_shared<const search::RowPlace>(place)}));
 }
 
 void SearchPresenter::dropScanRows(tree::ItemHandle item) {
@@ -195,10 +301,15 @@ void SearchPresenter::scanFinished(const QList<tree::ItemHandle>& items, bool ca
     for (const tree::ItemHandle item : items) {
         const bool live = tree.contains(item);
         if (live)
-            rows.push_back({tree.itemPath(item), item});
+            rows.push_back({rowText(item), item, nullptr});
         if (live || scanCountsUnlisted_)
             ++count;
     }
+    // Then the other notebooks', in their order.
+    for (const search::RowPlace& place : runner_.foundInOthers())
+        rows.push_back({search::rowInNotebook(place.notebook, place.itemPath), tree::kNoItem,
+                        std::make_shared<const search::RowPlace>(place)});
+    count += int(runner_.foundInOthers().size());
     parts_.keyword.results().assign(std::move(rows));
     parts_.keyword.showResults();
     finishSearch(scanKeyword_, cancelled ? std::nullopt : std::optional<int>(count));

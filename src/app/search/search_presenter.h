@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/search/content_search_runner.h"
+#include "app/search/other_notebooks.h"
 #include "core/search/keyword_search.h"
 #include "core/tree/tree_model.h"
 #include "core/tree/tree_operations.h"
@@ -29,8 +30,9 @@ class SidePane;
 
 // Drives the two search panels: fills the Locate list from the index and
 // keeps it in step with the tree, runs the keyword panel's searches (a
-// content search on a ContentSearchRunner), keeps the keyword history, and
-// goes to the item a row names.
+// content search on a ContentSearchRunner), over the open notebook or every
+// notebook of the data folder, keeps the keyword history, and goes to the
+// item a row names, opening its notebook first when it is another.
 //
 // All references are borrowed and must outlive the presenter.
 class SearchPresenter final : public QObject, private tree::TreeObserver {
@@ -50,6 +52,10 @@ public:
         // The viewer saves nothing, and captions its messages with its own name.
         bool saveBeforeSearch = true;
         QString caption = QCoreApplication::translate("oxlin::app::SearchPresenter", "Oxlin");
+        // Makes the notebook of that name the open one, as Open Notebook
+        // does; true when it is then open. Without it, searches stay in the
+        // open notebook and "All notebooks" is not offered.
+        std::function<bool(const QString& notebook)> switchNotebook = {};
     };
 
     explicit SearchPresenter(Parts parts, QObject* parent = nullptr);
@@ -86,6 +92,10 @@ public:
     // Ends a running content search and waits for it, without a word:
     // nothing may read the working folder once the notebook closes.
     void stopSearch();
+    // Before the tree is emptied or loaded again: stopSearch(), and the rows
+    // of a search over every notebook keep leading to their items by place,
+    // as the handles they carry go with the tree.
+    void treeClosing();
 
     // What a search says of the `count` topics it found.
     static QString resultMessage(int count);
@@ -104,13 +114,32 @@ Q_SIGNALS:
 private:
     void loadIndexed(tree::ItemHandle lastEdited);
     void startScan(std::vector<search::ContentTarget> targets, bool countUnlisted,
-                   const QString& keyword, bool matchCase);
+                   const QString& keyword, bool matchCase, std::vector<OtherNotebook> others);
     void showFound(tree::ItemHandle item);
+    void showFoundElsewhere(const search::RowPlace& place);
     void scanFinished(const QList<tree::ItemHandle>& items, bool cancelled);
     void finishSearch(const QString& keyword, std::optional<int> count);
     // Takes the rows of `item` and what is below it out of a running search's results.
     void dropScanRows(tree::ItemHandle item);
     void selectAndOpen(tree::ItemHandle item, bool collapseCurrent = false);
+    // "&Display" or a double click on result row `row`.
+    void goToRow(int row, bool doubleClicked);
+    // Opens the notebook `place` names when it is another, then goes to the
+    // item there. Returns it, or kNoItem.
+    tree::ItemHandle goToPlace(const search::RowPlace& place);
+
+    // Where a content search reads the open notebook's topic files.
+    std::unique_ptr<search::TopicSource> openNotebookTopics() const;
+    QString openNotebookName() const;
+    // A result row's text for an item of the open notebook.
+    QString rowText(tree::ItemHandle item) const;
+    // The notebooks a search reads besides the open one: none unless
+    // "All notebooks" is on.
+    std::vector<OtherNotebook> othersToSearch(const search::SearchOptions& options) const;
+    // The tree-only search, over the other notebooks too when `others` has any.
+    std::optional<int> searchTree(const QString& keyword, bool matchCase,
+                                  const std::vector<OtherNotebook>& others);
+    void searchInResult(const QString& keyword, bool matchCase, std::vector<OtherNotebook> others);
 
     // The tree's changes, for the Locate list and a running search's rows.
     void inserted(tree::ItemHandle parent, int row, tree::ItemHandle item) override;
@@ -126,6 +155,11 @@ private:
     // live item still counts (a search in result).
     QString scanKeyword_;
     bool scanCountsUnlisted_ = false;
+    // The rows shown name their notebooks: they come of a search over every notebook.
+    bool rowsNameNotebooks_ = false;
+    // A row of another notebook was opened: the rebuild after its load does
+    // not reopen the notebook's last topic over it.
+    bool keepTopicAfterLoad_ = false;
 };
 
 } // namespace oxlin::app

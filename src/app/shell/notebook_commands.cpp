@@ -53,6 +53,13 @@ bool NotebookCommands::open(const QString& name) {
            session::NotebookChange::NameRefused;
 }
 
+bool NotebookCommands::switchTo(const QString& name) {
+    const session::NotebookChange change =
+        changeNotebook(name, &session::NotebookManager::switchToNotebook).change;
+    return change == session::NotebookChange::Done ||
+           change == session::NotebookChange::AlreadyOpen;
+}
+
 session::NotebookResult NotebookCommands::changeNotebook(const QString& name, Change change) {
     const session::NotebookResult result = [&] {
         const WaitCursor wait;

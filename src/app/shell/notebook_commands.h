@@ -21,6 +21,9 @@ public:
 
     void newNotebook();  // 57600
     void openNotebook(); // 57601
+    // Opens the notebook `name` as Open Notebook does, saying what the
+    // dialog's choice would. True when it is then the open notebook.
+    bool switchTo(const QString& name);
 
 Q_SIGNALS:
     // Another notebook became current (created or switched to): the title,

@@ -110,10 +110,18 @@ void NotebookController::buildSearch() {
             [this](ItemHandle item, const QString&) { index_->dropItem(item); });
     connect(treeController_.get(), &TreeController::indexAddRequested, index_.get(),
             &IndexKeeper::addItem);
-    search_ = std::make_unique<SearchPresenter>(
-        SearchPresenter::Parts{profiles_, *session_, *index_, prompter_, *treeEditor_,
-                               [this](ItemHandle item) { openTopic(item); }, *window.sidePane(),
-                               *window.locatePanel(), *window.keywordPanel()});
+    SearchPresenter::Parts parts{profiles_,
+                                 *session_,
+                                 *index_,
+                                 prompter_,
+                                 *treeEditor_,
+                                 [this](ItemHandle item) { openTopic(item); },
+                                 *window.sidePane(),
+                                 *window.locatePanel(),
+                                 *window.keywordPanel()};
+    // A row of another notebook opens it as Open Notebook does.
+    parts.switchNotebook = [this](const QString& name) { return notebooks_->switchTo(name); };
+    search_ = std::make_unique<SearchPresenter>(parts);
     connect(search_.get(), &SearchPresenter::revealRequested, this,
             [this, &window](ItemHandle item, bool collapseCurrent) {
                 revealItem(*window.treeView(), model(), item, collapseCurrent);
@@ -165,7 +173,7 @@ session::SessionHooks NotebookController::sessionHooks() {
         transfer_->finishImport(); // its topics belong to the notebook being closed
         publish_->stopExport();    // it reads files that are about to go
         index_->stopRebuild();
-        search_->stopSearch();
+        search_->treeClosing();
         opener_->waitForWorkers();
     };
     hooks.saveKeywordHistory = [this] { search_->saveHistory(); };

@@ -14,13 +14,16 @@
 #include "core/store/profile.h"
 #include "core/tree/tree_model.h"
 
-
 namespace oxlin::cli {
 
-int searchContent(const QString& package, const QString& keyword, bool matchCase) {
+namespace {
+
+// The topics of one package whose text holds the keyword.
+bool searchOnePackage(const QString& package, const QString& keyword, bool matchCase,
+                      search::SortedRows& rows, int& count) {
     store::PackageReader reader;
     if (!openForReading(package, reader))
-        return kFailure;
+        return false;
     tree::TopicTree tree;
     readPackageTree(package, reader, tree, nullptr); // a tree that cannot be read finds nothing
 
@@ -35,11 +38,20 @@ int searchContent(const QString& package, const QString& keyword, bool matchCase
                      .arg(itemPath)
                      .arg(store::kMaxDecodedInMemory / (1024 * 1024)));
     });
+    count = searcher.contentSearchIn(search::contentTargets(search::takeIndexSnapshot(tree)),
+                                     keyword, matchCase, rows);
+    return true;
+}
+
+} // namespace
+
+int searchContent(const QStringList& packages, bool nameNotebooks, const QString& keyword,
+                  bool matchCase) {
     const auto app = guiApplication(); // for the rare topic whose text is in a table
-    search::SortedRows rows;
-    const int count = searcher.contentSearchIn(
-        search::contentTargets(search::takeIndexSnapshot(tree)), keyword, matchCase, rows);
-    return printFound(rows, count);
+    return searchPackages(packages, nameNotebooks,
+                          [&](const QString& package, search::SortedRows& rows, int& count) {
+                              return searchOnePackage(package, keyword, matchCase, rows, count);
+                          });
 }
 
 } // namespace oxlin::cli

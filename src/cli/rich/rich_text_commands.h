@@ -7,7 +7,8 @@
 namespace oxlin::cli {
 
 int rtfCommand(const QStringList& arguments);
-int searchContent(const QString& package, const QString& keyword, bool matchCase);
+int searchContent(const QStringList& packages, bool nameNotebooks, const QString& keyword,
+                  bool matchCase);
 int exportAs(const QStringList& arguments);
 int importMarkdown(const QStringList& arguments);
 int showNotebook(const QString& package);

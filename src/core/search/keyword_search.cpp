@@ -22,12 +22,16 @@ bool sortsBefore(const QString& a, const QString& b) {
 } // namespace
 
 int SortedRows::add(const QString& text, ItemHandle handle) {
+    return add(Row{text, handle, nullptr});
+}
+
+int SortedRows::add(Row row) {
     // After every row that does not sort after the new one: equal texts keep
     // the order they came in.
     const auto at =
-        std::upper_bound(rows_.begin(), rows_.end(), text,
-                         [](const QString& t, const Row& row) { return sortsBefore(t, row.text); });
-    const auto placed = rows_.insert(at, Row{text, handle});
+        std::upper_bound(rows_.begin(), rows_.end(), row.text,
+                         [](const QString& t, const Row& r) { return sortsBefore(t, r.text); });
+    const auto placed = rows_.insert(at, std::move(row));
     return int(placed - rows_.begin());
 }
 
@@ -63,7 +67,7 @@ void refillLocate(SortedRows& list, const std::vector<LocateRow>& rows) {
     std::vector<SortedRows::Row> collected;
     collected.reserve(rows.size());
     for (const LocateRow& row : rows)
-        collected.push_back({row.text, row.handle});
+        collected.push_back({row.text, row.handle, nullptr});
     list.assign(std::move(collected));
 }
 
@@ -182,7 +186,7 @@ int KeywordSearch::contentSearchIn(const std::vector<ContentTarget>& targets,
     std::vector<SortedRows::Row> rows;
     for (std::size_t i = 0; i < found.size(); ++i)
         if (found[i] && tree_.contains(targets[i].handle))
-            rows.push_back({tree_.itemPath(targets[i].handle), targets[i].handle});
+            rows.push_back({tree_.itemPath(targets[i].handle), targets[i].handle, nullptr});
     const int count = int(rows.size());
     // In index order, so rows with equal paths keep it, as adding one by one would.
     results.assign(std::move(rows));
@@ -229,7 +233,7 @@ int KeywordSearch::searchInResult(const QString& keyword, bool matchCase,
             continue;
         ++count;
         if (tree_.contains(targets[i].handle))
-            rows.push_back({tree_.itemPath(targets[i].handle), targets[i].handle});
+            rows.push_back({tree_.itemPath(targets[i].handle), targets[i].handle, nullptr});
     }
     results.assign(std::move(rows));
     return count;
@@ -250,7 +254,8 @@ int searchLabels(const std::function<void(const LabelVisit&)>& walk, const QStri
         if (matcher.find(label) < 0)
             return;
         const QString path = labels.join(QLatin1Char('\\'));
-        rows.push_back({folder ? QLatin1Char('[') + path + QLatin1Char(']') : path, handle});
+        rows.push_back(
+            {folder ? QLatin1Char('[') + path + QLatin1Char(']') : path, handle, nullptr});
     });
     results.assign(std::move(rows));
     return results.size();

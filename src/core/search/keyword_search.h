@@ -23,6 +23,15 @@ namespace oxlin::search {
 // many characters.
 inline constexpr int kMaxKeywordLength = 259;
 
+// Where a row of a search over several notebooks leads once its notebook is
+// open: a topic by its topic file ("%08X.XTZ"), which stays its own however
+// it is renamed or moved, a folder (which has none) by its item path.
+struct RowPlace {
+    QString notebook;
+    QString topicFile;
+    QString itemPath;
+};
+
 // A list whose rows stay sorted alphabetically without regard to case, as the
 // Locate and result lists show them. Each row carries an item handle. Rows
 // with equal text keep the order they were added in.
@@ -31,11 +40,15 @@ public:
     struct Row {
         QString text;
         tree::ItemHandle handle = tree::kNoItem;
+        // A row that names its item by place rather than by handle: an item
+        // of another notebook, or of a tree since closed or reloaded.
+        std::shared_ptr<const RowPlace> place;
     };
 
     // Returns the row index the new row got. Linear in the row count: for
     // many rows at once, use assign.
     int add(const QString& text, tree::ItemHandle handle);
+    int add(Row row);
     // Replaces the rows with `rows`, sorted once (n log n); rows with equal
     // text keep their order in `rows`, as if each had been added in turn.
     void assign(std::vector<Row> rows);
@@ -70,6 +83,8 @@ struct SearchOptions {
     bool searchInResult = false;
     bool matchCase = false;
     bool treeOnly = true;
+    // Every notebook of the data folder, not only the open one.
+    bool allNotebooks = false;
 };
 enum class SearchMode { InResult, TreeOnly, Content };
 SearchMode chooseMode(const SearchOptions& options);
