@@ -1103,6 +1103,10 @@ Anzahl  : %4</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>All notebooks</source>
+        <translation>Alle Notizbücher</translation>
+    </message>
 </context>
 <context>
     <name>oxlin::app::LinkCommands</name>
@@ -2082,14 +2086,6 @@ Befehle:</translation>
         <translation>Aufruf: oxlin rtf text FILE | oxlin rtf rewrite IN OUT</translation>
     </message>
     <message>
-        <source>usage: oxlin search PACKAGE KEYWORD [--match-case] [--titles]</source>
-        <translation>Aufruf: oxlin search PACKAGE KEYWORD [--match-case] [--titles]</translation>
-    </message>
-    <message>
-        <source>list the topics whose text (or, with --titles, whose label) holds a keyword</source>
-        <translation>die Themen auflisten, deren Text (oder, mit --titles, deren Bezeichnung) ein Stichwort enthält</translation>
-    </message>
-    <message>
         <source>cannot unpack %1: it is missing, damaged or not a notebook package</source>
         <translation>%1 kann nicht entpackt werden: Es fehlt, ist beschädigt oder kein Notizbuchpaket</translation>
     </message>
@@ -2224,6 +2220,14 @@ Befehle:</translation>
     <message>
         <source>make a notebook package of a folder tree of files (folders and topics in name order)</source>
         <translation>ein Notizbuchpaket aus einem Ordnerbaum von Dateien erstellen (Ordner und Themen in Namensreihenfolge)</translation>
+    </message>
+    <message>
+        <source>%1 holds no notebook</source>
+        <translation>%1 enthält kein Notizbuch</translation>
+    </message>
+    <message>
+        <source>list the topics whose text (or, with --titles, whose label) holds a keyword; a folder stands for its notebooks</source>
+        <translation>die Themen auflisten, deren Text (oder mit --titles deren Bezeichnung) ein Stichwort enthält; ein Ordner steht für seine Notizbücher</translation>
     </message>
 </context>
 <context>
