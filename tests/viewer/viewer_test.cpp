@@ -26,6 +26,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QProcess>
@@ -149,6 +150,7 @@ private Q_SLOTS:
     void killedViewersFolderIsRemovedByTheNext();
     void terminatedViewerRemovesItsFolder();
 
+    void helpNotebookHasItsTopicsAndEveryLinkResolves_data();
     void helpNotebookHasItsTopicsAndEveryLinkResolves();
     void helpCommandStartsTheViewerOnlyWhenBothExist();
 };
@@ -538,14 +540,51 @@ void ViewerTest::terminatedViewerRemovesItsFolder() {
     QVERIFY(!QFileInfo::exists(folder));
 }
 
+// The shape of a help's tree: each item's depth and kind, in tree order.
+QStringList outlineOf(OpenViewer& viewer) {
+    QStringList outline;
+    viewer.tree().walk([&](const tree::TreeItem& item, int depth) {
+        outline << QString::number(depth) + (item.isTopic() ? u'T' : u'F');
+    });
+    return outline;
+}
+
+// The English help and its translations: the first topic is the one a
+// reader sees first.
+void ViewerTest::helpNotebookHasItsTopicsAndEveryLinkResolves_data() {
+    QTest::addColumn<QString>("package");
+    QTest::addColumn<QStringList>("someTopics");
+    QTest::newRow("English") << "OxlinHelp.xzz"
+                             << QStringList{"Welcome.rtf",
+                                            "Keys.rtf",
+                                            "Getting started\\Topics and folders.rtf",
+                                            "Working with topics\\Links.rtf",
+                                            "Notebooks\\Import and export.rtf",
+                                            "Tools\\The viewer Vistelo.rtf",
+                                            "Tools\\The oxlin command.rtf"};
+    QTest::newRow("German") << "OxlinHelp_de.xzz"
+                            << QStringList{"Willkommen.rtf", QString::fromUtf8("Tastenkürzel.rtf"),
+                                           "Arbeiten mit Themen\\Links.rtf",
+                                           "Werkzeuge\\Der Befehl oxlin.rtf"};
+    QTest::newRow("Chinese") << "OxlinHelp_zh_CN.xzz"
+                             << QStringList{QString::fromUtf8("欢迎.rtf"),
+                                            QString::fromUtf8("快捷键.rtf"),
+                                            QString::fromUtf8("使用主题\\链接.rtf"),
+                                            QString::fromUtf8("工具\\oxlin 命令.rtf")};
+}
+
 void ViewerTest::helpNotebookHasItsTopicsAndEveryLinkResolves() {
-    OpenViewer viewer(QDir(OXLIN_BIN_DIR).filePath("OxlinHelp.xzz"));
+    QFETCH(QString, package);
+    QFETCH(QStringList, someTopics);
+    OpenViewer viewer(QDir(OXLIN_BIN_DIR).filePath(package));
     QVERIFY(viewer.opened);
-    for (const char* path : {"Welcome.rtf", "Keys.rtf", "Getting started\\Topics and folders.rtf",
-                             "Working with topics\\Links.rtf", "Notebooks\\Import and export.rtf",
-                             "Tools\\The viewer Vistelo.rtf", "Tools\\The oxlin command.rtf"})
-        QVERIFY2(viewer.item(path) != tree::kNoItem, path);
-    QCOMPARE(viewer.openLabel(), QString("Welcome.rtf")); // what a reader sees first
+    for (const QString& path : someTopics)
+        QVERIFY2(viewer.item(path) != tree::kNoItem, qPrintable(path));
+    QCOMPARE(viewer.openLabel(), someTopics.first());
+    if (package != "OxlinHelp.xzz") { // translated whole: the English help's every topic
+        OpenViewer english(QDir(OXLIN_BIN_DIR).filePath("OxlinHelp.xzz"));
+        QCOMPARE(outlineOf(viewer), outlineOf(english));
+    }
 
     viewer.window().resize(kViewerWindowSize);
     std::vector<tree::ItemHandle> topics;
@@ -568,9 +607,18 @@ void ViewerTest::helpNotebookHasItsTopicsAndEveryLinkResolves() {
         for (QTextBlock block = edit.document()->begin(); block.isValid(); block = block.next()) {
             for (const tree::LinkSpan& span : tree::findLinks(block.text()))
                 links << block.text().mid(span.start, span.length);
-            for (auto it = block.begin(); !it.atEnd(); ++it)
-                if (it.fragment().charFormat().isAnchor())
-                    links << it.fragment().charFormat().anchorHref();
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                if (format.isAnchor())
+                    links << format.anchorHref();
+                // Every letter can be drawn, by the font the topic names or
+                // a font the system puts in for it: none becomes a box.
+                const QFontMetrics metrics(format.font());
+                for (QChar letter : it.fragment().text())
+                    QVERIFY2(letter.isSpace() || letter == QChar::ObjectReplacementCharacter ||
+                                 metrics.inFont(letter),
+                             qPrintable(source + ": " + letter + " in " + format.font().family()));
+            }
         }
         for (const QString& link : links) {
             const tree::ParsedLink parsed = tree::parseLink(link);
