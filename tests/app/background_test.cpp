@@ -79,7 +79,7 @@ QStringList keysOfHelpTopic(const QString& path) {
         return {QStringLiteral("no table of two columns in ") + path};
     const auto portable = [](QString key) {
         static const std::pair<const char*, const char*> kGermanNames[] = {
-            {"Strg", "Ctrl"}, {"Umschalt", "Shift"}, {"Entf", "Del"},
+            {"Strg", "Ctrl"}, {"Umschalt", "Shift"},  {"Entf", "Del"},
             {"Einfg", "Ins"}, {"Leertaste", "Space"}, {"Eingabe", "Enter"}};
         for (const auto& [german, name] : kGermanNames)
             key.replace(QLatin1String(german), QLatin1String(name));
