@@ -63,8 +63,8 @@ struct App : RunningApp {
 
 // The keys a Keys topic of the help lists, in order, in portable text: the
 // first column of its table, keys apart by " / ", and the keys named in the
-// second column ("also Ctrl+Shift+Z"). The German help names the keys as
-// German keyboards print them.
+// second column ("also Ctrl+Shift+Z"). The translated helps name keys as the
+// program's key card does in their language ("Strg", "空格").
 QStringList keysOfHelpTopic(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -78,11 +78,11 @@ QStringList keysOfHelpTopic(const QString& path) {
     if (!table || table->columns() != 2)
         return {QStringLiteral("no table of two columns in ") + path};
     const auto portable = [](QString key) {
-        static const std::pair<const char*, const char*> kGermanNames[] = {
-            {"Strg", "Ctrl"}, {"Umschalt", "Shift"},  {"Entf", "Del"},
-            {"Einfg", "Ins"}, {"Leertaste", "Space"}, {"Eingabe", "Enter"}};
-        for (const auto& [german, name] : kGermanNames)
-            key.replace(QLatin1String(german), QLatin1String(name));
+        static const std::pair<const char*, const char*> kLocalNames[] = {
+            {"Strg", "Ctrl"},       {"Umschalt", "Shift"}, {"Entf", "Del"},  {"Einfg", "Ins"},
+            {"Leertaste", "Space"}, {"Eingabe", "Enter"},  {"空格", "Space"}};
+        for (const auto& [local, name] : kLocalNames)
+            key.replace(QString::fromUtf8(local), QLatin1String(name));
         const auto sequence = QKeySequence::fromString(key.trimmed(), QKeySequence::PortableText);
         return sequence.isEmpty() ? QStringLiteral("not a key: ") + key : sequence.toString();
     };
