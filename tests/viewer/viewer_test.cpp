@@ -1,5 +1,5 @@
 // Vistelo: its command line and topic kinds, a whole read-only session over
-// a package, its private folders, the help notebook and the Help command.
+// a package and its private folders.
 #include "app/base/command_ids.h"
 #include "app/base/launcher.h"
 #include "app/base/scripted_prompter.h"
@@ -20,13 +20,14 @@
 #include "viewer/viewer_rules.h"
 #include "viewer/viewer_window.h"
 
+#include "open_viewer.h"
+
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QFontMetrics>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QProcess>
@@ -79,31 +80,6 @@ QString makePlan(const QString& folder, const QByteArray& budgetWord = "budget")
     return package;
 }
 
-// The viewer as the program puts it together, over its own folder in a
-// temporary folder, with a scripted prompter and a recording launcher.
-struct OpenViewer {
-    QTemporaryDir temp;
-    ViewerFolder folder{temp.path()};
-    app::ScriptedPrompter prompter;
-    app::RecordingLauncher launcher;
-    std::unique_ptr<ViewerController> controller;
-    bool opened = false;
-
-    explicit OpenViewer(const QString& package) {
-        controller = std::make_unique<ViewerController>(folder.path(), prompter, launcher);
-        QSignalSpy indexed(&controller->search(), &app::SearchPresenter::rebuildFinished);
-        opened = controller->open(package);
-        controller->window().show();
-        if (opened)
-            indexed.wait(5000);
-    }
-    ViewerWindow& window() { return controller->window(); }
-    app::EditorHost& editor() { return window().editorHost(); }
-    tree::TopicTree& tree() { return controller->session().tree(); }
-    tree::ItemHandle item(const QString& path) { return tree().findByPath(path); }
-    QString openLabel() { return controller->label(editor().currentTopic()).value_or(QString()); }
-};
-
 // Knows a few German texts by context and marks every other text it is asked for.
 class GermanTranslator final : public QTranslator {
 public:
@@ -149,10 +125,6 @@ private Q_SLOTS:
     void viewersOfOneBaseNameKeepApartAndClearUp();
     void killedViewersFolderIsRemovedByTheNext();
     void terminatedViewerRemovesItsFolder();
-
-    void helpNotebookHasItsTopicsAndEveryLinkResolves_data();
-    void helpNotebookHasItsTopicsAndEveryLinkResolves();
-    void helpCommandStartsTheViewerOnlyWhenBothExist();
 };
 
 void ViewerTest::commandLine_data() {
@@ -538,120 +510,6 @@ void ViewerTest::terminatedViewerRemovesItsFolder() {
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 0);
     QVERIFY(!QFileInfo::exists(folder));
-}
-
-// The shape of a help's tree: each item's depth and kind, in tree order.
-QStringList outlineOf(OpenViewer& viewer) {
-    QStringList outline;
-    viewer.tree().walk([&](const tree::TreeItem& item, int depth) {
-        outline << QString::number(depth) + (item.isTopic() ? u'T' : u'F');
-    });
-    return outline;
-}
-
-// The English help and its translations: the first topic is the one a
-// reader sees first.
-void ViewerTest::helpNotebookHasItsTopicsAndEveryLinkResolves_data() {
-    QTest::addColumn<QString>("package");
-    QTest::addColumn<QStringList>("someTopics");
-    QTest::newRow("English") << "OxlinHelp.xzz"
-                             << QStringList{"Welcome.rtf",
-                                            "Keys.rtf",
-                                            "Getting started\\Topics and folders.rtf",
-                                            "Working with topics\\Links.rtf",
-                                            "Notebooks\\Import and export.rtf",
-                                            "Tools\\The viewer Vistelo.rtf",
-                                            "Tools\\The oxlin command.rtf"};
-    QTest::newRow("German") << "OxlinHelp_de.xzz"
-                            << QStringList{"Willkommen.rtf", QString::fromUtf8("Tastenkürzel.rtf"),
-                                           "Arbeiten mit Themen\\Links.rtf",
-                                           "Werkzeuge\\Der Befehl oxlin.rtf"};
-    QTest::newRow("Chinese") << "OxlinHelp_zh_CN.xzz"
-                             << QStringList{QString::fromUtf8("欢迎.rtf"),
-                                            QString::fromUtf8("快捷键.rtf"),
-                                            QString::fromUtf8("使用主题\\链接.rtf"),
-                                            QString::fromUtf8("工具\\oxlin 命令.rtf")};
-}
-
-void ViewerTest::helpNotebookHasItsTopicsAndEveryLinkResolves() {
-    QFETCH(QString, package);
-    QFETCH(QStringList, someTopics);
-    OpenViewer viewer(QDir(OXLIN_BIN_DIR).filePath(package));
-    QVERIFY(viewer.opened);
-    for (const QString& path : someTopics)
-        QVERIFY2(viewer.item(path) != tree::kNoItem, qPrintable(path));
-    QCOMPARE(viewer.openLabel(), someTopics.first());
-    if (package != "OxlinHelp.xzz") { // translated whole: the English help's every topic
-        OpenViewer english(QDir(OXLIN_BIN_DIR).filePath("OxlinHelp.xzz"));
-        QCOMPARE(outlineOf(viewer), outlineOf(english));
-    }
-
-    viewer.window().resize(kViewerWindowSize);
-    std::vector<tree::ItemHandle> topics;
-    viewer.tree().walk([&](const tree::TreeItem& item, int) {
-        if (item.isTopic())
-            topics.push_back(item.handle);
-    });
-    int followed = 0;
-    for (tree::ItemHandle topic : topics) {
-        viewer.controller->openTopic(topic);
-        const QString source = viewer.tree().itemPath(topic);
-        app::TopicTextEdit& edit = *viewer.editor().editor();
-        QVERIFY2(!edit.toPlainText().trimmed().isEmpty(), qPrintable(source));
-        // A reader sees link texts, never a link's escaped address, and a
-        // table never runs past the right edge of the pane.
-        QVERIFY2(!edit.toPlainText().contains("$CurrentBook$"), qPrintable(source));
-        QApplication::processEvents();
-        QVERIFY2(edit.horizontalScrollBar()->maximum() == 0, qPrintable(source));
-        QStringList links;
-        for (QTextBlock block = edit.document()->begin(); block.isValid(); block = block.next()) {
-            for (const tree::LinkSpan& span : tree::findLinks(block.text()))
-                links << block.text().mid(span.start, span.length);
-            for (auto it = block.begin(); !it.atEnd(); ++it) {
-                const QTextCharFormat format = it.fragment().charFormat();
-                if (format.isAnchor())
-                    links << format.anchorHref();
-                // Every letter can be drawn, by the font the topic names or
-                // a font the system puts in for it: none becomes a box.
-                const QFontMetrics metrics(format.font());
-                for (QChar letter : it.fragment().text())
-                    QVERIFY2(letter.isSpace() || letter == QChar::ObjectReplacementCharacter ||
-                                 metrics.inFont(letter),
-                             qPrintable(source + ": " + letter + " in " + format.font().family()));
-            }
-        }
-        for (const QString& link : links) {
-            const tree::ParsedLink parsed = tree::parseLink(link);
-            if (parsed.kind != tree::LinkKind::Topic)
-                continue;
-            viewer.controller->openTopic(topic);
-            QVERIFY(viewer.controller->links().activate(link));
-            const QString reached = viewer.tree().itemPath(viewer.editor().currentTopic());
-            QVERIFY2(reached.compare(parsed.target, Qt::CaseInsensitive) == 0,
-                     qPrintable(source + " links to a missing " + parsed.target));
-            ++followed;
-        }
-    }
-    QVERIFY(followed >= 5); // the help does link its topics to each other
-}
-
-void ViewerTest::helpCommandStartsTheViewerOnlyWhenBothExist() {
-    QTemporaryDir data;
-    app::ScriptedPrompter prompter;
-    app::RecordingLauncher launcher;
-    for (const QString& programs : {QString(OXLIN_BIN_DIR), data.path()}) {
-        app::NotebookController notebook(QDir(data.path()).filePath("OxlinData"), prompter, launcher,
-                                         programs);
-        notebook.openNotebook();
-        notebook.window().dispatch(cmd::HelpTopics);
-        notebook.exitSequence();
-    }
-    // Only the program folder holding both started it, with both paths.
-    QCOMPARE(launcher.started.size(), 1);
-    QCOMPARE(launcher.started[0].kind, QString("viewer"));
-    QCOMPARE(launcher.started[0].arguments,
-             (QStringList{QDir(OXLIN_BIN_DIR).filePath("Vistelo"),
-                          QDir(OXLIN_BIN_DIR).filePath("OxlinHelp.xzz")}));
 }
 
 QTEST_MAIN(ViewerTest)
