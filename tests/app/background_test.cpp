@@ -12,11 +12,16 @@
 #include "app/shell/background_shell.h"
 #include "core/store/compressed_file.h"
 #include "core/tree/topic_files.h"
+#include "richtext/content_stream.h"
 
 #include <QAction>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpression>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QtTest>
 
 #include "running_app.h"
@@ -55,6 +60,47 @@ struct App : RunningApp {
         return menu && trayEntry;
     }
 };
+
+// The keys a Keys topic of the help lists, in order, in portable text: the
+// first column of its table, keys apart by " / ", and the keys named in the
+// second column ("also Ctrl+Shift+Z"). The translated helps name keys as the
+// program's key card does in their language ("Strg", "空格").
+QStringList keysOfHelpTopic(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {QStringLiteral("cannot read ") + path};
+    QTextDocument document;
+    richtext::loadTopicStream(file.readAll(), document);
+    QTextTable* table = nullptr;
+    for (QTextFrame* frame : document.rootFrame()->childFrames())
+        if (!table)
+            table = qobject_cast<QTextTable*>(frame);
+    if (!table || table->columns() != 2)
+        return {QStringLiteral("no table of two columns in ") + path};
+    const auto portable = [](QString key) {
+        static const std::pair<const char*, const char*> kLocalNames[] = {
+            {"Strg", "Ctrl"},       {"Umschalt", "Shift"}, {"Entf", "Del"},  {"Einfg", "Ins"},
+            {"Leertaste", "Space"}, {"Eingabe", "Enter"},  {"空格", "Space"}};
+        for (const auto& [local, name] : kLocalNames)
+            key.replace(QString::fromUtf8(local), QLatin1String(name));
+        const auto sequence = QKeySequence::fromString(key.trimmed(), QKeySequence::PortableText);
+        return sequence.isEmpty() ? QStringLiteral("not a key: ") + key : sequence.toString();
+    };
+    static const QRegularExpression namedKey(QStringLiteral("(?:Ctrl|Strg)(?:\\+\\w+)+"));
+    QStringList keys;
+    for (int row = 1; row < table->rows(); ++row) {
+        const auto cellText = [&](int column) {
+            QTextCursor cell = table->cellAt(row, column).firstCursorPosition();
+            cell.setPosition(table->cellAt(row, column).lastPosition(), QTextCursor::KeepAnchor);
+            return cell.selectedText();
+        };
+        for (const QString& key : cellText(0).split(QStringLiteral(" / ")))
+            keys << portable(key);
+        for (const auto& match : namedKey.globalMatch(cellText(1)))
+            keys << portable(match.captured());
+    }
+    return keys;
+}
 
 } // namespace
 
@@ -251,15 +297,16 @@ void BackgroundTest::keyReferenceListsItsRows() {
         QVERIFY(field->isReadOnly());
         card += field->text().remove(u' ') + u'\n';
     }
-    // Every key the window's actions answer is on the card and in the help.
-    QFile help(QStringLiteral(OXLIN_HELP_KEYS));
-    QVERIFY(help.open(QIODevice::ReadOnly));
-    const QString helpKeys = QString::fromLatin1(help.readAll());
+    // Every key the window's actions answer is on the card and in the help,
+    // and the translated helps list the same keys as the English one.
+    const QStringList helpKeys = keysOfHelpTopic(QStringLiteral(OXLIN_HELP_KEYS));
     for (QAction* act : app.window->actions().findChildren<QAction*>())
         for (const QKeySequence& key : act->shortcuts()) {
             QVERIFY2(card.contains(key.toString()), qPrintable(key.toString()));
             QVERIFY2(helpKeys.contains(key.toString()), qPrintable(key.toString()));
         }
+    for (const char* translated : {OXLIN_HELP_KEYS_DE, OXLIN_HELP_KEYS_ZH_CN})
+        QCOMPARE(keysOfHelpTopic(QString::fromUtf8(translated)), helpKeys);
     // The groups stand in two columns; within each, the fields start on one line.
     for (auto* field : fields) {
         const auto* box = qobject_cast<QGroupBox*>(field->parentWidget());

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # `cmake --install` into an empty prefix gives a working install: the three
-# programs (and oxlin's companion), the help package in share/oxlin, manual
+# programs (and oxlin's companion), the help packages in share/oxlin, manual
 # pages, the desktop entries (valid, starting the installed programs), the
 # icon in every hicolor size and the file type of notebook packages.
 #
@@ -23,6 +23,12 @@ done
 # The help must be a notebook the installed tools can read, not just a file.
 "$prefix/bin/oxlin" tree "$prefix/share/oxlin/OxlinHelp.xzz" | grep -q "Welcome.rtf" ||
     fail "share/oxlin/OxlinHelp.xzz is missing or holds no Welcome topic"
+# The help in German and in Chinese beside it, each with the translated topics.
+for help in "OxlinHelp_de.xzz Willkommen.rtf" "OxlinHelp_zh_CN.xzz 欢迎.rtf"; do
+    set -- $help
+    "$prefix/bin/oxlin" tree "$prefix/share/oxlin/$1" | grep -q "^$2" ||
+        fail "share/oxlin/$1 is missing or holds no $2"
+done
 # oxlin hands its rich-text commands to the companion installed under libexec.
 [ -x "$prefix/libexec/oxlin/oxlin-rich" ] || fail "libexec/oxlin/oxlin-rich is missing"
 "$prefix/bin/oxlin" search "$prefix/share/oxlin/OxlinHelp.xzz" notebook | grep -q "Welcome.rtf" ||

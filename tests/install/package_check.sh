@@ -45,6 +45,9 @@ echo "packaged and working" >"$work/notes/Ideas/first.txt"
 "$usr/bin/oxlin" tree "$work/Notes.xzz" | grep -q "first.txt" || fail "oxlin tree"
 "$usr/bin/oxlin" search "$usr/share/oxlin/OxlinHelp.xzz" notebook | grep -q "Welcome.rtf" ||
     fail "oxlin search through its companion"
+for help in OxlinHelp_de.xzz OxlinHelp_zh_CN.xzz; do
+    "$usr/bin/oxlin" tree "$usr/share/oxlin/$help" >/dev/null || fail "the package lacks $help"
+done
 env -u DISPLAY -u WAYLAND_DISPLAY "$usr/bin/Notebook" --version |
     grep -q "installed by the Debian package" || fail "Notebook --version does not name the package"
 

@@ -1,5 +1,5 @@
 // Vistelo: its command line and topic kinds, a whole read-only session over
-// a package, its private folders, the help notebook and the Help command.
+// a package and its private folders.
 #include "app/base/command_ids.h"
 #include "app/base/launcher.h"
 #include "app/base/scripted_prompter.h"
@@ -19,6 +19,8 @@
 #include "viewer/viewer_folder.h"
 #include "viewer/viewer_rules.h"
 #include "viewer/viewer_window.h"
+
+#include "open_viewer.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -78,31 +80,6 @@ QString makePlan(const QString& folder, const QByteArray& budgetWord = "budget")
     return package;
 }
 
-// The viewer as the program puts it together, over its own folder in a
-// temporary folder, with a scripted prompter and a recording launcher.
-struct OpenViewer {
-    QTemporaryDir temp;
-    ViewerFolder folder{temp.path()};
-    app::ScriptedPrompter prompter;
-    app::RecordingLauncher launcher;
-    std::unique_ptr<ViewerController> controller;
-    bool opened = false;
-
-    explicit OpenViewer(const QString& package) {
-        controller = std::make_unique<ViewerController>(folder.path(), prompter, launcher);
-        QSignalSpy indexed(&controller->search(), &app::SearchPresenter::rebuildFinished);
-        opened = controller->open(package);
-        controller->window().show();
-        if (opened)
-            indexed.wait(5000);
-    }
-    ViewerWindow& window() { return controller->window(); }
-    app::EditorHost& editor() { return window().editorHost(); }
-    tree::TopicTree& tree() { return controller->session().tree(); }
-    tree::ItemHandle item(const QString& path) { return tree().findByPath(path); }
-    QString openLabel() { return controller->label(editor().currentTopic()).value_or(QString()); }
-};
-
 // Knows a few German texts by context and marks every other text it is asked for.
 class GermanTranslator final : public QTranslator {
 public:
@@ -148,9 +125,6 @@ private Q_SLOTS:
     void viewersOfOneBaseNameKeepApartAndClearUp();
     void killedViewersFolderIsRemovedByTheNext();
     void terminatedViewerRemovesItsFolder();
-
-    void helpNotebookHasItsTopicsAndEveryLinkResolves();
-    void helpCommandStartsTheViewerOnlyWhenBothExist();
 };
 
 void ViewerTest::commandLine_data() {
@@ -536,74 +510,6 @@ void ViewerTest::terminatedViewerRemovesItsFolder() {
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 0);
     QVERIFY(!QFileInfo::exists(folder));
-}
-
-void ViewerTest::helpNotebookHasItsTopicsAndEveryLinkResolves() {
-    OpenViewer viewer(QDir(OXLIN_BIN_DIR).filePath("OxlinHelp.xzz"));
-    QVERIFY(viewer.opened);
-    for (const char* path : {"Welcome.rtf", "Keys.rtf", "Getting started\\Topics and folders.rtf",
-                             "Working with topics\\Links.rtf", "Notebooks\\Import and export.rtf",
-                             "Tools\\The viewer Vistelo.rtf", "Tools\\The oxlin command.rtf"})
-        QVERIFY2(viewer.item(path) != tree::kNoItem, path);
-    QCOMPARE(viewer.openLabel(), QString("Welcome.rtf")); // what a reader sees first
-
-    viewer.window().resize(kViewerWindowSize);
-    std::vector<tree::ItemHandle> topics;
-    viewer.tree().walk([&](const tree::TreeItem& item, int) {
-        if (item.isTopic())
-            topics.push_back(item.handle);
-    });
-    int followed = 0;
-    for (tree::ItemHandle topic : topics) {
-        viewer.controller->openTopic(topic);
-        const QString source = viewer.tree().itemPath(topic);
-        app::TopicTextEdit& edit = *viewer.editor().editor();
-        QVERIFY2(!edit.toPlainText().trimmed().isEmpty(), qPrintable(source));
-        // A reader sees link texts, never a link's escaped address, and a
-        // table never runs past the right edge of the pane.
-        QVERIFY2(!edit.toPlainText().contains("$CurrentBook$"), qPrintable(source));
-        QApplication::processEvents();
-        QVERIFY2(edit.horizontalScrollBar()->maximum() == 0, qPrintable(source));
-        QStringList links;
-        for (QTextBlock block = edit.document()->begin(); block.isValid(); block = block.next()) {
-            for (const tree::LinkSpan& span : tree::findLinks(block.text()))
-                links << block.text().mid(span.start, span.length);
-            for (auto it = block.begin(); !it.atEnd(); ++it)
-                if (it.fragment().charFormat().isAnchor())
-                    links << it.fragment().charFormat().anchorHref();
-        }
-        for (const QString& link : links) {
-            const tree::ParsedLink parsed = tree::parseLink(link);
-            if (parsed.kind != tree::LinkKind::Topic)
-                continue;
-            viewer.controller->openTopic(topic);
-            QVERIFY(viewer.controller->links().activate(link));
-            const QString reached = viewer.tree().itemPath(viewer.editor().currentTopic());
-            QVERIFY2(reached.compare(parsed.target, Qt::CaseInsensitive) == 0,
-                     qPrintable(source + " links to a missing " + parsed.target));
-            ++followed;
-        }
-    }
-    QVERIFY(followed >= 5); // the help does link its topics to each other
-}
-
-void ViewerTest::helpCommandStartsTheViewerOnlyWhenBothExist() {
-    QTemporaryDir data;
-    app::ScriptedPrompter prompter;
-    app::RecordingLauncher launcher;
-    for (const QString& programs : {QString(OXLIN_BIN_DIR), data.path()}) {
-        app::NotebookController notebook(QDir(data.path()).filePath("OxlinData"), prompter, launcher,
-                                         programs);
-        notebook.openNotebook();
-        notebook.window().dispatch(cmd::HelpTopics);
-        notebook.exitSequence();
-    }
-    // Only the program folder holding both started it, with both paths.
-    QCOMPARE(launcher.started.size(), 1);
-    QCOMPARE(launcher.started[0].kind, QString("viewer"));
-    QCOMPARE(launcher.started[0].arguments,
-             (QStringList{QDir(OXLIN_BIN_DIR).filePath("Vistelo"),
-                          QDir(OXLIN_BIN_DIR).filePath("OxlinHelp.xzz")}));
 }
 
 QTEST_MAIN(ViewerTest)

@@ -6,6 +6,7 @@
 // the file system's layout asks.
 
 #include <QString>
+#include <QStringList>
 
 namespace oxlin::paths {
 
@@ -18,6 +19,11 @@ QString installDataFolder(const QString& executableFolder);
 // `name` beside the programs when it is there, else in the install's data
 // folder when it is there, else the path beside the programs.
 QString installedFile(const QString& executableFolder, const QString& name);
+// The help notebook to open: the one in the first of `uiLanguages` (as
+// QLocale::uiLanguages() names them, best first) that has an installed help,
+// OxlinHelp_de.xzz or OxlinHelp_zh_CN.xzz; OxlinHelp.xzz, in English, when
+// none has, or when English comes first. Without `uiLanguages`, the system's.
+QString helpPackagePath(const QString& executableFolder, const QStringList& uiLanguages);
 QString helpPackagePath(const QString& executableFolder);
 
 // The package that installed the programs ("Debian package"), or empty when

@@ -78,3 +78,31 @@ TEST(InstallLayoutTest, HelpBesideTheProgramsElseInTheInstallsDataFolder) {
     ASSERT_TRUE(touch(share + "/installed-by-package"));
     EXPECT_EQ(installingPackage(bin), QString("package")) << "an empty marker still counts";
 }
+
+// The help in the user's language when it is installed, in English otherwise;
+// the first language the user names that we have a help in decides.
+TEST(InstallLayoutTest, HelpInTheFirstOfTheUsersLanguagesThatHasOne) {
+    QTemporaryDir dir;
+    const QString bin = dir.filePath("usr/bin");
+    const QString share = dir.filePath("usr/share/oxlin");
+    ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(share));
+    const auto help = [&](QStringList languages) { return helpPackagePath(bin, languages); };
+    const auto touch = [](const QString& path) { return QFile(path).open(QIODevice::WriteOnly); };
+    ASSERT_TRUE(touch(share + "/OxlinHelp.xzz"));
+    EXPECT_EQ(help({"de-DE", "de"}), share + "/OxlinHelp.xzz") << "no German help installed";
+
+    ASSERT_TRUE(touch(share + "/OxlinHelp_de.xzz") && touch(share + "/OxlinHelp_zh_CN.xzz"));
+    for (const char* german : {"de", "de-DE", "de-AT", "de_CH"})
+        EXPECT_EQ(help({german}), share + "/OxlinHelp_de.xzz") << german;
+    for (const char* simplified : {"zh", "zh-CN", "zh_CN", "zh-Hans-CN", "zh-Hans-TW", "zh-SG"})
+        EXPECT_EQ(help({simplified}), share + "/OxlinHelp_zh_CN.xzz") << simplified;
+    for (const char* other : {"zh-TW", "zh-Hant-HK", "zh-HK", "fr-FR", "C", "en-US"})
+        EXPECT_EQ(help({other}), share + "/OxlinHelp.xzz") << other;
+    EXPECT_EQ(help({}), share + "/OxlinHelp.xzz");
+
+    EXPECT_EQ(help({"fr-FR", "zh-TW", "de-DE", "zh-CN"}), share + "/OxlinHelp_de.xzz")
+        << "languages without a help are passed over";
+    EXPECT_EQ(help({"en-GB", "de-DE"}), share + "/OxlinHelp.xzz") << "English first is English";
+    ASSERT_TRUE(touch(bin + "/OxlinHelp_de.xzz"));
+    EXPECT_EQ(help({"de-DE"}), bin + "/OxlinHelp_de.xzz") << "a copied folder wins";
+}
