@@ -99,7 +99,8 @@ TEST_F(OnDemandTest, APackCopiesWhatWasNotTakenOutAsStoredAndDropsWhatWasDeleted
     EXPECT_EQ(session->lastOpenOutcome(), OpenOutcome::Unpacked);
     EXPECT_EQ(folderMembers(), (QStringList{"Tree.xtz", "Z.xtz"}));
     // Kept by a link: the open copies none of the package.
-    struct stat kept {}, opened {};
+    struct stat kept {
+    }, opened{};
     ASSERT_EQ(::stat(QFile::encodeName(session->paths().keptPackageFile()).constData(), &kept), 0);
     ASSERT_EQ(::stat(QFile::encodeName(package()).constData(), &opened), 0);
     EXPECT_EQ(kept.st_ino, opened.st_ino);
