@@ -109,6 +109,7 @@ for book in Big Zed; do
         printf '%s note %d\n%s\n' "$book" "$i" "$(head -c 600 /dev/urandom | base64 -w0)" \
             >"$work/notes-$book/Trip/n$i.txt"
     done
+    cp "$data/OxlinHelp.xzz" "$data/$book.xzz" # import adds to a notebook that exists
     "$oxlin" import "$data/$book.xzz" "$work/notes-$book/Trip" >/dev/null || fail "import into $book failed"
     "$oxlin" show "$data/$book.xzz" >"$work/expected-$book" || fail "oxlin show $book failed"
 done
@@ -141,8 +142,10 @@ for round in $(seq 15); do
         point="switch"
         start_book Big
         win=$(window_of) || fail "round $round: no window"
-        xdotool windowactivate --sync "$win" 2>/dev/null
-        key ctrl+o
+        # The focus may be with the drop window: give it to the main window first.
+        xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
+        wait_for 10 active || fail "round $round: the main window did not take the focus"
+        key alt+f o # File > Open, whichever widget has the focus
         wait_for 20 open_dialog || fail "round $round: the Open Notebook box did not appear"
         xdotool key --window "$(open_dialog | head -1)" --clearmodifiers Z Return
         pause_ms $((delay / 2)) ;;
