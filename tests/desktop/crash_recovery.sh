@@ -142,6 +142,9 @@ for round in $(seq 15); do
         point="switch"
         start_book Big
         win=$(window_of) || fail "round $round: no window"
+        # The last topic opens after the window and takes the focus: a menu
+        # opened before that would close again.
+        wait_for 30 title_has "[Garden.txt]" || fail "round $round: the last topic did not open"
         # The focus may be with the drop window: give it to the main window first.
         xdotool windowactivate --sync "$win" 2>/dev/null || xdotool windowfocus --sync "$win"
         wait_for 10 active || fail "round $round: the main window did not take the focus"
