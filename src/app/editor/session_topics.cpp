@@ -17,6 +17,9 @@ std::optional<QString> SessionTopics::topicFilePath(ItemHandle topic) const {
     const tree::TreeItem* item = session_.tree().find(topic);
     if (!item || !item->isTopic())
         return std::nullopt;
+    // Out of the kept package the first time the editor reads or writes it.
+    if (!session_.fetchTopicFile(item->record->fileId))
+        return std::nullopt;
     return tree::topicFilePath(session_.paths().workingFolder, item->record->fileId);
 }
 

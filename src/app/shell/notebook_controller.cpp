@@ -23,6 +23,7 @@
 #include "app/shell/editor_spelling.h"
 #include "app/shell/main_window.h"
 #include "app/shell/notebook_commands.h"
+#include "app/shell/shown_place.h"
 #include "app/tree/publish_commands.h"
 #include "app/tree/topic_opener.h"
 #include "app/tree/transfer_commands.h"
@@ -179,6 +180,7 @@ session::SessionHooks NotebookController::sessionHooks() {
     hooks.saveKeywordHistory = [this] { search_->saveHistory(); };
     hooks.forgetOpenedTopics = [this] { treeController_->operations().forgetOpenedTopics(); };
     hooks.mergedFromDisk = [this] {
+        mergedFromDisk_ = true;
         window_->showStatusNote(
             messages::NotebookMessages::mergedFromOtherMachine(session_->lastMerge()));
     };
@@ -371,7 +373,11 @@ void NotebookController::offerConflictCopies() {
                               tr("Oxlin"), PromptIcon::Question,
                               PromptButtons::UnaskedYesNo) != PromptAnswer::Yes)
             continue;
+        const ShownPlace shown =
+            placeShown(session_->tree(), window_->editorHost(), treeController_->selection());
         const store::Status merged = session_->mergeConflictCopy(copy.path);
+        if (merged.ok() && session_->lastMerge().changed)
+            showAgain(shown, session_->tree(), window_->editorHost(), *treeController_);
         if (merged.ok())
             window_->showStatusNote(
                 messages::NotebookMessages::mergedFromOtherMachine(session_->lastMerge()));
@@ -414,10 +420,17 @@ void NotebookController::openTopic(ItemHandle item) {
 }
 
 bool NotebookController::save() {
+    // A merge of another machine's changes may give the editor's topic new
+    // text: shown again from its file, the next save cannot write ours over it.
+    const ShownPlace shown =
+        placeShown(session_->tree(), window_->editorHost(), treeController_->selection());
+    mergedFromDisk_ = false;
     const bool packed = [this] {
         const WaitCursor wait;
         return session_->save().ok();
     }();
+    if (mergedFromDisk_)
+        showAgain(shown, session_->tree(), window_->editorHost(), *treeController_);
     if (!packed)
         reportSaveProblem();
     return packed;

@@ -140,6 +140,7 @@ private:
     Launcher& launcher_;
     SafetyDelays safetyDelays_;
     bool treeChanged_ = false; // since Tree.ini was last written by the safety saver
+    bool mergedFromDisk_ = false; // the session's last pack merged another machine's changes
     // Built in this order, destroyed in the reverse one: each part uses only
     // the parts above it.
     store::ProfileService profiles_;

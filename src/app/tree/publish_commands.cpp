@@ -81,6 +81,7 @@ void PublishCommands::exportSite(publish::SiteFormat format) {
         return;
     const tree::ItemHandle root = exportRoot();
     const QString title = exportTitle(root);
+    (void)parts_.session.fetchTopicFilesUnder(root); // the export reads the topic files
     auto exporter = std::make_shared<publish::SiteExporter>(
         parts_.session.tree(), root, parts_.session.paths().workingFolder, target, format, title,
         parts_.pageFont ? std::optional<QFont>(parts_.pageFont()) : std::nullopt);
@@ -121,6 +122,7 @@ void PublishCommands::exportPdf() {
         return;
     const tree::ItemHandle root = exportRoot();
     const QString title = exportTitle(root);
+    (void)parts_.session.fetchTopicFilesUnder(root); // the export reads the topic files
     auto exporter = std::make_shared<publish::PdfExporter>(
         parts_.session.tree(), root, parts_.session.paths().workingFolder, target, title,
         parts_.pageLayout ? parts_.pageLayout() : QPageLayout());

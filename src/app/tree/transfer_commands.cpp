@@ -186,6 +186,8 @@ void TransferCommands::exportSelection() {
         return;
     const QString working = parts_.session.paths().workingFolder;
     const WaitCursor wait;
+    // What the export reads comes out of the kept package first.
+    (void)parts_.session.fetchTopicFilesUnder(selected);
     if (item->isFolder()) {
         showMessage(parts_.prompter, messages::TransferMessages::afterFolderExport(
                                   transfer::exportFolder(tree, selected, working, target)));

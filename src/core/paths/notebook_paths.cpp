@@ -49,6 +49,10 @@ QString NotebookPaths::compressedTreeFile() const {
         store::resolveInFolder(workingFolder, QLatin1String(kCompressedTreeFileName)));
 }
 
+QString NotebookPaths::keptPackageFile() const {
+    return QDir(workingFolder).filePath(QLatin1String(kKeptPackageFileName));
+}
+
 QString NotebookPaths::compressedRuntimeFile() const {
     return QDir::toNativeSeparators(
         store::resolveInFolder(workingFolder, QLatin1String(kCompressedRuntimeFileName)));

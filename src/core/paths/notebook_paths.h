@@ -45,6 +45,9 @@ struct NotebookPaths {
     // folder without regard to letter case.
     QString compressedTreeFile() const;
     QString compressedRuntimeFile() const;
+    // The package the working folder was opened from, kept in it: topic
+    // files not taken out yet are read from there.
+    QString keptPackageFile() const;
 };
 
 // Where the data folder goes for an executable in `executableFolder`.
@@ -72,6 +75,7 @@ inline constexpr char kRuntimeFileName[] = "Z.ini";
 inline constexpr char kCompressedRuntimeFileName[] = "Z.xtz";
 inline constexpr char kTreeFileName[] = "Tree.ini";
 inline constexpr char kCompressedTreeFileName[] = "Tree.xtz";
+inline constexpr char kKeptPackageFileName[] = ".oxlin-base.xzz"; // not "*.xtz": never packed
 inline constexpr char kSearchIndexFileName[] = "SearchIndex.ini";
 inline constexpr char kTopicIndexFileName[] = "TopicIndex.ini";
 

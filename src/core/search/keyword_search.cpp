@@ -1,4 +1,5 @@
 #include "core/search/keyword_search.h"
+#include "core/search/working_folder_topics.h"
 
 #include "core/store/file_names.h"
 #include "core/store/ini_text.h"
@@ -161,7 +162,7 @@ std::unique_ptr<TopicSource> KeywordSearch::makeSource() const {
         };
         return std::make_unique<Borrowed>(*source_);
     }
-    return std::make_unique<FolderTopics>(paths_.workingFolder);
+    return std::make_unique<WorkingFolderTopics>(paths_.workingFolder, paths_.keptPackageFile());
 }
 
 int KeywordSearch::contentSearch(const QString& keyword, bool matchCase,

@@ -1,5 +1,6 @@
 #include "core/session/disk_changes.h"
 
+#include "core/session/kept_package.h"
 #include "core/store/atomic_file.h"
 #include "core/store/compressed_file.h"
 
@@ -8,29 +9,17 @@
 #include <QFileInfo>
 #include <QSysInfo>
 
-#include <cstdio>
-
 namespace oxlin::session {
 
 namespace {
 
 using Outcome = DiskMerge::Outcome;
 
-QString basePath(const QString& workingFolder) {
-    return QDir(workingFolder).filePath(QLatin1String(kBasePackageName));
-}
-
-// The same bytes: a size first, then the content.
-bool sameFile(const QString& a, const QString& b) {
-    QFile first(a), second(b);
-    if (first.size() != second.size() || !first.open(QIODevice::ReadOnly) ||
-        !second.open(QIODevice::ReadOnly))
-        return false;
-    constexpr qint64 kBlock = 1 << 20;
-    while (!first.atEnd())
-        if (first.read(kBlock) != second.read(kBlock))
-            return false;
-    return true;
+// Every topic the tree lists in the folder: a merge reads the whole notebook.
+store::Status takeOutListedTopics(const paths::NotebookPaths& paths, store::FileSystem& fs) {
+    if (KeptPackage(paths.workingFolder).takeOut(listedTopicFiles(paths.treeFile), fs))
+        return {};
+    return {store::Status::Code::WriteFailed, paths.workingFolder};
 }
 
 // Tree.ini and Z.ini from the merged members.
@@ -83,21 +72,6 @@ QString thisHost() {
     return host.isEmpty() ? QStringLiteral("localhost") : host;
 }
 
-bool rememberBase(const QString& package, const QString& workingFolder) {
-    // Not through the file system seam: the copy is no part of the
-    // notebook's data, and a lost one only means the next save packs
-    // without a merge, as it would without one.
-    const QString base = basePath(workingFolder);
-    const QString fresh = base + QLatin1String(".new");
-    QFile::remove(fresh);
-    if (QFile::copy(package, fresh) &&
-        std::rename(QFile::encodeName(fresh).constData(), QFile::encodeName(base).constData()) == 0)
-        return true;
-    QFile::remove(fresh);
-    QFile::remove(base);
-    return false;
-}
-
 QString hostOf(const QString& workingFolder) {
     QFile file(QDir(workingFolder).filePath(QLatin1String(kHostFileName)));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
@@ -111,9 +85,9 @@ bool recordHost(const QString& workingFolder) {
 
 DiskMerge mergeChangesOnDisk(const paths::NotebookPaths& paths, store::FileSystem& fs) {
     DiskMerge result;
-    const QString base = basePath(paths.workingFolder);
+    const QString base = keptPackagePath(paths.workingFolder);
     if (!QFileInfo::exists(base) || !QFileInfo(paths.packageFile).isFile() ||
-        sameFile(base, paths.packageFile))
+        samePackage(base, paths.packageFile))
         return result;
     merge::NotebookContent baseContent, theirs, ours, merged;
     if (!merge::readPackageContent(base, baseContent).ok() ||
@@ -123,7 +97,8 @@ DiskMerge mergeChangesOnDisk(const paths::NotebookPaths& paths, store::FileSyste
         return result;
     }
     result.outcome = Outcome::Failed;
-    if (!(result.status = merge::readFolderContent(paths.workingFolder, ours)).ok() ||
+    if (!(result.status = takeOutListedTopics(paths, fs)).ok() ||
+        !(result.status = merge::readFolderContent(paths.workingFolder, ours)).ok() ||
         !(result.status = merge::mergeNotebooks(baseContent, ours, theirs, merged, result.report))
              .ok())
         return result;
@@ -131,7 +106,8 @@ DiskMerge mergeChangesOnDisk(const paths::NotebookPaths& paths, store::FileSyste
         return result;
     result.treeChanged = ours.bytes(QStringLiteral("Tree")) != merged.bytes(QStringLiteral("Tree"));
     // Theirs is in the folder now: it is the state both machines share.
-    rememberBase(paths.packageFile, paths.workingFolder);
+    // Every topic is in the folder too, so the kept package is only that.
+    keepPackage(paths.packageFile, paths.workingFolder, fs);
     result.outcome = Outcome::Merged;
     return result;
 }
@@ -153,7 +129,8 @@ DiskMerge mergeCopyIntoFolder(const paths::NotebookPaths& paths, const QString& 
         if (QFileInfo::exists(ini) &&
             !(result.status = store::compressFile(ini, compressed, fs)).ok())
             return result;
-    if (!(result.status = merge::readFolderContent(paths.workingFolder, ours)).ok() ||
+    if (!(result.status = takeOutListedTopics(paths, fs)).ok() ||
+        !(result.status = merge::readFolderContent(paths.workingFolder, ours)).ok() ||
         !(result.status = merge::mergeCopies(ours, theirs, merged, result.report)).ok() ||
         !(result.status = applyMerge(paths, ours, merged, fs)).ok())
         return result;

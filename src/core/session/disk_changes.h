@@ -12,19 +12,13 @@
 
 namespace oxlin::session {
 
-// In the working folder: the package as this machine last unpacked or
-// packed it (the common state of a later merge), and the machine that made
-// the folder. Neither ends in ".xtz", so neither is packed.
-inline constexpr char kBasePackageName[] = ".oxlin-base.xzz";
+// In the working folder: the machine that made the folder. It does not end
+// in ".xtz", so it is never packed. The common state of a merge is the kept
+// package (kept_package.h): the package as this machine last opened or packed it.
 inline constexpr char kHostFileName[] = ".oxlin-host";
 
 // This machine's name as the host file records it.
 QString thisHost();
-
-// Records `package` as the common state for later merges (a copy, written
-// beside and renamed in). When it cannot be written, no copy is left at all:
-// a merge against an older state would take our own changes for theirs.
-bool rememberBase(const QString& package, const QString& workingFolder);
 
 // The host a working folder was made on; empty when it records none
 // (a folder made before hosts were recorded, which is taken as ours).
@@ -44,17 +38,20 @@ struct DiskMerge {
     bool treeChanged = false; // Tree.ini is not what it was: the tree must be read again
 };
 
-// When the package on disk is no longer the one remembered, merges its
-// changes into the working folder (whose Tree.ini and Z.ini are already
-// compressed into their members): changed and new members first, then
+// When the package on disk is no longer the one kept, merges its changes
+// into the working folder (whose Tree.ini and Z.ini are already compressed
+// into their members). Every topic the tree lists is taken out of the kept
+// package first, so the folder holds the whole notebook; then changed and
+// new members, then
 // Tree.ini and Z.ini, then the files of deleted topics, so a crash halfway
 // leaves a folder that resumes with nothing lost. The merged package is
-// remembered as the new common state.
+// kept as the new common state.
 DiskMerge mergeChangesOnDisk(const paths::NotebookPaths& paths, store::FileSystem& fs);
 
 // Merges the package `copy` (a conflict copy a file-sync engine made) into
 // the working folder, two-way: topics the same on both fold into one, those
-// that differ are both kept. Unreadable leaves everything as it was.
+// that differ are both kept (the folder's topics all taken out first).
+// Unreadable leaves everything as it was.
 DiskMerge mergeCopyIntoFolder(const paths::NotebookPaths& paths, const QString& copy,
                               store::FileSystem& fs);
 

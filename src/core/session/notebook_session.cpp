@@ -51,7 +51,8 @@ Status::Code codeFor(SessionProblem::Kind kind) {
 
 NotebookSession::NotebookSession(ProfileService& profiles, QString dataFolder, SessionHooks hooks,
                                  tree::TopicImages* images, FileSystem& fs)
-    : LoadedNotebook(profiles, std::move(dataFolder), images, fs), hooks_(std::move(hooks)) {}
+    : LoadedNotebook(profiles, std::move(dataFolder), images, fs), hooks_(std::move(hooks)),
+      kept_(paths_.workingFolder) {}
 
 NotebookSession::~NotebookSession() = default;
 
@@ -69,6 +70,7 @@ Status NotebookSession::openNotebook() {
     refusal_ = {};
     tree_.clear();
     leaveOtherMachinesFolder();
+    kept_.reset(paths_.workingFolder);
     if (Status usable = checkWorkingFolder(); !usable.ok())
         return usable;
     // A working folder left by a run that did not end normally holds the
@@ -128,13 +130,19 @@ Status NotebookSession::resumeWorkingFolder() {
 
 Status NotebookSession::openFromPackage(bool welcome) {
     outcome_ = OpenOutcome::New;
+    bool kept = false;
     if (pathExists(paths_.packageFile)) {
-        if (Status unpacked = unpackIntoWorkingFolder(); !unpacked.ok())
+        kept = openFromKept(paths_.packageFile, paths_.workingFolder, fs_).ok();
+        if (kept)
+            outcome_ = OpenOutcome::Unpacked;
+        else if (Status unpacked = unpackIntoWorkingFolder(); !unpacked.ok())
             return unpacked;
     }
     if (Status restored = restoreTreeAndRuntime(); !restored.ok())
         return restored;
     writeFirstRuntimeMember();
+    if (kept)
+        takeOutUnlistedTopics();
     loadTreeAndStart(welcome);
     return {};
 }
@@ -144,7 +152,7 @@ Status NotebookSession::unpackIntoWorkingFolder() {
     if (unpackPackage(paths_.workingFolder, paths_.packageFile, &report, fs_).ok()) {
         outcome_ = OpenOutcome::Unpacked;
         // What a later merge compares the package on disk with.
-        rememberBase(paths_.packageFile, paths_.workingFolder);
+        keepPackage(paths_.packageFile, paths_.workingFolder, fs_);
         if (!report.failed.isEmpty()) {
             // The next pack would leave out what could not be written:
             // the package as it is must survive that.
@@ -190,6 +198,28 @@ Status NotebookSession::restoreTreeAndRuntime() {
             return refuseOpen({SessionProblem::Kind::DamagedCopyNotKept, compressedTree, 0});
     }
     return {};
+}
+
+void NotebookSession::takeOutUnlistedTopics() {
+    kept_.reset(paths_.workingFolder);
+    const QStringList unlisted = kept_.unlistedTopicFiles(listedTopicFiles(paths_.treeFile));
+    if (!unlisted.isEmpty() && !kept_.takeOut(unlisted, fs_))
+        problem_ = {SessionProblem::Kind::FileNotWritten, paths_.workingFolder, 0};
+}
+
+bool NotebookSession::fetchTopicFile(qint32 fileId) {
+    return outcome_ == OpenOutcome::Refused || kept_.takeOut(topicFileName(quint32(fileId)), fs_);
+}
+
+bool NotebookSession::fetchTopicFilesUnder(tree::ItemHandle root) {
+    QStringList names;
+    tree_.walk(
+        [&names](const tree::TreeItem& item, int) {
+            if (item.record)
+                names.append(topicFileName(quint32(item.record->fileId)));
+        },
+        root);
+    return outcome_ == OpenOutcome::Refused || kept_.takeOut(names, fs_);
 }
 
 void NotebookSession::writeFirstRuntimeMember() {
@@ -252,16 +282,22 @@ Status NotebookSession::packNotebook() {
     }
     if (const Status merged = mergeChangesOnDisk(); !merged.ok())
         return merged;
-    const QStringList packed =
-        QDir(paths_.workingFolder).entryList({QStringLiteral("*.xtz")}, QDir::Files | QDir::Hidden);
+    // The folder's files, and what the tree lists that was never taken out.
+    const PackPlan plan = planPack(paths_.workingFolder, listedTopicFiles(paths_.treeFile));
+    if (plan.keptUnreadable)
+        return fail({SessionProblem::Kind::ChangedPackageUnreadable, paths_.packageFile, 0});
     constexpr auto kMaxPackedMembers = qsizetype(package_format::kMaxPackedEntries);
-    if (packed.size() > kMaxPackedMembers)
-        return fail({SessionProblem::Kind::TooManyTopics, {}, packed.size() - 2});
-    if (const Status written = packFolder(paths_.workingFolder, paths_.packageFile, fs_);
+    if (plan.size() > kMaxPackedMembers)
+        return fail({SessionProblem::Kind::TooManyTopics, {}, plan.size() - 2});
+    if (const Status written = packPlanned(paths_.workingFolder, plan, paths_.packageFile, fs_);
         !written.ok())
         return fail({SessionProblem::Kind::PackageNotWritten, paths_.packageFile, 0,
                      written.systemError()});
-    rememberBase(paths_.packageFile, paths_.workingFolder);
+    // The new package holds the members not taken out as the kept one did:
+    // it replaces it. When it cannot, the old one stays, as the source of
+    // those members and as a merge base that only makes the next save merge.
+    keepPackage(paths_.packageFile, paths_.workingFolder, fs_);
+    kept_.reset(paths_.workingFolder);
     return {};
 }
 

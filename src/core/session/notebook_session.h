@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/merge/notebook_merge.h"
+#include "core/session/kept_package.h"
 #include "core/session/loaded_notebook.h"
 #include "core/store/status.h"
 
@@ -86,8 +87,10 @@ public:
     // Sets the notebook name from LastBook of Notebook.ini (default "OxlinHelp").
     void readLastBook();
     // Resumes the working folder when it holds a non-empty Tree.ini (or
-    // Z.xtz and Tree.ini), else unpacks the package (if any) and decompresses
-    // Tree.xtz and Z.xtz, then loads the tree and starts the index worker.
+    // Z.xtz and Tree.ini), else keeps the package in the folder, takes out
+    // and decompresses Tree.xtz and Z.xtz (topic files come out when first
+    // needed), then loads the tree and starts the index worker. Where the
+    // package cannot be kept, it is unpacked whole.
     // A new notebook gets its Z.xtz at once. Fails when the working folder
     // is refused (a symbolic link, missing), when the tree or runtime file
     // cannot be written into it, or when an unreadable package cannot be
@@ -98,6 +101,14 @@ public:
     // Saves the editor's topic (saveEditorTopic) and says whether it is in
     // its topic file: a change of notebook stops when it is not.
     bool saveOpenTopic() { return succeeds(hooks_.saveEditorTopic); }
+    // Takes the topic file of `fileId` out of the kept package when the
+    // working folder lacks it; everything that reads a topic file (the
+    // editor, export, transfer, publishing) asks here first. False when it
+    // could not be written; true also for a topic that has no file yet.
+    bool fetchTopicFile(qint32 fileId) override;
+    // The same for every topic in the subtree of `root` (the whole tree for
+    // kTopLevel), with one wait for the disk.
+    bool fetchTopicFilesUnder(tree::ItemHandle root);
     // The program's first start (it found no data folder): if the next
     // openNotebook() finds the notebook new and empty, it puts a Welcome
     // topic in it (session/welcome.h) and opens that first. Later opens,
@@ -139,6 +150,9 @@ private:
     store::Status resumeWorkingFolder();
     store::Status openFromPackage(bool welcome);
     store::Status unpackIntoWorkingFolder();
+    // Topic files the package holds and its tree does not list come out, so
+    // that the load puts them under "Recovered" as it does loose files.
+    void takeOutUnlistedTopics();
     // Tree.ini and Z.ini from their members; a damaged tree member is kept aside.
     store::Status restoreTreeAndRuntime();
     // A notebook never packed gets its Z.xtz at once.
@@ -173,6 +187,7 @@ private:
     SessionProblem refusal_;  // why the working folder is refused, while it is
     bool welcomeDue_ = false; // welcomeOnNextOpen() was asked for
     merge::MergeReport lastMerge_;
+    KeptPackage kept_;               // the package the working folder came from
     bool mergedInPack_ = false;      // the last pack merged changes in
     bool mergedTreeChanged_ = false; // ... and they changed the tree
 };

@@ -58,7 +58,7 @@ protected:
         QStringList found;
         session.tree().walk([&](const tree::TreeItem& item, int) {
             QByteArray text;
-            if (item.record)
+            if (item.record && session.fetchTopicFile(item.record->fileId))
                 (void)store::decompressFileToBuffer(
                     tree::topicFilePath(session.paths().workingFolder, item.record->fileId), text);
             found << item.label + '=' + QString::fromUtf8(text);
@@ -128,12 +128,29 @@ TEST_F(DiskMergeTest, AnUnreadableChangedPackageIsNeitherMergedNorReplaced) {
     shareNotebook();
     auto first = open(1);
     setTopic(*first, "A.txt", "a, first");
-    writeAll(package(1), "half a package");
+    // Replaced by a rename, as the sync engines do.
+    writeAll(package(1) + ".part", "half a package");
+    ASSERT_TRUE(QDir().rename(package(1), package(1) + ".old") &&
+                QDir().rename(package(1) + ".part", package(1)));
     EXPECT_FALSE(first->save().ok());
     EXPECT_EQ(first->saveProblem().kind, SessionProblem::Kind::ChangedPackageUnreadable);
     EXPECT_FALSE(first->exitNotebook().ok());
     EXPECT_EQ(readAll(package(1)), "half a package");
     // The working folder stays with the work in it.
+    EXPECT_TRUE(QFileInfo::exists(QDir(data(1)).filePath("Book/Tree.ini")));
+}
+
+TEST_F(DiskMergeTest, APackageWrittenOverInPlaceLosesNoTopicNotTakenOut) {
+    shareNotebook();
+    auto first = open(1);
+    setTopic(*first, "A.txt", "a, first");
+    // A copy written into the package's own file (cp over it) also changes
+    // the package kept by a link: B, never taken out, is nowhere else now.
+    writeAll(package(1), "half a package");
+    EXPECT_FALSE(first->save().ok());
+    EXPECT_EQ(first->saveProblem().kind, SessionProblem::Kind::ChangedPackageUnreadable);
+    EXPECT_FALSE(first->exitNotebook().ok());
+    EXPECT_EQ(readAll(package(1)), "half a package");
     EXPECT_TRUE(QFileInfo::exists(QDir(data(1)).filePath("Book/Tree.ini")));
 }
 

@@ -397,9 +397,12 @@ TEST_F(FullDiskTest, AnUnpackThatRunsOutOfSpaceNeverPacksOverThePackage) {
     QFile filler(QDir(base).filePath("filler"));
     ASSERT_TRUE(filler.resize(filler.size() - 300 * 1024));
 
+    // The package is kept by a link, which needs no room: the open goes on,
+    // and the big topic stays in the kept package until it is taken out.
     auto session = open();
     EXPECT_TRUE(session->lastOpenOutcome() == OpenOutcome::Refused ||
-                session->lastOpenOutcome() == OpenOutcome::UnpackIncomplete);
+                session->lastOpenOutcome() == OpenOutcome::UnpackIncomplete ||
+                session->lastOpenOutcome() == OpenOutcome::Unpacked);
     (void)session->exitNotebook();
     unfill();
     // Whatever could be written, the package still holds the whole topic, or a copy of it does.

@@ -51,6 +51,7 @@ protected:
     QByteArray firstTopicText(NotebookSession& session) {
         const tree::TreeItem* item =
             session.tree().find(session.tree().children(tree::kTopLevel)[0]);
+        EXPECT_TRUE(session.fetchTopicFile(item->record->fileId));
         QFile file(tree::topicFilePath(session.paths().workingFolder, item->record->fileId));
         QByteArray text;
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
