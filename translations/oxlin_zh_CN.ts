@@ -1035,6 +1035,13 @@ count : %4</source>
     </message>
 </context>
 <context>
+    <name>oxlin::app::InfoOptions</name>
+    <message>
+        <source>%1 (installed by the %2; updates come from the package manager)</source>
+        <translation>%1（由 %2 安装；更新通过软件包管理器获取）</translation>
+    </message>
+</context>
+<context>
     <name>oxlin::app::Insertions</name>
     <message>
         <source>All image file (%1)</source>
@@ -1177,6 +1184,10 @@ count : %4</source>
     <message>
         <source>Loading notebook data...</source>
         <translation>正在加载笔记本数据……</translation>
+    </message>
+    <message>
+        <source>Oxlin Notebook: notes in folders and topics.</source>
+        <translation>Oxlin 笔记本：在文件夹和主题中记笔记。</translation>
     </message>
 </context>
 <context>
@@ -1886,6 +1897,14 @@ Do you want to DOWNLOAD a new Version?</source>
     <message>
         <source>The notebook package &quot;%1&quot; is damaged and could not be read.</source>
         <translation>笔记本包文件“%1”已损坏，无法读取。</translation>
+    </message>
+    <message>
+        <source>Vistelo: reads an Oxlin notebook package without changing it.</source>
+        <translation>Vistelo：读取 Oxlin 笔记本包文件，不做任何更改。</translation>
+    </message>
+    <message>
+        <source>The notebook package to show (default: OxlinHelp.xzz beside the program).</source>
+        <translation>要显示的笔记本包文件（默认为程序旁边的 OxlinHelp.xzz）。</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "app/base/info_options.h"
 #include "app/base/launcher.h"
 #include "app/shell/qt_prompter.h"
+#include "messages/translations.h"
 #include "viewer/viewer_controller.h"
 #include "viewer/viewer_folder.h"
 #include "viewer/viewer_rules.h"
@@ -27,16 +28,20 @@ bool refuseMissingPackage(const QString& package, app::Prompter& prompter) {
 
 int runViewer(int argc, char* argv[]) {
     const app::ConfigureOptions configure = [](QCommandLineParser& options) {
-        options.setApplicationDescription(
-            QStringLiteral("Vistelo: reads an Oxlin notebook package without changing it."));
+        options.setApplicationDescription(QCoreApplication::translate(
+            "oxlin::viewer::ViewerApplication",
+            "Vistelo: reads an Oxlin notebook package without changing it."));
         options.addPositionalArgument(
             QStringLiteral("package"),
-            QStringLiteral("The notebook package to show (default: OxlinHelp.xzz beside the program)."));
+            QCoreApplication::translate(
+                "oxlin::viewer::ViewerApplication",
+                "The notebook package to show (default: OxlinHelp.xzz beside the program)."));
         // A package named like an option still opens after "--".
         options.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
     };
     app::answerInfoOptions(argc, argv, QStringLiteral("Vistelo"), configure);
     QApplication app(argc, argv);
+    messages::installTranslations(QCoreApplication::applicationDirPath());
     QApplication::setApplicationName(QStringLiteral("Vistelo"));
     QApplication::setApplicationVersion(QStringLiteral(OXLIN_VERSION));
     QString commandLine;

@@ -1,6 +1,7 @@
 #include "app/base/info_options.h"
 
 #include "core/paths/install_layout.h"
+#include "messages/translations.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -19,7 +20,9 @@ QString versionText(const QString& version, const QString& executableFolder) {
     const QString package = paths::installingPackage(executableFolder);
     if (package.isEmpty())
         return version;
-    return QStringLiteral("%1 (installed by the %2; updates come from the package manager)")
+    return QCoreApplication::translate(
+               "oxlin::app::InfoOptions",
+               "%1 (installed by the %2; updates come from the package manager)")
         .arg(version, package);
 }
 
@@ -38,10 +41,14 @@ void answerInfoOptions(int argc, char* argv[], const QString& applicationName,
         return;
     // Core only: no platform plugin is loaded, so no display is needed.
     QCoreApplication core(argc, argv);
+    messages::installTranslations(QCoreApplication::applicationDirPath());
     QCoreApplication::setApplicationName(applicationName);
     QCoreApplication::setApplicationVersion(
         versionText(QStringLiteral(OXLIN_VERSION), QCoreApplication::applicationDirPath()));
-    options.process(core); // prints and ends the process (status 1 for an unknown option)
+    // Built again now that the translators are in, so the help is in the user's language.
+    QCommandLineParser translated;
+    addStandardOptions(translated, configure);
+    translated.process(core); // prints and ends the process (status 1 for an unknown option)
 }
 
 } // namespace oxlin::app

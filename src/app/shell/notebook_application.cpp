@@ -16,6 +16,7 @@
 #include "core/paths/install_layout.h"
 #include "core/paths/notebook_paths.h"
 #include "core/session/instance_lock.h"
+#include "messages/translations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -40,8 +41,8 @@ void sayAlreadyRunning(Prompter& prompter) {
 // The options --help describes.
 ConfigureOptions notebookOptions() {
     return [](QCommandLineParser& options) {
-        options.setApplicationDescription(
-            QStringLiteral("Oxlin Notebook: notes in folders and topics."));
+        options.setApplicationDescription(QCoreApplication::translate(
+            "oxlin::app::NotebookApplication", "Oxlin Notebook: notes in folders and topics."));
     };
 }
 
@@ -120,6 +121,7 @@ int runNotebook(int argc, char* argv[]) {
     const ConfigureOptions configure = notebookOptions();
     answerInfoOptions(argc, argv, QStringLiteral("Oxlin"), configure);
     QApplication app(argc, argv);
+    messages::installTranslations(QCoreApplication::applicationDirPath());
     setUpApplication(app, configure);
 
     QtPrompter prompter;
