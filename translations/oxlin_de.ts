@@ -6,198 +6,207 @@
     <message>
         <source>please input a validate name.<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen gültigen Namen ein.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>A notebook name can have at most %1 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Notizbuchname darf höchstens %1 Zeichen lang sein.</translation>
     </message>
     <message>
         <source>A notebook name cannot begin with &quot;.&quot;, end with &quot;.&quot; or a blank, or contain / \ : * ? &quot; &lt; &gt; | or control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Notizbuchname darf nicht mit &quot;.&quot; beginnen, nicht mit &quot;.&quot; oder einem Leerzeichen enden und weder / \ : * ? &quot; &lt; &gt; | noch Steuerzeichen enthalten.</translation>
     </message>
     <message>
         <source>This name is reserved; please input another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Name ist reserviert; bitte geben Sie einen anderen Namen ein.</translation>
     </message>
     <message>
         <source>A notebook name cannot end in &quot;%1&quot;, the ending of notebook packages.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Notizbuchname darf nicht auf &quot;%1&quot; enden, die Endung von Notizbuchpaketen.</translation>
     </message>
     <message>
         <source>Delete the notebook &quot;%1&quot;? It cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Notizbuch &quot;%1&quot; löschen? Dies kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already exist, please input another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist bereits vorhanden; bitte geben Sie einen anderen Namen ein.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be a notebook&apos;s name here: &quot;%2&quot; is in its place. Please input another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; kann hier kein Notizbuchname sein: An seiner Stelle liegt &quot;%2&quot;. Bitte geben Sie einen anderen Namen ein.</translation>
     </message>
     <message>
         <source>The open topic could not be saved, so &quot;%1&quot; was not opened and the topic keeps its text. Copy the text elsewhere or free some disk space, then try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das geöffnete Thema konnte nicht gespeichert werden, daher wurde &quot;%1&quot; nicht geöffnet; das Thema behält seinen Text. Kopieren Sie den Text an einen anderen Ort oder geben Sie Speicherplatz frei und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is already open.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist bereits geöffnet.</translation>
     </message>
     <message>
         <source>You can&apos;t delete the opened book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das geöffnete Notizbuch kann nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>The notebook &quot;%1&quot; could not be deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Notizbuch &quot;%1&quot; konnte nicht gelöscht werden.</translation>
     </message>
     <message>
         <source>The notebook &quot;%1&quot; could not be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Notizbuch &quot;%1&quot; konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>Could not save the notebook: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Notizbuch konnte nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>the working folder &quot;%1&quot; is a symbolic link</source>
-        <translation type="unfinished"></translation>
+        <translation>der Arbeitsordner &quot;%1&quot; ist ein symbolischer Link</translation>
     </message>
     <message>
         <source>%1 topic files could not be unpacked into &quot;%2&quot; (is the disk full?)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Themendateien konnten nicht nach &quot;%2&quot; entpackt werden (ist der Datenträger voll?)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be written (is the disk full?)</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; konnte nicht geschrieben werden (ist der Datenträger voll?)</translation>
     </message>
     <message>
         <source>the notebook holds %1 topic files, more than the %2 a package can hold; move some topics to another notebook</source>
-        <translation type="unfinished"></translation>
+        <translation>das Notizbuch enthält %1 Themendateien, mehr als die %2, die ein Paket aufnehmen kann; verschieben Sie einige Themen in ein anderes Notizbuch</translation>
     </message>
     <message>
         <source>the package &quot;%1&quot; could not be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Paket &quot;%1&quot; konnte nicht geschrieben werden (%2)</translation>
     </message>
     <message>
         <source>the package &quot;%1&quot; could not be written (is the disk full, or does the notebook hold more topics than a package can?)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Paket &quot;%1&quot; konnte nicht geschrieben werden (ist der Datenträger voll, oder enthält das Notizbuch mehr Themen, als ein Paket aufnehmen kann?)</translation>
     </message>
     <message>
         <source>the open topic or the tree could not be written into the working folder &quot;%1&quot; (is the disk full?)</source>
-        <translation type="unfinished"></translation>
+        <translation>das geöffnete Thema oder der Baum konnte nicht in den Arbeitsordner &quot;%1&quot; geschrieben werden (ist der Datenträger voll?)</translation>
     </message>
     <message>
         <source>the working folder &quot;%1&quot; could not be created (is the disk full, or is something else in its place?)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Arbeitsordner &quot;%1&quot; konnte nicht angelegt werden (ist der Datenträger voll, oder liegt etwas anderes an seiner Stelle?)</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; cannot be written to</source>
-        <translation type="unfinished"></translation>
+        <translation>in den Ordner &quot;%1&quot; kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is damaged, and no copy of it could be kept aside (is the disk full?)</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist beschädigt, und es konnte keine Kopie davon beiseitegelegt werden (ist der Datenträger voll?)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed by another program and cannot be read, so it was neither merged nor replaced (is it still being copied?)</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; wurde von einem anderen Programm geändert und kann nicht gelesen werden; es wurde daher weder zusammengeführt noch ersetzt (wird es noch kopiert?)</translation>
     </message>
     <message>
         <source>the folder &quot;%1&quot; belongs to the notebook open on another machine; it was left alone and the notebook was opened from its package</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner &quot;%1&quot; gehört zu dem Notizbuch, das auf einem anderen Rechner geöffnet ist; er blieb unberührt, und das Notizbuch wurde aus seinem Paket geöffnet</translation>
     </message>
     <message>
         <source>The notebook was opened, but %1.
 Free some disk space and save soon, or what you change may not be kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Notizbuch wurde geöffnet, aber %1.
+Geben Sie Speicherplatz frei und speichern Sie bald, sonst gehen Ihre Änderungen womöglich verloren.</translation>
     </message>
     <message>
         <source>No application is set up to open %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Programm zum Öffnen von %1 eingerichtet.</translation>
     </message>
     <message>
         <source>%1 could not be taken out of the notebook whole (its topic file is damaged, or the disk is full), so it was not opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht vollständig aus dem Notizbuch entnommen werden (seine Themendatei ist beschädigt oder der Datenträger ist voll) und wurde daher nicht geöffnet.</translation>
     </message>
     <message>
         <source>The notebook cannot be saved: %1.
 What you change now will be lost when Oxlin ends.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Notizbuch kann nicht gespeichert werden: %1.
+Was Sie jetzt ändern, geht verloren, wenn Oxlin beendet wird.</translation>
     </message>
     <message>
         <source>The notebook package &quot;%1&quot; is damaged and could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Notizbuchpaket &quot;%1&quot; ist beschädigt und konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>The notebook package &quot;%1&quot; is damaged and could not be read.
 It was kept unchanged as &quot;%2&quot;; the notebook opens without it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Notizbuchpaket &quot;%1&quot; ist beschädigt und konnte nicht gelesen werden.
+Es wurde unverändert als &quot;%2&quot; aufbewahrt; das Notizbuch wird ohne es geöffnet.</translation>
     </message>
     <message>
         <source>The list of topics in &quot;%1&quot; is damaged and could not be read.
 The topics found were put under &quot;Recovered&quot;.%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Themenliste in &quot;%1&quot; ist beschädigt und konnte nicht gelesen werden.
+Die gefundenen Themen wurden unter &quot;Recovered&quot; abgelegt.%2</translation>
     </message>
     <message>
         <source>
 The damaged list was kept as &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Die beschädigte Liste wurde als &quot;%1&quot; aufbewahrt.</translation>
     </message>
     <message>
         <source>The notebook cannot be opened: %1.
 Nothing in it will be changed or saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Notizbuch kann nicht geöffnet werden: %1.
+Darin wird nichts geändert oder gespeichert.</translation>
     </message>
     <message>
         <source>Some topics of &quot;%1&quot; could not be unpacked (is the disk full?).
 The package was kept unchanged as &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Themen von &quot;%1&quot; konnten nicht entpackt werden (ist der Datenträger voll?).
+Das Paket wurde unverändert als &quot;%2&quot; aufbewahrt.</translation>
     </message>
     <message>
         <source>The list of topics in &quot;%1&quot; held entries that could not be read as they were: %2 over-long lines and %3 over-long labels were left out, %4 folders without a name were named &quot;(no name)&quot;, and %5 topics got new file numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Themenliste in &quot;%1&quot; enthielt Einträge, die so nicht gelesen werden konnten: %2 überlange Zeilen und %3 überlange Bezeichnungen wurden ausgelassen, %4 Ordner ohne Namen wurden &quot;(no name)&quot; genannt, und %5 Themen erhielten neue Dateinummern.</translation>
     </message>
     <message>
         <source>Merged changes made on another machine.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf einem anderen Rechner vorgenommene Änderungen wurden zusammengeführt.</translation>
     </message>
     <message numerus="yes">
         <source>Merged changes made on another machine; %n topic(s) changed on both are kept twice.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Auf einem anderen Rechner vorgenommene Änderungen wurden zusammengeführt; %n auf beiden geändertes Thema ist doppelt vorhanden.</numerusform>
+            <numerusform>Auf einem anderen Rechner vorgenommene Änderungen wurden zusammengeführt; %n auf beiden geänderte Themen sind doppelt vorhanden.</numerusform>
         </translation>
     </message>
     <message>
         <source>Another copy of %1 was made on another machine on %2. Merge it in?</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf einem anderen Rechner wurde am %2 eine weitere Kopie von %1 angelegt. Zusammenführen?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is damaged or not a notebook; it was not merged and stays where it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; ist beschädigt oder kein Notizbuch; es wurde nicht zusammengeführt und bleibt, wo es ist.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was merged, but could not be moved into the folder &quot;Merged&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; wurde zusammengeführt, konnte aber nicht in den Ordner &quot;Merged&quot; verschoben werden.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be merged: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; konnte nicht zusammengeführt werden: %2</translation>
     </message>
     <message>
         <source>Recovered the notebook from an unexpected end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Notizbuch wurde nach einem unerwarteten Ende wiederhergestellt.</translation>
     </message>
     <message>
         <source>Could not save the notebook: %1.
 Everything is kept in the working folder &quot;%2&quot; and will be there at the next start.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Notizbuch konnte nicht gespeichert werden: %1.
+Alles bleibt im Arbeitsordner &quot;%2&quot; erhalten und ist beim nächsten Start wieder da.</translation>
     </message>
     <message>
         <source>The open topic could not be saved, so Oxlin stays open and keeps its text. Copy the text elsewhere or free some disk space, then exit again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das geöffnete Thema konnte nicht gespeichert werden, daher bleibt Oxlin geöffnet und behält seinen Text. Kopieren Sie den Text an einen anderen Ort oder geben Sie Speicherplatz frei und beenden Sie dann erneut.</translation>
     </message>
 </context>
 <context>
@@ -205,46 +214,54 @@ Everything is kept in the working folder &quot;%2&quot; and will be there at the
     <message>
         <source>File(%1) is larger than 10M bytes.<byte value="xd"/>
 We don&apos;t suggest to import such a big file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei (%1) ist größer als 10 MB.<byte value="xd"/>
+Wir raten davon ab, eine so große Datei zu importieren.</translation>
     </message>
     <message>
         <source>Size of folder is too big. Some files are ignored.<byte value="xd"/>
 Operation terminate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner ist zu groß. Einige Dateien werden ignoriert.<byte value="xd"/>
+Vorgang abgebrochen.</translation>
     </message>
     <message>
         <source>Too many files in this folder.<byte value="xd"/>
 Import operation terminate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu viele Dateien in diesem Ordner.<byte value="xd"/>
+Import abgebrochen.</translation>
     </message>
     <message>
         <source>The import stopped at %1: the notebook&apos;s working folder could not be written (is the disk full?).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Import wurde bei %1 angehalten: In den Arbeitsordner des Notizbuchs konnte nicht geschrieben werden (ist der Datenträger voll?).</translation>
     </message>
     <message>
         <source>These files could not be read and were not imported:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Dateien konnten nicht gelesen werden und wurden nicht importiert:
+%1</translation>
     </message>
     <message>
         <source>These are not regular files (a pipe, a device or a socket) and were not imported:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies sind keine regulären Dateien (eine Pipe, ein Gerät oder ein Socket) und wurden nicht importiert:
+%1</translation>
     </message>
     <message>
         <source>These folders could not be read and were not imported:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Ordner konnten nicht gelesen werden und wurden nicht importiert:
+%1</translation>
     </message>
     <message>
         <source>These links to folders were not followed:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Links auf Ordner wurde nicht gefolgt:
+%1</translation>
     </message>
     <message>
         <source>%1 already exists.<byte value="xd"/>
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden.<byte value="xd"/>
+Möchten Sie es ersetzen?</translation>
     </message>
     <message>
         <source>Export</source>
@@ -252,7 +269,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>export file OK!</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei exportiert.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -260,11 +277,11 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>export file Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Export der Datei fehlgeschlagen!</translation>
     </message>
     <message>
         <source>Folder already exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner ist bereits vorhanden!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -272,22 +289,25 @@ Do you want to replace it?</source>
     </message>
     <message>
         <source>Failed to create folder!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner konnte nicht angelegt werden!</translation>
     </message>
     <message>
         <source>ERROR</source>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER</translation>
     </message>
     <message>
         <source>export folder OK!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner exportiert.</translation>
     </message>
     <message>
         <source>export folder OK!
 
 These could not be written:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordner exportiert.
+
+Diese konnten nicht geschrieben werden:
+%1</translation>
     </message>
 </context>
 <context>
@@ -298,49 +318,51 @@ These could not be written:
     </message>
     <message>
         <source>确认</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestätigen</translation>
     </message>
     <message>
         <source>Do you want to delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie %1 löschen?</translation>
     </message>
     <message>
         <source>Do you want to delete %1 and all topics in this folder?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie %1 und alle Themen in diesem Ordner löschen?</translation>
     </message>
     <message>
         <source>move [%1] to root?<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[%1] auf die oberste Ebene verschieben?<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>move [%1] to [%2]?<byte value="xd"/>
 </source>
-        <translation type="unfinished"></translation>
+        <translation>[%1] nach [%2] verschieben?<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>The name cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name darf nicht leer sein.</translation>
     </message>
     <message>
         <source>A name cannot contain \ / = [ ] or control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name darf weder \ / = [ ] noch Steuerzeichen enthalten.</translation>
     </message>
     <message>
         <source>%1 cannot be used as a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht als Name verwendet werden.</translation>
     </message>
     <message>
         <source>The name is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name ist zu lang.</translation>
     </message>
     <message>
         <source>A catalog named %1 already exists here.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hier gibt es bereits einen Ordner namens %1.</translation>
     </message>
     <message>
         <source>This notebook is full: a notebook holds at most %L1 topics. Please make a new notebook for more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Notizbuch ist voll: Ein Notizbuch fasst höchstens %L1 Themen. Bitte legen Sie für weitere ein neues Notizbuch an.</translation>
     </message>
 </context>
 <context>
@@ -777,24 +799,25 @@ These could not be written:
     </message>
     <message>
         <source>Oxlin is still running. Press Ctrl+Shift+A or double-click this icon to bring it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin läuft weiter. Drücken Sie Strg+Umschalt+A oder doppelklicken Sie auf dieses Symbol, um es zurückzuholen.</translation>
     </message>
     <message>
         <source>Oxlin is still running. Double-click this icon to bring it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin läuft weiter. Doppelklicken Sie auf dieses Symbol, um es zurückzuholen.</translation>
     </message>
     <message>
         <source>The drop window cannot go to its corner here: under Wayland the desktop decides where windows go.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ablagefenster kann hier nicht in seine Ecke gesetzt werden: Unter Wayland bestimmt die Arbeitsumgebung, wo Fenster erscheinen.</translation>
     </message>
     <message>
         <source>File(%1) is larger than 10M bytes.<byte value="xd"/>
 We don&apos;t suggest to import such a big file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei (%1) ist größer als 10 MB.<byte value="xd"/>
+Wir raten davon ab, eine so große Datei zu importieren.</translation>
     </message>
     <message>
         <source>Register Hotkey Failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Die globale Tastenkombination konnte nicht registriert werden!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -805,7 +828,7 @@ We don&apos;t suggest to import such a big file.</source>
     <name>oxlin::app::ColourPicker</name>
     <message>
         <source>More...</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere...</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -816,7 +839,7 @@ We don&apos;t suggest to import such a big file.</source>
     <name>oxlin::app::DropWindow</name>
     <message>
         <source>Oxlin(Drag &amp; Drop)</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin (Drag &amp; Drop)</translation>
     </message>
 </context>
 <context>
@@ -827,50 +850,50 @@ We don&apos;t suggest to import such a big file.</source>
     </message>
     <message>
         <source>Text and Rich Text (*.TXT *.RTF *.txt *.rtf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Text und Rich Text (*.TXT *.RTF *.txt *.rtf)</translation>
     </message>
     <message>
         <source>Text Files (*.TXT *.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.TXT *.txt)</translation>
     </message>
     <message>
         <source>Rich Text Format (*.RTF *.rtf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rich Text Format (*.RTF *.rtf)</translation>
     </message>
     <message>
         <source>All Files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Error insert document. [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Einfügen des Dokuments. [%1]</translation>
     </message>
     <message>
         <source>Link to a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Link zu einer Datei</translation>
     </message>
     <message>
         <source>Link to a Topic</source>
-        <translation type="unfinished"></translation>
+        <translation>Link zu einem Thema</translation>
     </message>
     <message>
         <source>Link to a Web Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Link zu einer Webadresse</translation>
     </message>
     <message>
         <source>Could not load image.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht geladen werden.</translation>
     </message>
     <message>
         <source>Please Select a Image File</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie eine Bilddatei</translation>
     </message>
 </context>
 <context>
     <name>oxlin::app::EditorHost</name>
     <message>
         <source>A topic holds at most %L1 characters. %L2 characters of the inserted text did not fit and were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Thema fasst höchstens %L1 Zeichen. %L2 Zeichen des eingefügten Textes passten nicht mehr hinein und wurden ausgelassen.</translation>
     </message>
     <message>
         <source>Oxlin</source>
@@ -878,25 +901,27 @@ We don&apos;t suggest to import such a big file.</source>
     </message>
     <message>
         <source>This topic holds %L1 characters, more than the %L2 an editable topic may hold. It is shown whole; text can be removed but no more added.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Thema enthält %L1 Zeichen, mehr als die %L2, die ein bearbeitbares Thema enthalten darf. Es wird vollständig angezeigt; Text kann entfernt, aber nicht mehr hinzugefügt werden.</translation>
     </message>
     <message>
         <source>The topic &quot;%1&quot; holds more than the %L2 MB the editor can open. Export it (Ctrl+R) to open it with another program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Thema &quot;%1&quot; ist größer als die %L2 MB, die der Editor öffnen kann. Exportieren Sie es (Strg+R), um es mit einem anderen Programm zu öffnen.</translation>
     </message>
     <message>
         <source>The topic &quot;%1&quot; could not be read completely: its file is damaged.
 What could be read of it is shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Thema &quot;%1&quot; konnte nicht vollständig gelesen werden: Seine Datei ist beschädigt.
+Es wird angezeigt, was davon gelesen werden konnte.</translation>
     </message>
     <message>
         <source>
 The damaged file was kept as &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Die beschädigte Datei wurde als &quot;%1&quot; aufbewahrt.</translation>
     </message>
     <message>
         <source>Error saving document. [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Speichern des Dokuments. [%1]</translation>
     </message>
     <message>
         <source>Error</source>
@@ -907,23 +932,26 @@ The damaged file was kept as &quot;%1&quot;.</source>
 char   : %2
 line    : %3
 count : %4</source>
-        <translation type="unfinished"></translation>
+        <translation>[%1]
+Zeichen : %2
+Zeilen  : %3
+Anzahl  : %4</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Eigenschaften</translation>
     </message>
     <message>
         <source>Text Files (*.TXT)</source>
-        <translation type="unfinished"></translation>
+        <translation>Textdateien (*.TXT)</translation>
     </message>
     <message>
         <source>Rich Text Format (*.RTF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rich Text Format (*.RTF)</translation>
     </message>
     <message>
         <source>RTF w/o Objects (*.RTF)</source>
-        <translation type="unfinished"></translation>
+        <translation>RTF ohne Objekte (*.RTF)</translation>
     </message>
 </context>
 <context>
@@ -941,7 +969,7 @@ count : %4</source>
     <name>oxlin::app::FindController</name>
     <message>
         <source>The search text is not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Suchtext wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>Oxlin</source>
@@ -949,7 +977,7 @@ count : %4</source>
     </message>
     <message>
         <source>Replaced %1 occurances.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Vorkommen ersetzt.</translation>
     </message>
 </context>
 <context>
@@ -972,7 +1000,7 @@ count : %4</source>
     </message>
     <message>
         <source>&amp;Down</source>
-        <translation>Ab&amp;wärts</translation>
+        <translation>A&amp;bwärts</translation>
     </message>
     <message>
         <source>&amp;Find Next</source>
@@ -1011,26 +1039,26 @@ count : %4</source>
     <name>oxlin::app::InfoOptions</name>
     <message>
         <source>%1 (installed by the %2; updates come from the package manager)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (installiert durch %2; Aktualisierungen kommen von der Paketverwaltung)</translation>
     </message>
 </context>
 <context>
     <name>oxlin::app::Insertions</name>
     <message>
         <source>All image file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Bilddateien (%1)</translation>
     </message>
     <message>
         <source>Bitmap Files (*.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitmap-Dateien (*.bmp)</translation>
     </message>
     <message>
         <source>JPEG Files (*.jpg *.jpeg)</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG-Dateien (*.jpg *.jpeg)</translation>
     </message>
     <message>
         <source>GIF Files (*.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF-Dateien (*.gif)</translation>
     </message>
 </context>
 <context>
@@ -1076,23 +1104,23 @@ count : %4</source>
     </message>
     <message>
         <source>The topic &quot;%1&quot; is no longer in this notebook.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Thema &quot;%1&quot; ist nicht mehr in diesem Notizbuch.</translation>
     </message>
     <message>
         <source>The link &quot;%1&quot; names no file that can be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Link &quot;%1&quot; verweist auf keine Datei, die geöffnet werden kann.</translation>
     </message>
     <message>
         <source>Open &quot;%1&quot;? It is a program.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; öffnen? Es handelt sich um ein Programm.</translation>
     </message>
     <message>
         <source>Error occupy while insert link text.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Einfügen des Linktextes ist ein Fehler aufgetreten.</translation>
     </message>
     <message>
         <source>Please Select a File</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie eine Datei</translation>
     </message>
 </context>
 <context>
@@ -1118,11 +1146,11 @@ count : %4</source>
     </message>
     <message>
         <source>%1 - Quarrow Notebook - [%2]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Quarrow Notebook - [%2]</translation>
     </message>
     <message>
         <source>%1 - Quarrow Notebook</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - Quarrow Notebook</translation>
     </message>
 </context>
 <context>
@@ -1148,7 +1176,7 @@ count : %4</source>
     <name>oxlin::app::NotebookApplication</name>
     <message>
         <source>Oxlin is running.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin läuft bereits.</translation>
     </message>
     <message>
         <source>Oxlin</source>
@@ -1156,11 +1184,11 @@ count : %4</source>
     </message>
     <message>
         <source>Loading notebook data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizbuchdaten werden geladen...</translation>
     </message>
     <message>
         <source>Oxlin Notebook: notes in folders and topics.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin Notebook: Notizen in Ordnern und Themen.</translation>
     </message>
 </context>
 <context>
@@ -1171,18 +1199,18 @@ count : %4</source>
     </message>
     <message>
         <source>You can&apos;t delete the opened book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das geöffnete Notizbuch kann nicht gelöscht werden.</translation>
     </message>
 </context>
 <context>
     <name>oxlin::app::NotebookController</name>
     <message>
         <source>Import from a file</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus einer Datei importieren</translation>
     </message>
     <message>
         <source>Import from a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus einem Ordner importieren</translation>
     </message>
     <message>
         <source>Oxlin</source>
@@ -1216,22 +1244,22 @@ count : %4</source>
     <name>oxlin::app::PortalHotkey</name>
     <message>
         <source>Show Oxlin</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxlin anzeigen</translation>
     </message>
 </context>
 <context>
     <name>oxlin::app::Prompter</name>
     <message>
         <source>All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*)</translation>
     </message>
     <message>
         <source>All Text file (*.txt *.log *.cpp *.h *.html *.rtf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Textdateien (*.txt *.log *.cpp *.h *.html *.rtf)</translation>
     </message>
     <message>
         <source>All image file (*.bmp *.jpg *.gif)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Bilddateien (*.bmp *.jpg *.gif)</translation>
     </message>
 </context>
 <context>
@@ -1242,74 +1270,74 @@ count : %4</source>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>Export As Web Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Webseiten exportieren</translation>
     </message>
     <message>
         <source>Export As Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Markdown exportieren</translation>
     </message>
     <message>
         <source>Cannot export to %1: it already exists. Choose a new folder name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Export nach %1 nicht möglich: Es ist bereits vorhanden. Wählen Sie einen neuen Ordnernamen.</translation>
     </message>
     <message>
         <source>Cannot create the folder %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The export was cancelled: %1 holds the %2 topics written before, and an index of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Export wurde abgebrochen: %1 enthält die %2 bis dahin geschriebenen Themen und ein Verzeichnis davon.</translation>
     </message>
     <message>
         <source>Exported %1 topics to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Themen nach %2 exportiert.</translation>
     </message>
     <message>
         <source>These could not be written:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese konnten nicht geschrieben werden:</translation>
     </message>
     <message>
         <source>Fonts, colours and alignment have no place in Markdown and were left out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftarten, Farben und Ausrichtung gibt es in Markdown nicht; sie wurden ausgelassen.</translation>
     </message>
     <message>
         <source>Export As PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF exportieren</translation>
     </message>
     <message>
         <source>The export was cancelled: no PDF was written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Export wurde abgebrochen: Es wurde kein PDF geschrieben.</translation>
     </message>
     <message>
         <source>Cannot write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Exported %1 topics on %2 pages to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Themen auf %2 Seiten nach %3 exportiert.</translation>
     </message>
     <message>
         <source>Exporting... %1 of %2 topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportieren... %1 von %2 Themen</translation>
     </message>
 </context>
 <context>
     <name>oxlin::app::SearchPresenter</name>
     <message>
         <source>no topic includes the keyword.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Thema enthält das Stichwort.</translation>
     </message>
     <message>
         <source>1 topic includes the keyword.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Thema enthält das Stichwort.</translation>
     </message>
     <message>
         <source>%1 topics include the keyword.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Themen enthalten das Stichwort.</translation>
     </message>
     <message>
         <source>Oxlin</source>
@@ -1654,29 +1682,29 @@ count : %4</source>
     <name>oxlin::app::SpellService</name>
     <message numerus="yes">
         <source>%n dictionary file(s) without a .dic file beside them left out: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Wörterbuchdatei ohne .dic-Datei daneben ausgelassen: %1</numerusform>
+            <numerusform>%n Wörterbuchdateien ohne .dic-Datei daneben ausgelassen: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>The word list %1 could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Wortliste %1 konnte nicht gelesen werden.</translation>
     </message>
     <message numerus="yes">
         <source>%n line(s) of the word list %1 hold no word and were left out.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile der Wortliste %1 enthält kein Wort und wurde ausgelassen.</numerusform>
+            <numerusform>%n Zeilen der Wortliste %1 enthalten kein Wort und wurden ausgelassen.</numerusform>
         </translation>
     </message>
     <message>
         <source>The dictionary could not be loaded: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Wörterbuch konnte nicht geladen werden: %1.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be added to the word list %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; konnte nicht zur Wortliste %2 hinzugefügt werden.</translation>
     </message>
 </context>
 <context>
@@ -1759,15 +1787,15 @@ count : %4</source>
     </message>
     <message>
         <source>Export as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF exportieren</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>The topic is empty: there is nothing to print.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Thema ist leer: Es gibt nichts zu drucken.</translation>
     </message>
 </context>
 <context>
@@ -1778,27 +1806,27 @@ count : %4</source>
     </message>
     <message>
         <source>Importing... %1 files</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren... %1 Dateien</translation>
     </message>
     <message>
         <source>Please Select a File</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie eine Datei</translation>
     </message>
     <message>
         <source>Import Markdown</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown importieren</translation>
     </message>
     <message>
         <source>Markdown files (*.md *.markdown)</source>
-        <translation type="unfinished"></translation>
+        <translation>Markdown-Dateien (*.md *.markdown)</translation>
     </message>
     <message>
         <source>The Markdown files could not be converted: there is no room for them in the temporary folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Markdown-Dateien konnten nicht umgewandelt werden: Im temporären Ordner ist kein Platz für sie.</translation>
     </message>
     <message>
         <source>These files could not be read:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Dateien konnten nicht gelesen werden:</translation>
     </message>
     <message>
         <source>Export</source>
@@ -1829,7 +1857,8 @@ count : %4</source>
     <message>
         <source>Oxlin has been update.<byte value="xd"/>
 Do you want to DOWNLOAD a new Version?</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt eine neue Version von Oxlin.<byte value="xd"/>
+Möchten Sie die neue Version HERUNTERLADEN?</translation>
     </message>
     <message>
         <source>Oxlin</source>
@@ -1859,26 +1888,367 @@ Do you want to DOWNLOAD a new Version?</source>
     <name>oxlin::app::WindowSystem</name>
     <message>
         <source>Always on Top has no effect here: under Wayland only the desktop decides which window stays above the others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer im Vordergrund wirkt hier nicht: Unter Wayland entscheidet allein die Arbeitsumgebung, welches Fenster über den anderen bleibt.</translation>
+    </message>
+</context>
+<context>
+    <name>oxlin::cli::Texts</name>
+    <message>
+        <source>%1 is not an item path: labels must not be empty, hold &quot;=&quot; or pass 255 bytes</source>
+        <translation>%1 ist kein Elementpfad: Bezeichnungen dürfen nicht leer sein, kein &quot;=&quot; enthalten und nicht länger als 255 Bytes sein</translation>
+    </message>
+    <message>
+        <source>%1 does not name a text topic (a label ending in .txt)</source>
+        <translation>%1 bezeichnet kein Textthema (eine Bezeichnung, die auf .txt endet)</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot read the package %1: it is damaged or not a notebook package</source>
+        <translation>das Paket %1 kann nicht gelesen werden: Es ist beschädigt oder kein Notizbuchpaket</translation>
+    </message>
+    <message>
+        <source>the notebook %1 is open in Oxlin (its working folder %2 exists); close that notebook in Oxlin first</source>
+        <translation>das Notizbuch %1 ist in Oxlin geöffnet (sein Arbeitsordner %2 existiert); schließen Sie dieses Notizbuch zuerst in Oxlin</translation>
+    </message>
+    <message>
+        <source>cannot add to %1 in %2: its topic is damaged</source>
+        <translation>zu %1 in %2 kann nichts hinzugefügt werden: Sein Thema ist beschädigt</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot read the tree of %1: its %2 is missing or damaged</source>
+        <translation>der Baum von %1 kann nicht gelesen werden: Seine Datei %2 fehlt oder ist beschädigt</translation>
+    </message>
+    <message>
+        <source>usage: oxlin COMMAND ARGUMENTS
+
+commands:</source>
+        <translation>Aufruf: oxlin BEFEHL ARGUMENTE
+
+Befehle:</translation>
+    </message>
+    <message>
+        <source>usage: oxlin %1 %2</source>
+        <translation>Aufruf: oxlin %1 %2</translation>
+    </message>
+    <message>
+        <source>usage: oxlin COMMAND ARGUMENTS (oxlin --help lists the commands)</source>
+        <translation>Aufruf: oxlin BEFEHL ARGUMENTE (oxlin --help listet die Befehle auf)</translation>
+    </message>
+    <message>
+        <source>cannot create a temporary folder</source>
+        <translation>ein temporärer Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>cannot read the package %1: no such file</source>
+        <translation>das Paket %1 kann nicht gelesen werden: Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>cannot read the tree of %1</source>
+        <translation>der Baum von %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: out of memory</source>
+        <translation>%1: nicht genügend Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>cannot start %1, which reads rich text (looked for %2 and %3): %4</source>
+        <translation>%1, das Rich Text liest, kann nicht gestartet werden (gesucht als %2 und %3): %4</translation>
+    </message>
+    <message>
+        <source>nothing was merged: %1 is as it was</source>
+        <translation>nichts wurde zusammengeführt: %1 ist unverändert</translation>
+    </message>
+    <message>
+        <source>cannot merge: the tree of %1 is damaged; nothing was changed</source>
+        <translation>Zusammenführen nicht möglich: Der Baum von %1 ist beschädigt; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>changed on both sides, kept twice: %1 (theirs as %2)</source>
+        <translation>auf beiden Seiten geändert, doppelt behalten: %1 (die andere Fassung als %2)</translation>
+    </message>
+    <message>
+        <source>deleted on one side and changed on the other, kept: %1</source>
+        <translation>auf einer Seite gelöscht und auf der anderen geändert, behalten: %1</translation>
+    </message>
+    <message>
+        <source>(damaged)</source>
+        <translation>(beschädigt)</translation>
+    </message>
+    <message>
+        <source>(a file of %1 bytes)</source>
+        <translation>(eine Datei mit %1 Bytes)</translation>
+    </message>
+    <message>
+        <source>append text (a file, or the standard input) to a text topic, making it if needed</source>
+        <translation>Text (aus einer Datei oder der Standardeingabe) an ein Textthema anhängen, das bei Bedarf angelegt wird</translation>
+    </message>
+    <message>
+        <source>merge the changes made since BASE in THEIRS into OURS (a git merge driver)</source>
+        <translation>die seit BASE in THEIRS gemachten Änderungen in OURS zusammenführen (ein Merge-Treiber für git)</translation>
+    </message>
+    <message>
+        <source>print the tree and each topic&apos;s text in tree order</source>
+        <translation>den Baum und den Text jedes Themas in Baumreihenfolge ausgeben</translation>
+    </message>
+    <message>
+        <source>%1 was not searched: its text is larger than %2 MiB</source>
+        <translation>%1 wurde nicht durchsucht: Sein Text ist größer als %2 MiB</translation>
+    </message>
+    <message>
+        <source>%1 of %2 topics exported</source>
+        <translation>%1 von %2 Themen exportiert</translation>
+    </message>
+    <message>
+        <source>cannot export to %1: it already exists</source>
+        <translation>Export nach %1 nicht möglich: Es ist bereits vorhanden</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>exported %1 pages, %2 files, %3 pictures and %4 folders to %5</source>
+        <translation>%1 Seiten, %2 Dateien, %3 Bilder und %4 Ordner nach %5 exportiert</translation>
+    </message>
+    <message>
+        <source>cannot read the topic %1</source>
+        <translation>das Thema %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>exported %1 topics on %2 pages to %3</source>
+        <translation>%1 Themen auf %2 Seiten nach %3 exportiert</translation>
+    </message>
+    <message>
+        <source>usage: oxlin export PACKAGE ITEM\PATH DEST --as html|markdown|pdf</source>
+        <translation>Aufruf: oxlin export PACKAGE ITEM\PATH DEST --as html|markdown|pdf</translation>
+    </message>
+    <message>
+        <source>%1 holds no item %2</source>
+        <translation>%1 enthält kein Element %2</translation>
+    </message>
+    <message>
+        <source>cannot make a temporary folder for the Markdown files</source>
+        <translation>für die Markdown-Dateien kann kein temporärer Ordner angelegt werden</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>cannot write the converted Markdown files in %1</source>
+        <translation>die umgewandelten Markdown-Dateien können nicht in %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 is too large to read (more than %2 MiB)</source>
+        <translation>%1 ist zu groß zum Lesen (mehr als %2 MiB)</translation>
+    </message>
+    <message>
+        <source>not enough memory to read the topic</source>
+        <translation>nicht genügend Arbeitsspeicher, um das Thema zu lesen</translation>
+    </message>
+    <message>
+        <source>print a topic&apos;s text, or write it back as RTF (plain text stays plain)</source>
+        <translation>den Text eines Themas ausgeben oder ihn als RTF zurückschreiben (reiner Text bleibt rein)</translation>
+    </message>
+    <message>
+        <source>usage: oxlin rtf text FILE | oxlin rtf rewrite IN OUT</source>
+        <translation>Aufruf: oxlin rtf text FILE | oxlin rtf rewrite IN OUT</translation>
+    </message>
+    <message>
+        <source>usage: oxlin search PACKAGE KEYWORD [--match-case] [--titles]</source>
+        <translation>Aufruf: oxlin search PACKAGE KEYWORD [--match-case] [--titles]</translation>
+    </message>
+    <message>
+        <source>list the topics whose text (or, with --titles, whose label) holds a keyword</source>
+        <translation>die Themen auflisten, deren Text (oder, mit --titles, deren Bezeichnung) ein Stichwort enthält</translation>
+    </message>
+    <message>
+        <source>cannot unpack %1: it is missing, damaged or not a notebook package</source>
+        <translation>%1 kann nicht entpackt werden: Es fehlt, ist beschädigt oder kein Notizbuchpaket</translation>
+    </message>
+    <message>
+        <source>skipped member &quot;%1&quot;: not a plain file name</source>
+        <translation>Eintrag &quot;%1&quot; übersprungen: kein einfacher Dateiname</translation>
+    </message>
+    <message>
+        <source>skipped member &quot;%1&quot;: an earlier member has the same name in another letter case</source>
+        <translation>Eintrag &quot;%1&quot; übersprungen: Ein früherer Eintrag hat denselben Namen in anderer Groß-/Kleinschreibung</translation>
+    </message>
+    <message>
+        <source>cannot write member &quot;%1&quot; into %2</source>
+        <translation>Eintrag &quot;%1&quot; kann nicht nach %2 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>compress a file into the notebook&apos;s gzip format</source>
+        <translation>eine Datei in das gzip-Format des Notizbuchs komprimieren</translation>
+    </message>
+    <message>
+        <source>cannot compress %1 into %2</source>
+        <translation>%1 kann nicht nach %2 komprimiert werden</translation>
+    </message>
+    <message>
+        <source>decompress a gzip (or single-entry zip) file</source>
+        <translation>eine gzip-Datei (oder eine zip-Datei mit einem Eintrag) entpacken</translation>
+    </message>
+    <message>
+        <source>cannot decompress %1: it is missing, damaged or not a gzip or single-entry zip file</source>
+        <translation>%1 kann nicht entpackt werden: Es fehlt, ist beschädigt oder keine gzip-Datei bzw. zip-Datei mit einem Eintrag</translation>
+    </message>
+    <message>
+        <source>pack the .xtz files of a folder into a notebook package</source>
+        <translation>die .xtz-Dateien eines Ordners in ein Notizbuchpaket packen</translation>
+    </message>
+    <message>
+        <source>cannot pack %1 into %2</source>
+        <translation>%1 kann nicht in %2 gepackt werden</translation>
+    </message>
+    <message>
+        <source>unpack a notebook package into a folder</source>
+        <translation>ein Notizbuchpaket in einen Ordner entpacken</translation>
+    </message>
+    <message>
+        <source>the notebook %1 is being changed by another oxlin import; try again once it has ended</source>
+        <translation>das Notizbuch %1 wird gerade von einem anderen oxlin-Import geändert; versuchen Sie es erneut, wenn dieser beendet ist</translation>
+    </message>
+    <message>
+        <source>cannot read the package %1: no such notebook package (NAME.xzz)</source>
+        <translation>das Paket %1 kann nicht gelesen werden: kein solches Notizbuchpaket (NAME.xzz)</translation>
+    </message>
+    <message>
+        <source>cannot import %1: no such file or folder</source>
+        <translation>%1 kann nicht importiert werden: keine solche Datei und kein solcher Ordner</translation>
+    </message>
+    <message>
+        <source>cannot write in %1</source>
+        <translation>in %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>usage: oxlin import PACKAGE PATH... [--into ITEM\PATH] [--markdown]</source>
+        <translation>Aufruf: oxlin import PACKAGE PATH... [--into ITEM\PATH] [--markdown]</translation>
+    </message>
+    <message>
+        <source>cannot open %1: its name cannot be a notebook&apos;s</source>
+        <translation>%1 kann nicht geöffnet werden: Sein Name kann nicht der eines Notizbuchs sein</translation>
+    </message>
+    <message>
+        <source>could not save the notebook: %1; what was imported is kept in %2</source>
+        <translation>das Notizbuch konnte nicht gespeichert werden: %1; das Importierte bleibt in %2 erhalten</translation>
+    </message>
+    <message>
+        <source>imported %1 topics and %2 folders into %3</source>
+        <translation>%1 Themen und %2 Ordner nach %3 importiert</translation>
+    </message>
+    <message>
+        <source>usage: oxlin export PACKAGE ITEM\PATH DEST [--force]</source>
+        <translation>Aufruf: oxlin export PACKAGE ITEM\PATH DEST [--force]</translation>
+    </message>
+    <message>
+        <source>cannot export to %1: it already exists (--force replaces it)</source>
+        <translation>Export nach %1 nicht möglich: Es ist bereits vorhanden (--force ersetzt es)</translation>
+    </message>
+    <message>
+        <source>cannot export to %1: it is a folder</source>
+        <translation>Export nach %1 nicht möglich: Es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>cannot export %1 to %2</source>
+        <translation>%1 kann nicht nach %2 exportiert werden</translation>
+    </message>
+    <message>
+        <source>exported %1 files and %2 folders to %3</source>
+        <translation>%1 Dateien und %2 Ordner nach %3 exportiert</translation>
+    </message>
+    <message>
+        <source>import files and folders into a notebook as topics and folders (--markdown: .md files as rich-text topics)</source>
+        <translation>Dateien und Ordner als Themen und Ordner in ein Notizbuch importieren (--markdown: .md-Dateien als Rich-Text-Themen)</translation>
+    </message>
+    <message>
+        <source>export a topic as a file (--force replaces an existing one) or a folder (\ for the whole notebook) as a new folder; --as writes web pages, Markdown files or one PDF</source>
+        <translation>ein Thema als Datei (--force ersetzt eine vorhandene) oder einen Ordner (\ für das ganze Notizbuch) als neuen Ordner exportieren; --as schreibt Webseiten, Markdown-Dateien oder ein PDF</translation>
+    </message>
+    <message>
+        <source>the tree of %1 is damaged: %2 overlong lines and %3 overlong labels skipped, %4 unnamed folders, %5 topic ids renumbered, %6 topics dropped</source>
+        <translation>der Baum von %1 ist beschädigt: %2 überlange Zeilen und %3 überlange Bezeichnungen übersprungen, %4 unbenannte Ordner, %5 Themennummern neu vergeben, %6 Themen verworfen</translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation>%1 ist bereits vorhanden</translation>
+    </message>
+    <message>
+        <source>cannot prepare the notebook</source>
+        <translation>das Notizbuch kann nicht vorbereitet werden</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>cannot compress %1</source>
+        <translation>%1 kann nicht komprimiert werden</translation>
+    </message>
+    <message>
+        <source>list the folders and topics of a notebook package</source>
+        <translation>die Ordner und Themen eines Notizbuchpakets auflisten</translation>
+    </message>
+    <message>
+        <source>create an empty notebook package</source>
+        <translation>ein leeres Notizbuchpaket anlegen</translation>
+    </message>
+    <message>
+        <source>make a notebook package of a folder tree of files (folders and topics in name order)</source>
+        <translation>ein Notizbuchpaket aus einem Ordnerbaum von Dateien erstellen (Ordner und Themen in Namensreihenfolge)</translation>
+    </message>
+</context>
+<context>
+    <name>oxlin::publish::PdfExport</name>
+    <message>
+        <source>A file, not shown here.</source>
+        <translation>Eine Datei, hier nicht angezeigt.</translation>
+    </message>
+</context>
+<context>
+    <name>oxlin::spelling::Speller</name>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation>%1 ist leer</translation>
+    </message>
+    <message>
+        <source>%1 does not start with its word count</source>
+        <translation>%1 beginnt nicht mit seiner Wortanzahl</translation>
     </message>
 </context>
 <context>
     <name>oxlin::viewer::ViewerApplication</name>
     <message>
         <source>Vistelo cannot create its working folder in &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vistelo kann seinen Arbeitsordner in &quot;%1&quot; nicht anlegen.</translation>
     </message>
     <message>
         <source>The notebook package &quot;%1&quot; is damaged and could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Notizbuchpaket &quot;%1&quot; ist beschädigt und konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Vistelo: reads an Oxlin notebook package without changing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vistelo: liest ein Oxlin-Notizbuchpaket, ohne es zu verändern.</translation>
     </message>
     <message>
         <source>The notebook package to show (default: OxlinHelp.xzz beside the program).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das anzuzeigende Notizbuchpaket (Vorgabe: OxlinHelp.xzz neben dem Programm).</translation>
     </message>
 </context>
 <context>
@@ -1892,19 +2262,19 @@ Do you want to DOWNLOAD a new Version?</source>
     <name>oxlin::viewer::ViewerRules</name>
     <message>
         <source>%1 - [%2]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 - [%2]</translation>
     </message>
     <message>
         <source>OxlinViewer</source>
-        <translation type="unfinished"></translation>
+        <translation>OxlinViewer</translation>
     </message>
     <message>
         <source>Vistelo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vistelo</translation>
     </message>
     <message>
         <source>File not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei nicht gefunden.</translation>
     </message>
 </context>
 <context>

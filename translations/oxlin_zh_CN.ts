@@ -1889,6 +1889,345 @@ Do you want to DOWNLOAD a new Version?</source>
     </message>
 </context>
 <context>
+    <name>oxlin::cli::Texts</name>
+    <message>
+        <source>%1 is not an item path: labels must not be empty, hold &quot;=&quot; or pass 255 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not name a text topic (a label ending in .txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the package %1: it is damaged or not a notebook package</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the notebook %1 is open in Oxlin (its working folder %2 exists); close that notebook in Oxlin first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot add to %1 in %2: its topic is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the tree of %1: its %2 is missing or damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: oxlin COMMAND ARGUMENTS
+
+commands:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: oxlin %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: oxlin COMMAND ARGUMENTS (oxlin --help lists the commands)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot create a temporary folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the package %1: no such file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the tree of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: out of memory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot start %1, which reads rich text (looked for %2 and %3): %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing was merged: %1 is as it was</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot merge: the tree of %1 is damaged; nothing was changed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>changed on both sides, kept twice: %1 (theirs as %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>deleted on one side and changed on the other, kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(damaged)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(a file of %1 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>append text (a file, or the standard input) to a text topic, making it if needed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>merge the changes made since BASE in THEIRS into OURS (a git merge driver)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print the tree and each topic&apos;s text in tree order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was not searched: its text is larger than %2 MiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 topics exported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot export to %1: it already exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exported %1 pages, %2 files, %3 pictures and %4 folders to %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the topic %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exported %1 topics on %2 pages to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: oxlin export PACKAGE ITEM\PATH DEST --as html|markdown|pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds no item %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot make a temporary folder for the Markdown files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the converted Markdown files in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is too large to read (more than %2 MiB)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not enough memory to read the topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>print a topic&apos;s text, or write it back as RTF (plain text stays plain)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: oxlin rtf text FILE | oxlin rtf rewrite IN OUT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: oxlin search PACKAGE KEYWORD [--match-case] [--titles]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list the topics whose text (or, with --titles, whose label) holds a keyword</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot unpack %1: it is missing, damaged or not a notebook package</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>skipped member &quot;%1&quot;: not a plain file name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>skipped member &quot;%1&quot;: an earlier member has the same name in another letter case</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write member &quot;%1&quot; into %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>compress a file into the notebook&apos;s gzip format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot compress %1 into %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>decompress a gzip (or single-entry zip) file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot decompress %1: it is missing, damaged or not a gzip or single-entry zip file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pack the .xtz files of a folder into a notebook package</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot pack %1 into %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unpack a notebook package into a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the notebook %1 is being changed by another oxlin import; try again once it has ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot read the package %1: no such notebook package (NAME.xzz)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot import %1: no such file or folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: oxlin import PACKAGE PATH... [--into ITEM\PATH] [--markdown]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open %1: its name cannot be a notebook&apos;s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not save the notebook: %1; what was imported is kept in %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>imported %1 topics and %2 folders into %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>usage: oxlin export PACKAGE ITEM\PATH DEST [--force]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot export to %1: it already exists (--force replaces it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot export to %1: it is a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot export %1 to %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>exported %1 files and %2 folders to %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>import files and folders into a notebook as topics and folders (--markdown: .md files as rich-text topics)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>export a topic as a file (--force replaces an existing one) or a folder (\ for the whole notebook) as a new folder; --as writes web pages, Markdown files or one PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the tree of %1 is damaged: %2 overlong lines and %3 overlong labels skipped, %4 unnamed folders, %5 topic ids renumbered, %6 topics dropped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot prepare the notebook</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot compress %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>list the folders and topics of a notebook package</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>create an empty notebook package</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>make a notebook package of a folder tree of files (folders and topics in name order)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>oxlin::publish::PdfExport</name>
+    <message>
+        <source>A file, not shown here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>oxlin::spelling::Speller</name>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not start with its word count</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>oxlin::viewer::ViewerApplication</name>
     <message>
         <source>Vistelo cannot create its working folder in &quot;%1&quot;.</source>

@@ -41,14 +41,13 @@ bool validLabels(const QStringList& labels, const QString& itemPath) {
     for (const QString& label : labels)
         if (label.isEmpty() || label.contains(u'=') ||
             label.toUtf8().size() > tree::tree_file_format::kMaxLabelBytes) {
-            complain(QStringLiteral("%1 is not an item path: labels must not be empty, hold "
-                                    "\"=\" or pass 255 bytes")
+            complain(Texts::tr("%1 is not an item path: labels must not be empty, hold "
+                               "\"=\" or pass 255 bytes")
                          .arg(itemPath));
             return false;
         }
     if (tree::topicKind(labels.last()) != tree::TopicKind::Text) {
-        complain(
-            QStringLiteral("%1 does not name a text topic (a label ending in .txt)").arg(itemPath));
+        complain(Texts::tr("%1 does not name a text topic (a label ending in .txt)").arg(itemPath));
         return false;
     }
     return true;
@@ -62,7 +61,7 @@ bool readInput(const QString& source, QByteArray& text) {
     if (opened)
         text = file.readAll();
     if (!opened || file.error() != QFileDevice::NoError) {
-        complain(QStringLiteral("cannot read %1: %2").arg(source, file.errorString()));
+        complain(Texts::tr("cannot read %1: %2").arg(source, file.errorString()));
         return false;
     }
     return true;
@@ -79,7 +78,7 @@ bool readNotebook(const QString& package, merge::NotebookContent& content) {
     }
     if (readPackageContent(package, content).ok())
         return true;
-    complain(QStringLiteral("cannot read the package %1: it is damaged or not a notebook package")
+    complain(Texts::tr("cannot read the package %1: it is damaged or not a notebook package")
                  .arg(package));
     return false;
 }
@@ -149,8 +148,8 @@ int addText(const QString& package, const QString& itemPath, const QString& sour
     const QFileInfo info(package);
     const QString working = info.dir().filePath(info.completeBaseName());
     if (session::NotebookSession::pathExists(working)) {
-        complain(QStringLiteral("the notebook %1 is open in Oxlin (its working folder %2 "
-                                "exists); close that notebook in Oxlin first")
+        complain(Texts::tr("the notebook %1 is open in Oxlin (its working folder %2 "
+                           "exists); close that notebook in Oxlin first")
                      .arg(package, QDir::toNativeSeparators(working)));
         return kFailure;
     }
@@ -162,13 +161,12 @@ int addText(const QString& package, const QString& itemPath, const QString& sour
         !readNotebook(package, content))
         return kFailure;
     if (!addToContent(content, labels, text)) {
-        complain(
-            QStringLiteral("cannot add to %1 in %2: its topic is damaged").arg(itemPath, package));
+        complain(Texts::tr("cannot add to %1 in %2: its topic is damaged").arg(itemPath, package));
         return kFailure;
     }
     const store::Status written = merge::writePackageContent(content, package);
     if (!written.ok()) {
-        complain(QStringLiteral("cannot write %1: %2").arg(package, written.toString()));
+        complain(Texts::tr("cannot write %1: %2").arg(package, written.toString()));
         return kFailure;
     }
     return kSuccess;

@@ -9,12 +9,16 @@
 #include "core/transfer/source_files.h"
 #include "core/tree/tree_file.h"
 #include "core/tree/tree_outline.h"
+#include "messages/translations.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <optional>
 
@@ -45,7 +49,7 @@ std::optional<store::IniDocument> readTreeDocument(const QString& package,
     QByteArray stored, text;
     if (!reader.read(QLatin1String(paths::kCompressedTreeFileName), stored) ||
         !store::decompressBuffer(stored, text).ok()) {
-        complain(QStringLiteral("cannot read the tree of %1: its %2 is missing or damaged")
+        complain(Texts::tr("cannot read the tree of %1: its %2 is missing or damaged")
                      .arg(package, QLatin1String(paths::kCompressedTreeFileName)));
         return std::nullopt;
     }
@@ -57,24 +61,63 @@ void printHelp(const std::vector<Command>& commands) {
     // line, and the summary goes below, in its column, so none is pushed out.
     constexpr int kNameWidth = 10;
     constexpr int kArgumentsWidth = 24;
-    std::printf("usage: oxlin COMMAND ARGUMENTS\n\ncommands:\n");
+    printLine(Texts::tr("usage: oxlin COMMAND ARGUMENTS\n\ncommands:"));
     for (const Command& command : commands) {
         if (std::strlen(command.arguments) <= std::size_t(kArgumentsWidth)) {
             std::printf("  %-*s %-*s %s\n", kNameWidth, command.name, kArgumentsWidth,
-                        command.arguments, command.summary);
+                        command.arguments, qUtf8Printable(Texts::tr(command.summary)));
         } else {
             std::printf("  %-*s %s\n", kNameWidth, command.name, command.arguments);
-            std::printf("  %*s %*s %s\n", kNameWidth, "", kArgumentsWidth, "", command.summary);
+            std::printf("  %*s %*s %s\n", kNameWidth, "", kArgumentsWidth, "",
+                        qUtf8Printable(Texts::tr(command.summary)));
         }
     }
 }
 
+void printUsage(const QString& text) {
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
 int usage(const Command* command) {
     if (command)
-        std::fprintf(stderr, "usage: oxlin %s %s\n", command->name, command->arguments);
+        printUsage(Texts::tr("usage: oxlin %1 %2")
+                       .arg(QLatin1String(command->name), QLatin1String(command->arguments)));
     else
-        std::fprintf(stderr, "usage: oxlin COMMAND ARGUMENTS (oxlin --help lists the commands)\n");
+        printUsage(Texts::tr("usage: oxlin COMMAND ARGUMENTS (oxlin --help lists the commands)"));
     return kUsage;
+}
+
+// The folder our translations are found from: this program's own, or the
+// programs' folder when this one is installed apart from them. No
+// application object exists yet to ask.
+QString programsFolder(const char* programsFromHere) {
+    const QString own =
+        QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()).path();
+    if (!*programsFromHere ||
+        QFileInfo::exists(QDir(own).filePath(QLatin1String(messages::kTranslationsFolderName))))
+        return own;
+    return QDir::cleanPath(QDir(own).filePath(QLatin1String(programsFromHere)));
+}
+
+// Our texts in the user's language. Translators need an application object,
+// which takes milliseconds to make, so one is made, when the program has
+// none, only when there is a translation to install: in English the tool
+// starts as fast as without one.
+std::unique_ptr<QCoreApplication> speakUsersLanguage(const char* programsFromHere) {
+    std::unique_ptr<QTranslator> translation =
+        messages::loadTranslation(programsFolder(programsFromHere));
+    if (!translation)
+        return nullptr;
+    std::unique_ptr<QCoreApplication> app;
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "oxlin";
+        static char* argv[] = {name, nullptr};
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    translation->setParent(QCoreApplication::instance());
+    QCoreApplication::installTranslator(translation.release());
+    return app;
 }
 
 } // namespace
@@ -99,17 +142,16 @@ void complain(const QString& text) {
 
 bool unpackForReading(const QString& package, const QString& folder) {
     if (folder.isEmpty()) {
-        complain(QStringLiteral("cannot create a temporary folder"));
+        complain(Texts::tr("cannot create a temporary folder"));
         return false;
     }
     if (!QFileInfo(package).isFile()) {
-        complain(QStringLiteral("cannot read the package %1: no such file").arg(package));
+        complain(Texts::tr("cannot read the package %1: no such file").arg(package));
         return false;
     }
     if (!store::unpackPackage(folder, package).ok()) {
-        complain(
-            QStringLiteral("cannot read the package %1: it is damaged or not a notebook package")
-                .arg(package));
+        complain(Texts::tr("cannot read the package %1: it is damaged or not a notebook package")
+                     .arg(package));
         return false;
     }
     return true;
@@ -117,13 +159,12 @@ bool unpackForReading(const QString& package, const QString& folder) {
 
 bool openForReading(const QString& package, store::PackageReader& reader) {
     if (!QFileInfo(package).isFile()) {
-        complain(QStringLiteral("cannot read the package %1: no such file").arg(package));
+        complain(Texts::tr("cannot read the package %1: no such file").arg(package));
         return false;
     }
     if (!reader.open(package)) {
-        complain(
-            QStringLiteral("cannot read the package %1: it is damaged or not a notebook package")
-                .arg(package));
+        complain(Texts::tr("cannot read the package %1: it is damaged or not a notebook package")
+                     .arg(package));
         return false;
     }
     return true;
@@ -154,12 +195,12 @@ bool readPackageTree(const QString& package, const QTemporaryDir& folder, tree::
              store::resolveInFolder(folder.path(), QLatin1String(paths::kCompressedTreeFileName)),
              treeFile)
              .ok()) {
-        complain(QStringLiteral("cannot read the tree of %1: its %2 is missing or damaged")
+        complain(Texts::tr("cannot read the tree of %1: its %2 is missing or damaged")
                      .arg(package, QLatin1String(paths::kCompressedTreeFileName)));
         return false;
     }
     if (!tree::loadTree(tree, treeFile, nullptr, notes)) {
-        complain(QStringLiteral("cannot read the tree of %1").arg(package));
+        complain(Texts::tr("cannot read the tree of %1").arg(package));
         return false;
     }
     return true;
@@ -190,15 +231,18 @@ int run(const QStringList& arguments, const RichTextCommands& richText) {
         try {
             return command.action(rest);
         } catch (const std::bad_alloc&) {
-            complain(QStringLiteral("%1: out of memory").arg(name));
+            complain(Texts::tr("%1: out of memory").arg(name));
             return kFailure;
         }
     }
     return usage(nullptr);
 }
 
-int runProgram(int argc, char** argv, const RichTextCommands& richText) {
+int runProgram(int argc, char** argv, const RichTextCommands& richText,
+               const ApplicationMaker& makeApplication, const char* programsFromHere) {
     qInstallMessageHandler(quietMessages);
+    const std::unique_ptr<QCoreApplication> made = makeApplication ? makeApplication() : nullptr;
+    const std::unique_ptr<QCoreApplication> app = speakUsersLanguage(programsFromHere);
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         // A path need not be UTF-8: its bytes are kept for the commands that open it.

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QStringList>
 
 class QTemporaryDir;
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace oxlin::search {
@@ -20,6 +22,11 @@ struct TreeLoadNotes;
 } // namespace oxlin::tree
 
 namespace oxlin::cli {
+
+// The tool's own words, in the user's language through the programs' translations.
+class Texts {
+    Q_DECLARE_TR_FUNCTIONS(oxlin::cli::Texts)
+};
 
 // Exit codes shared by every subcommand.
 enum ExitCode { kSuccess = 0, kFailure = 1, kUsage = 2 };
@@ -106,8 +113,15 @@ bool readPackageTree(const QString& package, const QTemporaryDir& folder, tree::
 // Runs one subcommand; `arguments` excludes the program name.
 int run(const QStringList& arguments, const RichTextCommands& richText);
 
-// What both programs' main() do: quiets Qt's start-up chatter, decodes the
-// arguments and runs the one subcommand.
-int runProgram(int argc, char** argv, const RichTextCommands& richText);
+// The application object a program's commands run in.
+using ApplicationMaker = std::function<std::unique_ptr<QCoreApplication>()>;
+
+// What both programs' main() do: quiets Qt's start-up chatter, makes the
+// application with `makeApplication` (when given), installs the translation
+// for the user's language, decodes the arguments and runs the one
+// subcommand. `programsFromHere` leads from this program's folder to the
+// other programs' when it is installed apart from them.
+int runProgram(int argc, char** argv, const RichTextCommands& richText,
+               const ApplicationMaker& makeApplication = {}, const char* programsFromHere = "");
 
 } // namespace oxlin::cli

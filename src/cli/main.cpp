@@ -51,9 +51,11 @@ int handOver(int argc, char** argv) {
         execv(path.c_str(), arguments.data());
         error = errno;
     }
-    std::fprintf(stderr,
-                 "oxlin: cannot start %s, which reads rich text (looked for %s and %s): %s\n",
-                 kCompanion, candidates[0].c_str(), candidates[1].c_str(), std::strerror(error));
+    oxlin::cli::complain(
+        oxlin::cli::Texts::tr("cannot start %1, which reads rich text (looked for %2 and %3): %4")
+            .arg(QLatin1String(kCompanion), QString::fromLocal8Bit(candidates[0].c_str()),
+                 QString::fromLocal8Bit(candidates[1].c_str()),
+                 QString::fromLocal8Bit(std::strerror(error))));
     return oxlin::cli::kFailure;
 }
 

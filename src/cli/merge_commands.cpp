@@ -21,9 +21,9 @@ bool readSide(const QString& package, merge::NotebookContent& content, bool empt
     if (read.ok())
         return true;
     complain(read.code() == store::Status::Code::NotFound
-                 ? QStringLiteral("cannot read the package %1: no such file").arg(package)
-                 : QStringLiteral("cannot read the package %1: it is damaged or not a "
-                                  "notebook package")
+                 ? Texts::tr("cannot read the package %1: no such file").arg(package)
+                 : Texts::tr("cannot read the package %1: it is damaged or not a "
+                             "notebook package")
                        .arg(package));
     return false;
 }
@@ -47,30 +47,29 @@ int mergePackages(const QString& base, const QString& ours, const QString& their
     merge::NotebookContent baseContent, ourContent, theirContent, result;
     if (!readSide(base, baseContent, true) || !readSide(ours, ourContent, false) ||
         !readSide(theirs, theirContent, false)) {
-        complain(QStringLiteral("nothing was merged: %1 is as it was").arg(ours));
+        complain(Texts::tr("nothing was merged: %1 is as it was").arg(ours));
         return kFailure;
     }
     merge::MergeReport report;
     const store::Status merged =
         merge::mergeNotebooks(baseContent, ourContent, theirContent, result, report);
     if (!merged.ok()) {
-        complain(QStringLiteral("cannot merge: the tree of %1 is damaged; nothing was changed")
+        complain(Texts::tr("cannot merge: the tree of %1 is damaged; nothing was changed")
                      .arg(merged.path()));
         return kFailure;
     }
     if (report.changed) {
         const store::Status written = merge::writePackageContent(result, ours);
         if (!written.ok()) {
-            complain(QStringLiteral("cannot write %1: %2").arg(ours, written.toString()));
+            complain(Texts::tr("cannot write %1: %2").arg(ours, written.toString()));
             return kFailure;
         }
     }
     for (const QString& path : report.keptTwice)
-        printLine(QStringLiteral("changed on both sides, kept twice: %1 (theirs as %2)")
+        printLine(Texts::tr("changed on both sides, kept twice: %1 (theirs as %2)")
                       .arg(path, merge::otherCopyLabel(path.section(u'\\', -1))));
     for (const QString& path : report.keptDespiteDelete)
-        printLine(
-            QStringLiteral("deleted on one side and changed on the other, kept: %1").arg(path));
+        printLine(Texts::tr("deleted on one side and changed on the other, kept: %1").arg(path));
     return std::fflush(stdout) == 0 ? kSuccess : kFailure;
 }
 
@@ -94,12 +93,12 @@ int showPackage(const QString& package,
         const QString member = merge::NotebookContent::topicMember(item.record->fileId);
         QByteArray stored;
         if (!content.text(member, stored)) {
-            printIndented(QStringLiteral("(damaged)"));
+            printIndented(Texts::tr("(damaged)"));
             complete = false;
         } else if (tree::isSearchableLabel(item.label)) {
             printIndented(visibleText(stored));
         } else {
-            printIndented(QStringLiteral("(a file of %1 bytes)").arg(stored.size()));
+            printIndented(Texts::tr("(a file of %1 bytes)").arg(stored.size()));
         }
     });
     return std::fflush(stdout) == 0 && complete ? kSuccess : kFailure;
@@ -108,15 +107,22 @@ int showPackage(const QString& package,
 std::vector<Command> mergeCommands(const RichTextCommands& richText) {
     return {
         {"add", "PACKAGE ITEM\\PATH [FILE|-]",
-         "append text (a file, or the standard input) to a text topic, making it if needed", 2, 3,
+         QT_TRANSLATE_NOOP(
+             "oxlin::cli::Texts",
+             "append text (a file, or the standard input) to a text topic, making it if needed"),
+         2, 3,
          [](const QStringList& a) {
              return addText(a[0], a[1], a.size() > 2 ? a[2] : QStringLiteral("-"));
          }},
         {"merge", "BASE OURS THEIRS",
-         "merge the changes made since BASE in THEIRS into OURS (a git merge driver)", 3, 3,
-         [](const QStringList& a) { return mergePackages(a[0], a[1], a[2]); }},
-        {"show", "PACKAGE", "print the tree and each topic's text in tree order", 1, 1,
-         [richText](const QStringList& a) { return richText.show(a[0]); }},
+         QT_TRANSLATE_NOOP(
+             "oxlin::cli::Texts",
+             "merge the changes made since BASE in THEIRS into OURS (a git merge driver)"),
+         3, 3, [](const QStringList& a) { return mergePackages(a[0], a[1], a[2]); }},
+        {"show", "PACKAGE",
+         QT_TRANSLATE_NOOP("oxlin::cli::Texts",
+                           "print the tree and each topic's text in tree order"),
+         1, 1, [richText](const QStringList& a) { return richText.show(a[0]); }},
     };
 }
 

@@ -8,13 +8,18 @@ namespace oxlin::cli {
 std::vector<Command> rtfCommands(const RichTextCommands& richText) {
     return {
         {"rtf", "text FILE | rewrite IN OUT",
-         "print a topic's text, or write it back as RTF (plain text stays plain)", 2, 3,
+         QT_TRANSLATE_NOOP(
+             "oxlin::cli::Texts",
+             "print a topic's text, or write it back as RTF (plain text stays plain)"),
+         2, 3,
          [richText](const QStringList& a) {
              const bool text = a[0] == QLatin1String("text") && a.size() == 2;
              const bool rewrite = a[0] == QLatin1String("rewrite") && a.size() == 3;
              if (text || rewrite)
                  return richText.rtf(a);
-             std::fprintf(stderr, "usage: oxlin rtf text FILE | oxlin rtf rewrite IN OUT\n");
+             std::fprintf(
+                 stderr, "%s\n",
+                 qPrintable(Texts::tr("usage: oxlin rtf text FILE | oxlin rtf rewrite IN OUT")));
              return int(kUsage);
          }},
     };

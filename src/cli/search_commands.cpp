@@ -43,7 +43,9 @@ int searchPackage(const QStringList& arguments, const RichTextCommands& richText
             positional.append(argument);
     }
     if (unknownOption || positional.size() != 2 || positional[1].isEmpty()) {
-        std::fprintf(stderr, "usage: oxlin search PACKAGE KEYWORD [--match-case] [--titles]\n");
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(Texts::tr("usage: oxlin search PACKAGE KEYWORD [--match-case] [--titles]")));
         return kUsage;
     }
     const QString keyword = positional[1].left(search::kMaxKeywordLength);
@@ -56,7 +58,10 @@ int searchPackage(const QStringList& arguments, const RichTextCommands& richText
 std::vector<Command> searchCommands(const RichTextCommands& richText) {
     return {
         {"search", "PACKAGE KEYWORD [--match-case] [--titles]",
-         "list the topics whose text (or, with --titles, whose label) holds a keyword", 2, 4,
+         QT_TRANSLATE_NOOP(
+             "oxlin::cli::Texts",
+             "list the topics whose text (or, with --titles, whose label) holds a keyword"),
+         2, 4,
          [richText](const QStringList& arguments) { return searchPackage(arguments, richText); }},
     };
 }

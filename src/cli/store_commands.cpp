@@ -22,23 +22,22 @@ int fromResult(const store::Status& status, const QString& failure) {
 int unpack(const QString& package, const QString& folder) {
     store::UnpackReport report;
     if (QFileInfo(package).isFile() && !QDir().mkpath(folder)) {
-        complain(QStringLiteral("cannot create the folder %1").arg(folder));
+        complain(Texts::tr("cannot create the folder %1").arg(folder));
         return kFailure;
     }
     if (!store::unpackPackage(folder, package, &report).ok()) {
-        complain(
-            QStringLiteral("cannot unpack %1: it is missing, damaged or not a notebook package")
-                .arg(package));
+        complain(Texts::tr("cannot unpack %1: it is missing, damaged or not a notebook package")
+                     .arg(package));
         return kFailure;
     }
     for (const QString& name : report.unsafeNames)
-        complain(QStringLiteral("skipped member \"%1\": not a plain file name").arg(name));
+        complain(Texts::tr("skipped member \"%1\": not a plain file name").arg(name));
     for (const QString& name : report.caseTwins)
-        complain(QStringLiteral("skipped member \"%1\": an earlier member has the same name in "
-                                "another letter case")
+        complain(Texts::tr("skipped member \"%1\": an earlier member has the same name in "
+                           "another letter case")
                      .arg(name));
     for (const QString& name : report.failed)
-        complain(QStringLiteral("cannot write member \"%1\" into %2").arg(name, folder));
+        complain(Texts::tr("cannot write member \"%1\" into %2").arg(name, folder));
     return report.complete() ? kSuccess : kFailure;
 }
 
@@ -46,24 +45,32 @@ int unpack(const QString& package, const QString& folder) {
 
 std::vector<Command> storeCommands() {
     return {
-        {"compress", "SRC DST", "compress a file into the notebook's gzip format", 2, 2,
+        {"compress", "SRC DST",
+         QT_TRANSLATE_NOOP("oxlin::cli::Texts", "compress a file into the notebook's gzip format"),
+         2, 2,
          [](const QStringList& a) {
              return fromResult(store::compressFile(a[0], a[1]),
-                               QStringLiteral("cannot compress %1 into %2").arg(a[0], a[1]));
+                               Texts::tr("cannot compress %1 into %2").arg(a[0], a[1]));
          }},
-        {"decompress", "SRC DST", "decompress a gzip (or single-entry zip) file", 2, 2,
+        {"decompress", "SRC DST",
+         QT_TRANSLATE_NOOP("oxlin::cli::Texts", "decompress a gzip (or single-entry zip) file"), 2,
+         2,
          [](const QStringList& a) {
              return fromResult(store::decompressFile(a[0], a[1]),
-                               QStringLiteral("cannot decompress %1: it is missing, damaged or not "
-                                              "a gzip or single-entry zip file")
+                               Texts::tr("cannot decompress %1: it is missing, damaged or not "
+                                         "a gzip or single-entry zip file")
                                    .arg(a[0]));
          }},
-        {"pack", "FOLDER PACKAGE", "pack the .xtz files of a folder into a notebook package", 2, 2,
+        {"pack", "FOLDER PACKAGE",
+         QT_TRANSLATE_NOOP("oxlin::cli::Texts",
+                           "pack the .xtz files of a folder into a notebook package"),
+         2, 2,
          [](const QStringList& a) {
              return fromResult(store::packFolder(a[0], a[1]),
-                               QStringLiteral("cannot pack %1 into %2").arg(a[0], a[1]));
+                               Texts::tr("cannot pack %1 into %2").arg(a[0], a[1]));
          }},
-        {"unpack", "PACKAGE FOLDER", "unpack a notebook package into a folder", 2, 2,
+        {"unpack", "PACKAGE FOLDER",
+         QT_TRANSLATE_NOOP("oxlin::cli::Texts", "unpack a notebook package into a folder"), 2, 2,
          [](const QStringList& a) { return unpack(a[0], a[1]); }},
     };
 }

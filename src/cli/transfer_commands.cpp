@@ -54,8 +54,8 @@ struct ImportLocks {
 };
 
 void complainImportBusy(const QString& package) {
-    complain(QStringLiteral("the notebook %1 is being changed by another oxlin import; "
-                            "try again once it has ended")
+    complain(Texts::tr("the notebook %1 is being changed by another oxlin import; "
+                       "try again once it has ended")
                  .arg(package));
 }
 
@@ -121,13 +121,13 @@ bool splitImportArguments(const QStringList& arguments, QString& package, QStrin
 bool importSourcesExist(const QString& package, const QStringList& paths) {
     const QFileInfo info(package);
     if (!info.isFile() || info.suffix() != QLatin1String("xzz")) {
-        complain(QStringLiteral("cannot read the package %1: no such notebook package (NAME.xzz)")
+        complain(Texts::tr("cannot read the package %1: no such notebook package (NAME.xzz)")
                      .arg(package));
         return false;
     }
     for (const QString& path : paths)
         if (transfer::sourceEntry(path).type == transfer::SourceType::Missing) {
-            complain(QStringLiteral("cannot import %1: no such file or folder")
+            complain(Texts::tr("cannot import %1: no such file or folder")
                          .arg(transfer::readablePath(path)));
             return false;
         }
@@ -144,7 +144,7 @@ bool claimNewWorkingFolder(const QString& package, const QString& working, Impor
         return false;
     }
     if (!locks.import->tryAcquire() || !mark.open(QIODevice::WriteOnly)) {
-        complain(QStringLiteral("cannot write in %1").arg(QDir::toNativeSeparators(working)));
+        complain(Texts::tr("cannot write in %1").arg(QDir::toNativeSeparators(working)));
         return false;
     }
     return true;
@@ -159,8 +159,8 @@ bool openForImport(session::NotebookSession& session, const QString& package,
         (session.lastOpenOutcome() == expected ||
          session.lastOpenOutcome() == session::OpenOutcome::Unpacked))
         return true;
-    complain(QStringLiteral("cannot read the package %1: it is damaged or not a notebook "
-                            "package")
+    complain(Texts::tr("cannot read the package %1: it is damaged or not a notebook "
+                       "package")
                  .arg(package));
     // Nothing was changed: the folder holds only what was unpacked, and the
     // copy kept of a damaged package is the package itself. A folder taken up
@@ -186,8 +186,9 @@ int importConverted(const QStringList& arguments, const ImportConversion& conver
     QStringList paths;
     QString into;
     if (!splitImportArguments(arguments, package, paths, into)) {
-        std::fprintf(stderr,
-                     "usage: oxlin import PACKAGE PATH... [--into ITEM\\PATH] [--markdown]\n");
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(Texts::tr(
+                         "usage: oxlin import PACKAGE PATH... [--into ITEM\\PATH] [--markdown]")));
         return kUsage;
     }
     if (!importSourcesExist(package, paths))
@@ -205,7 +206,7 @@ int importConverted(const QStringList& arguments, const ImportConversion& conver
     session::NotebookSession session(profiles, info.absolutePath());
     session.currentBook().notebookName = info.completeBaseName();
     if (paths::usableNotebookName(info.completeBaseName()) != info.completeBaseName()) {
-        complain(QStringLiteral("cannot open %1: its name cannot be a notebook's").arg(package));
+        complain(Texts::tr("cannot open %1: its name cannot be a notebook's").arg(package));
         return kFailure;
     }
     session.setUpPaths();
@@ -219,7 +220,7 @@ int importConverted(const QStringList& arguments, const ImportConversion& conver
     if (!into.isEmpty()) {
         parent = folderFor(tree, tree.findByPath(itemPathArgument(into)));
         if (parent == tree::kNoItem) {
-            complain(QStringLiteral("%1 holds no item %2").arg(package, into));
+            complain(Texts::tr("%1 holds no item %2").arg(package, into));
             if (!resuming)
                 session::NotebookSession::removeFolder(working);
             return kFailure;
@@ -241,12 +242,12 @@ int importConverted(const QStringList& arguments, const ImportConversion& conver
     session.saveTreeFile();
     tell(messages::TransferMessages::afterImport(report));
     if (!session.closeNotebook().ok()) {
-        complain(QStringLiteral("could not save the notebook: %1; what was imported is kept in %2")
+        complain(Texts::tr("could not save the notebook: %1; what was imported is kept in %2")
                      .arg(messages::NotebookMessages::problem(session.saveProblem()),
                           QDir::toNativeSeparators(working)));
         return kFailure;
     }
-    printLine(QStringLiteral("imported %1 topics and %2 folders into %3")
+    printLine(Texts::tr("imported %1 topics and %2 folders into %3")
                   .arg(report.topics)
                   .arg(report.folders)
                   .arg(package));
@@ -259,7 +260,9 @@ int exportItem(const QStringList& arguments) {
     QStringList positional = arguments;
     const bool force = positional.removeAll(kForce) > 0;
     if (positional.size() != 3) {
-        std::fprintf(stderr, "usage: oxlin export PACKAGE ITEM\\PATH DEST [--force]\n");
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(Texts::tr("usage: oxlin export PACKAGE ITEM\\PATH DEST [--force]")));
         return kUsage;
     }
     const QString& package = positional[0];
@@ -275,7 +278,7 @@ int exportItem(const QStringList& arguments) {
     const tree::ItemHandle item = itemPath.isEmpty() ? tree::kTopLevel : tree.findByPath(itemPath);
     const tree::TreeItem* found = tree.find(item);
     if (!found && !itemPath.isEmpty()) {
-        complain(QStringLiteral("%1 holds no item %2").arg(package, itemPath));
+        complain(Texts::tr("%1 holds no item %2").arg(package, itemPath));
         return kFailure;
     }
     if (found && found->isTopic()) {
@@ -284,17 +287,17 @@ int exportItem(const QStringList& arguments) {
                                    : destination;
         // Nothing the user has is replaced unless asked for by name.
         if (!force && transfer::exportTargetTaken(target)) {
-            complain(QStringLiteral("cannot export to %1: it already exists (--force replaces "
-                                    "it)")
+            complain(Texts::tr("cannot export to %1: it already exists (--force replaces "
+                               "it)")
                          .arg(target));
             return kFailure;
         }
         if (QFileInfo(target).isDir()) {
-            complain(QStringLiteral("cannot export to %1: it is a folder").arg(target));
+            complain(Texts::tr("cannot export to %1: it is a folder").arg(target));
             return kFailure;
         }
         if (!transfer::exportTopic(folder.path(), found->record->fileId, target).ok()) {
-            complain(QStringLiteral("cannot export %1 to %2").arg(itemPath, target));
+            complain(Texts::tr("cannot export %1 to %2").arg(itemPath, target));
             return kFailure;
         }
         return kSuccess;
@@ -303,18 +306,18 @@ int exportItem(const QStringList& arguments) {
         transfer::exportFolder(tree, item, folder.path(), destination);
     switch (report.status) {
     case transfer::FolderExport::AlreadyExists:
-        complain(QStringLiteral("cannot export to %1: it already exists").arg(destination));
+        complain(Texts::tr("cannot export to %1: it already exists").arg(destination));
         return kFailure;
     case transfer::FolderExport::CannotCreate:
     case transfer::FolderExport::NotAFolder:
-        complain(QStringLiteral("cannot create the folder %1").arg(destination));
+        complain(Texts::tr("cannot create the folder %1").arg(destination));
         return kFailure;
     case transfer::FolderExport::Exported:
         break;
     }
     for (const QString& path : report.failedFolders + report.failedFiles)
-        complain(QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(path)));
-    printLine(QStringLiteral("exported %1 files and %2 folders to %3")
+        complain(Texts::tr("cannot write %1").arg(QDir::toNativeSeparators(path)));
+    printLine(Texts::tr("exported %1 files and %2 folders to %3")
                   .arg(report.files)
                   .arg(report.folders)
                   .arg(destination));
@@ -330,8 +333,8 @@ bool refuseWhenOpen(const QString& package) {
     const QString working = workingFolderOf(package);
     if (!session::NotebookSession::pathExists(working))
         return false;
-    complain(QStringLiteral("the notebook %1 is open in Oxlin (its working folder %2 exists); "
-                            "close that notebook in Oxlin first")
+    complain(Texts::tr("the notebook %1 is open in Oxlin (its working folder %2 exists); "
+                       "close that notebook in Oxlin first")
                  .arg(package, QDir::toNativeSeparators(working)));
     return true;
 }
@@ -354,12 +357,16 @@ std::vector<Command> transferCommands(const RichTextCommands& richText) {
     };
     return {
         {"import", "PACKAGE PATH... [--into ITEM\\PATH] [--markdown]",
-         "import files and folders into a notebook as topics and folders (--markdown: .md "
-         "files as rich-text topics)",
+         QT_TRANSLATE_NOOP(
+             "oxlin::cli::Texts",
+             "import files and folders into a notebook as topics and folders (--markdown: .md "
+             "files as rich-text topics)"),
          2, INT_MAX, import},
         {"export", "PACKAGE ITEM\\PATH DEST [--force | --as html|markdown|pdf]",
-         "export a topic as a file (--force replaces an existing one) or a folder (\\ for the "
-         "whole notebook) as a new folder; --as writes web pages, Markdown files or one PDF",
+         QT_TRANSLATE_NOOP(
+             "oxlin::cli::Texts",
+             "export a topic as a file (--force replaces an existing one) or a folder (\\ for the "
+             "whole notebook) as a new folder; --as writes web pages, Markdown files or one PDF"),
          3, 5, exportAny},
     };
 }

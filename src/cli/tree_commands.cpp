@@ -58,9 +58,9 @@ int listTree(const QStringList& arguments) {
     if (!readPackageOutline(package, reader, outline, &notes))
         return kFailure;
     if (notes.any())
-        complain(QStringLiteral("the tree of %1 is damaged: %2 overlong lines and %3 overlong "
-                                "labels skipped, %4 unnamed folders, %5 topic ids renumbered, "
-                                "%6 topics dropped")
+        complain(Texts::tr("the tree of %1 is damaged: %2 overlong lines and %3 overlong "
+                           "labels skipped, %4 unnamed folders, %5 topic ids renumbered, "
+                           "%6 topics dropped")
                      .arg(package)
                      .arg(notes.skippedLines)
                      .arg(notes.skippedLabels)
@@ -106,7 +106,7 @@ int listTree(const QStringList& arguments) {
 // Whether `folder` was made; says so when it was not.
 bool madeTemporaryFolder(const QTemporaryDir& folder) {
     if (!folder.isValid())
-        complain(QStringLiteral("cannot create a temporary folder"));
+        complain(Texts::tr("cannot create a temporary folder"));
     return folder.isValid();
 }
 
@@ -115,7 +115,7 @@ bool madeTemporaryFolder(const QTemporaryDir& folder) {
 int newNotebook(const QStringList& arguments) {
     const QString& package = arguments[0];
     if (QFileInfo::exists(package)) {
-        complain(QStringLiteral("%1 already exists").arg(package));
+        complain(Texts::tr("%1 already exists").arg(package));
         return kFailure;
     }
     QTemporaryDir folder;
@@ -128,12 +128,12 @@ int newNotebook(const QStringList& arguments) {
         if (!empty.open(QIODevice::WriteOnly) ||
             !store::compressFile(empty.fileName(), folder.filePath(QLatin1String(compressed)))
                  .ok()) {
-            complain(QStringLiteral("cannot prepare the notebook"));
+            complain(Texts::tr("cannot prepare the notebook"));
             return kFailure;
         }
     }
     if (!store::packFolder(folder.path(), package).ok()) {
-        complain(QStringLiteral("cannot write %1").arg(package));
+        complain(Texts::tr("cannot write %1").arg(package));
         return kFailure;
     }
     return kSuccess;
@@ -156,7 +156,7 @@ int buildNotebook(const QStringList& arguments) {
     const QString& source = arguments[0];
     const QString& package = arguments[1];
     if (!QFileInfo(source).isDir()) {
-        complain(QStringLiteral("%1 is not a folder").arg(source));
+        complain(Texts::tr("%1 is not a folder").arg(source));
         return kFailure;
     }
     QTemporaryDir folder;
@@ -184,7 +184,7 @@ int buildNotebook(const QStringList& arguments) {
             if (!store::compressFile(entry.filePath(),
                                      folder.filePath(store::topicFileName(quint32(id))))
                      .ok()) {
-                complain(QStringLiteral("cannot compress %1").arg(entry.filePath()));
+                complain(Texts::tr("cannot compress %1").arg(entry.filePath()));
                 return kFailure;
             }
             const tree::ItemHandle topic =
@@ -209,7 +209,7 @@ int buildNotebook(const QStringList& arguments) {
                             folder.filePath(QLatin1String(paths::kCompressedRuntimeFileName)))
             .ok();
     if (!written || !store::packFolder(folder.path(), package).ok()) {
-        complain(QStringLiteral("cannot write %1").arg(package));
+        complain(Texts::tr("cannot write %1").arg(package));
         return kFailure;
     }
     return kSuccess;
@@ -219,11 +219,17 @@ int buildNotebook(const QStringList& arguments) {
 
 std::vector<Command> treeCommands() {
     return {
-        {"tree", "PACKAGE", "list the folders and topics of a notebook package", 1, 1, listTree},
-        {"new", "PACKAGE", "create an empty notebook package", 1, 1, newNotebook},
+        {"tree", "PACKAGE",
+         QT_TRANSLATE_NOOP("oxlin::cli::Texts",
+                           "list the folders and topics of a notebook package"),
+         1, 1, listTree},
+        {"new", "PACKAGE",
+         QT_TRANSLATE_NOOP("oxlin::cli::Texts", "create an empty notebook package"), 1, 1,
+         newNotebook},
         {"build", "FOLDER PACKAGE",
-         "make a notebook package of a folder tree of files (folders and topics in name order)", 2,
-         2, buildNotebook},
+         QT_TRANSLATE_NOOP("oxlin::cli::Texts", "make a notebook package of a folder tree of files "
+                                                "(folders and topics in name order)"),
+         2, 2, buildNotebook},
     };
 }
 

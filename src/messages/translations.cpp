@@ -10,24 +10,7 @@ namespace oxlin::messages {
 
 namespace {
 
-// Loads `fileName` for the first language in `languages` it exists for, the
-// most specific file first ("zh_CN" before "zh"), and installs it; the
-// application owns it from then on.
-QTranslator* installFirst(const QStringList& languages, const QString& fileName,
-                          const QString& folder) {
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    for (const QString& language : languages) {
-        if (translator->load(QLocale(language), fileName, QStringLiteral("_"), folder)) {
-            QCoreApplication::installTranslator(translator);
-            return translator;
-        }
-    }
-    delete translator;
-    return nullptr;
-}
-
-// The languages the user reads, best first, up to the first English one:
-// our texts are written in English, so none after it is wanted.
+// The languages the user reads, best first, up to the first English one.
 QStringList wantedLanguages(const QLocale& locale) {
     QStringList wanted;
     for (const QString& language : locale.uiLanguages()) {
@@ -38,23 +21,49 @@ QStringList wantedLanguages(const QLocale& locale) {
     return wanted;
 }
 
+// `fileName` for the first of `languages` it exists for, the most specific
+// file first ("zh_CN" before "zh"); null when there is none.
+std::unique_ptr<QTranslator> loadFirst(const QStringList& languages, const QString& fileName,
+                                       const QString& folder) {
+    auto translator = std::make_unique<QTranslator>();
+    for (const QString& language : languages)
+        if (translator->load(QLocale(language), fileName, QStringLiteral("_"), folder))
+            return translator;
+    return nullptr;
+}
+
+// Hands `translator` to the running application, which keeps it.
+void install(std::unique_ptr<QTranslator> translator) {
+    if (!translator)
+        return;
+    translator->setParent(QCoreApplication::instance());
+    QCoreApplication::installTranslator(translator.release());
+}
+
 } // namespace
+
+std::unique_ptr<QTranslator> loadTranslation(const QString& executableFolder,
+                                             const QLocale& locale) {
+    const QStringList languages = wantedLanguages(locale);
+    if (languages.isEmpty())
+        return nullptr;
+    const QString folder =
+        paths::installedFile(executableFolder, QLatin1String(kTranslationsFolderName));
+    return loadFirst(languages, QStringLiteral("oxlin"), folder);
+}
 
 QString installTranslations(const QString& executableFolder, const QLocale& locale) {
     if (!QCoreApplication::instance())
         return {};
-    const QStringList languages = wantedLanguages(locale);
-    if (languages.isEmpty())
-        return {};
-    const QString folder =
-        paths::installedFile(executableFolder, QLatin1String(kTranslationsFolderName));
-    const QTranslator* ours = installFirst(languages, QStringLiteral("oxlin"), folder);
+    std::unique_ptr<QTranslator> ours = loadTranslation(executableFolder, locale);
     if (!ours)
         return {};
+    const QString language = ours->language();
+    install(std::move(ours));
     // Qt's standard dialogs in the same language as ours, never in another.
-    installFirst({ours->language()}, QStringLiteral("qtbase"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    return ours->language();
+    install(loadFirst({language}, QStringLiteral("qtbase"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    return language;
 }
 
 } // namespace oxlin::messages

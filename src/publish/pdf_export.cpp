@@ -9,6 +9,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QTextBlock>
@@ -127,7 +128,9 @@ void PdfExporter::State::addItem(const PlannedItem& item) {
     if (item.kind == PlannedKind::File) {
         QTextCharFormat note;
         note.setFontItalic(true);
-        cursor.insertText(QStringLiteral("A file, not shown here."), note);
+        cursor.insertText(
+            QCoreApplication::translate("oxlin::publish::PdfExport", "A file, not shown here."),
+            note);
         return;
     }
     QByteArray bytes;

@@ -3,6 +3,7 @@
 #include "spelling/dictionary_encoding.h"
 #include "spelling/personal_words.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -18,9 +19,10 @@ QString unreadable(const DictionaryInfo& dictionary) {
     for (const QString& path : {dictionary.affPath, dictionary.dicPath}) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
-            return QStringLiteral("%1 cannot be read").arg(path);
+            return QCoreApplication::translate("oxlin::spelling::Speller", "%1 cannot be read")
+                .arg(path);
         if (file.size() == 0)
-            return QStringLiteral("%1 is empty").arg(path);
+            return QCoreApplication::translate("oxlin::spelling::Speller", "%1 is empty").arg(path);
     }
     // A ".dic" file starts with its word count.
     QFile dic(dictionary.dicPath);
@@ -28,7 +30,9 @@ QString unreadable(const DictionaryInfo& dictionary) {
     bool counted = false;
     dic.readLine(64).trimmed().toLongLong(&counted);
     if (!counted)
-        return QStringLiteral("%1 does not start with its word count").arg(dictionary.dicPath);
+        return QCoreApplication::translate("oxlin::spelling::Speller",
+                                           "%1 does not start with its word count")
+            .arg(dictionary.dicPath);
     return {};
 }
 

@@ -31,7 +31,7 @@ int searchContent(const QString& package, const QString& keyword, bool matchCase
     search::KeywordSearch searcher(profiles, tree, richtext::streamVisibleText);
     searcher.readTopicsFrom(&topics);
     searcher.reportTopicsTooLarge([](const QString& itemPath) {
-        complain(QStringLiteral("%1 was not searched: its text is larger than %2 MiB")
+        complain(Texts::tr("%1 was not searched: its text is larger than %2 MiB")
                      .arg(itemPath)
                      .arg(store::kMaxDecodedInMemory / (1024 * 1024)));
     });

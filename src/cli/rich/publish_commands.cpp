@@ -46,7 +46,7 @@ bool splitExportArguments(const QStringList& arguments, ExportArguments& split) 
 // Says how far a long export is: a line per hundred topics.
 void tellProgress(int done, int total) {
     if (done > 0 && done % kTopicsPerProgressLine == 0)
-        std::fprintf(stderr, "oxlin: %d of %d topics exported\n", done, total);
+        complain(Texts::tr("%1 of %2 topics exported").arg(done).arg(total));
 }
 
 int exportSite(const tree::TopicTree& tree, tree::ItemHandle item, const QString& workingFolder,
@@ -57,10 +57,9 @@ int exportSite(const tree::TopicTree& tree, tree::ItemHandle item, const QString
                                        : publish::SiteFormat::Markdown,
                                    title);
     if (!exporter.start()) {
-        complain(
-            exporter.report().status == publish::SiteExportStatus::AlreadyExists
-                ? QStringLiteral("cannot export to %1: it already exists").arg(split.destination)
-                : QStringLiteral("cannot create the folder %1").arg(split.destination));
+        complain(exporter.report().status == publish::SiteExportStatus::AlreadyExists
+                     ? Texts::tr("cannot export to %1: it already exists").arg(split.destination)
+                     : Texts::tr("cannot create the folder %1").arg(split.destination));
         return kFailure;
     }
     int told = 0;
@@ -69,8 +68,8 @@ int exportSite(const tree::TopicTree& tree, tree::ItemHandle item, const QString
             tellProgress(told = exporter.topicsDone(), exporter.topicCount());
     const publish::SiteExportReport& report = exporter.finish(false);
     for (const QString& path : report.failed)
-        complain(QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(path)));
-    printLine(QStringLiteral("exported %1 pages, %2 files, %3 pictures and %4 folders to %5")
+        complain(Texts::tr("cannot write %1").arg(QDir::toNativeSeparators(path)));
+    printLine(Texts::tr("exported %1 pages, %2 files, %3 pictures and %4 folders to %5")
                   .arg(report.pages)
                   .arg(report.files)
                   .arg(report.pictures)
@@ -89,7 +88,7 @@ int exportPdf(const tree::TopicTree& tree, tree::ItemHandle item, const QString&
               const ExportArguments& split, const QString& title) {
     // Nothing the user has is replaced: a PDF goes where nothing is.
     if (QFileInfo::exists(split.destination) || QFileInfo(split.destination).isSymLink()) {
-        complain(QStringLiteral("cannot export to %1: it already exists").arg(split.destination));
+        complain(Texts::tr("cannot export to %1: it already exists").arg(split.destination));
         return kFailure;
     }
     publish::PdfExporter exporter(tree, item, workingFolder, split.destination, title,
@@ -102,12 +101,12 @@ int exportPdf(const tree::TopicTree& tree, tree::ItemHandle item, const QString&
             tellProgress(told = exporter.topicsDone(), exporter.topicCount());
     const publish::PdfExportReport& report = exporter.finish(false);
     for (const QString& path : report.unreadable)
-        complain(QStringLiteral("cannot read the topic %1").arg(path));
+        complain(Texts::tr("cannot read the topic %1").arg(path));
     if (report.status != publish::PdfExportStatus::Exported) {
-        complain(QStringLiteral("cannot write %1").arg(split.destination));
+        complain(Texts::tr("cannot write %1").arg(split.destination));
         return kFailure;
     }
-    printLine(QStringLiteral("exported %1 topics on %2 pages to %3")
+    printLine(Texts::tr("exported %1 topics on %2 pages to %3")
                   .arg(report.topics)
                   .arg(report.pages)
                   .arg(split.destination));
@@ -119,8 +118,9 @@ int exportPdf(const tree::TopicTree& tree, tree::ItemHandle item, const QString&
 int exportAs(const QStringList& arguments) {
     ExportArguments split;
     if (!splitExportArguments(arguments, split)) {
-        std::fprintf(stderr,
-                     "usage: oxlin export PACKAGE ITEM\\PATH DEST --as html|markdown|pdf\n");
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(Texts::tr(
+                         "usage: oxlin export PACKAGE ITEM\\PATH DEST --as html|markdown|pdf")));
         return kUsage;
     }
     if (refuseWhenOpen(split.package))
@@ -132,7 +132,7 @@ int exportAs(const QStringList& arguments) {
     const tree::ItemHandle item =
         split.itemPath.isEmpty() ? tree::kTopLevel : tree.findByPath(split.itemPath);
     if (item == tree::kNoItem && !split.itemPath.isEmpty()) {
-        complain(QStringLiteral("%1 holds no item %2").arg(split.package, split.itemPath));
+        complain(Texts::tr("%1 holds no item %2").arg(split.package, split.itemPath));
         return kFailure;
     }
     const QString title = item == tree::kTopLevel ? QFileInfo(split.package).completeBaseName()
@@ -148,17 +148,17 @@ int importMarkdown(const QStringList& arguments) {
     std::unique_ptr<QGuiApplication> app;
     return importConverted(arguments, [&](QStringList& paths, const QString& intoPath) {
         if (!mirror.isValid()) {
-            complain(QStringLiteral("cannot make a temporary folder for the Markdown files"));
+            complain(Texts::tr("cannot make a temporary folder for the Markdown files"));
             return false;
         }
         app = guiApplication(); // documents need their fonts
         const publish::MarkdownConversion conversion =
             publish::convertMarkdownForImport(paths, intoPath, mirror.path());
         for (const QString& path : conversion.unreadable)
-            complain(QStringLiteral("cannot read %1").arg(path));
+            complain(Texts::tr("cannot read %1").arg(path));
         if (!conversion.ok) {
-            complain(QStringLiteral("cannot write the converted Markdown files in %1")
-                         .arg(mirror.path()));
+            complain(
+                Texts::tr("cannot write the converted Markdown files in %1").arg(mirror.path()));
             return false;
         }
         paths = conversion.paths;

@@ -28,13 +28,13 @@ namespace {
 bool readAll(const QString& path, QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "oxlin: cannot read %s: %s\n", qPrintable(path),
-                     qPrintable(file.errorString()));
+        complain(Texts::tr("cannot read %1: %2").arg(path, file.errorString()));
         return false;
     }
     if (file.size() > store::kMaxDecodedInMemory) {
-        std::fprintf(stderr, "oxlin: %s is too large to read (more than %lld MiB)\n",
-                     qPrintable(path), store::kMaxDecodedInMemory / (1024 * 1024));
+        complain(Texts::tr("%1 is too large to read (more than %2 MiB)")
+                     .arg(path)
+                     .arg(store::kMaxDecodedInMemory / (1024 * 1024)));
         return false;
     }
     bytes = file.readAll();
@@ -50,7 +50,7 @@ bool loadDocument(const QByteArray& bytes, QTextDocument& document,
         return true;
     } catch (const std::bad_alloc&) {
         document.clear();
-        std::fprintf(stderr, "oxlin: not enough memory to read the topic\n");
+        complain(Texts::tr("not enough memory to read the topic"));
         return false;
     }
 }
@@ -79,8 +79,7 @@ int rewrite(const QString& in, const QString& out) {
     QSaveFile file(out);
     if (!store::openForReplace(file).ok() || file.write(written) != written.size() ||
         !store::commitChecked(file).ok()) {
-        std::fprintf(stderr, "oxlin: cannot write %s: %s\n", qPrintable(out),
-                     qPrintable(file.errorString()));
+        complain(Texts::tr("cannot write %1: %2").arg(out, file.errorString()));
         return kFailure;
     }
     return kSuccess;
