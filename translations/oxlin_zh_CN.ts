@@ -1892,339 +1892,341 @@ Do you want to DOWNLOAD a new Version?</source>
     <name>oxlin::cli::Texts</name>
     <message>
         <source>%1 is not an item path: labels must not be empty, hold &quot;=&quot; or pass 255 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是条目路径：标签不能为空、不能含有“=”，也不能超过 255 字节</translation>
     </message>
     <message>
         <source>%1 does not name a text topic (a label ending in .txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是文本主题（标签以 .txt 结尾的主题）</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取 %1：%2</translation>
     </message>
     <message>
         <source>cannot read the package %1: it is damaged or not a notebook package</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取包文件 %1：它已损坏或不是笔记本包文件</translation>
     </message>
     <message>
         <source>the notebook %1 is open in Oxlin (its working folder %2 exists); close that notebook in Oxlin first</source>
-        <translation type="unfinished"></translation>
+        <translation>笔记本 %1 正在 Oxlin 中打开（其工作文件夹 %2 存在）；请先在 Oxlin 中关闭该笔记本</translation>
     </message>
     <message>
         <source>cannot add to %1 in %2: its topic is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>无法在 %2 中向 %1 添加内容：其主题已损坏</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入 %1：%2</translation>
     </message>
     <message>
         <source>cannot read the tree of %1: its %2 is missing or damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取 %1 的主题树：其 %2 缺失或已损坏</translation>
     </message>
     <message>
         <source>usage: oxlin COMMAND ARGUMENTS
 
 commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>用法：oxlin COMMAND ARGUMENTS
+
+命令：</translation>
     </message>
     <message>
         <source>usage: oxlin %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>用法：oxlin %1 %2</translation>
     </message>
     <message>
         <source>usage: oxlin COMMAND ARGUMENTS (oxlin --help lists the commands)</source>
-        <translation type="unfinished"></translation>
+        <translation>用法：oxlin COMMAND ARGUMENTS（oxlin --help 列出所有命令）</translation>
     </message>
     <message>
         <source>cannot create a temporary folder</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建临时文件夹</translation>
     </message>
     <message>
         <source>cannot read the package %1: no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取包文件 %1：文件不存在</translation>
     </message>
     <message>
         <source>cannot read the tree of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取 %1 的主题树</translation>
     </message>
     <message>
         <source>%1: out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：内存不足</translation>
     </message>
     <message>
         <source>cannot start %1, which reads rich text (looked for %2 and %3): %4</source>
-        <translation type="unfinished"></translation>
+        <translation>无法启动用于读取 RTF 文本的 %1（查找过 %2 和 %3）：%4</translation>
     </message>
     <message>
         <source>nothing was merged: %1 is as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>未合并任何内容：%1 保持原样</translation>
     </message>
     <message>
         <source>cannot merge: the tree of %1 is damaged; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>无法合并：%1 的主题树已损坏；未做任何更改</translation>
     </message>
     <message>
         <source>changed on both sides, kept twice: %1 (theirs as %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>两边都有更改，已保留两份：%1（对方的版本为 %2）</translation>
     </message>
     <message>
         <source>deleted on one side and changed on the other, kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>一边已删除而另一边有更改，已保留：%1</translation>
     </message>
     <message>
         <source>(damaged)</source>
-        <translation type="unfinished"></translation>
+        <translation>（已损坏）</translation>
     </message>
     <message>
         <source>(a file of %1 bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>（%1 字节的文件）</translation>
     </message>
     <message>
         <source>append text (a file, or the standard input) to a text topic, making it if needed</source>
-        <translation type="unfinished"></translation>
+        <translation>将文本（来自文件或标准输入）追加到文本主题，必要时新建该主题</translation>
     </message>
     <message>
         <source>merge the changes made since BASE in THEIRS into OURS (a git merge driver)</source>
-        <translation type="unfinished"></translation>
+        <translation>将 THEIRS 中自 BASE 以来所做的更改合并到 OURS（git 合并驱动程序）</translation>
     </message>
     <message>
         <source>print the tree and each topic&apos;s text in tree order</source>
-        <translation type="unfinished"></translation>
+        <translation>按主题树顺序打印主题树及每个主题的文本</translation>
     </message>
     <message>
         <source>%1 was not searched: its text is larger than %2 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>未搜索 %1：其文本大于 %2 MiB</translation>
     </message>
     <message>
         <source>%1 of %2 topics exported</source>
-        <translation type="unfinished"></translation>
+        <translation>已导出 %1/%2 个主题</translation>
     </message>
     <message>
         <source>cannot export to %1: it already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>无法导出到 %1：该位置已存在</translation>
     </message>
     <message>
         <source>cannot create the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法创建文件夹 %1</translation>
     </message>
     <message>
         <source>cannot write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法写入 %1</translation>
     </message>
     <message>
         <source>exported %1 pages, %2 files, %3 pictures and %4 folders to %5</source>
-        <translation type="unfinished"></translation>
+        <translation>已将 %1 个页面、%2 个文件、%3 张图片和 %4 个文件夹导出到 %5</translation>
     </message>
     <message>
         <source>cannot read the topic %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取主题 %1</translation>
     </message>
     <message>
         <source>exported %1 topics on %2 pages to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>已将 %1 个主题（共 %2 页）导出到 %3</translation>
     </message>
     <message>
         <source>usage: oxlin export PACKAGE ITEM\PATH DEST --as html|markdown|pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>用法：oxlin export PACKAGE ITEM\PATH DEST --as html|markdown|pdf</translation>
     </message>
     <message>
         <source>%1 holds no item %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 中没有条目 %2</translation>
     </message>
     <message>
         <source>cannot make a temporary folder for the Markdown files</source>
-        <translation type="unfinished"></translation>
+        <translation>无法为 Markdown 文件创建临时文件夹</translation>
     </message>
     <message>
         <source>cannot read %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取 %1</translation>
     </message>
     <message>
         <source>cannot write the converted Markdown files in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法在 %1 中写入转换后的 Markdown 文件</translation>
     </message>
     <message>
         <source>%1 is too large to read (more than %2 MiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 太大，无法读取（超过 %2 MiB）</translation>
     </message>
     <message>
         <source>not enough memory to read the topic</source>
-        <translation type="unfinished"></translation>
+        <translation>内存不足，无法读取主题</translation>
     </message>
     <message>
         <source>print a topic&apos;s text, or write it back as RTF (plain text stays plain)</source>
-        <translation type="unfinished"></translation>
+        <translation>打印主题的文本，或将其重新写为 RTF（纯文本仍为纯文本）</translation>
     </message>
     <message>
         <source>usage: oxlin rtf text FILE | oxlin rtf rewrite IN OUT</source>
-        <translation type="unfinished"></translation>
+        <translation>用法：oxlin rtf text FILE | oxlin rtf rewrite IN OUT</translation>
     </message>
     <message>
         <source>usage: oxlin search PACKAGE KEYWORD [--match-case] [--titles]</source>
-        <translation type="unfinished"></translation>
+        <translation>用法：oxlin search PACKAGE KEYWORD [--match-case] [--titles]</translation>
     </message>
     <message>
         <source>list the topics whose text (or, with --titles, whose label) holds a keyword</source>
-        <translation type="unfinished"></translation>
+        <translation>列出文本（使用 --titles 时为标签）含有关键字的主题</translation>
     </message>
     <message>
         <source>cannot unpack %1: it is missing, damaged or not a notebook package</source>
-        <translation type="unfinished"></translation>
+        <translation>无法解包 %1：它不存在、已损坏或不是笔记本包文件</translation>
     </message>
     <message>
         <source>skipped member &quot;%1&quot;: not a plain file name</source>
-        <translation type="unfinished"></translation>
+        <translation>已跳过成员“%1”：不是普通的文件名</translation>
     </message>
     <message>
         <source>skipped member &quot;%1&quot;: an earlier member has the same name in another letter case</source>
-        <translation type="unfinished"></translation>
+        <translation>已跳过成员“%1”：前面已有一个仅大小写不同的同名成员</translation>
     </message>
     <message>
         <source>cannot write member &quot;%1&quot; into %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法将成员“%1”写入 %2</translation>
     </message>
     <message>
         <source>compress a file into the notebook&apos;s gzip format</source>
-        <translation type="unfinished"></translation>
+        <translation>将文件压缩为笔记本的 gzip 格式</translation>
     </message>
     <message>
         <source>cannot compress %1 into %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法将 %1 压缩到 %2</translation>
     </message>
     <message>
         <source>decompress a gzip (or single-entry zip) file</source>
-        <translation type="unfinished"></translation>
+        <translation>解压 gzip（或只含一个条目的 zip）文件</translation>
     </message>
     <message>
         <source>cannot decompress %1: it is missing, damaged or not a gzip or single-entry zip file</source>
-        <translation type="unfinished"></translation>
+        <translation>无法解压 %1：它不存在、已损坏，或不是 gzip 或只含一个条目的 zip 文件</translation>
     </message>
     <message>
         <source>pack the .xtz files of a folder into a notebook package</source>
-        <translation type="unfinished"></translation>
+        <translation>将文件夹中的 .xtz 文件打包为笔记本包文件</translation>
     </message>
     <message>
         <source>cannot pack %1 into %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法将 %1 打包到 %2</translation>
     </message>
     <message>
         <source>unpack a notebook package into a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>将笔记本包文件解包到文件夹</translation>
     </message>
     <message>
         <source>the notebook %1 is being changed by another oxlin import; try again once it has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>笔记本 %1 正被另一个 oxlin import 更改；请等其结束后重试</translation>
     </message>
     <message>
         <source>cannot read the package %1: no such notebook package (NAME.xzz)</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取包文件 %1：没有这样的笔记本包文件（NAME.xzz）</translation>
     </message>
     <message>
         <source>cannot import %1: no such file or folder</source>
-        <translation type="unfinished"></translation>
+        <translation>无法导入 %1：没有这样的文件或文件夹</translation>
     </message>
     <message>
         <source>cannot write in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法在 %1 中写入</translation>
     </message>
     <message>
         <source>usage: oxlin import PACKAGE PATH... [--into ITEM\PATH] [--markdown]</source>
-        <translation type="unfinished"></translation>
+        <translation>用法：oxlin import PACKAGE PATH... [--into ITEM\PATH] [--markdown]</translation>
     </message>
     <message>
         <source>cannot open %1: its name cannot be a notebook&apos;s</source>
-        <translation type="unfinished"></translation>
+        <translation>无法打开 %1：其名称不能用作笔记本名称</translation>
     </message>
     <message>
         <source>could not save the notebook: %1; what was imported is kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法保存笔记本：%1；已导入的内容保留在 %2 中</translation>
     </message>
     <message>
         <source>imported %1 topics and %2 folders into %3</source>
-        <translation type="unfinished"></translation>
+        <translation>已将 %1 个主题和 %2 个文件夹导入到 %3</translation>
     </message>
     <message>
         <source>usage: oxlin export PACKAGE ITEM\PATH DEST [--force]</source>
-        <translation type="unfinished"></translation>
+        <translation>用法：oxlin export PACKAGE ITEM\PATH DEST [--force]</translation>
     </message>
     <message>
         <source>cannot export to %1: it already exists (--force replaces it)</source>
-        <translation type="unfinished"></translation>
+        <translation>无法导出到 %1：该位置已存在（--force 可替换它）</translation>
     </message>
     <message>
         <source>cannot export to %1: it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>无法导出到 %1：它是一个文件夹</translation>
     </message>
     <message>
         <source>cannot export %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>无法将 %1 导出到 %2</translation>
     </message>
     <message>
         <source>exported %1 files and %2 folders to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>已将 %1 个文件和 %2 个文件夹导出到 %3</translation>
     </message>
     <message>
         <source>import files and folders into a notebook as topics and folders (--markdown: .md files as rich-text topics)</source>
-        <translation type="unfinished"></translation>
+        <translation>将文件和文件夹作为主题和文件夹导入笔记本（--markdown：将 .md 文件导入为 RTF 主题）</translation>
     </message>
     <message>
         <source>export a topic as a file (--force replaces an existing one) or a folder (\ for the whole notebook) as a new folder; --as writes web pages, Markdown files or one PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>将主题导出为文件（--force 替换已有文件），或将文件夹（\ 表示整个笔记本）导出为新文件夹；--as 写出网页、Markdown 文件或一个 PDF</translation>
     </message>
     <message>
         <source>the tree of %1 is damaged: %2 overlong lines and %3 overlong labels skipped, %4 unnamed folders, %5 topic ids renumbered, %6 topics dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的主题树已损坏：跳过了 %2 个过长的行和 %3 个过长的标签，%4 个文件夹没有名称，%5 个主题编号已重新编排，%6 个主题已丢弃</translation>
     </message>
     <message>
         <source>%1 already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 已存在</translation>
     </message>
     <message>
         <source>cannot prepare the notebook</source>
-        <translation type="unfinished"></translation>
+        <translation>无法准备笔记本</translation>
     </message>
     <message>
         <source>%1 is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 不是文件夹</translation>
     </message>
     <message>
         <source>cannot compress %1</source>
-        <translation type="unfinished"></translation>
+        <translation>无法压缩 %1</translation>
     </message>
     <message>
         <source>list the folders and topics of a notebook package</source>
-        <translation type="unfinished"></translation>
+        <translation>列出笔记本包文件中的文件夹和主题</translation>
     </message>
     <message>
         <source>create an empty notebook package</source>
-        <translation type="unfinished"></translation>
+        <translation>新建一个空的笔记本包文件</translation>
     </message>
     <message>
         <source>make a notebook package of a folder tree of files (folders and topics in name order)</source>
-        <translation type="unfinished"></translation>
+        <translation>将由文件构成的文件夹树制作成笔记本包文件（文件夹和主题按名称排序）</translation>
     </message>
 </context>
 <context>
     <name>oxlin::publish::PdfExport</name>
     <message>
         <source>A file, not shown here.</source>
-        <translation type="unfinished"></translation>
+        <translation>一个文件，此处不显示其内容。</translation>
     </message>
 </context>
 <context>
     <name>oxlin::spelling::Speller</name>
     <message>
         <source>%1 cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>无法读取 %1</translation>
     </message>
     <message>
         <source>%1 is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 为空</translation>
     </message>
     <message>
         <source>%1 does not start with its word count</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 的开头不是其单词数</translation>
     </message>
 </context>
 <context>
