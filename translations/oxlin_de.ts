@@ -2266,7 +2266,7 @@ Befehle:</translation>
     </message>
     <message>
         <source>OxlinViewer</source>
-        <translation>OxlinViewer</translation>
+        <translation>Oxlin-Betrachter</translation>
     </message>
     <message>
         <source>Vistelo</source>

@@ -28,6 +28,14 @@ done
 "$prefix/bin/oxlin" search "$prefix/share/oxlin/OxlinHelp.xzz" notebook | grep -q "Welcome.rtf" ||
     fail "the installed oxlin cannot search the help's text"
 
+# The translations are in share/oxlin; oxlin, and its companion from libexec, find them there.
+[ -f "$prefix/share/oxlin/translations/oxlin_de.qm" ] || fail "share/oxlin/translations is missing"
+german() { env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG=de_DE.UTF-8 "$@" 2>&1; }
+out=$(german "$prefix/bin/oxlin" tree "$prefix/missing.xzz")
+[[ "$out" == *"kann nicht gelesen"* ]] || fail "the installed oxlin does not speak German: $out"
+out=$(german "$prefix/bin/oxlin" rtf text "$prefix/missing.rtf")
+[[ "$out" == *"kann nicht gelesen"* ]] || fail "the installed oxlin-rich does not speak German: $out"
+
 for page in Notebook Vistelo oxlin; do
     man -l "$prefix/share/man/man1/$page.1.gz" >/dev/null 2>&1 || fail "the manual page of $page does not read"
 done
