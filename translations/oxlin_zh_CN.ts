@@ -399,7 +399,7 @@ These could not be written:
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation>导出(&amp;X)...</translation>
+        <translation>导出(&amp;E)...</translation>
     </message>
     <message>
         <source>Page Setup...</source>
@@ -447,7 +447,7 @@ These could not be written:
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>重做(&amp;R)</translation>
+        <translation>重做(&amp;Y)</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
