@@ -19,6 +19,7 @@
 #include "messages/translations.h"
 #include "messages/tree_messages.h"
 
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QRegularExpression>
@@ -185,6 +186,7 @@ private Q_SLOTS:
     void windowDialogsAndMessagesAreTranslated();
     void englishAndLanguagesWeLackKeepTheTexts();
     void systemLocaleChoosesTheLanguage();
+    void longKeyNamesFitTheirFields();
     void cleanup() { removeInstalledTranslations(); }
 };
 
@@ -298,6 +300,23 @@ void RealTranslationTest::systemLocaleChoosesTheLanguage() {
     QVERIFY2(fileTitle != QLatin1String("&File"), qPrintable(fileTitle));
     const QString full = messages::TreeMessages::notebookFull();
     QVERIFY2(!full.startsWith(QLatin1String("This notebook is full")), qPrintable(full));
+}
+
+// German key names ("Strg + Umschalt + Z") are longer than the fields' own
+// width: the fields grow to show them whole.
+void RealTranslationTest::longKeyNamesFitTheirFields() {
+    QVERIFY(!messages::installTranslations(QCoreApplication::applicationDirPath(),
+                                           QLocale(QStringLiteral("de_DE")))
+                 .isEmpty());
+    ShortcutDialog shortcuts;
+    shortcuts.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&shortcuts));
+    const QList<QLineEdit*> fields = shortcuts.findChildren<QLineEdit*>();
+    QVERIFY(!fields.isEmpty());
+    for (const QLineEdit* field : fields) {
+        const int needed = field->fontMetrics().horizontalAdvance(field->text());
+        QVERIFY2(field->contentsRect().width() > needed, qPrintable(field->text()));
+    }
 }
 
 QTEST_MAIN(RealTranslationTest)

@@ -8,7 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
+#include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace oxlin::app {
 
@@ -122,6 +125,20 @@ void alignFields(const QList<QLabel*>& labels) {
         label->setMinimumWidth(width);
 }
 
+// A line edit's default width holds short keys only; translated key names
+// ("Strg + Umschalt + Z") need more. The fields of a column stay one width.
+void widenToKeys(const QList<QLineEdit*>& fields) {
+    int width = 0;
+    for (const QLineEdit* field : fields) {
+        const int frame = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field);
+        // The text, the frame and the edit's own margin and cursor on each side.
+        width = std::max({width, field->sizeHint().width(),
+                          field->fontMetrics().horizontalAdvance(field->text()) + 2 * frame + 8});
+    }
+    for (QLineEdit* field : fields)
+        field->setMinimumWidth(width);
+}
+
 } // namespace
 
 ShortcutDialog::ShortcutDialog(QWidget* parent) : QDialog(parent) {
@@ -132,6 +149,7 @@ ShortcutDialog::ShortcutDialog(QWidget* parent) : QDialog(parent) {
     layout->addLayout(columns);
     QVBoxLayout* columnLayouts[2] = {new QVBoxLayout, new QVBoxLayout};
     QList<QLabel*> columnLabels[2];
+    QList<QLineEdit*> columnFields[2];
     for (const Group& group : kGroups) {
         auto* box = new QGroupBox(tr(group.title), this);
         auto* form = new QFormLayout(box);
@@ -141,6 +159,7 @@ ShortcutDialog::ShortcutDialog(QWidget* parent) : QDialog(parent) {
             field->setReadOnly(true);
             form->addRow(label, field);
             columnLabels[group.column].append(label);
+            columnFields[group.column].append(field);
         }
         columnLayouts[group.column]->addWidget(box);
     }
@@ -148,6 +167,7 @@ ShortcutDialog::ShortcutDialog(QWidget* parent) : QDialog(parent) {
         columnLayouts[column]->addStretch();
         columns->addLayout(columnLayouts[column], 1);
         alignFields(columnLabels[column]);
+        widenToKeys(columnFields[column]);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

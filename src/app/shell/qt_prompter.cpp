@@ -82,15 +82,16 @@ std::unique_ptr<QMessageBox> QtPrompter::messageBox(QWidget* parent, const QStri
 void QtPrompter::makeRoomForTitle(QMessageBox& box, const QString& caption) {
     // The box sizes itself to its text and buttons only, and the window
     // manager then cuts a longer title ("Oxli… wer"). A spacer across the
-    // box's grid holds it open for the title, drawn in bold beside the
-    // frame's icon and buttons (about a line's height each, with margins).
+    // box's grid holds it open for the title, drawn in bold and centred
+    // between the frame's icon and its three buttons (about a line's height
+    // each, with margins): the buttons' side counts twice.
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
     if (!grid || caption.isEmpty())
         return;
     QFont titleFont = box.font();
     titleFont.setBold(true);
     const QFontMetrics metrics(titleFont);
-    const int width = metrics.horizontalAdvance(caption) + 5 * metrics.height();
+    const int width = metrics.horizontalAdvance(caption) + 8 * metrics.height();
     grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
                   grid->rowCount(), 0, 1, grid->columnCount());
 }
