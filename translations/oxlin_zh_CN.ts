@@ -822,6 +822,14 @@ We don&apos;t suggest to import such a big file.</source>
         <source>Error</source>
         <translation>错误</translation>
     </message>
+    <message>
+        <source>Oxlin is still running. Press Ctrl+Shift+A or click this icon to bring it back.</source>
+        <translation>Oxlin 仍在运行。按 Ctrl+Shift+A 或单击此图标即可恢复窗口。</translation>
+    </message>
+    <message>
+        <source>Oxlin is still running. Click this icon to bring it back.</source>
+        <translation>Oxlin 仍在运行。单击此图标即可恢复窗口。</translation>
+    </message>
 </context>
 <context>
     <name>oxlin::app::ColourPicker</name>
@@ -1094,6 +1102,10 @@ count : %4</source>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>All notebooks</source>
+        <translation>所有笔记本</translation>
+    </message>
 </context>
 <context>
     <name>oxlin::app::LinkCommands</name>
@@ -1150,6 +1162,14 @@ count : %4</source>
     <message>
         <source>%1 - Quarrow Notebook</source>
         <translation>%1 - Quarrow 笔记本</translation>
+    </message>
+    <message>
+        <source>Exit Oxlin?
+
+This desktop has no notification area to keep Oxlin in while its window is closed. Choose No to keep it running, with its window minimised.</source>
+        <translation>要退出 Oxlin 吗？
+
+此桌面没有通知区域，无法在窗口关闭时让 Oxlin 驻留其中。选择“否”可让它继续运行，窗口将最小化。</translation>
     </message>
 </context>
 <context>
@@ -2063,14 +2083,6 @@ commands:</source>
         <translation>用法：oxlin rtf text FILE | oxlin rtf rewrite IN OUT</translation>
     </message>
     <message>
-        <source>usage: oxlin search PACKAGE KEYWORD [--match-case] [--titles]</source>
-        <translation>用法：oxlin search PACKAGE KEYWORD [--match-case] [--titles]</translation>
-    </message>
-    <message>
-        <source>list the topics whose text (or, with --titles, whose label) holds a keyword</source>
-        <translation>列出文本（使用 --titles 时为标签）含有关键字的主题</translation>
-    </message>
-    <message>
         <source>cannot unpack %1: it is missing, damaged or not a notebook package</source>
         <translation>无法解包 %1：它不存在、已损坏或不是笔记本包文件</translation>
     </message>
@@ -2205,6 +2217,14 @@ commands:</source>
     <message>
         <source>make a notebook package of a folder tree of files (folders and topics in name order)</source>
         <translation>将由文件构成的文件夹树制作成笔记本包文件（文件夹和主题按名称排序）</translation>
+    </message>
+    <message>
+        <source>%1 holds no notebook</source>
+        <translation>%1 中没有笔记本</translation>
+    </message>
+    <message>
+        <source>list the topics whose text (or, with --titles, whose label) holds a keyword; a folder stands for its notebooks</source>
+        <translation>列出文本（使用 --titles 时为标签）含有关键字的主题；文件夹代表其中的所有笔记本</translation>
     </message>
 </context>
 <context>
