@@ -2238,6 +2238,25 @@ Befehle:</translation>
     </message>
 </context>
 <context>
+    <name>oxlin::session::Welcome</name>
+    <message>
+        <source>Welcome to Oxlin Notebook!
+
+Keep your notes as topics in folders: the tree on the left holds them.
+For help at any time, press F1 or choose Help &gt; Help Topics.
+
+This topic is yours: change it or delete it when you no longer need it.
+</source>
+        <translation>Willkommen bei Oxlin Notebook!
+
+Bewahren Sie Ihre Notizen als Themen in Ordnern auf: Der Baum links enthält sie.
+Hilfe erhalten Sie jederzeit mit F1 oder über Hilfe &gt; Hilfethemen.
+
+Dieses Thema gehört Ihnen: Ändern oder löschen Sie es, wenn Sie es nicht mehr brauchen.
+</translation>
+    </message>
+</context>
+<context>
     <name>oxlin::spelling::Speller</name>
     <message>
         <source>%1 cannot be read</source>

@@ -2235,6 +2235,25 @@ commands:</source>
     </message>
 </context>
 <context>
+    <name>oxlin::session::Welcome</name>
+    <message>
+        <source>Welcome to Oxlin Notebook!
+
+Keep your notes as topics in folders: the tree on the left holds them.
+For help at any time, press F1 or choose Help &gt; Help Topics.
+
+This topic is yours: change it or delete it when you no longer need it.
+</source>
+        <translation>欢迎使用 Oxlin Notebook！
+
+笔记以主题的形式保存在文件夹中：左侧的树列出了它们。
+随时按 F1 或选择“帮助 &gt; 帮助主题”即可获得帮助。
+
+这个主题归您所有：不再需要时，可以修改或删除它。
+</translation>
+    </message>
+</context>
+<context>
     <name>oxlin::spelling::Speller</name>
     <message>
         <source>%1 cannot be read</source>

@@ -7,6 +7,8 @@
 
 #include "running_app.h"
 
+#include "core/session/welcome.h"
+
 #include "app/base/action_registry.h"
 #include "app/base/command_ids.h"
 #include "app/desktop/tray_icon.h"
@@ -252,6 +254,10 @@ void RealTranslationTest::windowDialogsAndMessagesAreTranslated() {
         QCOMPARE(app.prompter.asked.size(), 3);
         messages::TreeMessages::notebookFull();
         messages::NotebookMessages::deleteQuestion(QStringLiteral("Plans"));
+        // The first topic a new notebook gets is written in the user's language.
+        const QByteArray welcome = session::welcomeText();
+        QVERIFY2(!welcome.startsWith("Welcome"), welcome.constData());
+        QCOMPARE(welcome.count("\n"), welcome.count("\r\n"));
     }
     QCoreApplication::removeTranslator(&recorder);
     QVERIFY2(clashes.isEmpty(), qPrintable(clashes.join(u'\n')));

@@ -9,16 +9,21 @@
 #include "core/tree/topic_images.h"
 #include "core/tree/tree_file.h"
 
+#include <QCoreApplication>
+
 namespace oxlin::session {
 
 QByteArray welcomeText() {
-    return QByteArrayLiteral(
-        "Welcome to Oxlin Notebook!\r\n"
-        "\r\n"
-        "Keep your notes as topics in folders: the tree on the left holds them.\r\n"
-        "For help at any time, press F1 or choose Help > Help Topics.\r\n"
-        "\r\n"
-        "This topic is yours: change it or delete it when you no longer need it.\r\n");
+    // In the user's language; stored as every text topic is, UTF-8 with CR LF.
+    const QString text = QCoreApplication::translate(
+        "oxlin::session::Welcome",
+        "Welcome to Oxlin Notebook!\n"
+        "\n"
+        "Keep your notes as topics in folders: the tree on the left holds them.\n"
+        "For help at any time, press F1 or choose Help > Help Topics.\n"
+        "\n"
+        "This topic is yours: change it or delete it when you no longer need it.\n");
+    return text.toUtf8().replace("\n", "\r\n");
 }
 
 tree::ItemHandle addWelcomeTopic(tree::TopicTree& tree, tree::FileIdCounter& fileIds,
