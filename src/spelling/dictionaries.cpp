@@ -70,6 +70,18 @@ int dictionaryFor(const std::vector<DictionaryInfo>& dictionaries, const QLocale
         });
         language >= 0)
         return language;
+    // Without a dictionary of their own language, English checks what people
+    // write in English only where their own words cannot be taken for
+    // misspelt English: scripts written without spaces, which are never
+    // checked. A German or French text would be marked from end to end.
+    const QLocale::Script script = locale.script();
+    const bool ownWordsUnchecked =
+        locale.language() == QLocale::C || script == QLocale::SimplifiedHanScript ||
+        script == QLocale::TraditionalHanScript || script == QLocale::HanScript ||
+        script == QLocale::JapaneseScript || script == QLocale::KoreanScript ||
+        script == QLocale::HangulScript || script == QLocale::ThaiScript;
+    if (!ownWordsUnchecked)
+        return -1;
     return find([](const DictionaryInfo& d) { return d.locale().language() == QLocale::English; });
 }
 

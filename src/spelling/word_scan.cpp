@@ -43,11 +43,31 @@ std::vector<bool> excludedCharacters(QStringView text) {
     return excluded;
 }
 
+// Chinese, Japanese, Korean, Thai and their neighbours run words together
+// without spaces; no dictionary we load can check them, so they are never
+// taken for misspelt words of another language.
+bool writtenWithoutSpaces(QChar c) {
+    switch (c.script()) {
+    case QChar::Script_Han:
+    case QChar::Script_Hiragana:
+    case QChar::Script_Katakana:
+    case QChar::Script_Hangul:
+    case QChar::Script_Bopomofo:
+    case QChar::Script_Thai:
+    case QChar::Script_Lao:
+    case QChar::Script_Khmer:
+    case QChar::Script_Myanmar:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool isChecked(QStringView word) {
     bool hasLetter = false;
     bool hasLower = false;
     for (const QChar c : word) {
-        if (c.isDigit())
+        if (c.isDigit() || writtenWithoutSpaces(c))
             return false;
         if (c.isLetter()) {
             hasLetter = true;

@@ -87,6 +87,9 @@ TEST(WordScanTest, NamesNumbersAndAcronymsAreNotChecked) {
     EXPECT_EQ(texts(text, misspeltWords(text, *english)), (QStringList{"Helo", "wrld", "quoted"}));
     EXPECT_TRUE(checkedWords(u"").empty());
     EXPECT_TRUE(checkedWords(u"   \t 42 ...").empty());
+    // Words of scripts written without spaces are left to the reader.
+    const QString mixed = QString::fromUtf8("\u8fd9\u662f notes \u3072\u3089\u304c\u306a \ud55c\uad6d\uc5b4");
+    EXPECT_EQ(texts(mixed, checkedWords(mixed)), QStringList{"notes"});
 }
 
 TEST(PersonalWordsTest, BadLinesAreSkippedAndCounted) {
@@ -126,7 +129,10 @@ TEST(DictionariesTest, FoundByLocaleAndIncompleteOnesListed) {
     const auto& all = scan.dictionaries;
     EXPECT_EQ(dictionaryFor(all, QLocale("de_DE")), 0);
     EXPECT_EQ(dictionaryFor(all, QLocale("de_AT")), 0);
-    EXPECT_EQ(dictionaryFor(all, QLocale("ja_JP")), 1) << "English when none fits";
+    EXPECT_EQ(dictionaryFor(all, QLocale("ja_JP")), 1) << "English beside unchecked Japanese";
+    EXPECT_EQ(dictionaryFor(all, QLocale("zh_CN")), 1);
+    EXPECT_EQ(dictionaryFor(all, QLocale("C")), 1);
+    EXPECT_EQ(dictionaryFor(all, QLocale("pl_PL")), -1) << "Polish is not misspelt English";
     EXPECT_EQ(dictionaryFor({}, QLocale("de_DE")), -1);
     EXPECT_EQ(all[0].languageName(), QString("Deutsch (Deutschland)"));
 }
