@@ -787,7 +787,7 @@ These could not be written:
     </message>
     <message>
         <source>Help</source>
-        <translation>帮助</translation>
+        <translation>帮助(&amp;H)</translation>
     </message>
 </context>
 <context>
