@@ -98,6 +98,7 @@ void MergedTopicTest::theOpenTopicShowsTheirTextAfterASaveMerged() {
     const tree::ItemHandle t = app.topic(tree::kTopLevel, "T.txt", "ours");
     const tree::ItemHandle u = app.topic(tree::kTopLevel, "U.txt", "u");
     QCOMPARE(app.window->dispatch(cmd::Save), CommandRoute::Menu);
+    app.controller->openTopic(u);
     app.controller->openTopic(t);
     QTextCursor caret = app.editor().editor()->textCursor();
     caret.setPosition(2);
@@ -114,6 +115,11 @@ void MergedTopicTest::theOpenTopicShowsTheirTextAfterASaveMerged() {
     QCOMPARE(app.editor().editor()->textCursor().position(), 2);
     QCOMPARE(selectedLabel(app), QStringLiteral("U.txt"));
     QCOMPARE(app.tree().children(tree::kTopLevel).size(), std::size_t(3));
+    // Back still leads to the topic opened before, in the tree read again.
+    QCOMPARE(app.window->dispatch(cmd::Backward), CommandRoute::Tree);
+    QCOMPARE(labelOf(app, app.editor().currentTopic()), QStringLiteral("U.txt"));
+    QCOMPARE(app.editor().editor()->toPlainText(), QStringLiteral("u, theirs"));
+    QCOMPARE(app.window->dispatch(cmd::Forward), CommandRoute::Tree);
 
     app.editor().editor()->moveCursor(QTextCursor::End);
     QTest::keyClicks(app.editor().editor(), " and ours");

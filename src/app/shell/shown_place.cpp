@@ -22,21 +22,24 @@ tree::ItemHandle topicWithFileId(const tree::TopicTree& tree, qint32 fileId) {
     return found;
 }
 
-void reopenEditorTopic(const ShownPlace& place, tree::TopicTree& tree, EditorHost& editor) {
+// Returns the topic shown again, or kNoItem.
+tree::ItemHandle reopenEditorTopic(const ShownPlace& place, tree::TopicTree& tree,
+                                   EditorHost& editor) {
     const tree::ItemHandle topic = topicWithFileId(tree, place.editorFileId);
     if (topic == tree::kNoItem) {
         editor.closeTopic();
-        return;
+        return tree::kNoItem;
     }
     // The handle the editor holds may belong to the tree before the merge.
     editor.repointTopic(topic);
     if (editor.loadTopic(topic) != EditorResult::Ok)
-        return;
+        return tree::kNoItem;
     TopicTextEdit& edit = *editor.editor();
     QTextCursor caret = edit.textCursor();
     caret.setPosition(std::clamp(place.caret, 0, edit.document()->characterCount() - 1));
     edit.setTextCursor(caret);
     edit.verticalScrollBar()->setValue(place.scroll);
+    return topic;
 }
 
 } // namespace
@@ -63,7 +66,7 @@ ShownPlace placeShown(const tree::TopicTree& tree, const EditorHost& editor,
 void showAgain(const ShownPlace& place, tree::TopicTree& tree, EditorHost& editor,
                TreeController& treeController) {
     if (place.editorFileId != 0 && editor.isOpen() && !editor.hasUnwrittenChanges())
-        reopenEditorTopic(place, tree, editor);
+        treeController.operations().followReloadedTree(reopenEditorTopic(place, tree, editor));
     const tree::ItemHandle selected = place.selectedFileId != 0
                                           ? topicWithFileId(tree, place.selectedFileId)
                                           : tree.findByPath(place.selectedPath);

@@ -342,7 +342,16 @@ Status NotebookSession::save() {
 
 void NotebookSession::reloadMergedTree() {
     call(hooks_.waitForIndexWorker);
+    // The reloaded tree gives its items new handles: Back and Forward follow
+    // the topics by their paths, and forget those the merge moved away.
+    QStringList visited;
+    for (const tree::ItemHandle item : history_.entries())
+        visited << tree_.itemPath(item);
     loadTree();
+    history_.clear();
+    for (const QString& path : std::as_const(visited))
+        if (const tree::ItemHandle item = tree_.findByPath(path); item != tree::kNoItem)
+            history_.record(item);
     call(hooks_.startIndexWorker);
 }
 

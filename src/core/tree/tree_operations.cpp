@@ -394,6 +394,12 @@ ItemHandle TreeOperations::forward() {
     return navigate(false);
 }
 
+void TreeOperations::followReloadedTree(ItemHandle opened) {
+    lastOpened_ = opened;
+    navigating_ = false;
+    setNavigation({history_.older(opened) != kNoItem, history_.newer(opened) != kNoItem});
+}
+
 void TreeOperations::forgetOpenedTopics() {
     lastOpened_ = kNoItem;
     navigating_ = false;

@@ -218,6 +218,9 @@ public:
     // The notebook is closed: no last opened topic, Back and Forward disabled.
     // The history itself is the session's to clear.
     void forgetOpenedTopics();
+    // The tree was read again (a merge gave its items new handles) and the
+    // editor shows `opened`, if anything: Back and Forward go on from there.
+    void followReloadedTree(ItemHandle opened);
 
 private:
     ItemHandle insertNewTopic(ItemHandle parent, InsertPosition position);
