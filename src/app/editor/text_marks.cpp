@@ -83,14 +83,14 @@ void TextMarks::watch(QTextDocument* document) {
                  })};
 }
 
-std::pair<int, int> TextMarks::visibleSpan(const QTextBlock& block) const {
+std::pair<int, int> TextMarks::visibleSpan(const QTextBlock& block, const QString& text) const {
     // Short paragraphs are looked at whole, so a mark never depends on
     // where the view cuts the text.
     constexpr int kWholeUpTo = 4096;
     // Links and words hold no spaces: a cut at a space splits neither. A
     // run without spaces longer than this is no word, and is cut anyway.
     constexpr int kWidenAtMost = 512;
-    const int length = block.length() - 1;
+    const int length = int(text.size());
     const QTextLayout* lines = block.layout();
     if (length <= kWholeUpTo || !lines || lines->lineCount() == 0)
         return {0, length};
@@ -111,7 +111,6 @@ std::pair<int, int> TextMarks::visibleSpan(const QTextBlock& block) const {
     }
     if (from < 0)
         return {0, 0};
-    const QString text = block.text();
     for (int n = 0; from > 0 && !text.at(from - 1).isSpace() && n < kWidenAtMost; ++n)
         --from;
     for (int n = 0; to < length && !text.at(to).isSpace() && n < kWidenAtMost; ++n)
@@ -151,8 +150,9 @@ void TextMarks::refresh() {
     if (!kinds_.empty()) {
         const auto [first, last] = visibleBlocks();
         for (QTextBlock block = first; block.isValid(); block = block.next()) {
-            const auto [from, to] = visibleSpan(block);
-            const QString text = block.text().mid(from, to - from);
+            const QString whole = block.text();
+            const auto [from, to] = visibleSpan(block, whole);
+            const QString text = whole.mid(from, to - from);
             const int start = block.position() + from;
             for (const auto& kind : kinds_) {
                 const QTextCharFormat look = kind->look();

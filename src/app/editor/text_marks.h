@@ -68,9 +68,10 @@ private:
     void watch(QTextDocument* document);
     // The first and last paragraph on screen.
     std::pair<QTextBlock, QTextBlock> visibleBlocks() const;
-    // The part of `block` to look at: all of it, or for a paragraph far longer
-    // than a screen, the lines on screen widened to whole words.
-    std::pair<int, int> visibleSpan(const QTextBlock& block) const;
+    // The part of `block` (whose text is `text`) to look at: all of it, or for
+    // a paragraph far longer than a screen, the lines on screen widened to
+    // whole words.
+    std::pair<int, int> visibleSpan(const QTextBlock& block, const QString& text) const;
     // What `kind` finds in `text`, from the spans found before when the
     // same text was on screen: a key typed looks again at one paragraph only.
     const std::vector<MarkSpan>& spansOf(const MarkKind& kind, const QString& text);

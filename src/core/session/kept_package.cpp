@@ -4,7 +4,6 @@
 #include "core/store/file_names.h"
 #include "core/store/package.h"
 #include "core/tree/tree_file.h"
-#include "core/tree/tree_model.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,15 +113,21 @@ bool samePackage(const QString& a, const QString& b) {
     return sameBytes(a, b);
 }
 
+QStringList topicFilesUnder(const tree::TopicTree& tree, tree::ItemHandle root) {
+    QStringList names;
+    tree.walk(
+        [&names](const tree::TreeItem& item, int) {
+            if (item.record)
+                names.append(store::topicFileName(quint32(item.record->fileId)));
+        },
+        root);
+    return names;
+}
+
 QStringList listedTopicFiles(const QString& treeFile) {
     tree::TopicTree tree;
     (void)tree::loadTree(tree, treeFile, nullptr);
-    QStringList names;
-    tree.walk([&names](const tree::TreeItem& item, int) {
-        if (item.record)
-            names.append(store::topicFileName(quint32(item.record->fileId)));
-    });
-    return names;
+    return topicFilesUnder(tree);
 }
 
 KeptPackage::KeptPackage(QString workingFolder) : folder_(std::move(workingFolder)) {}

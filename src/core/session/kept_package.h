@@ -10,6 +10,7 @@
 #include "core/paths/notebook_paths.h"
 #include "core/store/file_system.h"
 #include "core/store/status.h"
+#include "core/tree/tree_model.h"
 
 #include <QList>
 #include <QString>
@@ -45,7 +46,9 @@ store::Status openFromKept(const QString& package, const QString& workingFolder,
 // Whether two paths hold the same package: the same file, or the same bytes.
 bool samePackage(const QString& a, const QString& b);
 
-// The topic files the tree file at `treeFile` lists ("%08X.XTZ").
+// The topic files ("%08X.XTZ") of the topics at and under `root` of `tree`.
+QStringList topicFilesUnder(const tree::TopicTree& tree, tree::ItemHandle root = tree::kTopLevel);
+// The topic files the tree file at `treeFile` lists.
 QStringList listedTopicFiles(const QString& treeFile);
 
 // Reads the working folder's kept package on demand. Not thread-safe.

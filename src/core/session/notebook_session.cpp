@@ -212,14 +212,7 @@ bool NotebookSession::fetchTopicFile(qint32 fileId) {
 }
 
 bool NotebookSession::fetchTopicFilesUnder(tree::ItemHandle root) {
-    QStringList names;
-    tree_.walk(
-        [&names](const tree::TreeItem& item, int) {
-            if (item.record)
-                names.append(topicFileName(quint32(item.record->fileId)));
-        },
-        root);
-    return outcome_ == OpenOutcome::Refused || kept_.takeOut(names, fs_);
+    return outcome_ == OpenOutcome::Refused || kept_.takeOut(topicFilesUnder(tree_, root), fs_);
 }
 
 void NotebookSession::writeFirstRuntimeMember() {
